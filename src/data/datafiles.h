@@ -1,0 +1,66 @@
+#pragma once
+// Readers and writers of the four data files, byte for byte in their fixed layouts.
+//
+// Readers survive any bytes: what cannot be read is skipped or repaired and reported in the
+// warnings; they never crash, hang or allocate beyond the file's size. Writers serialise
+// without touching the lists, so a failed write leaves the data set whole.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "data/records.h"
+
+namespace absence {
+
+using TBytes = std::vector<uint8_t>;
+
+inline constexpr std::size_t kDeptRecSize = 76;
+inline constexpr std::size_t kReasonRecSize = 41;
+inline constexpr std::size_t kEmpRecSize = 99;
+inline constexpr std::size_t kGlobalRecSize = 16;
+inline constexpr int kItemsPerRecord = 6;
+
+TBytes SerializeDepts(const TDeptList& list);
+TBytes SerializeReasons(const TReasonList& list);
+// Exclusions are written only while `globals` holds their live global entry and the employee is
+// employed on that day.
+TBytes SerializeEmps(const TEmpList& list, const TEntryList& globals);
+TBytes SerializeGlobals(const TEntryList& globals);
+
+// The parsers empty the list, read every record and sort the list. `fileName` names the file in
+// warnings.
+void ParseDepts(TDeptList& list, std::span<const uint8_t> bytes, const std::string& fileName,
+                TWarnings& warnings);
+void ParseReasons(TReasonList& list, std::span<const uint8_t> bytes, const std::string& fileName,
+                  TWarnings& warnings);
+void ParseEmps(TEmpList& list, const TReasonList& reasons, std::span<const uint8_t> bytes,
+               const std::string& fileName, TWarnings& warnings);
+// Global entries are copied to the employees, so those must be loaded first.
+void ParseGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
+                  std::span<const uint8_t> bytes, const std::string& fileName,
+                  TWarnings& warnings);
+
+// File versions: a missing file is created empty and read as empty. Failures throw
+// EDataFileError with the file's name and the system's message.
+void ReadDepts(TDeptList& list, const std::string& path, TWarnings* warnings = nullptr);
+void ReadReasons(TReasonList& list, const std::string& path, TWarnings* warnings = nullptr);
+void ReadEmps(TEmpList& list, const TReasonList& reasons, const std::string& path,
+              TWarnings* warnings = nullptr);
+void ReadGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
+                 const std::string& path, TWarnings* warnings = nullptr);
+void WriteDepts(const TDeptList& list, const std::string& path);
+void WriteReasons(const TReasonList& list, const std::string& path);
+void WriteEmps(const TEmpList& list, const TEntryList& globals, const std::string& path);
+void WriteGlobals(const TEntryList& globals, const std::string& path);
+
+// Low-level record pieces shared with the backup file.
+void AppendDeptRecord(TBytes& out, const TDeptRecClass& d);
+void AppendReasonRecords(TBytes& out, const TReasonRecClass& r);
+// `requireEmployed`: the data file writes an exclusion only when the employee is employed on its
+// date; the backup file does not test that.
+void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& globals,
+                      bool requireEmployed);
+void AppendGlobalRecord(TBytes& out, const TAbsenceRecClass& g);
+
+}  // namespace absence

@@ -1,0 +1,49 @@
+#pragma once
+// The data set: the four lists, loaded whole from the data folder and saved back crash-safely.
+#include <string>
+
+#include "data/fileio.h"
+#include "data/records.h"
+
+namespace absence {
+
+inline constexpr const char* kReasonFile = "reason.dat";
+inline constexpr const char* kEmpFile = "emp.dat";
+inline constexpr const char* kGlobalsFile = "globals.dat";
+inline constexpr const char* kDeptFile = "dept.dat";
+// Written after all temporary files are on disk and removed after the last rename; its presence
+// at load means "finish the replacement".
+inline constexpr const char* kCommitMarker = "save.commit";
+
+struct TDataSet {
+  TReasonList ReasonList;
+  TEmpList EmpList;
+  TEntryList GlobalList;
+  TDeptList DeptList;
+
+  void Free();
+  bool Empty() const {
+    return ReasonList.empty() && EmpList.empty() && GlobalList.empty() && DeptList.empty();
+  }
+};
+
+// Folder path with a trailing separator joined with a file name.
+std::string DataPath(const std::string& folder, const std::string& fileName);
+
+// Finishes or discards an interrupted save, then reads reasons, employees, global entries and
+// departments. A missing file is created empty. On failure the data set is left as it was and
+// EDataFileError is thrown.
+void LoadDataSet(TDataSet& data, const std::string& folder, TWarnings* warnings = nullptr,
+                 const TFileOps& ops = TFileOps::Real());
+
+// Writes the four temporary files, then replaces the data files as one step; with `reload`
+// reads them back (the trash is emptied, copies rebuilt). On failure throws EDataFileError and
+// leaves both the data set and the data files as they were.
+void SaveDataSet(TDataSet& data, const std::string& folder, bool reload = true,
+                 const TFileOps& ops = TFileOps::Real());
+
+// Completes a save that was interrupted after its commit marker was written, or removes the
+// temporary files of one that was not. Called by LoadDataSet.
+void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops = TFileOps::Real());
+
+}  // namespace absence

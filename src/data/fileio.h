@@ -1,0 +1,32 @@
+#pragma once
+// The few file-system operations the data set needs, behind hooks so that tests can make a
+// write or a rename fail, or "crash" between two steps.
+#include <functional>
+#include <string>
+
+#include "data/datafiles.h"
+
+namespace absence {
+
+struct TFileOps {
+  // Writes the whole file and flushes it to disk; throws EDataFileError on failure.
+  std::function<void(const std::string& path, std::span<const uint8_t> bytes)> WriteFileSynced;
+  // Atomically renames `from` over `to`; throws EDataFileError on failure.
+  std::function<void(const std::string& from, const std::string& to)> Rename;
+  // Removes a file if present; throws EDataFileError when it exists and cannot be removed.
+  std::function<void(const std::string& path)> Remove;
+  // Flushes a folder's entries to disk (makes renames durable).
+  std::function<void(const std::string& folder)> SyncFolder;
+
+  static TFileOps Real();
+};
+
+bool FileExists(const std::string& path);
+// Reads a whole file; a missing file is created empty first. Throws EDataFileError.
+TBytes ReadOrCreateFile(const std::string& path);
+// Reads a whole file that must exist. Throws EDataFileError.
+TBytes ReadWholeFile(const std::string& path);
+// "path: system message" for the current errno.
+std::string SystemErrorText(const std::string& path, int err);
+
+}  // namespace absence

@@ -1,0 +1,33 @@
+#pragma once
+// Basic types shared by the whole core.
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace absence {
+
+// A whole-day date: days since 30 December 1899. 0 means "no date" where a field allows it.
+using TDate = double;
+
+// Dates larger than this were counted from 1 January of year 1 by an earlier day scale.
+inline constexpr double kOldDayScaleOffset = 693594.0;
+
+// Converts a date read from a file or passed to an Add operation from the old day scale.
+inline TDate ConvertOldDate(TDate d) { return d > kOldDayScaleOffset ? d - kOldDayScaleOffset : d; }
+
+// Owning, ordered record list.
+template <class T>
+using TRecList = std::vector<std::unique_ptr<T>>;
+
+// A data file could not be opened, read, written or replaced.
+class EDataFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Non-fatal findings of a reader (records skipped or repaired). Empty for a clean file.
+using TWarnings = std::vector<std::string>;
+
+}  // namespace absence
