@@ -1,0 +1,118 @@
+#include "data/settings.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace absence {
+namespace {
+
+int ReadChoice(const TIniFile& ini, const char* key, int def, int last) {
+  const int v = ini.ReadInteger(kInitSection, key, def);
+  return (v >= 0 && v < last) ? v : last;
+}
+
+int ReadDayOrMonth(const TIniFile& ini, const char* key, int maximum) {
+  const int v = ini.ReadInteger(kInitSection, key, 1);
+  return (v >= 1 && v <= maximum) ? v : 1;
+}
+
+bool ParseIntStrict(const std::string& text, int& out) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (end != text.c_str() + text.size() || v < -1000000 || v > 1000000) return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+}  // namespace
+
+std::string NormalizeHourFormat(const std::string& text) {
+  if (text == kHourFormatWhole || text == kHourFormatTenth) return text;
+  return kHourFormatHundredth;
+}
+
+float DefaultHoursFromText(const std::string& text, int recordTime) {
+  const float unset = recordTime == 1 ? 1.0f : 8.0f;
+  if (text.empty() || text == "0") return unset;
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  // Anything but a plain positive number (garbage, NaN, absurd sizes) is treated as unset.
+  if (end != text.c_str() + text.size() || !std::isfinite(v) || v <= 0 || v > 9999) return unset;
+  return static_cast<float>(v);
+}
+
+std::string FormatDefaultHours(float hours) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%3.2f", static_cast<double>(hours));
+  return buf;
+}
+
+TWindowPlacement ParseStartupState(const std::string& text) {
+  TWindowPlacement p;
+  if (text == kStartMaximised) return p;
+  std::vector<int> parts;
+  std::size_t pos = 0;
+  while (parts.size() < 5) {
+    const std::size_t comma = text.find(',', pos);
+    int v = 0;
+    if (!ParseIntStrict(text.substr(pos, comma - pos), v)) return TWindowPlacement{};
+    parts.push_back(v);
+    if (comma == std::string::npos) break;
+    pos = comma + 1;
+  }
+  if (parts.size() != 4 || parts[2] <= 0 || parts[3] <= 0) return TWindowPlacement{};
+  p.Maximised = false;
+  p.Top = parts[0];
+  p.Left = parts[1];
+  p.ClientWidth = parts[2];
+  p.ClientHeight = parts[3];
+  return p;
+}
+
+std::string FormatStartupState(const TWindowPlacement& p) {
+  if (p.Maximised) return kStartMaximised;
+  return std::to_string(p.Top) + "," + std::to_string(p.Left) + "," +
+         std::to_string(p.ClientWidth) + "," + std::to_string(p.ClientHeight);
+}
+
+void ReadIniSettings(TIniFile& ini, const std::string& productSection, int screenResolution,
+                     TSettings& s) {
+  const int stored = ini.ReadInteger(kInitSection, "FontSettings", screenResolution);
+  if (stored != screenResolution)
+    for (const char* key : kColumnWidthKeys) ini.DeleteKey(productSection, key);
+  s.FontSettings = screenResolution;
+
+  s.HourFormat = NormalizeHourFormat(ini.ReadString(kInitSection, "HourFormat", kHourFormatTenth));
+  s.EmployeeDisplay = ReadChoice(ini, "EmployeeDisplay", 0, 2);
+  s.RecordTime = ReadChoice(ini, "RecordTime", 0, 1);
+  s.DefaultHours =
+      DefaultHoursFromText(ini.ReadString(kInitSection, "DefaultHours", "0"), s.RecordTime);
+  s.ListOrder = ReadChoice(ini, "ListOrder", 0, 1);
+  s.Printer = ini.ReadInteger(kInitSection, "Printer", 0) != 0 ? 1 : 0;
+  s.BenefitMonth = ReadDayOrMonth(ini, "BenefitMonth", 12);
+  s.BenefitDay = ReadDayOrMonth(ini, "BenefitDay", 31);
+  s.ShowButtonBorder = ini.ReadInteger(kInitSection, "ShowButtonBorder", 0) == 1;
+  s.ToolCaption = ReadChoice(ini, "ToolCaption", 2, 2);
+  s.StartupState = FormatStartupState(
+      ParseStartupState(ini.ReadString(kInitSection, "StartupState", kStartMaximised)));
+}
+
+void WriteIniSettings(TIniFile& ini, const TSettings& s, bool writePrinter) {
+  ini.WriteString(kInitSection, "HourFormat", s.HourFormat);
+  ini.WriteInteger(kInitSection, "BenefitMonth", s.BenefitMonth);
+  ini.WriteInteger(kInitSection, "BenefitDay", s.BenefitDay);
+  ini.WriteInteger(kInitSection, "ListOrder", s.ListOrder);
+  ini.WriteInteger(kInitSection, "FontSettings", s.FontSettings);
+  if (writePrinter) ini.WriteInteger(kInitSection, "Printer", s.Printer != 0 ? 1 : 0);
+  ini.WriteInteger(kInitSection, "ShowButtonBorder", s.ShowButtonBorder ? 1 : 0);
+  ini.WriteInteger(kInitSection, "ToolCaption", s.ToolCaption);
+  ini.WriteInteger(kInitSection, "EmployeeDisplay", s.EmployeeDisplay);
+  ini.WriteInteger(kInitSection, "RecordTime", s.RecordTime);
+  ini.WriteString(kInitSection, "DefaultHours", FormatDefaultHours(s.DefaultHours));
+  ini.WriteString(kInitSection, "StartupState", s.StartupState);
+}
+
+}  // namespace absence
