@@ -38,8 +38,7 @@ void ParseEmps(TEmpList& list, const TReasonList& reasons, std::span<const uint8
                const std::string& fileName, TWarnings& warnings);
 // Global entries are copied to the employees, so those must be loaded first.
 void ParseGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
-                  std::span<const uint8_t> bytes, const std::string& fileName,
-                  TWarnings& warnings);
+                  std::span<const uint8_t> bytes, const std::string& fileName, TWarnings& warnings);
 
 // File versions: a missing file is created empty and read as empty. Failures throw
 // EDataFileError with the file's name and the system's message.

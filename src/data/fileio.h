@@ -15,6 +15,9 @@ struct TFileOps {
   std::function<void(const std::string& from, const std::string& to)> Rename;
   // Removes a file if present; throws EDataFileError when it exists and cannot be removed.
   std::function<void(const std::string& path)> Remove;
+  // Makes `to` a second name of `from` (a hard link, or a synced copy where links are not
+  // possible), so the old contents survive a rename over `from`.
+  std::function<void(const std::string& from, const std::string& to)> KeepCopy;
   // Flushes a folder's entries to disk (makes renames durable).
   std::function<void(const std::string& folder)> SyncFolder;
 

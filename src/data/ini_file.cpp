@@ -35,7 +35,9 @@ constexpr std::uintmax_t kMaxIniSize = 4 * 1024 * 1024;
 
 }  // namespace
 
-TIniFile::TIniFile(std::string path) : path_(std::move(path)) { sections_.push_back({}); }
+TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
+  sections_.push_back({});
+}
 
 bool TIniFile::Load() {
   sections_.clear();

@@ -14,7 +14,9 @@ std::string EnvOr(const char* name, const std::string& fallback) {
   return (v && *v) ? std::string(v) : fallback;
 }
 
-std::string Home() { return EnvOr("HOME", "."); }
+std::string Home() {
+  return EnvOr("HOME", ".");
+}
 }  // namespace
 
 std::string WithTrailingSeparator(std::string folder) {

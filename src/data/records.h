@@ -158,8 +158,8 @@ void FreeDepts(TDeptList& list);
 
 // Employees
 void AddEmp(TEmpList& list, int32_t& empID, const std::string& lastName,
-            const std::string& firstName, const std::string& ssn, TDate startDate,
-            TDate termDate, int32_t deptID, char empType);
+            const std::string& firstName, const std::string& ssn, TDate startDate, TDate termDate,
+            int32_t deptID, char empType);
 int FindEmp(const TEmpList& list, int32_t empID, const std::string& fullName);
 void SortEmps(TEmpList& list);
 void FreeEmps(TEmpList& list);
@@ -176,8 +176,7 @@ void AddReason(TReasonList& list, int32_t& reasonID, const std::string& descript
 int FindReason(const TReasonList& list, int32_t reasonID, const std::string& description);
 void SortReasons(TReasonList& list);
 void FreeReasons(TReasonList& list);
-void AddRule(TRuleList& rules, int32_t startMonth, int32_t endMonth, float hours,
-             float carryOver);
+void AddRule(TRuleList& rules, int32_t startMonth, int32_t endMonth, float hours, float carryOver);
 // Index of the first rule whose EndMonth is at least `months`; -1 when all end earlier.
 int FindRule(const TRuleList& rules, int32_t months);
 void FreeRules(TRuleList& rules);

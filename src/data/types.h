@@ -15,7 +15,9 @@ using TDate = double;
 inline constexpr double kOldDayScaleOffset = 693594.0;
 
 // Converts a date read from a file or passed to an Add operation from the old day scale.
-inline TDate ConvertOldDate(TDate d) { return d > kOldDayScaleOffset ? d - kOldDayScaleOffset : d; }
+inline TDate ConvertOldDate(TDate d) {
+  return d > kOldDayScaleOffset ? d - kOldDayScaleOffset : d;
+}
 
 // Owning, ordered record list.
 template <class T>

@@ -66,8 +66,7 @@ double ParseIsoDate(const std::string& text) {
   } catch (const EUsageError&) {
     throw EUsageError("dates are YYYY-MM-DD: " + text);
   }
-  const year_month_day ymd{year{y}, month{static_cast<unsigned>(m)},
-                           day{static_cast<unsigned>(d)}};
+  const year_month_day ymd{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}};
   if (y < 1 || !ymd.ok()) throw EUsageError("no such date: " + text);
   constexpr sys_days kEpoch = sys_days{year{1899} / December / 30};
   return static_cast<double>((sys_days{ymd} - kEpoch).count());

@@ -1,0 +1,382 @@
+// Serialising and parsing the four data files.
+#include "data/datafiles.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "data/binio.h"
+#include "data/entry_order.h"
+#include "data/fileio.h"
+#include "data/record_parsers.h"
+
+namespace absence {
+using namespace binio;
+
+namespace {
+
+// Kind byte, the unused byte, then the kind's fields.
+void PutKind(TBytes& out, char kind) {
+  PutByte(out, static_cast<uint8_t>(kind));
+  PutByte(out, 0);
+}
+
+std::string RecordWhere(const std::string& fileName, std::size_t index) {
+  return fileName + ", record " + std::to_string(index + 1) + ": ";
+}
+
+// Splits a file into whole records; a shorter tail is reported and ignored.
+std::vector<std::span<const uint8_t>> Records(std::span<const uint8_t> bytes, std::size_t size,
+                                              const std::string& fileName, TWarnings& warnings) {
+  std::vector<std::span<const uint8_t>> records;
+  records.reserve(bytes.size() / size);
+  for (std::size_t off = 0; off + size <= bytes.size(); off += size)
+    records.push_back(bytes.subspan(off, size));
+  if (bytes.size() % size != 0)
+    warnings.push_back(fileName + ": the last " + std::to_string(bytes.size() % size) +
+                       " byte(s) do not make a whole record and were ignored");
+  return records;
+}
+
+std::string ReadString(std::span<const uint8_t> r, std::size_t off, std::size_t capacity,
+                       const std::string& where, TWarnings& warnings) {
+  bool clamped = false;
+  std::string s = GetString(r, off, capacity, &clamped);
+  if (clamped) warnings.push_back(where + "a text longer than its field was cut");
+  return s;
+}
+
+// A date field: converted from the old day scale; an impossible value becomes `fallback`.
+bool ReadDate(double raw, const std::string& where, const char* field, TWarnings& warnings,
+              double& out) {
+  out = ConvertOldDate(raw);
+  if (IsValidDate(out)) return true;
+  warnings.push_back(where + field + " is not a valid date");
+  return false;
+}
+
+int ItemCount(std::span<const uint8_t> r, const std::string& where, TWarnings& warnings) {
+  int count = r[2];
+  if (count > kItemsPerRecord) {
+    warnings.push_back(where + "item count " + std::to_string(count) + " taken as 6");
+    count = kItemsPerRecord;
+  }
+  return count;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------- writing
+
+void AppendDeptRecord(TBytes& out, const TDeptRecClass& d) {
+  PutI32(out, d.DeptID);
+  PutString(out, d.DeptName, kDeptNameLen);
+  PutString(out, d.DeptCode, kDeptCodeLen);
+  PutByte(out, d.Active ? 1 : 0);
+  PutI32(out, d.ManagerID > 0 ? d.ManagerID : 0);
+}
+
+void AppendReasonRecords(TBytes& out, const TReasonRecClass& r) {
+  PutKind(out, '1');
+  PutI32(out, r.ReasonID);
+  PutString(out, r.Description, kDescriptionLen);
+  PutByte(out, r.Active ? 1 : 0);
+  PutByte(out, r.HasPolicy ? 1 : 0);
+  PutByte(out, static_cast<uint8_t>(r.Basis));
+  PutByte(out, static_cast<uint8_t>(r.Validate));
+  for (const auto& rule : r.Rules) {
+    PutKind(out, '2');
+    PutI32(out, rule->StartMonth);
+    PutI32(out, rule->EndMonth);
+    PutF32(out, rule->Hours);
+    PutF32(out, rule->CarryOver);
+    PutZeros(out, kReasonRecSize - 18);
+  }
+}
+
+namespace {
+
+struct TItem {
+  int32_t reasonID;
+  float hours;
+  double date;
+};
+
+// Packs items six to a record of kind `kind`; balances start with the reason, entries with the
+// date.
+void PutItems(TBytes& out, char kind, const std::vector<TItem>& items) {
+  for (std::size_t first = 0; first < items.size(); first += kItemsPerRecord) {
+    const std::size_t n = std::min<std::size_t>(kItemsPerRecord, items.size() - first);
+    PutKind(out, kind);
+    PutByte(out, static_cast<uint8_t>(n));
+    for (std::size_t i = 0; i < n; ++i) {
+      const TItem& it = items[first + i];
+      if (kind == '2') {
+        PutI32(out, it.reasonID);
+        PutF32(out, it.hours);
+        PutF64(out, it.date);
+      } else {
+        PutF64(out, it.date);
+        PutI32(out, it.reasonID);
+        PutF32(out, it.hours);
+      }
+    }
+    PutZeros(out, (kItemsPerRecord - n) * 16);
+  }
+}
+
+}  // namespace
+
+void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& globals,
+                      bool requireEmployed) {
+  PutKind(out, '1');
+  PutI32(out, e.EmpID);
+  PutString(out, e.LastName, kLastNameLen);
+  PutString(out, e.FirstName, kFirstNameLen);
+  PutString(out, e.SSN, kSSNLen);
+  PutF64(out, e.StartDate);
+  PutF64(out, e.TermDate);
+  PutByte(out, static_cast<uint8_t>(e.EmpType));
+  PutI32(out, e.DeptID > 0 ? e.DeptID : 0);
+  PutZeros(out, 4);
+
+  std::vector<TItem> items;
+  for (const auto& a : e.Accruals)
+    if (a->IsLive()) items.push_back({a->ReasonID, a->Hours, a->AsOfDate});
+  PutItems(out, '2', items);
+
+  items.clear();
+  for (const auto& x : e.Entries) {
+    if (x->Kind == 'T') {
+      if (x->IsLive()) items.push_back({x->ReasonID, x->Hours, x->EntryDate});
+    } else if (x->Kind == 'G') {
+      // A copy trashed on this employee only becomes an exclusion.
+      if (x->IsDeleted() && !x->ReasonDeleted) items.push_back({x->ReasonID, -1.0f, x->EntryDate});
+    } else if (x->Kind == 'D' && x->IsLive()) {
+      const bool globalExists = FindEntry(globals, x->ReasonID, 'G', x->EntryDate) != -1;
+      if (globalExists && (!requireEmployed || e.IsEmployedOn(x->EntryDate)))
+        items.push_back({x->ReasonID, -1.0f, x->EntryDate});
+    }
+  }
+  PutItems(out, '3', items);
+}
+
+void AppendGlobalRecord(TBytes& out, const TAbsenceRecClass& g) {
+  PutF64(out, g.EntryDate);
+  PutI32(out, g.ReasonID);
+  PutF32(out, g.Hours);
+}
+
+TBytes SerializeDepts(const TDeptList& list) {
+  TBytes out;
+  out.reserve(list.size() * kDeptRecSize);
+  for (const auto& d : list)
+    if (!d->Deleted) AppendDeptRecord(out, *d);
+  return out;
+}
+
+TBytes SerializeReasons(const TReasonList& list) {
+  TBytes out;
+  for (const auto& r : list)
+    if (!r->Deleted) AppendReasonRecords(out, *r);
+  return out;
+}
+
+TBytes SerializeEmps(const TEmpList& list, const TEntryList& globals) {
+  TBytes out;
+  std::size_t estimate = 0;
+  for (const auto& e : list) estimate += 2 + e->Accruals.size() / 6 + e->Entries.size() / 6;
+  out.reserve(estimate * kEmpRecSize);
+  for (const auto& e : list)
+    if (!e->Deleted) AppendEmpRecords(out, *e, globals, true);
+  return out;
+}
+
+TBytes SerializeGlobals(const TEntryList& globals) {
+  TBytes out;
+  out.reserve(globals.size() * kGlobalRecSize);
+  for (const auto& g : globals)
+    if (g->IsLive()) AppendGlobalRecord(out, *g);
+  return out;
+}
+
+// ---------------------------------------------------------------------------------- reading
+
+void ParseDeptRecord(TDeptList& list, std::span<const uint8_t> r, const std::string& where,
+                     TWarnings& warnings) {
+  int32_t id = GetI32(r, 0);
+  AddDept(list, id, ReadString(r, 4, kDeptNameLen, where, warnings), GetI32(r, 72), r[71] != 0,
+          ReadString(r, 55, kDeptCodeLen, where, warnings));
+}
+
+void ParseReasonRecord(TReasonList& list, std::span<const uint8_t> r, const std::string& where,
+                       TWarnings& warnings) {
+  if (r[0] == '1') {
+    int32_t id = GetI32(r, 2);
+    AddReason(list, id, ReadString(r, 6, kDescriptionLen, where, warnings), r[37] != 0, r[38] != 0,
+              static_cast<char>(r[39]), static_cast<char>(r[40]));
+    return;
+  }
+  if (list.empty()) {
+    warnings.push_back(where + "a policy rule before any reason was skipped");
+    return;
+  }
+  float hours = GetF32(r, 10), carry = GetF32(r, 14);
+  if (!std::isfinite(hours) || !std::isfinite(carry)) {
+    warnings.push_back(where + "a rule's hours are not a number; taken as 0");
+    if (!std::isfinite(hours)) hours = 0;
+    if (!std::isfinite(carry)) carry = 0;
+  }
+  AddRule(list.back()->Rules, GetI32(r, 2), GetI32(r, 6), hours, carry);
+}
+
+void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uint8_t> r,
+                    const std::string& where, TWarnings& warnings) {
+  if (r[0] == '1') {
+    int32_t id = GetI32(r, 2);
+    double start = 0, term = 0;
+    if (!ReadDate(GetF64(r, 74), where, "the start date", warnings, start)) start = 0;
+    if (!ReadDate(GetF64(r, 82), where, "the termination date", warnings, term)) term = 0;
+    AddEmp(list, id, ReadString(r, 6, kLastNameLen, where, warnings),
+           ReadString(r, 37, kFirstNameLen, where, warnings),
+           ReadString(r, 58, kSSNLen, where, warnings), start, term, GetI32(r, 91),
+           static_cast<char>(r[90]));
+    return;
+  }
+  if (list.empty()) {
+    warnings.push_back(where + "balances or entries before any employee were skipped");
+    return;
+  }
+  TEmpRecClass& emp = *list.back();
+  static TEmpList noEmployees;  // own entries and exclusions are never copied to anybody
+  const int count = ItemCount(r, where, warnings);
+  for (int k = 0; k < count; ++k) {
+    const std::size_t off = 3 + 16 * static_cast<std::size_t>(k);
+    double date = 0;
+    const bool balance = r[0] == '2';
+    const float hours = GetF32(r, balance ? off + 4 : off + 12);
+    if (!ReadDate(GetF64(r, balance ? off + 8 : off), where, "an item's date", warnings, date))
+      continue;
+    if (!std::isfinite(hours)) {
+      warnings.push_back(where + "an item's hours are not a number; skipped");
+      continue;
+    }
+    if (balance) {
+      SetAccrual(emp.Accruals, GetI32(r, off), hours, date);
+    } else {
+      // Entries go straight to their date position, so the list is sorted as it is read.
+      AddEntryWithKeys(emp.Entries, noEmployees, keys, GetI32(r, off + 8), date, hours,
+                       hours >= 0 ? 'T' : 'D');
+    }
+  }
+}
+
+bool ParseGlobalRecord(std::span<const uint8_t> r, const std::string& where, TWarnings& warnings,
+                       TGlobalRecord& out) {
+  double date = 0;
+  if (!ReadDate(GetF64(r, 0), where, "the date", warnings, date)) return false;
+  const float hours = GetF32(r, 12);
+  if (!std::isfinite(hours)) {
+    warnings.push_back(where + "the hours are not a number; skipped");
+    return false;
+  }
+  out = {GetI32(r, 8), date, hours};
+  return true;
+}
+
+void ParseDepts(TDeptList& list, std::span<const uint8_t> bytes, const std::string& fileName,
+                TWarnings& warnings) {
+  list.clear();
+  const auto records = Records(bytes, kDeptRecSize, fileName, warnings);
+  for (std::size_t i = 0; i < records.size(); ++i)
+    ParseDeptRecord(list, records[i], RecordWhere(fileName, i), warnings);
+  SortDepts(list);
+}
+
+void ParseReasons(TReasonList& list, std::span<const uint8_t> bytes, const std::string& fileName,
+                  TWarnings& warnings) {
+  list.clear();
+  const auto records = Records(bytes, kReasonRecSize, fileName, warnings);
+  for (std::size_t i = 0; i < records.size(); ++i)
+    ParseReasonRecord(list, records[i], RecordWhere(fileName, i), warnings);
+  SortReasons(list);
+}
+
+void ParseEmps(TEmpList& list, const TReasonList& reasons, std::span<const uint8_t> bytes,
+               const std::string& fileName, TWarnings& warnings) {
+  list.clear();
+  const TReasonKeys keys(reasons);
+  const auto records = Records(bytes, kEmpRecSize, fileName, warnings);
+  for (std::size_t i = 0; i < records.size(); ++i)
+    ParseEmpRecord(list, keys, records[i], RecordWhere(fileName, i), warnings);
+  SortEmps(list);
+}
+
+void ParseGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
+                  std::span<const uint8_t> bytes, const std::string& fileName,
+                  TWarnings& warnings) {
+  globals.clear();
+  std::vector<TGlobalRecord> read;
+  const auto records = Records(bytes, kGlobalRecSize, fileName, warnings);
+  read.reserve(records.size());
+  TGlobalRecord g{};
+  for (std::size_t i = 0; i < records.size(); ++i)
+    if (ParseGlobalRecord(records[i], RecordWhere(fileName, i), warnings, g)) read.push_back(g);
+  AddGlobalRecords(globals, emps, TReasonKeys(reasons), read);
+}
+
+// ------------------------------------------------------------------------------ file versions
+
+namespace {
+std::string BaseName(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+template <class Fn>
+void WithWarnings(TWarnings* warnings, Fn fn) {
+  TWarnings local;
+  fn(warnings ? *warnings : local);
+}
+}  // namespace
+
+void ReadDepts(TDeptList& list, const std::string& path, TWarnings* warnings) {
+  const TBytes bytes = ReadOrCreateFile(path);
+  WithWarnings(warnings, [&](TWarnings& w) { ParseDepts(list, bytes, BaseName(path), w); });
+}
+
+void ReadReasons(TReasonList& list, const std::string& path, TWarnings* warnings) {
+  const TBytes bytes = ReadOrCreateFile(path);
+  WithWarnings(warnings, [&](TWarnings& w) { ParseReasons(list, bytes, BaseName(path), w); });
+}
+
+void ReadEmps(TEmpList& list, const TReasonList& reasons, const std::string& path,
+              TWarnings* warnings) {
+  const TBytes bytes = ReadOrCreateFile(path);
+  WithWarnings(warnings, [&](TWarnings& w) { ParseEmps(list, reasons, bytes, BaseName(path), w); });
+}
+
+void ReadGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
+                 const std::string& path, TWarnings* warnings) {
+  const TBytes bytes = ReadOrCreateFile(path);
+  WithWarnings(warnings, [&](TWarnings& w) {
+    ParseGlobals(globals, emps, reasons, bytes, BaseName(path), w);
+  });
+}
+
+void WriteDepts(const TDeptList& list, const std::string& path) {
+  TFileOps::Real().WriteFileSynced(path, SerializeDepts(list));
+}
+
+void WriteReasons(const TReasonList& list, const std::string& path) {
+  TFileOps::Real().WriteFileSynced(path, SerializeReasons(list));
+}
+
+void WriteEmps(const TEmpList& list, const TEntryList& globals, const std::string& path) {
+  TFileOps::Real().WriteFileSynced(path, SerializeEmps(list, globals));
+}
+
+void WriteGlobals(const TEntryList& globals, const std::string& path) {
+  TFileOps::Real().WriteFileSynced(path, SerializeGlobals(globals));
+}
+
+}  // namespace absence

@@ -1,0 +1,263 @@
+// Absence entries, global entries and their copies in the employees' lists.
+#include <algorithm>
+#include <unordered_set>
+
+#include "data/ansi.h"
+#include "data/entry_order.h"
+#include "data/list_sort.h"
+#include "data/records.h"
+
+namespace absence {
+
+TReasonKeys::TReasonKeys(const TReasonList& reasons) {
+  // The first reason of an identifier wins, as a look-up by identifier would find it.
+  for (const auto& r : reasons)
+    if (r->ReasonID > 0) keys_.emplace(r->ReasonID, AnsiSortKey(r->Description));
+}
+
+const std::string& TReasonKeys::Key(int32_t reasonID) const {
+  static const std::string kNone;
+  const auto it = keys_.find(reasonID);
+  return it == keys_.end() ? kNone : it->second;
+}
+
+int CompareEntries(const TAbsenceRecClass& a, const TAbsenceRecClass& b, const TReasonKeys& keys,
+                   bool byDate) {
+  const auto cmpDate = [&] {
+    return a.EntryDate < b.EntryDate ? -1 : (a.EntryDate > b.EntryDate ? 1 : 0);
+  };
+  const auto cmpReason = [&] {
+    return a.ReasonID == b.ReasonID ? 0 : CompareBytes(keys.Key(a.ReasonID), keys.Key(b.ReasonID));
+  };
+  int c = byDate ? cmpDate() : cmpReason();
+  if (c == 0) c = byDate ? cmpReason() : cmpDate();
+  if (c == 0) c = a.Kind < b.Kind ? -1 : (a.Kind > b.Kind ? 1 : 0);
+  return c;
+}
+
+void InsertSorted(TEntryList& list, std::unique_ptr<TAbsenceRecClass> entry,
+                  const TReasonKeys& keys) {
+  const auto pos = std::upper_bound(
+      list.begin(), list.end(), entry,
+      [&](const auto& x, const auto& y) { return CompareEntries(*x, *y, keys, true) < 0; });
+  list.insert(pos, std::move(entry));
+}
+
+namespace {
+
+std::unique_ptr<TAbsenceRecClass> MakeEntry(int32_t reasonID, TDate date, float hours, char kind) {
+  auto e = std::make_unique<TAbsenceRecClass>();
+  e->ReasonID = reasonID;
+  e->EntryDate = date;
+  e->Hours = hours;
+  e->Kind = kind;
+  return e;
+}
+
+// First index whose date is not earlier than `d`, in a date-sorted list.
+std::size_t FirstOnOrAfter(const TEntryList& list, TDate d) {
+  const auto it = std::lower_bound(list.begin(), list.end(), d,
+                                   [](const auto& e, TDate x) { return e->EntryDate < x; });
+  return static_cast<std::size_t>(it - list.begin());
+}
+
+void CopyToEmployees(TEmpList& emps, const TReasonKeys& keys, int32_t reasonID, TDate date,
+                     float hours) {
+  for (auto& e : emps) {
+    if (!e->IsEmployedOn(date) || FindEntry(e->Entries, reasonID, 'D', date) != -1) continue;
+    InsertSorted(e->Entries, MakeEntry(reasonID, date, hours, 'G'), keys);
+  }
+}
+
+}  // namespace
+
+int FindEntry(const TEntryList& list, int32_t reasonID, char kind, TDate entryDate) {
+  const bool exactKind = kind == 'G' || kind == 'T';
+  for (std::size_t i = FirstOnOrAfter(list, entryDate);
+       i < list.size() && list[i]->EntryDate == entryDate; ++i) {
+    const auto& e = *list[i];
+    if (e.ReasonID == reasonID && e.IsLive() && (!exactKind || e.Kind == kind))
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void AddEntry(TEntryList& list, TEmpList& emps, const TReasonList& reasons, int32_t reasonID,
+              TDate entryDate, float hours, char kind) {
+  AddEntryWithKeys(list, emps, TReasonKeys(reasons), reasonID, entryDate, hours, kind);
+}
+
+void AddEntryWithKeys(TEntryList& list, TEmpList& emps, const TReasonKeys& keys, int32_t reasonID,
+                      TDate entryDate, float hours, char kind) {
+  entryDate = ConvertOldDate(entryDate);
+  const int found = FindEntry(list, reasonID, kind, entryDate);
+  if (found == -1) {
+    // Placed at its date position rather than appended, so the list never needs a full re-sort.
+    InsertSorted(list, MakeEntry(reasonID, entryDate, hours, kind), keys);
+    if (kind == 'G') CopyToEmployees(emps, keys, reasonID, entryDate, hours);
+    return;
+  }
+  auto& e = *list[static_cast<std::size_t>(found)];
+  e.Hours = e.Hours + hours;
+  if (kind != 'G') return;
+  for (auto& emp : emps) {
+    const int c = FindEntry(emp->Entries, reasonID, 'G', entryDate);
+    if (c != -1) {
+      auto& copy = *emp->Entries[static_cast<std::size_t>(c)];
+      copy.Hours = copy.Hours + hours;
+    }
+  }
+}
+
+void TAbsenceRecClass::Update(int32_t reasonID, TEmpList& emps, float hours, TDate entryDate) {
+  const int32_t oldReason = ReasonID;
+  const TDate oldDate = EntryDate;
+  Modified = Modified || reasonID != ReasonID || hours != Hours || entryDate != EntryDate;
+  ReasonID = reasonID;
+  Hours = hours;
+  EntryDate = entryDate;
+  if (!Modified || Kind != 'G') return;
+  for (auto& emp : emps) {
+    auto& list = emp->Entries;
+    std::vector<TAbsenceRecClass*> copies;
+    for (std::size_t i = FirstOnOrAfter(list, oldDate);
+         i < list.size() && list[i]->EntryDate == oldDate; ++i) {
+      auto& c = *list[i];
+      if (c.Kind == 'G' && c.ReasonID == oldReason && !c.ReasonDeleted) copies.push_back(&c);
+    }
+    for (auto* c : copies) {
+      c->Modified = true;
+      c->ReasonID = reasonID;
+      c->EntryDate = entryDate;
+      c->Hours = hours;
+    }
+    // A moved copy goes back to its date position, so the look-ups keep working.
+    if (!copies.empty() && entryDate != oldDate)
+      std::stable_sort(list.begin(), list.end(),
+                       [](const auto& x, const auto& y) { return x->EntryDate < y->EntryDate; });
+  }
+}
+
+void TAbsenceRecClass::AddDelMark(const std::string& mark, TEmpList& emps) {
+  if (mark != "DG") {
+    DelMark += mark;
+    return;
+  }
+  DelMark += "D";
+  for (auto& emp : emps) {
+    const int c = FindEntry(emp->Entries, ReasonID, 'G', EntryDate);
+    if (c != -1) emp->Entries.erase(emp->Entries.begin() + c);
+  }
+}
+
+void Restore(TEntryList& list, TEmpList& emps, char listKind, int index,
+             const TReasonList& reasons) {
+  auto& entry = *list[static_cast<std::size_t>(index)];
+  const int live = FindEntry(list, entry.ReasonID, entry.Kind, entry.EntryDate);
+  if (live == -1) {
+    entry.DelMark.clear();
+    if (listKind == 'G')
+      CopyToEmployees(emps, TReasonKeys(reasons), entry.ReasonID, entry.EntryDate, entry.Hours);
+    return;
+  }
+  auto& twin = *list[static_cast<std::size_t>(live)];
+  twin.Update(twin.ReasonID, emps, twin.Hours + entry.Hours, twin.EntryDate);
+  list.erase(list.begin() + index);
+}
+
+void EntriesOnDate(TEntryList& result, const TEntryList* source, TDate d) {
+  // The result owns its copies; those of an earlier call are destroyed here.
+  result.clear();
+  if (!source) return;
+  for (std::size_t i = FirstOnOrAfter(*source, d); i < source->size(); ++i) {
+    const auto& e = *(*source)[i];
+    if (e.EntryDate != d) break;
+    if (!e.IsLive() || e.IsExclusion()) continue;
+    result.push_back(MakeEntry(e.ReasonID, e.EntryDate, e.Hours, e.Kind));
+  }
+}
+
+void SortEntries(TEntryList& list, const TReasonList& reasons, const std::string& key) {
+  const TReasonKeys keys(reasons);
+  const bool byDate = key == "Date";
+  SortIndexed(
+      static_cast<int64_t>(list.size()),
+      [&](int64_t i, int64_t j) {
+        return CompareEntries(*list[i - 1], *list[j - 1], keys, byDate);
+      },
+      [&](int64_t i, int64_t j) { std::swap(list[i - 1], list[j - 1]); });
+}
+
+void FreeEntries(TEntryList& list) {
+  list.clear();
+}
+
+void AddGlobalRecords(TEntryList& globals, TEmpList& emps, const TReasonKeys& keys,
+                      const std::vector<TGlobalRecord>& records) {
+  std::vector<const TAbsenceRecClass*> added;  // new global entries, copied below
+  std::unordered_set<const TAbsenceRecClass*> isAdded;
+  for (const auto& rec : records) {
+    const TDate date = ConvertOldDate(rec.EntryDate);
+    const int found = FindEntry(globals, rec.ReasonID, 'G', date);
+    if (found != -1 && isAdded.count(globals[static_cast<std::size_t>(found)].get())) {
+      // Not copied yet: the copies will carry the merged hours.
+      auto& g = *globals[static_cast<std::size_t>(found)];
+      g.Hours = g.Hours + rec.Hours;
+      continue;
+    }
+    if (found != -1) {
+      AddEntryWithKeys(globals, emps, keys, rec.ReasonID, date, rec.Hours, 'G');
+      continue;
+    }
+    auto g = MakeEntry(rec.ReasonID, date, rec.Hours, 'G');
+    added.push_back(g.get());
+    isAdded.insert(g.get());
+    InsertSorted(globals, std::move(g), keys);
+  }
+  if (added.empty()) return;
+  std::sort(added.begin(), added.end(),
+            [&](const auto* a, const auto* b) { return CompareEntries(*a, *b, keys, true) < 0; });
+  for (auto& emp : emps) {
+    TEntryList copies;
+    for (const auto* g : added) {
+      if (!emp->IsEmployedOn(g->EntryDate)) continue;
+      if (FindEntry(emp->Entries, g->ReasonID, 'D', g->EntryDate) != -1) continue;
+      copies.push_back(MakeEntry(g->ReasonID, g->EntryDate, g->Hours, 'G'));
+    }
+    if (copies.empty()) continue;
+    TEntryList merged;
+    merged.reserve(emp->Entries.size() + copies.size());
+    std::merge(
+        std::make_move_iterator(emp->Entries.begin()), std::make_move_iterator(emp->Entries.end()),
+        std::make_move_iterator(copies.begin()), std::make_move_iterator(copies.end()),
+        std::back_inserter(merged),
+        [&](const auto& a, const auto& b) { return CompareEntries(*a, *b, keys, true) < 0; });
+    emp->Entries = std::move(merged);
+  }
+}
+
+void TEmpRecClass::AddGlobalEntries(const TEntryList& globals, const TReasonList& reasons) {
+  const TReasonKeys keys(reasons);
+  TEntryList copies;
+  const auto copiedAlready = [&](const TAbsenceRecClass& g) {
+    return std::any_of(copies.begin(), copies.end(), [&](const auto& c) {
+      return c->EntryDate == g.EntryDate && c->ReasonID == g.ReasonID;
+    });
+  };
+  for (const auto& g : globals) {
+    if (!g->IsLive() || !IsEmployedOn(g->EntryDate) || copiedAlready(*g)) continue;
+    bool blocked = false;
+    for (std::size_t i = FirstOnOrAfter(Entries, g->EntryDate);
+         i < Entries.size() && Entries[i]->EntryDate == g->EntryDate; ++i) {
+      const auto& e = *Entries[i];
+      if (e.ReasonID == g->ReasonID && !e.ReasonDeleted && (e.Kind == 'G' || e.Kind == 'D')) {
+        blocked = true;
+        break;
+      }
+    }
+    if (!blocked) copies.push_back(MakeEntry(g->ReasonID, g->EntryDate, g->Hours, 'G'));
+  }
+  for (auto& c : copies) InsertSorted(Entries, std::move(c), keys);
+}
+
+}  // namespace absence

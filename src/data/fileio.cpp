@@ -1,0 +1,125 @@
+// POSIX file operations behind the data set's save and load.
+#include "data/fileio.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace absence {
+namespace {
+
+class TFd {
+ public:
+  explicit TFd(int fd) : fd_(fd) {}
+  ~TFd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  TFd(const TFd&) = delete;
+  TFd& operator=(const TFd&) = delete;
+  int get() const { return fd_; }
+  // Closes and reports the result (close can report a failed write-back).
+  int Close() {
+    const int r = ::close(fd_);
+    fd_ = -1;
+    return r;
+  }
+
+ private:
+  int fd_;
+};
+
+[[noreturn]] void Fail(const std::string& path) {
+  throw EDataFileError(SystemErrorText(path, errno));
+}
+
+void WriteAll(int fd, std::span<const uint8_t> bytes, const std::string& path) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Fail(path);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+}
+
+void RealWriteFileSynced(const std::string& path, std::span<const uint8_t> bytes) {
+  TFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (fd.get() < 0) Fail(path);
+  WriteAll(fd.get(), bytes, path);
+  if (::fsync(fd.get()) != 0) Fail(path);
+  if (fd.Close() != 0) Fail(path);
+}
+
+void RealRename(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) Fail(to);
+}
+
+void RealRemove(const std::string& path) {
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) Fail(path);
+}
+
+void RealSyncFolder(const std::string& folder) {
+  TFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.get() < 0) Fail(folder);
+  // Some file systems cannot sync a folder; the renames are still atomic there.
+  if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS) Fail(folder);
+}
+
+void RealKeepCopy(const std::string& from, const std::string& to) {
+  RealRemove(to);
+  if (::link(from.c_str(), to.c_str()) == 0) return;
+  if (errno == ENOENT) return;  // nothing to keep
+  RealWriteFileSynced(to, ReadWholeFile(from));
+}
+
+}  // namespace
+
+std::string SystemErrorText(const std::string& path, int err) {
+  return path + ": " + std::strerror(err);
+}
+
+TFileOps TFileOps::Real() {
+  return TFileOps{RealWriteFileSynced, RealRename, RealRemove, RealKeepCopy, RealSyncFolder};
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+TBytes ReadWholeFile(const std::string& path) {
+  TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) Fail(path);
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) Fail(path);
+  if (S_ISDIR(st.st_mode)) throw EDataFileError(SystemErrorText(path, EISDIR));
+  TBytes bytes;
+  bytes.reserve(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0);
+  uint8_t buf[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Fail(path);
+    }
+    if (n == 0) break;
+    bytes.insert(bytes.end(), buf, buf + n);
+  }
+  return bytes;
+}
+
+TBytes ReadOrCreateFile(const std::string& path) {
+  if (!FileExists(path)) {
+    TFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    if (fd.get() < 0) Fail(path);
+    return {};
+  }
+  return ReadWholeFile(path);
+}
+
+}  // namespace absence

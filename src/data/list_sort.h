@@ -1,0 +1,34 @@
+#pragma once
+// Sorting an owning record list with SortIndexed by precomputed keys.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data/sort_indexed.h"
+#include "data/types.h"
+
+namespace absence {
+
+// Sorts `list` by keys[i] (one per element) with `compare(keyA, keyB)`; keys move with their
+// records, so each key is computed once.
+template <class T, class Key, class Compare>
+void SortByKeys(TRecList<T>& list, std::vector<Key>& keys, Compare compare) {
+  SortIndexed(
+      static_cast<int64_t>(list.size()),
+      [&](int64_t i, int64_t j) { return compare(keys[i - 1], keys[j - 1]); },
+      [&](int64_t i, int64_t j) {
+        std::swap(list[i - 1], list[j - 1]);
+        std::swap(keys[i - 1], keys[j - 1]);
+      });
+}
+
+// Largest identifier in the list (deleted records count) plus one; 1 for none.
+template <class T, class IdOf>
+int32_t NextIdentifier(const TRecList<T>& list, IdOf idOf) {
+  int32_t largest = 0;
+  for (const auto& r : list)
+    if (idOf(*r) > largest) largest = idOf(*r);
+  return largest + 1;
+}
+
+}  // namespace absence
