@@ -144,10 +144,15 @@ void SaveDataSet(TDataSet& data, const std::string& folder, bool reload, const T
     }
     throw;
   }
-  // The ".old" names must be gone before the marker, or a later load would put them back.
-  for (const auto& f : kFiles) ops.Remove(DataPath(folder, f.old));
-  ops.Remove(marker);
-  ops.SyncFolder(folder);
+  // The new data set is in place. The ".old" names must be gone before the marker, or a later
+  // load would put them back; if this clean-up fails, the marker stays and the next load or
+  // save finishes it, so the save still counts as done.
+  try {
+    for (const auto& f : kFiles) ops.Remove(DataPath(folder, f.old));
+    ops.Remove(marker);
+    ops.SyncFolder(folder);
+  } catch (const EDataFileError&) {
+  }
 
   if (!reload) return;
   // The files are safely in place; reading them back empties the trash and rebuilds the

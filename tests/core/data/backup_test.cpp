@@ -1,0 +1,105 @@
+// Backup files: tags, order, wrapped records, and restore.
+#include "data/backup.h"
+#include "data/datafiles.h"
+#include "data/json_dump.h"
+#include "data_test_support.h"
+
+namespace absence {
+namespace {
+
+TEST(Backup, RecordsAreTaggedWrappedAndOrdered) {
+  TDataSet d = test::MakeSampleDataSet();
+  const TBytes b = SerializeBackup(d);
+  ASSERT_EQ(b.size() % kBackupRecSize, 0u);
+  std::string tags;
+  for (std::size_t off = 0; off < b.size(); off += kBackupRecSize) {
+    tags += static_cast<char>(b[off]);
+    EXPECT_EQ(b[off + 1], 0);
+  }
+  // Sick, Vacation + 2 rules; 2 departments; 3 employees with a balance and an entry record;
+  // 2 global entries.
+  EXPECT_EQ(tags, "RRRRDDEEEEEEEEEGG");
+  // The first 'D' record wraps the dept.dat record byte for byte, zero-padded.
+  TBytes dept;
+  AppendDeptRecord(dept, *d.DeptList[0]);
+  const auto first = b.begin() + 4 * kBackupRecSize;
+  EXPECT_EQ(TBytes(first + 2, first + 2 + kDeptRecSize), dept);
+  EXPECT_EQ(TBytes(first + 2 + kDeptRecSize, first + kBackupRecSize),
+            TBytes(kBackupRecSize - 2 - kDeptRecSize, 0));
+}
+
+TEST(Backup, RestoreGivesBackTheSameDataSet) {
+  test::TTempFolder tmp;
+  TDataSet d = test::MakeRandomDataSet(3, 30);
+  // What a save and load would give: that is what a backup must restore.
+  SaveDataSet(d, tmp.Folder());
+  BackupData(d, tmp.File("x.abk"));
+  TDataSet restored = test::MakeSampleDataSet();
+  RestoreData(restored, tmp.File("x.abk"));
+  EXPECT_EQ(DumpJson(restored), DumpJson(d));
+}
+
+TEST(Backup, TrashIsLeftOutAndNegatedDepartmentWrittenAsZero) {
+  TDataSet d = test::MakeSampleDataSet();
+  d.EmpList[0]->Deleted = true;
+  d.DeptList[FindDept(d.DeptList, 1, "")]->Delete(d.EmpList);
+  const int32_t gone = d.EmpList[0]->EmpID;
+  TDataSet restored;
+  TWarnings w;
+  ParseBackup(restored, SerializeBackup(d), w);
+  EXPECT_EQ(FindEmp(restored.EmpList, gone, ""), -1);
+  for (const auto& e : restored.EmpList) EXPECT_GE(e->DeptID, 0);
+  bool negatedInMemory = false;
+  for (const auto& e : d.EmpList) negatedInMemory |= e->DeptID < 0;
+  EXPECT_TRUE(negatedInMemory);
+}
+
+TEST(Backup, EmptyDataSetGivesEmptyFileAndRestoringItEmpties) {
+  test::TTempFolder tmp;
+  BackupData(TDataSet{}, tmp.File("e.abk"));
+  EXPECT_TRUE(ReadWholeFile(tmp.File("e.abk")).empty());
+  TDataSet d = test::MakeSampleDataSet();
+  RestoreData(d, tmp.File("e.abk"));
+  EXPECT_TRUE(d.Empty());
+}
+
+TEST(Backup, UnopenableFileGivesTheMessageAndChangesNothing) {
+  test::TTempFolder tmp;
+  TDataSet d = test::MakeSampleDataSet();
+  const std::string before = DumpJson(d);
+  try {
+    RestoreData(d, tmp.File("missing.abk"));
+    FAIL();
+  } catch (const ERestoreOpenError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "The following error occurred trying to open your Absence backup file:\n\nCode = 2"
+              "  Msg = No such file or directory");
+  }
+  EXPECT_EQ(DumpJson(d), before);
+}
+
+TEST(Backup, UnknownTagsAreSkippedAndGlobalsCopyOnlyToEarlierEmployees) {
+  TBytes b;
+  auto wrap = [&](char tag, const test::TRaw& r) {
+    test::TRaw rec(kBackupRecSize);
+    rec.U8(0, static_cast<uint8_t>(tag));
+    std::copy(r.bytes.begin(), r.bytes.end(), rec.bytes.begin() + 2);
+    test::Append(b, rec);
+  };
+  wrap('R', test::TRaw(41).U8(0, '1').I32(2, 1).Str(6, "Holiday").U8(37, 1));
+  wrap('E', test::TRaw(99).U8(0, '1').I32(2, 1).Str(6, "Early").F64(74, 10).U8(90, 'F'));
+  wrap('X', test::TRaw(99).U8(0, '1').I32(2, 9).Str(6, "Junk"));
+  wrap('G', test::TRaw(16).F64(0, 50).I32(8, 1).F32(12, 8));
+  wrap('E', test::TRaw(99).U8(0, '1').I32(2, 2).Str(6, "Late").F64(74, 10).U8(90, 'F'));
+  TDataSet d;
+  TWarnings w;
+  ParseBackup(d, b, w);
+  ASSERT_EQ(d.EmpList.size(), 2u);
+  EXPECT_EQ(d.EmpList[0]->LastName, "Early");
+  EXPECT_EQ(d.EmpList[0]->Entries.size(), 1u);
+  EXPECT_TRUE(d.EmpList[1]->Entries.empty());
+  EXPECT_EQ(d.GlobalList.size(), 1u);
+}
+
+}  // namespace
+}  // namespace absence

@@ -1,0 +1,185 @@
+// The save cycle under failures and crashes, and the load's recovery.
+#include "data/json_dump.h"
+#include "data_test_support.h"
+
+namespace absence {
+namespace {
+
+const char* const kDataFiles[] = {kReasonFile, kEmpFile, kGlobalsFile, kDeptFile};
+
+std::vector<TBytes> FilesOf(const test::TTempFolder& tmp) {
+  std::vector<TBytes> v;
+  for (const char* f : kDataFiles) v.push_back(ReadWholeFile(tmp.File(f)));
+  return v;
+}
+
+// Only the data files (and nothing temporary) are left in the folder.
+void ExpectOnlyDataFiles(const test::TTempFolder& tmp) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(tmp.Folder()))
+    names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"dept.dat", "emp.dat", "globals.dat", "reason.dat"}));
+}
+
+// Real operations, but the `failAt`-th call (counting every operation) fails or "crashes".
+struct TFaultyOps {
+  enum class Mode { Fail, Crash };
+  struct TCrash {};
+  int failAt;
+  Mode mode;
+  int calls = 0;
+
+  TFileOps Make() {
+    TFileOps real = TFileOps::Real();
+    TFileOps ops;
+    auto gate = [this](const std::string& what) {
+      if (++calls != failAt) return;
+      if (mode == Mode::Crash) throw TCrash{};
+      throw EDataFileError(what + ": injected failure");
+    };
+    ops.WriteFileSynced = [=](const std::string& p, std::span<const uint8_t> b) {
+      gate(p);
+      real.WriteFileSynced(p, b);
+    };
+    ops.Rename = [=](const std::string& a, const std::string& b) {
+      gate(b);
+      real.Rename(a, b);
+    };
+    ops.Remove = [=](const std::string& p) {
+      gate(p);
+      real.Remove(p);
+    };
+    ops.KeepCopy = [=](const std::string& a, const std::string& b) {
+      gate(b);
+      real.KeepCopy(a, b);
+    };
+    ops.SyncFolder = [=](const std::string& f) {
+      gate(f);
+      real.SyncFolder(f);
+    };
+    return ops;
+  }
+};
+
+// Old data set on disk; a changed data set in memory to be saved.
+struct TScenario {
+  test::TTempFolder tmp;
+  TDataSet data;
+  std::vector<TBytes> oldFiles, newFiles;
+  std::string memoryJson;
+
+  TScenario() {
+    TDataSet old = test::MakeRandomDataSet(11, 25);
+    SaveDataSet(old, tmp.Folder());
+    oldFiles = FilesOf(tmp);
+    LoadDataSet(data, tmp.Folder());
+    data.EmpList[0]->Deleted = true;
+    data.EmpList[1]->LastName = "Changed";
+    AddEntry(data.GlobalList, data.EmpList, data.ReasonList, 1, test::k2024Jul1, 3, 'G');
+    memoryJson = DumpJson(data);
+    newFiles = {SerializeReasons(data.ReasonList), SerializeEmps(data.EmpList, data.GlobalList),
+                SerializeGlobals(data.GlobalList), SerializeDepts(data.DeptList)};
+  }
+};
+
+TEST(Save, ReplacesFilesAndReloadsWithTrashEmptied) {
+  TScenario s;
+  SaveDataSet(s.data, s.tmp.Folder());
+  EXPECT_EQ(FilesOf(s.tmp), s.newFiles);
+  ExpectOnlyDataFiles(s.tmp);
+  for (const auto& e : s.data.EmpList) EXPECT_FALSE(e->Deleted);
+}
+
+// Every operation of the save may fail: memory stays as it was, and the folder holds exactly
+// the old data files, or (once the commit marker is down and the renames are through) the new.
+TEST(Save, AnyFailingOperationLeavesMemoryWholeAndFilesOldOrNew) {
+  int total = 0;
+  {
+    TScenario s;
+    TFaultyOps counter{-1, TFaultyOps::Mode::Fail};
+    SaveDataSet(s.data, s.tmp.Folder(), false, counter.Make());
+    total = counter.calls;
+  }
+  ASSERT_GT(total, 10);
+  for (int k = 1; k <= total; ++k) {
+    TScenario s;
+    TFaultyOps faulty{k, TFaultyOps::Mode::Fail};
+    bool failed = false;
+    try {
+      SaveDataSet(s.data, s.tmp.Folder(), true, faulty.Make());
+    } catch (const EDataFileError&) {
+      failed = true;
+    }
+    EXPECT_EQ(DumpJson(s.data) == s.memoryJson, failed) << "operation " << k;
+    TDataSet reloaded;
+    LoadDataSet(reloaded, s.tmp.Folder());
+    const auto files = FilesOf(s.tmp);
+    EXPECT_TRUE(files == s.oldFiles || files == s.newFiles) << "operation " << k;
+    if (failed) {
+      EXPECT_EQ(files, s.oldFiles) << "a failed save must not change the files, op " << k;
+    }
+    ExpectOnlyDataFiles(s.tmp);
+  }
+}
+
+// A crash before any operation completes: the next load finds the whole old or the whole new
+// data set, never a mix and never a missing file.
+TEST(Save, CrashAtAnyPointLoadsWholeOldOrWholeNew) {
+  for (int k = 1; k < 40; ++k) {
+    TScenario s;
+    TFaultyOps faulty{k, TFaultyOps::Mode::Crash};
+    bool crashed = false;
+    try {
+      SaveDataSet(s.data, s.tmp.Folder(), false, faulty.Make());
+    } catch (const TFaultyOps::TCrash&) {
+      crashed = true;
+    }
+    TDataSet reloaded;
+    LoadDataSet(reloaded, s.tmp.Folder());
+    const auto files = FilesOf(s.tmp);
+    EXPECT_TRUE(files == s.oldFiles || files == s.newFiles) << "crash at operation " << k;
+    ExpectOnlyDataFiles(s.tmp);
+    if (!crashed) break;
+  }
+}
+
+TEST(Save, RenameFailureRollsBackAlreadyReplacedFiles) {
+  TScenario s;
+  TFileOps ops = TFileOps::Real();
+  int renames = 0;
+  const auto realRename = ops.Rename;
+  ops.Rename = [&](const std::string& a, const std::string& b) {
+    if (a.ends_with(".tmp") && ++renames == 3) throw EDataFileError(b + ": Permission denied");
+    realRename(a, b);
+  };
+  try {
+    SaveDataSet(s.data, s.tmp.Folder(), true, ops);
+    FAIL() << "the save should have failed";
+  } catch (const EDataFileError& e) {
+    EXPECT_STREQ(e.what(), (s.tmp.File("globals.dat") + ": Permission denied").c_str());
+  }
+  EXPECT_EQ(FilesOf(s.tmp), s.oldFiles);
+  EXPECT_EQ(DumpJson(s.data), s.memoryJson);
+  ExpectOnlyDataFiles(s.tmp);
+}
+
+TEST(Load, FailureLeavesTheDataSetAsItWas) {
+  test::TTempFolder tmp;
+  TDataSet d = test::MakeSampleDataSet();
+  const std::string before = DumpJson(d);
+  std::filesystem::create_directories(tmp.File("emp.dat"));  // unreadable as a file
+  EXPECT_THROW(LoadDataSet(d, tmp.Folder()), EDataFileError);
+  EXPECT_EQ(DumpJson(d), before);
+}
+
+TEST(Load, EmptyFolderGivesEmptySetAndFourEmptyFiles) {
+  test::TTempFolder tmp;
+  TDataSet d;
+  LoadDataSet(d, tmp.Folder());
+  EXPECT_TRUE(d.Empty());
+  for (const char* f : kDataFiles) EXPECT_TRUE(ReadWholeFile(tmp.File(f)).empty()) << f;
+}
+
+}  // namespace
+}  // namespace absence
