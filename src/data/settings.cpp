@@ -50,6 +50,31 @@ std::string FormatDefaultHours(float hours) {
   return buf;
 }
 
+std::string FormatNumber(double value, const std::string& pattern) {
+  if (!std::isfinite(value)) return "";
+  const std::size_t point = pattern.find('.');
+  const int decimals =
+      point == std::string::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+  const bool grouped = pattern.find(',') != std::string::npos;
+  double scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  const double scaled = std::round(std::fabs(value) * scale);
+  if (scaled > 1e15) return "";
+  const auto units = static_cast<long long>(scaled);
+  const long long whole = units / static_cast<long long>(scale);
+  const long long fraction = units % static_cast<long long>(scale);
+
+  std::string digits = std::to_string(whole);
+  if (grouped)
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(i, ",");
+  std::string text = (value < 0 && units != 0) ? "-" + digits : digits;
+  if (decimals > 0) {
+    std::string frac = std::to_string(fraction);
+    text += "." + std::string(decimals - frac.size(), '0') + frac;
+  }
+  return text;
+}
+
 TWindowPlacement ParseStartupState(const std::string& text) {
   TWindowPlacement p;
   if (text == kStartMaximised) return p;

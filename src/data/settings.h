@@ -77,6 +77,11 @@ float DefaultHoursFromText(const std::string& text, int recordTime);
 // "%3.2f", the stored form of DefaultHours.
 std::string FormatDefaultHours(float hours);
 
+// `value` in a number pattern such as "#,##0.0" or "#0.00": as many decimals as the pattern has
+// after its point (rounded half away from zero), thousands separated by "," when the pattern
+// has one. A negative value keeps its minus sign.
+std::string FormatNumber(double value, const std::string& pattern);
+
 // "0" or "top,left,clientWidth,clientHeight"; anything unreadable means maximised.
 TWindowPlacement ParseStartupState(const std::string& text);
 std::string FormatStartupState(const TWindowPlacement& p);

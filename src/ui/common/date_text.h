@@ -1,0 +1,32 @@
+#pragma once
+// Dates as the windows show and read them: 10-character texts in the date pattern
+// ("mm/dd/yyyy", "dd/mm/yyyy" or "yyyy/mm/dd"), always parsed back in the same order.
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include "data/types.h"
+
+namespace absence::ui {
+
+inline constexpr QChar kDateSeparator = u'/';
+
+QDate ToQDate(TDate d);
+TDate FromQDate(const QDate& d);
+
+// The pattern that follows the locale's short-date order of day, month and year; the C locale
+// gives "mm/dd/yyyy".
+QString DatePatternForLocale(const QLocale& locale);
+
+// The date in `pattern` (two-digit day and month, four-digit year).
+QString FormatDate(TDate d, const QString& pattern);
+
+// Reads "m/d/y" in the order of `pattern`; one or two digits for day and month, a year of one
+// to four digits (a year below 100 is completed like the date box does). False when the text is
+// no existing date.
+bool ParseDate(const QString& text, const QString& pattern, TDate& result);
+
+// A year part of fewer than three characters: above 19 it means the 1900s, else the 2000s.
+QString CompleteYear(const QString& yearPart);
+
+}  // namespace absence::ui

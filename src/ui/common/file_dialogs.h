@@ -1,0 +1,30 @@
+#pragma once
+// Open and save file dialogs, and the hook through which tests name the file instead of a person.
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace absence::ui {
+
+enum class TFileDialogKind { Open, Save };
+
+struct TFileDialogCall {
+  TFileDialogKind Kind = TFileDialogKind::Open;
+  QString Title;
+  QString Filter;  // "Description (*.ext)|*.ext|Any file (*.*)|*.*"
+  QString DefaultExt;
+  QString InitialName;
+  int HelpContext = 0;
+};
+
+// Returns the chosen file, or nothing when the dialog was cancelled. An open dialog only accepts
+// an existing file; a save dialog asks before overwriting and appends the default extension.
+std::optional<QString> PromptForFile(const TFileDialogCall& call);
+
+// "Description (*.ext)|*.ext|..." in the form Qt's dialogs take ("Description (*.ext);;...").
+QString QtFilter(const QString& filter);
+
+using TFileDialogHook = std::function<std::optional<QString>(const TFileDialogCall&)>;
+void SetFileDialogHook(TFileDialogHook hook);
+
+}  // namespace absence::ui

@@ -1,0 +1,16 @@
+#pragma once
+// F1 opens the help topic of the window in front: each window names its context number once.
+class QObject;
+class QWidget;
+
+namespace absence::ui {
+
+inline constexpr const char* kHelpContextProperty = "helpContext";
+
+void SetHelpContext(QWidget* window, int context);
+// The context of the active window (the innermost modal one first); 0 when it has none.
+int ActiveHelpContext();
+// Installs the application-wide F1 handling; `owner` keeps the filter alive.
+void InstallHelpKey(QObject* owner);
+
+}  // namespace absence::ui

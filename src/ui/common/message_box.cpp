@@ -1,0 +1,101 @@
+#include "ui/common/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "ui/common/help.h"
+
+namespace absence::ui {
+namespace {
+
+TMessageBoxHook g_hook;
+
+struct TButtonInfo {
+  TMsgButton Button;
+  const char* Caption;
+  QMessageBox::ButtonRole Role;
+};
+
+constexpr std::array<TButtonInfo, 10> kButtons = {{
+    {mbYes, "&Yes", QMessageBox::YesRole},
+    {mbNo, "&No", QMessageBox::NoRole},
+    {mbOK, "OK", QMessageBox::AcceptRole},
+    {mbCancel, "Cancel", QMessageBox::RejectRole},
+    {mbAbort, "&Abort", QMessageBox::RejectRole},
+    {mbRetry, "&Retry", QMessageBox::AcceptRole},
+    {mbIgnore, "&Ignore", QMessageBox::AcceptRole},
+    {mbAll, "&All", QMessageBox::AcceptRole},
+    {mbNoToAll, "N&o to All", QMessageBox::NoRole},
+    {mbYesToAll, "Yes to &All", QMessageBox::YesRole},
+}};
+
+QMessageBox::Icon IconOf(TMsgKind kind) {
+  switch (kind) {
+    case TMsgKind::Warning:
+      return QMessageBox::Warning;
+    case TMsgKind::Error:
+      return QMessageBox::Critical;
+    case TMsgKind::Information:
+      return QMessageBox::Information;
+    case TMsgKind::Confirmation:
+      return QMessageBox::Question;
+    case TMsgKind::Custom:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QWidget* OwnerWindow() {
+  if (QWidget* w = QApplication::activeModalWidget()) return w;
+  return QApplication::activeWindow();
+}
+
+}  // namespace
+
+void SetMessageBoxHook(TMessageBoxHook hook) {
+  g_hook = std::move(hook);
+}
+
+TMsgButton MessageBoxTitled(const QString& text, TMsgKind kind, TMsgButtons buttons,
+                            int helpContext) {
+  TMessageBoxCall call{text.left(kMaxMessageLength), kind, buttons, helpContext,
+                       QApplication::applicationDisplayName()};
+  if (helpContext > 0) call.Buttons |= mbHelp;
+  if (g_hook) return g_hook(call);
+
+  QMessageBox box(IconOf(kind), call.Title, QString(call.Text).replace(u'\r', u'\n'),
+                  QMessageBox::NoButton, OwnerWindow());
+  std::vector<std::pair<QAbstractButton*, TMsgButton>> shown;
+  for (const TButtonInfo& info : kButtons)
+    if (call.Buttons & info.Button)
+      shown.emplace_back(box.addButton(QString::fromUtf8(info.Caption), info.Role), info.Button);
+  if (shown.empty())
+    shown.emplace_back(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), mbOK);
+  QPushButton* help = nullptr;
+  if (helpContext > 0) help = box.addButton(QStringLiteral("&Help"), QMessageBox::HelpRole);
+  for (;;) {
+    box.exec();
+    // The help viewer opens modally on top; the question is asked again when it closes.
+    if (help && box.clickedButton() == help) {
+      ShowHelpContext(helpContext, /*modal=*/true);
+      continue;
+    }
+    break;
+  }
+  for (const auto& [button, answer] : shown)
+    if (button == box.clickedButton()) return answer;
+  // Closed by Escape or the title bar: the box's cancelling answer.
+  if (call.Buttons & mbCancel) return mbCancel;
+  if (call.Buttons & mbNo) return mbNo;
+  return shown.front().second;
+}
+
+void ShowErrorBox(const QString& text) {
+  MessageBoxTitled(text, TMsgKind::Error, mbOK);
+}
+
+}  // namespace absence::ui
