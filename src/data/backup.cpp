@@ -9,6 +9,7 @@
 #include "data/binio.h"
 #include "data/datafiles.h"
 #include "data/entry_order.h"
+#include "data/fileio.h"
 #include "data/record_parsers.h"
 
 namespace absence {
@@ -64,52 +65,79 @@ void BackupData(const TDataSet& data, const std::string& path) {
   TFileOps::Real().WriteFileSynced(path, SerializeBackup(data));
 }
 
-void ParseBackup(TDataSet& data, std::span<const uint8_t> bytes, TWarnings& warnings) {
-  TDataSet fresh;
-  // Record by record with the data files' own parsers, so that the backup's mixed order keeps
-  // its meaning: a 'G' record copies only to the employees read before it.
-  std::vector<TGlobalRecord> pendingGlobals;
-  TReasonKeys keys(fresh.ReasonList);
-  const auto flushGlobals = [&] {
-    if (pendingGlobals.empty()) return;
-    AddGlobalRecords(fresh.GlobalList, fresh.EmpList, keys, pendingGlobals);
-    pendingGlobals.clear();
-  };
-  const std::size_t count = bytes.size() / kBackupRecSize;
-  if (bytes.size() % kBackupRecSize != 0)
-    warnings.push_back("backup file: the last " + std::to_string(bytes.size() % kBackupRecSize) +
-                       " byte(s) do not make a whole record and were ignored");
-  for (std::size_t i = 0; i < count; ++i) {
-    const auto r = bytes.subspan(i * kBackupRecSize, kBackupRecSize);
-    const std::string where = "backup file, record " + std::to_string(i + 1) + ": ";
+namespace {
+
+// Reads backup records one at a time with the data files' own parsers, so that the backup's
+// mixed order keeps its meaning: a 'G' record copies only to the employees read before it.
+class TBackupReader {
+ public:
+  explicit TBackupReader(TWarnings& warnings) : warnings_(warnings), keys_(fresh_.ReasonList) {}
+
+  void Record(std::span<const uint8_t> r) {
+    const std::string where = "backup file, record " + std::to_string(++count_) + ": ";
     const char tag = static_cast<char>(r[0]);
-    if (tag != 'G') flushGlobals();
+    if (tag != 'G') FlushGlobals();
     switch (tag) {
       case 'R':
-        ParseReasonRecord(fresh.ReasonList, r.subspan(2, kReasonRecSize), where, warnings);
-        keys = TReasonKeys(fresh.ReasonList);
+        ParseReasonRecord(fresh_.ReasonList, r.subspan(2, kReasonRecSize), where, warnings_);
+        keys_ = TReasonKeys(fresh_.ReasonList);
         break;
       case 'D':
-        ParseDeptRecord(fresh.DeptList, r.subspan(2, kDeptRecSize), where, warnings);
+        ParseDeptRecord(fresh_.DeptList, r.subspan(2, kDeptRecSize), where, warnings_);
         break;
       case 'E':
-        ParseEmpRecord(fresh.EmpList, keys, r.subspan(2, kEmpRecSize), where, warnings);
+        ParseEmpRecord(fresh_.EmpList, keys_, r.subspan(2, kEmpRecSize), where, warnings_);
         break;
       case 'G': {
         TGlobalRecord g{};
-        if (ParseGlobalRecord(r.subspan(2, kGlobalRecSize), where, warnings, g))
-          pendingGlobals.push_back(g);
+        if (ParseGlobalRecord(r.subspan(2, kGlobalRecSize), where, warnings_, g))
+          pendingGlobals_.push_back(g);
         break;
       }
       default:
         break;  // not a backup record: skipped
     }
   }
-  flushGlobals();
-  SortReasons(fresh.ReasonList);
-  SortDepts(fresh.DeptList);
-  SortEmps(fresh.EmpList);
-  data = std::move(fresh);
+
+  void Tail(std::size_t bytes) {
+    if (bytes != 0)
+      warnings_.push_back("backup file: the last " + std::to_string(bytes) +
+                          " byte(s) do not make a whole record and were ignored");
+  }
+
+  // Replaces `data` with what was read.
+  void Finish(TDataSet& data) {
+    FlushGlobals();
+    SortReasons(fresh_.ReasonList);
+    SortDepts(fresh_.DeptList);
+    SortEmps(fresh_.EmpList);
+    std::swap(data, fresh_);
+    fresh_.Free();
+  }
+
+ private:
+  void FlushGlobals() {
+    if (pendingGlobals_.empty()) return;
+    AddGlobalRecords(fresh_.GlobalList, fresh_.EmpList, keys_, pendingGlobals_);
+    pendingGlobals_.clear();
+  }
+
+  TWarnings& warnings_;
+  TDataSet fresh_;
+  TReasonKeys keys_;
+  std::vector<TGlobalRecord> pendingGlobals_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace
+
+void ParseBackup(TDataSet& data, std::span<const uint8_t> bytes, TWarnings& warnings) {
+  TBackupReader reader(warnings);
+  const std::size_t count = bytes.size() / kBackupRecSize;
+  for (std::size_t i = 0; i < count; ++i)
+    reader.Record(bytes.subspan(i * kBackupRecSize, kBackupRecSize));
+  reader.Tail(bytes.size() % kBackupRecSize);
+  reader.Finish(data);
 }
 
 void RestoreData(TDataSet& data, const std::string& path, TWarnings* warnings) {
@@ -120,10 +148,32 @@ void RestoreData(TDataSet& data, const std::string& path, TWarnings* warnings) {
         "The following error occurred trying to open your Absence backup file:\n\nCode = " +
         std::to_string(err) + "  Msg = " + std::strerror(err));
   }
-  ::close(fd);
-  const TBytes bytes = ReadWholeFile(path);
   TWarnings local;
-  ParseBackup(data, bytes, warnings ? *warnings : local);
+  TBackupReader reader(warnings ? *warnings : local);
+  // Read in blocks of whole records, so the file is never held whole besides two data sets.
+  std::vector<uint8_t> block(kBackupRecSize * 4096);
+  std::size_t filled = 0;
+  for (;;) {
+    const ssize_t n = ::read(fd, block.data() + filled, block.size() - filled);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      ::close(fd);
+      throw EDataFileError(SystemErrorText(path, err));
+    }
+    filled += static_cast<std::size_t>(n);
+    const bool end = n == 0;
+    const std::size_t whole = filled / kBackupRecSize * kBackupRecSize;
+    for (std::size_t off = 0; off < whole; off += kBackupRecSize)
+      reader.Record(std::span<const uint8_t>(block.data() + off, kBackupRecSize));
+    std::copy(block.begin() + static_cast<std::ptrdiff_t>(whole),
+              block.begin() + static_cast<std::ptrdiff_t>(filled), block.begin());
+    filled -= whole;
+    if (end) break;
+  }
+  ::close(fd);
+  reader.Tail(filled);
+  reader.Finish(data);
 }
 
 }  // namespace absence

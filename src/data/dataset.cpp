@@ -10,6 +10,10 @@
 
 #include <array>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "data/datafiles.h"
 
 namespace absence {
@@ -51,6 +55,14 @@ void RollBack(const std::string& folder, const TFileOps& ops) {
   }
   ops.SyncFolder(folder);
   for (const auto& f : kFiles) RemoveQuietly(ops, DataPath(folder, f.temp));
+}
+
+// Hands the memory of a replaced data set back to the system: it is one large block of
+// millions of small records that would otherwise stay reserved for the life of the process.
+void ReleaseFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
 }
 
 }  // namespace
@@ -104,10 +116,14 @@ void LoadDataSet(TDataSet& data, const std::string& folder, TWarnings* warnings,
   ReadGlobals(fresh.GlobalList, fresh.EmpList, fresh.ReasonList, DataPath(folder, kGlobalsFile),
               &w);
   ReadDepts(fresh.DeptList, DataPath(folder, kDeptFile), &w);
-  data = std::move(fresh);
+  std::swap(data, fresh);
+  fresh.Free();
+  ReleaseFreedMemory();
 }
 
-void SaveDataSet(TDataSet& data, const std::string& folder, bool reload, const TFileOps& ops) {
+// Writes the temporary files and replaces the data files with them as one step. The serialised
+// contents live only here, so they are freed before a reload.
+static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, const TFileOps& ops) {
   // The lists are only read here; nothing in memory changes unless the whole save succeeds.
   const std::array<TBytes, 4> contents = {
       SerializeReasons(data.ReasonList), SerializeEmps(data.EmpList, data.GlobalList),
@@ -153,7 +169,10 @@ void SaveDataSet(TDataSet& data, const std::string& folder, bool reload, const T
     ops.SyncFolder(folder);
   } catch (const EDataFileError&) {
   }
+}
 
+void SaveDataSet(TDataSet& data, const std::string& folder, bool reload, const TFileOps& ops) {
+  ReplaceDataFiles(data, folder, ops);
   if (!reload) return;
   // The files are safely in place; reading them back empties the trash and rebuilds the
   // copies of global entries. Should that fail, the lists in memory stay as they were.

@@ -109,7 +109,7 @@ void DumpEntry(TJson& j, const TAbsenceRecClass& e) {
   j.Field("ReasonID", e.ReasonID);
   j.Field("EntryDate", e.EntryDate);
   j.Field("Hours", e.Hours);
-  j.Field("DelMark", e.DelMark);
+  j.Field("DelMark", e.DelMark.str());
   j.FieldBool("ReasonDeleted", e.ReasonDeleted);
   j.FieldBool("Modified", e.Modified);
   j.Close('}');

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "data/marks.h"
 #include "data/types.h"
 
 namespace absence {
@@ -75,14 +76,15 @@ struct TAccrualRecClass {
 };
 
 // ---------------------------------------------------------------------------------------------
+// Fields are ordered for a compact layout: millions of entries are held at once.
 struct TAbsenceRecClass {
+  int32_t ReasonID = 0;
+  float Hours = 0;
+  TDate EntryDate = 0;
   char Kind = 'T';  // 'T' own entry, 'G' global entry or its copy, 'D' exclusion
-  std::string DelMark;
   bool Modified = false;
   bool ReasonDeleted = false;
-  int32_t ReasonID = 0;
-  TDate EntryDate = 0;
-  float Hours = 0;
+  TMarks DelMark;
 
   bool IsDeleted() const { return !DelMark.empty(); }
   bool IsGlobal() const { return Kind == 'G'; }
