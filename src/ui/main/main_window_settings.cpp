@@ -22,9 +22,10 @@ void SaveIni(const TIniFile& ini) {
   }
 }
 
-std::string FolderWithoutSeparator(std::string folder) {
-  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder;
+QString FolderWithoutSeparator(const std::string& folder) {
+  QString f = QString::fromStdString(folder);
+  while (f.size() > 1 && f.endsWith(u'/')) f.chop(1);
+  return f;
 }
 
 }  // namespace
@@ -51,14 +52,14 @@ void TfrmMain::ReadSettings() {
            std::max(place.ClientHeight, minimumHeight()));
   }
 
-  ini.WriteString(kInitSection, kAppPathKey, FolderWithoutSeparator(app.AppFolder));
+  ini.WriteString(kInitSection, kAppPathKey, FolderWithoutSeparator(app.AppFolder).toStdString());
   SaveIni(ini);
 }
 
 void TfrmMain::WriteSettings() {
   TAppState& app = App();
   if (isMaximized()) {
-    app.Settings.StartupState = kStartMaximised;
+    app.Settings.StartupState = FormatStartupState(TWindowPlacement{});
   } else {
     // A minimised window is stored at the place it returns to.
     const QRect frame = isMinimized() ? normalGeometry() : geometry();
