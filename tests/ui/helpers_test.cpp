@@ -1,0 +1,282 @@
+// Scaling, toolbar styling, column widths, message boxes, file dialogs, version values and help.
+#include <QAction>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+#include "data/ini_file.h"
+#include "support.h"
+#include "ui/common/app_state.h"
+#include "ui/common/column_widths.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/header_control.h"
+#include "ui/common/help.h"
+#include "ui/common/help_key.h"
+#include "ui/common/help_viewer.h"
+#include "ui/common/message_box.h"
+#include "ui/common/scale.h"
+#include "ui/common/toolbar_style.h"
+#include "ui/common/version_info.h"
+
+using namespace absence;
+using namespace absence::ui;
+
+namespace {
+
+// A header of five sections over a grid of six columns, as the list windows have.
+struct TGridPair {
+  THeaderControl header;
+  QTableWidget grid;
+  explicit TGridPair(const QString& name)
+      : header(name, {"A", "B", "C", "D", "E"}, {100, 40, 50, 60, 70}), grid(3, 6) {
+    header.resize(400, 20);
+    const int design[] = {97, 39, 49, 59, 69, 30};
+    for (int c = 0; c < 6; ++c) grid.setColumnWidth(c, design[c]);
+    grid.verticalHeader()->setMinimumSectionSize(1);
+    grid.verticalHeader()->setDefaultSectionSize(16);
+  }
+  QList<int> Sections() const {
+    QList<int> w;
+    for (int i = 0; i < header.SectionCount(); ++i) w << header.SectionWidth(i);
+    return w;
+  }
+};
+
+}  // namespace
+
+class HelpersTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { InitUiResources(); }
+  void cleanup() { SetScreenResolution(kDesignResolution); }
+
+  void scaleFollowsTheResolution() {
+    SetScreenResolution(96);
+    QCOMPARE(Scale(27), 27);
+    QCOMPARE(Scale(14), 14);
+    SetScreenResolution(120);
+    QCOMPARE(Scale(27), 33);
+    QCOMPARE(Scale(14), 17);
+    QCOMPARE(Scale(-27), -33);
+    SetScreenResolution(144);
+    QCOMPARE(Scale(580), 870);
+  }
+
+  void toolbarFollowsTheStyleSettings() {
+    test::TTempEnvironment env;
+    QWidget form;
+    auto* row = new QHBoxLayout(&form);
+    auto* tagged = new QToolButton;
+    tagged->setText("&List");
+    tagged->setProperty(kToolTagProperty, 1);
+    auto* untagged = new QToolButton;
+    row->addWidget(tagged);
+    row->addWidget(untagged);
+
+    App().Settings.ToolCaption = 0;
+    App().Settings.ShowButtonBorder = false;
+    StyleToolbar(&form);
+    QCOMPARE(tagged->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    QCOMPARE(tagged->size(), QSize(Scale(27), Scale(27)));
+    QVERIFY(tagged->autoRaise());
+    QVERIFY(!untagged->autoRaise());
+
+    App().Settings.ToolCaption = 1;
+    App().Settings.ShowButtonBorder = true;
+    StyleToolbar(&form);
+    QCOMPARE(tagged->toolButtonStyle(), Qt::ToolButtonTextOnly);
+    QCOMPARE(tagged->height(), Scale(27));
+    QVERIFY(!tagged->autoRaise());
+
+    App().Settings.ToolCaption = 2;
+    StyleToolbar(&form);
+    QCOMPARE(tagged->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QVERIFY(tagged->font().pointSizeF() < form.font().pointSizeF());
+  }
+
+  void columnWidthKeys() {
+    QCOMPARE(ColumnWidthKey("hdrBalances"), QString("BalancesSettings"));
+    QCOMPARE(ColumnWidthKey("hdrDept"), QString("DeptSettings"));
+    QCOMPARE(ColumnWidthKey("hdr"), QString("Settings"));
+    QCOMPARE(ColumnWidthKey("hd"), QString("Settings"));
+  }
+
+  void storedWidthsAreParsed_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("design") << "0" << QList<int>{} << false;
+    QTest::newRow("five") << "10,20,30,40,50" << QList<int>{10, 20, 30, 40, 50} << true;
+    QTest::newRow("one") << "120" << QList<int>{120} << true;
+    QTest::newRow("last four chars") << "10,20,123456" << QList<int>{10, 20, 1234} << true;
+    QTest::newRow("garbage") << "10,x,30" << QList<int>{} << false;
+    QTest::newRow("negative") << "10,-5" << QList<int>{} << false;
+  }
+  void storedWidthsAreParsed() {
+    QFETCH(QString, value);
+    QFETCH(QList<int>, widths);
+    QFETCH(bool, stored);
+    const auto parsed = ParseColumnWidths(value);
+    QCOMPARE(parsed.has_value(), stored);
+    if (stored) QCOMPARE(*parsed, widths);
+  }
+
+  void columnWidthsRoundTripUnderTheirKey() {
+    test::TTempEnvironment env;
+    {
+      TGridPair pair("hdrReason");
+      for (int i = 0; i < 5; ++i) pair.header.SetSectionWidth(i, 30 + 10 * i);
+      SaveColumnWidths(&pair.header, env.IniPath());
+    }
+    TIniFile ini(env.IniPath().toStdString());
+    ini.Load();
+    QCOMPARE(QString::fromStdString(ini.ReadString("Absence", "ReasonSettings", "")),
+             QString("30,40,50,60,70"));
+
+    TGridPair pair("hdrReason");
+    LoadColumnWidths(&pair.header, &pair.grid, env.IniPath());
+    QCOMPARE(pair.Sections(), (QList<int>{30, 40, 50, 60, 70}));
+    QCOMPARE(pair.grid.columnWidth(0), 27);
+    QCOMPARE(pair.grid.columnWidth(1), 39);
+    QCOMPARE(pair.grid.columnWidth(4), 69);
+    QVERIFY(!pair.grid.isColumnHidden(4));
+    QVERIFY(pair.grid.isColumnHidden(5));
+  }
+
+  void oneStoredWidthHidesTheOtherColumns() {
+    test::TTempEnvironment env;
+    env.WriteIni("[Absence]\r\nDeptSettings=150\r\n");
+    TGridPair pair("hdrDept");
+    LoadColumnWidths(&pair.header, &pair.grid, env.IniPath());
+    QCOMPARE(pair.header.SectionWidth(0), 150);
+    QCOMPARE(pair.grid.columnWidth(0), 147);
+    for (int c = 1; c < 6; ++c)
+      QVERIFY2(pair.grid.isColumnHidden(c), qPrintable(QString::number(c)));
+  }
+
+  void designWidthsAreScaledAndTheHeaderFitted() {
+    test::TTempEnvironment env;
+    SetScreenResolution(120);
+    TGridPair pair("hdrPolicy");
+    LoadColumnWidths(&pair.header, &pair.grid, env.IniPath());
+    QCOMPARE(pair.grid.columnWidth(0), Scale(97));
+    QCOMPARE(pair.grid.columnWidth(3), Scale(59));
+    QCOMPARE(pair.header.SectionWidth(0), Scale(97) + 3);
+    QCOMPARE(pair.header.SectionWidth(1), Scale(39) + 1);
+    const int firstFour = Scale(97) + 3 + Scale(39) + 1 + Scale(49) + 1 + Scale(59) + 1;
+    QCOMPARE(pair.header.SectionWidth(4), 400 - firstFour);
+    QVERIFY(pair.grid.isColumnHidden(5));
+    QCOMPARE(pair.grid.verticalHeader()->defaultSectionSize(), Scale(16));
+  }
+
+  void messageBoxesGoThroughTheHook() {
+    test::TMessageBoxSpy spy;
+    spy.Answer(mbNo);
+    QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Confirmation, mbYes | mbNo), mbNo);
+    QCOMPARE(MessageBoxTitled(QString(300, u'x'), TMsgKind::Warning, mbOK, 1019), mbOK);
+    QCOMPARE(spy.Calls().size(), size_t(2));
+    QCOMPARE(spy.Calls()[0].Text, QString("Sure?"));
+    QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Confirmation);
+    QCOMPARE(spy.Calls()[0].Buttons, TMsgButtons(mbYes | mbNo));
+    QCOMPARE(spy.Calls()[1].Text.size(), qsizetype(kMaxMessageLength));
+    QCOMPARE(spy.Calls()[1].Buttons, TMsgButtons(mbOK | mbHelp));
+    QCOMPARE(spy.Calls()[1].HelpContext, 1019);
+  }
+
+  void fileDialogsGoThroughTheHook() {
+    TFileDialogCall seen;
+    SetFileDialogHook([&](const TFileDialogCall& call) -> std::optional<QString> {
+      seen = call;
+      return QString("/tmp/x.abk");
+    });
+    const TFileDialogCall call{TFileDialogKind::Save,
+                               "Backup Absence Data",
+                               "Absence Backup (*.abk)|*.abk|Any file (*.*)|*.*",
+                               "abk",
+                               "*.abk",
+                               1230};
+    QCOMPARE(PromptForFile(call), std::optional<QString>("/tmp/x.abk"));
+    QCOMPARE(seen.Title, QString("Backup Absence Data"));
+    QCOMPARE(seen.HelpContext, 1230);
+    SetFileDialogHook([](const TFileDialogCall&) { return std::optional<QString>(); });
+    QVERIFY(!PromptForFile(call).has_value());
+    SetFileDialogHook(nullptr);
+    QCOMPARE(QtFilter(call.Filter), QString("Absence Backup (*.abk);;Any file (*.*)"));
+  }
+
+  void versionValuesComeFromTheProgram() {
+    const QString self = QCoreApplication::applicationFilePath();
+    QCOMPARE(GetVersionValue(self, "ProductName"), QString("Absence"));
+    QVERIFY(GetVersionValue(self, "LegalCopyright").startsWith("Copyright"));
+    QCOMPARE(GetVersionValue(self, "NoSuchValue"), QString("Error Retrieving Version Info"));
+    QCOMPARE(GetVersionValue(self, "Comments"), QString("No such Version Info"));
+    QCOMPARE(GetVersionValue("/bin/sh", "ProductName"), QString("No Version Info"));
+    QCOMPARE(ProductSection(), QString("Absence"));
+    QCOMPARE(VersionCaption("1.3.5.78"), QString("Version 1.35"));
+    QCOMPARE(VersionCaption("1.0.0"), QString("Version 1.0"));
+    QCOMPARE(VersionCaption("2.4"), QString("Version 2.4"));
+  }
+
+  void everyHelpTopicTheWindowsNameExists() {
+    const int contexts[] = {1,    2,    30,   110,  120,  150,  210,  220,  310,
+                            320,  360,  410,  420,  450,  1019, 1110, 1210, 1220,
+                            1230, 1240, 1310, 1320, 2110, 2120, 2130, 2140, 2150};
+    for (int c : contexts) QVERIFY2(FindHelpTopic(c), qPrintable(QString::number(c)));
+    for (const char* name : {"Main_Screen", "Absence_Reasons", "Departments", "Employees",
+                             "Employee_Absence", "Global_Absence", "Employee_Accrual_Balances"})
+      QVERIFY2(FindHelpTopic(QString(name)), name);
+    for (const THelpTopic& t : HelpTopics()) {
+      QFile page(t.Page);
+      QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(t.Page));
+      QVERIFY2(page.readAll().contains(t.Title.toUtf8()), qPrintable(t.Page));
+    }
+    QCOMPARE(FindHelpTopic("main_screen")->Context, 1110);
+    QVERIFY(!FindHelpTopic(4711));
+  }
+
+  void searchFindsPagesByEveryWord() {
+    auto names = [](const QString& q) {
+      QStringList n;
+      for (const THelpTopic* t : SearchHelp(q)) n << t->Name;
+      return n;
+    };
+    QVERIFY(names("backup").contains("Backup"));
+    QVERIFY(names("BACKUP").contains("Restore_Backup"));
+    QVERIFY(names("trash restore").contains("Restore_Deleted"));
+    QVERIFY(!names("trash restore").contains("Backup"));
+    QVERIFY(names("zzzunknownword").isEmpty());
+  }
+
+  void viewerOpensTopicsByNumberNameAndSearch() {
+    ShowHelpContext(1220);
+    TfrmHelp* viewer = TfrmHelp::Instance();
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->CurrentTopic()->Name, QString("Preferences"));
+    QVERIFY(viewer->Browser()->toPlainText().contains("Default Hours"));
+    ShowHelpTopic("Main_Screen");
+    QCOMPARE(viewer->CurrentTopic()->Context, 1110);
+    ShowHelpSearch("accrual");
+    QVERIFY(viewer->SearchResults()->count() > 0);
+    ShowHelpContents();
+    QCOMPARE(viewer->CurrentTopic()->Context, kHelpContentsContext);
+    viewer->close();
+  }
+
+  void f1OpensTheActiveWindowsTopic() {
+    InstallHelpKey(this);
+    QWidget window;
+    SetHelpContext(&window, 310);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString("Employees"));
+    TfrmHelp::Instance()->close();
+  }
+};
+
+QTEST_MAIN(HelpersTest)
+#include "helpers_test.moc"
