@@ -1,0 +1,89 @@
+// Start-up: the splash window's texts, and one copy per user — a second copy signals the first
+// and ends with exit code 0.
+#include <QLabel>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support.h"
+#include "ui/common/app_state.h"
+#include "ui/common/scale.h"
+#include "ui/main/single_instance.h"
+#include "ui/main/splash.h"
+
+using namespace absence::ui;
+
+class StartupTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { InitUiResources(); }
+
+  void splashShowsTheVersionRecord() {
+    TfrmSplash splash;
+    QCOMPARE(splash.lblProductName->text(), QString("Absence"));
+    QCOMPARE(splash.lblVersion->text(), QString("Version 1.0"));
+    QVERIFY(splash.lblCopyright->text().startsWith("Copyright"));
+    QCOMPARE(splash.size(), QSize(Scale(323), Scale(198)));
+    QVERIFY(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+  }
+
+  void onlyTheFirstCopyAcquiresAndTheSecondSignalsIt() {
+    QTemporaryDir dir;
+    TSingleInstance first(dir.path(), "tester-Absence");
+    QVERIFY(first.Acquire());
+    QSignalSpy activated(&first, &TSingleInstance::ActivationRequested);
+
+    TSingleInstance second(dir.path(), "tester-Absence");
+    QVERIFY(!second.Acquire());
+    QVERIFY(second.SignalRunningCopy());
+    QTRY_COMPARE(activated.count(), 1);
+
+    // Another user's copy does not count.
+    TSingleInstance other(dir.path(), "someone-Absence");
+    QVERIFY(other.Acquire());
+  }
+
+  void aLockLeftByAFinishedCopyDoesNotBlock() {
+    QTemporaryDir dir;
+    {
+      TSingleInstance earlier(dir.path(), "tester-Absence");
+      QVERIFY(earlier.Acquire());
+    }
+    TSingleInstance next(dir.path(), "tester-Absence");
+    QVERIFY(next.Acquire());
+  }
+
+  void aSecondProgramExitsZeroAndTheFirstKeepsRunning() {
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", dir.path() + "/runtime");
+    env.insert("XDG_DATA_HOME", dir.path() + "/data");
+    env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
+    QDir().mkpath(dir.path() + "/runtime");
+    QFile::setPermissions(dir.path() + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(ABSENCE_GUI_EXE, QStringList{});
+    QVERIFY(first.waitForStarted());
+    // The running copy has loaded (created) its data files by the time they exist.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.path() + "/data/Absence/emp.dat"), 15000);
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(ABSENCE_GUI_EXE, QStringList{});
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.terminate();
+    QVERIFY(first.waitForFinished(10000));
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
