@@ -1,0 +1,203 @@
+#include "accrual/explain.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace absence {
+
+std::string ShortestFloatText(float v) {
+  char buf[64];
+  const auto [p, ec] = std::to_chars(buf, buf + sizeof buf, v);
+  return ec == std::errc() ? std::string(buf, p) : std::string("nan");
+}
+
+namespace {
+
+// An amount for reading: up to four decimals, trailing zeros dropped, with a sign.
+std::string Amount(double v, bool sign = true) {
+  if (!std::isfinite(v)) return std::isnan(v) ? "nan" : (v > 0 ? "+inf" : "-inf");
+  char buf[64];
+  std::snprintf(buf, sizeof buf, sign ? "%+.4f" : "%.4f", v);
+  std::string s = buf;
+  while (!s.empty() && s.back() == '0') s.pop_back();
+  if (!s.empty() && s.back() == '.') s.pop_back();
+  if (s == "-0" || s == "+0") s = "0";
+  return s;
+}
+
+std::string Num(double v) {  // plain number (days, rate)
+  return Amount(v, false);
+}
+
+std::string Pad(std::string s, std::size_t width) {
+  if (s.size() < width) s.append(width - s.size(), ' ');
+  return s;
+}
+
+std::string PadLeft(std::string s, std::size_t width) {
+  if (s.size() < width) s.insert(0, width - s.size(), ' ');
+  return s;
+}
+
+const char* BasisName(char basis) {
+  switch (basis) {
+    case 'C':
+      return "calendar year";
+    case 'A':
+      return "anniversary year";
+    case 'U':
+      return "user-defined year";
+    default:
+      return "no year basis (calendar)";
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> AccrualLedger(const TAccrualTrace& trace, const TReasonRecClass* reason,
+                                       const std::string& datePattern) {
+  auto date = [&](TDate d) {
+    if (d > kMaxDate) return std::string("(beyond 9999)");
+    return FormatDate(d, datePattern);
+  };
+  auto period = [&](TDate a, TDate b) { return date(a) + ".." + date(b); };
+  auto tier = [&](int i) {
+    std::string s = "tier " + std::to_string(i + 1);
+    if (reason && i >= 0 && i < static_cast<int>(reason->Rules.size())) {
+      const TFTRuleRecClass& r = *reason->Rules[static_cast<std::size_t>(i)];
+      s += " (up to " + std::to_string(r.EndMonth) +
+           " months of service: " + ShortestFloatText(r.Hours) + " h/year, carry-over " +
+           ShortestFloatText(r.CarryOver) + ")";
+    } else if (i < 0) {
+      s = "no rule";
+    }
+    return s;
+  };
+
+  std::vector<std::string> lines;
+  {
+    std::string head = "Accrual, ";
+    head += BasisName(trace.Basis);
+    head += trace.Eligible ? ", eligible employee" : ", employee not eligible to accrue";
+    head += trace.HasPolicy ? ", reason with policy" : ", reason without policy";
+    head += "; as of " + date(trace.Requested) + " (counts what was earned before that day)";
+    lines.push_back(head);
+  }
+  // Columns: period, change, running balance, then the step's text (last, so that long texts
+  // do not break the alignment).
+  const std::size_t kWhen = 24, kAmt = 11, kBal = 12;
+  lines.push_back("  " + Pad("period", kWhen) + PadLeft("change", kAmt) + PadLeft("balance", kBal) +
+                  "  step");
+  auto row = [&](const std::string& when, const std::string& what, const std::string& amount,
+                 float balance) {
+    lines.push_back("  " + Pad(when, kWhen) + PadLeft(amount, kAmt) +
+                    PadLeft(ShortestFloatText(balance), kBal) + "  " + what);
+  };
+
+  for (const TAccrualStep& s : trace.Steps) {
+    using K = TAccrualStepKind;
+    switch (s.Kind) {
+      case K::Record:
+        row(date(s.From), "accrual record: hours accrued as of its date", "", s.Balance);
+        break;
+      case K::NoRecord:
+        row(date(s.From), "no live accrual record: 0 hours from the start date", "", s.Balance);
+        break;
+      case K::TermCut:
+        row(date(s.To), "terminated: the computation stops at the termination date", "", s.Balance);
+        break;
+      case K::Rule:
+        row("", s.Note, "", s.Balance);
+        break;
+      case K::Aligned:
+        row(date(s.From),
+            "first month boundary; next year boundary " + date(s.To) + "; " + tier(s.Tier) +
+                ", ends " + date(s.TierEnd),
+            "", s.Balance);
+        break;
+      case K::FirstPartMonth:
+        row(period(s.From, s.To),
+            "first part month: " + Num(s.Days) + "/" + std::to_string(s.DaysInMonth) + " month x " +
+                ShortestFloatText(s.Rate) + "/12",
+            Amount(s.Amount), s.Balance);
+        break;
+      case K::Months:
+        row(period(s.From, s.To),
+            std::to_string(s.Months) + (s.Months == 1 ? " month" : " months") + " x " +
+                ShortestFloatText(s.Rate) + "/12",
+            Amount(s.Amount), s.Balance);
+        break;
+      case K::Days:
+        row(period(s.From, s.To),
+            Num(s.Days) + "/" + std::to_string(s.DaysInMonth) + " month x " +
+                ShortestFloatText(s.Rate) + "/12",
+            Amount(s.Amount), s.Balance);
+        break;
+      case K::PartMonthSkipped:
+        row(period(s.From, s.To), "part month ending at the as-of date earns nothing", "",
+            s.Balance);
+        break;
+      case K::TierOldRate:
+        row(period(s.From, s.To),
+            "tier ends: " + Num(s.Days) + "/" + std::to_string(s.DaysInMonth) +
+                " month at the old rate " + ShortestFloatText(s.Rate) + "/12",
+            Amount(s.Amount), s.Balance);
+        break;
+      case K::TierChange:
+        row(date(s.From), "new tier in force: " + tier(s.Tier) + ", ends " + date(s.TierEnd), "",
+            s.Balance);
+        break;
+      case K::TierNewRate:
+        row(period(s.From, s.To),
+            "rest of the month: " + Num(s.Days) + "/" + std::to_string(s.DaysInMonth) +
+                " month at the new rate " + ShortestFloatText(s.Rate) + "/12",
+            Amount(s.Amount), s.Balance);
+        break;
+      case K::Taken:
+        row(date(s.At), "year boundary: hours taken in the accrual year " + period(s.From, s.To),
+            Amount(-s.Amount), s.Balance);
+        break;
+      case K::CarryReset:
+        row(date(s.From), "carry-over 0: the balance is reset", Amount(s.Amount), s.Balance);
+        break;
+      case K::CarryCap:
+        row(date(s.From), "carry-over capped at " + ShortestFloatText(s.Limit), Amount(s.Amount),
+            s.Balance);
+        break;
+      case K::CarryKept:
+        row(date(s.From), "carried over (limit " + ShortestFloatText(s.Limit) + ")", "", s.Balance);
+        break;
+      case K::BoundaryNoCap:
+        row(date(s.From),
+            "year boundary is the as-of date: the whole year counts, nothing taken or capped", "",
+            s.Balance);
+        break;
+      case K::TermPart:
+        row(period(s.From, s.To),
+            "termination month: " + Num(s.Days) + "/" + std::to_string(s.DaysInMonth) +
+                " month x " + ShortestFloatText(s.Rate) + "/12",
+            Amount(s.Amount), s.Balance);
+        break;
+      case K::Expired:
+        row(date(s.From),
+            "terminated: no balance beyond the first year boundary after the "
+            "termination date (asked: " +
+                date(s.To) + ")",
+            "", s.Balance);
+        break;
+      case K::StepBound:
+        row("", "step bound reached: computation stopped", "", s.Balance);
+        break;
+      case K::Result:
+        break;
+    }
+  }
+  if (trace.Expired)
+    lines.push_back("balance as of " + date(trace.Requested) + ": expired");
+  else
+    lines.push_back("accrued as of " + date(trace.Requested) + ":");
+  return lines;
+}
+
+}  // namespace absence

@@ -1,0 +1,217 @@
+// The balance rule of the main window and of the balance report, and the explanation ledger.
+#include <gtest/gtest.h>
+
+#include "accrual/balances.h"
+#include "accrual/explain.h"
+#include "accrual_test_support.h"
+
+namespace absence {
+namespace {
+
+using test::AddRecord;
+using test::AddTaken;
+using test::D;
+using test::TWorld;
+
+TEST(Balances, FixedTwoDecimalsRoundsHalfAwayFromZero) {
+  struct Case {
+    double v;
+    const char* text;
+  };
+  const Case cases[] = {{0, "0.00"},           {0.125f, "0.13"},          {-0.125f, "-0.13"},
+                        {10.125f, "10.13"},    {2.675f, "2.67"},          {0.004, "0.00"},
+                        {-0.004, "0.00"},      {1234567.5, "1234567.50"}, {-20, "-20.00"},
+                        {33.333332f, "33.33"}, {0.005f, "0.00"} /* 0.004999999888 */};
+  for (const Case& c : cases) EXPECT_EQ(FormatFixed2(c.v), c.text) << c.v;
+  EXPECT_EQ(RoundFixed2(10.125f), 10.13);
+}
+
+TEST(Balances, PanelAsOfDateByValidateAndBasis) {
+  TWorld w;
+  TEmpRecClass& e = w.AddEmployee(D(1998, 3, 31));
+  const TBenefitYear by{2, 30};
+  struct Case {
+    char validate, basis, type;
+    double d, expected;
+  };
+  const Case cases[] = {
+      {'Y', 'C', 'F', D(2000, 6, 10), D(2001, 1, 1)},
+      {'Y', 'C', 'F', D(2000, 12, 31), D(2001, 1, 1)},
+      {'Y', 'A', 'F', D(2000, 6, 10), D(2001, 3, 31)},
+      {'Y', 'A', 'F', D(2000, 3, 30), D(2000, 3, 31)},
+      {'Y', 'A', 'F', D(2000, 3, 31), D(2001, 3, 31)},  // not after the date: a year on
+      {'Y', 'U', 'F', D(2000, 6, 10), D(2001, 2, 28)},  // 29 Feb 2000 moved a year on
+      {'Y', 'U', 'F', D(2000, 1, 10), D(2000, 2, 29)},
+      {'E', 'C', 'F', D(2000, 6, 10), D(2000, 7, 1)},
+      {'E', 'C', 'F', D(2000, 12, 31), D(2001, 1, 1)},
+      {'E', 'A', 'F', D(2000, 6, 10), D(2000, 6, 30)},
+      {'E', 'A', 'T', D(2000, 6, 10), D(2000, 6, 29)},  // one day less when not eligible
+      {'E', 'A', 'F', D(2000, 6, 30), D(2000, 7, 30)},  // AddMonths(1, 30 June)
+      {'E', 'A', 'F', D(2000, 2, 29), D(2000, 3, 29)},
+      {'E', 'U', 'F', D(2000, 6, 10), D(2000, 6, 30)},
+      {'E', 'U', 'F', D(2000, 2, 29), D(2000, 3, 29)},
+      {'E', 'U', 'F', D(2000, 6, 30), D(2000, 7, 30)},
+      {' ', 'C', 'F', D(2000, 6, 10), D(2000, 12, 31)},
+      {' ', ' ', 'F', D(2000, 1, 1), D(2000, 12, 31)},
+  };
+  for (const Case& c : cases) {
+    TReasonRecClass r;
+    r.Validate = c.validate;
+    r.Basis = c.basis;
+    e.EmpType = c.type;
+    EXPECT_EQ(PanelAsOfDate(r, e, c.d, by), c.expected)
+        << c.validate << c.basis << c.type << " " << c.d;
+  }
+}
+
+TEST(Balances, ReportAsOfDateIsTheFirstYearStartOnOrAfterTheNextDay) {
+  TWorld w;
+  TEmpRecClass& e = w.AddEmployee(D(1998, 3, 31));
+  const TBenefitYear by{2, 30};
+  struct Case {
+    char validate, basis;
+    double t, expected;
+  };
+  const Case cases[] = {
+      {'Y', 'C', D(2000, 6, 10), D(2001, 1, 1)},  {'Y', 'C', D(2000, 12, 31), D(2001, 1, 1)},
+      {'Y', 'A', D(2000, 6, 10), D(2001, 3, 31)}, {'Y', 'A', D(2001, 3, 30), D(2001, 3, 31)},
+      {'Y', 'U', D(2000, 6, 10), D(2001, 2, 28)}, {'Y', 'U', D(2000, 2, 28), D(2000, 2, 29)},
+      {'E', 'C', D(2000, 6, 10), D(2000, 6, 11)}, {'E', 'A', D(2000, 12, 31), D(2001, 1, 1)},
+      {' ', ' ', D(2000, 6, 10), D(2000, 6, 11)},
+  };
+  for (const Case& c : cases) {
+    TReasonRecClass r;
+    r.Validate = c.validate;
+    r.Basis = c.basis;
+    EXPECT_EQ(ReportAsOfDate(r, e, c.t, by), c.expected) << c.validate << c.basis << " " << c.t;
+  }
+}
+
+struct PanelFixture : ::testing::Test {
+  TWorld w;
+  TEmpRecClass* e = nullptr;
+  const TBenefitYear by{1, 1};
+  void SetUp() override {
+    w.AddPolicyReason(1, 'C', 'E', {{960, 120, 40}});
+    w.AddPolicyReason(2, 'A', 'Y', {{960, 120, 40}});
+    w.AddPlainReason(3);
+    e = &w.AddEmployee(D(1999, 6, 15));
+    AddRecord(*e, 1, 0, D(2000, 1, 1));
+    AddTaken(*e, 1, D(2000, 2, 1), 2.125f);
+    AddTaken(*e, 1, D(2000, 3, 14), 4);
+    AddTaken(*e, 1, D(2000, 11, 1), 4);  // after the date: in the panel's year, not the report's
+    AddTaken(*e, 3, D(2000, 5, 1), 8);
+  }
+};
+
+TEST_F(PanelFixture, PanelRowUsedAvailableBalance) {
+  const TPanelBalance b = PanelBalance(*e, w.Reasons, *w.Reasons[0], D(2000, 3, 15), by);
+  EXPECT_TRUE(b.HasAccrual);
+  EXPECT_EQ(b.AsOf, D(2000, 4, 1));
+  EXPECT_EQ(b.Available, 30.0f);
+  EXPECT_EQ(b.Used, 10.125f);
+  EXPECT_EQ(b.UsedText, "10.13");
+  EXPECT_EQ(b.AvailableText, "30.00");
+  EXPECT_EQ(b.BalanceText, "19.87");  // from the two shown values
+  EXPECT_EQ(PanelYearText(*w.Reasons[0]), "Cal");
+  EXPECT_EQ(PanelYearText(*w.Reasons[1]), "Anniv");
+  EXPECT_EQ(PanelYearText(*w.Reasons[2]), "Cal");
+}
+
+TEST_F(PanelFixture, PanelRowWithoutRecordOrExpired) {
+  // No record for reason 3: used only.
+  TPanelBalance b = PanelBalance(*e, w.Reasons, *w.Reasons[2], D(2000, 3, 15), by);
+  EXPECT_FALSE(b.HasAccrual);
+  EXPECT_EQ(b.UsedText, "8.00");
+  EXPECT_EQ(b.AvailableText, "");
+  EXPECT_EQ(b.BalanceText, "");
+  // No record for reason 2 and nothing used: all blank.
+  b = PanelBalance(*e, w.Reasons, *w.Reasons[1], D(2000, 3, 15), by);
+  EXPECT_EQ(b.UsedText + b.AvailableText + b.BalanceText, "");
+  // Terminated: the next year's panel has no available value.
+  e->TermDate = D(2000, 6, 10);
+  b = PanelBalance(*e, w.Reasons, *w.Reasons[0], D(2001, 3, 15), by);
+  EXPECT_TRUE(b.Expired);
+  EXPECT_FALSE(b.Available.has_value());
+  EXPECT_EQ(b.AvailableText, "");
+  EXPECT_EQ(b.BalanceText, "");
+  // A deleted record hides the reason's accrual.
+  e->TermDate = 0;
+  e->Accruals[0]->DelMark = "D";
+  b = PanelBalance(*e, w.Reasons, *w.Reasons[0], D(2000, 3, 15), by);
+  EXPECT_FALSE(b.HasAccrual);
+  EXPECT_EQ(b.UsedText, "10.13");
+}
+
+TEST_F(PanelFixture, ReportRowUsesHoursTakenAsOfTheReportDate) {
+  const TReportBalance b = ReportBalance(*e, w.Reasons, *w.Reasons[0], D(2000, 3, 14), by);
+  EXPECT_EQ(b.AsOf, D(2000, 3, 15));
+  EXPECT_EQ(b.Available, 20.0f);  // January and February; the part of March earns nothing
+  EXPECT_EQ(b.Used, 6.125f);
+  ASSERT_TRUE(b.Balance.has_value());
+  EXPECT_DOUBLE_EQ(*b.Balance, 13.875);
+  EXPECT_TRUE(b.Printable());
+  EXPECT_EQ(ReportYearText(*w.Reasons[2]), "Cal");
+  const TReportBalance none = ReportBalance(*e, w.Reasons, *w.Reasons[1], D(2000, 3, 14), by);
+  EXPECT_FALSE(none.Printable());
+  EXPECT_FALSE(none.Balance.has_value());
+}
+
+TEST(Explain, LedgerShowsEveryStepAndEndsAtTheResult) {
+  TWorld w;
+  TReasonRecClass& r = w.AddPolicyReason(1, 'C', 'E', {{12, 120, 40}, {960, 240, 40}});
+  TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15));
+  AddRecord(e, 1, 0, D(2000, 1, 1));
+  AddTaken(e, 1, D(2000, 7, 3), 150);
+  TAccrualTrace trace;
+  const float h = AccruedHours(e, w.Reasons, 1, D(2001, 2, 1), TBenefitYear{}, &trace);
+  // Steps: months to the tier end, old/new rate in June, months to the year boundary, the hours
+  // taken, the carry kept (negative), and January.
+  std::vector<TAccrualStepKind> kinds;
+  for (const TAccrualStep& s : trace.Steps) kinds.push_back(s.Kind);
+  using K = TAccrualStepKind;
+  EXPECT_EQ(kinds, (std::vector<K>{K::Record, K::Aligned, K::Months, K::TierOldRate, K::TierChange,
+                                   K::TierNewRate, K::Months, K::Taken, K::CarryKept, K::Months,
+                                   K::Result}));
+  // Replaying the ledger's amounts in float gives the result.
+  float replay = 0;
+  for (const TAccrualStep& s : trace.Steps) {
+    if (s.Kind == K::Taken)
+      replay = static_cast<float>(replay - s.Amount);
+    else if (s.Kind == K::CarryCap || s.Kind == K::CarryReset)
+      replay = s.Balance;
+    else if (s.Kind != K::Record)
+      replay = static_cast<float>(replay + s.Amount);
+    EXPECT_EQ(replay, s.Balance);
+  }
+  EXPECT_EQ(replay, h);
+  const std::vector<std::string> lines = AccrualLedger(trace, &r);
+  ASSERT_GE(lines.size(), 10u);
+  std::string all;
+  for (const auto& l : lines) all += l + "\n";
+  EXPECT_NE(all.find("5 months x 120/12"), std::string::npos) << all;
+  EXPECT_NE(all.find("14/30 month at the old rate 120/12"), std::string::npos) << all;
+  EXPECT_NE(all.find("16/30 month at the new rate 240/12"), std::string::npos) << all;
+  EXPECT_NE(all.find("-150"), std::string::npos) << all;
+  EXPECT_NE(all.find("carried over (limit 40)"), std::string::npos) << all;
+  EXPECT_EQ(lines.back(), "accrued as of 2001-02-01:");
+}
+
+TEST(Explain, ExpiredAndRuleDecisions) {
+  TWorld w;
+  TReasonRecClass& r = w.AddPolicyReason(1, 'C', 'E', {{960, 120, 0}});
+  TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15), D(2000, 6, 10));
+  AddRecord(e, 1, 0, D(2000, 1, 1));
+  TAccrualTrace trace;
+  EXPECT_THROW(AccruedHours(e, w.Reasons, 1, D(2002, 1, 1), TBenefitYear{}, &trace),
+               EAccrualExpiredError);
+  EXPECT_TRUE(trace.Expired);
+  EXPECT_EQ(AccrualLedger(trace, &r).back(), "balance as of 2002-01-01: expired");
+  e.EmpType = 'T';
+  AccruedHours(e, w.Reasons, 1, D(2002, 1, 1), TBenefitYear{}, &trace);
+  ASSERT_GE(trace.Steps.size(), 2u);
+  EXPECT_EQ(trace.Steps[trace.Steps.size() - 2].Kind, TAccrualStepKind::Rule);
+}
+
+}  // namespace
+}  // namespace absence
