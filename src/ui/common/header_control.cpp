@@ -16,6 +16,9 @@ THeaderControl::THeaderControl(const QString& name, const QStringList& captions,
   setStretchLastSection(false);
   setMinimumSectionSize(0);
   setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // A header bar is one line high however tall its parent layout is.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  setFixedHeight(fontMetrics().height() + 8);
   for (int i = 0; i < widths.size() && i < captions.size(); ++i) resizeSection(i, widths[i]);
 }
 

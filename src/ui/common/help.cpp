@@ -68,6 +68,8 @@ std::vector<const THelpTopic*> SearchHelp(const QString& query) {
   const QStringList words = query.simplified().split(u' ', Qt::SkipEmptyParts);
   std::vector<const THelpTopic*> found;
   for (const THelpTopic& t : HelpTopics()) {
+    // The contents page names every topic; it would match every search.
+    if (t.Context == kHelpContentsContext) continue;
     const QString haystack = t.Title + u' ' + t.Keywords.join(u' ') + u' ' + PlainText(t);
     bool all = true;
     for (const QString& w : words) all = all && haystack.contains(w, Qt::CaseInsensitive);

@@ -45,6 +45,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   layout->addWidget(copyright, 3, 0, 1, 2);
   layout->addWidget(places, 4, 0, 1, 2);
   layout->addWidget(buttons, 5, 0, 1, 2);
+  layout->setColumnStretch(1, 1);
   setMinimumWidth(Scale(380));
 }
 

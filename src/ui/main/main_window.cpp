@@ -243,6 +243,7 @@ void TfrmMain::CreateBottomPanel() {
   hdrBalances->setFixedWidth(Scale(156 + 36 + 50 + 57 + 61 + 4));
   connect(hdrBalances, &QHeaderView::sectionResized, this, &TfrmMain::hdrBalancesSectionResize);
   acc->addWidget(hdrBalances);
+  acc->addSpacing(-Scale(2));
 
   grdBalances = new QTableWidget(1, kBalanceColumns);
   grdBalances->setObjectName(QStringLiteral("grdBalances"));
@@ -277,6 +278,7 @@ void TfrmMain::CreateBottomPanel() {
   lstViewDay->setObjectName(QStringLiteral("lstViewDay"));
   lstViewDay->setSelectionMode(QAbstractItemView::SingleSelection);
   lstViewDay->setUniformItemSizes(true);
+  lstViewDay->setIconSize(QSize(Scale(13), Scale(13)));
   day->addWidget(lblDayViewDate);
   day->addWidget(lstViewDay);
   day->addStretch();
