@@ -1,5 +1,7 @@
 #include "ui/common/date_text.h"
 
+#include "accrual/dates.h"
+
 #include <QStringList>
 #include <array>
 #include <cmath>
@@ -56,14 +58,7 @@ QString DatePatternForLocale(const QLocale& locale) {
 }
 
 QString FormatDate(TDate d, const QString& pattern) {
-  const QDate q = ToQDate(d);
-  const QString day = QString::number(q.day()).rightJustified(2, u'0');
-  const QString month = QString::number(q.month()).rightJustified(2, u'0');
-  const QString year = QString::number(q.year()).rightJustified(4, u'0');
-  QStringList parts;
-  for (TPart part : PartOrder(pattern))
-    parts << (part == TPart::Day ? day : part == TPart::Month ? month : year);
-  return parts.join(kDateSeparator);
+  return QString::fromStdString(::absence::FormatDate(d, pattern.toStdString()));
 }
 
 QString CompleteYear(const QString& yearPart) {

@@ -109,6 +109,12 @@ void TfrmMain::FormCloseQuery() {
   CurrentEntries = &NoEntries;
   data_.Free();
   loaded_ = false;
+  // Closed before the load: the splash and its wait cursor go with the window.
+  if (splash_) {
+    splash_->deleteLater();
+    splash_ = nullptr;
+    QApplication::restoreOverrideCursor();
+  }
 }
 
 void TfrmMain::mnuFileSaveClick() {
