@@ -26,7 +26,7 @@ float Accrued(const TWorld& w, const TEmpRecClass& e, int id, double asOf,
 }
 
 // Calendar basis, one rule of 120 hours, record of 0 as of 1 January 2000, start 15 June 1999.
-struct CalendarExample : ::testing::Test {
+struct AccrualCalendarExample : ::testing::Test {
   TWorld w;
   TEmpRecClass* e = nullptr;
   void Make(float carry, float takenIn2000) {
@@ -49,26 +49,26 @@ struct CalendarExample : ::testing::Test {
   }
 };
 
-TEST_F(CalendarExample, WholeMonthsPartMonthAndWholeYear) {
+TEST_F(AccrualCalendarExample, WholeMonthsPartMonthAndWholeYear) {
   Make(0, 0);
   EXPECT_EQ(Accrued(w, *e, 1, D(2000, 7, 1)), 60.0f);
   EXPECT_EQ(Accrued(w, *e, 1, D(2000, 7, 15)), 60.0f);  // a part month at the as-of date: nothing
   EXPECT_EQ(Accrued(w, *e, 1, D(2001, 1, 1)), 120.0f);  // the whole year, nothing subtracted
 }
 
-TEST_F(CalendarExample, CarryOverCapAfterHoursTaken) {
+TEST_F(AccrualCalendarExample, CarryOverCapAfterHoursTaken) {
   Make(40, 50);
   EXPECT_EQ(HoursTaken(*e, w.Reasons, 1, D(2000, 6, 1), TTakenMode::Year, kJan1), 50.0f);
   EXPECT_EQ(Accrued(w, *e, 1, D(2001, 1, 1)), 120.0f);  // boundary itself: no subtraction, no cap
   EXPECT_EQ(Accrued(w, *e, 1, D(2001, 2, 1)), 50.0f);   // 120 - 50 = 70, capped to 40, + 10
 }
 
-TEST_F(CalendarExample, CarryOverZeroResets) {
+TEST_F(AccrualCalendarExample, CarryOverZeroResets) {
   Make(0, 50);
   EXPECT_EQ(Accrued(w, *e, 1, D(2001, 2, 1)), 10.0f);
 }
 
-TEST_F(CalendarExample, NegativeBalanceIsCarriedNegative) {
+TEST_F(AccrualCalendarExample, NegativeBalanceIsCarriedNegative) {
   Make(40, 150);
   EXPECT_EQ(Accrued(w, *e, 1, D(2001, 2, 1)), -20.0f);  // 120 - 150 = -30 stays, + 10
 }

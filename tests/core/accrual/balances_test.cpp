@@ -13,7 +13,7 @@ using test::AddTaken;
 using test::D;
 using test::TWorld;
 
-TEST(Balances, FixedTwoDecimalsRoundsHalfAwayFromZero) {
+TEST(AccrualBalances, FixedTwoDecimalsRoundsHalfAwayFromZero) {
   struct Case {
     double v;
     const char* text;
@@ -26,7 +26,7 @@ TEST(Balances, FixedTwoDecimalsRoundsHalfAwayFromZero) {
   EXPECT_EQ(RoundFixed2(10.125f), 10.13);
 }
 
-TEST(Balances, PanelAsOfDateByValidateAndBasis) {
+TEST(AccrualBalances, PanelAsOfDateByValidateAndBasis) {
   TWorld w;
   TEmpRecClass& e = w.AddEmployee(D(1998, 3, 31));
   const TBenefitYear by{2, 30};
@@ -64,7 +64,7 @@ TEST(Balances, PanelAsOfDateByValidateAndBasis) {
   }
 }
 
-TEST(Balances, ReportAsOfDateIsTheFirstYearStartOnOrAfterTheNextDay) {
+TEST(AccrualBalances, ReportAsOfDateIsTheFirstYearStartOnOrAfterTheNextDay) {
   TWorld w;
   TEmpRecClass& e = w.AddEmployee(D(1998, 3, 31));
   const TBenefitYear by{2, 30};
@@ -87,7 +87,7 @@ TEST(Balances, ReportAsOfDateIsTheFirstYearStartOnOrAfterTheNextDay) {
   }
 }
 
-struct PanelFixture : ::testing::Test {
+struct AccrualPanelFixture : ::testing::Test {
   TWorld w;
   TEmpRecClass* e = nullptr;
   const TBenefitYear by{1, 1};
@@ -104,7 +104,7 @@ struct PanelFixture : ::testing::Test {
   }
 };
 
-TEST_F(PanelFixture, PanelRowUsedAvailableBalance) {
+TEST_F(AccrualPanelFixture, PanelRowUsedAvailableBalance) {
   const TPanelBalance b = PanelBalance(*e, w.Reasons, *w.Reasons[0], D(2000, 3, 15), by);
   EXPECT_TRUE(b.HasAccrual);
   EXPECT_EQ(b.AsOf, D(2000, 4, 1));
@@ -118,7 +118,7 @@ TEST_F(PanelFixture, PanelRowUsedAvailableBalance) {
   EXPECT_EQ(PanelYearText(*w.Reasons[2]), "Cal");
 }
 
-TEST_F(PanelFixture, PanelRowWithoutRecordOrExpired) {
+TEST_F(AccrualPanelFixture, PanelRowWithoutRecordOrExpired) {
   // No record for reason 3: used only.
   TPanelBalance b = PanelBalance(*e, w.Reasons, *w.Reasons[2], D(2000, 3, 15), by);
   EXPECT_FALSE(b.HasAccrual);
@@ -143,7 +143,7 @@ TEST_F(PanelFixture, PanelRowWithoutRecordOrExpired) {
   EXPECT_EQ(b.UsedText, "10.13");
 }
 
-TEST_F(PanelFixture, ReportRowUsesHoursTakenAsOfTheReportDate) {
+TEST_F(AccrualPanelFixture, ReportRowUsesHoursTakenAsOfTheReportDate) {
   const TReportBalance b = ReportBalance(*e, w.Reasons, *w.Reasons[0], D(2000, 3, 14), by);
   EXPECT_EQ(b.AsOf, D(2000, 3, 15));
   EXPECT_EQ(b.Available, 20.0f);  // January and February; the part of March earns nothing
@@ -157,7 +157,7 @@ TEST_F(PanelFixture, ReportRowUsesHoursTakenAsOfTheReportDate) {
   EXPECT_FALSE(none.Balance.has_value());
 }
 
-TEST(Explain, LedgerShowsEveryStepAndEndsAtTheResult) {
+TEST(AccrualExplain, LedgerShowsEveryStepAndEndsAtTheResult) {
   TWorld w;
   TReasonRecClass& r = w.AddPolicyReason(1, 'C', 'E', {{12, 120, 40}, {960, 240, 40}});
   TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15));
@@ -197,7 +197,7 @@ TEST(Explain, LedgerShowsEveryStepAndEndsAtTheResult) {
   EXPECT_EQ(lines.back(), "accrued as of 2001-02-01:");
 }
 
-TEST(Explain, ExpiredAndRuleDecisions) {
+TEST(AccrualExplain, ExpiredAndRuleDecisions) {
   TWorld w;
   TReasonRecClass& r = w.AddPolicyReason(1, 'C', 'E', {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15), D(2000, 6, 10));

@@ -15,7 +15,7 @@ namespace {
 
 using test::D;
 
-TEST(Dates, DayNumbersMatchTheCommonScale) {
+TEST(AccrualDates, DayNumbersMatchTheCommonScale) {
   EXPECT_EQ(D(1899, 12, 30), 0);
   EXPECT_EQ(NearestValidDate(1899, 12, 30), 0);
   EXPECT_EQ(NearestValidDate(1900, 1, 1), 2);
@@ -26,7 +26,7 @@ TEST(Dates, DayNumbersMatchTheCommonScale) {
   EXPECT_EQ(D(9999, 12, 31), kMaxDate);
 }
 
-TEST(Dates, DecodeAgreesWithChronoOverTheWholeRange) {
+TEST(AccrualDates, DecodeAgreesWithChronoOverTheWholeRange) {
   using namespace std::chrono;
   constexpr sys_days kEpoch = sys_days{year{1899} / December / 30};
   for (double n = kMinDate; n <= kMaxDate; n += 1) {
@@ -47,7 +47,7 @@ TEST(Dates, DecodeAgreesWithChronoOverTheWholeRange) {
   }
 }
 
-TEST(Dates, NearestValidDateClampsTheDay) {
+TEST(AccrualDates, NearestValidDateClampsTheDay) {
   struct Case {
     int y, m, d;
     double expected;
@@ -64,7 +64,7 @@ TEST(Dates, NearestValidDateClampsTheDay) {
   EXPECT_EQ(DaysInMonth(D(2400, 2, 10)), 29);
 }
 
-TEST(Dates, AddMonthsAndAddYearsAtMonthEndsAndLeapDays) {
+TEST(AccrualDates, AddMonthsAndAddYearsAtMonthEndsAndLeapDays) {
   struct Case {
     int n;
     double from, expected;
@@ -86,7 +86,7 @@ TEST(Dates, AddMonthsAndAddYearsAtMonthEndsAndLeapDays) {
   EXPECT_EQ(AddYears(-1, D(2001, 2, 28)), D(2000, 2, 28));  // not moved to the 29th
 }
 
-TEST(Dates, MonthDiffAndYearDiffPinnedCases) {
+TEST(AccrualDates, MonthDiffAndYearDiffPinnedCases) {
   EXPECT_EQ(MonthDiff(D(2000, 1, 31), D(2000, 2, 29)), 1);  // AddMonths(1) is 29 Feb
   EXPECT_EQ(MonthDiff(D(2000, 1, 31), D(2000, 2, 28)), 0);
   EXPECT_EQ(MonthDiff(D(2001, 1, 31), D(2001, 2, 28)), 1);
@@ -107,7 +107,7 @@ TEST(Dates, MonthDiffAndYearDiffPinnedCases) {
 
 // The definitions of MonthDiff and YearDiff, by brute force, on random pairs (many at month
 // ends).
-TEST(Dates, MonthDiffAndYearDiffFollowTheirDefinitions) {
+TEST(AccrualDates, MonthDiffAndYearDiffFollowTheirDefinitions) {
   std::mt19937 rng(12345);
   std::uniform_int_distribution<int> year(1890, 2110), month(1, 12), day(1, 31), span(0, 900);
   auto randomDate = [&] {
@@ -138,7 +138,7 @@ TEST(Dates, MonthDiffAndYearDiffFollowTheirDefinitions) {
   }
 }
 
-TEST(Dates, AddMonthsKeepsTheDayOrClampsToTheMonthEnd) {
+TEST(AccrualDates, AddMonthsKeepsTheDayOrClampsToTheMonthEnd) {
   std::mt19937 rng(7);
   for (int i = 0; i < 5000; ++i) {
     const int y = 1 + static_cast<int>(rng() % 9999), m = 1 + static_cast<int>(rng() % 12);
@@ -155,7 +155,7 @@ TEST(Dates, AddMonthsKeepsTheDayOrClampsToTheMonthEnd) {
   }
 }
 
-TEST(Dates, RangeEndsAndBadValuesNeverLeaveTheRange) {
+TEST(AccrualDates, RangeEndsAndBadValuesNeverLeaveTheRange) {
   EXPECT_EQ(AddMonths(1, kMaxDate), kMaxDate);
   EXPECT_EQ(AddMonths(-1, kMinDate), kMinDate);
   EXPECT_EQ(AddYears(100000, D(2000, 1, 1)), kMaxDate);
@@ -179,7 +179,7 @@ TEST(Dates, RangeEndsAndBadValuesNeverLeaveTheRange) {
   EXPECT_EQ(NormalizeDate(-0.5), -1);
 }
 
-TEST(Dates, DatePatternsFormatAndParse) {
+TEST(AccrualDates, DatePatternsFormatAndParse) {
   EXPECT_EQ(DatePatternForOrder(std::time_base::mdy), "mm/dd/yyyy");
   EXPECT_EQ(DatePatternForOrder(std::time_base::dmy), "dd/mm/yyyy");
   EXPECT_EQ(DatePatternForOrder(std::time_base::ymd), "yyyy/mm/dd");
