@@ -24,6 +24,7 @@
 #include "ui/common/header_control.h"
 #include "ui/common/help_key.h"
 #include "ui/common/hints.h"
+#include "ui/common/pictures.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
 #include "ui/main/splash.h"
@@ -58,6 +59,14 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Absence"));
   SetHelpContext(this, kMainHelpContext);
   CurrentEntries = &NoEntries;
+  bmpPlus = ResourcePicture(QStringLiteral("Plus"), 9);
+  bmpTrashEmpty = ResourcePicture(QStringLiteral("Trash_Empty"), 32);
+  bmpTrashFull = ResourcePicture(QStringLiteral("Trash_Full"), 32);
+  bmpDates = ResourcePicture(QStringLiteral("Dates"), 24);
+  bmpGlobe = ResourcePicture(QStringLiteral("Globe"), 13);
+  bmpHelp = ResourcePicture(QStringLiteral("HelpBmp"), 24);
+  crPointNW = PointNWCursor();
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, &TfrmMain::AppActivate);
 
   // Counting starts now: the first tick loads the data set.
   Timer1 = new QTimer(this);
@@ -90,7 +99,7 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent) : QMainWindow(parent) {
   // The current cell is today's column of the first week, and it is picked.
   const TDate today = Today();
   grdCalendar->setCurrentCell(0, DayOfWeek(today));
-  picks_[DayOfWeek(today) * kCalendarRows].Picked = true;
+  Pick(DayOfWeek(today), 0).Picked = true;
   MultiPick = false;
 
   ReadSettings();
@@ -113,6 +122,13 @@ void TfrmMain::ShowAsStored() {
     showMaximized();
   else
     show();
+}
+
+void TfrmMain::AppActivate(Qt::ApplicationState state) {
+  if (state != Qt::ApplicationActive || !ActivateFront) return;
+  QWidget* front = QApplication::activeModalWidget();
+  if (!front) front = QApplication::activeWindow();
+  if (front) front->raise();
 }
 
 void TfrmMain::BringToFront() {
@@ -298,8 +314,7 @@ void TfrmMain::FormActivate() {
   // No command may run before the data set exists.
   setEnabled(false);
   if (!Timer1->isActive()) Timer1->start();
-  imgTrash->setPixmap(
-      QIcon(QStringLiteral(":/images/Trash_Empty.svg")).pixmap(Scale(32), Scale(32)));
+  imgTrash->setPixmap(bmpTrashEmpty);
   SetHint(imgTrash,
           QStringLiteral("Delete Absence|Drag a Absence entry to the trash can to remove it"));
   imgTrash->setVisible(true);

@@ -1,7 +1,9 @@
 #pragma once
 // The application's main window: menus, toolbar, calendar area, balances panel, day list and
 // status bar; it owns the data set from the delayed load until the program ends.
+#include <QCursor>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QPointer>
 #include <array>
 
@@ -123,6 +125,13 @@ class TfrmMain : public QMainWindow {
   QAction* mnuHelpBugs = nullptr;
   QAction* mnuHelpAbout = nullptr;
 
+  // Pictures of the calendar, trash, day list and toolbar; the drag pointer.
+  QPixmap bmpPlus, bmpTrashEmpty, bmpTrashFull, bmpDates, bmpGlobe, bmpHelp;
+  QCursor crPointNW;
+  // While true, the program's active window comes to the front when the program is activated;
+  // commands that open a system dialog clear it while the dialog is open.
+  bool ActivateFront = true;
+
   // Selection shared with the windows that extend this one.
   TEmpRecClass* CurrentEmp = nullptr;
   TEntryList* CurrentEntries = nullptr;
@@ -143,6 +152,10 @@ class TfrmMain : public QMainWindow {
   void mnuHelpTechSupportClick();
   void mnuHelpAboutClick();
   void spdHelpClick();
+  void AppActivate(Qt::ApplicationState state);
+
+  // The cell of the calendar's pick flags, column by column.
+  TBlockPickClass& Pick(int col, int row) { return picks_[col * 4 + row]; }
 
   // Enables a command when it is available in this build and `on` is true.
   static void SetCommandEnabled(QAction* action, bool on);

@@ -11,6 +11,7 @@
 #include "ui/common/fonts.h"
 #include "ui/common/help.h"
 #include "ui/common/hints.h"
+#include "ui/common/pictures.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
 #include "ui/common/toolbar_style.h"
@@ -210,11 +211,11 @@ void TfrmMain::CreateToolbar() {
                      QStringLiteral("Absence Help|Click to display help for the Main Screen"), 5);
   row->addStretch();
 
-  spdAbsenceView->setIcon(QIcon(QStringLiteral(":/images/List.svg")));
-  spdEmp->setIcon(QIcon(QStringLiteral(":/images/Emp.svg")));
-  spdGlobal->setIcon(QIcon(QStringLiteral(":/images/Globe.svg")));
-  spdDate->setIcon(QIcon(QStringLiteral(":/images/Dates.svg")));
-  spdHelp->setIcon(QIcon(QStringLiteral(":/images/HelpBmp.svg")));
+  spdAbsenceView->setIcon(ResourceIcon(QStringLiteral("List")));
+  spdEmp->setIcon(ResourceIcon(QStringLiteral("Emp")));
+  spdGlobal->setIcon(ResourceIcon(QStringLiteral("Globe")));
+  spdDate->setIcon(ResourceIcon(QStringLiteral("Dates")));
+  spdHelp->setIcon(ResourceIcon(QStringLiteral("HelpBmp")));
   // Their windows come with later parts of the program.
   for (QToolButton* b : {spdAbsenceView, spdEmp, spdGlobal, spdDate})
     b->setProperty(kAvailableProperty, false);

@@ -256,7 +256,7 @@ void TfrmMain::ShowDayEntries() {
                           QStringLiteral(",  ") + locale.monthName(q.month(), QLocale::LongFormat) +
                           u' ' + QString::number(q.day()));
   lstViewDay->clear();
-  const QIcon globe(QStringLiteral(":/images/Globe.svg"));
+  const QIcon globe(bmpGlobe);
   for (const auto& emp : data_.EmpList) {
     if (emp->Deleted) continue;
     // Entries are kept sorted by date.

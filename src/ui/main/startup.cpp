@@ -8,6 +8,7 @@
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
 #include "ui/common/help_key.h"
+#include "ui/common/pictures.h"
 #include "ui/common/scale.h"
 #include "ui/main/main_window.h"
 #include "ui/main/single_instance.h"
@@ -29,7 +30,7 @@ int RunAbsence(int argc, char** argv) {
 
   InitUiResources();
   InitScreenResolution();
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/absence.svg")));
+  QApplication::setWindowIcon(ResourceIcon(QStringLiteral("absence")));
   QApplication::setQuitOnLastWindowClosed(true);
 
   auto* splash = new TfrmSplash;
