@@ -26,5 +26,6 @@ class TReport {
 };
 
 void BenchData(TReport& report);
+void BenchAccrual(TReport& report);
 
 }  // namespace absence::bench

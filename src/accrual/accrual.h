@@ -57,23 +57,23 @@ enum class TAccrualStepKind {
   NoRecord,          // no live accrual record: 0 hours from the start date
   TermCut,           // the as-of date was cut to the termination date
   Rule,              // a set-up rule decided the result (Note says which); Balance is the result
-  Aligned,           // step 10/11: first month boundary From, first year boundary To, tier in force
-  FirstPartMonth,    // step 12: part of the record's month, Days of DaysInMonth
-  Months,            // step 13.3: whole months From..To
-  Days,              // step 13.3: part month From..To, Days of DaysInMonth
-  PartMonthSkipped,  // step 13.2: a part month ending at the as-of date earns nothing
-  TierOldRate,       // step 13.4: days of the tier-end month before the tier end, old rate
-  TierChange,        // step 13.4: a new tier comes into force at From (Tier, Rate, TierEnd)
-  TierNewRate,       // step 13.4: rest of the tier-end month at the new rate
-  Taken,             // step 13.5: hours taken in the accrual year From..To subtracted (Amount)
-  CarryReset,        // step 13.5: carry-over limit 0 resets the balance to 0
-  CarryCap,          // step 13.5: balance above the limit capped to Limit
-  CarryKept,         // step 13.5: balance within the limit (or negative) carried unchanged
-  BoundaryNoCap,  // step 13.5: the as-of date is the boundary itself: nothing subtracted or capped
-  TermPart,       // step 14: part of the termination month, Days of DaysInMonth
-  Expired,        // step 14: EAccrualExpiredError
-  StepBound,      // the loop reached its proven bound (never expected; see AccrualStepBound)
-  Result,         // the final balance
+  Aligned,           // first month boundary From, first year boundary To, tier in force
+  FirstPartMonth,    // part of the record's month, Days of DaysInMonth
+  Months,            // whole months From..To
+  Days,              // part month From..To, Days of DaysInMonth
+  PartMonthSkipped,  // a part month ending at the as-of date earns nothing
+  TierOldRate,       // days of the tier-end month before the tier end, old rate
+  TierChange,        // a new tier comes into force at From (Tier, Rate, TierEnd)
+  TierNewRate,       // rest of the tier-end month at the new rate
+  Taken,             // hours taken in the accrual year From..To subtracted (Amount)
+  CarryReset,        // carry-over limit 0 resets the balance to 0
+  CarryCap,          // balance above the limit capped to Limit
+  CarryKept,         // balance within the limit (or negative) carried unchanged
+  BoundaryNoCap,     // the as-of date is the boundary itself: nothing subtracted or capped
+  TermPart,          // part of the termination month, Days of DaysInMonth
+  Expired,           // EAccrualExpiredError
+  StepBound,         // the loop reached its proven bound (never expected; see AccrualStepBound)
+  Result,            // the final balance
 };
 
 struct TAccrualStep {
