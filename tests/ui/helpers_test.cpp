@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -274,6 +275,14 @@ class HelpersTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F1);
     QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString("Employees"));
+    TfrmHelp::Instance()->close();
+  }
+
+  void helpButtonsOpenTheirTopic() {
+    QPushButton help("Help");
+    ConnectHelpButton(&help, 1240);
+    help.click();
+    QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString("Restore_Backup"));
     TfrmHelp::Instance()->close();
   }
 };

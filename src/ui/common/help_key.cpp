@@ -1,5 +1,6 @@
 #include "ui/common/help_key.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -39,6 +40,11 @@ int ActiveHelpContext() {
     if (context > 0) return context;
   }
   return 0;
+}
+
+void ConnectHelpButton(QAbstractButton* button, int context) {
+  QObject::connect(button, &QAbstractButton::clicked, button,
+                   [context] { ShowHelpContext(context); });
 }
 
 void InstallHelpKey(QObject* owner) {
