@@ -131,13 +131,15 @@ void TfrmMain::mnuFileSaveClick() {
     ShowErrorBox(QString::fromStdString(e.what()));
   }
   // The reload replaced every record: point the selection at the new ones.
-  if (cboEmpBox->currentIndex() < 0) return;
-  if (FindEmp(data_.EmpList, selected, std::string()) >= 0) {
-    SelectEmployee(cboEmpBox->currentIndex());
-  } else if (cboEmpBox->count() > 0) {
-    cboEmpBox->setCurrentIndex(0);
-    SelectEmployee(0);
+  if (cboEmpBox->currentIndex() >= 0) {
+    if (FindEmp(data_.EmpList, selected, std::string()) >= 0) {
+      SelectEmployee(cboEmpBox->currentIndex());
+    } else if (cboEmpBox->count() > 0) {
+      cboEmpBox->setCurrentIndex(0);
+      SelectEmployee(0);
+    }
   }
+  ShowDayEntries();
 }
 
 void TfrmMain::mnuFileAbandonClick() {
