@@ -1,5 +1,6 @@
 // Scaling, toolbar styling, column widths, message boxes, file dialogs, version values and help.
 #include <QAction>
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "ui/common/help_key.h"
 #include "ui/common/help_viewer.h"
 #include "ui/common/message_box.h"
+#include "ui/common/open_document.h"
 #include "ui/common/scale.h"
 #include "ui/common/toolbar_style.h"
 #include "ui/common/version_info.h"
@@ -44,6 +46,14 @@ struct TGridPair {
     for (int i = 0; i < header.SectionCount(); ++i) w << header.SectionWidth(i);
     return w;
   }
+};
+
+class TUrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> Urls;
+ public slots:
+  void Open(const QUrl& url) { Urls << url; }
 };
 
 }  // namespace
@@ -276,6 +286,18 @@ class HelpersTest : public QObject {
     QTest::keyClick(&window, Qt::Key_F1);
     QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString("Employees"));
     TfrmHelp::Instance()->close();
+  }
+
+  void documentsGoToTheDesktop() {
+    TUrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    QDesktopServices::setUrlHandler("https", &catcher, "Open");
+    QVERIFY(OpenDocument("/tmp/report.pdf"));
+    QVERIFY(OpenDocument("https://example.org/help"));
+    QDesktopServices::unsetUrlHandler("file");
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(catcher.Urls, (QList<QUrl>{QUrl::fromLocalFile("/tmp/report.pdf"),
+                                        QUrl("https://example.org/help")}));
   }
 
   void helpButtonsOpenTheirTopic() {

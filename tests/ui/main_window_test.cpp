@@ -19,6 +19,9 @@
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
 #include "ui/common/header_control.h"
+#include "ui/common/help.h"
+#include "ui/common/help_key.h"
+#include "ui/common/help_viewer.h"
 #include "ui/common/printers.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
@@ -63,6 +66,10 @@ QByteArray FileBytes(const QString& path) {
   QFile f(path);
   f.open(QIODevice::ReadOnly);
   return f.readAll();
+}
+
+int ActiveHelpContextOf(QWidget* w) {
+  return w->property(kHelpContextProperty).toInt();
 }
 
 QString IniValue(const test::TTempEnvironment& env, const char* section, const char* key) {
@@ -439,6 +446,26 @@ class MainWindowTest : public QObject {
              QString("Click to add a Absence entry for all active employees"));
     QCOMPARE(w.spdGlobal->toolTip(), QString("Global Entry"));
     for (QToolButton* b : {w.spdAbsenceView, w.spdEmp, w.spdGlobal}) QVERIFY(!b->isEnabled());
+  }
+
+  void helpCommandsOpenTheirTopics() {
+    test::TTempEnvironment env;
+    TfrmMain w(100000);
+    const std::pair<QAction*, const char*> commands[] = {
+        {w.mnuHelpContents, "Contents"},
+        {w.mnuHelpHelp, "How_To_Use_Help"},
+        {w.mnuHelpTechSupport, "Technical_Support"},
+    };
+    for (const auto& [action, topic] : commands) {
+      action->trigger();
+      QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString(topic));
+    }
+    w.spdHelp->click();
+    QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString("Main_Screen"));
+    w.mnuHelpSearch->trigger();
+    QVERIFY(TfrmHelp::Instance()->isVisible());
+    TfrmHelp::Instance()->close();
+    QCOMPARE(ActiveHelpContextOf(&w), 1110);
   }
 
   void aSecondCopyBringsTheWindowBack() {
