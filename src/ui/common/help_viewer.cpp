@@ -1,5 +1,6 @@
 #include "ui/common/help_viewer.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +32,10 @@ void FillTopicList(QListWidget* list, const std::vector<const THelpTopic*>& topi
 
 TfrmHelp* TfrmHelp::Instance() {
   static QPointer<TfrmHelp> instance;
-  if (!instance) instance = new TfrmHelp();
+  if (!instance) {
+    instance = new TfrmHelp();
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, instance, [] { delete instance; });
+  }
   return instance;
 }
 

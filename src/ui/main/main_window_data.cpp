@@ -270,6 +270,7 @@ void TfrmMain::ShowDayEntries() {
       const QString text = QString::fromStdString(emp->FullName() + " - " +
                                                   ReasonText(data_.ReasonList, e.ReasonID));
       auto* item = new QListWidgetItem(text, lstViewDay);
+      item->setSizeHint(QSize(0, Scale(15)));
       item->setData(Qt::UserRole, QString(e.IsGlobal() ? u'G' : u'T') + text);
       if (e.IsGlobal()) item->setIcon(globe);
     }
