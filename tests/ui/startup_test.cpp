@@ -92,6 +92,30 @@ class StartupTest : public QObject {
     next.terminate();
     QVERIFY(next.waitForFinished(10000));
   }
+
+  void endingTheProgramFromOutsideClosesItTheOrdinaryWay() {
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", dir.path() + "/runtime");
+    env.insert("XDG_DATA_HOME", dir.path() + "/data");
+    env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(ABSENCE_GUI_EXE, QStringList{});
+    QVERIFY(program.waitForStarted());
+    const QString emp = dir.path() + "/data/Absence/emp.dat";
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(emp), 15000);
+    const QString ini = dir.path() + "/config/Absence/ABSENCE.INI";
+    QTRY_VERIFY(QFile::exists(ini));
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QFile settings(ini);
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(settings.readAll().contains("StartupState="));
+  }
 };
 
 QTEST_MAIN(StartupTest)

@@ -13,6 +13,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/single_instance.h"
 #include "ui/main/splash.h"
+#include "ui/main/termination.h"
 
 namespace absence::ui {
 
@@ -48,6 +49,7 @@ int RunAbsence(int argc, char** argv) {
   frmMain.SetSplash(splash);
   QObject::connect(&instance, &TSingleInstance::ActivationRequested, &frmMain,
                    &TfrmMain::BringToFront);
+  CloseOnTerminationSignals(&frmMain);
   frmMain.ShowAsStored();
   splash->raise();
   return QApplication::exec();
