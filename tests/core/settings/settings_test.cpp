@@ -91,9 +91,8 @@ TEST(Settings, DefaultHoursZeroMeansEightOrOneDay) {
     const char* text;
     int recordTime;
     float expected;
-  } cases[] = {{"0", 0, 8},       {"0", 1, 1},     {"7.50", 0, 7.5f}, {"7.50", 1, 7.5f},
-               {"abc", 0, 8},     {"-4", 0, 8},    {"nan", 1, 1},     {"", 0, 8},
-               {"0.25", 0, 0.25f}};
+  } cases[] = {{"0", 0, 8},  {"0", 1, 1},   {"7.50", 0, 7.5f}, {"7.50", 1, 7.5f}, {"abc", 0, 8},
+               {"-4", 0, 8}, {"nan", 1, 1}, {"", 0, 8},        {"0.25", 0, 0.25f}};
   for (const auto& c : cases)
     EXPECT_FLOAT_EQ(DefaultHoursFromText(c.text, c.recordTime), c.expected) << c.text;
   EXPECT_EQ(FormatDefaultHours(8), "8.00");
@@ -191,9 +190,15 @@ TEST(Settings, FormatNumberFollowsThePattern) {
     const char* pattern;
     const char* expected;
   } cases[] = {
-      {8.69, "#,##0", "9"},          {8.69, "#,##0.0", "8.7"},   {8.69, "#,##0.00", "8.69"},
-      {1234.5, "#,##0.0", "1,234.5"}, {1234567, "#,##0", "1,234,567"}, {-2.5, "#0.00", "-2.50"},
-      {0.125, "0.00", "0.13"},        {-0.004, "#,##0.00", "0.00"}, {999.96, "#,##0.0", "1,000.0"},
+      {8.69, "#,##0", "9"},
+      {8.69, "#,##0.0", "8.7"},
+      {8.69, "#,##0.00", "8.69"},
+      {1234.5, "#,##0.0", "1,234.5"},
+      {1234567, "#,##0", "1,234,567"},
+      {-2.5, "#0.00", "-2.50"},
+      {0.125, "0.00", "0.13"},
+      {-0.004, "#,##0.00", "0.00"},
+      {999.96, "#,##0.0", "1,000.0"},
       {0, "#0.00", "0.00"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected) << c.value;
