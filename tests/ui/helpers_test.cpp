@@ -3,9 +3,11 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -195,6 +197,28 @@ class HelpersTest : public QObject {
     QCOMPARE(spy.Calls()[1].Text.size(), qsizetype(kMaxMessageLength));
     QCOMPARE(spy.Calls()[1].Buttons, TMsgButtons(mbOK | mbHelp));
     QCOMPARE(spy.Calls()[1].HelpContext, 1019);
+  }
+
+  void theRealBoxReportsTheButtonPressed() {
+    auto press = [](const QString& caption) {
+      QTimer::singleShot(0, [caption] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QString("Absence"));
+        for (QAbstractButton* b : box->buttons())
+          if (b->text() == caption) return b->click();
+        QTest::keyClick(box, Qt::Key_Escape);
+      });
+    };
+    QApplication::setApplicationDisplayName("Absence");
+    press("&No");
+    QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Confirmation, mbYes | mbNo), mbNo);
+    press("&Yes");
+    QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Confirmation, mbYes | mbNo | mbCancel), mbYes);
+    press("<escape>");
+    QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Warning, mbYes | mbNo | mbCancel), mbCancel);
+    press("OK");
+    QCOMPARE(MessageBoxTitled("Done.", TMsgKind::Information, mbOK), mbOK);
   }
 
   void fileDialogsGoThroughTheHook() {
