@@ -9,7 +9,7 @@ namespace absence {
 
 class TIniFile {
  public:
-  TIniFile() = default;
+  TIniFile();
   explicit TIniFile(std::string path);
 
   // Reads the file; a missing or unreadable file reads as empty. Returns false when missing.
