@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "data/backup.h"
 #include "data/dataset.h"
 #include "data/ini_file.h"
 #include "support.h"
@@ -212,6 +213,31 @@ class MainWindowTest : public QObject {
     QCOMPARE(back.ReasonList.size(), size_t(2));
     QCOMPARE(back.EmpList.size(), size_t(2));
     QVERIFY(!QFile::exists(env.DataFile("dept.tmp")));
+  }
+
+  void aFailedSaveAtCloseKeepsTheChangesInABackup() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    const QByteArray before = FileBytes(env.DataFile("emp.dat"));
+    test::TMessageBoxSpy spy;
+    auto w = StartMain();
+    QVERIFY(WaitForLoad(*w));
+    int32_t id = -1;
+    AddDept(w->Data().DeptList, id, "Sales", 0, true, "S1");
+    // A folder where a temporary file belongs makes the save fail.
+    QVERIFY(QDir().mkdir(env.DataFile("dept.tmp")));
+    w->close();
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
+    QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
+    const QStringList kept =
+        QDir(env.DataFolder()).entryList({QStringLiteral("Absence-unsaved-*.abk")}, QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(spy.Calls()[0].Text.contains(kept[0]));
+    TDataSet restored;
+    RestoreData(restored, QDir(env.DataFolder()).filePath(kept[0]).toStdString());
+    QCOMPARE(restored.DeptList.size(), size_t(1));
+    QCOMPARE(restored.EmpList.size(), size_t(2));
   }
 
   void closingBeforeTheLoadWritesNoData() {

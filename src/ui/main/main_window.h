@@ -167,6 +167,9 @@ class TfrmMain : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // After a failed save at close: backs the data set up into a new file (data folder, else the
+  // home folder) and returns the sentence that tells the user where.
+  QString KeepUnsavedData();
   void CreateMenus();
   void CreateToolbar();
   void CreateCalendarPanel();

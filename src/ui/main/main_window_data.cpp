@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -12,6 +14,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "data/backup.h"
 #include "ui/common/app_state.h"
 #include "ui/common/column_widths.h"
 #include "ui/common/date_text.h"
@@ -84,6 +87,26 @@ void TfrmMain::Timer1Timer() {
   }
 }
 
+QString TfrmMain::KeepUnsavedData() {
+  const QString name =
+      QStringLiteral("Absence-unsaved-%1.abk")
+          .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+  QString failures;
+  for (const QString& folder : {QString::fromStdString(App().AppFolder), QDir::homePath()}) {
+    const QString path = QDir(folder).filePath(name);
+    try {
+      BackupData(data_, path.toStdString());
+      return QStringLiteral(
+                 "\r\rYour changes were kept in the backup file \"%1\"; choose "
+                 "\"Restore from Backup...\" to bring them back.")
+          .arg(QDir::toNativeSeparators(path));
+    } catch (const EDataFileError& e) {
+      failures += u'\r' + QString::fromStdString(e.what());
+    }
+  }
+  return QStringLiteral("\r\rYour changes could not be kept in a backup file either:") + failures;
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
   FormCloseQuery();
   event->accept();
@@ -101,8 +124,9 @@ void TfrmMain::FormCloseQuery() {
     TWaitCursor wait;
     try {
       SaveDataSet(data_, App().AppFolder, /*reload=*/false);
-    } catch (const std::exception& e) {
-      ShowErrorBox(QString::fromStdString(e.what()));
+    } catch (const EDataFileError& e) {
+      // The window closes all the same; the changes must not go with it.
+      ShowErrorBox(QString::fromStdString(e.what()) + KeepUnsavedData());
     }
   }
   CurrentEmp = nullptr;
