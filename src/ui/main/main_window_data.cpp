@@ -124,7 +124,7 @@ void TfrmMain::FormCloseQuery() {
     TWaitCursor wait;
     try {
       SaveDataSet(data_, App().AppFolder, /*reload=*/false);
-    } catch (const EDataFileError& e) {
+    } catch (const std::exception& e) {
       // The window closes all the same; the changes must not go with it.
       ShowErrorBox(QString::fromStdString(e.what()) + KeepUnsavedData());
     }
