@@ -1,5 +1,8 @@
 #include "accrual/dates.h"
 
+#include <langinfo.h>
+#include <locale.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -139,13 +142,56 @@ std::string DatePatternForOrder(std::time_base::dateorder order) {
   }
 }
 
-std::string DateFormat() {
-  try {
-    const std::locale loc("");
-    return DatePatternForOrder(std::use_facet<std::time_get<char>>(loc).date_order());
-  } catch (...) {
-    return "mm/dd/yyyy";
+std::string DatePatternForLocaleFormat(const std::string& dateFormat) {
+  // Positions of day, month and year among the conversions of a strftime date format.
+  int day = -1, month = -1, year = -1, pos = 0;
+  for (std::size_t i = 0; i + 1 < dateFormat.size(); ++i) {
+    if (dateFormat[i] != '%') continue;
+    std::size_t k = i + 1;
+    while (k < dateFormat.size() &&
+           (dateFormat[k] == 'E' || dateFormat[k] == 'O' || dateFormat[k] == '-' ||
+            dateFormat[k] == '_' || dateFormat[k] == '0' || dateFormat[k] == '^'))
+      ++k;
+    if (k >= dateFormat.size()) break;
+    switch (dateFormat[k]) {
+      case 'd':
+      case 'e':
+        if (day < 0) day = pos++;
+        break;
+      case 'm':
+      case 'b':
+      case 'B':
+      case 'h':
+        if (month < 0) month = pos++;
+        break;
+      case 'y':
+      case 'Y':
+      case 'C':
+      case 'G':
+        if (year < 0) year = pos++;
+        break;
+      case 'D':
+        return "mm/dd/yyyy";
+      case 'F':
+        return "yyyy/mm/dd";
+      default:
+        break;
+    }
+    i = k;
   }
+  if (day < 0 || month < 0 || year < 0) return "mm/dd/yyyy";
+  if (year < month && year < day) return "yyyy/mm/dd";
+  if (day < month) return "dd/mm/yyyy";
+  return "mm/dd/yyyy";
+}
+
+std::string DateFormat() {
+  // The system locale's short date format, as LC_TIME / LANG set it.
+  const locale_t loc = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+  if (loc == static_cast<locale_t>(nullptr)) return "mm/dd/yyyy";
+  const std::string dateFormat = nl_langinfo_l(D_FMT, loc);
+  freelocale(loc);
+  return DatePatternForLocaleFormat(dateFormat);
 }
 
 namespace {

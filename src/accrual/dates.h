@@ -62,6 +62,9 @@ int DaysInMonth(TDate d);
 std::string DateFormat();
 // The pattern for a locale's date order.
 std::string DatePatternForOrder(std::time_base::dateorder order);
+// The pattern for a strftime-style short date format ("%d/%m/%Y" gives "dd/mm/yyyy"); anything
+// without a day, month and year gives "mm/dd/yyyy".
+std::string DatePatternForLocaleFormat(const std::string& dateFormat);
 // `d` written with one of the three patterns above ("mm", "dd", "yyyy" replaced; other
 // characters copied). Always 10 characters for these patterns.
 std::string FormatDate(TDate d, const std::string& pattern);

@@ -184,6 +184,16 @@ TEST(AccrualDates, DatePatternsFormatAndParse) {
   EXPECT_EQ(DatePatternForOrder(std::time_base::dmy), "dd/mm/yyyy");
   EXPECT_EQ(DatePatternForOrder(std::time_base::ymd), "yyyy/mm/dd");
   EXPECT_EQ(DatePatternForOrder(std::time_base::no_order), "mm/dd/yyyy");
+  struct {
+    const char* format;
+    const char* pattern;
+  } locales[] = {{"%m/%d/%Y", "mm/dd/yyyy"}, {"%d/%m/%Y", "dd/mm/yyyy"},
+                 {"%d.%m.%Y", "dd/mm/yyyy"}, {"%Y-%m-%d", "yyyy/mm/dd"},
+                 {"%D", "mm/dd/yyyy"},       {"%F", "yyyy/mm/dd"},
+                 {"%e/%m/%y", "dd/mm/yyyy"}, {"%Y\xe5\xb9\xb4%m\xe6\x9c\x88%d", "yyyy/mm/dd"},
+                 {"", "mm/dd/yyyy"},         {"%", "mm/dd/yyyy"}};
+  for (const auto& l : locales)
+    EXPECT_EQ(DatePatternForLocaleFormat(l.format), l.pattern) << l.format;
   const std::string pattern = DateFormat();
   EXPECT_EQ(pattern.size(), 10u);
   EXPECT_EQ(FormatDate(D(2004, 2, 9), "mm/dd/yyyy"), "02/09/2004");
