@@ -53,11 +53,21 @@ std::string AccruedText(const TDataSet& data, const TEmpRecClass& emp, int reaso
   }
 }
 
+// EMPID REASONID DATE, the first three arguments of accrued, taken and explain.
+struct TEmpReasonDate {
+  int EmpID;
+  int ReasonID;
+  TDate Date;
+};
+
+TEmpReasonDate ParseEmpReasonDate(const TContext& ctx, std::size_t positional) {
+  ctx.ExpectPositional(positional);
+  return {PositiveId(ctx.Args[0], "EMPID"), PositiveId(ctx.Args[1], "REASONID"),
+          ParseIsoDate(ctx.Args[2])};
+}
+
 int RunAccrued(TContext& ctx) {
-  ctx.ExpectPositional(3);
-  const int empID = PositiveId(ctx.Args[0], "EMPID");
-  const int reasonID = PositiveId(ctx.Args[1], "REASONID");
-  const TDate date = ParseIsoDate(ctx.Args[2]);
+  const auto [empID, reasonID, date] = ParseEmpReasonDate(ctx, 3);
   const TDataSet data = ctx.LoadData();
   const TEmpRecClass& emp = EmpById(data, empID);
   ReasonById(data, reasonID);
@@ -67,10 +77,7 @@ int RunAccrued(TContext& ctx) {
 }
 
 int RunTaken(TContext& ctx) {
-  ctx.ExpectPositional(4);
-  const int empID = PositiveId(ctx.Args[0], "EMPID");
-  const int reasonID = PositiveId(ctx.Args[1], "REASONID");
-  const TDate date = ParseIsoDate(ctx.Args[2]);
+  const auto [empID, reasonID, date] = ParseEmpReasonDate(ctx, 4);
   const std::string& mode = ctx.Args[3];
   if (mode != "AsOf" && mode != "Year") throw EUsageError("mode must be AsOf or Year: " + mode);
   const TDataSet data = ctx.LoadData();
@@ -105,10 +112,7 @@ int RunBalances(TContext& ctx) {
 }
 
 int RunExplain(TContext& ctx) {
-  ctx.ExpectPositional(3);
-  const int empID = PositiveId(ctx.Args[0], "EMPID");
-  const int reasonID = PositiveId(ctx.Args[1], "REASONID");
-  const TDate date = ParseIsoDate(ctx.Args[2]);
+  const auto [empID, reasonID, date] = ParseEmpReasonDate(ctx, 3);
   const TDataSet data = ctx.LoadData();
   const TEmpRecClass& emp = EmpById(data, empID);
   const TReasonRecClass& reason = ReasonById(data, reasonID);

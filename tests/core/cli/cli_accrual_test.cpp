@@ -1,8 +1,7 @@
 // absence-cli accrued, taken, balances and explain on a small data folder.
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <sstream>
+
+#include "cli_runner.h"
 
 #include "data_test_support.h"
 
@@ -10,15 +9,9 @@ namespace absence {
 namespace {
 
 std::string CliOut(const std::string& args, int* status = nullptr) {
-  const std::string cmd = std::string(ABSENCE_CLI) + " " + args + " 2>/dev/null";
-  FILE* p = ::popen(cmd.c_str(), "r");
-  std::string out;
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-  const int raw = ::pclose(p);
-  if (status) *status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return out;
+  const test::TCliRun run = test::RunCli(args);
+  if (status) *status = run.Status;
+  return run.Out;
 }
 
 // Calendar-basis vacation of 120 hours a year with a carry-over of 40; employee 1 started

@@ -1,0 +1,26 @@
+#pragma once
+// Runs the real absence-cli program and collects its standard output and exit status.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+namespace absence::test {
+
+struct TCliRun {
+  int Status;
+  std::string Out;
+};
+
+inline TCliRun RunCli(const std::string& args) {
+  const std::string cmd = std::string(ABSENCE_CLI) + " " + args + " 2>/dev/null";
+  FILE* p = ::popen(cmd.c_str(), "r");
+  std::string out;
+  char buf[4096];
+  std::size_t n;
+  while (p && (n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+  const int raw = p ? ::pclose(p) : -1;
+  return {raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
+}
+
+}  // namespace absence::test
