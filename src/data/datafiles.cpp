@@ -247,7 +247,7 @@ void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uin
     return;
   }
   TEmpRecClass& emp = *list.back();
-  static TEmpList noEmployees;  // own entries and exclusions are never copied to anybody
+  TEmpList noEmployees;  // own entries and exclusions are never copied to anybody
   const int count = ItemCount(r, where, warnings);
   for (int k = 0; k < count; ++k) {
     const std::size_t off = 3 + 16 * static_cast<std::size_t>(k);
