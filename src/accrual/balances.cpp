@@ -1,5 +1,7 @@
 #include "accrual/balances.h"
 
+#include <optional>
+
 #include <cmath>
 #include <cstdio>
 
@@ -59,6 +61,21 @@ std::string PanelYearText(const TReasonRecClass& reason) {
   return "User";
 }
 
+namespace {
+
+// AccruedHours, or nothing (with `expired` set) when the balance has expired.
+std::optional<float> AvailableHours(const TEmpRecClass& emp, const TReasonList& reasons, int32_t id,
+                                    TDate asOf, const TBenefitYear& by, bool& expired) {
+  try {
+    return AccruedHours(emp, reasons, id, asOf, by);
+  } catch (const EAccrualExpiredError&) {
+    expired = true;
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
 TPanelBalance PanelBalance(const TEmpRecClass& emp, const TReasonList& reasons,
                            const TReasonRecClass& reason, TDate d, const TBenefitYear& by) {
   TPanelBalance b;
@@ -66,12 +83,8 @@ TPanelBalance PanelBalance(const TEmpRecClass& emp, const TReasonList& reasons,
   b.HasAccrual = FindAccrual(emp.Accruals, id) >= 0;
   if (b.HasAccrual) {
     b.AsOf = PanelAsOfDate(reason, emp, d, by);
-    try {
-      b.Available = AccruedHours(emp, reasons, id, b.AsOf, by);
-      b.AvailableText = FormatFixed2(*b.Available);
-    } catch (const EAccrualExpiredError&) {
-      b.Expired = true;
-    }
+    b.Available = AvailableHours(emp, reasons, id, b.AsOf, by, b.Expired);
+    if (b.Available) b.AvailableText = FormatFixed2(*b.Available);
   }
   b.Used = HoursTaken(emp, reasons, id, d, TTakenMode::Year, by);
   if (b.Used > 0) b.UsedText = FormatFixed2(b.Used);
@@ -118,11 +131,7 @@ TReportBalance ReportBalance(const TEmpRecClass& emp, const TReasonList& reasons
   b.HasAccrual = FindAccrual(emp.Accruals, id) >= 0;
   if (b.HasAccrual) {
     b.AsOf = ReportAsOfDate(reason, emp, reportDate, by);
-    try {
-      b.Available = AccruedHours(emp, reasons, id, b.AsOf, by);
-    } catch (const EAccrualExpiredError&) {
-      b.Expired = true;
-    }
+    b.Available = AvailableHours(emp, reasons, id, b.AsOf, by, b.Expired);
   }
   b.Used = HoursTaken(emp, reasons, id, reportDate, TTakenMode::AsOf, by);
   if (b.Available)

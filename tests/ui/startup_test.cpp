@@ -14,6 +14,20 @@
 
 using namespace absence::ui;
 
+// The real program's environment: offscreen, with its runtime, data and settings folders in
+// `dir`.
+QProcessEnvironment ProgramEnvironment(const QTemporaryDir& dir) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("XDG_RUNTIME_DIR", dir.path() + "/runtime");
+  env.insert("XDG_DATA_HOME", dir.path() + "/data");
+  env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
+  QDir().mkpath(dir.path() + "/runtime");
+  QFile::setPermissions(dir.path() + "/runtime",
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  return env;
+}
+
 class StartupTest : public QObject {
   Q_OBJECT
  private slots:
@@ -56,14 +70,7 @@ class StartupTest : public QObject {
 
   void aSecondProgramExitsZeroAndTheFirstKeepsRunning() {
     QTemporaryDir dir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", dir.path() + "/runtime");
-    env.insert("XDG_DATA_HOME", dir.path() + "/data");
-    env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
-    QDir().mkpath(dir.path() + "/runtime");
-    QFile::setPermissions(dir.path() + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QProcessEnvironment env = ProgramEnvironment(dir);
 
     QProcess first;
     first.setProcessEnvironment(env);
@@ -95,11 +102,7 @@ class StartupTest : public QObject {
 
   void endingTheProgramFromOutsideClosesItTheOrdinaryWay() {
     QTemporaryDir dir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", dir.path() + "/runtime");
-    env.insert("XDG_DATA_HOME", dir.path() + "/data");
-    env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
+    const QProcessEnvironment env = ProgramEnvironment(dir);
     QProcess program;
     program.setProcessEnvironment(env);
     program.start(ABSENCE_GUI_EXE, QStringList{});
