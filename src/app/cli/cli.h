@@ -1,10 +1,11 @@
 #pragma once
-// absence-cli: commands register themselves here; each lives in its own file.
+// absence-cli: each command family adds its subcommands from its own file through a TRegistrar;
+// main parses the command line with CLI11 and runs the chosen command.
+#include <CLI/CLI.hpp>
 #include <functional>
 #include <iosfwd>
-#include <optional>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "data/dataset.h"
 
@@ -14,47 +15,50 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitDataError = 1;
 inline constexpr int kExitUsage = 2;
 
-// Bad arguments: main prints the message and the usage, exit 2.
+// Bad arguments found after parsing (a malformed date, say): exit 2.
 class EUsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
+// What every command gets: the data folder and settings file chosen, and the output streams.
 struct TContext {
   std::string DataFolder;  // with trailing separator
   std::string IniPath;
-  std::vector<std::string> Args;  // the command's own arguments
   std::ostream* Out = nullptr;
   std::ostream* Err = nullptr;
 
   // Loads the data set from DataFolder; warnings go to Err.
   TDataSet LoadData() const;
-  // "--name value" taken out of Args, if present.
-  std::optional<std::string> TakeOption(const std::string& name);
-  // Fails with a usage error unless exactly `n` positional arguments remain.
-  void ExpectPositional(std::size_t n) const;
 };
 
-using TCommandFn = std::function<int(TContext&)>;
+using TRunFn = std::function<int(TContext&)>;
 
-struct TCommand {
-  std::string Name;
-  std::string Usage;  // "accrued EMPID REASONID DATE"
-  TCommandFn Run;
-};
+// Adds subcommand `name` to `app`; `run` runs when the command line chose it. The returned
+// subcommand takes the command's positionals and options; bind them to storage that lives as
+// long as `run` (a shared_ptr captured by it).
+CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& description,
+                     TRunFn run);
 
-std::vector<TCommand>& Commands();
+// A command family: adds its subcommands to the program's parser.
+using TFamilyFn = void (*)(CLI::App& app);
 
+// A file-scope TRegistrar in a family's source file is all it takes to add its commands.
 struct TRegistrar {
-  TRegistrar(std::string name, std::string usage, TCommandFn fn);
+  explicit TRegistrar(TFamilyFn family);
 };
+
+// A positional or option ("--name") holding a date "YYYY-MM-DD"; a malformed date is a usage
+// error.
+CLI::Option* AddDate(CLI::App* cmd, const std::string& name, double& date,
+                     const std::string& description);
+// A positional or option holding a record identifier (a whole number from 1).
+CLI::Option* AddId(CLI::App* cmd, const std::string& name, int& id, const std::string& description);
 
 // Parses "YYYY-MM-DD" into a day number; throws EUsageError.
 double ParseIsoDate(const std::string& text);
 // Formats a day number as "YYYY-MM-DD".
 std::string FormatIsoDate(double date);
-// Parses a whole number; throws EUsageError naming `what`.
-int ParseInt(const std::string& text, const std::string& what);
 // Shortest round-trip text of a single-precision value.
 std::string FloatText(float v);
 

@@ -1,5 +1,6 @@
 // absence-cli commands of the accrual engine: accrued, taken, balances, explain.
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 
 #include "accrual/accrual.h"
@@ -20,12 +21,6 @@ TBenefitYear LoadBenefitYear(const TContext& ctx) {
   // Pass the stored resolution so that reading changes nothing (the file is not written).
   ReadIniSettings(ini, "Absence", ini.ReadInteger(kInitSection, "FontSettings", 96), s);
   return NormalizeBenefitYear(s.BenefitMonth, s.BenefitDay);
-}
-
-int PositiveId(const std::string& text, const std::string& what) {
-  const int id = ParseInt(text, what);
-  if (id <= 0) throw EUsageError(what + " must be greater than 0: " + text);
-  return id;
 }
 
 const TEmpRecClass& EmpById(const TDataSet& data, int id) {
@@ -55,46 +50,39 @@ std::string AccruedText(const TDataSet& data, const TEmpRecClass& emp, int reaso
 
 // EMPID REASONID DATE, the first three arguments of accrued, taken and explain.
 struct TEmpReasonDate {
-  int EmpID;
-  int ReasonID;
-  TDate Date;
+  int EmpID = 0;
+  int ReasonID = 0;
+  TDate Date = 0;
+  std::string Mode;  // taken only
 };
 
-TEmpReasonDate ParseEmpReasonDate(const TContext& ctx, std::size_t positional) {
-  ctx.ExpectPositional(positional);
-  return {PositiveId(ctx.Args[0], "EMPID"), PositiveId(ctx.Args[1], "REASONID"),
-          ParseIsoDate(ctx.Args[2])};
+void AddEmpReasonDate(CLI::App* cmd, TEmpReasonDate& args) {
+  AddId(cmd, "EMPID", args.EmpID, "the employee's EmpID")->required();
+  AddId(cmd, "REASONID", args.ReasonID, "the reason's ReasonID")->required();
+  AddDate(cmd, "DATE", args.Date, "the date")->required();
 }
 
-int RunAccrued(TContext& ctx) {
-  const auto [empID, reasonID, date] = ParseEmpReasonDate(ctx, 3);
+int RunAccrued(TContext& ctx, const TEmpReasonDate& a) {
   const TDataSet data = ctx.LoadData();
-  const TEmpRecClass& emp = EmpById(data, empID);
-  ReasonById(data, reasonID);
+  const TEmpRecClass& emp = EmpById(data, a.EmpID);
+  ReasonById(data, a.ReasonID);
   bool ran = false;
-  *ctx.Out << AccruedText(data, emp, reasonID, date, LoadBenefitYear(ctx), nullptr, &ran) << '\n';
-  return kExitOk;
-}
-
-int RunTaken(TContext& ctx) {
-  const auto [empID, reasonID, date] = ParseEmpReasonDate(ctx, 4);
-  const std::string& mode = ctx.Args[3];
-  if (mode != "AsOf" && mode != "Year") throw EUsageError("mode must be AsOf or Year: " + mode);
-  const TDataSet data = ctx.LoadData();
-  const TEmpRecClass& emp = EmpById(data, empID);
-  ReasonById(data, reasonID);
-  *ctx.Out << FloatText(HoursTaken(emp, data.ReasonList, reasonID, date, TakenModeFromText(mode),
-                                   LoadBenefitYear(ctx)))
+  *ctx.Out << AccruedText(data, emp, a.ReasonID, a.Date, LoadBenefitYear(ctx), nullptr, &ran)
            << '\n';
   return kExitOk;
 }
 
-int RunBalances(TContext& ctx) {
-  const std::optional<std::string> empOpt = ctx.TakeOption("--emp");
-  ctx.ExpectPositional(1);
-  const TDate date = ParseIsoDate(ctx.Args[0]);
-  int onlyEmp = 0;
-  if (empOpt) onlyEmp = PositiveId(*empOpt, "EMPID");
+int RunTaken(TContext& ctx, const TEmpReasonDate& a) {
+  const TDataSet data = ctx.LoadData();
+  const TEmpRecClass& emp = EmpById(data, a.EmpID);
+  ReasonById(data, a.ReasonID);
+  *ctx.Out << FloatText(HoursTaken(emp, data.ReasonList, a.ReasonID, a.Date,
+                                   TakenModeFromText(a.Mode), LoadBenefitYear(ctx)))
+           << '\n';
+  return kExitOk;
+}
+
+int RunBalances(TContext& ctx, TDate date, int onlyEmp) {
   const TDataSet data = ctx.LoadData();
   if (onlyEmp > 0) EmpById(data, onlyEmp);
   const TBenefitYear by = LoadBenefitYear(ctx);
@@ -111,15 +99,14 @@ int RunBalances(TContext& ctx) {
   return kExitOk;
 }
 
-int RunExplain(TContext& ctx) {
-  const auto [empID, reasonID, date] = ParseEmpReasonDate(ctx, 3);
+int RunExplain(TContext& ctx, const TEmpReasonDate& a) {
   const TDataSet data = ctx.LoadData();
-  const TEmpRecClass& emp = EmpById(data, empID);
-  const TReasonRecClass& reason = ReasonById(data, reasonID);
+  const TEmpRecClass& emp = EmpById(data, a.EmpID);
+  const TReasonRecClass& reason = ReasonById(data, a.ReasonID);
   TAccrualTrace trace;
   bool ran = false;
   const std::string result =
-      AccruedText(data, emp, reasonID, date, LoadBenefitYear(ctx), &trace, &ran);
+      AccruedText(data, emp, a.ReasonID, a.Date, LoadBenefitYear(ctx), &trace, &ran);
   auto& out = *ctx.Out;
   out << "Employee " << emp.EmpID << " (" << emp.FullName() << "), reason " << reason.ReasonID
       << " (" << reason.Description << ")\n";
@@ -132,10 +119,41 @@ int RunExplain(TContext& ctx) {
   return kExitOk;
 }
 
-const TRegistrar kAccrued("accrued", "accrued EMPID REASONID DATE", RunAccrued);
-const TRegistrar kTaken("taken", "taken EMPID REASONID DATE AsOf|Year", RunTaken);
-const TRegistrar kBalances("balances", "balances DATE [--emp EMPID]", RunBalances);
-const TRegistrar kExplain("explain", "explain EMPID REASONID DATE", RunExplain);
+// accrued, taken and explain: EMPID REASONID DATE, and for taken the mode.
+void AddEmpReasonCommand(CLI::App& app, const std::string& name, const std::string& description,
+                         int (*run)(TContext&, const TEmpReasonDate&)) {
+  auto args = std::make_shared<TEmpReasonDate>();
+  CLI::App* cmd =
+      AddCommand(app, name, description, [args, run](TContext& ctx) { return run(ctx, *args); });
+  AddEmpReasonDate(cmd, *args);
+  if (name == "taken")
+    cmd->add_option("MODE", args->Mode, "AsOf: before DATE; Year: the accrual year of DATE")
+        ->required()
+        ->check(CLI::IsMember({"AsOf", "Year"}));
+}
+
+void AddBalancesCommand(CLI::App& app) {
+  struct TArgs {
+    TDate Date = 0;
+    int EmpID = 0;
+  };
+  auto args = std::make_shared<TArgs>();
+  CLI::App* cmd = AddCommand(
+      app, "balances", "the balances panel for DATE as TSV, one line per employee and reason",
+      [args](TContext& ctx) { return RunBalances(ctx, args->Date, args->EmpID); });
+  AddDate(cmd, "DATE", args->Date, "the date")->required();
+  AddId(cmd, "--emp", args->EmpID, "only this employee");
+}
+
+void AddAccrualCommands(CLI::App& app) {
+  AddEmpReasonCommand(app, "accrued", "AccruedHours as of DATE: hours, expired or none",
+                      RunAccrued);
+  AddEmpReasonCommand(app, "taken", "HoursTaken as of DATE or in its accrual year", RunTaken);
+  AddBalancesCommand(app);
+  AddEmpReasonCommand(app, "explain", "the accrual ledger behind accrued", RunExplain);
+}
+
+const TRegistrar kAccrual(AddAccrualCommands);
 
 }  // namespace
 }  // namespace absence::cli

@@ -1,5 +1,6 @@
 // absence-cli commands on the data set as a whole: check, dump, save, backup, restore.
 #include <iostream>
+#include <memory>
 
 #include "app/cli/cli.h"
 #include "data/backup.h"
@@ -17,7 +18,6 @@ std::size_t CountEntries(const TDataSet& data, char kind) {
 }
 
 int RunCheck(TContext& ctx) {
-  ctx.ExpectPositional(0);
   const TDataSet data = ctx.LoadData();
   std::size_t accruals = 0, rules = 0;
   for (const auto& e : data.EmpList) accruals += e->Accruals.size();
@@ -37,45 +37,50 @@ int RunCheck(TContext& ctx) {
 }
 
 int RunDump(TContext& ctx) {
-  ctx.ExpectPositional(0);
   *ctx.Out << DumpJson(ctx.LoadData());
   return kExitOk;
 }
 
 int RunSave(TContext& ctx) {
-  ctx.ExpectPositional(0);
   TDataSet data = ctx.LoadData();
   SaveDataSet(data, ctx.DataFolder, false);
   return kExitOk;
 }
 
-int RunBackup(TContext& ctx) {
-  ctx.ExpectPositional(1);
-  BackupData(ctx.LoadData(), ctx.Args[0]);
+int RunBackup(TContext& ctx, const std::string& file) {
+  BackupData(ctx.LoadData(), file);
   *ctx.Out << "Your Absence data was successfully backed up.\n";
   return kExitOk;
 }
 
-int RunRestore(TContext& ctx) {
-  ctx.ExpectPositional(1);
+int RunRestore(TContext& ctx, const std::string& file) {
   TDataSet data = ctx.LoadData();
   TWarnings warnings;
-  RestoreData(data, ctx.Args[0], &warnings);
+  RestoreData(data, file, &warnings);
   for (const auto& w : warnings) *ctx.Err << "warning: " << w << '\n';
   SaveDataSet(data, ctx.DataFolder, false);
   *ctx.Out << "Your Absence data was successfully restored.\n";
   return kExitOk;
 }
 
-const TRegistrar kCheck("check",
-                        "check                      load the data set, print record counts",
-                        RunCheck);
-const TRegistrar kDump("dump", "dump                       the whole data set as JSON", RunDump);
-const TRegistrar kSave("save", "save                       load and save the data set", RunSave);
-const TRegistrar kBackup("backup", "backup FILE                back up the data set into FILE",
-                         RunBackup);
-const TRegistrar kRestore("restore", "restore FILE               restore FILE, then save",
-                          RunRestore);
+// backup FILE and restore FILE: one positional file name each.
+void AddFileCommand(CLI::App& app, const std::string& name, const std::string& description,
+                    int (*run)(TContext&, const std::string&)) {
+  auto file = std::make_shared<std::string>();
+  AddCommand(app, name, description, [file, run](TContext& ctx) { return run(ctx, *file); })
+      ->add_option("FILE", *file, "the backup file")
+      ->required();
+}
+
+void AddDataCommands(CLI::App& app) {
+  AddCommand(app, "check", "load the data set, print record counts", RunCheck);
+  AddCommand(app, "dump", "the whole data set as JSON, trash included", RunDump);
+  AddCommand(app, "save", "load the data set and save it back", RunSave);
+  AddFileCommand(app, "backup", "back up the data set into FILE", RunBackup);
+  AddFileCommand(app, "restore", "restore the data set from FILE, then save it", RunRestore);
+}
+
+const TRegistrar kData(AddDataCommands);
 
 }  // namespace
 }  // namespace absence::cli
