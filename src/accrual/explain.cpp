@@ -200,4 +200,33 @@ std::vector<std::string> AccrualLedger(const TAccrualTrace& trace, const TReason
   return lines;
 }
 
+std::string AccruedResultText(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID,
+                              TDate asOf, const TBenefitYear& by, TAccrualTrace* trace) {
+  if (FindAccrual(emp.Accruals, reasonID) < 0) return "none";
+  try {
+    return ShortestFloatText(AccruedHours(emp, reasons, reasonID, asOf, by, trace));
+  } catch (const EAccrualExpiredError&) {
+    return "expired";
+  }
+}
+
+std::vector<std::string> BalanceExplanation(const TEmpRecClass& emp, const TReasonList& reasons,
+                                            const TReasonRecClass& reason, TDate asOf,
+                                            const TBenefitYear& by,
+                                            const std::string& datePattern) {
+  std::vector<std::string> lines{"Employee " + std::to_string(emp.EmpID) + " (" + emp.FullName() +
+                                 "), reason " + std::to_string(reason.ReasonID) + " (" +
+                                 reason.Description + ")"};
+  TAccrualTrace trace;
+  const std::string result = AccruedResultText(emp, reasons, reason.ReasonID, asOf, by, &trace);
+  if (FindAccrual(emp.Accruals, reason.ReasonID) < 0) {
+    lines.push_back("no live accrual record for this reason: no accrued value");
+  } else {
+    const std::vector<std::string> ledger = AccrualLedger(trace, &reason, datePattern);
+    lines.insert(lines.end(), ledger.begin(), ledger.end());
+  }
+  lines.push_back(result);
+  return lines;
+}
+
 }  // namespace absence

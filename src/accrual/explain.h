@@ -16,4 +16,17 @@ std::string ShortestFloatText(float v);
 std::vector<std::string> AccrualLedger(const TAccrualTrace& trace, const TReasonRecClass* reason,
                                        const std::string& datePattern = "yyyy-mm-dd");
 
+// The accrued figure of `emp` for reason `reasonID` as of `asOf`: the hours, "expired" when the
+// engine raises EAccrualExpiredError, "none" when the employee has no live accrual record for
+// the reason (the engine does not run then). With `trace`, the engine's steps.
+std::string AccruedResultText(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID,
+                              TDate asOf, const TBenefitYear& by, TAccrualTrace* trace = nullptr);
+
+// How that figure was reached: a line naming the employee and the reason, the ledger (or why
+// there is none), and last the figure exactly as AccruedResultText gives it.
+std::vector<std::string> BalanceExplanation(const TEmpRecClass& emp, const TReasonList& reasons,
+                                            const TReasonRecClass& reason, TDate asOf,
+                                            const TBenefitYear& by,
+                                            const std::string& datePattern = "yyyy-mm-dd");
+
 }  // namespace absence

@@ -35,19 +35,6 @@ const TReasonRecClass& ReasonById(const TDataSet& data, int id) {
   return *data.ReasonList[static_cast<std::size_t>(i)];
 }
 
-// The accrued figure as `accrued` prints it, with the trace when asked for.
-std::string AccruedText(const TDataSet& data, const TEmpRecClass& emp, int reasonID, TDate date,
-                        const TBenefitYear& by, TAccrualTrace* trace, bool* ran) {
-  *ran = false;
-  if (FindAccrual(emp.Accruals, reasonID) < 0) return "none";
-  *ran = true;
-  try {
-    return FloatText(AccruedHours(emp, data.ReasonList, reasonID, date, by, trace));
-  } catch (const EAccrualExpiredError&) {
-    return "expired";
-  }
-}
-
 // EMPID REASONID DATE, the first three arguments of accrued, taken and explain.
 struct TEmpReasonDate {
   int EmpID = 0;
@@ -66,8 +53,7 @@ int RunAccrued(TContext& ctx, const TEmpReasonDate& a) {
   const TDataSet data = ctx.LoadData();
   const TEmpRecClass& emp = EmpById(data, a.EmpID);
   ReasonById(data, a.ReasonID);
-  bool ran = false;
-  *ctx.Out << AccruedText(data, emp, a.ReasonID, a.Date, LoadBenefitYear(ctx), nullptr, &ran)
+  *ctx.Out << AccruedResultText(emp, data.ReasonList, a.ReasonID, a.Date, LoadBenefitYear(ctx))
            << '\n';
   return kExitOk;
 }
@@ -103,19 +89,9 @@ int RunExplain(TContext& ctx, const TEmpReasonDate& a) {
   const TDataSet data = ctx.LoadData();
   const TEmpRecClass& emp = EmpById(data, a.EmpID);
   const TReasonRecClass& reason = ReasonById(data, a.ReasonID);
-  TAccrualTrace trace;
-  bool ran = false;
-  const std::string result =
-      AccruedText(data, emp, a.ReasonID, a.Date, LoadBenefitYear(ctx), &trace, &ran);
-  auto& out = *ctx.Out;
-  out << "Employee " << emp.EmpID << " (" << emp.FullName() << "), reason " << reason.ReasonID
-      << " (" << reason.Description << ")\n";
-  if (!ran) {
-    out << "no live accrual record for this reason: no accrued value\n";
-  } else {
-    for (const std::string& line : AccrualLedger(trace, &reason)) out << line << '\n';
-  }
-  out << result << '\n';
+  for (const std::string& line :
+       BalanceExplanation(emp, data.ReasonList, reason, a.Date, LoadBenefitYear(ctx)))
+    *ctx.Out << line << '\n';
   return kExitOk;
 }
 

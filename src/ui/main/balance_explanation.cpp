@@ -1,0 +1,136 @@
+#include "ui/main/balance_explanation.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "accrual/explain.h"
+#include "ui/common/app_state.h"
+#include "ui/common/help_key.h"
+#include "ui/common/scale.h"
+
+namespace absence::ui {
+namespace {
+
+constexpr int kShownLines = 30;  // the box's height in lines before it scrolls
+
+bool EvenWidths(const QFont& font) {
+  const QFontMetrics fm(font);
+  return fm.horizontalAdvance(QStringLiteral("iiii")) ==
+         fm.horizontalAdvance(QStringLiteral("MMMM"));
+}
+
+// The columns of the ledger line up only when every character is equally wide. Should the
+// desktop's fixed font not be, a font that is takes its place.
+QFont LedgerFont() {
+  const QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (EvenWidths(font)) return font;
+  for (const char* family : {"DejaVu Sans Mono", "Liberation Mono", "Courier New"}) {
+    QFont other(QString::fromLatin1(family), font.pointSize());
+    if (EvenWidths(other)) return other;
+  }
+  return font;
+}
+
+}  // namespace
+
+TfrmBalanceExplanation::TfrmBalanceExplanation(const std::vector<std::string>& lines,
+                                               QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("frmBalanceExplanation"));
+  setWindowTitle(QStringLiteral("How this balance was reached"));
+  SetHelpContext(this, kBalanceExplanationHelpContext);
+
+  QStringList text;
+  for (const std::string& line : lines) text << QString::fromStdString(line);
+
+  txtLedger = new QPlainTextEdit;
+  txtLedger->setObjectName(QStringLiteral("txtLedger"));
+  txtLedger->setReadOnly(true);
+  txtLedger->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtLedger->setFont(LedgerFont());
+  txtLedger->setPlainText(text.join(u'\n'));
+
+  cmdCopy = new QPushButton(QStringLiteral("&Copy"));
+  cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+  cmdCopy->setAutoDefault(false);
+  cmdClose = new QPushButton(QStringLiteral("Close"));
+  cmdClose->setObjectName(QStringLiteral("cmdClose"));
+  cmdClose->setDefault(true);
+  cmdHelp = new QPushButton(QStringLiteral("Help"));
+  cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+  cmdHelp->setAutoDefault(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdCopy);
+  buttons->addStretch(1);
+  buttons->addWidget(cmdClose);
+  buttons->addWidget(cmdHelp);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(txtLedger, 1);
+  layout->addLayout(buttons);
+
+  connect(cmdCopy, &QPushButton::clicked, this, &TfrmBalanceExplanation::cmdCopyClick);
+  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+  ConnectHelpButton(cmdHelp, kBalanceExplanationHelpContext);
+
+  // Wide enough for the longest line, as far as the screen allows; the rest scrolls.
+  const QFontMetrics fm(txtLedger->font());
+  int widest = 0;
+  for (const QString& line : text) widest = std::max(widest, fm.horizontalAdvance(line));
+  const int frame =
+      2 * txtLedger->frameWidth() + 2 * static_cast<int>(txtLedger->document()->documentMargin());
+  const int scrollBar = txtLedger->verticalScrollBar()->sizeHint().width();
+  const QRect screen =
+      (parent ? parent->screen() : QApplication::primaryScreen())->availableGeometry();
+  const int width = std::min(widest + frame + scrollBar + Scale(4), screen.width() * 9 / 10);
+  const int shown = std::min(static_cast<int>(text.size()), kShownLines);
+  const int height = std::min((shown + 1) * fm.lineSpacing() + frame +
+                                  txtLedger->horizontalScrollBar()->sizeHint().height(),
+                              screen.height() * 7 / 10);
+  txtLedger->setMinimumSize(Scale(320), Scale(120));
+  txtLedger->resize(width, height);
+  resize(width + layout->contentsMargins().left() + layout->contentsMargins().right(),
+         height + cmdClose->sizeHint().height() + layout->spacing() +
+             layout->contentsMargins().top() + layout->contentsMargins().bottom());
+  txtLedger->setFocus(Qt::OtherFocusReason);
+}
+
+QString TfrmBalanceExplanation::Text() const {
+  return txtLedger->toPlainText();
+}
+
+void TfrmBalanceExplanation::cmdCopyClick() {
+  QGuiApplication::clipboard()->setText(Text());
+}
+
+std::vector<std::string> ExplainBalance(const TDataSet& data, int32_t empID, int32_t reasonID,
+                                        TDate asOf) {
+  const int e = FindEmp(data.EmpList, empID, std::string());
+  const int r = FindReason(data.ReasonList, reasonID, std::string());
+  if (e < 0 || r < 0) return {};
+  const TSettings& s = App().Settings;
+  return BalanceExplanation(*data.EmpList[static_cast<std::size_t>(e)], data.ReasonList,
+                            *data.ReasonList[static_cast<std::size_t>(r)], asOf,
+                            NormalizeBenefitYear(s.BenefitMonth, s.BenefitDay),
+                            App().DatePattern.toStdString());
+}
+
+bool ShowBalanceExplanation(const TDataSet& data, int32_t empID, int32_t reasonID, TDate asOf,
+                            QWidget* parent) {
+  const std::vector<std::string> lines = ExplainBalance(data, empID, reasonID, asOf);
+  if (lines.empty()) return false;
+  TfrmBalanceExplanation window(lines, parent ? parent : QApplication::activeWindow());
+  window.exec();
+  return true;
+}
+
+}  // namespace absence::ui

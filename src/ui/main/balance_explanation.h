@@ -1,0 +1,44 @@
+#pragma once
+// "How this balance was reached": the accrual engine's ledger for one employee, reason and
+// as-of date, to read and to copy.
+#include <QDialog>
+#include <cstdint>
+
+#include "data/dataset.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace absence::ui {
+
+inline constexpr int kBalanceExplanationHelpContext = 1115;
+
+class TfrmBalanceExplanation : public QDialog {
+  Q_OBJECT
+ public:
+  // `lines` as the core's BalanceExplanation gives them.
+  explicit TfrmBalanceExplanation(const std::vector<std::string>& lines, QWidget* parent = nullptr);
+
+  QString Text() const;
+
+  QPlainTextEdit* txtLedger = nullptr;
+  QPushButton* cmdCopy = nullptr;
+  QPushButton* cmdClose = nullptr;
+  QPushButton* cmdHelp = nullptr;
+
+ private:
+  void cmdCopyClick();
+};
+
+// The explanation of the accrued hours of employee `empID` for reason `reasonID` as of `asOf`
+// (the date the balance rule passes to the engine), with the user's benefit year and date
+// pattern. Empty when the employee or the reason is not in the data set.
+std::vector<std::string> ExplainBalance(const TDataSet& data, int32_t empID, int32_t reasonID,
+                                        TDate asOf);
+
+// Shows the explanation modally; false (nothing shown) when the employee or the reason is not
+// in the data set.
+bool ShowBalanceExplanation(const TDataSet& data, int32_t empID, int32_t reasonID, TDate asOf,
+                            QWidget* parent = nullptr);
+
+}  // namespace absence::ui
