@@ -1,0 +1,38 @@
+#pragma once
+// The failures of an import or export run, each with the message the user is shown and the kind
+// of box it is shown in.
+#include <stdexcept>
+#include <string>
+
+namespace absence {
+
+enum class TMessageKind { Information, Warning, Error };
+
+class EConvertError : public std::runtime_error {
+ public:
+  EConvertError(TMessageKind kind, const std::string& message)
+      : std::runtime_error(message), Kind(kind) {}
+  TMessageKind Kind;
+};
+
+// Which kind of information a file holds.
+enum class TConvertContent { Employees, Absences };
+
+inline constexpr const char* kMissingImportFileMessage =
+    "The Data File you selected does not exist.  Please check your file selection and try again.";
+inline constexpr const char* kCannotCreateExportFileMessage =
+    "The file cannot be created. Please check your file selection and try again.";
+
+// "The following error occurred trying to open your Employee data file: ..." (error box).
+std::string OpenErrorMessage(TConvertContent content, int code, const std::string& systemMessage);
+// A fixed-length line of the wrong length (warning box).
+std::string LengthErrorMessage(TConvertContent content, int record);
+// A delimited line without the separator after `fieldName` (warning box).
+std::string FieldErrorMessage(const std::string& fieldName, int record);
+// An absence line for an Employee ID no employee has (information box).
+std::string UnknownEmployeeMessage(const std::string& employeeID, int record);
+// A date or hours field that is no date or number (warning box).
+std::string ConversionErrorMessage(const std::string& fieldName, const std::string& text,
+                                   int record);
+
+}  // namespace absence

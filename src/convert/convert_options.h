@@ -1,0 +1,24 @@
+#pragma once
+// What an import or export run needs to know besides the data set.
+#include <functional>
+#include <string>
+
+#include "convert/text_format.h"
+#include "data/types.h"
+
+namespace absence {
+
+struct TConvertOptions {
+  TFileFormat Format = TFileFormat::Comma;
+  std::string DatePattern = "mm/dd/yyyy";  // how dates are written and read
+  std::string HourFormat = "#,##0.0";      // how hours are written
+};
+
+// Called after each line read (import) or each employee written (export) with the count so far.
+using TProgressFn = std::function<void(int done)>;
+
+// Text of a date or hours field as the import converts it; false when it is no date or number.
+bool ParseFileDate(const std::string& text, const std::string& pattern, TDate& result);
+bool ParseFileHours(const std::string& text, float& result);
+
+}  // namespace absence
