@@ -1,5 +1,8 @@
-// absence-cli import and export of employees and absence entries as text files.
+// absence-cli import and export: employees and absence entries as text files (the wizard's
+// formats), and the absences as an iCalendar file.
 #include <iostream>
+#include <map>
+#include <memory>
 
 #include "accrual/dates.h"
 #include "app/cli/cli.h"
@@ -12,58 +15,35 @@
 namespace absence::cli {
 namespace {
 
-TConvertContent ContentFromText(const std::string& text) {
-  if (text == "employees") return TConvertContent::Employees;
-  if (text == "absences") return TConvertContent::Absences;
-  throw EUsageError("expected employees or absences: " + text);
-}
-
-TFileFormat FormatFromText(const std::optional<std::string>& text) {
-  if (!text) throw EUsageError("--format is required (comma, tab or fixed)");
-  if (*text == "comma") return TFileFormat::Comma;
-  if (*text == "tab") return TFileFormat::Tab;
-  if (*text == "fixed") return TFileFormat::Fixed;
-  throw EUsageError("--format must be comma, tab or fixed: " + *text);
-}
-
-TImportMode ModeFromText(const std::optional<std::string>& text) {
-  if (!text) throw EUsageError("--mode is required (replace or add)");
-  if (*text == "replace") return TImportMode::Replace;
-  if (*text == "add") return TImportMode::Add;
-  throw EUsageError("--mode must be replace or add: " + *text);
-}
+const std::map<std::string, TFileFormat> kFormats = {
+    {"comma", TFileFormat::Comma}, {"tab", TFileFormat::Tab}, {"fixed", TFileFormat::Fixed}};
 
 // Dates in the system's date pattern and hours in the user's hours pattern, as the wizard uses.
-TConvertOptions OptionsFor(const TContext& ctx, TFileFormat format) {
+TConvertOptions OptionsFor(const TContext& ctx, const std::string& format) {
   TIniFile ini(ctx.IniPath);
   ini.Load();
   TConvertOptions o;
-  o.Format = format;
+  o.Format = kFormats.at(format);
   o.DatePattern = DateFormat();
   o.HourFormat = NormalizeHourFormat(ini.ReadString(kInitSection, "HourFormat", kHourFormatTenth));
   return o;
 }
 
-// The run's message on one line (the boxes' texts hold line breaks).
-std::string OneLine(std::string text) {
+// The run's message on one line (the wizard's boxes show it with line breaks).
+std::string OneLine(const std::string& text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\n') {
+    if (text[i] != '\n')
       out += text[i];
-    } else if (i == 0 || text[i - 1] != '\n') {
+    else if (i == 0 || text[i - 1] != '\n')
       out += ' ';
-    }
   }
   return out;
 }
 
-bool TakeFlag(TContext& ctx, const std::string& name) {
-  for (auto it = ctx.Args.begin(); it != ctx.Args.end(); ++it) {
-    if (*it != name) continue;
-    ctx.Args.erase(it);
-    return true;
-  }
-  return false;
+int Failed(const TContext& ctx, const EConvertError& e) {
+  *ctx.Err << "absence-cli: " << OneLine(e.what()) << '\n';
+  return kExitDataError;
 }
 
 void PrintSummary(std::ostream& out, const TImportSummary& s, bool dryRun) {
@@ -78,63 +58,125 @@ void PrintSummary(std::ostream& out, const TImportSummary& s, bool dryRun) {
   if (dryRun) out << "dry run: nothing was changed\n";
 }
 
-int RunImport(TContext& ctx) {
-  const TFileFormat format = FormatFromText(ctx.TakeOption("--format"));
-  const TImportMode mode = ModeFromText(ctx.TakeOption("--mode"));
-  const bool dryRun = TakeFlag(ctx, "--dry-run");
-  ctx.ExpectPositional(2);
-  const TConvertContent content = ContentFromText(ctx.Args[0]);
-  const TConvertOptions options = OptionsFor(ctx, format);
+struct TImportArgs {
+  std::string File;
+  std::string Format;
+  std::string Mode;
+  bool DryRun = false;
+};
+
+int RunImport(TContext& ctx, TConvertContent content, const TImportArgs& a) {
+  const TConvertOptions options = OptionsFor(ctx, a.Format);
+  const TImportMode mode = a.Mode == "replace" ? TImportMode::Replace : TImportMode::Add;
   TDataSet data = ctx.LoadData();
   TImportSummary s;
   try {
-    const auto lines = ReadImportLines(ctx.Args[1], content);
+    const auto lines = ReadImportLines(a.File, content);
     s = content == TConvertContent::Employees ? ImportEmployees(data, lines, options, mode)
                                               : ImportAbsences(data, lines, options, mode);
   } catch (const EConvertError& e) {
-    // Nothing is saved, so even an add-mode import that stopped half-way changes no file.
-    *ctx.Err << "absence-cli: " << OneLine(e.what()) << '\n';
-    return kExitDataError;
+    // Nothing is saved, so an add-mode import that stopped half-way changes no file either.
+    return Failed(ctx, e);
   }
-  if (!dryRun) SaveDataSet(data, ctx.DataFolder, false);
-  PrintSummary(*ctx.Out, s, dryRun);
+  if (!a.DryRun) SaveDataSet(data, ctx.DataFolder, false);
+  PrintSummary(*ctx.Out, s, a.DryRun);
   return kExitOk;
 }
 
-int RunExport(TContext& ctx) {
-  const TFileFormat format = FormatFromText(ctx.TakeOption("--format"));
-  const std::optional<std::string> from = ctx.TakeOption("--from");
-  const std::optional<std::string> to = ctx.TakeOption("--to");
-  ctx.ExpectPositional(2);
-  const TConvertContent content = ContentFromText(ctx.Args[0]);
-  TExportRange range;
-  if (from || to) {
-    if (!from || !to) throw EUsageError("--from and --to go together");
-    if (content != TConvertContent::Absences) throw EUsageError("--from and --to need absences");
-    range = {false, ParseIsoDate(*from), ParseIsoDate(*to)};
-    if (range.From > range.To) throw EUsageError("--to is before --from");
-  }
-  const TConvertOptions options = OptionsFor(ctx, format);
+struct TExportArgs {
+  std::string File;
+  std::string Format;
+  TExportRange Range;
+};
+
+int RunExport(TContext& ctx, TConvertContent content, const TExportArgs& a) {
+  const TConvertOptions options = OptionsFor(ctx, a.Format);
   const TDataSet data = ctx.LoadData();
   const auto lines = content == TConvertContent::Employees ? ExportEmployees(data, options)
-                                                           : ExportAbsences(data, options, range);
+                                                           : ExportAbsences(data, options, a.Range);
   try {
-    WriteExportLines(ctx.Args[1], lines);
+    WriteExportLines(a.File, lines);
   } catch (const EConvertError& e) {
-    *ctx.Err << "absence-cli: " << OneLine(e.what()) << '\n';
-    return kExitDataError;
+    return Failed(ctx, e);
   }
   *ctx.Out << "records\t" << lines.size() << '\n';
   return kExitOk;
 }
 
-const TRegistrar kImport(
-    "import",
-    "import employees|absences FILE --format comma|tab|fixed --mode replace|add [--dry-run]",
-    RunImport);
-const TRegistrar kExport(
-    "export", "export employees|absences FILE --format comma|tab|fixed [--from D --to D]",
-    RunExport);
+// --from and --to together, the first not after the second; none means all dates.
+void AddRange(CLI::App* cmd, TExportRange& range) {
+  CLI::Option* from = AddDate(cmd, "--from", range.From, "first date written");
+  CLI::Option* to = AddDate(cmd, "--to", range.To, "last date written");
+  from->needs(to);
+  to->needs(from);
+  cmd->callback([&range, from] {
+    range.All = from->count() == 0;
+    if (!range.All && range.From > range.To) throw EUsageError("--to is before --from");
+  });
+}
+
+CLI::Option* AddFormat(CLI::App* cmd, std::string& format) {
+  return cmd->add_option("--format", format, "comma, tab or fixed")
+      ->required()
+      ->check(CLI::IsMember({"comma", "tab", "fixed"}));
+}
+
+// A parent command (import, export) whose kinds are subcommands; it runs the kind chosen.
+class TKinds {
+ public:
+  TKinds(CLI::App& app, const std::string& name, const std::string& description) {
+    auto runs = runs_;
+    parent_ = AddCommand(app, name, description, [runs](TContext& ctx) {
+      for (const auto& [sub, run] : *runs)
+        if (sub->parsed()) return run(ctx);
+      throw EUsageError("no kind given");
+    });
+    parent_->require_subcommand(1);
+  }
+  CLI::App* Add(const std::string& name, const std::string& description, TRunFn run) {
+    CLI::App* sub = parent_->add_subcommand(name, description);
+    (*runs_)[sub] = std::move(run);
+    return sub;
+  }
+
+ private:
+  std::shared_ptr<std::map<const CLI::App*, TRunFn>> runs_ =
+      std::make_shared<std::map<const CLI::App*, TRunFn>>();
+  CLI::App* parent_ = nullptr;
+};
+
+void AddImportKind(TKinds& kinds, const std::string& name, TConvertContent content) {
+  auto a = std::make_shared<TImportArgs>();
+  CLI::App* cmd = kinds.Add(name, "import " + name + " from a text file, then save",
+                            [a, content](TContext& ctx) { return RunImport(ctx, content, *a); });
+  cmd->add_option("FILE", a->File, "the text file")->required();
+  AddFormat(cmd, a->Format);
+  cmd->add_option("--mode", a->Mode, "replace the existing records or add to them")
+      ->required()
+      ->check(CLI::IsMember({"replace", "add"}));
+  cmd->add_flag("--dry-run", a->DryRun,
+                "read the whole file, report what would change, save nothing");
+}
+
+void AddExportKind(TKinds& kinds, const std::string& name, TConvertContent content) {
+  auto a = std::make_shared<TExportArgs>();
+  CLI::App* cmd = kinds.Add(name, "export " + name + " to a text file",
+                            [a, content](TContext& ctx) { return RunExport(ctx, content, *a); });
+  cmd->add_option("FILE", a->File, "the text file (created with its folder)")->required();
+  AddFormat(cmd, a->Format);
+  if (content == TConvertContent::Absences) AddRange(cmd, a->Range);
+}
+
+void AddConvertCommands(CLI::App& app) {
+  TKinds imports(app, "import", "import employees or absence entries from a text file");
+  AddImportKind(imports, "employees", TConvertContent::Employees);
+  AddImportKind(imports, "absences", TConvertContent::Absences);
+  TKinds exports(app, "export", "export employees or absence entries, or an iCalendar file");
+  AddExportKind(exports, "employees", TConvertContent::Employees);
+  AddExportKind(exports, "absences", TConvertContent::Absences);
+}
+
+const TRegistrar kConvert(AddConvertCommands);
 
 }  // namespace
 }  // namespace absence::cli
