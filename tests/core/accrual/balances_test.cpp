@@ -213,5 +213,36 @@ TEST(AccrualExplain, ExpiredAndRuleDecisions) {
   EXPECT_EQ(trace.Steps[trace.Steps.size() - 2].Kind, TAccrualStepKind::Rule);
 }
 
+// The whole explanation: a line naming employee and reason, the ledger when the engine runs,
+// and last the figure `accrued` states.
+TEST(AccrualExplain, WholeExplanationEndsWithTheFigure) {
+  TWorld w;
+  const TReasonRecClass& r = w.AddPolicyReason(1, 'C', 'E', {{960, 120, 40}});
+  TEmpRecClass& kept = w.AddEmployee(D(1999, 6, 15));
+  AddRecord(kept, 1, 0, D(2000, 1, 1));
+  TEmpRecClass& none = w.AddEmployee(D(1999, 6, 15));
+  TEmpRecClass& gone = w.AddEmployee(D(1999, 6, 15), D(2000, 6, 10));
+  AddRecord(gone, 1, 0, D(2000, 1, 1));
+  struct Case {
+    const TEmpRecClass* emp;
+    double asOf;
+    std::string figure, beforeFigure;
+  } cases[] = {
+      {&kept, D(2000, 7, 1), "60", "accrued as of 07/01/2000:"},
+      {&none, D(2000, 7, 1), "none", "no live accrual record for this reason: no accrued value"},
+      {&gone, D(2002, 1, 1), "expired", "balance as of 01/01/2002: expired"},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> lines =
+        BalanceExplanation(*c.emp, w.Reasons, r, c.asOf, TBenefitYear{}, "mm/dd/yyyy");
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines.front(), "Employee " + std::to_string(c.emp->EmpID) + " (" + c.emp->FullName() +
+                                 "), reason 1 (Reason 1)");
+    EXPECT_EQ(lines.back(), c.figure);
+    EXPECT_EQ(lines[lines.size() - 2], c.beforeFigure);
+    EXPECT_EQ(AccruedResultText(*c.emp, w.Reasons, 1, c.asOf, TBenefitYear{}), c.figure);
+  }
+}
+
 }  // namespace
 }  // namespace absence
