@@ -45,7 +45,7 @@ std::vector<std::string> ReadImportLines(const std::string& path, TConvertConten
   return lines;
 }
 
-void WriteExportLines(const std::string& path, const std::vector<std::string>& lines) {
+void WriteExportText(const std::string& path, const std::string& text) {
   const auto fail = [] {
     throw EConvertError(TMessageKind::Information, kCannotCreateExportFileMessage);
   };
@@ -54,12 +54,15 @@ void WriteExportLines(const std::string& path, const std::vector<std::string>& l
   if (!folder.empty()) std::filesystem::create_directories(folder, ec);
   if (ec) fail();
   TFile f(std::fopen(path.c_str(), "wb"));
-  if (!f) fail();
-  for (const auto& line : lines)
-    if (std::fwrite(line.data(), 1, line.size(), f.get()) != line.size() ||
-        std::fwrite("\r\n", 1, 2, f.get()) != 2)
-      fail();
-  if (std::fflush(f.get()) != 0) fail();
+  if (!f || std::fwrite(text.data(), 1, text.size(), f.get()) != text.size() ||
+      std::fflush(f.get()) != 0)
+    fail();
+}
+
+void WriteExportLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  WriteExportText(path, text);
 }
 
 }  // namespace absence

@@ -15,5 +15,7 @@ std::vector<std::string> ReadImportLines(const std::string& path, TConvertConten
 // Creates the file's folder with all missing parents and writes `lines`, each ended by CR LF.
 // Throws EConvertError with the "cannot be created" message (information).
 void WriteExportLines(const std::string& path, const std::vector<std::string>& lines);
+// The same for a text that has its line ends already.
+void WriteExportText(const std::string& path, const std::string& text);
 
 }  // namespace absence

@@ -7,6 +7,7 @@
 #include "accrual/dates.h"
 #include "app/cli/cli.h"
 #include "convert/export_run.h"
+#include "convert/ical/ical_export.h"
 #include "convert/import_run.h"
 #include "convert/text_file.h"
 #include "data/ini_file.h"
@@ -18,14 +19,19 @@ namespace {
 const std::map<std::string, TFileFormat> kFormats = {
     {"comma", TFileFormat::Comma}, {"tab", TFileFormat::Tab}, {"fixed", TFileFormat::Fixed}};
 
-// Dates in the system's date pattern and hours in the user's hours pattern, as the wizard uses.
-TConvertOptions OptionsFor(const TContext& ctx, const std::string& format) {
+// The user's hours pattern from the settings file.
+std::string HourFormatSetting(const TContext& ctx) {
   TIniFile ini(ctx.IniPath);
   ini.Load();
+  return NormalizeHourFormat(ini.ReadString(kInitSection, "HourFormat", kHourFormatTenth));
+}
+
+// Dates in the system's date pattern and hours in the user's hours pattern, as the wizard uses.
+TConvertOptions OptionsFor(const TContext& ctx, const std::string& format) {
   TConvertOptions o;
   o.Format = kFormats.at(format);
   o.DatePattern = DateFormat();
-  o.HourFormat = NormalizeHourFormat(ini.ReadString(kInitSection, "HourFormat", kHourFormatTenth));
+  o.HourFormat = HourFormatSetting(ctx);
   return o;
 }
 
@@ -167,6 +173,37 @@ void AddExportKind(TKinds& kinds, const std::string& name, TConvertContent conte
   if (content == TConvertContent::Absences) AddRange(cmd, a->Range);
 }
 
+struct TCalendarArgs {
+  std::string File;
+  TCalendarFilter Filter;
+};
+
+int RunCalendar(TContext& ctx, const TCalendarArgs& a) {
+  const TDataSet data = ctx.LoadData();
+  if (a.Filter.EmpID > 0 && FindEmp(data.EmpList, a.Filter.EmpID, "") < 0)
+    throw std::runtime_error("no employee with EmpID " + std::to_string(a.Filter.EmpID));
+  if (a.Filter.DeptID > 0 && FindDept(data.DeptList, a.Filter.DeptID, "") < 0)
+    throw std::runtime_error("no department with DeptID " + std::to_string(a.Filter.DeptID));
+  const TCalendar cal = CalendarText(data, a.Filter, HourFormatSetting(ctx), std::time(nullptr));
+  try {
+    WriteExportText(a.File, cal.Text);
+  } catch (const EConvertError& e) {
+    return Failed(ctx, e);
+  }
+  *ctx.Out << "events\t" << cal.Events << '\n';
+  return kExitOk;
+}
+
+void AddCalendarKind(TKinds& kinds) {
+  auto a = std::make_shared<TCalendarArgs>();
+  CLI::App* cmd = kinds.Add("calendar", "the absences as an iCalendar file of all-day events",
+                            [a](TContext& ctx) { return RunCalendar(ctx, *a); });
+  cmd->add_option("FILE", a->File, "the .ics file (created with its folder)")->required();
+  AddRange(cmd, a->Filter.Range);
+  AddId(cmd, "--emp", a->Filter.EmpID, "only this employee");
+  AddId(cmd, "--dept", a->Filter.DeptID, "only the employees of this department");
+}
+
 void AddConvertCommands(CLI::App& app) {
   TKinds imports(app, "import", "import employees or absence entries from a text file");
   AddImportKind(imports, "employees", TConvertContent::Employees);
@@ -174,6 +211,7 @@ void AddConvertCommands(CLI::App& app) {
   TKinds exports(app, "export", "export employees or absence entries, or an iCalendar file");
   AddExportKind(exports, "employees", TConvertContent::Employees);
   AddExportKind(exports, "absences", TConvertContent::Absences);
+  AddCalendarKind(exports);
 }
 
 const TRegistrar kConvert(AddConvertCommands);

@@ -194,3 +194,37 @@ TEST(CliConvert, DryRunReportsCreationsAndFailuresExitOne) {
 
 }  // namespace
 }  // namespace absence
+
+namespace absence {
+namespace {
+
+TEST(CliConvert, CalendarExport) {
+  test::TTempFolder tmp;
+  TDataSet d = MakeOrganisation();
+  SaveDataSet(d, tmp.Folder());
+  const std::string dir = "--data " + tmp.Folder() + " export calendar ";
+  const auto all = RunCli(dir + tmp.File("cal/all.ics"));
+  ASSERT_EQ(all.Status, 0);
+  const std::string text = ReadText(tmp.File("cal/all.ics"));
+  EXPECT_EQ(text.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+  std::size_t events = 0;
+  for (std::size_t p = text.find("BEGIN:VEVENT"); p != std::string::npos;
+       p = text.find("BEGIN:VEVENT", p + 1))
+    ++events;
+  EXPECT_EQ(all.Out, "events\t" + std::to_string(events) + "\n");
+
+  const auto one = RunCli(dir + tmp.File("one.ics") + " --emp 5 --from 2024-01-01 --to 2024-12-31");
+  EXPECT_EQ(one.Status, 0);
+  const auto count = [](const std::string& out) { return std::stoi(out.substr(7)); };
+  EXPECT_GT(count(one.Out), 0);
+  EXPECT_LT(count(one.Out), count(all.Out));
+  struct Case {
+    std::string args;
+    int status;
+  } cases[] = {{" --emp 99", 1}, {" --dept 9", 1}, {" --emp 0", 2}, {" --from 2024-01-01", 2}};
+  for (const auto& c : cases)
+    EXPECT_EQ(RunCli(dir + tmp.File("x.ics") + c.args).Status, c.status) << c.args;
+}
+
+}  // namespace
+}  // namespace absence
