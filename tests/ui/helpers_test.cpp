@@ -188,6 +188,7 @@ class HelpersTest : public QObject {
   void messageBoxesGoThroughTheHook() {
     test::TMessageBoxSpy spy;
     spy.Answer(mbNo);
+    spy.Answer(mbOK);
     QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Confirmation, mbYes | mbNo), mbNo);
     QCOMPARE(MessageBoxTitled(QString(300, u'x'), TMsgKind::Warning, mbOK, 1019), mbOK);
     QCOMPARE(spy.Calls().size(), size_t(2));
@@ -210,6 +211,7 @@ class HelpersTest : public QObject {
         QTest::keyClick(box, Qt::Key_Escape);
       });
     };
+    SetMessageBoxHook(nullptr);
     QApplication::setApplicationDisplayName("Absence");
     press("&No");
     QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Confirmation, mbYes | mbNo), mbNo);
@@ -219,6 +221,30 @@ class HelpersTest : public QObject {
     QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Warning, mbYes | mbNo | mbCancel), mbCancel);
     press("OK");
     QCOMPARE(MessageBoxTitled("Done.", TMsgKind::Information, mbOK), mbOK);
+    test::FailOnUnexpectedMessageBoxes();
+  }
+
+  void errorBoxesKeepTheWholeMessage() {
+    test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
+    spy.Answer(mbOK);
+    const QString path = "/home/user/" + QString(300, u'd') + "/emp.tmp";
+    ShowErrorBox("Cannot write " + path);
+    MessageBoxTitled("Cannot write " + path, TMsgKind::Information, mbOK);
+    QVERIFY(spy.Calls()[0].Text.endsWith("/emp.tmp"));
+    QCOMPARE(spy.Calls()[1].Text.size(), qsizetype(kMaxMessageLength));
+  }
+
+  void aBoxWithoutAQueuedAnswerFailsTheTest() {
+    // Were the box not reported as a failure, the expected failure would pass and fail.
+    QEXPECT_FAIL("", "a box appears without a queued answer", Continue);
+    QCOMPARE(MessageBoxTitled("Unexpected", TMsgKind::Information, mbOK), mbNone);
+    test::TMessageBoxSpy spy;
+    spy.Answer(mbYes);
+    QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Confirmation, mbYes | mbNo), mbYes);
+    QEXPECT_FAIL("", "the queue of answers is used up", Continue);
+    QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Confirmation, mbYes | mbNo), mbNone);
+    QCOMPARE(spy.Calls().size(), size_t(2));
   }
 
   void fileDialogsGoThroughTheHook() {

@@ -1,11 +1,13 @@
 // The main window from creation to close: the delayed load, the printer check, saving without a
 // question, the settings file and the balance column widths.
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -27,6 +29,7 @@
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
 #include "ui/main/main_window.h"
+#include "ui/session/data_session.h"
 
 using namespace absence;
 using namespace absence::ui;
@@ -35,6 +38,17 @@ namespace {
 
 constexpr TDate kToday = 46364;  // Tuesday, 8 December 2026
 
+template <typename T>
+T* Find(QObject* w, const char* name) {
+  T* child = w->findChild<T*>(QString::fromLatin1(name));
+  if (!child) qFatal("no control named %s", name);
+  return child;
+}
+
+QAction* Command(QObject* w, const char* name) {
+  return Find<QAction>(w, name);
+}
+
 std::unique_ptr<TfrmMain> StartMain(int delayMs = 10) {
   auto w = std::make_unique<TfrmMain>(delayMs);
   w->ShowAsStored();
@@ -42,7 +56,8 @@ std::unique_ptr<TfrmMain> StartMain(int delayMs = 10) {
 }
 
 bool WaitForLoad(TfrmMain& w) {
-  return QTest::qWaitFor([&] { return !w.Timer1->isActive() && w.isEnabled(); }, 5000);
+  QTimer* timer = Find<QTimer>(&w, "Timer1");
+  return QTest::qWaitFor([&] { return !timer->isActive() && w.isEnabled(); }, 5000);
 }
 
 // Reasons Vacation and Sick, employees Smith (current, with a vacation day today) and Jones
@@ -73,6 +88,14 @@ int ActiveHelpContextOf(QWidget* w) {
   return w->property(kHelpContextProperty).toInt();
 }
 
+QTableWidget* Balances(QObject* w) {
+  return Find<QTableWidget>(w, "grdBalances");
+}
+
+QComboBox* EmpBox(QObject* w) {
+  return Find<QComboBox>(w, "cboEmpBox");
+}
+
 QString IniValue(const test::TTempEnvironment& env, const char* section, const char* key) {
   TIniFile ini(env.IniPath().toStdString());
   ini.Load();
@@ -93,17 +116,17 @@ class MainWindowTest : public QObject {
     auto w = StartMain(300);
     QVERIFY(!w->isEnabled());
     QVERIFY(!QFile::exists(env.DataFile("emp.dat")));
-    QVERIFY(!w->DataLoaded());
+    QVERIFY(!w->Session().Loaded());
     QVERIFY(WaitForLoad(*w));
-    QVERIFY(w->DataLoaded());
+    QVERIFY(w->Session().Loaded());
     for (const char* name : {"reason.dat", "emp.dat", "globals.dat", "dept.dat"}) {
       QVERIFY2(QFile::exists(env.DataFile(name)), name);
       QCOMPARE(QFileInfo(env.DataFile(name)).size(), qint64(0));
     }
     QVERIFY(spy.Calls().empty());
-    QCOMPARE(w->cboEmpBox->count(), 0);
-    QVERIFY(!w->EmployeesExist);
-    QVERIFY(!w->ReasonsExist);
+    QCOMPARE(EmpBox(w.get())->count(), 0);
+    QCOMPARE(Find<QComboBox>(w.get(), "cboReasonBox")->count(), 0);
+    QVERIFY(!Find<QToolButton>(w.get(), "spdGlobal")->isEnabled());
   }
 
   void theWindowHasItsMinimumSizeAndCaption() {
@@ -119,6 +142,7 @@ class MainWindowTest : public QObject {
     test::TTempEnvironment env;
     SetPrintersOverride(QStringList{});
     test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
     QCOMPARE(spy.Calls().size(), size_t(1));
@@ -126,8 +150,8 @@ class MainWindowTest : public QObject {
              QString("No printer has been detected on this computer, so all printing and "
                      "reporting functions have been disabled."));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Information);
-    QVERIFY(!w->mnuReport->menuAction()->isEnabled());
-    QVERIFY(!w->mnuFileSetup->isEnabled());
+    QVERIFY(!Find<QMenu>(w.get(), "mnuReport")->menuAction()->isEnabled());
+    QVERIFY(!Command(w.get(), "mnuFileSetup")->isEnabled());
     QVERIFY(App().NoPrinter);
     QVERIFY(App().PrinterName.isEmpty());
     // The stored orientation survives a run without printers.
@@ -151,27 +175,31 @@ class MainWindowTest : public QObject {
     SaveSampleData(App().AppFolder);
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
-    QCOMPARE(w->cboEmpBox->count(), 2);
-    QCOMPARE(w->cboEmpBox->currentIndex(), -1);
-    QCOMPARE(w->cboReasonBox->count(), 2);
-    QCOMPARE(w->grdBalances->rowCount(), 2);
+    QCOMPARE(EmpBox(w.get())->count(), 2);
+    QCOMPARE(EmpBox(w.get())->currentIndex(), -1);
+    QCOMPARE(Find<QComboBox>(w.get(), "cboReasonBox")->count(), 2);
+    QTableWidget* balances = Balances(w.get());
+    QCOMPARE(balances->rowCount(), 2);
     // The reason list is kept in description order.
-    QCOMPARE(w->grdBalances->item(0, 0)->text(), QString("Sick"));
-    QCOMPARE(w->grdBalances->item(1, 0)->text(), QString("Vacation"));
-    QCOMPARE(w->grdBalances->item(0, 1)->text(), QString("Cal"));
-    QVERIFY(w->ReasonsExist && w->EmployeesExist);
-    QCOMPARE(w->lstViewDay->count(), 1);
-    QCOMPARE(w->lstViewDay->item(0)->text(), QString("Smith, Ann - Vacation"));
-    QVERIFY(w->lblDayViewDate->text().startsWith("Entries for "));
-    QCOMPARE(w->lblBalanceYear->text(), QString("2026"));
-    QCOMPARE(w->grdCalendar->item(0, 0)->text(), QString("12/06/2026"));
-    QCOMPARE(w->grdCalendar->currentColumn(), 2);
+    QCOMPARE(balances->item(0, 0)->text(), QString("Sick"));
+    QCOMPARE(balances->item(1, 0)->text(), QString("Vacation"));
+    QCOMPARE(balances->item(0, 1)->text(), QString("Cal"));
+    auto* day = Find<QListWidget>(w.get(), "lstViewDay");
+    QCOMPARE(day->count(), 1);
+    QCOMPARE(day->item(0)->text(), QString("Smith, Ann - Vacation"));
+    QVERIFY(Find<QLabel>(w.get(), "lblDayViewDate")->text().startsWith("Entries for "));
+    QCOMPARE(Find<QLabel>(w.get(), "lblBalanceYear")->text(), QString("2026"));
+    auto* calendar = Find<QTableWidget>(w.get(), "grdCalendar");
+    QCOMPARE(calendar->item(0, 0)->text(), QString("12/06/2026"));
+    QCOMPARE(calendar->currentColumn(), 2);
+    QCOMPARE(calendar->item(0, 2)->text(), QString("12/08/2026"));
 
-    w->cboEmpBox->setCurrentIndex(w->cboEmpBox->findText("Smith, Ann"));
-    w->cboEmpBoxClick();
-    QVERIFY(w->CurrentEmp);
-    QCOMPARE(QString::fromStdString(w->CurrentEmp->FullName()), QString("Smith, Ann"));
-    QCOMPARE(w->CurrentEntries, &w->CurrentEmp->Entries);
+    QVERIFY(test::ChooseByKeys(EmpBox(w.get()), "Smith, Ann"));
+    const TEmpRecClass* shown = w->Session().Employee(w->CurrentEmpID());
+    QVERIFY(shown);
+    QCOMPARE(QString::fromStdString(shown->FullName()), QString("Smith, Ann"));
+    // The calendar shows her entries.
+    QCOMPARE(calendar->item(0, 2)->text(), QString("12/08/2026TVacation"));
   }
 
   void employeeDisplayFiltersTheEmployeeBox_data() {
@@ -190,7 +218,7 @@ class MainWindowTest : public QObject {
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
     QStringList shown;
-    for (int i = 0; i < w->cboEmpBox->count(); ++i) shown << w->cboEmpBox->itemText(i);
+    for (int i = 0; i < EmpBox(w.get())->count(); ++i) shown << EmpBox(w.get())->itemText(i);
     shown.sort();
     listed.sort();
     QCOMPARE(shown, listed);
@@ -203,7 +231,7 @@ class MainWindowTest : public QObject {
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
     int32_t id = -1;
-    AddDept(w->Data().DeptList, id, "Sales", 0, true, "S1");
+    AddDept(w->Session().Data().DeptList, id, "Sales", 0, true, "S1");
     w->close();
     QVERIFY(spy.Calls().empty());
     TDataSet back;
@@ -220,10 +248,11 @@ class MainWindowTest : public QObject {
     SaveSampleData(App().AppFolder);
     const QByteArray before = FileBytes(env.DataFile("emp.dat"));
     test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
     int32_t id = -1;
-    AddDept(w->Data().DeptList, id, "Sales", 0, true, "S1");
+    AddDept(w->Session().Data().DeptList, id, "Sales", 0, true, "S1");
     // A folder where a temporary file belongs makes the save fail.
     QVERIFY(QDir().mkdir(env.DataFile("dept.tmp")));
     w->close();
@@ -247,7 +276,7 @@ class MainWindowTest : public QObject {
     auto w = StartMain(100000);
     w->close();
     QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
-    QVERIFY(!w->LoadTimer()->isActive());
+    QVERIFY(!Find<QTimer>(w.get(), "Timer1")->isActive());
   }
 
   void aFailedLoadIsReportedAndNeverWrittenBack() {
@@ -258,15 +287,16 @@ class MainWindowTest : public QObject {
     QFile::remove(env.DataFile("globals.dat"));
     QVERIFY(QDir().mkdir(env.DataFile("globals.dat")));
     test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
-    QVERIFY(w->LoadFailed());
+    QVERIFY(!w->Session().Loaded());
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
     QVERIFY(spy.Calls()[0].Text.startsWith("The Absence data could not be read:"));
     QVERIFY(spy.Calls()[0].Text.contains("globals.dat"));
-    QVERIFY(!w->mnuFileSave->isEnabled());
-    QCOMPARE(w->cboEmpBox->count(), 0);
+    QVERIFY(!Command(w.get(), "mnuFileSave")->isEnabled());
+    QCOMPARE(EmpBox(w.get())->count(), 0);
     w->close();
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(FileBytes(env.DataFile("reason.dat")), reasons);
@@ -280,18 +310,24 @@ class MainWindowTest : public QObject {
     test::TMessageBoxSpy spy;
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
-    w->cboEmpBox->setCurrentIndex(w->cboEmpBox->findText("Jones, Bob"));
-    w->cboEmpBoxClick();
+    QVERIFY(test::ChooseByKeys(EmpBox(w.get()), "Jones, Bob"));
+    const int32_t jones = w->CurrentEmpID();
+    QVERIFY(jones > 0);
     int32_t id = -1;
-    AddReason(w->Data().ReasonList, id, "Jury Duty", true, false, ' ', ' ');
-    w->mnuFileSave->trigger();
+    AddReason(w->Session().Data().ReasonList, id, "Jury Duty", true, false, ' ', ' ');
+    QSignalSpy reloaded(&w->Session(), &TDataSession::Reloaded);
+    Command(w.get(), "mnuFileSave")->trigger();
     QVERIFY(spy.Calls().empty());
+    QCOMPARE(reloaded.count(), 1);
     TDataSet back;
     LoadDataSet(back, App().AppFolder);
     QCOMPARE(back.ReasonList.size(), size_t(3));
-    QVERIFY(w->CurrentEmp);
-    QCOMPARE(QString::fromStdString(w->CurrentEmp->FullName()), QString("Jones, Bob"));
-    QCOMPARE(w->CurrentEmp, w->Data().EmpList[FindEmp(w->Data().EmpList, 0, "Jones, Bob")].get());
+    // The selection is the same employee among the records read back.
+    QCOMPARE(w->CurrentEmpID(), jones);
+    const TEmpRecClass* shown = w->Session().Employee(w->CurrentEmpID());
+    QVERIFY(shown);
+    QCOMPARE(QString::fromStdString(shown->FullName()), QString("Jones, Bob"));
+    QCOMPARE(EmpBox(w.get())->currentText(), QString("Jones, Bob"));
     QCOMPARE(IniValue(env, "Initialization", "HourFormat"), QString("#,##0.0"));
   }
 
@@ -301,27 +337,27 @@ class MainWindowTest : public QObject {
     test::TMessageBoxSpy spy;
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
-    w->cboEmpBox->setCurrentIndex(w->cboEmpBox->findText("Smith, Ann"));
-    w->cboEmpBoxClick();
+    QVERIFY(test::ChooseByKeys(EmpBox(w.get()), "Smith, Ann"));
     int32_t id = -1;
-    AddReason(w->Data().ReasonList, id, "Jury Duty", true, false, ' ', ' ');
+    AddReason(w->Session().Data().ReasonList, id, "Jury Duty", true, false, ' ', ' ');
 
     spy.Answer(mbNo);
-    w->mnuFileAbandon->trigger();
+    Command(w.get(), "mnuFileAbandon")->trigger();
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(spy.Calls()[0].Text,
              QString("All entries and changes since the beginning of this session or since your "
                      "last save will be lost.\r\rAre you sure you want to abandon all changes?"));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Confirmation);
     QCOMPARE(spy.Calls()[0].Buttons, TMsgButtons(mbYes | mbNo));
-    QCOMPARE(w->Data().ReasonList.size(), size_t(3));
+    QCOMPARE(w->Session().Data().ReasonList.size(), size_t(3));
 
     spy.Answer(mbYes);
-    w->mnuFileAbandon->trigger();
-    QCOMPARE(w->Data().ReasonList.size(), size_t(2));
-    QCOMPARE(w->cboEmpBox->currentText(), QString("Smith, Ann"));
-    QVERIFY(w->CurrentEmp);
-    QCOMPARE(QString::fromStdString(w->CurrentEmp->FullName()), QString("Smith, Ann"));
+    Command(w.get(), "mnuFileAbandon")->trigger();
+    QCOMPARE(w->Session().Data().ReasonList.size(), size_t(2));
+    QCOMPARE(EmpBox(w.get())->currentText(), QString("Smith, Ann"));
+    const TEmpRecClass* shown = w->Session().Employee(w->CurrentEmpID());
+    QVERIFY(shown);
+    QCOMPARE(QString::fromStdString(shown->FullName()), QString("Smith, Ann"));
   }
 
   void firstRunDefaultsAreWrittenAtClose() {
@@ -334,8 +370,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.ToolCaption, 2);
     QVERIFY(!s.ShowButtonBorder);
     QCOMPARE(s.DefaultHours, 8.0f);
-    QCOMPARE(w->spdHelp->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-    QVERIFY(w->spdHelp->autoRaise());
+    QCOMPARE(Find<QToolButton>(w.get(), "spdHelp")->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QVERIFY(Find<QToolButton>(w.get(), "spdHelp")->autoRaise());
     w->close();
     const QString ini = env.ReadIni();
     const QStringList order = {"HourFormat=#,##0.0", "BenefitMonth=1",    "BenefitDay=1",
@@ -367,7 +403,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.EmployeeDisplay, 2);
     QCOMPARE(s.HourFormat, std::string("#,##0.00"));
     QCOMPARE(s.DefaultHours, 1.0f);
-    QVERIFY(!w->spdHelp->autoRaise());
+    QVERIFY(!Find<QToolButton>(w.get(), "spdHelp")->autoRaise());
     QVERIFY(w->windowState() & Qt::WindowMaximized);
     w->close();
     QCOMPARE(IniValue(env, "Initialization", "ToolCaption"), QString("2"));
@@ -390,7 +426,8 @@ class MainWindowTest : public QObject {
     test::TTempEnvironment env;
     env.WriteIni(QString("[Initialization]\r\nToolCaption=%1\r\n").arg(caption));
     TfrmMain w(100000);
-    for (QToolButton* b : {w.spdAbsenceView, w.spdEmp, w.spdGlobal, w.spdDate, w.spdHelp}) {
+    for (const char* name : {"spdAbsenceView", "spdEmp", "spdGlobal", "spdDate", "spdHelp"}) {
+      auto* b = Find<QToolButton>(&w, name);
       QCOMPARE(int(b->toolButtonStyle()), style);
       QCOMPARE(b->height(), Scale(height));
     }
@@ -416,17 +453,23 @@ class MainWindowTest : public QObject {
     {
       auto w = StartMain();
       QVERIFY(WaitForLoad(*w));
-      w->hdrBalances->SetSectionWidth(0, 180);
-      QCOMPARE(w->grdBalances->columnWidth(0), 177);
+      auto* header = Find<THeaderControl>(w.get(), "hdrBalances");
+      // The user drags the divider after "Reason" to make the section 180 wide.
+      const int divider = header->sectionViewportPosition(0) + header->SectionWidth(0) - 1;
+      const int y = header->height() / 2;
+      test::DragWithMouse(header->viewport(), QPoint(divider, y),
+                          QPoint(divider + 180 - header->SectionWidth(0), y));
+      QCOMPARE(header->SectionWidth(0), 180);
+      QCOMPARE(Balances(w.get())->columnWidth(0), 177);
       w->close();
     }
     const QStringList stored = IniValue(env, "Absence", "BalancesSettings").split(',');
     QCOMPARE(stored.size(), 5);
     QCOMPARE(stored[0], QString("180"));
     auto w = StartMain();
-    QCOMPARE(w->hdrBalances->SectionWidth(0), 180);
-    QCOMPARE(w->grdBalances->columnWidth(0), 177);
-    QVERIFY(w->grdBalances->isColumnHidden(5));
+    QCOMPARE(Find<THeaderControl>(w.get(), "hdrBalances")->SectionWidth(0), 180);
+    QCOMPARE(Balances(w.get())->columnWidth(0), 177);
+    QVERIFY(Balances(w.get())->isColumnHidden(5));
   }
 
   void aResolutionChangeResetsTheColumnWidths() {
@@ -436,8 +479,8 @@ class MainWindowTest : public QObject {
         "EmployeeSettings=50,50\r\nUnrelated=1\r\n");
     SetScreenResolution(120);
     TfrmMain w(100000);
-    QCOMPARE(w.grdBalances->columnWidth(0), Scale(153));
-    QCOMPARE(w.hdrBalances->SectionWidth(0), Scale(153) + 3);
+    QCOMPARE(Balances(&w)->columnWidth(0), Scale(153));
+    QCOMPARE(Find<THeaderControl>(&w, "hdrBalances")->SectionWidth(0), Scale(153) + 3);
     QCOMPARE(IniValue(env, "Absence", "BalancesSettings"), QString("<none>"));
     QCOMPARE(IniValue(env, "Absence", "EmployeeSettings"), QString("<none>"));
     QCOMPARE(IniValue(env, "Absence", "Unrelated"), QString("1"));
@@ -453,42 +496,43 @@ class MainWindowTest : public QObject {
         if (!a->isSeparator()) c << a->text();
       return c;
     };
-    QCOMPARE(captions(w.mnuFile),
+    QCOMPARE(captions(Find<QMenu>(&w, "mnuFile")),
              (QStringList{"&Save Current Changes", "&Abandon All Changes", "&Backup Data...",
                           "&Restore from Backup...", "&Printer Setup...", "&Import Data...",
                           "&Export Data...", "E&xit"}));
-    QCOMPARE(captions(w.mnuEdit),
+    QCOMPARE(captions(Find<QMenu>(&w, "mnuEdit")),
              (QStringList{"&Absence Entries...", "&Global Absence Entries...", "&Employees...",
                           "&Departments...", "Absence &Reasons...", "&Preferences..."}));
-    QCOMPARE(captions(w.mnuReport),
+    QCOMPARE(captions(Find<QMenu>(&w, "mnuReport")),
              (QStringList{"&Absence Taken...", "Absence &Balances...", "Employee &Information...",
                           "&Month Calendar...", "&Department Information..."}));
-    QCOMPARE(captions(w.mnuHelp),
+    QCOMPARE(captions(Find<QMenu>(&w, "mnuHelp")),
              (QStringList{"&Contents", "&Search for Help On...", "&How to Use Help",
                           "&Technical Support", "Tip of the &Day...", "&Reporting Problems...",
                           "&About Absence..."}));
-    QVERIFY(!w.mnuHelpTip->isVisible() && !w.mnuHelpBugs->isVisible());
-    QCOMPARE(w.spdGlobal->statusTip(),
-             QString("Click to add a Absence entry for all active employees"));
-    QCOMPARE(w.spdGlobal->toolTip(), QString("Global Entry"));
-    for (QToolButton* b : {w.spdAbsenceView, w.spdEmp, w.spdGlobal}) QVERIFY(!b->isEnabled());
+    QVERIFY(!Command(&w, "mnuHelpTip")->isVisible() && !Command(&w, "mnuHelpBugs")->isVisible());
+    auto* global = Find<QToolButton>(&w, "spdGlobal");
+    QCOMPARE(global->statusTip(), QString("Click to add a Absence entry for all active employees"));
+    QCOMPARE(global->toolTip(), QString("Global Entry"));
+    for (const char* name : {"spdAbsenceView", "spdEmp", "spdGlobal"})
+      QVERIFY(!Find<QToolButton>(&w, name)->isEnabled());
   }
 
   void helpCommandsOpenTheirTopics() {
     test::TTempEnvironment env;
     TfrmMain w(100000);
-    const std::pair<QAction*, const char*> commands[] = {
-        {w.mnuHelpContents, "Contents"},
-        {w.mnuHelpHelp, "How_To_Use_Help"},
-        {w.mnuHelpTechSupport, "Technical_Support"},
+    const std::pair<const char*, const char*> commands[] = {
+        {"mnuHelpContents", "Contents"},
+        {"mnuHelpHelp", "How_To_Use_Help"},
+        {"mnuHelpTechSupport", "Technical_Support"},
     };
     for (const auto& [action, topic] : commands) {
-      action->trigger();
+      Command(&w, action)->trigger();
       QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString(topic));
     }
-    w.spdHelp->click();
+    QTest::mouseClick(Find<QToolButton>(&w, "spdHelp"), Qt::LeftButton);
     QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString("Main_Screen"));
-    w.mnuHelpSearch->trigger();
+    Command(&w, "mnuHelpSearch")->trigger();
     QVERIFY(TfrmHelp::Instance()->isVisible());
     TfrmHelp::Instance()->close();
     QCOMPARE(ActiveHelpContextOf(&w), 1110);

@@ -1,7 +1,9 @@
 #include "support.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QtTest>
 
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -9,6 +11,44 @@
 #include "ui/common/scale.h"
 
 namespace absence::ui::test {
+namespace {
+
+TMsgButton UnexpectedBox(const TMessageBoxCall& call) {
+  QTest::qFail(
+      qPrintable(QStringLiteral("A message box appeared without a queued answer: ") + call.Text),
+      __FILE__, __LINE__);
+  return mbNone;
+}
+
+// No box ever waits for a person in a test.
+const bool g_failingHookInstalled = [] {
+  SetMessageBoxHook(UnexpectedBox);
+  return true;
+}();
+
+}  // namespace
+
+void FailOnUnexpectedMessageBoxes() {
+  SetMessageBoxHook(UnexpectedBox);
+}
+
+bool ChooseByKeys(QComboBox* box, const QString& text) {
+  const int target = box->findText(text);
+  if (target < 0) return false;
+  box->setFocus();
+  // Choosing the item already shown takes a step away and back.
+  if (box->currentIndex() == target) QTest::keyClick(box, target > 0 ? Qt::Key_Up : Qt::Key_Down);
+  while (box->currentIndex() < target) QTest::keyClick(box, Qt::Key_Down);
+  while (box->currentIndex() > target) QTest::keyClick(box, Qt::Key_Up);
+  return box->currentIndex() == target;
+}
+
+void DragWithMouse(QWidget* widget, QPoint from, QPoint to) {
+  QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
+  QTest::mouseMove(widget, (from + to) / 2);
+  QTest::mouseMove(widget, to);
+  QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
+}
 
 TTempEnvironment::TTempEnvironment() {
   QDir(dir_.path()).mkpath(QStringLiteral("data"));
@@ -52,19 +92,15 @@ QString TTempEnvironment::ReadIni() const {
 TMessageBoxSpy::TMessageBoxSpy() {
   SetMessageBoxHook([this](const TMessageBoxCall& call) {
     calls_.push_back(call);
-    if (!answers_.empty()) {
-      const TMsgButton b = answers_.front();
-      answers_.pop_front();
-      return b;
-    }
-    for (unsigned bit = 1; bit <= mbHelp; bit <<= 1)
-      if (call.Buttons & bit) return static_cast<TMsgButton>(bit);
-    return mbOK;
+    if (answers_.empty()) return UnexpectedBox(call);
+    const TMsgButton b = answers_.front();
+    answers_.pop_front();
+    return b;
   });
 }
 
 TMessageBoxSpy::~TMessageBoxSpy() {
-  SetMessageBoxHook(nullptr);
+  FailOnUnexpectedMessageBoxes();
 }
 
 }  // namespace absence::ui::test

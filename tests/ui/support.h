@@ -1,12 +1,16 @@
 #pragma once
-// Shared pieces of the window tests: a temporary data folder and settings file, and a stand-in
-// for the person who answers message boxes.
+// Shared pieces of the window tests: a temporary data folder and settings file, a stand-in for
+// the person who answers message boxes, and real input events.
+#include <QPoint>
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
 #include <vector>
 
 #include "ui/common/message_box.h"
+
+class QComboBox;
+class QWidget;
 
 namespace absence::ui::test {
 
@@ -26,7 +30,8 @@ class TTempEnvironment {
   QTemporaryDir dir_;
 };
 
-// Records every message box and answers from a queue (the first button when it is empty).
+// Records every message box and answers from a queue. Every test program starts with a hook
+// that fails the running test when a box appears; a box beyond the queued answers fails it too.
 class TMessageBoxSpy {
  public:
   TMessageBoxSpy();
@@ -38,5 +43,15 @@ class TMessageBoxSpy {
   std::vector<TMessageBoxCall> calls_;
   std::deque<TMsgButton> answers_;
 };
+
+// Puts the failing hook back (after a test that shows real boxes).
+void FailOnUnexpectedMessageBoxes();
+
+// Chooses the item of `box` with that text by the arrow keys, as a user does; false when the
+// box does not list it.
+bool ChooseByKeys(QComboBox* box, const QString& text);
+
+// Presses the left button at `from`, moves to `to` with the button held, and releases it.
+void DragWithMouse(QWidget* widget, QPoint from, QPoint to);
 
 }  // namespace absence::ui::test

@@ -112,6 +112,7 @@ class WidgetsTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(bool, required);
     test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
     TDateEdit edit;
     edit.SetRequiredField(required);
     edit.setText(typed);
@@ -167,6 +168,7 @@ class WidgetsTest : public QObject {
 
   void enterValidatesAndSelects() {
     test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
     TDateEdit edit;
     edit.setText("1/2/99");
     QTest::keyClick(&edit, Qt::Key_Return);
@@ -179,6 +181,7 @@ class WidgetsTest : public QObject {
 
   void leavingWithABadDateKeepsTheFocus() {
     test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* edit = new TDateEdit;

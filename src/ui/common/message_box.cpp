@@ -12,7 +12,11 @@
 namespace absence::ui {
 namespace {
 
-TMessageBoxHook g_hook;
+// Held in a function so that a hook installed while other files are initialised stays.
+TMessageBoxHook& Hook() {
+  static TMessageBoxHook hook;
+  return hook;
+}
 
 struct TButtonInfo {
   TMsgButton Button;
@@ -57,15 +61,16 @@ QWidget* OwnerWindow() {
 }  // namespace
 
 void SetMessageBoxHook(TMessageBoxHook hook) {
-  g_hook = std::move(hook);
+  Hook() = std::move(hook);
 }
 
 TMsgButton MessageBoxTitled(const QString& text, TMsgKind kind, TMsgButtons buttons,
                             int helpContext) {
-  TMessageBoxCall call{text.left(kMaxMessageLength), kind, buttons, helpContext,
-                       QApplication::applicationDisplayName()};
+  // An error names what the user must act on (a path, a file name), often at its end.
+  const QString boxText = kind == TMsgKind::Error ? text : text.left(kMaxMessageLength);
+  TMessageBoxCall call{boxText, kind, buttons, helpContext, QApplication::applicationDisplayName()};
   if (helpContext > 0) call.Buttons |= mbHelp;
-  if (g_hook) return g_hook(call);
+  if (Hook()) return Hook()(call);
 
   QMessageBox box(IconOf(kind), call.Title, QString(call.Text).replace(u'\r', u'\n'),
                   QMessageBox::NoButton, OwnerWindow());

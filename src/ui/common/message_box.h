@@ -37,8 +37,9 @@ struct TMessageBoxCall {
   QString Title;
 };
 
-// Shows the box (text cut to 255 characters; a Help button when helpContext > 0, which opens
-// that help topic) and returns the button pressed.
+// Shows the box and returns the button pressed. The text is cut to 255 characters, except in an
+// error box, which is shown whole. A Help button is added when helpContext > 0; it opens that
+// help topic.
 TMsgButton MessageBoxTitled(const QString& text, TMsgKind kind, TMsgButtons buttons,
                             int helpContext = 0);
 

@@ -1,30 +1,25 @@
 #pragma once
-// The application's main window: menus, toolbar, calendar area, balances panel, day list and
-// status bar; it owns the data set from the delayed load until the program ends.
-#include <QCursor>
+// The application's main window. It composes the toolbar (employee box), the calendar panel,
+// the balances panel and the day list over the data session, keeps the selected employee by
+// identifier, and runs the menu commands. Tests reach its controls by object name.
 #include <QMainWindow>
-#include <QPixmap>
 #include <QPointer>
-#include <array>
+#include <cstdint>
 
-#include "data/dataset.h"
-#include "data/records.h"
+#include "data/types.h"
+#include "ui/main/main_menus.h"
 
-class QAction;
-class QFrame;
 class QLabel;
-class QListWidget;
-class QMenu;
-class QTableWidget;
 class QTimer;
-class QToolButton;
-class QWidget;
 
 namespace absence::ui {
 
+class TBalancesPanel;
+class TCalendarPanel;
+class TDataSession;
+class TDayList;
 class TfrmSplash;
-class THeaderControl;
-class TPVComboBox;
+class TMainToolbar;
 
 inline constexpr int kMainHelpContext = 1110;
 inline constexpr int kLoadDelayMs = 3000;
@@ -42,6 +37,11 @@ class TfrmMain : public QMainWindow {
   explicit TfrmMain(int loadDelayMs = kLoadDelayMs, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
+  // The data set, for the windows opened from here.
+  TDataSession& Session() { return *session_; }
+  // The selected employee; 0 when none.
+  int32_t CurrentEmpID() const { return currentEmpID_; }
+
   // The splash window, released when the data set is loaded.
   void SetSplash(TfrmSplash* splash);
   // Shows the window maximised or at its stored place.
@@ -49,102 +49,39 @@ class TfrmMain : public QMainWindow {
   // A second copy asked for the window: restore it and bring it to the front.
   void BringToFront();
 
-  // Settings of the initialisation file, and the toolbar they style.
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // Building (main_window.cpp).
+  void CreateStatusBar();
+  void ConnectCommands();
+  void ArrangeControls();
+  void AppActivate(Qt::ApplicationState state);
+  // Settings (main_window_settings.cpp).
   void ReadSettings();
   void WriteSettings();
-  void ArrangeToolbar();
-
-  void LoadEmpCombo();
-  void LoadReasonCombo();
-  void ShowWeeks(TDate date);
-  void ShowDayEntries();
-  void ClearPicks();
-
-  bool DataLoaded() const { return loaded_; }
-  bool LoadFailed() const { return loadFailed_; }
-  TDataSet& Data() { return data_; }
-  QTimer* LoadTimer() const { return Timer1; }
-
-  // Controls, named as the windows that extend them expect.
-  QWidget* pnlToolBack = nullptr;
-  QLabel* lblEmp = nullptr;
-  TPVComboBox* cboEmpBox = nullptr;
-  QToolButton* spdAbsenceView = nullptr;
-  QToolButton* spdEmp = nullptr;
-  QFrame* bvlToolBar1 = nullptr;
-  QToolButton* spdGlobal = nullptr;
-  QFrame* bvlToolBar2 = nullptr;
-  QToolButton* spdDate = nullptr;
-  QToolButton* spdHelp = nullptr;
-  QWidget* pnlMain = nullptr;
-  TPVComboBox* cboReasonBox = nullptr;
-  QLabel* lblMonth = nullptr;
-  QLabel* imgTrash = nullptr;
-  std::array<QLabel*, 7> lblDays{};  // lblSunday ... lblSaturday
-  QTableWidget* grdCalendar = nullptr;
-  QToolButton* spdCalendarUp = nullptr;
-  QToolButton* spdCalendarDown = nullptr;
-  QWidget* Panel1 = nullptr;
-  QLabel* lblAccrual = nullptr;
-  QLabel* lblBalanceYear = nullptr;
-  THeaderControl* hdrBalances = nullptr;
-  QTableWidget* grdBalances = nullptr;
-  QLabel* lblDayViewDate = nullptr;
-  QListWidget* lstViewDay = nullptr;
-  QLabel* lblStatusDate = nullptr;
-  QTimer* Timer1 = nullptr;
-
-  QMenu* mnuFile = nullptr;
-  QMenu* mnuEdit = nullptr;
-  QMenu* mnuReport = nullptr;
-  QMenu* mnuHelp = nullptr;
-  QAction* mnuFileSave = nullptr;
-  QAction* mnuFileAbandon = nullptr;
-  QAction* mnuFileBackup = nullptr;
-  QAction* mnuFileRestore = nullptr;
-  QAction* mnuFileSetup = nullptr;
-  QAction* mnuFileImport = nullptr;
-  QAction* mnuFileExport = nullptr;
-  QAction* mnuFileExit = nullptr;
-  QAction* mnuEditAbsence = nullptr;
-  QAction* mnuEditGlobal = nullptr;
-  QAction* mnuEditEmp = nullptr;
-  QAction* mnuEditDept = nullptr;
-  QAction* mnuEditReason = nullptr;
-  QAction* mnuEditPreferences = nullptr;
-  QAction* mnuReportAbsence = nullptr;
-  QAction* mnuReportBalances = nullptr;
-  QAction* mnuReportEmpInfo = nullptr;
-  QAction* mnuReportCalendar = nullptr;
-  QAction* mnuReportDepInfo = nullptr;
-  QAction* mnuHelpContents = nullptr;
-  QAction* mnuHelpSearch = nullptr;
-  QAction* mnuHelpHelp = nullptr;
-  QAction* mnuHelpTechSupport = nullptr;
-  QAction* mnuHelpTip = nullptr;
-  QAction* mnuHelpBugs = nullptr;
-  QAction* mnuHelpAbout = nullptr;
-
-  // Pictures of the calendar, trash, day list and toolbar; the drag pointer.
-  QPixmap bmpPlus, bmpTrashEmpty, bmpTrashFull, bmpDates, bmpGlobe, bmpHelp;
-  QCursor crPointNW;
-  // While true, the program's active window comes to the front when the program is activated;
-  // commands that open a system dialog clear it while the dialog is open.
-  bool ActivateFront = true;
-
-  // Selection shared with the windows that extend this one.
-  TEmpRecClass* CurrentEmp = nullptr;
-  TEntryList* CurrentEntries = nullptr;
-  bool ReasonsExist = false;
-  bool EmployeesExist = false;
-
-  // Handlers.
+  // Start-up, save, abandon and close (main_window_data.cpp).
   void FormActivate();
   void Timer1Timer();
   void FormCloseQuery();
-  void cboEmpBoxClick();
   void mnuFileSaveClick();
   void mnuFileAbandonClick();
+  // The boxes, the selection and what follows it (main_window_view.cpp).
+  void LoadEmpCombo();
+  void LoadReasonCombo();
+  void cboEmpBoxClick();
+  void SelectEmployee(int32_t empID);
+  void ShowEmployee();
+  void ClearEmployee();
+  void ShowWeeks(TDate date);
+  void WeeksShown();
+  void ShowDayEntries();
+  void SetEmployeeCommands();
+  void SetGlobalCommands();
+  // Help and the other small commands (main_window_commands.cpp).
   void mnuFileExitClick();
   void mnuHelpContentsClick();
   void mnuHelpSearchClick();
@@ -152,49 +89,25 @@ class TfrmMain : public QMainWindow {
   void mnuHelpTechSupportClick();
   void mnuHelpAboutClick();
   void spdHelpClick();
-  void AppActivate(Qt::ApplicationState state);
 
-  // The cell of the calendar's pick flags, column by column.
-  TBlockPickClass& Pick(int col, int row) { return picks_[col * 4 + row]; }
-
-  // Enables a command when it is available in this build and `on` is true.
-  static void SetCommandEnabled(QAction* action, bool on);
-  static void SetCommandEnabled(QToolButton* button, bool on);
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
- private:
-  // After a failed save at close: backs the data set up into a new file (data folder, else the
-  // home folder) and returns the sentence that tells the user where.
-  QString KeepUnsavedData();
-  void CreateMenus();
-  void CreateToolbar();
-  void CreateCalendarPanel();
-  void CreateBottomPanel();
-  void CreateStatusBar();
-  void ArrangeControls();
-  void FitBalanceColumns();
-  void hdrBalancesSectionResize(int section, int oldSize, int newSize);
-  void SetEmployeeCommands();
-  void SetGlobalCommands();
-  void SelectEmployee(int index);
-  void ClearEmployeeSelection();
-  bool LoadData(bool reportToUser);
-  TDate CellDate(int col, int row) const;
-
-  TDataSet data_;
-  TEntryList NoEntries;
-  std::array<TBlockPickClass, 28> picks_{};
-  bool MultiPick = false;
-  bool activated_ = false;
-  bool loaded_ = false;
-  bool loadFailed_ = false;
-  bool closing_ = false;
-  bool adjustingHeader_ = false;
+  TDataSession* session_;
+  TMainMenus menus_;
+  TMainToolbar* toolbar_ = nullptr;
+  TCalendarPanel* calendar_ = nullptr;
+  TBalancesPanel* balances_ = nullptr;
+  TDayList* dayList_ = nullptr;
+  QLabel* lblStatusDate = nullptr;
+  QTimer* Timer1 = nullptr;
   QPointer<TfrmSplash> splash_;
+
+  int32_t currentEmpID_ = 0;
+  bool ReasonsExist = false;
+  bool EmployeesExist = false;
+  // While true, the program's active window comes to the front when the program is activated;
+  // commands that open a system dialog clear it while the dialog is open.
+  bool ActivateFront = true;
+  bool activated_ = false;
+  bool closing_ = false;
 };
 
 }  // namespace absence::ui

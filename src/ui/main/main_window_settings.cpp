@@ -9,6 +9,7 @@
 #include "ui/common/printers.h"
 #include "ui/common/scale.h"
 #include "ui/common/version_info.h"
+#include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
 
 namespace absence::ui {
@@ -36,7 +37,7 @@ void TfrmMain::ReadSettings() {
   ini.Load();
   ReadIniSettings(ini, ProductSection().toStdString(), ScreenResolution(), app.Settings);
   app.NoPrinter = AvailablePrinters().isEmpty();
-  ArrangeToolbar();
+  toolbar_->ArrangeToolbar(app.Settings.ToolCaption, app.Settings.ShowButtonBorder);
 
   const TWindowPlacement place = ParseStartupState(app.Settings.StartupState);
   if (place.Maximised) {

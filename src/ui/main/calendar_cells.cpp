@@ -1,0 +1,41 @@
+#include "ui/main/calendar_cells.h"
+
+#include "accrual/dates.h"
+#include "ui/common/date_text.h"
+
+namespace absence::ui {
+
+TCellContent DateCell(TDate date, const QString& pattern) {
+  TCellContent cell;
+  cell.Date = date;
+  cell.Text = FormatDate(date, pattern);
+  return cell;
+}
+
+TCellContent BuildCellText(TDate date, const QString& pattern, const TEmpRecClass& emp,
+                           const TReasonList& reasons, int benefitMonth, int benefitDay) {
+  TCellContent cell = DateCell(date, pattern);
+  const int year = Year(date);
+  const bool userYear = NearestValidDate(year, benefitMonth, benefitDay) == date;
+  const bool anniversary = NearestValidDate(year, Month(emp.StartDate), Day(emp.StartDate)) == date;
+  if (userYear && anniversary)
+    cell.Marker = QStringLiteral("User/Anniv");
+  else if (userYear)
+    cell.Marker = QStringLiteral("User Year");
+  else if (anniversary)
+    cell.Marker = QStringLiteral("Anniversary");
+  if (!cell.Marker.isEmpty()) cell.Text += u'*' + cell.Marker;
+
+  TEntryList onDate;
+  EntriesOnDate(onDate, &emp.Entries, date);
+  for (const auto& e : onDate) {
+    TCellEntry entry{e->ReasonID, e->IsGlobal() ? 'G' : 'T',
+                     QString::fromStdString(ReasonText(reasons, e->ReasonID))};
+    if (cell.Text.size() > 10) cell.Text += u'|';
+    cell.Text += QChar::fromLatin1(entry.Kind) + entry.Description;
+    cell.Entries.append(entry);
+  }
+  return cell;
+}
+
+}  // namespace absence::ui

@@ -1,0 +1,60 @@
+#pragma once
+// pnlMain: the reason box to drag from, the month caption, the trash, the day names, the
+// four-week calendar and its week scroll buttons. It shows the selected employee's days and
+// records what the user drops on them into the data session.
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "data/types.h"
+
+class QLabel;
+class QToolButton;
+
+namespace absence::ui {
+
+class TCalendarGrid;
+class TDataSession;
+class TPVComboBox;
+
+class TCalendarPanel : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TCalendarPanel(TDataSession& session, QWidget* parent = nullptr);
+
+  // Refills the reason box with the active reasons; false when there is none.
+  bool LoadReasons();
+  // Shows four weeks from the Sunday on or before `date`.
+  void ShowWeeks(TDate date);
+  // The employee whose days are shown; 0 shows dates only. Clears the picks.
+  void ShowEmployee(int32_t empID);
+  TCalendarGrid* Grid() const { return grdCalendar; }
+  // The as-of date of the balances: the Saturday of the third week.
+  TDate BalanceDate() const;
+  void ClearPicks();
+  // The trash can appears once the window is shown.
+  void ShowTrash();
+
+ signals:
+  // Other weeks are shown (ShowWeeks or a scroll button).
+  void WeeksShown();
+  // The current day changed by a click.
+  void DayChosen();
+
+ private:
+  void CreateControls();
+  // Cell texts and contents for the shown employee (dates only without one).
+  void FillCells();
+
+  TDataSession& session_;
+  int32_t empID_ = 0;
+  TPVComboBox* cboReasonBox = nullptr;
+  QLabel* lblMonth = nullptr;
+  QLabel* imgTrash = nullptr;
+  std::array<QLabel*, 7> lblDays{};  // lblSunday ... lblSaturday
+  TCalendarGrid* grdCalendar = nullptr;
+  QToolButton* spdCalendarUp = nullptr;
+  QToolButton* spdCalendarDown = nullptr;
+};
+
+}  // namespace absence::ui

@@ -1,0 +1,99 @@
+// The main window's boxes, the selected employee and what follows it: calendar cells,
+// balances, day list and the commands that depend on the selection.
+#include <QAction>
+#include <QToolButton>
+
+#include "accrual/dates.h"
+#include "ui/common/app_state.h"
+#include "ui/common/pv_combo_box.h"
+#include "ui/common/wait_cursor.h"
+#include "ui/main/balances_panel.h"
+#include "ui/main/calendar_grid.h"
+#include "ui/main/calendar_panel.h"
+#include "ui/main/day_list.h"
+#include "ui/main/main_toolbar.h"
+#include "ui/main/main_window.h"
+#include "ui/session/data_session.h"
+
+namespace absence::ui {
+
+void TfrmMain::LoadEmpCombo() {
+  TPVComboBox* box = toolbar_->cboEmpBox;
+  QSignalBlocker block(box);
+  box->clear();
+  const int display = App().Settings.EmployeeDisplay;
+  for (const auto& emp : session_->Data().EmpList) {
+    if (emp->Deleted) continue;
+    if (display == 1 && emp->TermDate != 0) continue;
+    if (display == 2 && !(emp->TermDate > 0)) continue;
+    box->AddItem(QString::fromStdString(emp->FullName()), emp->EmpID);
+  }
+  box->setCurrentIndex(-1);
+  EmployeesExist = box->count() > 0;
+  ClearEmployee();
+}
+
+void TfrmMain::LoadReasonCombo() {
+  ReasonsExist = calendar_->LoadReasons();
+  balances_->LoadReasons();
+}
+
+void TfrmMain::cboEmpBoxClick() {
+  const int index = toolbar_->cboEmpBox->currentIndex();
+  if (index < 0) return;
+  TWaitCursor wait;
+  SelectEmployee(toolbar_->cboEmpBox->ItemID(index));
+}
+
+void TfrmMain::SelectEmployee(int32_t empID) {
+  if (!session_->Employee(empID)) {
+    ClearEmployee();
+    return;
+  }
+  currentEmpID_ = empID;
+  ShowEmployee();
+  SetEmployeeCommands();
+}
+
+void TfrmMain::ShowEmployee() {
+  const TEmpRecClass* emp = session_->Employee(currentEmpID_);
+  if (!emp) return ClearEmployee();
+  calendar_->ShowEmployee(currentEmpID_);
+  balances_->FillBalances(*emp, calendar_->BalanceDate());
+}
+
+void TfrmMain::ClearEmployee() {
+  currentEmpID_ = 0;
+  calendar_->ShowEmployee(0);
+  balances_->ClearBalances();
+  SetEmployeeCommands();
+}
+
+void TfrmMain::ShowWeeks(TDate date) {
+  calendar_->ShowWeeks(date);
+}
+
+void TfrmMain::WeeksShown() {
+  balances_->SetYear(Year(calendar_->BalanceDate()));
+  if (const TEmpRecClass* emp = session_->Employee(currentEmpID_))
+    balances_->FillBalances(*emp, calendar_->BalanceDate());
+  ShowDayEntries();
+}
+
+void TfrmMain::ShowDayEntries() {
+  dayList_->ShowDayEntries(calendar_->Grid()->CurrentDate());
+}
+
+void TfrmMain::SetEmployeeCommands() {
+  const bool emp = currentEmpID_ != 0;
+  SetCommandEnabled(toolbar_->spdAbsenceView, emp && ReasonsExist);
+  SetCommandEnabled(menus_.mnuEditAbsence, emp && ReasonsExist);
+  SetCommandEnabled(toolbar_->spdEmp, emp);
+}
+
+void TfrmMain::SetGlobalCommands() {
+  SetCommandEnabled(toolbar_->spdGlobal, ReasonsExist);
+  SetCommandEnabled(menus_.mnuEditGlobal, ReasonsExist);
+}
+
+}  // namespace absence::ui
