@@ -27,5 +27,6 @@ class TReport {
 
 void BenchData(TReport& report);
 void BenchAccrual(TReport& report);
+void BenchConvert(TReport& report);
 
 }  // namespace absence::bench

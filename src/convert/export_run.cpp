@@ -1,6 +1,7 @@
 #include "convert/export_run.h"
 
 #include <array>
+#include <unordered_map>
 
 #include "accrual/dates.h"
 #include "data/ansi.h"
@@ -18,6 +19,37 @@ std::string DeptNameOf(const TDeptList& depts, int32_t deptID) {
   return i < 0 ? std::string() : depts[static_cast<std::size_t>(i)]->DeptName;
 }
 
+// Texts that repeat across many entries (reasons, days, hours), each made once.
+class TEntryTexts {
+ public:
+  TEntryTexts(const TDataSet& data, const TConvertOptions& options)
+      : data_(data), options_(options) {}
+  const std::string& Reason(int32_t id) {
+    return Cached(reasons_, id, [&] { return ToAnsi(ReasonText(data_.ReasonList, id)); });
+  }
+  const std::string& Date(TDate d) {
+    // Whole days: the integer is the key, cheaper to hash than the double.
+    return Cached(dates_, static_cast<int32_t>(d),
+                  [&] { return FormatDate(d, options_.DatePattern); });
+  }
+  const std::string& Hours(float h) {
+    return Cached(hours_, h, [&] { return FormatNumber(h, options_.HourFormat); });
+  }
+
+ private:
+  template <class Map, class Key, class Make>
+  static const std::string& Cached(Map& map, Key key, Make&& make) {
+    auto it = map.find(key);
+    if (it == map.end()) it = map.emplace(key, make()).first;
+    return it->second;
+  }
+  const TDataSet& data_;
+  const TConvertOptions& options_;
+  std::unordered_map<int32_t, std::string> reasons_;
+  std::unordered_map<int32_t, std::string> dates_;
+  std::unordered_map<float, std::string> hours_;
+};
+
 }  // namespace
 
 std::vector<std::string> ExportEmployees(const TDataSet& data, const TConvertOptions& options,
@@ -34,7 +66,9 @@ std::vector<std::string> ExportEmployees(const TDataSet& data, const TConvertOpt
           e->TermDate == 0 ? std::string() : FormatDate(e->TermDate, options.DatePattern),
           e->EmpType == 'F' || e->EmpType == 'Y' ? "Y" : "N",
           ToAnsi(DeptNameOf(data.DeptList, e->DeptID))};
-      lines.push_back(JoinLine(texts, options.Format, kEmployeeFields, kEmployeeTextFields));
+      const std::array<std::string_view, 7> views = {texts[0], texts[1], texts[2], texts[3],
+                                                     texts[4], texts[5], texts[6]};
+      lines.push_back(JoinLine(views, options.Format, kEmployeeFields, kEmployeeTextFields));
     }
     if (progress) progress(++done);
   }
@@ -44,17 +78,16 @@ std::vector<std::string> ExportEmployees(const TDataSet& data, const TConvertOpt
 std::vector<std::string> ExportAbsences(const TDataSet& data, const TConvertOptions& options,
                                         const TExportRange& range, const TProgressFn& progress) {
   std::vector<std::string> lines;
+  TEntryTexts texts(data, options);
   int done = 0;
   for (const auto& e : data.EmpList) {
     if (!e->Deleted) {
       const std::string ssn = ToAnsi(e->SSN);
       for (const auto& x : e->Entries) {
         if (!x->IsLive() || !range.Contains(x->EntryDate)) continue;
-        const std::array<std::string, 4> texts = {ssn,
-                                                  ToAnsi(ReasonText(data.ReasonList, x->ReasonID)),
-                                                  FormatDate(x->EntryDate, options.DatePattern),
-                                                  FormatNumber(x->Hours, options.HourFormat)};
-        lines.push_back(JoinLine(texts, options.Format, kAbsenceFields, kAbsenceTextFields));
+        const std::array<std::string_view, 4> fields = {
+            ssn, texts.Reason(x->ReasonID), texts.Date(x->EntryDate), texts.Hours(x->Hours)};
+        lines.push_back(JoinLine(fields, options.Format, kAbsenceFields, kAbsenceTextFields));
       }
     }
     if (progress) progress(++done);

@@ -33,12 +33,6 @@ std::string RotateCommas(std::string text) {
   return text;
 }
 
-std::string BlankControlBreaks(std::string text) {
-  std::replace_if(
-      text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
-  return text;
-}
-
 std::vector<std::string> SplitLine(std::string_view line, TFileFormat format,
                                    std::span<const TFieldSpec> fields,
                                    std::span<const int> untrimmedFixed, int& failedField) {
@@ -67,18 +61,30 @@ std::vector<std::string> SplitLine(std::string_view line, TFileFormat format,
   return out;
 }
 
-std::string JoinLine(std::span<const std::string> texts, TFileFormat format,
+std::string JoinLine(std::span<const std::string_view> texts, TFileFormat format,
                      std::span<const TFieldSpec> fields, std::span<const bool> isText) {
   std::string line;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    std::string t = BlankControlBreaks(texts[i]);
-    if (format == TFileFormat::Fixed) {
-      t.resize(static_cast<std::size_t>(fields[i].Width), ' ');
-    } else {
-      if (i > 0) line += Separator(format);
-      if (format == TFileFormat::Comma && isText[i]) t = RotateCommas(std::move(t));
-    }
+  line.reserve(format == TFileFormat::Fixed ? 136 : 64);
+  const auto append = [&line](std::string_view t) {
+    const std::size_t start = line.size();
     line += t;
+    std::replace_if(
+        line.begin() + static_cast<std::ptrdiff_t>(start), line.end(),
+        [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
+  };
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const std::string_view t = texts[i];
+    if (format == TFileFormat::Fixed) {
+      const auto width = static_cast<std::size_t>(fields[i].Width);
+      append(t.substr(0, width));
+      line.append(width - std::min(width, t.size()), ' ');
+      continue;
+    }
+    if (i > 0) line += Separator(format);
+    if (format == TFileFormat::Comma && isText[i] && t.find(',') != std::string_view::npos)
+      append(RotateCommas(std::string(t)));
+    else
+      append(t);
   }
   return line;
 }

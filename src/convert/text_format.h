@@ -81,9 +81,6 @@ std::string Trim(std::string_view text);
 // comma, a blank and the part before it ("Smith, Jr" -> " Jr Smith").
 std::string RotateCommas(std::string text);
 
-// Characters that would break a line's record structure (line breaks, tabs) become blanks.
-std::string BlankControlBreaks(std::string text);
-
 // Splits a line into the layout's fields as the import reads them. Delimited: each field but the
 // last is cut to its width, the last is the first `Width` characters of the rest; a missing
 // separator throws PVConvertException with `failedField` set to the field's index. Fixed: the
@@ -96,7 +93,7 @@ std::vector<std::string> SplitLine(std::string_view line, TFileFormat format,
 // Joins field texts into a line as the export writes it. Delimited: joined by the separator, the
 // fields marked in `isText` rotated in the comma format. Fixed: every field padded with blanks
 // and cut to its width. Line breaks and tabs inside a field become blanks.
-std::string JoinLine(std::span<const std::string> texts, TFileFormat format,
+std::string JoinLine(std::span<const std::string_view> texts, TFileFormat format,
                      std::span<const TFieldSpec> fields, std::span<const bool> isText);
 
 }  // namespace absence
