@@ -13,6 +13,7 @@
 #include "ui/common/app_state.h"
 #include "ui/common/help.h"
 #include "ui/main/balance_explanation.h"
+#include "ui/session/data_session.h"
 
 using namespace absence;
 using namespace absence::ui;
@@ -149,10 +150,11 @@ class BalanceExplanationTest : public QObject {
     QVERIFY(!window.isVisible());
   }
 
-  // The entry point the balances panel calls: modal, on the data set, by identifiers.
+  // The entry point the balances panel calls: modal, on the session's data set, by identifiers.
   void showBalanceExplanationRunsModally() {
     ui::test::TTempEnvironment env;
-    const TDataSet data = SampleData();
+    TDataSession session(App().AppFolder);
+    session.Data() = SampleData();
     QString title, last;
     QTimer::singleShot(0, [&] {
       auto* window = qobject_cast<TfrmBalanceExplanation*>(QApplication::activeModalWidget());
@@ -161,11 +163,11 @@ class BalanceExplanationTest : public QObject {
       last = window->Text().split(u'\n').last();
       QTest::keyClick(window, Qt::Key_Escape);
     });
-    QVERIFY(ShowBalanceExplanation(data, 2, 1, EncodeDate(2001, 2, 1)));
+    QVERIFY(ShowBalanceExplanation(session, 2, 1, EncodeDate(2001, 2, 1)));
     QCOMPARE(title, QString("How this balance was reached"));
     QCOMPARE(last, QString("none"));
-    QVERIFY(!ShowBalanceExplanation(data, 9, 1, EncodeDate(2001, 2, 1)));
-    QVERIFY(!ShowBalanceExplanation(data, 1, 9, EncodeDate(2001, 2, 1)));
+    QVERIFY(!ShowBalanceExplanation(session, 9, 1, EncodeDate(2001, 2, 1)));
+    QVERIFY(!ShowBalanceExplanation(session, 1, 9, EncodeDate(2001, 2, 1)));
   }
 
   void itsHelpTopicExists() {

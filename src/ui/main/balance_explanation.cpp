@@ -16,6 +16,7 @@
 #include "ui/common/app_state.h"
 #include "ui/common/help_key.h"
 #include "ui/common/scale.h"
+#include "ui/session/data_session.h"
 
 namespace absence::ui {
 namespace {
@@ -124,9 +125,9 @@ std::vector<std::string> ExplainBalance(const TDataSet& data, int32_t empID, int
                             App().DatePattern.toStdString());
 }
 
-bool ShowBalanceExplanation(const TDataSet& data, int32_t empID, int32_t reasonID, TDate asOf,
-                            QWidget* parent) {
-  const std::vector<std::string> lines = ExplainBalance(data, empID, reasonID, asOf);
+bool ShowBalanceExplanation(const TDataSession& session, int32_t empID, int32_t reasonID,
+                            TDate asOf, QWidget* parent) {
+  const std::vector<std::string> lines = ExplainBalance(session.Data(), empID, reasonID, asOf);
   if (lines.empty()) return false;
   TfrmBalanceExplanation window(lines, parent ? parent : QApplication::activeWindow());
   window.exec();

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace absence::ui {
 
+class TDataSession;
+
 inline constexpr int kBalanceExplanationHelpContext = 1115;
 
 class TfrmBalanceExplanation : public QDialog {
@@ -36,9 +38,9 @@ class TfrmBalanceExplanation : public QDialog {
 std::vector<std::string> ExplainBalance(const TDataSet& data, int32_t empID, int32_t reasonID,
                                         TDate asOf);
 
-// Shows the explanation modally; false (nothing shown) when the employee or the reason is not
-// in the data set.
-bool ShowBalanceExplanation(const TDataSet& data, int32_t empID, int32_t reasonID, TDate asOf,
-                            QWidget* parent = nullptr);
+// Shows the explanation for the session's data set modally; false (nothing shown) when the
+// employee or the reason is not in it.
+bool ShowBalanceExplanation(const TDataSession& session, int32_t empID, int32_t reasonID,
+                            TDate asOf, QWidget* parent = nullptr);
 
 }  // namespace absence::ui
