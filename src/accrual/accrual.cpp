@@ -41,14 +41,15 @@ TTakenMode TakenModeFromText(const std::string& mode) {
   return mode == "AsOf" ? TTakenMode::AsOf : TTakenMode::Year;
 }
 
-TAccrualYear AccrualYearContaining(char basis, TDate startDate, TDate d, const TBenefitYear& byIn) {
+TAccrualYear AccrualYearContaining(TBasis basis, TDate startDate, TDate d,
+                                   const TBenefitYear& byIn) {
   const TBenefitYear by = NormalizeBenefitYear(byIn.Month, byIn.Day);
   d = NormalizeDate(d);
   const TYMD p = DecodeDate(d);
   TAccrualYear year;
-  if (basis == 'A' || basis == 'U') {
+  if (basis == TBasis::Anniversary || basis == TBasis::UserYear) {
     TDate a;
-    if (basis == 'A') {
+    if (basis == TBasis::Anniversary) {
       const TYMD s = DecodeDate(startDate);
       a = NearestValidDate(p.Year, s.Month, s.Day);
     } else {
@@ -72,7 +73,7 @@ float HoursTaken(const TEmpRecClass& emp, const TReasonList& reasons, int32_t re
                  TTakenMode mode, const TBenefitYear& by) {
   const TReasonRecClass* r = ReasonByID(reasons, reasonID);
   TAccrualYear year =
-      AccrualYearContaining(r ? r->Basis : 'C', NormalizeDate(emp.StartDate), d, by);
+      AccrualYearContaining(r ? r->Basis : TBasis::Calendar, NormalizeDate(emp.StartDate), d, by);
   if (mode == TTakenMode::AsOf) year.Last = NormalizeDate(d);
   float sum = 0;
   for (const auto& entry : emp.Entries) {
@@ -82,11 +83,6 @@ float HoursTaken(const TEmpRecClass& emp, const TReasonList& reasons, int32_t re
       sum += x.Hours;
   }
   return sum;
-}
-
-float HoursTaken(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID, TDate d,
-                 const std::string& mode, const TBenefitYear& by) {
-  return HoursTaken(emp, reasons, reasonID, d, TakenModeFromText(mode), by);
 }
 
 int AccrualStepBound(TDate firstBoundary, TDate asOf, std::size_t ruleCount) {
@@ -174,7 +170,7 @@ class TAccrual {
   TAccrualTrace* trace_;
 
   const TReasonRecClass* reason_ = nullptr;
-  char basis_ = ' ';
+  TBasis basis_ = TBasis::None;
   bool hasRecord_ = false;
   TDate start_ = 0, term_ = 0;
   TDate recDate_ = 0;  // the accrual record's AsOfDate (the start date without a record)
@@ -187,7 +183,7 @@ class TAccrual {
 
 float TAccrual::Run(TDate requestedIn) {
   reason_ = ReasonByID(reasons_, id_);
-  basis_ = reason_ ? reason_->Basis : ' ';
+  basis_ = reason_ ? reason_->Basis : TBasis::None;
   start_ = NormalizeDate(emp_.StartDate);
   term_ = NormalizeDate(emp_.TermDate);
 
@@ -248,17 +244,18 @@ float TAccrual::NotEligible() {
     return Decide(0, hasRecord_ ? "not eligible: the as-of date is on or before the record's date"
                                 : "not eligible and no accrual record");
   switch (basis_) {
-    case 'C':  // 5.
+    case TBasis::Calendar:  // 5.
       return Decide(Year(asOf_ - 1) == Year(recDate_) ? h_ : 0.0f,
                     "not eligible: the record's hours hold for the calendar year of its date");
-    case 'A': {  // 6.
+    case TBasis::Anniversary: {  // 6.
       const TDate n = AddYears(static_cast<int64_t>(YearDiff(start_, recDate_)) + 1, start_);
-      const bool in = reason_ && reason_->Validate == 'Y' ? recDate_ <= asOf_ && asOf_ <= n
-                                                          : recDate_ <= asOf_ && asOf_ < n;
+      const bool in = reason_ && reason_->Validate == TValidate::YearEnd
+                          ? recDate_ <= asOf_ && asOf_ <= n
+                          : recDate_ <= asOf_ && asOf_ < n;
       return Decide(in ? h_ : 0.0f,
                     "not eligible: the record's hours hold until the next anniversary");
     }
-    case 'U': {  // 7.
+    case TBasis::UserYear: {  // 7.
       TDate n = NearestValidDate(Year(recDate_), by_.Month, by_.Day);
       if (n < recDate_) n = AddYears(1, n);
       return Decide(recDate_ <= asOf_ && asOf_ <= n ? h_ : 0.0f,
@@ -272,7 +269,7 @@ float TAccrual::NotEligible() {
 
 float TAccrual::Eligible() {
   // A policy reason of another basis (not written by this system) is computed as 'C'.
-  if (basis_ != 'A' && basis_ != 'U') basis_ = 'C';
+  if (basis_ != TBasis::Anniversary && basis_ != TBasis::UserYear) basis_ = TBasis::Calendar;
   if (trace_) trace_->Basis = basis_;
   const TYMD s = DecodeDate(start_);
   const int hM = s.Month, hD = s.Day;
@@ -280,11 +277,11 @@ float TAccrual::Eligible() {
   // 10. Month boundaries and the first year boundary.
   {
     const TYMD p = DecodeDate(e_);
-    if (basis_ == 'C') {
+    if (basis_ == TBasis::Calendar) {
       f_ = NextYearNVD(p.Year, 1, 1);
       e_ = NearestValidDate(p.Year, p.Month, 1);
       if (e_ < start_) e_ = AddMonths(1, e_);
-    } else if (basis_ == 'A') {
+    } else if (basis_ == TBasis::Anniversary) {
       f_ = NearestValidDate(Year(e_), hM, hD);
       if (f_ <= e_) f_ = AddOneYear(f_);
       e_ = AddMonths(MonthDiff(start_, e_), start_);
@@ -315,9 +312,9 @@ float TAccrual::Eligible() {
     const TYMD p = DecodeDate(recDate_);
     const int dim = DaysInMonth(recDate_);
     double days = -1;
-    if (basis_ == 'C' && p.Day > 1) {
+    if (basis_ == TBasis::Calendar && p.Day > 1) {
       days = dim - p.Day + 1;
-    } else if (basis_ == 'U' && by_.Day != p.Day) {
+    } else if (basis_ == TBasis::UserYear && by_.Day != p.Day) {
       days = by_.Day < p.Day ? dim - p.Day + by_.Day : by_.Day - p.Day;
     }
     if (days >= 0) {
@@ -371,9 +368,9 @@ float TAccrual::Eligible() {
       const int dimK = DaysInMonth(k);
       if (n >= 1) {
         double days = -1;
-        if (basis_ == 'C') {
+        if (basis_ == TBasis::Calendar) {
           days = p.Day - 1;
-        } else if (basis_ == 'U' && by_.Day != p.Day) {
+        } else if (basis_ == TBasis::UserYear && by_.Day != p.Day) {
           days = by_.Day < p.Day ? p.Day - by_.Day : dimK - by_.Day + p.Day;
         }
         if (days >= 0) {
@@ -389,14 +386,14 @@ float TAccrual::Eligible() {
         st.From = k;
         Note(TAccrualStepKind::TierChange, st);
       }
-      if (basis_ == 'C' && p.Day > 1) {
+      if (basis_ == TBasis::Calendar && p.Day > 1) {
         const double days = dimK - p.Day + 1;
         const double x = PerMonth(days, dimK);
         Add(x);
         const TDate next = AddMonths(1, NearestValidDate(p.Year, p.Month, 1));
         Note(TAccrualStepKind::TierNewRate, DaysStep(k, next, days, dimK, x));
         k = next;
-      } else if (basis_ == 'U' && by_.Day != p.Day) {
+      } else if (basis_ == TBasis::UserYear && by_.Day != p.Day) {
         const TDate b = NearestValidDate(p.Year, p.Month, by_.Day);
         double days;
         TDate next;
@@ -452,7 +449,8 @@ float TAccrual::Eligible() {
         st.From = f_;
         Note(TAccrualStepKind::BoundaryNoCap, st);
       }
-      f_ = basis_ == 'A' ? NextYearNVD(Year(k), hM, hD) : NextYearNVD(Year(k), Month(k), Day(k));
+      f_ = basis_ == TBasis::Anniversary ? NextYearNVD(Year(k), hM, hD)
+                                         : NextYearNVD(Year(k), Month(k), Day(k));
     }
     // 13.6
     e_ = k;
@@ -477,9 +475,9 @@ float TAccrual::Eligible() {
     const TYMD p = DecodeDate(term_);
     double days = -1;
     int dim = DaysInMonth(term_);
-    if (basis_ == 'C') {
+    if (basis_ == TBasis::Calendar) {
       if (p.Day != 1) days = p.Day - 1;
-    } else if (basis_ == 'A') {
+    } else if (basis_ == TBasis::Anniversary) {
       if (hD != p.Day) {
         if (hD <= p.Day) {
           days = p.Day - hD;

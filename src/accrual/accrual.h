@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "accrual/dates.h"
 #include "data/records.h"
+#include "dates/dates.h"
 
 namespace absence {
 
@@ -40,15 +40,13 @@ struct TAccrualYear {
   TDate First = 0;
   TDate Last = 0;
 };
-TAccrualYear AccrualYearContaining(char basis, TDate startDate, TDate d, const TBenefitYear& by);
+TAccrualYear AccrualYearContaining(TBasis basis, TDate startDate, TDate d, const TBenefitYear& by);
 
 // Hours of the reason taken by the employee in the accrual year containing d (mode Year), or
 // from the start of that year up to and including d (mode AsOf). Single precision, summed in
 // list order.
 float HoursTaken(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID, TDate d,
                  TTakenMode mode, const TBenefitYear& by);
-float HoursTaken(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID, TDate d,
-                 const std::string& mode, const TBenefitYear& by);
 
 // ---------------------------------------------------------------------------------------------
 // The explanation of a balance: the steps AccruedHours took.
@@ -94,7 +92,7 @@ struct TAccrualStep {
 };
 
 struct TAccrualTrace {
-  char Basis = ' ';
+  TBasis Basis = TBasis::None;
   bool Eligible = false;
   bool HasPolicy = false;
   TDate Requested = 0;  // the as-of date asked for

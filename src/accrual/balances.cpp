@@ -32,16 +32,16 @@ TDate PanelAsOfDate(const TReasonRecClass& reason, const TEmpRecClass& emp, TDat
   d = NormalizeDate(d);
   const TYMD p = DecodeDate(d);
   const TYMD hire = DecodeDate(emp.StartDate);
-  if (reason.Validate == 'Y') {
-    if (reason.Basis == 'C') return NearestValidDate(p.Year + 1, 1, 1);
-    TDate e = reason.Basis == 'A' ? NearestValidDate(p.Year, hire.Month, hire.Day)
-                                  : NearestValidDate(p.Year, by.Month, by.Day);
+  if (reason.Validate == TValidate::YearEnd) {
+    if (reason.Basis == TBasis::Calendar) return NearestValidDate(p.Year + 1, 1, 1);
+    TDate e = reason.Basis == TBasis::Anniversary ? NearestValidDate(p.Year, hire.Month, hire.Day)
+                                                  : NearestValidDate(p.Year, by.Month, by.Day);
     if (!(e > d)) e = AddYears(1, e);
     return e;
   }
-  if (reason.Validate == 'E') {
-    if (reason.Basis == 'C') return AddMonths(1, NearestValidDate(p.Year, p.Month, 1));
-    if (reason.Basis == 'A') {
+  if (reason.Validate == TValidate::MonthEnd) {
+    if (reason.Basis == TBasis::Calendar) return AddMonths(1, NearestValidDate(p.Year, p.Month, 1));
+    if (reason.Basis == TBasis::Anniversary) {
       TDate e = NearestValidDate(p.Year, p.Month, hire.Day);
       if (!(e > d)) e = AddMonths(1, e);
       if (emp.EmpType != 'F') e -= 1;
@@ -56,8 +56,8 @@ TDate PanelAsOfDate(const TReasonRecClass& reason, const TEmpRecClass& emp, TDat
 
 std::string PanelYearText(const TReasonRecClass& reason) {
   if (!reason.HasPolicy) return "Cal";
-  if (reason.Basis == 'C') return "Cal";
-  if (reason.Basis == 'A') return "Anniv";
+  if (reason.Basis == TBasis::Calendar) return "Cal";
+  if (reason.Basis == TBasis::Anniversary) return "Anniv";
   return "User";
 }
 
@@ -102,12 +102,12 @@ TDate ReportAsOfDate(const TReasonRecClass& reason, const TEmpRecClass& emp, TDa
                      const TBenefitYear& byIn) {
   const TBenefitYear by = NormalizeBenefitYear(byIn.Month, byIn.Day);
   const TDate next = NormalizeDate(NormalizeDate(reportDate) + 1);
-  if (reason.Validate != 'Y') return next;
+  if (reason.Validate != TValidate::YearEnd) return next;
   const int y = Year(next);
   TDate e;
-  if (reason.Basis == 'C') {
+  if (reason.Basis == TBasis::Calendar) {
     e = NearestValidDate(y, 1, 1);
-  } else if (reason.Basis == 'A') {
+  } else if (reason.Basis == TBasis::Anniversary) {
     const TYMD hire = DecodeDate(emp.StartDate);
     e = NearestValidDate(y, hire.Month, hire.Day);
   } else {
@@ -118,8 +118,8 @@ TDate ReportAsOfDate(const TReasonRecClass& reason, const TEmpRecClass& emp, TDa
 }
 
 std::string ReportYearText(const TReasonRecClass& reason) {
-  if (reason.Basis == 'A') return "Anniv";
-  if (reason.Basis == 'U') return "User";
+  if (reason.Basis == TBasis::Anniversary) return "Anniv";
+  if (reason.Basis == TBasis::UserYear) return "User";
   return "Cal";
 }
 

@@ -40,13 +40,13 @@ std::string PadLeft(std::string s, std::size_t width) {
   return s;
 }
 
-const char* BasisName(char basis) {
+const char* BasisName(TBasis basis) {
   switch (basis) {
-    case 'C':
+    case TBasis::Calendar:
       return "calendar year";
-    case 'A':
+    case TBasis::Anniversary:
       return "anniversary year";
-    case 'U':
+    case TBasis::UserYear:
       return "user-defined year";
     default:
       return "no year basis (calendar)";

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "accrual/dates.h"
+#include "dates/dates.h"
 
 namespace absence {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <unordered_map>
 
-#include "accrual/dates.h"
 #include "data/ansi.h"
 #include "data/settings.h"
+#include "dates/dates.h"
 
 namespace absence {
 namespace {

@@ -47,8 +47,7 @@ int32_t DeptForName(TDeptList& depts, const std::string& name, TImportSummary& s
   if (name.empty()) return 0;
   const int i = FindDept(depts, 0, name);
   if (i >= 0) return depts[static_cast<std::size_t>(i)]->DeptID;
-  int32_t id = -1;
-  AddDept(depts, id, name, 0, true, "");
+  int32_t id = AddDept(depts, name, 0, true, "");
   s.DepartmentsCreated.push_back(name);
   return id;
 }
@@ -101,24 +100,24 @@ void Progress(const TProgressFn& progress, int done) {
 void AddImportedEntry(TEntryList& list, TEmpList& emps, const TReasonKeys& keys, int32_t reasonID,
                       TDate date, float hours, TImportSummary& s) {
   if (hours < 0) {
-    const int i = FindEntry(list, reasonID, 'D', date);
+    const int i = FindEntry(list, reasonID, TEntryKind::Exclusion, date);
     if (i == -1) {
       auto x = std::make_unique<TAbsenceRecClass>();
       x->ReasonID = reasonID;
       x->EntryDate = date;
       x->Hours = -1;
-      x->Kind = 'D';
+      x->Kind = TEntryKind::Exclusion;
       InsertSorted(list, std::move(x), keys);
       ++s.EntriesAdded;
       return;
     }
     auto& found = *list[static_cast<std::size_t>(i)];
-    if (found.Kind == 'G') found.DelMark += "D";
+    if (found.Kind == TEntryKind::Global) found.DelMark += "D";
     ++s.EntriesMerged;
     return;
   }
   const std::size_t before = list.size();
-  AddEntryWithKeys(list, emps, keys, reasonID, date, hours, 'T');
+  AddEntryWithKeys(list, emps, keys, reasonID, date, hours, TEntryKind::Own);
   ++(list.size() > before ? s.EntriesAdded : s.EntriesMerged);
 }
 
@@ -149,9 +148,8 @@ TImportSummary ImportEmployees(TDataSet& data, const std::vector<std::string>& l
         term = FieldDate(f[efEndDate], "End Date", record, options.DatePattern);
       const char type = f[efEmpType] == "Y" || f[efEmpType] == " " ? 'F' : 'T';
       const int32_t dept = DeptForName(data.DeptList, FromAnsi(f[efDepartment]), s);
-      int32_t id = -1;
-      AddEmp(target, id, FromAnsi(f[efLastName]), FromAnsi(f[efFirstName]),
-             FromAnsi(f[efEmployeeID]), start, term, dept, type);
+      AddEmp(target, FromAnsi(f[efLastName]), FromAnsi(f[efFirstName]), FromAnsi(f[efEmployeeID]),
+             start, term, dept, type);
       AddPolicyAccruals(*target.back(), data.ReasonList);
       ++s.EmployeesAdded;
       s.Records = record;
@@ -206,7 +204,8 @@ TImportSummary ImportAbsences(TDataSet& data, const std::vector<std::string>& li
       if (const int r = FindReason(data.ReasonList, 0, description); r >= 0) {
         reasonID = data.ReasonList[static_cast<std::size_t>(r)]->ReasonID;
       } else {
-        AddReason(data.ReasonList, reasonID, description, true, false, ' ', ' ');
+        reasonID = AddReason(data.ReasonList, description, true, false, TBasis::None,
+                             TValidate::None, reasonID);
         s.ReasonsCreated.push_back(description);
         keys = TReasonKeys(data.ReasonList);
       }

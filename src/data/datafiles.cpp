@@ -81,8 +81,8 @@ void AppendReasonRecords(TBytes& out, const TReasonRecClass& r) {
   PutString(out, r.Description, kDescriptionLen);
   PutByte(out, r.Active ? 1 : 0);
   PutByte(out, r.HasPolicy ? 1 : 0);
-  PutByte(out, static_cast<uint8_t>(r.Basis));
-  PutByte(out, static_cast<uint8_t>(r.Validate));
+  PutByte(out, static_cast<uint8_t>(Letter(r.Basis)));
+  PutByte(out, static_cast<uint8_t>(Letter(r.Validate)));
   for (const auto& rule : r.Rules) {
     PutKind(out, '2');
     PutI32(out, rule->StartMonth);
@@ -146,13 +146,14 @@ void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& glob
 
   items.clear();
   for (const auto& x : e.Entries) {
-    if (x->Kind == 'T') {
+    if (x->Kind == TEntryKind::Own) {
       if (x->IsLive()) items.push_back({x->ReasonID, x->Hours, x->EntryDate});
-    } else if (x->Kind == 'G') {
+    } else if (x->Kind == TEntryKind::Global) {
       // A copy trashed on this employee only becomes an exclusion.
       if (x->IsDeleted() && !x->ReasonDeleted) items.push_back({x->ReasonID, -1.0f, x->EntryDate});
-    } else if (x->Kind == 'D' && x->IsLive()) {
-      const bool globalExists = FindEntry(globals, x->ReasonID, 'G', x->EntryDate) != -1;
+    } else if (x->Kind == TEntryKind::Exclusion && x->IsLive()) {
+      const bool globalExists =
+          FindEntry(globals, x->ReasonID, TEntryKind::Global, x->EntryDate) != -1;
       if (globalExists && (!requireEmployed || e.IsEmployedOn(x->EntryDate)))
         items.push_back({x->ReasonID, -1.0f, x->EntryDate});
     }
@@ -203,17 +204,16 @@ TBytes SerializeGlobals(const TEntryList& globals) {
 
 void ParseDeptRecord(TDeptList& list, std::span<const uint8_t> r, const std::string& where,
                      TWarnings& warnings) {
-  int32_t id = GetI32(r, 0);
-  AddDept(list, id, ReadString(r, 4, kDeptNameLen, where, warnings), GetI32(r, 72), r[71] != 0,
-          ReadString(r, 55, kDeptCodeLen, where, warnings));
+  AddDept(list, ReadString(r, 4, kDeptNameLen, where, warnings), GetI32(r, 72), r[71] != 0,
+          ReadString(r, 55, kDeptCodeLen, where, warnings), GetI32(r, 0));
 }
 
 void ParseReasonRecord(TReasonList& list, std::span<const uint8_t> r, const std::string& where,
                        TWarnings& warnings) {
   if (r[0] == '1') {
-    int32_t id = GetI32(r, 2);
-    AddReason(list, id, ReadString(r, 6, kDescriptionLen, where, warnings), r[37] != 0, r[38] != 0,
-              static_cast<char>(r[39]), static_cast<char>(r[40]));
+    // Any byte is kept as read, so the writer gives back the same file.
+    AddReason(list, ReadString(r, 6, kDescriptionLen, where, warnings), r[37] != 0, r[38] != 0,
+              static_cast<TBasis>(r[39]), static_cast<TValidate>(r[40]), GetI32(r, 2));
     return;
   }
   if (list.empty()) {
@@ -232,14 +232,13 @@ void ParseReasonRecord(TReasonList& list, std::span<const uint8_t> r, const std:
 void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uint8_t> r,
                     const std::string& where, TWarnings& warnings) {
   if (r[0] == '1') {
-    int32_t id = GetI32(r, 2);
     double start = 0, term = 0;
     if (!ReadDate(GetF64(r, 74), where, "the start date", warnings, start)) start = 0;
     if (!ReadDate(GetF64(r, 82), where, "the termination date", warnings, term)) term = 0;
-    AddEmp(list, id, ReadString(r, 6, kLastNameLen, where, warnings),
+    AddEmp(list, ReadString(r, 6, kLastNameLen, where, warnings),
            ReadString(r, 37, kFirstNameLen, where, warnings),
            ReadString(r, 58, kSSNLen, where, warnings), start, term, GetI32(r, 91),
-           static_cast<char>(r[90]));
+           static_cast<char>(r[90]), GetI32(r, 2));
     return;
   }
   if (list.empty()) {
@@ -265,7 +264,7 @@ void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uin
     } else {
       // Entries go straight to their date position, so the list is sorted as it is read.
       AddEntryWithKeys(emp.Entries, noEmployees, keys, GetI32(r, off + 8), date, hours,
-                       hours >= 0 ? 'T' : 'D');
+                       hours >= 0 ? TEntryKind::Own : TEntryKind::Exclusion);
     }
   }
 }

@@ -27,9 +27,10 @@ void TDeptRecClass::Undelete(TEmpList& emps) {
   Deleted = false;
 }
 
-void AddDept(TDeptList& list, int32_t& deptID, const std::string& deptName, int32_t managerID,
-             bool active, const std::string& deptCode) {
-  if (deptID == -1) deptID = NextIdentifier(list, [](const TDeptRecClass& d) { return d.DeptID; });
+int32_t AddDept(TDeptList& list, const std::string& deptName, int32_t managerID, bool active,
+                const std::string& deptCode, int32_t deptID) {
+  if (deptID == kNewID)
+    deptID = NextIdentifier(list, [](const TDeptRecClass& d) { return d.DeptID; });
   auto d = std::make_unique<TDeptRecClass>();
   d->DeptID = deptID;
   d->DeptName = deptName;
@@ -37,6 +38,7 @@ void AddDept(TDeptList& list, int32_t& deptID, const std::string& deptName, int3
   d->Active = active;
   d->ManagerID = managerID;
   list.push_back(std::move(d));
+  return deptID;
 }
 
 int FindDept(const TDeptList& list, int32_t deptID, const std::string& deptName) {

@@ -47,10 +47,10 @@ void TEmpRecClass::Undelete(TDeptList& depts) {
   Deleted = false;
 }
 
-void AddEmp(TEmpList& list, int32_t& empID, const std::string& lastName,
-            const std::string& firstName, const std::string& ssn, TDate startDate, TDate termDate,
-            int32_t deptID, char empType) {
-  if (empID == -1) empID = NextIdentifier(list, [](const TEmpRecClass& e) { return e.EmpID; });
+int32_t AddEmp(TEmpList& list, const std::string& lastName, const std::string& firstName,
+               const std::string& ssn, TDate startDate, TDate termDate, int32_t deptID,
+               char empType, int32_t empID) {
+  if (empID == kNewID) empID = NextIdentifier(list, [](const TEmpRecClass& e) { return e.EmpID; });
   auto e = std::make_unique<TEmpRecClass>();
   e->EmpID = empID;
   e->LastName = lastName;
@@ -61,6 +61,7 @@ void AddEmp(TEmpList& list, int32_t& empID, const std::string& lastName,
   e->DeptID = deptID;
   e->EmpType = empType;
   list.push_back(std::move(e));
+  return empID;
 }
 
 int FindEmp(const TEmpList& list, int32_t empID, const std::string& fullName) {

@@ -45,7 +45,8 @@ void InsertSorted(TEntryList& list, std::unique_ptr<TAbsenceRecClass> entry,
 
 namespace {
 
-std::unique_ptr<TAbsenceRecClass> MakeEntry(int32_t reasonID, TDate date, float hours, char kind) {
+std::unique_ptr<TAbsenceRecClass> MakeEntry(int32_t reasonID, TDate date, float hours,
+                                            TEntryKind kind) {
   auto e = std::make_unique<TAbsenceRecClass>();
   e->ReasonID = reasonID;
   e->EntryDate = date;
@@ -64,15 +65,17 @@ std::size_t FirstOnOrAfter(const TEntryList& list, TDate d) {
 void CopyToEmployees(TEmpList& emps, const TReasonKeys& keys, int32_t reasonID, TDate date,
                      float hours) {
   for (auto& e : emps) {
-    if (!e->IsEmployedOn(date) || FindEntry(e->Entries, reasonID, 'D', date) != -1) continue;
-    InsertSorted(e->Entries, MakeEntry(reasonID, date, hours, 'G'), keys);
+    if (!e->IsEmployedOn(date) ||
+        FindEntry(e->Entries, reasonID, TEntryKind::Exclusion, date) != -1)
+      continue;
+    InsertSorted(e->Entries, MakeEntry(reasonID, date, hours, TEntryKind::Global), keys);
   }
 }
 
 }  // namespace
 
-int FindEntry(const TEntryList& list, int32_t reasonID, char kind, TDate entryDate) {
-  const bool exactKind = kind == 'G' || kind == 'T';
+int FindEntry(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDate entryDate) {
+  const bool exactKind = kind == TEntryKind::Global || kind == TEntryKind::Own;
   for (std::size_t i = FirstOnOrAfter(list, entryDate);
        i < list.size() && list[i]->EntryDate == entryDate; ++i) {
     const auto& e = *list[i];
@@ -83,25 +86,25 @@ int FindEntry(const TEntryList& list, int32_t reasonID, char kind, TDate entryDa
 }
 
 void AddEntry(TEntryList& list, TEmpList& emps, const TReasonList& reasons, int32_t reasonID,
-              TDate entryDate, float hours, char kind) {
+              TDate entryDate, float hours, TEntryKind kind) {
   AddEntryWithKeys(list, emps, TReasonKeys(reasons), reasonID, entryDate, hours, kind);
 }
 
 void AddEntryWithKeys(TEntryList& list, TEmpList& emps, const TReasonKeys& keys, int32_t reasonID,
-                      TDate entryDate, float hours, char kind) {
+                      TDate entryDate, float hours, TEntryKind kind) {
   entryDate = ConvertOldDate(entryDate);
   const int found = FindEntry(list, reasonID, kind, entryDate);
   if (found == -1) {
     // Placed at its date position rather than appended, so the list never needs a full re-sort.
     InsertSorted(list, MakeEntry(reasonID, entryDate, hours, kind), keys);
-    if (kind == 'G') CopyToEmployees(emps, keys, reasonID, entryDate, hours);
+    if (kind == TEntryKind::Global) CopyToEmployees(emps, keys, reasonID, entryDate, hours);
     return;
   }
   auto& e = *list[static_cast<std::size_t>(found)];
   e.Hours = e.Hours + hours;
-  if (kind != 'G') return;
+  if (kind != TEntryKind::Global) return;
   for (auto& emp : emps) {
-    const int c = FindEntry(emp->Entries, reasonID, 'G', entryDate);
+    const int c = FindEntry(emp->Entries, reasonID, TEntryKind::Global, entryDate);
     if (c != -1) {
       auto& copy = *emp->Entries[static_cast<std::size_t>(c)];
       copy.Hours = copy.Hours + hours;
@@ -116,14 +119,15 @@ void TAbsenceRecClass::Update(int32_t reasonID, TEmpList& emps, float hours, TDa
   ReasonID = reasonID;
   Hours = hours;
   EntryDate = entryDate;
-  if (!Modified || Kind != 'G') return;
+  if (!Modified || Kind != TEntryKind::Global) return;
   for (auto& emp : emps) {
     auto& list = emp->Entries;
     std::vector<TAbsenceRecClass*> copies;
     for (std::size_t i = FirstOnOrAfter(list, oldDate);
          i < list.size() && list[i]->EntryDate == oldDate; ++i) {
       auto& c = *list[i];
-      if (c.Kind == 'G' && c.ReasonID == oldReason && !c.ReasonDeleted) copies.push_back(&c);
+      if (c.Kind == TEntryKind::Global && c.ReasonID == oldReason && !c.ReasonDeleted)
+        copies.push_back(&c);
     }
     for (auto* c : copies) {
       c->Modified = true;
@@ -138,25 +142,22 @@ void TAbsenceRecClass::Update(int32_t reasonID, TEmpList& emps, float hours, TDa
   }
 }
 
-void TAbsenceRecClass::AddDelMark(const std::string& mark, TEmpList& emps) {
-  if (mark != "DG") {
-    DelMark += mark;
-    return;
-  }
+void TAbsenceRecClass::AddDelMark(TTrashMark mark, TEmpList& emps) {
   DelMark += "D";
+  if (mark != TTrashMark::Global) return;
   for (auto& emp : emps) {
-    const int c = FindEntry(emp->Entries, ReasonID, 'G', EntryDate);
+    const int c = FindEntry(emp->Entries, ReasonID, TEntryKind::Global, EntryDate);
     if (c != -1) emp->Entries.erase(emp->Entries.begin() + c);
   }
 }
 
-void Restore(TEntryList& list, TEmpList& emps, char listKind, int index,
+void Restore(TEntryList& list, TEmpList& emps, TEntryKind listKind, int index,
              const TReasonList& reasons) {
   auto& entry = *list[static_cast<std::size_t>(index)];
   const int live = FindEntry(list, entry.ReasonID, entry.Kind, entry.EntryDate);
   if (live == -1) {
     entry.DelMark.clear();
-    if (listKind == 'G')
+    if (listKind == TEntryKind::Global)
       CopyToEmployees(emps, TReasonKeys(reasons), entry.ReasonID, entry.EntryDate, entry.Hours);
     return;
   }
@@ -177,9 +178,9 @@ void EntriesOnDate(TEntryList& result, const TEntryList* source, TDate d) {
   }
 }
 
-void SortEntries(TEntryList& list, const TReasonList& reasons, const std::string& key) {
+void SortEntries(TEntryList& list, const TReasonList& reasons, TEntryOrder order) {
   const TReasonKeys keys(reasons);
-  const bool byDate = key == "Date";
+  const bool byDate = order == TEntryOrder::ByDate;
   SortIndexed(
       static_cast<int64_t>(list.size()),
       [&](int64_t i, int64_t j) {
@@ -198,7 +199,7 @@ void AddGlobalRecords(TEntryList& globals, TEmpList& emps, const TReasonKeys& ke
   std::unordered_set<const TAbsenceRecClass*> isAdded;
   for (const auto& rec : records) {
     const TDate date = ConvertOldDate(rec.EntryDate);
-    const int found = FindEntry(globals, rec.ReasonID, 'G', date);
+    const int found = FindEntry(globals, rec.ReasonID, TEntryKind::Global, date);
     if (found != -1 && isAdded.count(globals[static_cast<std::size_t>(found)].get())) {
       // Not copied yet: the copies will carry the merged hours.
       auto& g = *globals[static_cast<std::size_t>(found)];
@@ -206,10 +207,10 @@ void AddGlobalRecords(TEntryList& globals, TEmpList& emps, const TReasonKeys& ke
       continue;
     }
     if (found != -1) {
-      AddEntryWithKeys(globals, emps, keys, rec.ReasonID, date, rec.Hours, 'G');
+      AddEntryWithKeys(globals, emps, keys, rec.ReasonID, date, rec.Hours, TEntryKind::Global);
       continue;
     }
-    auto g = MakeEntry(rec.ReasonID, date, rec.Hours, 'G');
+    auto g = MakeEntry(rec.ReasonID, date, rec.Hours, TEntryKind::Global);
     added.push_back(g.get());
     isAdded.insert(g.get());
     InsertSorted(globals, std::move(g), keys);
@@ -221,8 +222,8 @@ void AddGlobalRecords(TEntryList& globals, TEmpList& emps, const TReasonKeys& ke
     TEntryList copies;
     for (const auto* g : added) {
       if (!emp->IsEmployedOn(g->EntryDate)) continue;
-      if (FindEntry(emp->Entries, g->ReasonID, 'D', g->EntryDate) != -1) continue;
-      copies.push_back(MakeEntry(g->ReasonID, g->EntryDate, g->Hours, 'G'));
+      if (FindEntry(emp->Entries, g->ReasonID, TEntryKind::Exclusion, g->EntryDate) != -1) continue;
+      copies.push_back(MakeEntry(g->ReasonID, g->EntryDate, g->Hours, TEntryKind::Global));
     }
     if (copies.empty()) continue;
     TEntryList merged;
@@ -250,12 +251,14 @@ void TEmpRecClass::AddGlobalEntries(const TEntryList& globals, const TReasonList
     for (std::size_t i = FirstOnOrAfter(Entries, g->EntryDate);
          i < Entries.size() && Entries[i]->EntryDate == g->EntryDate; ++i) {
       const auto& e = *Entries[i];
-      if (e.ReasonID == g->ReasonID && !e.ReasonDeleted && (e.Kind == 'G' || e.Kind == 'D')) {
+      if (e.ReasonID == g->ReasonID && !e.ReasonDeleted &&
+          (e.Kind == TEntryKind::Global || e.Kind == TEntryKind::Exclusion)) {
         blocked = true;
         break;
       }
     }
-    if (!blocked) copies.push_back(MakeEntry(g->ReasonID, g->EntryDate, g->Hours, 'G'));
+    if (!blocked)
+      copies.push_back(MakeEntry(g->ReasonID, g->EntryDate, g->Hours, TEntryKind::Global));
   }
   for (auto& c : copies) InsertSorted(Entries, std::move(c), keys);
 }

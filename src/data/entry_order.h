@@ -32,7 +32,7 @@ namespace absence {
 
 // AddEntry with the reason keys built once by the caller (readers add many entries).
 void AddEntryWithKeys(TEntryList& list, TEmpList& emps, const TReasonKeys& keys, int32_t reasonID,
-                      TDate entryDate, float hours, char kind);
+                      TDate entryDate, float hours, TEntryKind kind);
 
 // One global entry as read from a file.
 struct TGlobalRecord {
@@ -41,7 +41,7 @@ struct TGlobalRecord {
   float Hours;
 };
 
-// Adds global entries read from a file with the effect of AddEntry kind 'G' on each in turn
+// Adds global entries read from a file with the effect of AddEntry kind Global on each in turn
 // (equal reason and date merge; each employee employed on the day without a live entry of that
 // reason and day gets a copy), but inserts each employee's new copies in one merge.
 void AddGlobalRecords(TEntryList& globals, TEmpList& emps, const TReasonKeys& keys,

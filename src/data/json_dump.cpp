@@ -105,7 +105,7 @@ class TJson {
 
 void DumpEntry(TJson& j, const TAbsenceRecClass& e) {
   j.Open('{');
-  j.FieldChar("Kind", e.Kind);
+  j.FieldChar("Kind", Letter(e.Kind));
   j.Field("ReasonID", e.ReasonID);
   j.Field("EntryDate", e.EntryDate);
   j.Field("Hours", e.Hours);
@@ -128,8 +128,8 @@ std::string DumpJson(const TDataSet& data) {
     j.Field("Description", r->Description);
     j.FieldBool("Active", r->Active);
     j.FieldBool("HasPolicy", r->HasPolicy);
-    j.FieldChar("Basis", r->Basis);
-    j.FieldChar("Validate", r->Validate);
+    j.FieldChar("Basis", Letter(r->Basis));
+    j.FieldChar("Validate", Letter(r->Validate));
     j.FieldBool("Deleted", r->Deleted);
     j.FieldBool("Modified", r->Modified);
     j.Key("Rules");

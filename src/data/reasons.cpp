@@ -6,7 +6,7 @@
 namespace absence {
 
 void TReasonRecClass::Update(const std::string& description, bool active, bool hasPolicy,
-                             char basis, char validate) {
+                             TBasis basis, TValidate validate) {
   if (description != Description || active != Active || hasPolicy != HasPolicy || basis != Basis ||
       validate != Validate)
     Modified = true;
@@ -39,9 +39,9 @@ void TReasonRecClass::Undelete(TEmpList& emps, TEntryList& globals) {
   SetReasonDeleted(*this, emps, globals, false);
 }
 
-void AddReason(TReasonList& list, int32_t& reasonID, const std::string& description, bool active,
-               bool hasPolicy, char basis, char validate) {
-  const bool assigned = reasonID == -1;
+int32_t AddReason(TReasonList& list, const std::string& description, bool active, bool hasPolicy,
+                  TBasis basis, TValidate validate, int32_t reasonID) {
+  const bool assigned = reasonID == kNewID;
   if (assigned)
     reasonID = NextIdentifier(list, [](const TReasonRecClass& r) { return r.ReasonID; });
   auto r = std::make_unique<TReasonRecClass>();
@@ -53,6 +53,7 @@ void AddReason(TReasonList& list, int32_t& reasonID, const std::string& descript
   r->Validate = validate;
   if (assigned && hasPolicy) AddRule(r->Rules, 0, kMaxRuleMonths, 0, 0);
   list.push_back(std::move(r));
+  return reasonID;
 }
 
 int FindReason(const TReasonList& list, int32_t reasonID, const std::string& description) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "data/kinds.h"
 #include "data/marks.h"
 #include "data/types.h"
 
@@ -71,7 +72,7 @@ struct TAccrualRecClass {
 
   bool IsLive() const { return DelMark.empty() && !ReasonDeleted; }
   void Update(float hours, TDate asOfDate);
-  void AddDelMark(const std::string& mark) { DelMark += mark; }
+  void AddDelMark(TTrashMark) { DelMark += "D"; }
   void Restore() { DelMark.clear(); }
 };
 
@@ -81,20 +82,21 @@ struct TAbsenceRecClass {
   int32_t ReasonID = 0;
   float Hours = 0;
   TDate EntryDate = 0;
-  char Kind = 'T';  // 'T' own entry, 'G' global entry or its copy, 'D' exclusion
+  TEntryKind Kind = TEntryKind::Own;
   bool Modified = false;
   bool ReasonDeleted = false;
   TMarks DelMark;
 
   bool IsDeleted() const { return !DelMark.empty(); }
-  bool IsGlobal() const { return Kind == 'G'; }
-  bool IsExclusion() const { return Kind == 'D'; }
+  bool IsGlobal() const { return Kind == TEntryKind::Global; }
+  bool IsExclusion() const { return Kind == TEntryKind::Exclusion; }
   bool IsLive() const { return DelMark.empty() && !ReasonDeleted; }
 
   // Stores the values; a changed global entry carries the change to the employees' copies.
   void Update(int32_t reasonID, TEmpList& emps, float hours, TDate entryDate);
-  // "D" trashes this entry; "DG" trashes a global entry and removes its copies from everyone.
-  void AddDelMark(const std::string& mark, TEmpList& emps);
+  // Record trashes this entry; Global trashes a global entry and removes its copies from
+  // everyone.
+  void AddDelMark(TTrashMark mark, TEmpList& emps);
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -110,14 +112,14 @@ struct TReasonRecClass {
   std::string Description;
   bool Active = false;
   bool HasPolicy = false;
-  char Basis = ' ';     // 'C' calendar, 'A' anniversary, 'U' user-defined year, ' ' no policy
-  char Validate = ' ';  // 'E' as of month end, 'Y' as of year end, ' ' no policy
+  TBasis Basis = TBasis::None;
+  TValidate Validate = TValidate::None;
   bool Modified = false;
   bool Deleted = false;
   TRuleList Rules;
 
-  void Update(const std::string& description, bool active, bool hasPolicy, char basis,
-              char validate);
+  void Update(const std::string& description, bool active, bool hasPolicy, TBasis basis,
+              TValidate validate);
   // Hides every balance and entry of this reason (employees' and global), then marks it deleted.
   void Delete(TEmpList& emps, TEntryList& globals);
   void Undelete(TEmpList& emps, TEntryList& globals);
@@ -151,17 +153,22 @@ struct TEmpRecClass {
 };
 
 // ---------------------------------------------------------------------------------------------
+// The Add functions append a record and return its identifier: `kNewID` asks for the next free
+// one (largest identifier in the list, deleted records included, plus one); readers pass the
+// identifier they read.
+inline constexpr int32_t kNewID = -1;
+
 // Departments
-void AddDept(TDeptList& list, int32_t& deptID, const std::string& deptName, int32_t managerID,
-             bool active, const std::string& deptCode);
+int32_t AddDept(TDeptList& list, const std::string& deptName, int32_t managerID, bool active,
+                const std::string& deptCode, int32_t deptID = kNewID);
 int FindDept(const TDeptList& list, int32_t deptID, const std::string& deptName);
 void SortDepts(TDeptList& list);
 void FreeDepts(TDeptList& list);
 
 // Employees
-void AddEmp(TEmpList& list, int32_t& empID, const std::string& lastName,
-            const std::string& firstName, const std::string& ssn, TDate startDate, TDate termDate,
-            int32_t deptID, char empType);
+int32_t AddEmp(TEmpList& list, const std::string& lastName, const std::string& firstName,
+               const std::string& ssn, TDate startDate, TDate termDate, int32_t deptID,
+               char empType, int32_t empID = kNewID);
 int FindEmp(const TEmpList& list, int32_t empID, const std::string& fullName);
 void SortEmps(TEmpList& list);
 void FreeEmps(TEmpList& list);
@@ -173,8 +180,9 @@ int FindAccrual(const TAccrualList& list, int32_t reasonID);
 void SortAccruals(TAccrualList& list, const TReasonList& reasons);
 
 // Reasons and rules
-void AddReason(TReasonList& list, int32_t& reasonID, const std::string& description, bool active,
-               bool hasPolicy, char basis, char validate);
+// A reason given a new identifier that has a policy starts with one rule covering all service.
+int32_t AddReason(TReasonList& list, const std::string& description, bool active, bool hasPolicy,
+                  TBasis basis, TValidate validate, int32_t reasonID = kNewID);
 int FindReason(const TReasonList& list, int32_t reasonID, const std::string& description);
 void SortReasons(TReasonList& list);
 void FreeReasons(TReasonList& list);
@@ -186,18 +194,21 @@ void FreeRules(TRuleList& rules);
 const std::string& ReasonText(const TReasonList& reasons, int32_t reasonID);
 
 // Absence entries
+// An entry of the reason and date that is already there takes the hours (see FindEntry for
+// which kinds meet); a new global entry is copied to every employee employed on its day.
 void AddEntry(TEntryList& list, TEmpList& emps, const TReasonList& reasons, int32_t reasonID,
-              TDate entryDate, float hours, char kind);
-// Index of the first live entry of that reason and date whose kind matches; kind 'G' and 'T'
-// must match exactly, any other kind matches every kind. The list must be sorted by date.
-int FindEntry(const TEntryList& list, int32_t reasonID, char kind, TDate entryDate);
+              TDate entryDate, float hours, TEntryKind kind);
+// Index of the first live entry of that reason and date whose kind matches; Own and Global must
+// match exactly, while Exclusion matches an entry of any kind (an exclusion blocks, and merges
+// into, whatever live entry the day has). The list must be sorted by date.
+int FindEntry(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDate entryDate);
 // Takes the entry at `index` out of the trash, merging it into a live twin when there is one.
-void Restore(TEntryList& list, TEmpList& emps, char listKind, int index,
+// `listKind` Global: the list is the global list, and a restored entry is copied again.
+void Restore(TEntryList& list, TEmpList& emps, TEntryKind listKind, int index,
              const TReasonList& reasons);
 // Copies (caller owns) of the live, non-exclusion entries of `source` dated `d`.
 void EntriesOnDate(TEntryList& result, const TEntryList* source, TDate d);
-// key "Date": date, reason text, kind; any other key: reason text, date, kind.
-void SortEntries(TEntryList& list, const TReasonList& reasons, const std::string& key);
+void SortEntries(TEntryList& list, const TReasonList& reasons, TEntryOrder order);
 void FreeEntries(TEntryList& list);
 
 }  // namespace absence

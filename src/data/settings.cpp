@@ -8,9 +8,16 @@
 namespace absence {
 namespace {
 
-int ReadChoice(const TIniFile& ini, const char* key, int def, int last) {
-  const int v = ini.ReadInteger(kInitSection, key, def);
-  return (v >= 0 && v < last) ? v : last;
+// A numbered choice 0..last; a number out of range reads as the last choice.
+template <class E>
+E ReadChoice(const TIniFile& ini, const char* key, E def, E last) {
+  const int v = ini.ReadInteger(kInitSection, key, static_cast<int>(def));
+  return (v >= 0 && v < static_cast<int>(last)) ? static_cast<E>(v) : last;
+}
+
+template <class E>
+void WriteChoice(TIniFile& ini, const char* key, E value) {
+  ini.WriteInteger(kInitSection, key, static_cast<int>(value));
 }
 
 int ReadDayOrMonth(const TIniFile& ini, const char* key, int maximum) {
@@ -29,13 +36,26 @@ bool ParseIntStrict(const std::string& text, int& out) {
 
 }  // namespace
 
-std::string NormalizeHourFormat(const std::string& text) {
-  if (text == kHourFormatWhole || text == kHourFormatTenth) return text;
-  return kHourFormatHundredth;
+const char* HourFormatPattern(THourFormat format) {
+  switch (format) {
+    case THourFormat::Whole:
+      return "#,##0";
+    case THourFormat::Tenth:
+      return "#,##0.0";
+    case THourFormat::Hundredth:
+      break;
+  }
+  return "#,##0.00";
 }
 
-float DefaultHoursFromText(const std::string& text, int recordTime) {
-  const float unset = recordTime == 1 ? 1.0f : 8.0f;
+THourFormat HourFormatFromText(const std::string& text) {
+  for (THourFormat f : {THourFormat::Whole, THourFormat::Tenth})
+    if (text == HourFormatPattern(f)) return f;
+  return THourFormat::Hundredth;
+}
+
+float DefaultHoursFromText(const std::string& text, TRecordTime recordTime) {
+  const float unset = recordTime == TRecordTime::Days ? 1.0f : 8.0f;
   if (text.empty() || text == "0") return unset;
   char* end = nullptr;
   const double v = std::strtod(text.c_str(), &end);
@@ -110,32 +130,36 @@ void ReadIniSettings(TIniFile& ini, const std::string& productSection, int scree
     for (const char* key : kColumnWidthKeys) ini.DeleteKey(productSection, key);
   s.FontSettings = screenResolution;
 
-  s.HourFormat = NormalizeHourFormat(ini.ReadString(kInitSection, "HourFormat", kHourFormatTenth));
-  s.EmployeeDisplay = ReadChoice(ini, "EmployeeDisplay", 0, 2);
-  s.RecordTime = ReadChoice(ini, "RecordTime", 0, 1);
+  s.HourFormat = HourFormatFromText(
+      ini.ReadString(kInitSection, "HourFormat", HourFormatPattern(THourFormat::Tenth)));
+  s.EmployeeDisplay =
+      ReadChoice(ini, "EmployeeDisplay", TEmployeeDisplay::All, TEmployeeDisplay::Former);
+  s.RecordTime = ReadChoice(ini, "RecordTime", TRecordTime::Hours, TRecordTime::Days);
   s.DefaultHours =
       DefaultHoursFromText(ini.ReadString(kInitSection, "DefaultHours", "0"), s.RecordTime);
-  s.ListOrder = ReadChoice(ini, "ListOrder", 0, 1);
-  s.Printer = ini.ReadInteger(kInitSection, "Printer", 0) != 0 ? 1 : 0;
+  s.ListOrder = ReadChoice(ini, "ListOrder", TListOrder::ByDate, TListOrder::ByReason);
+  s.Printer = ini.ReadInteger(kInitSection, "Printer", 0) != 0 ? TOrientation::Landscape
+                                                               : TOrientation::Portrait;
   s.BenefitMonth = ReadDayOrMonth(ini, "BenefitMonth", 12);
   s.BenefitDay = ReadDayOrMonth(ini, "BenefitDay", 31);
   s.ShowButtonBorder = ini.ReadInteger(kInitSection, "ShowButtonBorder", 0) == 1;
-  s.ToolCaption = ReadChoice(ini, "ToolCaption", 2, 2);
+  s.ToolCaption =
+      ReadChoice(ini, "ToolCaption", TToolCaption::PictureAndText, TToolCaption::PictureAndText);
   s.StartupState = FormatStartupState(
       ParseStartupState(ini.ReadString(kInitSection, "StartupState", kStartMaximised)));
 }
 
 void WriteIniSettings(TIniFile& ini, const TSettings& s, bool writePrinter) {
-  ini.WriteString(kInitSection, "HourFormat", s.HourFormat);
+  ini.WriteString(kInitSection, "HourFormat", HourFormatPattern(s.HourFormat));
   ini.WriteInteger(kInitSection, "BenefitMonth", s.BenefitMonth);
   ini.WriteInteger(kInitSection, "BenefitDay", s.BenefitDay);
-  ini.WriteInteger(kInitSection, "ListOrder", s.ListOrder);
+  WriteChoice(ini, "ListOrder", s.ListOrder);
   ini.WriteInteger(kInitSection, "FontSettings", s.FontSettings);
-  if (writePrinter) ini.WriteInteger(kInitSection, "Printer", s.Printer != 0 ? 1 : 0);
+  if (writePrinter) WriteChoice(ini, "Printer", s.Printer);
   ini.WriteInteger(kInitSection, "ShowButtonBorder", s.ShowButtonBorder ? 1 : 0);
-  ini.WriteInteger(kInitSection, "ToolCaption", s.ToolCaption);
-  ini.WriteInteger(kInitSection, "EmployeeDisplay", s.EmployeeDisplay);
-  ini.WriteInteger(kInitSection, "RecordTime", s.RecordTime);
+  WriteChoice(ini, "ToolCaption", s.ToolCaption);
+  WriteChoice(ini, "EmployeeDisplay", s.EmployeeDisplay);
+  WriteChoice(ini, "RecordTime", s.RecordTime);
   ini.WriteString(kInitSection, "DefaultHours", FormatDefaultHours(s.DefaultHours));
   ini.WriteString(kInitSection, "StartupState", s.StartupState);
 }

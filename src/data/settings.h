@@ -12,10 +12,21 @@ namespace absence {
 inline constexpr const char* kIniFileName = "ABSENCE.INI";
 inline constexpr const char* kInitSection = "Initialization";
 
-// Hour display patterns.
-inline constexpr const char* kHourFormatWhole = "#,##0";
-inline constexpr const char* kHourFormatTenth = "#,##0.0";
-inline constexpr const char* kHourFormatHundredth = "#,##0.00";
+// The choices of the settings file. The numbered ones have the numbers the file holds as their
+// values; only the settings code converts between them.
+
+// HourFormat: how hours are shown, kept in the file as its number pattern.
+enum class THourFormat { Whole, Tenth, Hundredth };  // "#,##0", "#,##0.0", "#,##0.00"
+// EmployeeDisplay: which employees the main window lists.
+enum class TEmployeeDisplay { All = 0, Current = 1, Former = 2 };
+// RecordTime: what entries count in.
+enum class TRecordTime { Hours = 0, Days = 1 };
+// ListOrder: the order of the absence list.
+enum class TListOrder { ByDate = 0, ByReason = 1 };
+// Printer: the page orientation.
+enum class TOrientation { Portrait = 0, Landscape = 1 };
+// ToolCaption: what the toolbar buttons show.
+enum class TToolCaption { Picture = 0, Text = 1, PictureAndText = 2 };
 
 // Keys of the "Initialization" section that single windows read and write themselves.
 inline constexpr const char* kShowPolicyPageKey = "ShowPolicyPage";
@@ -35,16 +46,16 @@ inline constexpr std::array<const char*, 7> kColumnWidthKeys = {
 inline constexpr const char* kStartMaximised = "0";
 
 struct TSettings {
-  std::string HourFormat = kHourFormatTenth;
-  int EmployeeDisplay = 0;  // 0 all, 1 current, 2 former employees
-  int RecordTime = 0;       // 0 hours, 1 days
-  float DefaultHours = 8;   // hours of an entry made by a drop or by "New"
-  int ListOrder = 0;        // absence list: 0 by date, 1 by reason
-  int Printer = 0;          // orientation: 0 portrait, 1 landscape
-  int BenefitMonth = 1;     // first month of the user-defined benefit year
-  int BenefitDay = 1;       // its first day (not limited by the month's length here)
+  THourFormat HourFormat = THourFormat::Tenth;
+  TEmployeeDisplay EmployeeDisplay = TEmployeeDisplay::All;
+  TRecordTime RecordTime = TRecordTime::Hours;
+  float DefaultHours = 8;  // hours of an entry made by a drop or by "New"
+  TListOrder ListOrder = TListOrder::ByDate;
+  TOrientation Printer = TOrientation::Portrait;
+  int BenefitMonth = 1;  // first month of the user-defined benefit year
+  int BenefitDay = 1;    // its first day (not limited by the month's length here)
   bool ShowButtonBorder = false;
-  int ToolCaption = 2;    // 0 picture only, 1 text only, 2 picture and text
+  TToolCaption ToolCaption = TToolCaption::PictureAndText;
   int FontSettings = 96;  // screen resolution (pixels per inch) of the last run
   std::string StartupState = kStartMaximised;
 };
@@ -69,11 +80,14 @@ void ReadIniSettings(TIniFile& ini, const std::string& productSection, int scree
 // without printers, so the stored orientation survives such a run.
 void WriteIniSettings(TIniFile& ini, const TSettings& s, bool writePrinter);
 
-// The key's text repaired: any of the three patterns, anything else means hundredths.
-std::string NormalizeHourFormat(const std::string& text);
+// The number pattern of an hour format ("#,##0.0"), as the file holds it and FormatNumber
+// takes it.
+const char* HourFormatPattern(THourFormat format);
+// The key's text read: one of the three patterns; anything else means hundredths.
+THourFormat HourFormatFromText(const std::string& text);
 // The stored text of DefaultHours: "0" (or a text that is no positive number) means unset and
 // gives 1 for days, else 8.
-float DefaultHoursFromText(const std::string& text, int recordTime);
+float DefaultHoursFromText(const std::string& text, TRecordTime recordTime);
 // "%3.2f", the stored form of DefaultHours.
 std::string FormatDefaultHours(float hours);
 

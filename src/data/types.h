@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace absence {
+#include "dates/date_type.h"
 
-// A whole-day date: days since 30 December 1899. 0 means "no date" where a field allows it.
-using TDate = double;
+namespace absence {
 
 // Dates larger than this were counted from 1 January of year 1 by an earlier day scale.
 inline constexpr double kOldDayScaleOffset = 693594.0;

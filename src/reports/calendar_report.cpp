@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "accrual/dates.h"
+#include "dates/dates.h"
 #include "reports/report_bodies.h"
 
 namespace absence::reports {

@@ -48,13 +48,14 @@ class TDepartmentReport : public TReportBody {
  private:
   std::string DisplayText() const {
     switch (R.In.Settings.EmployeeDisplay) {
-      case 0:
+      case TEmployeeDisplay::All:
         return "Includes All Employees";
-      case 1:
+      case TEmployeeDisplay::Current:
         return "Current Employees Only";
-      default:
-        return "Former Employees Only";
+      case TEmployeeDisplay::Former:
+        break;
     }
+    return "Former Employees Only";
   }
 
   void DeptLine(const TDeptRecClass& dept) {

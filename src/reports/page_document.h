@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "data/settings.h"  // TOrientation, the page orientation the settings keep
+
 namespace absence::reports {
 
 // Line widths are counted in these units (a 300 dots-per-inch printer's dots).
@@ -37,8 +39,6 @@ struct TPage {
   std::vector<TTextItem> Texts;
   std::vector<TLineItem> Lines;
 };
-
-enum class TOrientation { Portrait, Landscape };
 
 struct TDocument {
   TOrientation Orientation = TOrientation::Portrait;

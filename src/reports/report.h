@@ -59,8 +59,8 @@ struct TReportSettings {
   std::string Organization;  // printed at the top of every page; may be empty
   TDate Today = 0;
   std::string DatePattern = "mm/dd/yyyy";
-  std::string HourFormat = kHourFormatTenth;
-  int EmployeeDisplay = 0;  // 0 all, 1 current, 2 former employees
+  THourFormat HourFormat = THourFormat::Tenth;
+  TEmployeeDisplay EmployeeDisplay = TEmployeeDisplay::All;
   TBenefitYear BenefitYear;
   // Long names, January and Sunday first.
   std::array<std::string, 12> MonthNames = {"January",   "February", "March",    "April",

@@ -4,7 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "accrual/dates.h"
+#include "dates/dates.h"
 #include "reports/report_bodies.h"
 
 namespace absence::reports {
@@ -13,7 +13,7 @@ TReportRun::TReportRun(TPageEngine& engine, const TReportInput& input)
     : Engine(engine), In(input), Options(input.Options) {}
 
 std::string TReportRun::Hours(double hours) const {
-  return FormatNumber(hours, In.Settings.HourFormat);
+  return FormatNumber(hours, HourFormatPattern(In.Settings.HourFormat));
 }
 
 std::string TReportRun::Date(TDate date) const {
@@ -58,13 +58,14 @@ void TReportRun::HeadingBlock(const std::string& line) {
 bool TReportRun::Shows(const TEmpRecClass& emp) const {
   if (emp.Deleted) return false;
   switch (In.Settings.EmployeeDisplay) {
-    case 0:
+    case TEmployeeDisplay::All:
       return true;
-    case 1:
+    case TEmployeeDisplay::Current:
       return emp.TermDate == 0;
-    default:
-      return emp.TermDate > 0;
+    case TEmployeeDisplay::Former:
+      break;
   }
+  return emp.TermDate > 0;
 }
 
 const TEmpRecClass* TReportRun::Emp(int32_t empID) const {

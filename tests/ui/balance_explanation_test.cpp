@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "accrual/dates.h"
 #include "cli_runner.h"
 #include "data/dataset.h"
+#include "dates/dates.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/help.h"
@@ -26,26 +26,27 @@ namespace {
 TDataSet SampleData() {
   TDataSet d;
   int32_t id = 1;
-  AddReason(d.ReasonList, id, "Vacation", true, true, 'C', 'E');
+  AddReason(d.ReasonList, "Vacation", true, true, TBasis::Calendar, TValidate::MonthEnd, id);
   AddRule(d.ReasonList[0]->Rules, 0, 12, 40, 0);
   AddRule(d.ReasonList[0]->Rules, 12, 60, 80, 40);
   AddRule(d.ReasonList[0]->Rules, 60, 960, 120, 80);
   id = 2;
-  AddReason(d.ReasonList, id, "Personal", true, true, 'A', 'Y');
+  AddReason(d.ReasonList, "Personal", true, true, TBasis::Anniversary, TValidate::YearEnd, id);
   AddRule(d.ReasonList[1]->Rules, 0, 960, 24, 8);
   id = 1;
-  AddEmp(d.EmpList, id, "Able", "Ann", "", EncodeDate(1999, 6, 15), 0, 0, 'F');
+  AddEmp(d.EmpList, "Able", "Ann", "", EncodeDate(1999, 6, 15), 0, 0, 'F', id);
   id = 2;
-  AddEmp(d.EmpList, id, "Baker", "Bo", "", EncodeDate(1999, 6, 15), 0, 0, 'F');
+  AddEmp(d.EmpList, "Baker", "Bo", "", EncodeDate(1999, 6, 15), 0, 0, 'F', id);
   id = 3;
-  AddEmp(d.EmpList, id, "Cole", "Cy", "", EncodeDate(1998, 3, 2), EncodeDate(2000, 8, 31), 0, 'F');
+  AddEmp(d.EmpList, "Cole", "Cy", "", EncodeDate(1998, 3, 2), EncodeDate(2000, 8, 31), 0, 'F', id);
   for (int emp : {0, 2})
     for (int32_t reason : {1, 2})
       SetAccrual(d.EmpList[emp]->Accruals, reason, 10, EncodeDate(2000, 1, 1));
   for (TDate day : {EncodeDate(2000, 3, 6), EncodeDate(2000, 7, 3), EncodeDate(2001, 5, 14),
                     EncodeDate(2002, 12, 23)})
-    AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 1, day, 8, 'T');
-  AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 2, EncodeDate(2001, 2, 9), 4, 'T');
+    AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 1, day, 8, TEntryKind::Own);
+  AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 2, EncodeDate(2001, 2, 9), 4,
+           TEntryKind::Own);
   return d;
 }
 

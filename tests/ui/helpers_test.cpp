@@ -89,7 +89,7 @@ class HelpersTest : public QObject {
     row->addWidget(tagged);
     row->addWidget(untagged);
 
-    App().Settings.ToolCaption = 0;
+    App().Settings.ToolCaption = TToolCaption::Picture;
     App().Settings.ShowButtonBorder = false;
     StyleToolbar(&form);
     QCOMPARE(tagged->toolButtonStyle(), Qt::ToolButtonIconOnly);
@@ -97,14 +97,14 @@ class HelpersTest : public QObject {
     QVERIFY(tagged->autoRaise());
     QVERIFY(!untagged->autoRaise());
 
-    App().Settings.ToolCaption = 1;
+    App().Settings.ToolCaption = TToolCaption::Text;
     App().Settings.ShowButtonBorder = true;
     StyleToolbar(&form);
     QCOMPARE(tagged->toolButtonStyle(), Qt::ToolButtonTextOnly);
     QCOMPARE(tagged->height(), Scale(27));
     QVERIFY(!tagged->autoRaise());
 
-    App().Settings.ToolCaption = 2;
+    App().Settings.ToolCaption = TToolCaption::PictureAndText;
     StyleToolbar(&form);
     QCOMPARE(tagged->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     QVERIFY(tagged->font().pointSizeF() < form.font().pointSizeF());

@@ -64,17 +64,13 @@ bool WaitForLoad(TfrmMain& w) {
 // (terminated), saved into the data folder.
 void SaveSampleData(const std::string& folder) {
   TDataSet data;
-  int32_t id = -1;
-  AddReason(data.ReasonList, id, "Vacation", true, false, ' ', ' ');
-  id = -1;
-  AddReason(data.ReasonList, id, "Sick", true, false, ' ', ' ');
-  id = -1;
-  AddEmp(data.EmpList, id, "Smith", "Ann", "", kToday - 400, 0, 0, 'F');
-  id = -1;
-  AddEmp(data.EmpList, id, "Jones", "Bob", "", kToday - 900, kToday - 30, 0, 'F');
+  AddReason(data.ReasonList, "Vacation", true, false, TBasis::None, TValidate::None);
+  AddReason(data.ReasonList, "Sick", true, false, TBasis::None, TValidate::None);
+  AddEmp(data.EmpList, "Smith", "Ann", "", kToday - 400, 0, 0, 'F');
+  AddEmp(data.EmpList, "Jones", "Bob", "", kToday - 900, kToday - 30, 0, 'F');
   TEmpRecClass& smith = *data.EmpList[FindEmp(data.EmpList, 0, "Smith, Ann")];
   AddEntry(smith.Entries, data.EmpList, data.ReasonList, data.ReasonList[0]->ReasonID, kToday, 8,
-           'T');
+           TEntryKind::Own);
   SaveDataSet(data, folder, false);
 }
 
@@ -230,8 +226,7 @@ class MainWindowTest : public QObject {
     test::TMessageBoxSpy spy;
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
-    int32_t id = -1;
-    AddDept(w->Session().Data().DeptList, id, "Sales", 0, true, "S1");
+    AddDept(w->Session().Data().DeptList, "Sales", 0, true, "S1");
     w->close();
     QVERIFY(spy.Calls().empty());
     TDataSet back;
@@ -251,8 +246,7 @@ class MainWindowTest : public QObject {
     spy.Answer(mbOK);
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
-    int32_t id = -1;
-    AddDept(w->Session().Data().DeptList, id, "Sales", 0, true, "S1");
+    AddDept(w->Session().Data().DeptList, "Sales", 0, true, "S1");
     // A folder where a temporary file belongs makes the save fail.
     QVERIFY(QDir().mkdir(env.DataFile("dept.tmp")));
     w->close();
@@ -313,8 +307,8 @@ class MainWindowTest : public QObject {
     QVERIFY(test::ChooseByKeys(EmpBox(w.get()), "Jones, Bob"));
     const int32_t jones = w->CurrentEmpID();
     QVERIFY(jones > 0);
-    int32_t id = -1;
-    AddReason(w->Session().Data().ReasonList, id, "Jury Duty", true, false, ' ', ' ');
+    AddReason(w->Session().Data().ReasonList, "Jury Duty", true, false, TBasis::None,
+              TValidate::None);
     QSignalSpy reloaded(&w->Session(), &TDataSession::Reloaded);
     Command(w.get(), "mnuFileSave")->trigger();
     QVERIFY(spy.Calls().empty());
@@ -338,8 +332,8 @@ class MainWindowTest : public QObject {
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
     QVERIFY(test::ChooseByKeys(EmpBox(w.get()), "Smith, Ann"));
-    int32_t id = -1;
-    AddReason(w->Session().Data().ReasonList, id, "Jury Duty", true, false, ' ', ' ');
+    AddReason(w->Session().Data().ReasonList, "Jury Duty", true, false, TBasis::None,
+              TValidate::None);
 
     spy.Answer(mbNo);
     Command(w.get(), "mnuFileAbandon")->trigger();
@@ -366,8 +360,8 @@ class MainWindowTest : public QObject {
     QVERIFY(WaitForLoad(*w));
     QVERIFY(w->windowState() & Qt::WindowMaximized);
     const TSettings& s = App().Settings;
-    QCOMPARE(s.HourFormat, std::string("#,##0.0"));
-    QCOMPARE(s.ToolCaption, 2);
+    QCOMPARE(s.HourFormat, THourFormat::Tenth);
+    QCOMPARE(s.ToolCaption, TToolCaption::PictureAndText);
     QVERIFY(!s.ShowButtonBorder);
     QCOMPARE(s.DefaultHours, 8.0f);
     QCOMPARE(Find<QToolButton>(w.get(), "spdHelp")->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -397,11 +391,11 @@ class MainWindowTest : public QObject {
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
     const TSettings& s = App().Settings;
-    QCOMPARE(s.ToolCaption, 2);
+    QCOMPARE(s.ToolCaption, TToolCaption::PictureAndText);
     QCOMPARE(s.BenefitMonth, 1);
     QCOMPARE(s.BenefitDay, 1);
-    QCOMPARE(s.EmployeeDisplay, 2);
-    QCOMPARE(s.HourFormat, std::string("#,##0.00"));
+    QCOMPARE(s.EmployeeDisplay, TEmployeeDisplay::Former);
+    QCOMPARE(s.HourFormat, THourFormat::Hundredth);
     QCOMPARE(s.DefaultHours, 1.0f);
     QVERIFY(!Find<QToolButton>(w.get(), "spdHelp")->autoRaise());
     QVERIFY(w->windowState() & Qt::WindowMaximized);

@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "accrual/dates.h"
+#include "dates/dates.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"

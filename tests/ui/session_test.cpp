@@ -18,12 +18,9 @@ namespace {
 // One reason and two employees, written into `folder`.
 void SaveTwoEmployees(const std::string& folder) {
   TDataSet data;
-  int32_t id = -1;
-  AddReason(data.ReasonList, id, "Vacation", true, false, ' ', ' ');
-  id = -1;
-  AddEmp(data.EmpList, id, "Smith", "Ann", "", 40000, 0, 0, 'F');
-  id = -1;
-  AddEmp(data.EmpList, id, "Jones", "Bob", "", 40000, 0, 0, 'F');
+  AddReason(data.ReasonList, "Vacation", true, false, TBasis::None, TValidate::None);
+  AddEmp(data.EmpList, "Smith", "Ann", "", 40000, 0, 0, 'F');
+  AddEmp(data.EmpList, "Jones", "Bob", "", 40000, 0, 0, 'F');
   SaveDataSet(data, folder, false);
 }
 
@@ -51,15 +48,14 @@ class SessionTest : public QObject {
         session.Data().EmpList[FindEmp(session.Data().EmpList, 0, "Smith, Ann")]->EmpID;
 
     // Saving reads the records back: the identifier finds the same employee.
-    int32_t id = -1;
-    AddDept(session.Data().DeptList, id, "Sales", 0, true, "S");
+    AddDept(session.Data().DeptList, "Sales", 0, true, "S");
     QVERIFY(session.Save());
     QCOMPARE(reloaded.count(), 2);
     QVERIFY(session.Employee(smith));
     QCOMPARE(session.Employee(smith)->FullName(), std::string("Smith, Ann"));
 
     // Abandoning drops what was not saved.
-    AddDept(session.Data().DeptList, id = -1, "Stores", 0, true, "T");
+    AddDept(session.Data().DeptList, "Stores", 0, true, "T");
     QCOMPARE(session.Data().DeptList.size(), size_t(2));
     QVERIFY(session.Abandon());
     QCOMPARE(reloaded.count(), 3);
@@ -90,8 +86,7 @@ class SessionTest : public QObject {
     TDataSession session(App().AppFolder);
     QVERIFY(session.Load());
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
-    int32_t id = -1;
-    AddDept(session.Data().DeptList, id, "Sales", 0, true, "S");
+    AddDept(session.Data().DeptList, "Sales", 0, true, "S");
     QVERIFY(QDir().mkdir(env.DataFile("dept.tmp")));
     test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
@@ -136,8 +131,7 @@ class SessionTest : public QObject {
     QCOMPARE(spy.Calls().back().Text, QString("Your Absence data was successfully backed up."));
     QCOMPARE(spy.Calls().back().Kind, TMsgKind::Information);
 
-    int32_t id = -1;
-    AddEmp(session.Data().EmpList, id, "Brown", "Cy", "", 40000, 0, 0, 'F');
+    AddEmp(session.Data().EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
     spy.Answer(mbOK);
     QVERIFY(session.Restore(file));
@@ -146,7 +140,7 @@ class SessionTest : public QObject {
     QCOMPARE(session.Data().EmpList.size(), size_t(2));
 
     // A file that cannot be opened: the system's message, the data set as it was.
-    AddEmp(session.Data().EmpList, id = -1, "Brown", "Cy", "", 40000, 0, 0, 'F');
+    AddEmp(session.Data().EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
     spy.Answer(mbOK);
     QVERIFY(!session.Restore(env.DataFolder() + "missing.abk"));
     QCOMPARE(spy.Calls().back().Kind, TMsgKind::Error);

@@ -4,7 +4,6 @@
 #include <map>
 #include <memory>
 
-#include "accrual/dates.h"
 #include "app/cli/cli.h"
 #include "convert/export_run.h"
 #include "convert/ical/ical_export.h"
@@ -12,6 +11,7 @@
 #include "convert/text_file.h"
 #include "data/ini_file.h"
 #include "data/settings.h"
+#include "dates/dates.h"
 
 namespace absence::cli {
 namespace {
@@ -23,7 +23,8 @@ const std::map<std::string, TFileFormat> kFormats = {
 std::string HourFormatSetting(const TContext& ctx) {
   TIniFile ini(ctx.IniPath);
   ini.Load();
-  return NormalizeHourFormat(ini.ReadString(kInitSection, "HourFormat", kHourFormatTenth));
+  return HourFormatPattern(HourFormatFromText(
+      ini.ReadString(kInitSection, "HourFormat", HourFormatPattern(THourFormat::Tenth))));
 }
 
 // Dates in the system's date pattern and hours in the user's hours pattern, as the wizard uses.

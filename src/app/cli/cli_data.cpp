@@ -9,7 +9,7 @@
 namespace absence::cli {
 namespace {
 
-std::size_t CountEntries(const TDataSet& data, char kind) {
+std::size_t CountEntries(const TDataSet& data, TEntryKind kind) {
   std::size_t n = 0;
   for (const auto& e : data.EmpList)
     for (const auto& x : e->Entries)
@@ -28,9 +28,9 @@ int RunCheck(TContext& ctx) {
       << "rules\t" << rules << '\n'
       << "employees\t" << data.EmpList.size() << '\n'
       << "accruals\t" << accruals << '\n'
-      << "entries\t" << CountEntries(data, 'T') << '\n'
-      << "exclusions\t" << CountEntries(data, 'D') << '\n'
-      << "global copies\t" << CountEntries(data, 'G') << '\n'
+      << "entries\t" << CountEntries(data, TEntryKind::Own) << '\n'
+      << "exclusions\t" << CountEntries(data, TEntryKind::Exclusion) << '\n'
+      << "global copies\t" << CountEntries(data, TEntryKind::Global) << '\n'
       << "globals\t" << data.GlobalList.size() << '\n'
       << "departments\t" << data.DeptList.size() << '\n';
   return kExitOk;

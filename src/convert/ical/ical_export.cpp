@@ -6,8 +6,8 @@
 #include <set>
 #include <tuple>
 
-#include "accrual/dates.h"
 #include "data/settings.h"
+#include "dates/dates.h"
 
 namespace absence {
 namespace {
@@ -78,8 +78,8 @@ TCalendar CalendarText(const TDataSet& data, const TCalendarFilter& filter,
     if (!Selected(*e, filter)) continue;
     for (const auto& x : e->Entries) {
       if (!x->IsLive() || !filter.Range.Contains(x->EntryDate)) continue;
-      if (x->Kind == 'G') globalsShown.emplace(x->ReasonID, x->EntryDate);
-      if (x->Kind != 'T') continue;
+      if (x->Kind == TEntryKind::Global) globalsShown.emplace(x->ReasonID, x->EntryDate);
+      if (x->Kind != TEntryKind::Own) continue;
       const std::string& reason = ReasonText(data.ReasonList, x->ReasonID);
       AddEvent(out, cal.get(),
                "absence-" + std::to_string(e->EmpID) + "-" + std::to_string(x->ReasonID) + "-" +

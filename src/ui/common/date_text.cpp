@@ -1,6 +1,6 @@
 #include "ui/common/date_text.h"
 
-#include "accrual/dates.h"
+#include "dates/dates.h"
 
 #include <QStringList>
 #include <array>

@@ -8,7 +8,7 @@
 #include <QStyleOptionFocusRect>
 #include <algorithm>
 
-#include "accrual/dates.h"
+#include "dates/dates.h"
 #include "ui/common/clock.h"
 #include "ui/common/scale.h"
 

@@ -10,21 +10,21 @@
 
 namespace absence::ui {
 
-void StyleToolButton(QToolButton* button, int toolCaption, bool showBorder) {
+void StyleToolButton(QToolButton* button, TToolCaption toolCaption, bool showBorder) {
   switch (toolCaption) {
-    case 0:
+    case TToolCaption::Picture:
       button->setToolButtonStyle(Qt::ToolButtonIconOnly);
       button->setFixedSize(Scale(27), Scale(27));
       button->setFont(QFont());
       break;
-    case 1:
+    case TToolCaption::Text:
       button->setToolButtonStyle(Qt::ToolButtonTextOnly);
       button->setFixedHeight(Scale(27));
       button->setMinimumWidth(0);
       button->setMaximumWidth(QWIDGETSIZE_MAX);
       button->setFont(DialogFont());
       break;
-    default:
+    case TToolCaption::PictureAndText:
       button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
       button->setMinimumSize(0, 0);
       button->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

@@ -41,9 +41,9 @@ class TBalanceCellDelegate : public QStyledItemDelegate {
     const int column = index.column();
     if (column >= kFirstFigure && column <= kLastFigure) {
       const QVariant value = index.data(TBalancesPanel::kValueRole);
-      text = value.isValid()
-                 ? QString::fromStdString(FormatNumber(value.toDouble(), App().Settings.HourFormat))
-                 : QString();
+      text = value.isValid() ? QString::fromStdString(FormatNumber(
+                                   value.toDouble(), HourFormatPattern(App().Settings.HourFormat)))
+                             : QString();
       align = Qt::AlignRight | Qt::AlignVCenter;
       if (value.isValid() && value.toDouble() < 0) {
         colour = Qt::red;

@@ -1,6 +1,6 @@
 #include "ui/main/calendar_cells.h"
 
-#include "accrual/dates.h"
+#include "dates/dates.h"
 #include "ui/common/date_text.h"
 
 namespace absence::ui {

@@ -78,12 +78,12 @@ TMainToolbar::TMainToolbar(QWidget* parent) : QWidget(parent) {
   for (QToolButton* b : {spdAbsenceView, spdEmp, spdGlobal}) b->setEnabled(false);
 }
 
-void TMainToolbar::ArrangeToolbar(int toolCaption, bool showButtonBorder) {
+void TMainToolbar::ArrangeToolbar(TToolCaption toolCaption, bool showButtonBorder) {
   setUpdatesEnabled(false);
   int width = 41, height = 40, panel = 48;
-  if (toolCaption == 0) width = height = 27, panel = 35;
-  if (toolCaption == 1) height = 27, panel = 35;
-  const int icon = toolCaption == 0 ? Scale(22) : Scale(20);
+  if (toolCaption == TToolCaption::Picture) width = height = 27, panel = 35;
+  if (toolCaption == TToolCaption::Text) height = 27, panel = 35;
+  const int icon = toolCaption == TToolCaption::Picture ? Scale(22) : Scale(20);
   for (QToolButton* b : {spdAbsenceView, spdEmp, spdGlobal, spdDate, spdHelp}) {
     StyleToolButton(b, toolCaption, showButtonBorder);
     b->setIconSize(QSize(icon, icon));

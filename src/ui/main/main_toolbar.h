@@ -3,6 +3,8 @@
 // ShowButtonBorder settings.
 #include <QWidget>
 
+#include "data/settings.h"
+
 class QFrame;
 class QLabel;
 class QToolButton;
@@ -15,7 +17,7 @@ class TMainToolbar : public QWidget {
   Q_OBJECT
  public:
   explicit TMainToolbar(QWidget* parent = nullptr);
-  void ArrangeToolbar(int toolCaption, bool showButtonBorder);
+  void ArrangeToolbar(TToolCaption toolCaption, bool showButtonBorder);
 
   QLabel* lblEmp = nullptr;
   TPVComboBox* cboEmpBox = nullptr;

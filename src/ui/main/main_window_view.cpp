@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QToolButton>
 
-#include "accrual/dates.h"
+#include "dates/dates.h"
 #include "ui/common/app_state.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/wait_cursor.h"
@@ -21,11 +21,11 @@ void TfrmMain::LoadEmpCombo() {
   TPVComboBox* box = toolbar_->cboEmpBox;
   QSignalBlocker block(box);
   box->clear();
-  const int display = App().Settings.EmployeeDisplay;
+  const TEmployeeDisplay display = App().Settings.EmployeeDisplay;
   for (const auto& emp : session_->Data().EmpList) {
     if (emp->Deleted) continue;
-    if (display == 1 && emp->TermDate != 0) continue;
-    if (display == 2 && !(emp->TermDate > 0)) continue;
+    if (display == TEmployeeDisplay::Current && emp->TermDate != 0) continue;
+    if (display == TEmployeeDisplay::Former && !(emp->TermDate > 0)) continue;
     box->AddItem(QString::fromStdString(emp->FullName()), emp->EmpID);
   }
   box->setCurrentIndex(-1);

@@ -30,19 +30,19 @@ struct AccrualCalendarExample : ::testing::Test {
   TWorld w;
   TEmpRecClass* e = nullptr;
   void Make(float carry, float takenIn2000) {
-    w.AddPolicyReason(1, 'C', 'E', {{960, 120, carry}});
-    w.AddPolicyReason(2, 'C', 'E', {{960, 120, carry}});
+    w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, carry}});
+    w.AddPolicyReason(2, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, carry}});
     e = &w.AddEmployee(D(1999, 6, 15));
     AddRecord(*e, 1, 0, D(2000, 1, 1));
     if (takenIn2000 > 0) {
       AddTaken(*e, 1, D(2000, 1, 1), 8);
       AddTaken(*e, 1, D(2000, 7, 3), takenIn2000 - 8 - 2);
-      AddTaken(*e, 1, D(2000, 12, 31), 2, 'G');
+      AddTaken(*e, 1, D(2000, 12, 31), 2, TEntryKind::Global);
     }
     // None of these count as taken in 2000.
     AddTaken(*e, 1, D(2000, 3, 1), 100).DelMark = "D";
     AddTaken(*e, 1, D(2000, 3, 2), 100).ReasonDeleted = true;
-    AddTaken(*e, 1, D(2000, 3, 3), -1, 'D');
+    AddTaken(*e, 1, D(2000, 3, 3), -1, TEntryKind::Exclusion);
     AddTaken(*e, 2, D(2000, 3, 4), 100);
     AddTaken(*e, 1, D(1999, 12, 31), 100);
     AddTaken(*e, 1, D(2001, 1, 1), 100);
@@ -75,7 +75,7 @@ TEST_F(AccrualCalendarExample, NegativeBalanceIsCarriedNegative) {
 
 TEST(AccrualExamples, AnniversaryBasisSixMonthsAndAWholeYear) {
   TWorld w;
-  w.AddPolicyReason(1, 'A', 'E', {{960, 120, 0}});
+  w.AddPolicyReason(1, TBasis::Anniversary, TValidate::MonthEnd, {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(2000, 3, 15));
   AddRecord(e, 1, 0, D(2000, 3, 15));
   EXPECT_EQ(Accrued(w, e, 1, D(2000, 9, 20)), 60.0f);
@@ -87,7 +87,7 @@ TEST(AccrualExamples, AnniversaryBasisSixMonthsAndAWholeYear) {
 
 TEST(AccrualExamples, NonEligibleCalendarAllotmentHoldsForOneYear) {
   TWorld w;
-  w.AddPolicyReason(1, 'C', 'E', {{960, 120, 0}});
+  w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1995, 1, 1), 0, 'T');
   AddRecord(e, 1, 40, D(2000, 3, 10));
   EXPECT_EQ(Accrued(w, e, 1, D(2000, 3, 9)), 0.0f);
@@ -101,8 +101,9 @@ TEST(AccrualExamples, NonEligibleCalendarAllotmentHoldsForOneYear) {
 
 TEST(AccrualExamples, NonEligibleAnniversaryAndUserYears) {
   TWorld w;
-  TReasonRecClass& a = w.AddPolicyReason(1, 'A', 'E', {{960, 120, 0}});
-  w.AddPolicyReason(2, 'U', 'E', {{960, 120, 0}});
+  TReasonRecClass& a =
+      w.AddPolicyReason(1, TBasis::Anniversary, TValidate::MonthEnd, {{960, 120, 0}});
+  w.AddPolicyReason(2, TBasis::UserYear, TValidate::MonthEnd, {{960, 120, 0}});
   w.AddPlainReason(3);  // any other basis: the same calendar year
   TEmpRecClass& e = w.AddEmployee(D(1998, 5, 20), 0, 'T');
   AddRecord(e, 1, 30, D(2000, 6, 1));
@@ -111,7 +112,7 @@ TEST(AccrualExamples, NonEligibleAnniversaryAndUserYears) {
   // Anniversary after the record: 20 May 2001. 'E': up to the day before; 'Y': up to it.
   EXPECT_EQ(Accrued(w, e, 1, D(2001, 5, 19)), 30.0f);
   EXPECT_EQ(Accrued(w, e, 1, D(2001, 5, 20)), 0.0f);
-  a.Validate = 'Y';
+  a.Validate = TValidate::YearEnd;
   EXPECT_EQ(Accrued(w, e, 1, D(2001, 5, 20)), 30.0f);
   EXPECT_EQ(Accrued(w, e, 1, D(2001, 5, 21)), 0.0f);
   // User year from 1 October: up to and including 1 October 2000.
@@ -126,7 +127,7 @@ TEST(AccrualExamples, NonEligibleAnniversaryAndUserYears) {
 
 TEST(AccrualExamples, SetUpEdgeCases) {
   TWorld w;
-  w.AddPolicyReason(1, 'C', 'E', {{960, 120, 0}});
+  w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15));
   AddRecord(e, 1, 33, D(2000, 1, 1));
   EXPECT_EQ(Accrued(w, e, 1, D(1999, 12, 31)), 0.0f);  // before the record's date
@@ -149,7 +150,7 @@ TEST(AccrualExamples, EligibleWithoutPolicyHoldsForTheCalendarYear) {
 
 TEST(AccrualExamples, TierChangeInMidMonthCreditsEachDayOnce) {
   TWorld w;
-  w.AddPolicyReason(1, 'C', 'E', {{12, 120, 0}, {960, 240, 0}});
+  w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{12, 120, 0}, {960, 240, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15));
   AddRecord(e, 1, 0, D(2000, 1, 1));
   TAccrualTrace trace;
@@ -179,7 +180,7 @@ TEST(AccrualExamples, TierChangeInMidMonthCreditsEachDayOnce) {
 TEST(AccrualExamples, TierEndOnABoundaryCapsWithTheRuleBeingLeft) {
   TWorld w;
   // Start 1 January 1999: the 12-month tier ends on 1 January 2000, a year boundary.
-  w.AddPolicyReason(1, 'C', 'E', {{12, 120, 15}, {960, 240, 100}});
+  w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{12, 120, 15}, {960, 240, 100}});
   TEmpRecClass& e = w.AddEmployee(D(1999, 1, 1));
   AddRecord(e, 1, 0, D(1999, 1, 1));
   EXPECT_EQ(Accrued(w, e, 1, D(2000, 1, 1)), 120.0f);
@@ -189,7 +190,7 @@ TEST(AccrualExamples, TierEndOnABoundaryCapsWithTheRuleBeingLeft) {
 
 TEST(AccrualExamples, TerminationUpToTheFirstBoundaryThenExpired) {
   TWorld w;
-  w.AddPolicyReason(1, 'C', 'E', {{960, 120, 0}});
+  w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, 0}});
   w.AddPlainReason(2);
   TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15), D(2000, 6, 10));
   AddRecord(e, 1, 0, D(2000, 1, 1));
@@ -217,8 +218,8 @@ TEST(AccrualExamples, TerminationUpToTheFirstBoundaryThenExpired) {
 
 TEST(AccrualExamples, TerminationPartOnEachBasis) {
   TWorld w;
-  w.AddPolicyReason(1, 'A', 'E', {{960, 120, 0}});
-  w.AddPolicyReason(2, 'U', 'E', {{960, 120, 0}});
+  w.AddPolicyReason(1, TBasis::Anniversary, TValidate::MonthEnd, {{960, 120, 0}});
+  w.AddPolicyReason(2, TBasis::UserYear, TValidate::MonthEnd, {{960, 120, 0}});
   // Start 20 January 2000; terminated 10 May 2000.
   TEmpRecClass& e = w.AddEmployee(D(2000, 1, 20), D(2000, 5, 10));
   AddRecord(e, 1, 0, D(2000, 1, 20));
@@ -237,7 +238,7 @@ TEST(AccrualExamples, TerminationPartOnEachBasis) {
 
 TEST(AccrualExamples, UserYearBenefitDay31InFebruary) {
   TWorld w;
-  w.AddPolicyReason(1, 'U', 'E', {{960, 120, 0}});
+  w.AddPolicyReason(1, TBasis::UserYear, TValidate::MonthEnd, {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1990, 1, 1));
   AddRecord(e, 1, 0, D(2001, 1, 15));
   const TBenefitYear feb31{2, 31};
@@ -252,7 +253,7 @@ TEST(AccrualExamples, UserYearBenefitDay31InFebruary) {
 
 TEST(AccrualExamples, UserYearBoundaryClampedTo28FebruaryStaysThere) {
   TWorld w;
-  w.AddPolicyReason(1, 'U', 'E', {{960, 120, 0}});
+  w.AddPolicyReason(1, TBasis::UserYear, TValidate::MonthEnd, {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1990, 1, 1));
   AddRecord(e, 1, 0, D(2001, 3, 1));
   const TBenefitYear feb29{2, 29};
@@ -269,8 +270,8 @@ TEST(AccrualExamples, UserYearBoundaryClampedTo28FebruaryStaysThere) {
 
 TEST(AccrualExamples, FirstPartMonthOnCalendarAndUserBases) {
   TWorld w;
-  w.AddPolicyReason(1, 'C', 'E', {{960, 120, 0}});
-  w.AddPolicyReason(2, 'U', 'E', {{960, 120, 0}});
+  w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, 0}});
+  w.AddPolicyReason(2, TBasis::UserYear, TValidate::MonthEnd, {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1990, 1, 1));
   AddRecord(e, 1, 5, D(2000, 4, 11));
   AddRecord(e, 2, 5, D(2000, 4, 11));
@@ -292,9 +293,9 @@ TEST(AccrualExamples, FirstPartMonthOnCalendarAndUserBases) {
 
 TEST(AccrualExamples, HoursTakenYearAndAsOf) {
   TWorld w;
-  w.AddPolicyReason(1, 'A', 'E', {{960, 120, 0}});
-  w.AddPolicyReason(2, 'U', 'E', {{960, 120, 0}});
-  w.AddPolicyReason(3, 'C', 'E', {{960, 120, 0}});
+  w.AddPolicyReason(1, TBasis::Anniversary, TValidate::MonthEnd, {{960, 120, 0}});
+  w.AddPolicyReason(2, TBasis::UserYear, TValidate::MonthEnd, {{960, 120, 0}});
+  w.AddPolicyReason(3, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1999, 2, 28));
   for (int id = 1; id <= 3; ++id) {
     AddTaken(e, id, D(2000, 2, 27), 1);
@@ -307,16 +308,16 @@ TEST(AccrualExamples, HoursTakenYearAndAsOf) {
   }
   const TBenefitYear jun{6, 1};
   // Anniversary year 28 Feb 2000 .. 27 Feb 2001.
-  EXPECT_EQ(HoursTaken(e, w.Reasons, 1, D(2000, 6, 1), "Year", jun), 126.0f);
-  EXPECT_EQ(HoursTaken(e, w.Reasons, 1, D(2000, 6, 1), "AsOf", jun), 14.0f);
-  EXPECT_EQ(HoursTaken(e, w.Reasons, 1, D(2000, 2, 27), "Year", jun), 1.0f);
+  EXPECT_EQ(HoursTaken(e, w.Reasons, 1, D(2000, 6, 1), TTakenMode::Year, jun), 126.0f);
+  EXPECT_EQ(HoursTaken(e, w.Reasons, 1, D(2000, 6, 1), TTakenMode::AsOf, jun), 14.0f);
+  EXPECT_EQ(HoursTaken(e, w.Reasons, 1, D(2000, 2, 27), TTakenMode::Year, jun), 1.0f);
   // User year 1 Jun 2000 .. 31 May 2001; the year before holds the February entries.
-  EXPECT_EQ(HoursTaken(e, w.Reasons, 2, D(2000, 6, 1), "Year", jun), 120.0f);
-  EXPECT_EQ(HoursTaken(e, w.Reasons, 2, D(2000, 5, 31), "Other", jun), 7.0f);
-  EXPECT_EQ(HoursTaken(e, w.Reasons, 2, D(2000, 2, 28), "AsOf", jun), 3.0f);
+  EXPECT_EQ(HoursTaken(e, w.Reasons, 2, D(2000, 6, 1), TTakenMode::Year, jun), 120.0f);
+  EXPECT_EQ(HoursTaken(e, w.Reasons, 2, D(2000, 5, 31), TakenModeFromText("Other"), jun), 7.0f);
+  EXPECT_EQ(HoursTaken(e, w.Reasons, 2, D(2000, 2, 28), TTakenMode::AsOf, jun), 3.0f);
   // Calendar year 2000.
-  EXPECT_EQ(HoursTaken(e, w.Reasons, 3, D(2000, 2, 29), "Year", jun), 31.0f);
-  EXPECT_EQ(HoursTaken(e, w.Reasons, 3, D(2000, 2, 29), "AsOf", jun), 7.0f);
+  EXPECT_EQ(HoursTaken(e, w.Reasons, 3, D(2000, 2, 29), TTakenMode::Year, jun), 31.0f);
+  EXPECT_EQ(HoursTaken(e, w.Reasons, 3, D(2000, 2, 29), TTakenMode::AsOf, jun), 7.0f);
 }
 
 }  // namespace
@@ -329,8 +330,8 @@ namespace {
 // gives a value, never an exception other than EAccrualExpiredError.
 TEST(AccrualRobustness, DataOutsideTheContractStillGivesAValue) {
   TWorld w;
-  TReasonRecClass& empty = w.AddPolicyReason(1, 'C', 'E', {});
-  w.AddPolicyReason(2, 'X', 'E', {{960, 120, 0}});
+  TReasonRecClass& empty = w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {});
+  w.AddPolicyReason(2, static_cast<TBasis>('X'), TValidate::MonthEnd, {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15));
   AddRecord(e, 1, 7, D(2000, 1, 1));
   AddRecord(e, 2, 0, D(2000, 1, 1));

@@ -101,7 +101,7 @@ std::pair<long, long> YearOf(char basis, const Input& in, long d) {
 }
 
 float Taken(const Input& in, long d, bool asOf) {
-  auto [first, last] = YearOf(in.reason->Basis, in, d);
+  auto [first, last] = YearOf(Letter(in.reason->Basis), in, d);
   if (asOf) last = d;
   float sum = 0;
   for (const auto& x : in.emp->Entries)
@@ -129,13 +129,14 @@ float Accrued(const Input& in, long requested) {
   if (term > 0 && term < asOf) asOf = term;
   if (asOf < e || asOf <= start) return 0;
   if (start == 0) return h;
-  const char basis = r.Basis;
+  const char basis = Letter(r.Basis);
   if (emp.EmpType != 'F') {
     if (!rec || asOf <= e) return 0;
     if (basis == 'C') return Y(asOf - 1) == Y(rd) ? h : 0;
     if (basis == 'A') {
       const long n = AddY(YD(start, rd) + 1, start);
-      const bool ok = r.Validate == 'Y' ? (rd <= asOf && asOf <= n) : (rd <= asOf && asOf < n);
+      const bool ok =
+          r.Validate == TValidate::YearEnd ? (rd <= asOf && asOf <= n) : (rd <= asOf && asOf < n);
       return ok ? h : 0;
     }
     if (basis == 'U') {
@@ -299,9 +300,9 @@ struct TGen {
 };
 
 void MakeReason(TGen& g, TWorld& w, int id) {
-  static const char kBases[] = {'C', 'A', 'U'};
-  const char basis = kBases[g.Int(0, 2)];
-  const char validate = g.Chance(50) ? 'E' : 'Y';
+  static const TBasis kBases[] = {TBasis::Calendar, TBasis::Anniversary, TBasis::UserYear};
+  const TBasis basis = kBases[g.Int(0, 2)];
+  const TValidate validate = g.Chance(50) ? TValidate::MonthEnd : TValidate::YearEnd;
   if (g.Chance(10)) {
     w.AddPlainReason(id, basis, validate);
     return;
@@ -341,9 +342,9 @@ TEmpRecClass& MakeEmployee(TGen& g, TWorld& w, int reasons) {
     const int kind = g.Int(0, 19);
     TAbsenceRecClass& x =
         AddTaken(e, g.Int(1, reasons), d, kind == 0 ? -1.0f : static_cast<float>(g.Int(1, 16)) / 2,
-                 kind == 0   ? 'D'
-                 : kind == 1 ? 'G'
-                             : 'T');
+                 kind == 0   ? TEntryKind::Exclusion
+                 : kind == 1 ? TEntryKind::Global
+                             : TEntryKind::Own);
     if (kind == 2) x.DelMark = "D";
     if (kind == 3) x.ReasonDeleted = true;
   }
@@ -471,8 +472,11 @@ TEST(AccrualBound, HoldsOnAdversarialData) {
   };
   for (int round = 0; round < 800; ++round) {
     TWorld w;
-    static const char kBases[] = {'C', 'A', 'U', ' ', 'X'};
-    TReasonRecClass& r = w.AddPolicyReason(1, kBases[g.Int(0, 4)], g.Chance(50) ? 'E' : 'Y', {});
+    // Besides the three bases: none, and a letter no window writes.
+    static const TBasis kBases[] = {TBasis::Calendar, TBasis::Anniversary, TBasis::UserYear,
+                                    TBasis::None, static_cast<TBasis>('X')};
+    TReasonRecClass& r = w.AddPolicyReason(
+        1, kBases[g.Int(0, 4)], g.Chance(50) ? TValidate::MonthEnd : TValidate::YearEnd, {});
     const int nRules = g.Int(0, 6);
     for (int i = 0; i < nRules; ++i) {
       auto rule = std::make_unique<TFTRuleRecClass>();
@@ -492,7 +496,7 @@ TEST(AccrualBound, HoldsOnAdversarialData) {
 
 TEST(AccrualBound, WorstCaseSpansTheWholeRangeQuickly) {
   TWorld w;
-  TReasonRecClass& r = w.AddPolicyReason(1, 'U', 'E', {});
+  TReasonRecClass& r = w.AddPolicyReason(1, TBasis::UserYear, TValidate::MonthEnd, {});
   for (int i = 1; i <= 960; ++i) {  // a new tier every month, each ending mid-month
     auto rule = std::make_unique<TFTRuleRecClass>();
     rule->EndMonth = i;

@@ -6,17 +6,9 @@
 #include <memory>
 
 #include "data/records.h"
+#include "dates/chrono_date.h"
 
 namespace absence::test {
-
-// Day number of a calendar date, by std::chrono.
-inline double D(int y, int m, int d) {
-  using namespace std::chrono;
-  constexpr sys_days kEpoch = sys_days{year{1899} / December / 30};
-  return static_cast<double>(
-      (sys_days{year{y} / month{static_cast<unsigned>(m)} / day{static_cast<unsigned>(d)}} - kEpoch)
-          .count());
-}
 
 struct TRuleSpec {
   int EndMonth;
@@ -28,7 +20,7 @@ struct TWorld {
   TReasonList Reasons;
   TEmpList Emps;
 
-  TReasonRecClass& AddPolicyReason(int id, char basis, char validate,
+  TReasonRecClass& AddPolicyReason(int id, TBasis basis, TValidate validate,
                                    std::initializer_list<TRuleSpec> rules) {
     auto r = std::make_unique<TReasonRecClass>();
     r->ReasonID = id;
@@ -51,7 +43,8 @@ struct TWorld {
     return *Reasons.back();
   }
 
-  TReasonRecClass& AddPlainReason(int id, char basis = ' ', char validate = ' ') {
+  TReasonRecClass& AddPlainReason(int id, TBasis basis = TBasis::None,
+                                  TValidate validate = TValidate::None) {
     auto r = std::make_unique<TReasonRecClass>();
     r->ReasonID = id;
     r->Description = "Reason " + std::to_string(id);
@@ -86,7 +79,7 @@ inline TAccrualRecClass& AddRecord(TEmpRecClass& e, int reasonID, float hours, d
 }
 
 inline TAbsenceRecClass& AddTaken(TEmpRecClass& e, int reasonID, double date, float hours,
-                                  char kind = 'T') {
+                                  TEntryKind kind = TEntryKind::Own) {
   auto x = std::make_unique<TAbsenceRecClass>();
   x->Kind = kind;
   x->ReasonID = reasonID;

@@ -56,8 +56,8 @@ TEST(AccrualBalances, PanelAsOfDateByValidateAndBasis) {
   };
   for (const Case& c : cases) {
     TReasonRecClass r;
-    r.Validate = c.validate;
-    r.Basis = c.basis;
+    r.Validate = static_cast<TValidate>(c.validate);  // the table holds the files' letters
+    r.Basis = static_cast<TBasis>(c.basis);
     e.EmpType = c.type;
     EXPECT_EQ(PanelAsOfDate(r, e, c.d, by), c.expected)
         << c.validate << c.basis << c.type << " " << c.d;
@@ -81,8 +81,8 @@ TEST(AccrualBalances, ReportAsOfDateIsTheFirstYearStartOnOrAfterTheNextDay) {
   };
   for (const Case& c : cases) {
     TReasonRecClass r;
-    r.Validate = c.validate;
-    r.Basis = c.basis;
+    r.Validate = static_cast<TValidate>(c.validate);  // the table holds the files' letters
+    r.Basis = static_cast<TBasis>(c.basis);
     EXPECT_EQ(ReportAsOfDate(r, e, c.t, by), c.expected) << c.validate << c.basis << " " << c.t;
   }
 }
@@ -92,8 +92,8 @@ struct AccrualPanelFixture : ::testing::Test {
   TEmpRecClass* e = nullptr;
   const TBenefitYear by{1, 1};
   void SetUp() override {
-    w.AddPolicyReason(1, 'C', 'E', {{960, 120, 40}});
-    w.AddPolicyReason(2, 'A', 'Y', {{960, 120, 40}});
+    w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, 40}});
+    w.AddPolicyReason(2, TBasis::Anniversary, TValidate::YearEnd, {{960, 120, 40}});
     w.AddPlainReason(3);
     e = &w.AddEmployee(D(1999, 6, 15));
     AddRecord(*e, 1, 0, D(2000, 1, 1));
@@ -159,7 +159,8 @@ TEST_F(AccrualPanelFixture, ReportRowUsesHoursTakenAsOfTheReportDate) {
 
 TEST(AccrualExplain, LedgerShowsEveryStepAndEndsAtTheResult) {
   TWorld w;
-  TReasonRecClass& r = w.AddPolicyReason(1, 'C', 'E', {{12, 120, 40}, {960, 240, 40}});
+  TReasonRecClass& r =
+      w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{12, 120, 40}, {960, 240, 40}});
   TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15));
   AddRecord(e, 1, 0, D(2000, 1, 1));
   AddTaken(e, 1, D(2000, 7, 3), 150);
@@ -199,7 +200,7 @@ TEST(AccrualExplain, LedgerShowsEveryStepAndEndsAtTheResult) {
 
 TEST(AccrualExplain, ExpiredAndRuleDecisions) {
   TWorld w;
-  TReasonRecClass& r = w.AddPolicyReason(1, 'C', 'E', {{960, 120, 0}});
+  TReasonRecClass& r = w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, 0}});
   TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15), D(2000, 6, 10));
   AddRecord(e, 1, 0, D(2000, 1, 1));
   TAccrualTrace trace;
@@ -217,7 +218,8 @@ TEST(AccrualExplain, ExpiredAndRuleDecisions) {
 // and last the figure `accrued` states.
 TEST(AccrualExplain, WholeExplanationEndsWithTheFigure) {
   TWorld w;
-  const TReasonRecClass& r = w.AddPolicyReason(1, 'C', 'E', {{960, 120, 40}});
+  const TReasonRecClass& r =
+      w.AddPolicyReason(1, TBasis::Calendar, TValidate::MonthEnd, {{960, 120, 40}});
   TEmpRecClass& kept = w.AddEmployee(D(1999, 6, 15));
   AddRecord(kept, 1, 0, D(2000, 1, 1));
   TEmpRecClass& none = w.AddEmployee(D(1999, 6, 15));

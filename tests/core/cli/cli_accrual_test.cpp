@@ -22,16 +22,13 @@ struct TFolder {
   std::string data;
   TFolder() {
     TDataSet d;
-    int32_t id = 1;
-    AddReason(d.ReasonList, id, "Vacation", true, true, 'C', 'E');
+    AddReason(d.ReasonList, "Vacation", true, true, TBasis::Calendar, TValidate::MonthEnd, 1);
     AddRule(d.ReasonList[0]->Rules, 0, 960, 120, 40);
-    id = 1;
-    AddEmp(d.EmpList, id, "Able", "Ann", "", 36326 /* 1999-06-15 */, 0, 0, 'F');
+    AddEmp(d.EmpList, "Able", "Ann", "", 36326 /* 1999-06-15 */, 0, 0, 'F', 1);
     SetAccrual(d.EmpList[0]->Accruals, 1, 0, 36526 /* 2000-01-01 */);
     for (double day : {36600.0, 36700.0})
-      AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 1, day, 25, 'T');
-    id = 2;
-    AddEmp(d.EmpList, id, "Baker", "Bo", "", 36326, 0, 0, 'F');
+      AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 1, day, 25, TEntryKind::Own);
+    AddEmp(d.EmpList, "Baker", "Bo", "", 36326, 0, 0, 'F', 2);
     SaveDataSet(d, tmp.Folder(), false);
     data = "--data " + tmp.Folder() + " --ini " + tmp.File("absence.ini") + " ";
   }

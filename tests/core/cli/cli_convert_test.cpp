@@ -20,23 +20,21 @@ TDataSet MakeOrganisation() {
   TDataSet d;
   const char* reasons[] = {"Vacation", "Sick", "Personal", "Jury Duty"};
   for (int r = 0; r < 4; ++r) {
-    int32_t id = -1;
-    AddReason(d.ReasonList, id, reasons[r], true, r == 0, r == 0 ? 'A' : ' ', r == 0 ? 'Y' : ' ');
+    AddReason(d.ReasonList, reasons[r], true, r == 0, r == 0 ? TBasis::Anniversary : TBasis::None,
+              r == 0 ? TValidate::YearEnd : TValidate::None);
   }
   SortReasons(d.ReasonList);
   const char* depts[] = {"Sales", "Accounts", "Warehouse", "Front Office"};
   for (int k = 0; k < 4; ++k) {
-    int32_t id = -1;
-    AddDept(d.DeptList, id, depts[k], k == 0 ? 7 : 0, true, "D" + std::to_string(k));
+    AddDept(d.DeptList, depts[k], k == 0 ? 7 : 0, true, "D" + std::to_string(k));
   }
   SortDepts(d.DeptList);
   const char* last[] = {"Garcia", "Olsen", "Nguyen", "O'Brien", "Kowalski",
                         "Dubois", "Rossi", "Ahmed",  "Smith",   "Lee"};
   const char* first[] = {"Ana", "Per", "Minh", "Siobhán", "Jan", "Élise", "Marco", "Sara"};
   for (int i = 0; i < 40; ++i) {
-    int32_t id = -1;
     const TDate start = test::k2024Jan1 - 300 - 37 * i;
-    AddEmp(d.EmpList, id, last[i % 10],
+    AddEmp(d.EmpList, last[i % 10],
            first[i % 8] + std::string(i >= 10 ? " " : "") +
                (i >= 10 ? std::string(1, 'A' + i / 10) : ""),
            "E" + std::to_string(1000 + i), start, i % 9 == 4 ? test::k2024Jan1 + 90 : 0, i % 5,
@@ -47,16 +45,17 @@ TDataSet MakeOrganisation() {
       const TDate day = test::k2024Jan1 - 200 + 11 * k + i % 3;
       if (!e.IsEmployedOn(day)) continue;
       AddEntry(e.Entries, d.EmpList, d.ReasonList, 1 + (k + i) % 4, day,
-               static_cast<float>(1 + (k * i) % 32) / 4, 'T');
+               static_cast<float>(1 + (k * i) % 32) / 4, TEntryKind::Own);
     }
   }
   SortEmps(d.EmpList);
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 3, test::k2024Jan1 + 5, 8, 'G');
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 3, test::k2024Jul1, 4, 'G');
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 3, test::k2024Jan1 + 5, 8, TEntryKind::Global);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 3, test::k2024Jul1, 4, TEntryKind::Global);
   // One employee exempt from the first holiday (saved as an exclusion).
   auto& ex = d.EmpList[3]->Entries;
   for (auto& x : ex)
-    if (x->Kind == 'G' && x->EntryDate == test::k2024Jan1 + 5) x->AddDelMark("D", d.EmpList);
+    if (x->Kind == TEntryKind::Global && x->EntryDate == test::k2024Jan1 + 5)
+      x->AddDelMark(TTrashMark::Record, d.EmpList);
   return d;
 }
 

@@ -30,7 +30,8 @@ TEST(Cli, ExitCodes) {
 TEST(Cli, DumpSaveBackupAndRestore) {
   test::TTempFolder tmp;
   TDataSet d = test::MakeSampleDataSet();
-  d.EmpList[0]->Entries[0]->AddDelMark("D", d.EmpList);  // saved as nothing: own entry trashed
+  d.EmpList[0]->Entries[0]->AddDelMark(TTrashMark::Record,
+                                       d.EmpList);  // saved as nothing: own entry trashed
   SaveDataSet(d, tmp.Folder());
   const std::string dir = "--data " + tmp.Folder();
 

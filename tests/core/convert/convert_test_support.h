@@ -39,15 +39,11 @@ class TTempDir {
 // department) with own entries; one global holiday copied to all of them.
 inline TDataSet MakeOrg() {
   TDataSet d;
-  int32_t id = -1;
-  AddReason(d.ReasonList, id, "Vacation", true, true, 'C', 'E');
-  id = -1;
-  AddReason(d.ReasonList, id, "Sick", true, false, ' ', ' ');
+  AddReason(d.ReasonList, "Vacation", true, true, TBasis::Calendar, TValidate::MonthEnd);
+  AddReason(d.ReasonList, "Sick", true, false, TBasis::None, TValidate::None);
   SortReasons(d.ReasonList);
-  id = -1;
-  AddDept(d.DeptList, id, "Sales", 1, true, "S1");
-  id = -1;
-  AddDept(d.DeptList, id, "Accounts", 0, true, "A1");
+  AddDept(d.DeptList, "Sales", 1, true, "S1");
+  AddDept(d.DeptList, "Accounts", 0, true, "A1");
   SortDepts(d.DeptList);
   struct Emp {
     const char *last, *first, *ssn;
@@ -58,15 +54,14 @@ inline TDataSet MakeOrg() {
               {"Jones", "Bob", "222", kJan1 - 100, kJan1 + 200, 2, 'T'},
               {"Müller", "Jürgen", "333", kJan1 - 50, 0, 0, 'F'}};
   for (const auto& e : emps) {
-    id = -1;
-    AddEmp(d.EmpList, id, e.last, e.first, e.ssn, e.start, e.term, e.dept, e.type);
+    AddEmp(d.EmpList, e.last, e.first, e.ssn, e.start, e.term, e.dept, e.type);
     auto& emp = *d.EmpList.back();
     SetAccrual(emp.Accruals, 1, 12.5f, e.start);
-    AddEntry(emp.Entries, d.EmpList, d.ReasonList, 1, kJan1 + 3, 8, 'T');
-    AddEntry(emp.Entries, d.EmpList, d.ReasonList, 2, kJan1 + 10, 4.5f, 'T');
+    AddEntry(emp.Entries, d.EmpList, d.ReasonList, 1, kJan1 + 3, 8, TEntryKind::Own);
+    AddEntry(emp.Entries, d.EmpList, d.ReasonList, 2, kJan1 + 10, 4.5f, TEntryKind::Own);
   }
   SortEmps(d.EmpList);
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 2, kJan1 + 20, 8, 'G');
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 2, kJan1 + 20, 8, TEntryKind::Global);
   return d;
 }
 
@@ -105,7 +100,8 @@ inline std::vector<TEntryView> EntryViews(const TDataSet& d, const TEmpRecClass&
   std::vector<TEntryView> v;
   for (const auto& x : e.Entries)
     if (x->IsLive())
-      v.emplace_back(x->Kind, ReasonText(d.ReasonList, x->ReasonID), x->EntryDate, x->Hours);
+      v.emplace_back(Letter(x->Kind), ReasonText(d.ReasonList, x->ReasonID), x->EntryDate,
+                     x->Hours);
   return v;
 }
 

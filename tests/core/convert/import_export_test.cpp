@@ -151,8 +151,8 @@ TEST(ConvertRun, AbsencesMergeAndCreateReasons) {
   const auto& jury = *d.ReasonList[static_cast<std::size_t>(r)];
   EXPECT_TRUE(jury.Active);
   EXPECT_FALSE(jury.HasPolicy);
-  EXPECT_EQ(jury.Basis, ' ');
-  EXPECT_EQ(jury.Validate, ' ');
+  EXPECT_EQ(jury.Basis, TBasis::None);
+  EXPECT_EQ(jury.Validate, TValidate::None);
   EXPECT_TRUE(jury.Rules.empty());
   EXPECT_EQ(d.ReasonList[0]->Description, "Jury Duty");  // sorted in
   const auto& muller = *d.EmpList[1];
@@ -216,13 +216,12 @@ TEST(ConvertRun, AbsenceFailuresStopWithTheRecordNumber) {
 TEST(ConvertRun, AbsenceExportRangeAndKinds) {
   TDataSet d = test::MakeOrg();
   auto& smith = *d.EmpList[2];
-  smith.Entries[0]->AddDelMark("D", d.EmpList);  // trashed: not written
-  int32_t id = -1;
-  AddReason(d.ReasonList, id, "Gone", true, false, ' ', ' ');
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, id, kJan1 + 11, 3, 'T');
+  smith.Entries[0]->AddDelMark(TTrashMark::Record, d.EmpList);  // trashed: not written
+  int32_t id = AddReason(d.ReasonList, "Gone", true, false, TBasis::None, TValidate::None);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, id, kJan1 + 11, 3, TEntryKind::Own);
   d.ReasonList.back()->Delete(d.EmpList, d.GlobalList);  // its entries are not written
   auto x = std::make_unique<TAbsenceRecClass>();
-  x->Kind = 'D';
+  x->Kind = TEntryKind::Exclusion;
   x->ReasonID = 1;
   x->EntryDate = kJan1 + 15;
   x->Hours = -1;

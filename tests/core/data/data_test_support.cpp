@@ -4,34 +4,30 @@ namespace absence::test {
 
 TDataSet MakeSampleDataSet() {
   TDataSet d;
-  int32_t id = -1;
-  AddReason(d.ReasonList, id, "Vacation", true, true, 'C', 'E');
+  AddReason(d.ReasonList, "Vacation", true, true, TBasis::Calendar, TValidate::MonthEnd);
   d.ReasonList.back()->Rules.back()->Hours = 80;
   AddRule(d.ReasonList.back()->Rules, 12, 960, 120, 40);
   d.ReasonList.back()->Rules.front()->EndMonth = 12;
-  id = -1;
-  AddReason(d.ReasonList, id, "Sick", true, false, ' ', ' ');
+  AddReason(d.ReasonList, "Sick", true, false, TBasis::None, TValidate::None);
   SortReasons(d.ReasonList);
 
-  id = -1;
-  AddDept(d.DeptList, id, "Sales", 1, true, "S1");
-  id = -1;
-  AddDept(d.DeptList, id, "Accounts", 0, true, "A1");
+  AddDept(d.DeptList, "Sales", 1, true, "S1");
+  AddDept(d.DeptList, "Accounts", 0, true, "A1");
   SortDepts(d.DeptList);
 
   const char* names[][2] = {{"Smith", "Anna"}, {"Jones", "Bob"}, {"Brown", "Cy"}};
   for (int i = 0; i < 3; ++i) {
-    id = -1;
-    AddEmp(d.EmpList, id, names[i][0], names[i][1], "SSN" + std::to_string(i), k2024Jan1 - 400,
+    AddEmp(d.EmpList, names[i][0], names[i][1], "SSN" + std::to_string(i), k2024Jan1 - 400,
            i == 2 ? k2024Jan1 + 100 : 0, 1 + i % 2, 'F');
     auto& e = *d.EmpList.back();
     SetAccrual(e.Accruals, 1, 10.5f, k2024Jan1);
     for (int k = 0; k < 4; ++k)
-      AddEntry(e.Entries, d.EmpList, d.ReasonList, 1 + k % 2, k2024Jan1 + 10 * k + i, 8, 'T');
+      AddEntry(e.Entries, d.EmpList, d.ReasonList, 1 + k % 2, k2024Jan1 + 10 * k + i, 8,
+               TEntryKind::Own);
   }
   SortEmps(d.EmpList);
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 2, k2024Jan1 + 30, 8, 'G');
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, k2024Jul1, 4, 'G');
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 2, k2024Jan1 + 30, 8, TEntryKind::Global);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, k2024Jul1, 4, TEntryKind::Global);
   return d;
 }
 
@@ -40,31 +36,31 @@ TDataSet MakeRandomDataSet(uint32_t seed, int employees) {
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
   TDataSet d;
   for (int r = 0; r < 5; ++r) {
-    int32_t id = -1;
-    AddReason(d.ReasonList, id, "Reason " + std::string(1, static_cast<char>('E' - r)), true,
-              r % 2 == 0, r % 2 == 0 ? 'C' : ' ', r % 2 == 0 ? 'Y' : ' ');
+    const bool policy = r % 2 == 0;
+    AddReason(d.ReasonList, "Reason " + std::string(1, static_cast<char>('E' - r)), true, policy,
+              policy ? TBasis::Calendar : TBasis::None,
+              policy ? TValidate::YearEnd : TValidate::None);
   }
   SortReasons(d.ReasonList);
   for (int k = 0; k < 3; ++k) {
-    int32_t id = -1;
-    AddDept(d.DeptList, id, "Dept " + std::to_string(pick(0, 99)), pick(0, employees), true, "C");
+    AddDept(d.DeptList, "Dept " + std::to_string(pick(0, 99)), pick(0, employees), true, "C");
   }
   SortDepts(d.DeptList);
   for (int i = 0; i < employees; ++i) {
-    int32_t id = -1;
     const double start = k2024Jan1 - pick(0, 2000);
-    AddEmp(d.EmpList, id, "Last" + std::to_string(pick(0, 50)), "First" + std::to_string(i), "X",
-           start, pick(0, 4) == 0 ? start + pick(100, 3000) : 0, pick(0, 3), 'F');
+    AddEmp(d.EmpList, "Last" + std::to_string(pick(0, 50)), "First" + std::to_string(i), "X", start,
+           pick(0, 4) == 0 ? start + pick(100, 3000) : 0, pick(0, 3), 'F');
     auto& e = *d.EmpList.back();
     for (int r = 1; r <= pick(0, 13); ++r)
       SetAccrual(e.Accruals, r, static_cast<float>(pick(0, 400)) / 4, start);
     for (int k = pick(0, 40); k > 0; --k)
       AddEntry(e.Entries, d.EmpList, d.ReasonList, pick(1, 5), start + pick(0, 1500),
-               static_cast<float>(pick(1, 32)) / 4, 'T');
+               static_cast<float>(pick(1, 32)) / 4, TEntryKind::Own);
   }
   SortEmps(d.EmpList);
   for (int k = 0; k < 6; ++k)
-    AddEntry(d.GlobalList, d.EmpList, d.ReasonList, pick(1, 5), k2024Jan1 - pick(0, 1500), 8, 'G');
+    AddEntry(d.GlobalList, d.EmpList, d.ReasonList, pick(1, 5), k2024Jan1 - pick(0, 1500), 8,
+             TEntryKind::Global);
   return d;
 }
 

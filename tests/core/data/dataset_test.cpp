@@ -76,7 +76,8 @@ struct TScenario {
     LoadDataSet(data, tmp.Folder());
     data.EmpList[0]->Deleted = true;
     data.EmpList[1]->LastName = "Changed";
-    AddEntry(data.GlobalList, data.EmpList, data.ReasonList, 1, test::k2024Jul1, 3, 'G');
+    AddEntry(data.GlobalList, data.EmpList, data.ReasonList, 1, test::k2024Jul1, 3,
+             TEntryKind::Global);
     memoryJson = DumpJson(data);
     newFiles = {SerializeReasons(data.ReasonList), SerializeEmps(data.EmpList, data.GlobalList),
                 SerializeGlobals(data.GlobalList), SerializeDepts(data.DeptList)};

@@ -10,8 +10,7 @@ using test::TRaw;
 
 TEST(DeptFile, LayoutOfOneRecord) {
   TDeptList depts;
-  int32_t id = 12;
-  AddDept(depts, id, std::string(60, 'x'), -4, true, "C\u00e9");  // manager in the trash
+  AddDept(depts, std::string(60, 'x'), -4, true, "C\u00e9", 12);  // manager in the trash
   const TBytes b = SerializeDepts(depts);
   TRaw expected(76);
   expected.I32(0, 12).Str(4, std::string(50, 'x')).Str(55, "C\xe9").U8(71, 1).I32(72, 0);
@@ -20,12 +19,10 @@ TEST(DeptFile, LayoutOfOneRecord) {
 
 TEST(ReasonFile, ReasonWithRulesAndReasonWithoutPolicy) {
   TReasonList reasons;
-  int32_t id = 3;
-  AddReason(reasons, id, "Vacation", true, true, 'A', 'Y');
+  AddReason(reasons, "Vacation", true, true, TBasis::Anniversary, TValidate::YearEnd, 3);
   AddRule(reasons[0]->Rules, 0, 12, 40.5f, 8);
   AddRule(reasons[0]->Rules, 12, 960, 80, 16);
-  id = 4;
-  AddReason(reasons, id, "Sick", false, false, ' ', ' ');
+  AddReason(reasons, "Sick", false, false, TBasis::None, TValidate::None, 4);
   TBytes expected;
   test::Append(
       expected,
@@ -39,8 +36,7 @@ TEST(ReasonFile, ReasonWithRulesAndReasonWithoutPolicy) {
 TEST(EmpFile, ThirteenBalancesPackAsSixSixOne) {
   TEmpList emps;
   TEntryList globals;
-  int32_t id = 5;
-  AddEmp(emps, id, std::string(40, 'L'), "Ann", "123", 100, 0, -2, 'F');
+  AddEmp(emps, std::string(40, 'L'), "Ann", "123", 100, 0, -2, 'F', 5);
   for (int r = 1; r <= 13; ++r) SetAccrual(emps[0]->Accruals, r, r * 1.5f, 200 + r);
   const TBytes b = SerializeEmps(emps, globals);
   ASSERT_EQ(b.size(), 4u * 99);
@@ -63,18 +59,21 @@ TEST(EmpFile, ThirteenBalancesPackAsSixSixOne) {
 
 TEST(EmpFile, WhichEntriesAreWritten) {
   TDataSet d;
-  int32_t id = 1;
-  AddReason(d.ReasonList, id, "R", true, false, ' ', ' ');
-  id = 1;
-  AddEmp(d.EmpList, id, "A", "B", "", 10, 0, 0, 'F');
+  AddReason(d.ReasonList, "R", true, false, TBasis::None, TValidate::None, 1);
+  AddEmp(d.EmpList, "A", "B", "", 10, 0, 0, 'F', 1);
   auto& e = *d.EmpList[0];
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 50, 8, 'G');  // copy, live: not written
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 60, 8, 'G');  // copy trashed: exclusion
-  AddEntry(e.Entries, d.EmpList, d.ReasonList, 1, 20, 4, 'T');     // own, live: written
-  AddEntry(e.Entries, d.EmpList, d.ReasonList, 1, 30, 4, 'T');     // own, trashed: dropped
-  AddEntry(e.Entries, d.EmpList, d.ReasonList, 1, 70, -1, 'D');    // exclusion, no global
-  e.Entries[FindEntry(e.Entries, 1, 'T', 30)]->AddDelMark("D", d.EmpList);
-  e.Entries[FindEntry(e.Entries, 1, 'G', 60)]->AddDelMark("D", d.EmpList);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 50, 8,
+           TEntryKind::Global);  // copy, live: not written
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 60, 8,
+           TEntryKind::Global);  // copy trashed: exclusion
+  AddEntry(e.Entries, d.EmpList, d.ReasonList, 1, 20, 4, TEntryKind::Own);  // own, live: written
+  AddEntry(e.Entries, d.EmpList, d.ReasonList, 1, 30, 4, TEntryKind::Own);  // own, trashed: dropped
+  AddEntry(e.Entries, d.EmpList, d.ReasonList, 1, 70, -1,
+           TEntryKind::Exclusion);  // exclusion, no global
+  e.Entries[FindEntry(e.Entries, 1, TEntryKind::Own, 30)]->AddDelMark(TTrashMark::Record,
+                                                                      d.EmpList);
+  e.Entries[FindEntry(e.Entries, 1, TEntryKind::Global, 60)]->AddDelMark(TTrashMark::Record,
+                                                                         d.EmpList);
   const TBytes b = SerializeEmps(d.EmpList, d.GlobalList);
   ASSERT_EQ(b.size(), 2u * 99);
   TRaw entries(99);
@@ -86,12 +85,10 @@ TEST(EmpFile, WhichEntriesAreWritten) {
 
 TEST(EmpFile, ExclusionOutsideEmploymentIsDroppedButKeptInBackupSerialisation) {
   TDataSet d;
-  int32_t id = 1;
-  AddReason(d.ReasonList, id, "R", true, false, ' ', ' ');
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 5, 8, 'G');
-  id = 1;
-  AddEmp(d.EmpList, id, "A", "", "", 10, 0, 0, 'F');
-  AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 1, 5, -1, 'D');
+  AddReason(d.ReasonList, "R", true, false, TBasis::None, TValidate::None, 1);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 5, 8, TEntryKind::Global);
+  AddEmp(d.EmpList, "A", "", "", 10, 0, 0, 'F', 1);
+  AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 1, 5, -1, TEntryKind::Exclusion);
   EXPECT_EQ(SerializeEmps(d.EmpList, d.GlobalList).size(), 99u);
   TBytes backup;
   AppendEmpRecords(backup, *d.EmpList[0], d.GlobalList, false);
@@ -191,10 +188,10 @@ TEST(Files, IndependentlyBuiltFilesLoadAndSaveByteForByte) {
   EXPECT_EQ(baker.Accruals[0]->Hours, 12.25f);
   // Own entry, exclusion of the 45310 global, and a copy of the 44990 global.
   ASSERT_EQ(baker.Entries.size(), 3u);
-  EXPECT_EQ(baker.Entries[0]->Kind, 'G');
+  EXPECT_EQ(baker.Entries[0]->Kind, TEntryKind::Global);
   EXPECT_EQ(baker.Entries[0]->EntryDate, 44990);
-  EXPECT_EQ(baker.Entries[1]->Kind, 'T');
-  EXPECT_EQ(baker.Entries[2]->Kind, 'D');
+  EXPECT_EQ(baker.Entries[1]->Kind, TEntryKind::Own);
+  EXPECT_EQ(baker.Entries[2]->Kind, TEntryKind::Exclusion);
   const auto& carter = *d.EmpList[1];
   ASSERT_EQ(carter.Entries.size(), 1u);  // terminated before 45310
   EXPECT_EQ(carter.Entries[0]->EntryDate, 44990);

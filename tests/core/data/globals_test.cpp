@@ -10,14 +10,12 @@ namespace {
 TDataSet ThreeEmployees() {
   TDataSet d;
   for (auto [rid, text] : {std::pair{1, "Holiday"}, {2, "Closure"}}) {
-    int32_t id = rid;
-    AddReason(d.ReasonList, id, text, true, false, ' ', ' ');
+    AddReason(d.ReasonList, text, true, false, TBasis::None, TValidate::None, rid);
   }
   SortReasons(d.ReasonList);
   const double starts[] = {100, 300, 100}, terms[] = {0, 0, 200};
   for (int i = 0; i < 3; ++i) {
-    int32_t id = i + 1;
-    AddEmp(d.EmpList, id, "E" + std::to_string(i + 1), "", "", starts[i], terms[i], 0, 'F');
+    AddEmp(d.EmpList, "E" + std::to_string(i + 1), "", "", starts[i], terms[i], 0, 'F', i + 1);
   }
   return d;
 }
@@ -25,7 +23,8 @@ TDataSet ThreeEmployees() {
 int Copies(const TEmpRecClass& e, int32_t reason, double date) {
   int n = 0;
   for (const auto& x : e.Entries)
-    n += x->Kind == 'G' && x->ReasonID == reason && x->EntryDate == date && x->IsLive();
+    n += x->Kind == TEntryKind::Global && x->ReasonID == reason && x->EntryDate == date &&
+         x->IsLive();
   return n;
 }
 
@@ -43,7 +42,7 @@ TDataSet SaveAndLoad(TDataSet& d) {
 
 TEST(Globals, CopiedOnlyToEmployeesEmployedOnTheDay) {
   TDataSet d = ThreeEmployees();
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 250, 8, 'G');
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 250, 8, TEntryKind::Global);
   EXPECT_EQ(Copies(Emp(d, 1), 1, 250), 1);
   EXPECT_EQ(Copies(Emp(d, 2), 1, 250), 0);  // starts later
   EXPECT_EQ(Copies(Emp(d, 3), 1, 250), 0);  // terminated before
@@ -64,30 +63,30 @@ TEST(Globals, EqualReasonAndDateMergeIntoOneWithTheSumOnEveryCopy) {
     EXPECT_EQ(e.Entries[0]->Hours, 7.5f);
   }
   // The same through AddEntry at run time: the copies get the added hours too.
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 0.5f, 'G');
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 0.5f, TEntryKind::Global);
   EXPECT_EQ(Emp(d, 1).Entries[0]->Hours, 8.0f);
 }
 
 TEST(Globals, OwnEntryOfSameReasonAndDateBlocksTheCopyAtLoad) {
   TDataSet d = ThreeEmployees();
-  AddEntry(Emp(d, 1).Entries, d.EmpList, d.ReasonList, 1, 150, 2, 'T');
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, 'G');
+  AddEntry(Emp(d, 1).Entries, d.EmpList, d.ReasonList, 1, 150, 2, TEntryKind::Own);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, TEntryKind::Global);
   TDataSet loaded = SaveAndLoad(d);
   auto& e = Emp(loaded, 1);
   ASSERT_EQ(e.Entries.size(), 1u);
-  EXPECT_EQ(e.Entries[0]->Kind, 'T');
+  EXPECT_EQ(e.Entries[0]->Kind, TEntryKind::Own);
   EXPECT_EQ(Copies(Emp(loaded, 3), 1, 150), 1);
 }
 
 TEST(Globals, DeletingAndRestoringTheGlobalEntry) {
   TDataSet d = ThreeEmployees();
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, 'G');
-  d.GlobalList[0]->AddDelMark("DG", d.EmpList);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, TEntryKind::Global);
+  d.GlobalList[0]->AddDelMark(TTrashMark::Global, d.EmpList);
   EXPECT_EQ(d.GlobalList[0]->DelMark, "D");
   for (int32_t id : {1, 2, 3}) EXPECT_EQ(Copies(Emp(d, id), 1, 150), 0);
   // Employee 1 meanwhile records an own entry that day; the restore skips it.
-  AddEntry(Emp(d, 1).Entries, d.EmpList, d.ReasonList, 1, 150, 3, 'T');
-  Restore(d.GlobalList, d.EmpList, 'G', 0, d.ReasonList);
+  AddEntry(Emp(d, 1).Entries, d.EmpList, d.ReasonList, 1, 150, 3, TEntryKind::Own);
+  Restore(d.GlobalList, d.EmpList, TEntryKind::Global, 0, d.ReasonList);
   EXPECT_TRUE(d.GlobalList[0]->DelMark.empty());
   EXPECT_EQ(Copies(Emp(d, 1), 1, 150), 0);
   EXPECT_EQ(Copies(Emp(d, 3), 1, 150), 1);
@@ -95,12 +94,13 @@ TEST(Globals, DeletingAndRestoringTheGlobalEntry) {
 
 TEST(Globals, RestoreMergesIntoALiveTwin) {
   TDataSet d = ThreeEmployees();
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, 'G');
-  d.GlobalList[0]->AddDelMark("DG", d.EmpList);
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 2, 'G');  // a new live twin
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, TEntryKind::Global);
+  d.GlobalList[0]->AddDelMark(TTrashMark::Global, d.EmpList);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 2,
+           TEntryKind::Global);  // a new live twin
   ASSERT_EQ(d.GlobalList.size(), 2u);
   const int trashed = d.GlobalList[0]->IsDeleted() ? 0 : 1;
-  Restore(d.GlobalList, d.EmpList, 'G', trashed, d.ReasonList);
+  Restore(d.GlobalList, d.EmpList, TEntryKind::Global, trashed, d.ReasonList);
   ASSERT_EQ(d.GlobalList.size(), 1u);
   EXPECT_EQ(d.GlobalList[0]->Hours, 10);
   EXPECT_EQ(Emp(d, 1).Entries[0]->Hours, 10);  // the twin's update reached the copies
@@ -108,26 +108,26 @@ TEST(Globals, RestoreMergesIntoALiveTwin) {
 
 TEST(Globals, CopyDeletedOnOneEmployeeBecomesAnExclusionThatSurvivesSaves) {
   TDataSet d = ThreeEmployees();
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, 'G');
-  Emp(d, 1).Entries[0]->AddDelMark("D", d.EmpList);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, TEntryKind::Global);
+  Emp(d, 1).Entries[0]->AddDelMark(TTrashMark::Record, d.EmpList);
   TDataSet once = SaveAndLoad(d);
   TDataSet twice = SaveAndLoad(once);
   for (TDataSet* s : {&once, &twice}) {
     auto& e1 = Emp(*s, 1);
     ASSERT_EQ(e1.Entries.size(), 1u);
-    EXPECT_EQ(e1.Entries[0]->Kind, 'D');
+    EXPECT_EQ(e1.Entries[0]->Kind, TEntryKind::Exclusion);
     EXPECT_EQ(Copies(Emp(*s, 3), 1, 150), 1);
   }
   // Once the global entry is gone, the exclusion is not written any more.
-  twice.GlobalList[0]->AddDelMark("DG", twice.EmpList);
+  twice.GlobalList[0]->AddDelMark(TTrashMark::Global, twice.EmpList);
   TDataSet after = SaveAndLoad(twice);
   EXPECT_TRUE(Emp(after, 1).Entries.empty());
 }
 
 TEST(Globals, UpdateCarriesToCopiesAndKeepsListsDateSorted) {
   TDataSet d = ThreeEmployees();
-  AddEntry(Emp(d, 1).Entries, d.EmpList, d.ReasonList, 2, 170, 1, 'T');
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, 'G');
+  AddEntry(Emp(d, 1).Entries, d.EmpList, d.ReasonList, 2, 170, 1, TEntryKind::Own);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, TEntryKind::Global);
   d.GlobalList[0]->Update(2, d.EmpList, 6, 180);
   auto& e = Emp(d, 1);
   ASSERT_EQ(e.Entries.size(), 2u);
@@ -136,13 +136,13 @@ TEST(Globals, UpdateCarriesToCopiesAndKeepsListsDateSorted) {
   EXPECT_EQ(e.Entries[1]->ReasonID, 2);
   EXPECT_EQ(e.Entries[1]->Hours, 6);
   EXPECT_TRUE(e.Entries[1]->Modified);
-  EXPECT_NE(FindEntry(e.Entries, 2, 'G', 180), -1);
+  EXPECT_NE(FindEntry(e.Entries, 2, TEntryKind::Global, 180), -1);
 }
 
 TEST(Globals, AddGlobalEntriesAfterAnEditSkipsBlockedAndOutOfPeriod) {
   TDataSet d = ThreeEmployees();
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, 'G');
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 2, 350, 8, 'G');
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, TEntryKind::Global);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 2, 350, 8, TEntryKind::Global);
   auto& e2 = Emp(d, 2);
   ASSERT_EQ(e2.Entries.size(), 1u);
   e2.Update(e2.LastName, e2.FirstName, e2.SSN, 'F', 0, 100, 0);  // widened to day 100
@@ -151,7 +151,7 @@ TEST(Globals, AddGlobalEntriesAfterAnEditSkipsBlockedAndOutOfPeriod) {
   EXPECT_EQ(e2.Entries[0]->EntryDate, 150);
   e2.AddGlobalEntries(d.GlobalList, d.ReasonList);  // nothing twice
   EXPECT_EQ(e2.Entries.size(), 2u);
-  e2.Entries[0]->AddDelMark("D", d.EmpList);  // a trashed copy blocks too
+  e2.Entries[0]->AddDelMark(TTrashMark::Record, d.EmpList);  // a trashed copy blocks too
   e2.AddGlobalEntries(d.GlobalList, d.ReasonList);
   EXPECT_EQ(e2.Entries.size(), 2u);
 }
@@ -159,14 +159,14 @@ TEST(Globals, AddGlobalEntriesAfterAnEditSkipsBlockedAndOutOfPeriod) {
 TEST(Entries, EntriesOnDateSkipsExclusionsAndTrash) {
   TDataSet d = ThreeEmployees();
   auto& list = Emp(d, 1).Entries;
-  AddEntry(list, d.EmpList, d.ReasonList, 1, 150, -1, 'D');
-  AddEntry(list, d.EmpList, d.ReasonList, 2, 150, 4, 'T');
-  AddEntry(list, d.EmpList, d.ReasonList, 2, 151, 4, 'T');
+  AddEntry(list, d.EmpList, d.ReasonList, 1, 150, -1, TEntryKind::Exclusion);
+  AddEntry(list, d.EmpList, d.ReasonList, 2, 150, 4, TEntryKind::Own);
+  AddEntry(list, d.EmpList, d.ReasonList, 2, 151, 4, TEntryKind::Own);
   TEntryList result;
   EntriesOnDate(result, &list, 150);
   ASSERT_EQ(result.size(), 1u);
   EXPECT_EQ(result[0]->ReasonID, 2);
-  list[FindEntry(list, 2, 'T', 150)]->AddDelMark("D", d.EmpList);
+  list[FindEntry(list, 2, TEntryKind::Own, 150)]->AddDelMark(TTrashMark::Record, d.EmpList);
   EntriesOnDate(result, &list, 150);
   EXPECT_TRUE(result.empty());
   EntriesOnDate(result, nullptr, 150);
@@ -182,16 +182,16 @@ TEST(Entries, SortOrdersByDateReasonAndKind) {
     auto e = std::make_unique<TAbsenceRecClass>();
     e->ReasonID = reason;
     e->EntryDate = date;
-    e->Kind = kind;
+    e->Kind = static_cast<TEntryKind>(kind);  // the table holds the kind letters
     list.push_back(std::move(e));
   }
-  SortEntries(list, d.ReasonList, "Date");
+  SortEntries(list, d.ReasonList, TEntryOrder::ByDate);
   std::string order;
-  for (const auto& e : list) order += std::to_string(e->ReasonID) + e->Kind;
+  for (const auto& e : list) order += std::to_string(e->ReasonID) + Letter(e->Kind);
   EXPECT_EQ(order, "1T2T1D1G1T");
-  SortEntries(list, d.ReasonList, "Reason");
+  SortEntries(list, d.ReasonList, TEntryOrder::ByReason);
   order.clear();
-  for (const auto& e : list) order += std::to_string(e->ReasonID) + e->Kind;
+  for (const auto& e : list) order += std::to_string(e->ReasonID) + Letter(e->Kind);
   EXPECT_EQ(order, "2T1T1D1G1T");
 }
 

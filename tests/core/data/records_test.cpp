@@ -60,48 +60,41 @@ TEST(SortIndexed, CompareThatNeverSaysEqualStillTerminates) {
 
 TEST(Identifiers, NewIdentifierIsLargestPlusOneCountingDeleted) {
   TDeptList depts;
-  int32_t id = -1;
-  AddDept(depts, id, "A", 0, true, "");
+  int32_t id = AddDept(depts, "A", 0, true, "");
   EXPECT_EQ(id, 1);
   depts.clear();
   for (int32_t given : {3, 7, 5}) {
-    id = given;
-    AddDept(depts, id, "D" + std::to_string(given), 0, true, "");
-    EXPECT_EQ(id, given);  // stored identifiers are used unchanged
+    EXPECT_EQ(AddDept(depts, "D" + std::to_string(given), 0, true, "", given),
+              given);  // stored identifiers are used unchanged
   }
   depts[1]->Deleted = true;  // the 7
-  id = -1;
-  AddDept(depts, id, "New", 0, true, "");
+  id = AddDept(depts, "New", 0, true, "");
   EXPECT_EQ(id, 8);
 
   TReasonList reasons;
-  id = -5;  // only positive identifiers count
-  AddReason(reasons, id, "Odd", true, false, ' ', ' ');
-  id = -1;
-  AddReason(reasons, id, "Next", true, false, ' ', ' ');
+  // only positive identifiers count
+  AddReason(reasons, "Odd", true, false, TBasis::None, TValidate::None, -5);
+  id = AddReason(reasons, "Next", true, false, TBasis::None, TValidate::None);
   EXPECT_EQ(id, 1);
 }
 
 TEST(Find, DepartmentsPassOverDeletedWhileEmployeesAndReasonsDoNot) {
   TDeptList depts;
-  int32_t id = -1;
-  AddDept(depts, id, "Gone", 0, true, "");
+  AddDept(depts, "Gone", 0, true, "");
   depts[0]->Deleted = true;
   EXPECT_EQ(FindDept(depts, 0, "Gone"), -1);
   EXPECT_EQ(FindDept(depts, 1, ""), -1);
   EXPECT_EQ(FindDept(TDeptList{}, 1, ""), -1);
 
   TReasonList reasons;
-  id = -1;
-  AddReason(reasons, id, "Trip", true, false, ' ', ' ');
+  AddReason(reasons, "Trip", true, false, TBasis::None, TValidate::None);
   reasons[0]->Deleted = true;
   EXPECT_EQ(FindReason(reasons, 0, "Trip"), 0);
   EXPECT_EQ(FindReason(reasons, 0, "trip"), -1);  // exact, case-sensitive
   EXPECT_EQ(FindReason(reasons, 1, "whatever"), 0);
 
   TEmpList emps;
-  id = -1;
-  AddEmp(emps, id, "Doe", "Jane", "", 1, 0, 0, 'F');
+  AddEmp(emps, "Doe", "Jane", "", 1, 0, 0, 'F');
   emps[0]->Deleted = true;
   EXPECT_EQ(FindEmp(emps, 0, "Doe, Jane"), 0);
   EXPECT_EQ(FindEmp(emps, 2, "Doe, Jane"), -1);  // by identifier when it is > 0
@@ -197,7 +190,7 @@ TEST(Accruals, SetAndFindFollowTheFirstBalanceOfTheReason) {
   auto extra = std::make_unique<TAccrualRecClass>();
   extra->ReasonID = 4;
   list.push_back(std::move(extra));
-  list[0]->AddDelMark("D");
+  list[0]->AddDelMark(TTrashMark::Record);
   EXPECT_EQ(FindAccrual(list, 4), -1);
   SetAccrual(list, 4, 3, 10);  // revives every balance of the reason
   EXPECT_EQ(FindAccrual(list, 4), 0);
@@ -208,19 +201,17 @@ TEST(Accruals, SetAndFindFollowTheFirstBalanceOfTheReason) {
 
 TEST(Reasons, PolicyDefaultRuleAndFindRule) {
   TReasonList reasons;
-  int32_t id = -1;
-  AddReason(reasons, id, "Vacation", true, true, 'C', 'E');
+  AddReason(reasons, "Vacation", true, true, TBasis::Calendar, TValidate::MonthEnd);
   ASSERT_EQ(reasons[0]->Rules.size(), 1u);
   const auto& r = *reasons[0]->Rules[0];
   EXPECT_EQ(r.StartMonth, 0);
   EXPECT_EQ(r.EndMonth, 960);
   EXPECT_EQ(r.Hours, 0);
   EXPECT_EQ(r.CarryOver, 0);
-  id = -1;
-  AddReason(reasons, id, "Sick", true, false, ' ', ' ');
+  AddReason(reasons, "Sick", true, false, TBasis::None, TValidate::None);
   EXPECT_TRUE(reasons[1]->Rules.empty());
-  id = 9;  // loaded from a file: no default rule
-  AddReason(reasons, id, "Loaded", true, true, 'C', 'E');
+  // loaded from a file: no default rule
+  AddReason(reasons, "Loaded", true, true, TBasis::Calendar, TValidate::MonthEnd, 9);
   EXPECT_TRUE(reasons[2]->Rules.empty());
 
   TRuleList rules;
@@ -233,20 +224,15 @@ TEST(Reasons, PolicyDefaultRuleAndFindRule) {
 
 TEST(Sorting, ListsSortByTheirKeys) {
   TDeptList depts;
-  for (const char* n : {"beta", "Alpha", "gamma", "ALPHA2"}) {
-    int32_t id = -1;
-    AddDept(depts, id, n, 0, true, "");
-  }
+  for (const char* n : {"beta", "Alpha", "gamma", "ALPHA2"}) AddDept(depts, n, 0, true, "");
   SortDepts(depts);
   std::vector<std::string> names;
   for (const auto& d : depts) names.push_back(d->DeptName);
   EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "ALPHA2", "beta", "gamma"}));
 
   TEmpList emps;
-  for (auto [l, f] : {std::pair{"smith", "b"}, {"Smith", "A"}, {"Adams", "Z"}}) {
-    int32_t id = -1;
-    AddEmp(emps, id, l, f, "", 1, 0, 0, 'F');
-  }
+  for (auto [l, f] : {std::pair{"smith", "b"}, {"Smith", "A"}, {"Adams", "Z"}})
+    AddEmp(emps, l, f, "", 1, 0, 0, 'F');
   SortEmps(emps);
   EXPECT_EQ(emps[0]->LastName, "Adams");
   EXPECT_EQ(emps[1]->FullName(), "Smith, A");
@@ -254,8 +240,7 @@ TEST(Sorting, ListsSortByTheirKeys) {
   // Balances by reason text, case-sensitive: "Zeta" sorts before "alpha".
   TReasonList reasons;
   for (auto [id, text] : {std::pair{1, "alpha"}, {2, "Zeta"}}) {
-    int32_t rid = id;
-    AddReason(reasons, rid, text, true, false, ' ', ' ');
+    AddReason(reasons, text, true, false, TBasis::None, TValidate::None, id);
   }
   TAccrualList accruals;
   SetAccrual(accruals, 1, 0, 0);

@@ -86,8 +86,9 @@ TEST(IcalExport, FiltersAndTrash) {
   TDataSet d = test::MakeOrg();
   auto& muller = *d.EmpList[1];
   for (auto& x : muller.Entries)
-    if (x->Kind == 'G') x->AddDelMark("D", d.EmpList);  // exempt from the holiday
-  d.EmpList[2]->Deleted = true;                         // Smith in the trash
+    if (x->Kind == TEntryKind::Global)
+      x->AddDelMark(TTrashMark::Record, d.EmpList);  // exempt from the holiday
+  d.EmpList[2]->Deleted = true;                      // Smith in the trash
   struct Case {
     TCalendarFilter filter;
     std::vector<std::string> uids;

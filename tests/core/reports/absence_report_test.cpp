@@ -147,7 +147,7 @@ TEST(AbsenceReport, LongListsContinueWithHeadingsOnEveryPage) {
   auto& d = f.Data;
   for (int day = 1; day <= 60; ++day)
     AddEntry(d.EmpList[2]->Entries, d.EmpList, d.ReasonList, 2, EncodeDate(2023, 1, 1) + day, 1,
-             'T');
+             TEntryKind::Own);
   f.Options.StartDate = EncodeDate(2023, 1, 1);
   f.Options.EndDate = EncodeDate(2024, 1, 31);
   f.Departments({0});

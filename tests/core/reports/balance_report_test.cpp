@@ -47,7 +47,7 @@ TEST(BalanceReport, PrintsReasonsWithSomethingToShowOrAllWithDashes) {
 TEST(BalanceReport, NothingUsedPrintsZeroAndTheBalanceEqualsAvailable) {
   TBalanceFixture f;
   f.Options.ReportDate = EncodeDate(2024, 1, 5);  // before Ann's first vacation day
-  f.Settings.HourFormat = kHourFormatHundredth;
+  f.Settings.HourFormat = THourFormat::Hundredth;
   f.Employees({1});
   const TLines body = BodyLines(f.Run().Pages[0], 1.25);
   ASSERT_GE(body.size(), 4u);
@@ -61,7 +61,7 @@ TEST(BalanceReport, FiguresAreTheReportBalanceRuleFormatted) {
   auto& d = f.Data;
   // A year-end reason with an anniversary year, and an employee past termination.
   int32_t id = 4;
-  AddReason(d.ReasonList, id, "Personal", true, true, 'A', 'Y');
+  id = AddReason(d.ReasonList, "Personal", true, true, TBasis::Anniversary, TValidate::YearEnd, id);
   AddRule(d.ReasonList[3]->Rules, 0, 960, 24, 0);
   SetAccrual(d.EmpList[0]->Accruals, 4, 0, EncodeDate(2020, 3, 1));
   SetAccrual(d.EmpList[1]->Accruals, 1, 0, EncodeDate(2020, 1, 1));
@@ -74,7 +74,9 @@ TEST(BalanceReport, FiguresAreTheReportBalanceRuleFormatted) {
     for (const auto& r : d.ReasonList) {
       const TReportBalance b = ReportBalance(*d.EmpList[static_cast<std::size_t>(e)], d.ReasonList,
                                              *r, f.Options.ReportDate, {});
-      const auto h = [](double v) { return FormatNumber(v, kHourFormatTenth); };
+      const auto h = [](double v) {
+        return FormatNumber(v, HourFormatPattern(THourFormat::Tenth));
+      };
       const std::string want = r->Description + " | " + ReportYearText(*r) + " | " +
                                (b.Available ? h(*b.Available) : "---") + " | " +
                                (b.Used > 0    ? h(b.Used)

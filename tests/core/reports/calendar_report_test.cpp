@@ -138,9 +138,10 @@ TEST(CalendarReport, AWeekWithManyEntriesContinuesOnANewPage) {
   auto& d = f.Data;
   for (int i = 0; i < 60; ++i) {
     int32_t id = 10 + i;
-    AddEmp(d.EmpList, id, "Worker" + std::to_string(i), "W", "", EncodeDate(2020, 1, 1), 0, 0, 'F');
+    id = AddEmp(d.EmpList, "Worker" + std::to_string(i), "W", "", EncodeDate(2020, 1, 1), 0, 0, 'F',
+                id);
     AddEntry(d.EmpList.back()->Entries, d.EmpList, d.ReasonList, 2, EncodeDate(2024, 1, 17), 8,
-             'T');
+             TEntryKind::Own);
   }
   const TDocument doc = f.Run();
   ASSERT_EQ(doc.Pages.size(), 2u);

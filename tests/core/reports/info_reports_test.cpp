@@ -11,7 +11,7 @@ TEST(EmpInfoReport, DetailsAndAccrualBlocksPerEmployee) {
   f.Options.Kind = TReportKind::EmpInfo;
   f.Options.NewPagePerGroup = false;
   f.Data.EmpList[2]->StartDate = 0;  // no start date: the label only
-  f.Data.EmpList[0]->Accruals[0]->AddDelMark("D");
+  f.Data.EmpList[0]->Accruals[0]->AddDelMark(TTrashMark::Record);
   SetAccrual(f.Data.EmpList[2]->Accruals, 2, 12.5f, EncodeDate(2024, 1, 1));
   f.Employees({1, 2, 3});
   const TDocument doc = f.Run();
@@ -56,7 +56,8 @@ TEST(EmpInfoReport, LongAccrualListsContinueUnderTheirHeadings) {
   auto& d = f.Data;
   for (int32_t id = 4; id < 60; ++id) {
     int32_t rid = id;
-    AddReason(d.ReasonList, rid, "Reason " + std::to_string(id), true, false, ' ', ' ');
+    rid = AddReason(d.ReasonList, "Reason " + std::to_string(id), true, false, TBasis::None,
+                    TValidate::None, rid);
     SetAccrual(d.EmpList[0]->Accruals, id, 1, EncodeDate(2024, 1, 1));
   }
   f.Employees({1});
@@ -72,17 +73,17 @@ TEST(EmpInfoReport, LongAccrualListsContinueUnderTheirHeadings) {
 TEST(DepartmentReport, InformationListAndPlainList) {
   struct Case {
     bool informationList;
-    int display;
+    TEmployeeDisplay display;
     TLines lines;
   } cases[] = {
       {true,
-       1,
+       TEmployeeDisplay::Current,
        {"Acme Works", "Date: 03/15/2024 | Page: 1", "Department Information List",
         "Current Employees Only", "Department | Dept ID | Active | Manager |  ",
         "Office | O-2 | No | <No Manager>", "Sales | S-1 | Yes | <No Manager>",
         "Unassigned Employees", "Cole, Cy"}},
       {false,
-       0,
+       TEmployeeDisplay::All,
        {"Acme Works", "Date: 03/15/2024 | Page: 1", "Department List",
         "Department | Dept ID | Active | Manager |  ", "Office | O-2 | No | <No Manager>",
         "Sales | S-1 | Yes | <No Manager>"}},

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "accrual/dates.h"
 #include "data/dataset.h"
+#include "dates/dates.h"
 #include "reports/report.h"
 
 namespace absence::test {
@@ -25,31 +25,34 @@ using namespace absence::reports;
 inline TDataSet MakeReportDataSet() {
   TDataSet d;
   int32_t id = 1;
-  AddReason(d.ReasonList, id, "Vacation", true, true, 'C', 'E');
+  id = AddReason(d.ReasonList, "Vacation", true, true, TBasis::Calendar, TValidate::MonthEnd, id);
   AddRule(d.ReasonList[0]->Rules, 0, 960, 120, 40);
   id = 2;
-  AddReason(d.ReasonList, id, "Sick", true, false, ' ', ' ');
+  id = AddReason(d.ReasonList, "Sick", true, false, TBasis::None, TValidate::None, id);
   id = 3;
-  AddReason(d.ReasonList, id, "Holiday", true, false, ' ', ' ');
+  id = AddReason(d.ReasonList, "Holiday", true, false, TBasis::None, TValidate::None, id);
   id = 1;
-  AddEmp(d.EmpList, id, "Able", "Ann", "111-22", EncodeDate(2015, 3, 1), 0, 1, 'F');
+  id = AddEmp(d.EmpList, "Able", "Ann", "111-22", EncodeDate(2015, 3, 1), 0, 1, 'F', id);
   id = 2;
-  AddEmp(d.EmpList, id, "Baker", "Bo", "", EncodeDate(2020, 1, 1), EncodeDate(2024, 6, 30), 1, 'P');
+  id = AddEmp(d.EmpList, "Baker", "Bo", "", EncodeDate(2020, 1, 1), EncodeDate(2024, 6, 30), 1, 'P',
+              id);
   id = 3;
-  AddEmp(d.EmpList, id, "Cole", "Cy", "333", EncodeDate(2018, 5, 1), 0, 0, 'F');
+  id = AddEmp(d.EmpList, "Cole", "Cy", "333", EncodeDate(2018, 5, 1), 0, 0, 'F', id);
   id = 1;
-  AddDept(d.DeptList, id, "Sales", 1, true, "S-1");
+  id = AddDept(d.DeptList, "Sales", 1, true, "S-1", id);
   id = 2;
-  AddDept(d.DeptList, id, "Office", 0, false, "O-2");
+  id = AddDept(d.DeptList, "Office", 0, false, "O-2", id);
   SetAccrual(d.EmpList[0]->Accruals, 1, 0, EncodeDate(2020, 1, 1));
   auto& ann = d.EmpList[0]->Entries;
-  AddEntry(ann, d.EmpList, d.ReasonList, 1, EncodeDate(2024, 1, 10), 8, 'T');
-  AddEntry(ann, d.EmpList, d.ReasonList, 2, EncodeDate(2024, 1, 31), 4, 'T');
-  AddEntry(ann, d.EmpList, d.ReasonList, 1, EncodeDate(2024, 2, 1), 8, 'T');
-  AddEntry(ann, d.EmpList, d.ReasonList, 1, EncodeDate(2023, 12, 31), 8, 'T');
-  AddEntry(d.EmpList[2]->Entries, d.EmpList, d.ReasonList, 1, EncodeDate(2024, 1, 15), 8, 'T');
-  AddEntry(d.EmpList[1]->Entries, d.EmpList, d.ReasonList, 3, EncodeDate(2024, 1, 1), -8, 'D');
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 3, EncodeDate(2024, 1, 1), 8, 'G');
+  AddEntry(ann, d.EmpList, d.ReasonList, 1, EncodeDate(2024, 1, 10), 8, TEntryKind::Own);
+  AddEntry(ann, d.EmpList, d.ReasonList, 2, EncodeDate(2024, 1, 31), 4, TEntryKind::Own);
+  AddEntry(ann, d.EmpList, d.ReasonList, 1, EncodeDate(2024, 2, 1), 8, TEntryKind::Own);
+  AddEntry(ann, d.EmpList, d.ReasonList, 1, EncodeDate(2023, 12, 31), 8, TEntryKind::Own);
+  AddEntry(d.EmpList[2]->Entries, d.EmpList, d.ReasonList, 1, EncodeDate(2024, 1, 15), 8,
+           TEntryKind::Own);
+  AddEntry(d.EmpList[1]->Entries, d.EmpList, d.ReasonList, 3, EncodeDate(2024, 1, 1), -8,
+           TEntryKind::Exclusion);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 3, EncodeDate(2024, 1, 1), 8, TEntryKind::Global);
   return d;
 }
 

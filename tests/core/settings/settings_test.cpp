@@ -16,52 +16,58 @@ TIniFile IniWith(const std::string& text) {
 TEST(Settings, MissingFileGivesTheFirstRunDefaults) {
   TIniFile ini = IniWith("");
   TSettings s;
-  s.HourFormat = "x";
+  s.HourFormat = THourFormat::Whole;
   s.DefaultHours = 3;
   ReadIniSettings(ini, "Absence", 120, s);
-  EXPECT_EQ(s.HourFormat, "#,##0.0");
-  EXPECT_EQ(s.EmployeeDisplay, 0);
-  EXPECT_EQ(s.RecordTime, 0);
+  EXPECT_EQ(s.HourFormat, THourFormat::Tenth);
+  EXPECT_EQ(s.EmployeeDisplay, TEmployeeDisplay::All);
+  EXPECT_EQ(s.RecordTime, TRecordTime::Hours);
   EXPECT_FLOAT_EQ(s.DefaultHours, 8);
-  EXPECT_EQ(s.ListOrder, 0);
-  EXPECT_EQ(s.Printer, 0);
+  EXPECT_EQ(s.ListOrder, TListOrder::ByDate);
+  EXPECT_EQ(s.Printer, TOrientation::Portrait);
   EXPECT_EQ(s.BenefitMonth, 1);
   EXPECT_EQ(s.BenefitDay, 1);
   EXPECT_FALSE(s.ShowButtonBorder);
-  EXPECT_EQ(s.ToolCaption, 2);
+  EXPECT_EQ(s.ToolCaption, TToolCaption::PictureAndText);
   EXPECT_EQ(s.FontSettings, 120);
   EXPECT_EQ(s.StartupState, "0");
 }
 
+// A setting's value as the number the file holds.
+template <auto Field>
+int Number(const TSettings& s) {
+  return static_cast<int>(s.*Field);
+}
+
 struct TRangeCase {
   const char* line;
-  int TSettings::*field;
+  int (*field)(const TSettings&);
   int expected;
 };
 
 TEST(Settings, ValuesOutOfRangeAreRepaired) {
   const TRangeCase cases[] = {
-      {"EmployeeDisplay=1", &TSettings::EmployeeDisplay, 1},
-      {"EmployeeDisplay=7", &TSettings::EmployeeDisplay, 2},
-      {"EmployeeDisplay=-3", &TSettings::EmployeeDisplay, 2},
-      {"RecordTime=5", &TSettings::RecordTime, 1},
-      {"ListOrder=9", &TSettings::ListOrder, 1},
-      {"Printer=4", &TSettings::Printer, 1},
-      {"BenefitMonth=12", &TSettings::BenefitMonth, 12},
-      {"BenefitMonth=0", &TSettings::BenefitMonth, 1},
-      {"BenefitMonth=13", &TSettings::BenefitMonth, 1},
-      {"BenefitDay=31", &TSettings::BenefitDay, 31},
-      {"BenefitDay=32", &TSettings::BenefitDay, 1},
-      {"BenefitDay=abc", &TSettings::BenefitDay, 1},
-      {"ToolCaption=0", &TSettings::ToolCaption, 0},
-      {"ToolCaption=1", &TSettings::ToolCaption, 1},
-      {"ToolCaption=5", &TSettings::ToolCaption, 2},
+      {"EmployeeDisplay=1", Number<&TSettings::EmployeeDisplay>, 1},
+      {"EmployeeDisplay=7", Number<&TSettings::EmployeeDisplay>, 2},
+      {"EmployeeDisplay=-3", Number<&TSettings::EmployeeDisplay>, 2},
+      {"RecordTime=5", Number<&TSettings::RecordTime>, 1},
+      {"ListOrder=9", Number<&TSettings::ListOrder>, 1},
+      {"Printer=4", Number<&TSettings::Printer>, 1},
+      {"BenefitMonth=12", Number<&TSettings::BenefitMonth>, 12},
+      {"BenefitMonth=0", Number<&TSettings::BenefitMonth>, 1},
+      {"BenefitMonth=13", Number<&TSettings::BenefitMonth>, 1},
+      {"BenefitDay=31", Number<&TSettings::BenefitDay>, 31},
+      {"BenefitDay=32", Number<&TSettings::BenefitDay>, 1},
+      {"BenefitDay=abc", Number<&TSettings::BenefitDay>, 1},
+      {"ToolCaption=0", Number<&TSettings::ToolCaption>, 0},
+      {"ToolCaption=1", Number<&TSettings::ToolCaption>, 1},
+      {"ToolCaption=5", Number<&TSettings::ToolCaption>, 2},
   };
   for (const TRangeCase& c : cases) {
     TIniFile ini = IniWith(std::string("[Initialization]\n") + c.line + "\n");
     TSettings s;
     ReadIniSettings(ini, "Absence", 96, s);
-    EXPECT_EQ(s.*(c.field), c.expected) << c.line;
+    EXPECT_EQ(c.field(s), c.expected) << c.line;
   }
 }
 
@@ -75,24 +81,30 @@ TEST(Settings, ButtonBorderOnlyForOne) {
 }
 
 TEST(Settings, HourFormatKeepsTheThreePatterns) {
-  EXPECT_EQ(NormalizeHourFormat("#,##0"), "#,##0");
-  EXPECT_EQ(NormalizeHourFormat("#,##0.0"), "#,##0.0");
-  EXPECT_EQ(NormalizeHourFormat("#,##0.00"), "#,##0.00");
-  EXPECT_EQ(NormalizeHourFormat("0.000"), "#,##0.00");
+  EXPECT_EQ(HourFormatFromText("#,##0"), THourFormat::Whole);
+  EXPECT_EQ(HourFormatFromText("#,##0.0"), THourFormat::Tenth);
+  EXPECT_EQ(HourFormatFromText("#,##0.00"), THourFormat::Hundredth);
+  EXPECT_EQ(HourFormatFromText("0.000"), THourFormat::Hundredth);
+  EXPECT_STREQ(HourFormatPattern(THourFormat::Whole), "#,##0");
+  EXPECT_STREQ(HourFormatPattern(THourFormat::Tenth), "#,##0.0");
+  EXPECT_STREQ(HourFormatPattern(THourFormat::Hundredth), "#,##0.00");
   // Commas must survive the file: the reader does not split values.
   TIniFile ini = IniWith("[Initialization]\nHourFormat=#,##0\n");
   TSettings s;
   ReadIniSettings(ini, "Absence", 96, s);
-  EXPECT_EQ(s.HourFormat, "#,##0");
+  EXPECT_EQ(s.HourFormat, THourFormat::Whole);
 }
 
 TEST(Settings, DefaultHoursZeroMeansEightOrOneDay) {
   struct {
     const char* text;
-    int recordTime;
+    TRecordTime recordTime;
     float expected;
-  } cases[] = {{"0", 0, 8},  {"0", 1, 1},   {"7.50", 0, 7.5f}, {"7.50", 1, 7.5f}, {"abc", 0, 8},
-               {"-4", 0, 8}, {"nan", 1, 1}, {"", 0, 8},        {"0.25", 0, 0.25f}};
+  } cases[] = {{"0", TRecordTime::Hours, 8},       {"0", TRecordTime::Days, 1},
+               {"7.50", TRecordTime::Hours, 7.5f}, {"7.50", TRecordTime::Days, 7.5f},
+               {"abc", TRecordTime::Hours, 8},     {"-4", TRecordTime::Hours, 8},
+               {"nan", TRecordTime::Days, 1},      {"", TRecordTime::Hours, 8},
+               {"0.25", TRecordTime::Hours, 0.25f}};
   for (const auto& c : cases)
     EXPECT_FLOAT_EQ(DefaultHoursFromText(c.text, c.recordTime), c.expected) << c.text;
   EXPECT_EQ(FormatDefaultHours(8), "8.00");
@@ -149,38 +161,38 @@ TEST(Settings, WriteOrderAndPrinterOnlyWithAPrinter) {
             "StartupState=1,2,700,500\r\n");
 
   TIniFile kept = IniWith("[Initialization]\nPrinter=1\n");
-  s.Printer = 0;
+  s.Printer = TOrientation::Portrait;
   WriteIniSettings(kept, s, false);
   EXPECT_EQ(kept.ReadString("Initialization", "Printer", ""), "1");
 }
 
 TEST(Settings, RoundTripThroughTheFile) {
   TSettings s;
-  s.HourFormat = "#,##0.00";
-  s.EmployeeDisplay = 2;
-  s.RecordTime = 1;
+  s.HourFormat = THourFormat::Hundredth;
+  s.EmployeeDisplay = TEmployeeDisplay::Former;
+  s.RecordTime = TRecordTime::Days;
   s.DefaultHours = 0.5f;
-  s.ListOrder = 1;
-  s.Printer = 1;
+  s.ListOrder = TListOrder::ByReason;
+  s.Printer = TOrientation::Landscape;
   s.BenefitMonth = 2;
   s.BenefitDay = 31;
   s.ShowButtonBorder = true;
-  s.ToolCaption = 0;
+  s.ToolCaption = TToolCaption::Picture;
   s.StartupState = "3,4,800,600";
   TIniFile ini = IniWith("");
   WriteIniSettings(ini, s, true);
   TSettings back;
   ReadIniSettings(ini, "Absence", 96, back);
   EXPECT_EQ(back.HourFormat, s.HourFormat);
-  EXPECT_EQ(back.EmployeeDisplay, 2);
-  EXPECT_EQ(back.RecordTime, 1);
+  EXPECT_EQ(back.EmployeeDisplay, TEmployeeDisplay::Former);
+  EXPECT_EQ(back.RecordTime, TRecordTime::Days);
   EXPECT_FLOAT_EQ(back.DefaultHours, 0.5f);
-  EXPECT_EQ(back.ListOrder, 1);
-  EXPECT_EQ(back.Printer, 1);
+  EXPECT_EQ(back.ListOrder, TListOrder::ByReason);
+  EXPECT_EQ(back.Printer, TOrientation::Landscape);
   EXPECT_EQ(back.BenefitMonth, 2);
   EXPECT_EQ(back.BenefitDay, 31);
   EXPECT_TRUE(back.ShowButtonBorder);
-  EXPECT_EQ(back.ToolCaption, 0);
+  EXPECT_EQ(back.ToolCaption, TToolCaption::Picture);
   EXPECT_EQ(back.StartupState, "3,4,800,600");
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The date library (what PVUtil32.dll gave the original program), as pure functions on whole-day
-// date values: days since 30 December 1899 held in a double (TDate). Valid for 1 January of
+// The date library: pure functions on whole-day date values, days since 30 December 1899 held
+// in a double (TDate). Valid for 1 January of
 // year 1 to 31 December 9999; every function accepts any double (NaN reads as 0, fractions are
 // dropped toward the earlier day, values beyond the range are clamped into it) and never throws.
 //
@@ -15,7 +15,7 @@
 #include <locale>
 #include <string>
 
-#include "data/types.h"
+#include "dates/date_type.h"
 
 namespace absence {
 

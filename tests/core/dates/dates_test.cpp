@@ -7,8 +7,8 @@
 #include <limits>
 #include <random>
 
-#include "accrual/dates.h"
-#include "accrual_test_support.h"
+#include "dates/chrono_date.h"
+#include "dates/dates.h"
 
 namespace absence {
 namespace {

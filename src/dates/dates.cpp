@@ -1,4 +1,4 @@
-#include "accrual/dates.h"
+#include "dates/dates.h"
 
 #include <langinfo.h>
 #include <locale.h>
