@@ -59,9 +59,16 @@ float DefaultHoursFromText(const std::string& text, TRecordTime recordTime) {
   if (text.empty() || text == "0") return unset;
   char* end = nullptr;
   const double v = std::strtod(text.c_str(), &end);
-  // Anything but a plain positive number (garbage, NaN, absurd sizes) is treated as unset.
-  if (end != text.c_str() + text.size() || !std::isfinite(v) || v <= 0 || v > 9999) return unset;
+  // Anything but a plain number of zero or more (garbage, NaN, absurd sizes) is treated as unset.
+  if (end != text.c_str() + text.size() || !std::isfinite(v) || v < 0 || v > 9999) return unset;
   return static_cast<float>(v);
+}
+
+std::string OrganizationLine(const std::string& name) {
+  std::string line = name;
+  for (char& c : line)
+    if (c == '\r' || c == '\n') c = ' ';
+  return line;
 }
 
 std::string FormatDefaultHours(float hours) {
@@ -147,6 +154,7 @@ void ReadIniSettings(TIniFile& ini, const std::string& productSection, int scree
       ReadChoice(ini, "ToolCaption", TToolCaption::PictureAndText, TToolCaption::PictureAndText);
   s.StartupState = FormatStartupState(
       ParseStartupState(ini.ReadString(kInitSection, "StartupState", kStartMaximised)));
+  s.Organization = ini.ReadString(kInitSection, "Organization", "");
 }
 
 void WriteIniSettings(TIniFile& ini, const TSettings& s, bool writePrinter) {
@@ -162,6 +170,7 @@ void WriteIniSettings(TIniFile& ini, const TSettings& s, bool writePrinter) {
   WriteChoice(ini, "RecordTime", s.RecordTime);
   ini.WriteString(kInitSection, "DefaultHours", FormatDefaultHours(s.DefaultHours));
   ini.WriteString(kInitSection, "StartupState", s.StartupState);
+  ini.WriteString(kInitSection, "Organization", OrganizationLine(s.Organization));
 }
 
 }  // namespace absence

@@ -58,6 +58,7 @@ struct TSettings {
   TToolCaption ToolCaption = TToolCaption::PictureAndText;
   int FontSettings = 96;  // screen resolution (pixels per inch) of the last run
   std::string StartupState = kStartMaximised;
+  std::string Organization;  // printed at the top of every report; empty leaves the line blank
 };
 
 // The main window's placement as stored in StartupState.
@@ -85,9 +86,11 @@ void WriteIniSettings(TIniFile& ini, const TSettings& s, bool writePrinter);
 const char* HourFormatPattern(THourFormat format);
 // The key's text read: one of the three patterns; anything else means hundredths.
 THourFormat HourFormatFromText(const std::string& text);
-// The stored text of DefaultHours: "0" (or a text that is no positive number) means unset and
-// gives 1 for days, else 8.
+// The stored text of DefaultHours: the text "0" (or a text that is no number, or a negative one)
+// means unset and gives 1 for days, else 8. "0.00" is a default of 0 hours.
 float DefaultHoursFromText(const std::string& text, TRecordTime recordTime);
+// The organization name as one line of the settings file (line breaks become spaces).
+std::string OrganizationLine(const std::string& name);
 // "%3.2f", the stored form of DefaultHours.
 std::string FormatDefaultHours(float hours);
 

@@ -50,16 +50,14 @@ void TMainMenus::Create(QMenuBar* bar) {
       AddCommand(mnuFile, "mnuFileAbandon", QStringLiteral("&Abandon All Changes"),
                  QStringLiteral("Abandon|Discard all changes made since the last save"));
   mnuFile->addSeparator();
-  mnuFileBackup =
-      AddCommand(mnuFile, "mnuFileBackup", QStringLiteral("&Backup Data..."),
-                 QStringLiteral("Backup|Copy all Absence data into a backup file"), false);
+  mnuFileBackup = AddCommand(mnuFile, "mnuFileBackup", QStringLiteral("&Backup Data..."),
+                             QStringLiteral("Backup|Copy all Absence data into a backup file"));
   mnuFileRestore =
       AddCommand(mnuFile, "mnuFileRestore", QStringLiteral("&Restore from Backup..."),
-                 QStringLiteral("Restore|Replace all Absence data with a backup file"), false);
+                 QStringLiteral("Restore|Replace all Absence data with a backup file"));
   mnuFile->addSeparator();
-  mnuFileSetup =
-      AddCommand(mnuFile, "mnuFileSetup", QStringLiteral("&Printer Setup..."),
-                 QStringLiteral("Printer Setup|Choose the printer and its settings"), false);
+  mnuFileSetup = AddCommand(mnuFile, "mnuFileSetup", QStringLiteral("&Printer Setup..."),
+                            QStringLiteral("Printer Setup|Choose the printer and its settings"));
   mnuFile->addSeparator();
   mnuFileImport =
       AddCommand(mnuFile, "mnuFileImport", QStringLiteral("&Import Data..."),
@@ -77,9 +75,9 @@ void TMainMenus::Create(QMenuBar* bar) {
   mnuEditAbsence = AddCommand(
       mnuEdit, "mnuEditAbsence", QStringLiteral("&Absence Entries..."),
       QStringLiteral("List Absence|View all Absence entries of the employee for the year"), false);
-  mnuEditGlobal = AddCommand(
-      mnuEdit, "mnuEditGlobal", QStringLiteral("&Global Absence Entries..."),
-      QStringLiteral("Global Entries|View the Absence entries made for all employees"), false);
+  mnuEditGlobal =
+      AddCommand(mnuEdit, "mnuEditGlobal", QStringLiteral("&Global Absence Entries..."),
+                 QStringLiteral("Global Entries|Add an Absence entry for all employees"));
   mnuEdit->addSeparator();
   mnuEditEmp = AddCommand(mnuEdit, "mnuEditEmp", QStringLiteral("&Employees..."),
                           QStringLiteral("Employees|Add, edit and delete employees"), false);
@@ -89,9 +87,9 @@ void TMainMenus::Create(QMenuBar* bar) {
       mnuEdit, "mnuEditReason", QStringLiteral("Absence &Reasons..."),
       QStringLiteral("Reasons|Add, edit and delete absence reasons and policies"), false);
   mnuEdit->addSeparator();
-  mnuEditPreferences = AddCommand(
-      mnuEdit, "mnuEditPreferences", QStringLiteral("&Preferences..."),
-      QStringLiteral("Preferences|Change the tool bar, hour display and defaults"), false);
+  mnuEditPreferences =
+      AddCommand(mnuEdit, "mnuEditPreferences", QStringLiteral("&Preferences..."),
+                 QStringLiteral("Preferences|Change the tool bar, hour display and defaults"));
   mnuEditAbsence->setEnabled(false);
   mnuEditGlobal->setEnabled(false);
 

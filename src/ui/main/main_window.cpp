@@ -100,6 +100,12 @@ void TfrmMain::ConnectCommands() {
   const TMainMenus& m = menus_;
   connect(m.mnuFileSave, &QAction::triggered, this, &TfrmMain::mnuFileSaveClick);
   connect(m.mnuFileAbandon, &QAction::triggered, this, &TfrmMain::mnuFileAbandonClick);
+  connect(m.mnuFileBackup, &QAction::triggered, this, &TfrmMain::mnuFileBackupClick);
+  connect(m.mnuFileRestore, &QAction::triggered, this, &TfrmMain::mnuFileRestoreClick);
+  connect(m.mnuFileSetup, &QAction::triggered, this, &TfrmMain::mnuFileSetupClick);
+  connect(m.mnuEditGlobal, &QAction::triggered, this, &TfrmMain::mnuEditGlobalClick);
+  connect(toolbar_->spdGlobal, &QToolButton::clicked, this, &TfrmMain::mnuEditGlobalClick);
+  connect(m.mnuEditPreferences, &QAction::triggered, this, &TfrmMain::mnuEditPreferencesClick);
   connect(m.mnuFileExit, &QAction::triggered, this, &TfrmMain::mnuFileExitClick);
   connect(m.mnuHelpContents, &QAction::triggered, this, &TfrmMain::mnuHelpContentsClick);
   connect(m.mnuHelpSearch, &QAction::triggered, this, &TfrmMain::mnuHelpSearchClick);
@@ -109,8 +115,7 @@ void TfrmMain::ConnectCommands() {
   connect(toolbar_->spdHelp, &QToolButton::clicked, this, &TfrmMain::spdHelpClick);
   connect(toolbar_->cboEmpBox, &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
   // Their windows are not in this build yet.
-  for (QToolButton* b :
-       {toolbar_->spdAbsenceView, toolbar_->spdEmp, toolbar_->spdGlobal, toolbar_->spdDate})
+  for (QToolButton* b : {toolbar_->spdAbsenceView, toolbar_->spdEmp, toolbar_->spdDate})
     SetCommandAvailable(b, false);
 
   connect(calendar_, &TCalendarPanel::WeeksShown, this, &TfrmMain::WeeksShown);

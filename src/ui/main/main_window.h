@@ -82,6 +82,11 @@ class TfrmMain : public QMainWindow {
   void SetEmployeeCommands();
   void SetGlobalCommands();
   // Help and the other small commands (main_window_commands.cpp).
+  void mnuFileBackupClick();
+  void mnuFileRestoreClick();
+  void mnuFileSetupClick();
+  void mnuEditGlobalClick();
+  void mnuEditPreferencesClick();
   void mnuFileExitClick();
   void mnuHelpContentsClick();
   void mnuHelpSearchClick();

@@ -1,10 +1,108 @@
-// The main window's commands that open help or need no other window.
+// The main window's commands that open help, a file dialog or a small dialog of their own.
+#include <QToolButton>
+
+#include "ui/common/app_state.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/help.h"
+#include "ui/common/pv_combo_box.h"
+#include "ui/common/wait_cursor.h"
 #include "ui/main/about_box.h"
+#include "ui/main/absence_entry_flows.h"
+#include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
+#include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
+#include "ui/main/preferences.h"
+#include "ui/main/printer_setup.h"
+#include "ui/session/data_session.h"
 
 namespace absence::ui {
+namespace {
+
+constexpr int kBackupHelpContext = 1230;
+constexpr int kRestoreHelpContext = 1240;
+
+TFileDialogCall BackupFileDialog(TFileDialogKind kind) {
+  TFileDialogCall call;
+  call.Kind = kind;
+  call.Title = kind == TFileDialogKind::Save ? QStringLiteral("Backup Absence Data")
+                                             : QStringLiteral("Restore from Absence Backup");
+  call.Filter = QStringLiteral("Absence Backup (*.abk)|*.abk|Any file (*.*)|*.*");
+  call.DefaultExt = QStringLiteral("abk");
+  call.InitialName = QStringLiteral("*.abk");
+  call.HelpContext = kind == TFileDialogKind::Save ? kBackupHelpContext : kRestoreHelpContext;
+  return call;
+}
+
+}  // namespace
+
+void TfrmMain::mnuFileBackupClick() {
+  if (!session_->Loaded()) return;
+  TWaitCursor wait;
+  calendar_->ClearPicks();
+  ActivateFront = false;
+  const auto file = PromptForFile(BackupFileDialog(TFileDialogKind::Save));
+  ActivateFront = true;
+  if (file) session_->Backup(*file);
+}
+
+void TfrmMain::mnuFileRestoreClick() {
+  TWaitCursor wait;
+  calendar_->ClearPicks();
+  ActivateFront = false;
+  const auto file = PromptForFile(BackupFileDialog(TFileDialogKind::Open));
+  ActivateFront = true;
+  // A failed restore leaves the data set as it was, and so the window.
+  if (!file || !session_->Restore(*file)) return;
+  SetCommandEnabled(menus_.mnuFileSave, true);
+  LoadReasonCombo();
+  LoadEmpCombo();
+  SetGlobalCommands();
+  ClearEmployee();
+  ShowDayEntries();
+}
+
+void TfrmMain::mnuFileSetupClick() {
+  calendar_->ClearPicks();
+  ActivateFront = false;
+  TAppState& app = App();
+  PrinterSetup(app.PrinterName, app.Settings.Printer, this);
+  ActivateFront = true;
+}
+
+void TfrmMain::mnuEditGlobalClick() {
+  if (!session_->Loaded()) return;
+  TWaitCursor wait;
+  calendar_->ClearPicks();
+  if (!NewGlobalEntry(*session_, this)) return;
+  if (currentEmpID_ != 0) ShowEmployee();
+  ShowDayEntries();
+}
+
+void TfrmMain::mnuEditPreferencesClick() {
+  TWaitCursor wait;
+  calendar_->ClearPicks();
+  TfrmPreferences dlg(this);
+  TSettings& settings = App().Settings;
+  dlg.Load(settings);
+  if (RunDialog(dlg) != QDialog::Accepted) return;
+  const TPreferencesChanges changed = dlg.Store(settings);
+  if (changed.Toolbar) toolbar_->ArrangeToolbar(settings.ToolCaption, settings.ShowButtonBorder);
+  if (changed.EmployeeDisplay) {
+    // The employee stays selected only while the box still offers it.
+    const int32_t shown = currentEmpID_;
+    LoadEmpCombo();
+    const int index = toolbar_->cboEmpBox->IndexOfID(shown);
+    if (index >= 0) {
+      toolbar_->cboEmpBox->setCurrentIndex(index);
+      SelectEmployee(shown);
+    }
+  }
+  // The hour pattern and the benefit year take effect at once on the calendar and balances.
+  if (changed.Balances) ShowWeeks(calendar_->Grid()->StartDate());
+  if (currentEmpID_ != 0) ShowEmployee();
+  ShowDayEntries();
+}
 
 void TfrmMain::mnuFileExitClick() {
   close();

@@ -104,7 +104,9 @@ TEST(Settings, DefaultHoursZeroMeansEightOrOneDay) {
                {"7.50", TRecordTime::Hours, 7.5f}, {"7.50", TRecordTime::Days, 7.5f},
                {"abc", TRecordTime::Hours, 8},     {"-4", TRecordTime::Hours, 8},
                {"nan", TRecordTime::Days, 1},      {"", TRecordTime::Hours, 8},
-               {"0.25", TRecordTime::Hours, 0.25f}};
+               {"0.25", TRecordTime::Hours, 0.25f},
+               {"0.00", TRecordTime::Hours, 0},    {"0.00", TRecordTime::Days, 0},
+               {"0.0", TRecordTime::Hours, 0},     {"00", TRecordTime::Hours, 0}};
   for (const auto& c : cases)
     EXPECT_FLOAT_EQ(DefaultHoursFromText(c.text, c.recordTime), c.expected) << c.text;
   EXPECT_EQ(FormatDefaultHours(8), "8.00");
@@ -158,7 +160,7 @@ TEST(Settings, WriteOrderAndPrinterOnlyWithAPrinter) {
             "[Initialization]\r\nHourFormat=#,##0.0\r\nBenefitMonth=1\r\nBenefitDay=1\r\n"
             "ListOrder=0\r\nFontSettings=96\r\nPrinter=0\r\nShowButtonBorder=0\r\n"
             "ToolCaption=2\r\nEmployeeDisplay=0\r\nRecordTime=0\r\nDefaultHours=7.50\r\n"
-            "StartupState=1,2,700,500\r\n");
+            "StartupState=1,2,700,500\r\nOrganization=\r\n");
 
   TIniFile kept = IniWith("[Initialization]\nPrinter=1\n");
   s.Printer = TOrientation::Portrait;
@@ -179,6 +181,7 @@ TEST(Settings, RoundTripThroughTheFile) {
   s.ShowButtonBorder = true;
   s.ToolCaption = TToolCaption::Picture;
   s.StartupState = "3,4,800,600";
+  s.Organization = "Acme Widgets, Inc.\r\nEast";
   TIniFile ini = IniWith("");
   WriteIniSettings(ini, s, true);
   TSettings back;
@@ -187,6 +190,7 @@ TEST(Settings, RoundTripThroughTheFile) {
   EXPECT_EQ(back.EmployeeDisplay, TEmployeeDisplay::Former);
   EXPECT_EQ(back.RecordTime, TRecordTime::Days);
   EXPECT_FLOAT_EQ(back.DefaultHours, 0.5f);
+  EXPECT_EQ(back.Organization, "Acme Widgets, Inc.  East");
   EXPECT_EQ(back.ListOrder, TListOrder::ByReason);
   EXPECT_EQ(back.Printer, TOrientation::Landscape);
   EXPECT_EQ(back.BenefitMonth, 2);

@@ -1,0 +1,34 @@
+#pragma once
+// The printer setup dialog: which of the offered printers the program prints on ("PDF file" is
+// always one of them) and the page orientation.
+#include <QDialog>
+
+class QComboBox;
+class QRadioButton;
+class QPushButton;
+
+namespace absence::ui {
+
+class TfrmPrinterSetup : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TfrmPrinterSetup(QWidget* parent = nullptr);
+
+  // Selects `printerName` (the first printer when it is not offered) and the orientation
+  // (0 portrait, anything else landscape).
+  void SetChoice(const QString& printerName, int orientation);
+  QString PrinterName() const;
+  int Orientation() const;
+
+  QComboBox* cboPrinter = nullptr;
+  QRadioButton* btnPortrait = nullptr;
+  QRadioButton* btnLandscape = nullptr;
+  QPushButton* cmdOK = nullptr;
+  QPushButton* cmdCancel = nullptr;
+};
+
+// Shows the dialog for `printerName` and `orientation`; on OK both take the choice and the result
+// is true.
+bool PrinterSetup(QString& printerName, int& orientation, QWidget* parent);
+
+}  // namespace absence::ui

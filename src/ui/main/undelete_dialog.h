@@ -1,0 +1,54 @@
+#pragma once
+// The restore dialog shared by every window that deletes something: it lists the trashed records
+// of one kind and restores the ones the user selects.
+#include <QDialog>
+#include <cstdint>
+#include <vector>
+
+#include "data/undelete.h"
+
+class QListWidget;
+class QPushButton;
+
+#include "ui/main/dialog_buttons.h"
+
+namespace absence::ui {
+
+class TDataSession;
+
+inline constexpr int kUnDeleteHelpContext = 1210;
+
+class TfrmUnDelete : public QDialog {
+  Q_OBJECT
+ public:
+  TfrmUnDelete(TDataSession& session, QWidget* parent = nullptr);
+
+  // The kind of record; set before SetSource.
+  void SetMode(TUndeleteMode mode);
+  // Lists the trash of the mode's list. Balances and own entries belong to the employee `empID`.
+  // False when that employee does not exist.
+  bool SetSource(int32_t empID = 0);
+  // Items listed.
+  int Count() const;
+
+  QListWidget* lstDeleted = nullptr;
+  QPushButton* cmdOK = nullptr;
+  QPushButton* cmdCancel = nullptr;
+  QPushButton* cmdHelp = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void cmdOKClick();
+  QString ItemText(int position) const;
+  void RestorePositions(const std::vector<int>& positions);
+
+  TDataSession& session_;
+  TNormalCursor cursor_;
+  TUndeleteMode mode_ = TUndeleteMode::Entries;
+  int32_t empID_ = 0;
+};
+
+}  // namespace absence::ui

@@ -1,0 +1,249 @@
+// The absence entry dialog: a day's entries in turn, global entries read-only, the start-date
+// rule, the hour decimals, inactive reasons, and the global entries reaching every employee.
+#include "absence_rec_test.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "dialog_support.h"
+#include "screenshots.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/date_edit.h"
+#include "ui/common/date_text.h"
+#include "ui/common/num_edit.h"
+#include "ui/common/pv_combo_box.h"
+#include "ui/main/absence_entry_flows.h"
+#include "ui/main/absence_rec.h"
+
+namespace absence::ui::test {
+namespace {
+
+TfrmAbsenceRec& Rec(QDialog& d) {
+  auto* rec = qobject_cast<TfrmAbsenceRec*>(&d);
+  if (!rec) qFatal("not the absence entry dialog");
+  return *rec;
+}
+
+// Replaces the box's text as a user does: select all, type.
+void TypeInto(QWidget* box, const QString& text) {
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(box, text);
+}
+
+}  // namespace
+
+void AbsenceRecTest::init() {
+  env_ = std::make_unique<TTempEnvironment>();
+  SetTodayOverride(kToday);
+  session_ = std::make_unique<TDataSession>(env_->DataFolder().toStdString());
+  org_ = std::make_unique<TSampleOrg>(*session_);
+}
+
+void AbsenceRecTest::cleanup() {
+  org_.reset();
+  session_.reset();
+  env_.reset();
+}
+
+void AbsenceRecTest::dayWithOwnAndGlobalEntryStepsThroughBoth() {
+  TDataSet& d = session_->Data();
+  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  const TDate day = kToday - 5;
+  d.ReasonList[0]->Active = true;  // Holiday, for the global entry
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, org_->Holiday, day, 8, 'G');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, 'T');
+
+  QStringList captions;
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    QVERIFY(rec.barScroll->isVisible());
+    QCOMPARE(rec.barScroll->maximum(), 1);
+    // Holiday sorts first: the global copy, read-only with Cancel focused.
+    captions << rec.windowTitle();
+    QVERIFY(rec.ReadOnlyMode());
+    QVERIFY(!rec.cmdOK->isEnabled());
+    QVERIFY(!rec.spdDate->isVisible());
+    QCOMPARE(QApplication::focusWidget(), rec.cmdCancel);
+    QTest::keyClick(rec.barScroll, Qt::Key_Down);
+    captions << rec.windowTitle();
+    QCOMPARE(rec.EntryIndex(), 1);
+    QVERIFY(!rec.ReadOnlyMode());
+    QCOMPARE(rec.GetReason(), org_->Vacation);
+    TypeInto(rec.txtHours, "4");
+    QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+  });
+  QVERIFY(EditDayEntries(*session_, org_->Smith, day, nullptr));
+  QCOMPARE(driver.Runs(), 1);
+  QCOMPARE(captions, QStringList({"Global Absence Entry", "Edit Absence Entry"}));
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, 'T', day), 4.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Holiday, 'G', day), 8.0f);
+  QCOMPARE(LiveHours(d.GlobalList, org_->Holiday, 'G', day), 8.0f);
+}
+
+void AbsenceRecTest::cancelDiscardsEveryEntryOfTheDay() {
+  TDataSet& d = session_->Data();
+  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  const TDate day = kToday - 5;
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, day, 2, 'T');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, 'T');
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    TypeInto(rec.txtHours, "1");
+    QTest::keyClick(rec.barScroll, Qt::Key_Down);  // stores the first into its copy
+    TypeInto(rec.txtHours, "3");
+    QTest::keyClick(&rec, Qt::Key_Escape);
+  });
+  QVERIFY(!EditDayEntries(*session_, org_->Smith, day, nullptr));
+  QCOMPARE(LiveHours(smith.Entries, org_->Sick, 'T', day), 2.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, 'T', day), 6.0f);
+}
+
+void AbsenceRecTest::dateBeforeTheStartDateIsRefused() {
+  TEmpRecClass& young = *session_->Employee(org_->Young);
+  const QString startText = FormatDate(young.StartDate, App().DatePattern);
+  TMessageBoxSpy spy;
+  spy.Answer(mbOK);
+  bool stayedOpen = false;
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    QCOMPARE(rec.windowTitle(), QString("New Absence Entry"));
+    TypeInto(rec.txtDate, FormatDate(young.StartDate - 1, App().DatePattern));
+    QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+    stayedOpen = rec.isVisible();
+    QVERIFY(rec.txtDate->hasFocus());
+    TypeInto(rec.txtDate, startText);
+    QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+  });
+  QVERIFY(NewOwnEntry(*session_, org_->Young, nullptr));
+  QVERIFY(stayedOpen);
+  QCOMPARE(spy.Calls().size(), std::size_t{1});
+  QCOMPARE(spy.Calls()[0].Text,
+           "The absence date may not be before the employee's start date (" + startText + ").");
+  QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Information);
+  QCOMPARE(LiveHours(young.Entries, org_->Sick, 'T', young.StartDate), 8.0f);
+}
+
+void AbsenceRecTest::scrollingOntoABadDateStaysOnTheEntry() {
+  TDataSet& d = session_->Data();
+  TEmpRecClass& young = *session_->Employee(org_->Young);
+  const TDate day = young.StartDate;
+  AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Sick, day, 2, 'T');
+  AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, 'T');
+  TMessageBoxSpy spy;
+  spy.Answer(mbOK);
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    TypeInto(rec.txtDate, FormatDate(day - 3, App().DatePattern));
+    QTest::keyClick(rec.barScroll, Qt::Key_Down);
+    QCOMPARE(rec.EntryIndex(), 0);
+    QCOMPARE(rec.barScroll->value(), 0);
+    QTest::keyClick(&rec, Qt::Key_Escape);
+  });
+  QVERIFY(!EditDayEntries(*session_, org_->Young, day, nullptr));
+  QCOMPARE(spy.Calls().size(), std::size_t{1});
+}
+
+void AbsenceRecTest::hoursShownWithTheDecimalsOfTheHourDisplay_data() {
+  QTest::addColumn<QString>("format");
+  QTest::addColumn<int>("decimals");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("whole") << "#,##0" << 0 << "8";
+  QTest::newRow("tenth") << "#,##0.0" << 1 << "7.7";
+  QTest::newRow("hundredth") << "#,##0.00" << 2 << "7.66";
+}
+
+void AbsenceRecTest::hoursShownWithTheDecimalsOfTheHourDisplay() {
+  QFETCH(QString, format);
+  QFETCH(int, decimals);
+  QFETCH(QString, shown);
+  App().Settings.HourFormat = format.toStdString();
+  TfrmAbsenceRec rec(*session_);
+  rec.SetHours(7.66f);
+  QCOMPARE(rec.txtHours->Decimals(), decimals);
+  QCOMPARE(rec.txtHours->text(), shown);
+}
+
+void AbsenceRecTest::inactiveReasonShownOnlyForAnExistingEntry() {
+  TDataSet& d = session_->Data();
+  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Holiday, kToday - 3, 8, 'T');
+  QStringList shownForOld, shownForNew;
+  auto items = [](TfrmAbsenceRec& rec) {
+    QStringList list;
+    for (int i = 0; i < rec.cboReasonBox->count(); ++i) list << rec.cboReasonBox->itemText(i);
+    return list;
+  };
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    (shownForOld.isEmpty() ? shownForOld : shownForNew) = items(rec);
+    QTest::keyClick(&rec, Qt::Key_Escape);
+  });
+  EditOwnEntry(*session_, org_->Smith, 0, nullptr);
+  NewOwnEntry(*session_, org_->Smith, nullptr);
+  QCOMPARE(shownForOld, QStringList({"Holiday", "Sick", "Vacation"}));
+  QCOMPARE(shownForNew, QStringList({"Sick", "Vacation"}));
+}
+
+void AbsenceRecTest::newGlobalEntryReachesEveryoneEmployedThatDay() {
+  TDataSet& d = session_->Data();
+  const TDate day = kToday - 40;  // Jones still employed, Young not yet
+  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  // Smith already excluded this reason on that day: the exclusion is kept.
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 0, 'D');
+  App().Settings.DefaultHours = 7.5f;
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    QCOMPARE(rec.windowTitle(), QString("New Global Absence Entry"));
+    QCOMPARE(rec.GetHours(), 7.5f);
+    QVERIFY(ChooseByKeys(rec.cboReasonBox, "Vacation"));
+    TypeInto(rec.txtDate, FormatDate(day, App().DatePattern));
+    QTest::keyClick(rec.txtHours, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  });
+  QVERIFY(NewGlobalEntry(*session_, nullptr));
+  QCOMPARE(LiveHours(d.GlobalList, org_->Vacation, 'G', day), 7.5f);
+  QCOMPARE(LiveHours(session_->Employee(org_->Jones)->Entries, org_->Vacation, 'G', day), 7.5f);
+  QCOMPARE(LiveHours(session_->Employee(org_->Young)->Entries, org_->Vacation, 'G', day), -1.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, 'G', day), -1.0f);
+  QVERIFY(FindEntry(smith.Entries, org_->Vacation, 'D', day) != -1);
+
+  // Changing it in the global list carries the change to every copy.
+  TDialogDriver edit([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    QCOMPARE(rec.windowTitle(), QString("Edit Global Absence Entry"));
+    TypeInto(rec.txtHours, "3");
+    QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+  });
+  QVERIFY(EditGlobalEntry(*session_, 0, nullptr));
+  QCOMPARE(LiveHours(session_->Employee(org_->Jones)->Entries, org_->Vacation, 'G', day), 3.0f);
+}
+
+void AbsenceRecTest::bothModesLookFinishedWithATabOrder() {
+  TDataSet& d = session_->Data();
+  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, kToday, 2, 'T');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, kToday, 6, 'T');
+  QString shot = QStringLiteral("absence-entry-single");
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    QVERIFY(NoCutTexts(&rec));
+    SaveScreenshot(&rec, shot);
+    QCOMPARE(QApplication::focusWidget(), rec.cboReasonBox);
+    const QList<QWidget*> order = {rec.txtDate, rec.txtHours, rec.cmdOK, rec.cmdCancel};
+    for (QWidget* next : order) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  NewOwnEntry(*session_, org_->Smith, nullptr);
+  shot = QStringLiteral("absence-entry-list");
+  EditDayEntries(*session_, org_->Smith, kToday, nullptr);
+  QCOMPARE(driver.Runs(), 2);
+}
+
+}  // namespace absence::ui::test

@@ -1,0 +1,282 @@
+// The main window's commands with their own dialogs: backup and restore through the file dialog,
+// printer setup, preferences, the global entry command and the Help menu.
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "data/dataset.h"
+#include "data/json_dump.h"
+#include "dialog_support.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/date_edit.h"
+#include "ui/common/date_text.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/help.h"
+#include "ui/common/help_viewer.h"
+#include "ui/common/num_edit.h"
+#include "ui/common/pv_combo_box.h"
+#include "ui/main/absence_rec.h"
+#include "ui/main/main_window.h"
+#include "ui/main/preferences.h"
+#include "ui/main/printer_setup.h"
+
+using namespace absence;
+using namespace absence::ui;
+using absence::ui::test::Find;
+using absence::ui::test::kToday;
+
+namespace {
+
+// Smith (current, 8 hours of Vacation today) and Jones (terminated), saved into the data folder.
+void SaveSample(const std::string& folder) {
+  TDataSession scratch(folder);
+  test::TSampleOrg org(scratch);
+  TDataSet& d = scratch.Data();
+  TEmpRecClass& smith = *scratch.Employee(org.Smith);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Vacation, kToday, 8, 'T');
+  SaveDataSet(d, folder, false);
+}
+
+std::unique_ptr<TfrmMain> StartLoaded() {
+  auto w = std::make_unique<TfrmMain>(10);
+  w->ShowAsStored();
+  QTimer* timer = Find<QTimer>(w.get(), "Timer1");
+  if (!QTest::qWaitFor([&] { return !timer->isActive() && w->isEnabled(); }, 5000))
+    qFatal("the data set did not load");
+  return w;
+}
+
+void Trigger(QObject* w, const char* action) {
+  QAction* a = Find<QAction>(w, action);
+  QVERIFY2(a->isEnabled(), action);
+  a->trigger();
+}
+
+// Names the next files of the file dialogs, recording the calls.
+struct TFileAnswers {
+  std::vector<TFileDialogCall> Calls;
+  std::vector<std::optional<QString>> Answers;
+  TFileAnswers() {
+    SetFileDialogHook([this](const TFileDialogCall& call) -> std::optional<QString> {
+      Calls.push_back(call);
+      if (Answers.empty()) return std::nullopt;
+      auto answer = Answers.front();
+      Answers.erase(Answers.begin());
+      return answer;
+    });
+  }
+  ~TFileAnswers() { SetFileDialogHook(nullptr); }
+};
+
+}  // namespace
+
+class CommandsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { InitUiResources(); }
+  void init() {
+    env_ = std::make_unique<test::TTempEnvironment>();
+    SetTodayOverride(kToday);
+    SaveSample(App().AppFolder);
+  }
+  void cleanup() { env_.reset(); }
+
+  void backupThenRestoreGivesTheSameDataSetBack() {
+    auto w = StartLoaded();
+    const std::string before = DumpJson(w->Session().Data());
+    const QString file = env_->DataFolder() + "../copy.abk";
+    TFileAnswers files;
+    files.Answers = {file, file};
+    test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
+    spy.Answer(mbOK);
+    Trigger(w.get(), "mnuFileBackup");
+    QVERIFY(QFile::exists(file));
+    // Changed after the backup, then brought back.
+    TDataSet& d = w->Session().Data();
+    d.EmpList[0]->LastName = "Changed";
+    Trigger(w.get(), "mnuFileRestore");
+    QCOMPARE(DumpJson(w->Session().Data()), before);
+    QCOMPARE(spy.Calls().size(), std::size_t{2});
+    QCOMPARE(spy.Calls()[0].Text, QString("Your Absence data was successfully backed up."));
+    QCOMPARE(spy.Calls()[1].Text, QString("Your Absence data was successfully restored."));
+
+    QCOMPARE(files.Calls.size(), std::size_t{2});
+    const TFileDialogCall& save = files.Calls[0];
+    QCOMPARE(save.Kind, TFileDialogKind::Save);
+    QCOMPARE(save.Title, QString("Backup Absence Data"));
+    QCOMPARE(save.Filter, QString("Absence Backup (*.abk)|*.abk|Any file (*.*)|*.*"));
+    QCOMPARE(save.DefaultExt, QString("abk"));
+    QCOMPARE(save.InitialName, QString("*.abk"));
+    QCOMPARE(save.HelpContext, 1230);
+    const TFileDialogCall& open = files.Calls[1];
+    QCOMPARE(open.Kind, TFileDialogKind::Open);
+    QCOMPARE(open.Title, QString("Restore from Absence Backup"));
+    QCOMPARE(open.Filter, save.Filter);
+    QCOMPARE(open.HelpContext, 1240);
+    QCOMPARE(Find<QComboBox>(w.get(), "cboEmpBox")->currentIndex(), -1);
+  }
+
+  void failedRestoreShowsTheSystemMessageAndChangesNothing() {
+    auto w = StartLoaded();
+    QVERIFY(test::ChooseByKeys(Find<QComboBox>(w.get(), "cboEmpBox"), "Smith, Ann"));
+    const int32_t shown = w->CurrentEmpID();
+    const std::string before = DumpJson(w->Session().Data());
+    TFileAnswers files;
+    files.Answers = {env_->DataFolder() + "missing.abk"};
+    test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
+    Trigger(w.get(), "mnuFileRestore");
+    QCOMPARE(spy.Calls().size(), std::size_t{1});
+    QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
+    QVERIFY2(spy.Calls()[0].Text.contains("Code = 2"), qPrintable(spy.Calls()[0].Text));
+    QVERIFY2(spy.Calls()[0].Text.contains("No such file"), qPrintable(spy.Calls()[0].Text));
+    QCOMPARE(DumpJson(w->Session().Data()), before);
+    QCOMPARE(w->CurrentEmpID(), shown);
+    QCOMPARE(Find<QComboBox>(w.get(), "cboEmpBox")->currentText(), QString("Smith, Ann"));
+  }
+
+  void cancelledFileDialogsDoNothing() {
+    auto w = StartLoaded();
+    TFileAnswers files;  // no answers: cancelled
+    Trigger(w.get(), "mnuFileBackup");
+    Trigger(w.get(), "mnuFileRestore");
+    QCOMPARE(files.Calls.size(), std::size_t{2});
+    QCOMPARE(QDir(env_->DataFolder() + "..").entryList({"*.abk"}).size(), 0);
+  }
+
+  void printerSetupWorksWithOnlyThePdfPrinter() {
+    auto w = StartLoaded();
+    QStringList offered;
+    test::TDialogDriver driver([&](QDialog& dlg) {
+      auto* setup = qobject_cast<TfrmPrinterSetup*>(&dlg);
+      QVERIFY(setup);
+      for (int i = 0; i < setup->cboPrinter->count(); ++i)
+        offered << setup->cboPrinter->itemText(i);
+      QTest::mouseClick(setup->btnLandscape, Qt::LeftButton);
+      QTest::mouseClick(setup->cmdOK, Qt::LeftButton);
+    });
+    Trigger(w.get(), "mnuFileSetup");
+    QCOMPARE(offered, QStringList({"PDF file"}));
+    QCOMPARE(App().PrinterName, QString("PDF file"));
+    QCOMPARE(App().Settings.Printer, 1);
+  }
+
+  void preferencesApplyAtOnce() {
+    auto w = StartLoaded();
+    auto* box = Find<QComboBox>(w.get(), "cboEmpBox");
+    QVERIFY(test::ChooseByKeys(box, "Smith, Ann"));
+    auto* balances = Find<QTableWidget>(w.get(), "grdBalances");
+    const QTableWidgetItem* usedBefore = balances->item(1, 2);
+    QVERIFY(usedBefore);
+    test::TDialogDriver driver([&](QDialog& dlg) {
+      auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
+      QVERIFY(prefs);
+      prefs->nbNoteBook->setCurrentIndex(1);
+      QTest::mouseClick(prefs->btnHoursGroup->button(0), Qt::LeftButton);
+      QTest::mouseClick(prefs->cmdOK, Qt::LeftButton);
+    });
+    Trigger(w.get(), "mnuEditPreferences");
+    QCOMPARE(App().Settings.HourFormat, std::string("#,##0"));
+    QVERIFY(balances->item(1, 2) != usedBefore);  // refilled
+    QCOMPARE(w->CurrentEmpID(), box->itemData(box->currentIndex()).toInt());
+
+    // Former employees only: Smith is no longer offered and the employee commands go off.
+    test::TDialogDriver former([&](QDialog& dlg) {
+      auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
+      prefs->nbNoteBook->setCurrentIndex(2);
+      QTest::mouseClick(prefs->EmployeeGroup->button(2), Qt::LeftButton);
+      QTest::keyClick(prefs, Qt::Key_Return);
+    });
+    Trigger(w.get(), "mnuEditPreferences");
+    QCOMPARE(App().Settings.EmployeeDisplay, 2);
+    QCOMPARE(box->count(), 1);
+    QCOMPARE(box->itemText(0), QString("Jones, Bob"));
+    QCOMPARE(box->currentIndex(), -1);
+    QCOMPARE(w->CurrentEmpID(), 0);
+    QVERIFY(!Find<QAction>(w.get(), "mnuEditAbsence")->isEnabled());
+    auto* calendar = Find<QTableWidget>(w.get(), "grdCalendar");
+    QCOMPARE(calendar->item(0, 2)->text(), QString("12/08/2026"));
+  }
+
+  void cancelledPreferencesChangeNothing() {
+    auto w = StartLoaded();
+    const TSettings before = App().Settings;
+    test::TDialogDriver driver([&](QDialog& dlg) {
+      auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
+      QTest::mouseClick(prefs->btnTextOnly, Qt::LeftButton);
+      QTest::keyClick(prefs, Qt::Key_Escape);
+    });
+    Trigger(w.get(), "mnuEditPreferences");
+    QCOMPARE(App().Settings.ToolCaption, before.ToolCaption);
+    QCOMPARE(Find<QToolButton>(w.get(), "spdHelp")->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+  }
+
+  void organizationNameReachesTheSettingsFile() {
+    auto w = StartLoaded();
+    test::TDialogDriver driver([&](QDialog& dlg) {
+      auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
+      prefs->nbNoteBook->setCurrentIndex(5);
+      prefs->txtOrganization->setFocus();
+      QTest::keyClicks(prefs->txtOrganization, "Acme Widgets");
+      QTest::keyClick(prefs->txtOrganization, Qt::Key_Return);
+    });
+    Trigger(w.get(), "mnuEditPreferences");
+    w->close();
+    QVERIFY(env_->ReadIni().contains("StartupState=0\r\nOrganization=Acme Widgets\r\n"));
+    App().Settings.Organization.clear();
+    auto again = StartLoaded();
+    QCOMPARE(App().Settings.Organization, std::string("Acme Widgets"));
+  }
+
+  void globalCommandAddsAnEntryForEveryoneEmployed() {
+    auto w = StartLoaded();
+    auto* spdGlobal = Find<QToolButton>(w.get(), "spdGlobal");
+    QVERIFY(spdGlobal->isEnabled());
+    const TDate day = kToday - 40;  // Jones was still employed, Young not yet
+    test::TDialogDriver driver([&](QDialog& dlg) {
+      auto* rec = qobject_cast<TfrmAbsenceRec*>(&dlg);
+      QVERIFY(rec);
+      QCOMPARE(rec->windowTitle(), QString("New Global Absence Entry"));
+      rec->txtDate->setFocus();
+      QTest::keyClick(rec->txtDate, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(rec->txtDate, FormatDate(day, App().DatePattern));
+      QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(spdGlobal, Qt::LeftButton);
+    QCOMPARE(driver.Runs(), 1);
+    const TDataSet& d = w->Session().Data();
+    QCOMPARE(d.GlobalList.size(), std::size_t{1});
+    for (const auto& emp : d.EmpList)
+      QCOMPARE(FindEntry(emp->Entries, d.GlobalList[0]->ReasonID, 'G', day) != -1,
+               emp->LastName != "Young");
+  }
+
+  void helpMenuOpensItsTopics() {
+    auto w = StartLoaded();
+    Trigger(w.get(), "mnuHelpTechSupport");
+    TfrmHelp* viewer = TfrmHelp::Instance();
+    QCOMPARE(viewer->CurrentTopic()->Context, 30);
+    Trigger(w.get(), "mnuHelpHelp");
+    QCOMPARE(viewer->CurrentTopic()->Context, kHelpOnHelpContext);
+    Trigger(w.get(), "mnuHelpContents");
+    QCOMPARE(viewer->CurrentTopic()->Context, kHelpContentsContext);
+    viewer->close();
+  }
+
+ private:
+  std::unique_ptr<test::TTempEnvironment> env_;
+};
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"

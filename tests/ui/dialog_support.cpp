@@ -1,0 +1,46 @@
+#include "dialog_support.h"
+
+namespace absence::ui::test {
+
+TSampleOrg::TSampleOrg(TDataSession& session) {
+  TDataSet& d = session.Data();
+  Holiday = -1;
+  AddReason(d.ReasonList, Holiday, "Holiday", false, false, ' ', ' ');
+  Sick = -1;
+  AddReason(d.ReasonList, Sick, "Sick", true, false, ' ', ' ');
+  Vacation = -1;
+  AddReason(d.ReasonList, Vacation, "Vacation", true, false, ' ', ' ');
+  SortReasons(d.ReasonList);
+  Smith = -1;
+  AddEmp(d.EmpList, Smith, "Smith", "Ann", "", kToday - 400, 0, 0, 'F');
+  Jones = -1;
+  AddEmp(d.EmpList, Jones, "Jones", "Bob", "", kToday - 900, kToday - 30, 0, 'F');
+  Young = -1;
+  AddEmp(d.EmpList, Young, "Young", "Cy", "", kToday - 10, 0, 0, 'F');
+  SortEmps(d.EmpList);
+}
+
+TDialogDriver::TDialogDriver(std::function<void(QDialog&)> drive) {
+  SetDialogHook([this, drive = std::move(drive)](QDialog& dialog) {
+    ++runs_;
+    dialog.show();
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog)) QTest::qFail("dialog not shown", __FILE__, __LINE__);
+    drive(dialog);
+    if (dialog.isVisible()) {
+      dialog.reject();
+      QTest::qFail("the dialog was left open", __FILE__, __LINE__);
+    }
+  });
+}
+
+TDialogDriver::~TDialogDriver() {
+  SetDialogHook(nullptr);
+}
+
+float LiveHours(const TEntryList& list, int32_t reasonID, char kind, TDate day) {
+  const int i = FindEntry(list, reasonID, kind, day);
+  return i == -1 ? -1.0f : list[static_cast<std::size_t>(i)]->Hours;
+}
+
+}  // namespace absence::ui::test

@@ -1,0 +1,150 @@
+// The restore dialog in each of its modes, driven by keys and clicks.
+#include "undelete_test.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "data/undelete.h"
+#include "screenshots.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/main/undelete_dialog.h"
+
+namespace absence::ui::test {
+namespace {
+
+// Trashes one record of each kind (two entries of Smith, a global entry, a balance of Smith).
+void TrashOneOfEach(TDataSet& d, const TSampleOrg& org) {
+  TEmpRecClass& smith = *d.EmpList[FindEmp(d.EmpList, org.Smith, "")];
+  int32_t dept = -1;
+  AddDept(d.DeptList, dept, "Sales", 0, true, "");
+  d.DeptList[0]->Delete(d.EmpList);
+  d.EmpList[FindEmp(d.EmpList, org.Jones, "")]->Delete(d.DeptList);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Sick, kToday - 2, 4, 'T');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Vacation, kToday - 1, 8, 'T');
+  for (auto& e : smith.Entries) e->AddDelMark("D", d.EmpList);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, org.Vacation, kToday - 7, 8, 'G');
+  d.GlobalList[0]->AddDelMark("DG", d.EmpList);
+  SetAccrual(smith.Accruals, org.Vacation, 40, kToday - 100);
+  smith.Accruals[0]->AddDelMark("D");
+  d.ReasonList[1]->Delete(d.EmpList, d.GlobalList);  // Sick: its entry now hides with it
+}
+
+std::size_t Trash(TDataSession& s, TUndeleteMode mode, int32_t emp) {
+  TDataSet& d = s.Data();
+  switch (mode) {
+    case TUndeleteMode::Reasons:
+      return TrashedPositions(d.ReasonList).size();
+    case TUndeleteMode::Depts:
+      return TrashedPositions(d.DeptList).size();
+    case TUndeleteMode::Emps:
+      return TrashedPositions(d.EmpList).size();
+    case TUndeleteMode::Accruals:
+      return TrashedPositions(s.Employee(emp)->Accruals).size();
+    case TUndeleteMode::Entries:
+      return TrashedPositions(s.Employee(emp)->Entries).size();
+    case TUndeleteMode::Globals:
+      return TrashedPositions(d.GlobalList).size();
+  }
+  return 0;
+}
+
+}  // namespace
+
+void UnDeleteTest::init() {
+  env_ = std::make_unique<TTempEnvironment>();
+  SetTodayOverride(kToday);
+  App().Settings.HourFormat = "#,##0.0";
+  session_ = std::make_unique<TDataSession>(env_->DataFolder().toStdString());
+  org_ = std::make_unique<TSampleOrg>(*session_);
+  TrashOneOfEach(session_->Data(), *org_);
+}
+
+void UnDeleteTest::cleanup() {
+  org_.reset();
+  session_.reset();
+  env_.reset();
+}
+
+void UnDeleteTest::eachModeListsAndRestoresItsTrash_data() {
+  QTest::addColumn<char>("mode");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("firstItem");
+  QTest::newRow("R") << 'R' << "Restore Absence Reasons"
+                     << "Sick";
+  QTest::newRow("D") << 'D' << "Restore Departments"
+                     << "Sales";
+  QTest::newRow("E") << 'E' << "Restore Employees"
+                     << "Jones, Bob";
+  QTest::newRow("A") << 'A' << "Restore Benefit Accruals"
+                     << "Vacation|08/30/2026|40.0";
+  QTest::newRow("T") << 'T' << "Restore Absence"
+                     << "12/07/2026|TVacation|8.0";
+  QTest::newRow("G") << 'G' << "Restore Global Absence"
+                     << "12/01/2026|GVacation|8.0";
+}
+
+void UnDeleteTest::eachModeListsAndRestoresItsTrash() {
+  QFETCH(char, mode);
+  QFETCH(QString, caption);
+  QFETCH(QString, firstItem);
+  const auto m = static_cast<TUndeleteMode>(mode);
+  TfrmUnDelete dlg(*session_);
+  dlg.SetMode(m);
+  QVERIFY(dlg.SetSource(org_->Smith));
+  QCOMPARE(dlg.windowTitle(), caption);
+  QCOMPARE(std::size_t(dlg.Count()), Trash(*session_, m, org_->Smith));
+  QVERIFY(dlg.Count() >= 1);
+  QCOMPARE(dlg.lstDeleted->item(0)->text(), firstItem);
+  dlg.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+  QVERIFY(NoCutTexts(&dlg));
+  SaveScreenshot(&dlg, QStringLiteral("undelete-") + QChar::fromLatin1(mode));
+  QTest::keyClick(dlg.lstDeleted, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(dlg.lstDeleted, Qt::Key_Return);
+  QVERIFY(!dlg.isVisible());
+  QCOMPARE(dlg.result(), int(QDialog::Accepted));
+  QCOMPARE(Trash(*session_, m, org_->Smith), std::size_t{0});
+}
+
+void UnDeleteTest::severalEntriesRestoredOnceAndMerged() {
+  TDataSet& d = session_->Data();
+  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  const TDate day = kToday - 1;
+  // Beside the trashed 8 hours of Vacation: a live 2 hours and another trashed 1 hour.
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 1, 'T');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 1, 'T');
+  smith.Entries[static_cast<std::size_t>(FindEntry(smith.Entries, org_->Vacation, 'T', day))]
+      ->AddDelMark("D", d.EmpList);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 2, 'T');
+  TfrmUnDelete dlg(*session_);
+  dlg.SetMode(TUndeleteMode::Entries);
+  dlg.SetSource(org_->Smith);
+  QCOMPARE(dlg.Count(), 2);
+  dlg.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+  QTest::mouseClick(dlg.lstDeleted->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    dlg.lstDeleted->visualItemRect(dlg.lstDeleted->item(0)).center());
+  QTest::mouseClick(dlg.lstDeleted->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    dlg.lstDeleted->visualItemRect(dlg.lstDeleted->item(1)).center());
+  QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, 'T', day), 11.0f);
+  int onDay = 0;
+  for (const auto& e : smith.Entries) onDay += e->EntryDate == day;
+  QCOMPARE(onDay, 1);
+}
+
+void UnDeleteTest::cancelRestoresNothing() {
+  TfrmUnDelete dlg(*session_);
+  dlg.SetMode(TUndeleteMode::Entries);
+  dlg.SetSource(org_->Smith);
+  dlg.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+  QTest::keyClick(dlg.lstDeleted, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(dlg.lstDeleted, Qt::Key_Escape);
+  QVERIFY(!dlg.isVisible());
+  QCOMPARE(Trash(*session_, TUndeleteMode::Entries, org_->Smith), std::size_t{1});
+  QVERIFY(!dlg.SetSource(9999));
+}
+
+}  // namespace absence::ui::test
