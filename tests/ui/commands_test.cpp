@@ -1,6 +1,7 @@
 // The main window's commands with their own dialogs: backup and restore through the file dialog,
 // printer setup, preferences, the global entry command and the Help menu.
 #include <QAction>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -65,14 +66,12 @@ void Trigger(QObject* w, const char* action) {
 // Names the next files of the file dialogs, recording the calls.
 struct TFileAnswers {
   std::vector<TFileDialogCall> Calls;
-  std::vector<std::optional<QString>> Answers;
+  QStringList Answers;
   TFileAnswers() {
     SetFileDialogHook([this](const TFileDialogCall& call) -> std::optional<QString> {
       Calls.push_back(call);
-      if (Answers.empty()) return std::nullopt;
-      auto answer = Answers.front();
-      Answers.erase(Answers.begin());
-      return answer;
+      if (Answers.isEmpty()) return std::nullopt;
+      return std::optional<QString>(Answers.takeFirst());
     });
   }
   ~TFileAnswers() { SetFileDialogHook(nullptr); }
@@ -163,7 +162,7 @@ class CommandsTest : public QObject {
       QVERIFY(setup);
       for (int i = 0; i < setup->cboPrinter->count(); ++i)
         offered << setup->cboPrinter->itemText(i);
-      QTest::mouseClick(setup->btnLandscape, Qt::LeftButton);
+      test::ClickBox(setup->btnLandscape);
       QTest::mouseClick(setup->cmdOK, Qt::LeftButton);
     });
     Trigger(w.get(), "mnuFileSetup");
@@ -183,7 +182,7 @@ class CommandsTest : public QObject {
       auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
       QVERIFY(prefs);
       prefs->nbNoteBook->setCurrentIndex(1);
-      QTest::mouseClick(prefs->btnHoursGroup->button(0), Qt::LeftButton);
+      test::ClickBox(prefs->btnHoursGroup->button(0));
       QTest::mouseClick(prefs->cmdOK, Qt::LeftButton);
     });
     Trigger(w.get(), "mnuEditPreferences");
@@ -195,7 +194,7 @@ class CommandsTest : public QObject {
     test::TDialogDriver former([&](QDialog& dlg) {
       auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
       prefs->nbNoteBook->setCurrentIndex(2);
-      QTest::mouseClick(prefs->EmployeeGroup->button(2), Qt::LeftButton);
+      test::ClickBox(prefs->EmployeeGroup->button(2));
       QTest::keyClick(prefs, Qt::Key_Return);
     });
     Trigger(w.get(), "mnuEditPreferences");
@@ -214,7 +213,7 @@ class CommandsTest : public QObject {
     const TSettings before = App().Settings;
     test::TDialogDriver driver([&](QDialog& dlg) {
       auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
-      QTest::mouseClick(prefs->btnTextOnly, Qt::LeftButton);
+      test::ClickBox(prefs->btnTextOnly);
       QTest::keyClick(prefs, Qt::Key_Escape);
     });
     Trigger(w.get(), "mnuEditPreferences");

@@ -38,6 +38,10 @@ TDialogDriver::~TDialogDriver() {
   SetDialogHook(nullptr);
 }
 
+void ClickBox(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(8, button->height() / 2));
+}
+
 float LiveHours(const TEntryList& list, int32_t reasonID, char kind, TDate day) {
   const int i = FindEntry(list, reasonID, kind, day);
   return i == -1 ? -1.0f : list[static_cast<std::size_t>(i)]->Hours;

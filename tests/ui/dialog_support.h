@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the dialog tests: a small organisation in a data session, the hook that hands
 // each modal dialog to the test instead of a person, and control look-up by name.
+#include <QAbstractButton>
 #include <QDialog>
 #include <QtTest>
 #include <functional>
@@ -42,6 +43,9 @@ class TDialogDriver {
  private:
   int runs_ = 0;
 };
+
+// Clicks a radio button or check box on its indicator (its text may not fill the widget).
+void ClickBox(QAbstractButton* button);
 
 // Live hours of the entry of that reason, kind and day; -1 when there is none.
 float LiveHours(const TEntryList& list, int32_t reasonID, char kind, TDate day);

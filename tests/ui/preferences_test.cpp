@@ -1,6 +1,7 @@
 // The preferences dialog: its pages, samples, the user-year text and what OK hands back.
 #include "preferences_test.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -84,7 +85,7 @@ void PreferencesTest::hourDisplaySampleFollowsTheChoice() {
   const QStringList shown = {"9", "8.7", "8.69"};
   const char* formats[] = {"#,##0", "#,##0.0", "#,##0.00"};
   for (int id = 0; id < 3; ++id) {
-    QTest::mouseClick(dlg.btnHoursGroup->button(id), Qt::LeftButton);
+    ClickBox(dlg.btnHoursGroup->button(id));
     QCOMPARE(dlg.HourDisplay->text(), shown[id]);
     QCOMPARE(dlg.GetHourFormat(), std::string(formats[id]));
   }
@@ -124,17 +125,17 @@ void PreferencesTest::testButtonFollowsTheToolbarStyle() {
   dlg.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dlg));
   QCOMPARE(dlg.nbNoteBook->currentIndex(), 0);
-  QTest::mouseClick(dlg.btnPictureOnly, Qt::LeftButton);
+  ClickBox(dlg.btnPictureOnly);
   QCOMPARE(dlg.spdTest->toolButtonStyle(), Qt::ToolButtonIconOnly);
   QCOMPARE(dlg.spdTest->size(), QSize(Scale(27), Scale(27)));
-  QTest::mouseClick(dlg.btnTextOnly, Qt::LeftButton);
+  ClickBox(dlg.btnTextOnly);
   QCOMPARE(dlg.spdTest->toolButtonStyle(), Qt::ToolButtonTextOnly);
   QCOMPARE(dlg.spdTest->size(), QSize(Scale(40), Scale(27)));
-  QTest::mouseClick(dlg.btnBoth, Qt::LeftButton);
+  ClickBox(dlg.btnBoth);
   QCOMPARE(dlg.spdTest->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
   QVERIFY(dlg.spdTest->height() >= Scale(41));
   QVERIFY(dlg.spdTest->autoRaise());
-  QTest::mouseClick(dlg.chkFlat, Qt::LeftButton);
+  ClickBox(dlg.chkFlat);
   QVERIFY(!dlg.spdTest->autoRaise());
   QCOMPARE(dlg.GetToolCaption(), 2);
   QVERIFY(dlg.GetShowButtonBorder());
@@ -148,7 +149,7 @@ void PreferencesTest::okReportsWhatChangedAndCancelNothing() {
     dlg.Load(s);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-    QTest::mouseClick(dlg.btnTextOnly, Qt::LeftButton);
+    ClickBox(dlg.btnTextOnly);
     QTest::keyClick(&dlg, Qt::Key_Escape);
     QCOMPARE(dlg.result(), int(QDialog::Rejected));
   }
@@ -158,7 +159,7 @@ void PreferencesTest::okReportsWhatChangedAndCancelNothing() {
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     dlg.nbNoteBook->setCurrentIndex(2);
-    QTest::mouseClick(dlg.EmployeeGroup->button(2), Qt::LeftButton);
+    ClickBox(dlg.EmployeeGroup->button(2));
     dlg.nbNoteBook->setCurrentIndex(5);
     dlg.txtOrganization->setFocus();
     QTest::keyClicks(dlg.txtOrganization, "Acme Widgets");

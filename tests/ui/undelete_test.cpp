@@ -113,7 +113,6 @@ void UnDeleteTest::severalEntriesRestoredOnceAndMerged() {
   const TDate day = kToday - 1;
   // Beside the trashed 8 hours of Vacation: a live 2 hours and another trashed 1 hour.
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 1, 'T');
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 1, 'T');
   smith.Entries[static_cast<std::size_t>(FindEntry(smith.Entries, org_->Vacation, 'T', day))]
       ->AddDelMark("D", d.EmpList);
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 2, 'T');

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "data/dataset.h"
+
 namespace absence {
 namespace {
 
