@@ -30,6 +30,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/preferences.h"
 #include "ui/main/printer_setup.h"
+#include "ui/main/undelete_dialog.h"
 
 using namespace absence;
 using namespace absence::ui;
@@ -259,6 +260,25 @@ class CommandsTest : public QObject {
     for (const auto& emp : d.EmpList)
       QCOMPARE(FindEntry(emp->Entries, d.GlobalList[0]->ReasonID, 'G', day) != -1,
                emp->LastName != "Young");
+  }
+
+  void afterSaveTheTrashOffersNothing() {
+    auto w = StartLoaded();
+    TDataSession& session = w->Session();
+    const int32_t smith =
+        session.Data().EmpList[FindEmp(session.Data().EmpList, 0, "Smith, Ann")]->EmpID;
+    session.Employee(smith)->Entries[0]->AddDelMark("D", session.Data().EmpList);
+    {
+      TfrmUnDelete dlg(session);
+      dlg.SetMode(TUndeleteMode::Entries);
+      QVERIFY(dlg.SetSource(smith));
+      QCOMPARE(dlg.Count(), 1);
+    }
+    Trigger(w.get(), "mnuFileSave");
+    TfrmUnDelete dlg(session);
+    dlg.SetMode(TUndeleteMode::Entries);
+    QVERIFY(dlg.SetSource(smith));
+    QCOMPARE(dlg.Count(), 0);
   }
 
   void helpMenuOpensItsTopics() {

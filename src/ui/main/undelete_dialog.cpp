@@ -74,21 +74,26 @@ class TDeletedItemDelegate : public QStyledItemDelegate {
       text(2, width, fields.value(0));
       return;
     }
+    // The date column is as wide as a date in the list's font, at least its design width.
+    const int dateWidth = option.fontMetrics.horizontalAdvance(QStringLiteral("00/00/0000")) + 4;
     if (mode_ == TUndeleteMode::Accruals) {
-      text(2, Scale(128), fields[0]);
-      text(Scale(130), Scale(198), fields[1]);
-      text(Scale(200), width, fields[2], Qt::AlignRight);
+      const int dateLeft = Scale(130);
+      text(2, dateLeft - 2, fields[0]);
+      text(dateLeft, dateLeft + dateWidth, fields[1]);
+      text(std::max(Scale(200), dateLeft + dateWidth + 2), width, fields[2], Qt::AlignRight);
       return;
     }
-    text(2, Scale(68), fields[0]);
-    int reasonLeft = Scale(70);
+    const int reasonStart = std::max(Scale(70), dateWidth + 4);
+    text(2, reasonStart - 2, fields[0]);
+    int reasonLeft = reasonStart;
     if (index.data(kGlobalRole).toBool()) {
       const QPixmap globe = ResourcePicture(QStringLiteral("Globe"), Scale(12));
       p->drawPixmap(r.left() + reasonLeft, r.bottom() - 1 - globe.height(), globe);
       reasonLeft += globe.width() + 1;
     }
-    text(reasonLeft, Scale(195), fields[1].mid(1));
-    text(Scale(200), width, fields[2], Qt::AlignRight);
+    const int reasonEnd = reasonStart + Scale(125);
+    text(reasonLeft, reasonEnd, fields[1].mid(1));
+    text(reasonEnd + 5, width, fields[2], Qt::AlignRight);
   }
 
  private:
@@ -127,7 +132,10 @@ void TfrmUnDelete::SetMode(TUndeleteMode mode) {
   delete lstDeleted->itemDelegate();
   lstDeleted->setItemDelegate(new TDeletedItemDelegate(mode, lstDeleted));
   const int itemHeight = std::max(Scale(15), lstDeleted->fontMetrics().height() + 2);
-  lstDeleted->setFixedSize(Scale(300), itemHeight * kVisibleItems + 4);
+  // Room for a date, a reason and the hours in the list's font.
+  const int dateWidth = lstDeleted->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000"));
+  const int width = std::max(Scale(300), dateWidth * 2 + Scale(200));
+  lstDeleted->setFixedSize(width, itemHeight * kVisibleItems + 4);
 }
 
 bool TfrmUnDelete::SetSource(int32_t empID) {
