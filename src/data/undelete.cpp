@@ -79,7 +79,7 @@ void RestoreAccruals(TAccrualList& list, const std::vector<int>& positions) {
 }
 
 void RestoreEntries(TEntryList& list, const std::vector<int>& positions, TEmpList& emps,
-                    char listKind, const TReasonList& reasons) {
+                    TEntryKind listKind, const TReasonList& reasons) {
   // A merge erases the restored entry from the list, so positions are found again each time;
   // the other picked entries keep their addresses.
   for (const auto* e : Resolve(list, positions)) {

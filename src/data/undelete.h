@@ -32,9 +32,9 @@ void RestoreReasons(TReasonList& list, const std::vector<int>& positions, TEmpLi
 void RestoreDepts(TDeptList& list, const std::vector<int>& positions, TEmpList& emps);
 void RestoreEmps(TEmpList& list, const std::vector<int>& positions, TDeptList& depts);
 void RestoreAccruals(TAccrualList& list, const std::vector<int>& positions);
-// `listKind` 'T' for an employee's own list, 'G' for the global list (copies reach employees).
+// `listKind` Own for an employee's own list, Global for the global list (copies reach employees).
 // An entry with a live twin of the same reason, kind and day is merged into it.
 void RestoreEntries(TEntryList& list, const std::vector<int>& positions, TEmpList& emps,
-                    char listKind, const TReasonList& reasons);
+                    TEntryKind listKind, const TReasonList& reasons);
 
 }  // namespace absence

@@ -54,8 +54,8 @@ void AbsenceRecTest::dayWithOwnAndGlobalEntryStepsThroughBoth() {
   TEmpRecClass& smith = *session_->Employee(org_->Smith);
   const TDate day = kToday - 5;
   d.ReasonList[0]->Active = true;  // Holiday, for the global entry
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, org_->Holiday, day, 8, 'G');
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, 'T');
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, org_->Holiday, day, 8, TEntryKind::Global);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, TEntryKind::Own);
 
   QStringList captions;
   TDialogDriver driver([&](QDialog& dlg) {
@@ -79,17 +79,17 @@ void AbsenceRecTest::dayWithOwnAndGlobalEntryStepsThroughBoth() {
   QVERIFY(EditDayEntries(*session_, org_->Smith, day, nullptr));
   QCOMPARE(driver.Runs(), 1);
   QCOMPARE(captions, QStringList({"Global Absence Entry", "Edit Absence Entry"}));
-  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, 'T', day), 4.0f);
-  QCOMPARE(LiveHours(smith.Entries, org_->Holiday, 'G', day), 8.0f);
-  QCOMPARE(LiveHours(d.GlobalList, org_->Holiday, 'G', day), 8.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, day), 4.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Holiday, TEntryKind::Global, day), 8.0f);
+  QCOMPARE(LiveHours(d.GlobalList, org_->Holiday, TEntryKind::Global, day), 8.0f);
 }
 
 void AbsenceRecTest::cancelDiscardsEveryEntryOfTheDay() {
   TDataSet& d = session_->Data();
   TEmpRecClass& smith = *session_->Employee(org_->Smith);
   const TDate day = kToday - 5;
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, day, 2, 'T');
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, 'T');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, day, 2, TEntryKind::Own);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, TEntryKind::Own);
   TDialogDriver driver([&](QDialog& dlg) {
     TfrmAbsenceRec& rec = Rec(dlg);
     TypeInto(rec.txtHours, "1");
@@ -98,8 +98,8 @@ void AbsenceRecTest::cancelDiscardsEveryEntryOfTheDay() {
     QTest::keyClick(&rec, Qt::Key_Escape);
   });
   QVERIFY(!EditDayEntries(*session_, org_->Smith, day, nullptr));
-  QCOMPARE(LiveHours(smith.Entries, org_->Sick, 'T', day), 2.0f);
-  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, 'T', day), 6.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Sick, TEntryKind::Own, day), 2.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, day), 6.0f);
 }
 
 void AbsenceRecTest::dateBeforeTheStartDateIsRefused() {
@@ -124,15 +124,15 @@ void AbsenceRecTest::dateBeforeTheStartDateIsRefused() {
   QCOMPARE(spy.Calls()[0].Text,
            "The absence date may not be before the employee's start date (" + startText + ").");
   QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Information);
-  QCOMPARE(LiveHours(young.Entries, org_->Sick, 'T', young.StartDate), 8.0f);
+  QCOMPARE(LiveHours(young.Entries, org_->Sick, TEntryKind::Own, young.StartDate), 8.0f);
 }
 
 void AbsenceRecTest::scrollingOntoABadDateStaysOnTheEntry() {
   TDataSet& d = session_->Data();
   TEmpRecClass& young = *session_->Employee(org_->Young);
   const TDate day = young.StartDate;
-  AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Sick, day, 2, 'T');
-  AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, 'T');
+  AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Sick, day, 2, TEntryKind::Own);
+  AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, TEntryKind::Own);
   TMessageBoxSpy spy;
   spy.Answer(mbOK);
   TDialogDriver driver([&](QDialog& dlg) {
@@ -148,19 +148,19 @@ void AbsenceRecTest::scrollingOntoABadDateStaysOnTheEntry() {
 }
 
 void AbsenceRecTest::hoursShownWithTheDecimalsOfTheHourDisplay_data() {
-  QTest::addColumn<QString>("format");
+  QTest::addColumn<int>("format");
   QTest::addColumn<int>("decimals");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("whole") << "#,##0" << 0 << "8";
-  QTest::newRow("tenth") << "#,##0.0" << 1 << "7.7";
-  QTest::newRow("hundredth") << "#,##0.00" << 2 << "7.66";
+  QTest::newRow("whole") << static_cast<int>(THourFormat::Whole) << 0 << "8";
+  QTest::newRow("tenth") << static_cast<int>(THourFormat::Tenth) << 1 << "7.7";
+  QTest::newRow("hundredth") << static_cast<int>(THourFormat::Hundredth) << 2 << "7.66";
 }
 
 void AbsenceRecTest::hoursShownWithTheDecimalsOfTheHourDisplay() {
-  QFETCH(QString, format);
+  QFETCH(int, format);
   QFETCH(int, decimals);
   QFETCH(QString, shown);
-  App().Settings.HourFormat = format.toStdString();
+  App().Settings.HourFormat = static_cast<THourFormat>(format);
   TfrmAbsenceRec rec(*session_);
   rec.SetHours(7.66f);
   QCOMPARE(rec.txtHours->Decimals(), decimals);
@@ -170,7 +170,7 @@ void AbsenceRecTest::hoursShownWithTheDecimalsOfTheHourDisplay() {
 void AbsenceRecTest::inactiveReasonShownOnlyForAnExistingEntry() {
   TDataSet& d = session_->Data();
   TEmpRecClass& smith = *session_->Employee(org_->Smith);
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Holiday, kToday - 3, 8, 'T');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Holiday, kToday - 3, 8, TEntryKind::Own);
   QStringList shownForOld, shownForNew;
   auto items = [](TfrmAbsenceRec& rec) {
     QStringList list;
@@ -193,7 +193,7 @@ void AbsenceRecTest::newGlobalEntryReachesEveryoneEmployedThatDay() {
   const TDate day = kToday - 40;  // Jones still employed, Young not yet
   TEmpRecClass& smith = *session_->Employee(org_->Smith);
   // Smith already excluded this reason on that day: the exclusion is kept.
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 0, 'D');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 0, TEntryKind::Exclusion);
   App().Settings.DefaultHours = 7.5f;
   TDialogDriver driver([&](QDialog& dlg) {
     TfrmAbsenceRec& rec = Rec(dlg);
@@ -205,11 +205,15 @@ void AbsenceRecTest::newGlobalEntryReachesEveryoneEmployedThatDay() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   });
   QVERIFY(NewGlobalEntry(*session_, nullptr));
-  QCOMPARE(LiveHours(d.GlobalList, org_->Vacation, 'G', day), 7.5f);
-  QCOMPARE(LiveHours(session_->Employee(org_->Jones)->Entries, org_->Vacation, 'G', day), 7.5f);
-  QCOMPARE(LiveHours(session_->Employee(org_->Young)->Entries, org_->Vacation, 'G', day), -1.0f);
-  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, 'G', day), -1.0f);
-  QVERIFY(FindEntry(smith.Entries, org_->Vacation, 'D', day) != -1);
+  QCOMPARE(LiveHours(d.GlobalList, org_->Vacation, TEntryKind::Global, day), 7.5f);
+  QCOMPARE(
+      LiveHours(session_->Employee(org_->Jones)->Entries, org_->Vacation, TEntryKind::Global, day),
+      7.5f);
+  QCOMPARE(
+      LiveHours(session_->Employee(org_->Young)->Entries, org_->Vacation, TEntryKind::Global, day),
+      -1.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Global, day), -1.0f);
+  QVERIFY(FindEntry(smith.Entries, org_->Vacation, TEntryKind::Exclusion, day) != -1);
 
   // Changing it in the global list carries the change to every copy.
   TDialogDriver edit([&](QDialog& dlg) {
@@ -219,14 +223,16 @@ void AbsenceRecTest::newGlobalEntryReachesEveryoneEmployedThatDay() {
     QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
   });
   QVERIFY(EditGlobalEntry(*session_, 0, nullptr));
-  QCOMPARE(LiveHours(session_->Employee(org_->Jones)->Entries, org_->Vacation, 'G', day), 3.0f);
+  QCOMPARE(
+      LiveHours(session_->Employee(org_->Jones)->Entries, org_->Vacation, TEntryKind::Global, day),
+      3.0f);
 }
 
 void AbsenceRecTest::bothModesLookFinishedWithATabOrder() {
   TDataSet& d = session_->Data();
   TEmpRecClass& smith = *session_->Employee(org_->Smith);
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, kToday, 2, 'T');
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, kToday, 6, 'T');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, kToday, 2, TEntryKind::Own);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, kToday, 6, TEntryKind::Own);
   QString shot = QStringLiteral("absence-entry-single");
   TDialogDriver driver([&](QDialog& dlg) {
     TfrmAbsenceRec& rec = Rec(dlg);

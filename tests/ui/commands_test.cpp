@@ -45,7 +45,7 @@ void SaveSample(const std::string& folder) {
   test::TSampleOrg org(scratch);
   TDataSet& d = scratch.Data();
   TEmpRecClass& smith = *scratch.Employee(org.Smith);
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Vacation, kToday, 8, 'T');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Vacation, kToday, 8, TEntryKind::Own);
   SaveDataSet(d, folder, false);
 }
 
@@ -169,7 +169,7 @@ class CommandsTest : public QObject {
     Trigger(w.get(), "mnuFileSetup");
     QCOMPARE(offered, QStringList({"PDF file"}));
     QCOMPARE(App().PrinterName, QString("PDF file"));
-    QCOMPARE(App().Settings.Printer, 1);
+    QCOMPARE(App().Settings.Printer, TOrientation::Landscape);
   }
 
   void preferencesApplyAtOnce() {
@@ -187,7 +187,7 @@ class CommandsTest : public QObject {
       QTest::mouseClick(prefs->cmdOK, Qt::LeftButton);
     });
     Trigger(w.get(), "mnuEditPreferences");
-    QCOMPARE(App().Settings.HourFormat, std::string("#,##0"));
+    QCOMPARE(App().Settings.HourFormat, THourFormat::Whole);
     QVERIFY(balances->item(1, 2) != usedBefore);  // refilled
     QCOMPARE(w->CurrentEmpID(), box->itemData(box->currentIndex()).toInt());
 
@@ -199,7 +199,7 @@ class CommandsTest : public QObject {
       QTest::keyClick(prefs, Qt::Key_Return);
     });
     Trigger(w.get(), "mnuEditPreferences");
-    QCOMPARE(App().Settings.EmployeeDisplay, 2);
+    QCOMPARE(App().Settings.EmployeeDisplay, TEmployeeDisplay::Former);
     QCOMPARE(box->count(), 1);
     QCOMPARE(box->itemText(0), QString("Jones, Bob"));
     QCOMPARE(box->currentIndex(), -1);
@@ -258,7 +258,7 @@ class CommandsTest : public QObject {
     const TDataSet& d = w->Session().Data();
     QCOMPARE(d.GlobalList.size(), std::size_t{1});
     for (const auto& emp : d.EmpList)
-      QCOMPARE(FindEntry(emp->Entries, d.GlobalList[0]->ReasonID, 'G', day) != -1,
+      QCOMPARE(FindEntry(emp->Entries, d.GlobalList[0]->ReasonID, TEntryKind::Global, day) != -1,
                emp->LastName != "Young");
   }
 
@@ -267,7 +267,7 @@ class CommandsTest : public QObject {
     TDataSession& session = w->Session();
     const int32_t smith =
         session.Data().EmpList[FindEmp(session.Data().EmpList, 0, "Smith, Ann")]->EmpID;
-    session.Employee(smith)->Entries[0]->AddDelMark("D", session.Data().EmpList);
+    session.Employee(smith)->Entries[0]->AddDelMark(TTrashMark::Record, session.Data().EmpList);
     {
       TfrmUnDelete dlg(session);
       dlg.SetMode(TUndeleteMode::Entries);

@@ -4,19 +4,13 @@ namespace absence::ui::test {
 
 TSampleOrg::TSampleOrg(TDataSession& session) {
   TDataSet& d = session.Data();
-  Holiday = -1;
-  AddReason(d.ReasonList, Holiday, "Holiday", false, false, ' ', ' ');
-  Sick = -1;
-  AddReason(d.ReasonList, Sick, "Sick", true, false, ' ', ' ');
-  Vacation = -1;
-  AddReason(d.ReasonList, Vacation, "Vacation", true, false, ' ', ' ');
+  Holiday = AddReason(d.ReasonList, "Holiday", false, false, TBasis::None, TValidate::None);
+  Sick = AddReason(d.ReasonList, "Sick", true, false, TBasis::None, TValidate::None);
+  Vacation = AddReason(d.ReasonList, "Vacation", true, false, TBasis::None, TValidate::None);
   SortReasons(d.ReasonList);
-  Smith = -1;
-  AddEmp(d.EmpList, Smith, "Smith", "Ann", "", kToday - 400, 0, 0, 'F');
-  Jones = -1;
-  AddEmp(d.EmpList, Jones, "Jones", "Bob", "", kToday - 900, kToday - 30, 0, 'F');
-  Young = -1;
-  AddEmp(d.EmpList, Young, "Young", "Cy", "", kToday - 10, 0, 0, 'F');
+  Smith = AddEmp(d.EmpList, "Smith", "Ann", "", kToday - 400, 0, 0, 'F');
+  Jones = AddEmp(d.EmpList, "Jones", "Bob", "", kToday - 900, kToday - 30, 0, 'F');
+  Young = AddEmp(d.EmpList, "Young", "Cy", "", kToday - 10, 0, 0, 'F');
   SortEmps(d.EmpList);
 }
 
@@ -42,7 +36,7 @@ void ClickBox(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(8, button->height() / 2));
 }
 
-float LiveHours(const TEntryList& list, int32_t reasonID, char kind, TDate day) {
+float LiveHours(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDate day) {
   const int i = FindEntry(list, reasonID, kind, day);
   return i == -1 ? -1.0f : list[static_cast<std::size_t>(i)]->Hours;
 }

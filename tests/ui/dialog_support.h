@@ -48,6 +48,6 @@ class TDialogDriver {
 void ClickBox(QAbstractButton* button);
 
 // Live hours of the entry of that reason, kind and day; -1 when there is none.
-float LiveHours(const TEntryList& list, int32_t reasonID, char kind, TDate day);
+float LiveHours(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDate day);
 
 }  // namespace absence::ui::test

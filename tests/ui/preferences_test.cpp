@@ -83,11 +83,11 @@ void PreferencesTest::hourDisplaySampleFollowsTheChoice() {
   QCOMPARE(dlg.Edit1->text(), QString("8.69"));
   QCOMPARE(dlg.HourDisplay->text(), QString("8.7"));
   const QStringList shown = {"9", "8.7", "8.69"};
-  const char* formats[] = {"#,##0", "#,##0.0", "#,##0.00"};
+  const THourFormat formats[] = {THourFormat::Whole, THourFormat::Tenth, THourFormat::Hundredth};
   for (int id = 0; id < 3; ++id) {
     ClickBox(dlg.btnHoursGroup->button(id));
     QCOMPARE(dlg.HourDisplay->text(), shown[id]);
-    QCOMPARE(dlg.GetHourFormat(), std::string(formats[id]));
+    QCOMPARE(dlg.GetHourFormat(), formats[id]);
   }
   dlg.reject();
 }
@@ -114,7 +114,7 @@ void PreferencesTest::defaultHoursStepInHundredths() {
   dlg.SetDefaultHours(24);
   QTest::keyClick(dlg.UpDown1, Qt::Key_Up);
   QCOMPARE(dlg.txtDefaultHours->text(), QString("24.00"));
-  dlg.SetRecordTime(1);
+  dlg.SetRecordTime(TRecordTime::Days);
   QCOMPARE(dlg.lblDefault->text(), QString("&Default Days per Entry"));
   dlg.reject();
 }
@@ -137,7 +137,7 @@ void PreferencesTest::testButtonFollowsTheToolbarStyle() {
   QVERIFY(dlg.spdTest->autoRaise());
   ClickBox(dlg.chkFlat);
   QVERIFY(!dlg.spdTest->autoRaise());
-  QCOMPARE(dlg.GetToolCaption(), 2);
+  QCOMPARE(dlg.GetToolCaption(), TToolCaption::PictureAndText);
   QVERIFY(dlg.GetShowButtonBorder());
   dlg.reject();
 }
@@ -169,9 +169,9 @@ void PreferencesTest::okReportsWhatChangedAndCancelNothing() {
     QVERIFY(c.EmployeeDisplay);
     QVERIFY(!c.Toolbar);
     QVERIFY(!c.Balances);
-    QCOMPARE(s.EmployeeDisplay, 2);
+    QCOMPARE(s.EmployeeDisplay, TEmployeeDisplay::Former);
     QCOMPARE(s.Organization, std::string("Acme Widgets"));
-    QCOMPARE(s.ToolCaption, 2);
+    QCOMPARE(s.ToolCaption, TToolCaption::PictureAndText);
   }
 }
 

@@ -16,17 +16,16 @@ namespace {
 // Trashes one record of each kind (two entries of Smith, a global entry, a balance of Smith).
 void TrashOneOfEach(TDataSet& d, const TSampleOrg& org) {
   TEmpRecClass& smith = *d.EmpList[FindEmp(d.EmpList, org.Smith, "")];
-  int32_t dept = -1;
-  AddDept(d.DeptList, dept, "Sales", 0, true, "");
+  AddDept(d.DeptList, "Sales", 0, true, "");
   d.DeptList[0]->Delete(d.EmpList);
   d.EmpList[FindEmp(d.EmpList, org.Jones, "")]->Delete(d.DeptList);
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Sick, kToday - 2, 4, 'T');
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Vacation, kToday - 1, 8, 'T');
-  for (auto& e : smith.Entries) e->AddDelMark("D", d.EmpList);
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, org.Vacation, kToday - 7, 8, 'G');
-  d.GlobalList[0]->AddDelMark("DG", d.EmpList);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Sick, kToday - 2, 4, TEntryKind::Own);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Vacation, kToday - 1, 8, TEntryKind::Own);
+  for (auto& e : smith.Entries) e->AddDelMark(TTrashMark::Record, d.EmpList);
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, org.Vacation, kToday - 7, 8, TEntryKind::Global);
+  d.GlobalList[0]->AddDelMark(TTrashMark::Global, d.EmpList);
   SetAccrual(smith.Accruals, org.Vacation, 40, kToday - 100);
-  smith.Accruals[0]->AddDelMark("D");
+  smith.Accruals[0]->AddDelMark(TTrashMark::Record);
   d.ReasonList[1]->Delete(d.EmpList, d.GlobalList);  // Sick: its entry now hides with it
 }
 
@@ -54,7 +53,7 @@ std::size_t Trash(TDataSession& s, TUndeleteMode mode, int32_t emp) {
 void UnDeleteTest::init() {
   env_ = std::make_unique<TTempEnvironment>();
   SetTodayOverride(kToday);
-  App().Settings.HourFormat = "#,##0.0";
+  App().Settings.HourFormat = THourFormat::Tenth;
   session_ = std::make_unique<TDataSession>(env_->DataFolder().toStdString());
   org_ = std::make_unique<TSampleOrg>(*session_);
   TrashOneOfEach(session_->Data(), *org_);
@@ -112,10 +111,12 @@ void UnDeleteTest::severalEntriesRestoredOnceAndMerged() {
   TEmpRecClass& smith = *session_->Employee(org_->Smith);
   const TDate day = kToday - 1;
   // Beside the trashed 8 hours of Vacation: a live 2 hours and another trashed 1 hour.
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 1, 'T');
-  smith.Entries[static_cast<std::size_t>(FindEntry(smith.Entries, org_->Vacation, 'T', day))]
-      ->AddDelMark("D", d.EmpList);
-  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 2, 'T');
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 1, TEntryKind::Own);
+  smith
+      .Entries[static_cast<std::size_t>(
+          FindEntry(smith.Entries, org_->Vacation, TEntryKind::Own, day))]
+      ->AddDelMark(TTrashMark::Record, d.EmpList);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 2, TEntryKind::Own);
   TfrmUnDelete dlg(*session_);
   dlg.SetMode(TUndeleteMode::Entries);
   dlg.SetSource(org_->Smith);
@@ -127,7 +128,7 @@ void UnDeleteTest::severalEntriesRestoredOnceAndMerged() {
   QTest::mouseClick(dlg.lstDeleted->viewport(), Qt::LeftButton, Qt::ControlModifier,
                     dlg.lstDeleted->visualItemRect(dlg.lstDeleted->item(1)).center());
   QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
-  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, 'T', day), 11.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, day), 11.0f);
   int onDay = 0;
   for (const auto& e : smith.Entries) onDay += e->EntryDate == day;
   QCOMPARE(onDay, 1);

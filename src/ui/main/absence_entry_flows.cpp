@@ -35,7 +35,7 @@ void Prepare(TfrmAbsenceRec& dlg, const QString& caption, TDate earliest,
 
 // A changed date must keep the list in date order for the look-ups.
 void Resort(TDataSession& session, TEntryList& list) {
-  SortEntries(list, session.Data().ReasonList, "Date");
+  SortEntries(list, session.Data().ReasonList, TEntryOrder::ByDate);
   session.NotifyChanged();
 }
 
@@ -57,11 +57,11 @@ bool EditDayEntries(TDataSession& session, int32_t empID, TDate day, QWidget* pa
   // Each real entry is found before any is changed, so an edit cannot hide its neighbour.
   std::vector<TAbsenceRecClass*> real;
   for (const auto& u : unchanged) {
-    const int at = FindEntry(emp.Entries, u->ReasonID, 'T', u->EntryDate);
+    const int at = FindEntry(emp.Entries, u->ReasonID, TEntryKind::Own, u->EntryDate);
     real.push_back(at == -1 ? nullptr : emp.Entries[static_cast<std::size_t>(at)].get());
   }
   for (std::size_t i = 0; i < edited.size(); ++i)
-    if (real[i] && edited[i]->Kind == 'T')
+    if (real[i] && edited[i]->Kind == TEntryKind::Own)
       real[i]->Update(edited[i]->ReasonID, noEmployees, edited[i]->Hours, edited[i]->EntryDate);
   Resort(session, emp.Entries);
   return true;
@@ -74,7 +74,7 @@ bool NewOwnEntry(TDataSession& session, int32_t empID, QWidget* parent) {
   if (RunDialog(dlg) != QDialog::Accepted) return false;
   TDataSet& d = session.Data();
   AddEntry(emp.Entries, d.EmpList, d.ReasonList, dlg.GetReason(), dlg.GetEntryDate(),
-           dlg.GetHours(), 'T');
+           dlg.GetHours(), TEntryKind::Own);
   session.NotifyChanged();
   return true;
 }
@@ -97,7 +97,7 @@ bool NewGlobalEntry(TDataSession& session, QWidget* parent) {
   if (RunDialog(dlg) != QDialog::Accepted) return false;
   TDataSet& d = session.Data();
   AddEntry(d.GlobalList, d.EmpList, d.ReasonList, dlg.GetReason(), dlg.GetEntryDate(),
-           dlg.GetHours(), 'G');
+           dlg.GetHours(), TEntryKind::Global);
   session.NotifyChanged();
   return true;
 }

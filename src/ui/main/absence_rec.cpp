@@ -164,7 +164,7 @@ TDate TfrmAbsenceRec::GetEntryDate() const {
 }
 
 void TfrmAbsenceRec::SetHours(float hours) {
-  const QString& format = QString::fromStdString(App().Settings.HourFormat);
+  const QString format = QString::fromLatin1(HourFormatPattern(App().Settings.HourFormat));
   txtHours->SetDecimals(format.size() == 5 ? 0 : format.size() == 7 ? 1 : 2);
   txtHours->SetDisplayMask(format);
   txtHours->SetValue(hours);

@@ -305,20 +305,19 @@ TPreferencesChanges TfrmPreferences::Store(TSettings& s) const {
   return c;
 }
 
-void TfrmPreferences::SetHourFormat(const std::string& format) {
-  const int id = format == kHourFormatWhole ? 0 : format == kHourFormatTenth ? 1 : 2;
-  btnHoursGroup->button(id)->setChecked(true);
+void TfrmPreferences::SetHourFormat(THourFormat format) {
+  btnHoursGroup->button(static_cast<int>(format))->setChecked(true);
   btnHoursGroupClick();
 }
 
-std::string TfrmPreferences::GetHourFormat() const {
+THourFormat TfrmPreferences::GetHourFormat() const {
   switch (btnHoursGroup->checkedId()) {
     case 0:
-      return kHourFormatWhole;
+      return THourFormat::Whole;
     case 1:
-      return kHourFormatTenth;
+      return THourFormat::Tenth;
     default:
-      return kHourFormatHundredth;
+      return THourFormat::Hundredth;
   }
 }
 
@@ -327,13 +326,18 @@ void TfrmPreferences::btnHoursGroupClick() {
   HourDisplay->setText(QString::number(kSampleHours, 'f', decimals));
 }
 
-void TfrmPreferences::SetToolCaption(int toolCaption) {
-  (toolCaption == 0 ? btnPictureOnly : toolCaption == 1 ? btnTextOnly : btnBoth)->setChecked(true);
+void TfrmPreferences::SetToolCaption(TToolCaption toolCaption) {
+  (toolCaption == TToolCaption::Picture ? btnPictureOnly
+   : toolCaption == TToolCaption::Text  ? btnTextOnly
+                                        : btnBoth)
+      ->setChecked(true);
   ShowTestButton();
 }
 
-int TfrmPreferences::GetToolCaption() const {
-  return btnPictureOnly->isChecked() ? 0 : btnTextOnly->isChecked() ? 1 : 2;
+TToolCaption TfrmPreferences::GetToolCaption() const {
+  return btnPictureOnly->isChecked() ? TToolCaption::Picture
+         : btnTextOnly->isChecked()  ? TToolCaption::Text
+                                     : TToolCaption::PictureAndText;
 }
 
 void TfrmPreferences::SetShowButtonBorder(bool show) {
@@ -346,12 +350,12 @@ bool TfrmPreferences::GetShowButtonBorder() const {
 }
 
 void TfrmPreferences::ShowTestButton() {
-  const int caption = GetToolCaption();
+  const TToolCaption caption = GetToolCaption();
   StyleToolButton(spdTest, caption, chkFlat->isChecked());
   // The sample keeps the size a toolbar button of that style has.
-  if (caption == 1)
+  if (caption == TToolCaption::Text)
     spdTest->setFixedSize(Scale(40), Scale(27));
-  else if (caption == 2)
+  else if (caption == TToolCaption::PictureAndText)
     spdTest->setFixedSize(std::max(Scale(40), spdTest->sizeHint().width()),
                           std::max(Scale(41), spdTest->sizeHint().height()));
 }
@@ -387,26 +391,27 @@ void TfrmPreferences::UpdateYearText() {
   txtEndYear->setText(UserYearEnd(GetBenefitMonth(), GetBenefitDay()));
 }
 
-void TfrmPreferences::SetEmployeeDisplay(int display) {
-  EmployeeGroup->button(std::clamp(display, 0, 2))->setChecked(true);
+void TfrmPreferences::SetEmployeeDisplay(TEmployeeDisplay display) {
+  EmployeeGroup->button(static_cast<int>(display))->setChecked(true);
 }
 
-int TfrmPreferences::GetEmployeeDisplay() const {
-  return EmployeeGroup->checkedId();
+TEmployeeDisplay TfrmPreferences::GetEmployeeDisplay() const {
+  return static_cast<TEmployeeDisplay>(std::clamp(EmployeeGroup->checkedId(), 0, 2));
 }
 
-void TfrmPreferences::SetRecordTime(int recordTime) {
-  AbsenceButtons->button(recordTime == 0 ? 0 : 1)->setChecked(true);
+void TfrmPreferences::SetRecordTime(TRecordTime recordTime) {
+  AbsenceButtons->button(static_cast<int>(recordTime))->setChecked(true);
   AbsenceGroupClick();
 }
 
-int TfrmPreferences::GetRecordTime() const {
-  return AbsenceButtons->checkedId() == 1 ? 1 : 0;
+TRecordTime TfrmPreferences::GetRecordTime() const {
+  return AbsenceButtons->checkedId() == 1 ? TRecordTime::Days : TRecordTime::Hours;
 }
 
 void TfrmPreferences::AbsenceGroupClick() {
-  lblDefault->setText(GetRecordTime() == 1 ? QStringLiteral("&Default Days per Entry")
-                                           : QStringLiteral("&Default Hours per Entry"));
+  lblDefault->setText(GetRecordTime() == TRecordTime::Days
+                          ? QStringLiteral("&Default Days per Entry")
+                          : QStringLiteral("&Default Hours per Entry"));
 }
 
 void TfrmPreferences::SetDefaultHours(float hours) {

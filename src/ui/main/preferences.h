@@ -41,20 +41,20 @@ class TfrmPreferences : public QDialog {
   // Stores the dialog's values into `s`; returns what differs from before.
   TPreferencesChanges Store(TSettings& s) const;
 
-  void SetHourFormat(const std::string& format);
-  std::string GetHourFormat() const;
-  void SetToolCaption(int toolCaption);
-  int GetToolCaption() const;
+  void SetHourFormat(THourFormat format);
+  THourFormat GetHourFormat() const;
+  void SetToolCaption(TToolCaption toolCaption);
+  TToolCaption GetToolCaption() const;
   void SetShowButtonBorder(bool show);
   bool GetShowButtonBorder() const;
   void SetBenefitMonth(int month);
   int GetBenefitMonth() const;
   void SetBenefitDay(int day);
   int GetBenefitDay() const;
-  void SetEmployeeDisplay(int display);
-  int GetEmployeeDisplay() const;
-  void SetRecordTime(int recordTime);
-  int GetRecordTime() const;
+  void SetEmployeeDisplay(TEmployeeDisplay display);
+  TEmployeeDisplay GetEmployeeDisplay() const;
+  void SetRecordTime(TRecordTime recordTime);
+  TRecordTime GetRecordTime() const;
   void SetDefaultHours(float hours);
   float GetDefaultHours() const;
   void SetOrganization(const std::string& name);

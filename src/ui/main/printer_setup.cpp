@@ -46,21 +46,21 @@ TfrmPrinterSetup::TfrmPrinterSetup(QWidget* parent) : QDialog(parent) {
   btnPortrait->setChecked(true);
 }
 
-void TfrmPrinterSetup::SetChoice(const QString& printerName, int orientation) {
+void TfrmPrinterSetup::SetChoice(const QString& printerName, TOrientation orientation) {
   const int at = cboPrinter->findText(printerName);
   cboPrinter->setCurrentIndex(at >= 0 ? at : 0);
-  (orientation == 0 ? btnPortrait : btnLandscape)->setChecked(true);
+  (orientation == TOrientation::Portrait ? btnPortrait : btnLandscape)->setChecked(true);
 }
 
 QString TfrmPrinterSetup::PrinterName() const {
   return cboPrinter->currentText();
 }
 
-int TfrmPrinterSetup::Orientation() const {
-  return btnLandscape->isChecked() ? 1 : 0;
+TOrientation TfrmPrinterSetup::Orientation() const {
+  return btnLandscape->isChecked() ? TOrientation::Landscape : TOrientation::Portrait;
 }
 
-bool PrinterSetup(QString& printerName, int& orientation, QWidget* parent) {
+bool PrinterSetup(QString& printerName, TOrientation& orientation, QWidget* parent) {
   TfrmPrinterSetup dlg(parent);
   dlg.SetChoice(printerName, orientation);
   if (RunDialog(dlg) != QDialog::Accepted || dlg.PrinterName().isEmpty()) return false;

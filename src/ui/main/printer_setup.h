@@ -3,6 +3,8 @@
 // always one of them) and the page orientation.
 #include <QDialog>
 
+#include "data/settings.h"
+
 class QComboBox;
 class QRadioButton;
 class QPushButton;
@@ -15,10 +17,10 @@ class TfrmPrinterSetup : public QDialog {
   explicit TfrmPrinterSetup(QWidget* parent = nullptr);
 
   // Selects `printerName` (the first printer when it is not offered) and the orientation
-  // (0 portrait, anything else landscape).
-  void SetChoice(const QString& printerName, int orientation);
+
+  void SetChoice(const QString& printerName, TOrientation orientation);
   QString PrinterName() const;
-  int Orientation() const;
+  TOrientation Orientation() const;
 
   QComboBox* cboPrinter = nullptr;
   QRadioButton* btnPortrait = nullptr;
@@ -29,6 +31,6 @@ class TfrmPrinterSetup : public QDialog {
 
 // Shows the dialog for `printerName` and `orientation`; on OK both take the choice and the result
 // is true.
-bool PrinterSetup(QString& printerName, int& orientation, QWidget* parent);
+bool PrinterSetup(QString& printerName, TOrientation& orientation, QWidget* parent);
 
 }  // namespace absence::ui

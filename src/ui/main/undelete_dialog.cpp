@@ -43,7 +43,7 @@ QString Caption(TUndeleteMode mode) {
 }
 
 QString Hours(float hours) {
-  return QString::fromStdString(FormatNumber(hours, App().Settings.HourFormat));
+  return QString::fromStdString(FormatNumber(hours, HourFormatPattern(App().Settings.HourFormat)));
 }
 
 // Draws an item's "|"-separated fields in the columns of its mode.
@@ -184,7 +184,7 @@ QString TfrmUnDelete::ItemText(int position) const {
   const QString& pattern = App().DatePattern;
   auto reason = [&](int32_t id) { return QString::fromStdString(ReasonText(d.ReasonList, id)); };
   auto entryText = [&](const TAbsenceRecClass& e) {
-    return FormatDate(e.EntryDate, pattern) + u'|' + QChar::fromLatin1(e.Kind == 'G' ? 'G' : 'T') +
+    return FormatDate(e.EntryDate, pattern) + u'|' + QChar::fromLatin1(e.IsGlobal() ? 'G' : 'T') +
            reason(e.ReasonID) + u'|' + Hours(e.Hours);
   };
   switch (mode_) {
@@ -245,10 +245,11 @@ void TfrmUnDelete::RestorePositions(const std::vector<int>& positions) {
       RestoreAccruals(session_.Employee(empID_)->Accruals, positions);
       break;
     case TUndeleteMode::Entries:
-      RestoreEntries(session_.Employee(empID_)->Entries, positions, d.EmpList, 'T', d.ReasonList);
+      RestoreEntries(session_.Employee(empID_)->Entries, positions, d.EmpList, TEntryKind::Own,
+                     d.ReasonList);
       break;
     case TUndeleteMode::Globals:
-      RestoreEntries(d.GlobalList, positions, d.EmpList, 'G', d.ReasonList);
+      RestoreEntries(d.GlobalList, positions, d.EmpList, TEntryKind::Global, d.ReasonList);
       break;
   }
 }

@@ -100,13 +100,13 @@ TEST(Settings, DefaultHoursZeroMeansEightOrOneDay) {
     const char* text;
     TRecordTime recordTime;
     float expected;
-  } cases[] = {{"0", TRecordTime::Hours, 8},       {"0", TRecordTime::Days, 1},
-               {"7.50", TRecordTime::Hours, 7.5f}, {"7.50", TRecordTime::Days, 7.5f},
-               {"abc", TRecordTime::Hours, 8},     {"-4", TRecordTime::Hours, 8},
-               {"nan", TRecordTime::Days, 1},      {"", TRecordTime::Hours, 8},
-               {"0.25", TRecordTime::Hours, 0.25f},
-               {"0.00", TRecordTime::Hours, 0},    {"0.00", TRecordTime::Days, 0},
-               {"0.0", TRecordTime::Hours, 0},     {"00", TRecordTime::Hours, 0}};
+  } cases[] = {{"0", TRecordTime::Hours, 8},        {"0", TRecordTime::Days, 1},
+               {"7.50", TRecordTime::Hours, 7.5f},  {"7.50", TRecordTime::Days, 7.5f},
+               {"abc", TRecordTime::Hours, 8},      {"-4", TRecordTime::Hours, 8},
+               {"nan", TRecordTime::Days, 1},       {"", TRecordTime::Hours, 8},
+               {"0.25", TRecordTime::Hours, 0.25f}, {"0.00", TRecordTime::Hours, 0},
+               {"0.00", TRecordTime::Days, 0},      {"0.0", TRecordTime::Hours, 0},
+               {"00", TRecordTime::Hours, 0}};
   for (const auto& c : cases)
     EXPECT_FLOAT_EQ(DefaultHoursFromText(c.text, c.recordTime), c.expected) << c.text;
   EXPECT_EQ(FormatDefaultHours(8), "8.00");
