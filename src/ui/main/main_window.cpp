@@ -108,13 +108,15 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuHelpAbout, &QAction::triggered, this, &TfrmMain::mnuHelpAboutClick);
   connect(toolbar_->spdHelp, &QToolButton::clicked, this, &TfrmMain::spdHelpClick);
   connect(toolbar_->cboEmpBox, &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
+  connect(toolbar_->spdDate, &QToolButton::clicked, this, &TfrmMain::spdDateClick);
   // Their windows are not in this build yet.
-  for (QToolButton* b :
-       {toolbar_->spdAbsenceView, toolbar_->spdEmp, toolbar_->spdGlobal, toolbar_->spdDate})
+  for (QToolButton* b : {toolbar_->spdAbsenceView, toolbar_->spdEmp, toolbar_->spdGlobal})
     SetCommandAvailable(b, false);
 
   connect(calendar_, &TCalendarPanel::WeeksShown, this, &TfrmMain::WeeksShown);
   connect(calendar_, &TCalendarPanel::DayChosen, this, &TfrmMain::ShowDayEntries);
+  connect(calendar_, &TCalendarPanel::EntriesChanged, this, &TfrmMain::EntriesChanged);
+  connect(balances_, &TBalancesPanel::ExplainRequested, this, &TfrmMain::ExplainBalance);
   // Records replaced (save, abandon, restore): find the selection again by its identifier.
   connect(session_, &TDataSession::Reloaded, this, [this] {
     if (!session_->Employee(currentEmpID_)) currentEmpID_ = 0;
