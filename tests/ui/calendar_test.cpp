@@ -451,6 +451,33 @@ class CalendarTest : public QObject {
     QVERIFY2(!shown.isEmpty(), "Enter opened no explanation window");
   }
 
+  void theCalendarGrowsWithTheWindow() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    const QString shots = qEnvironmentVariable("ABSENCE_SHOTS");
+    cal.w->resize(cal.w->minimumSize());
+    QTest::qWait(50);
+    const QSize small = cal.grid->size();
+    if (!shots.isEmpty()) cal.w->grab().save(shots + "/main-minimum.png");
+    cal.w->resize(1600, 1000);
+    QTest::qWait(50);
+    if (!shots.isEmpty()) cal.w->grab().save(shots + "/main-large.png");
+    QVERIFY(cal.grid->width() > small.width() + 500);
+    QVERIFY(cal.grid->height() > small.height() + 300);
+    // Each day name stands over its column.
+    for (int col = 0; col < 7; ++col) {
+      static const char* names[] = {"lblSunday",   "lblMonday", "lblTuesday", "lblWednesday",
+                                    "lblThursday", "lblFriday", "lblSaturday"};
+      auto* label = Find<QLabel>(cal.w.get(), names[col]);
+      const int middle = label->mapTo(cal.w.get(), label->rect().center()).x();
+      const QRect cell = cal.grid->visualItemRect(cal.grid->item(0, col));
+      const int left = cal.grid->viewport()->mapTo(cal.w.get(), cell.topLeft()).x();
+      QVERIFY2(middle > left && middle < left + cell.width(), names[col]);
+    }
+  }
+
   void balancesShowTheHourFormatAndWholeRows() {
     ui::test::TTempEnvironment env;
     SaveSampleData(App().AppFolder);

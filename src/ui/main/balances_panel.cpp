@@ -92,13 +92,16 @@ void TBalancesPanel::CreateControls() {
   title->addStretch();
   acc->addLayout(title);
 
+  // The year column is wide enough for "Anniv" in the font of this desktop.
+  const int yearWidth =
+      std::max(35, QFontMetrics(font()).horizontalAdvance(QStringLiteral("Anniv")) + 8);
   hdrBalances =
       new THeaderControl(QStringLiteral("hdrBalances"),
                          {QStringLiteral("Reason"), QStringLiteral("Year"), QStringLiteral("Used"),
                           QStringLiteral("Available"), QStringLiteral("Balance")},
-                         {156, 36, 50, 57, 61});
+                         {156, yearWidth + 1, 50, 57, 61});
   hdrBalances->setMaximumSectionSize(324);
-  hdrBalances->setFixedWidth(Scale(156 + 36 + 50 + 57 + 61 + 4) + 2 * Scale(8));
+  hdrBalances->setFixedWidth(Scale(156 + 50 + 57 + 61 + 4) + Scale(yearWidth + 1));
   connect(hdrBalances, &QHeaderView::sectionResized, this,
           &TBalancesPanel::hdrBalancesSectionResize);
   acc->addWidget(hdrBalances);
@@ -127,9 +130,6 @@ void TBalancesPanel::CreateControls() {
   grdBalances->setWordWrap(false);
   grdBalances->setItemDelegate(new TBalanceCellDelegate(grdBalances));
   grdBalances->setFixedWidth(hdrBalances->width());
-  // The year column is wide enough for "Anniv" in the font of this desktop.
-  const int yearWidth =
-      std::max(35, grdBalances->fontMetrics().horizontalAdvance(QStringLiteral("Anniv")) + 8);
   const int designWidths[kBalanceColumns] = {153, yearWidth, 49, 56, 59, 33};
   for (int c = 0; c < kBalanceColumns; ++c) grdBalances->setColumnWidth(c, designWidths[c]);
   acc->addWidget(grdBalances);

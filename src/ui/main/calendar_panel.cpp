@@ -97,7 +97,7 @@ void TCalendarPanel::CreateControls() {
   }
 
   grdCalendar = new TCalendarGrid;
-  grdCalendar->setMinimumSize(Scale(7 * 60), Scale(4 * 40));
+  grdCalendar->setMinimumSize(Scale(7 * 60), Scale(4 * 30));
   grid->addWidget(grdCalendar, 2, 0, 1, TCalendarGrid::kColumns);
 
   auto* scroll = new QVBoxLayout;

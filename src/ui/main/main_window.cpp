@@ -51,6 +51,7 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   row->setContentsMargins(Scale(8), Scale(2), Scale(8), Scale(4));
   balances_ = new TBalancesPanel(*session_);
   dayList_ = new TDayList(*session_);
+  balances_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   row->addWidget(balances_);
   row->addSpacing(Scale(12));
   row->addWidget(dayList_, 1);
