@@ -114,7 +114,7 @@ void TfrmMain::spdDateClick() {
 }
 
 void TfrmMain::ExplainBalance(int32_t reasonID, TDate asOf) {
-  ShowBalanceExplanation(session_->Data(), currentEmpID_, reasonID, asOf, this);
+  ShowBalanceExplanation(*session_, currentEmpID_, reasonID, asOf, this);
 }
 
 void TfrmMain::SetGlobalCommands() {
