@@ -478,6 +478,33 @@ class CalendarTest : public QObject {
     }
   }
 
+  void toolbarCaptionsFitInEveryStyle_data() {
+    QTest::addColumn<int>("style");
+    QTest::newRow("pictures") << 0;
+    QTest::newRow("text") << 1;
+    QTest::newRow("both") << 2;
+  }
+  void toolbarCaptionsFitInEveryStyle() {
+    QFETCH(int, style);
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    env.WriteIni(QString("[Initialization]\r\nToolCaption=%1\r\n").arg(style));
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    cal.w->resize(cal.w->minimumSize());
+    QTest::qWait(50);
+    const QString shots = qEnvironmentVariable("ABSENCE_SHOTS");
+    if (!shots.isEmpty()) cal.w->grab().save(shots + QString("/toolbar-%1.png").arg(style));
+    for (const char* name : {"spdAbsenceView", "spdEmp", "spdGlobal", "spdDate", "spdHelp"}) {
+      auto* b = Find<QToolButton>(cal.w.get(), name);
+      const QString caption = QString(b->text()).remove('&');
+      if (style != 0) QVERIFY2(b->fontMetrics().horizontalAdvance(caption) <= b->width() - 2, name);
+      // Every button lies inside the toolbar.
+      const QRect inBar(b->mapTo(cal.w.get(), QPoint(0, 0)), b->size());
+      QVERIFY2(cal.w->rect().contains(inBar), name);
+    }
+  }
+
   void balancesShowTheHourFormatAndWholeRows() {
     ui::test::TTempEnvironment env;
     SaveSampleData(App().AppFolder);
