@@ -5,9 +5,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 
@@ -42,9 +44,14 @@ T* Find(QObject* w, const char* name) {
 // Vacation, Holiday and Sick; Smith (hired 8 December 2016, so today is her anniversary),
 // Jones (hired 9 December 2026, terminated 28 December 2026) and Brown. Smith has 8 hours of
 // vacation today and an accrual record; a global Holiday on 10 December applies to everyone.
-void SaveSampleData(const std::string& folder) {
+void SaveSampleData(const std::string& folder, int extraReasons = 0) {
   TDataSet data;
   int32_t id = -1;
+  for (int i = 0; i < extraReasons; ++i) {
+    id = -1;
+    AddReason(data.ReasonList, id, "Other " + std::to_string(i), true, false, ' ', ' ');
+  }
+  id = -1;
   AddReason(data.ReasonList, id, "Vacation", true, false, ' ', ' ');
   id = -1;
   AddReason(data.ReasonList, id, "Holiday", true, false, ' ', ' ');
@@ -507,7 +514,7 @@ class CalendarTest : public QObject {
 
   void balancesShowTheHourFormatAndWholeRows() {
     ui::test::TTempEnvironment env;
-    SaveSampleData(App().AppFolder);
+    SaveSampleData(App().AppFolder, 4);
     env.WriteIni("[Initialization]\r\nHourFormat=#,##0\r\n");
     TCalendarWindow cal;
     QVERIFY(cal.Choose("Smith, Ann"));
@@ -518,6 +525,18 @@ class CalendarTest : public QObject {
     QVERIFY(balances->fontMetrics().horizontalAdvance("Anniv") + 5 <= balances->columnWidth(1));
     // The cell keeps two decimals; the drawing follows the setting.
     QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
+    // Seven reasons: the scroll bar shows and the columns stay clear of it.
+    QCOMPARE(balances->rowCount(), 7);
+    QTRY_VERIFY(balances->verticalScrollBar()->isVisible());
+    int used = 0;
+    for (int c = 0; c < 5; ++c) used += balances->columnWidth(c);
+    QVERIFY(used <= balances->viewport()->width());
+    // A turn of the wheel moves by whole rows.
+    QWheelEvent wheel(QPointF(20, 20), balances->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(balances->viewport(), &wheel);
+    QVERIFY(balances->verticalScrollBar()->value() > 0);
+    QCOMPARE(balances->rowViewportPosition(balances->rowAt(0)), 0);
   }
 };
 
