@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
@@ -32,10 +33,11 @@ class TBalanceCellDelegate : public QStyledItemDelegate {
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
     painter->save();
-    painter->fillRect(option.rect, option.palette.base());
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
     const QRect area = option.rect.adjusted(2, 0, -3, 0);
     QFont font = option.font;
-    QColor colour = option.palette.color(QPalette::Text);
+    QColor colour = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
     QString text = index.data(Qt::DisplayRole).toString();
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
     const int column = index.column();
@@ -45,7 +47,7 @@ class TBalanceCellDelegate : public QStyledItemDelegate {
                                    value.toDouble(), HourFormatPattern(App().Settings.HourFormat)))
                              : QString();
       align = Qt::AlignRight | Qt::AlignVCenter;
-      if (value.isValid() && value.toDouble() < 0) {
+      if (value.isValid() && value.toDouble() < 0 && !selected) {
         colour = Qt::red;
         font.setBold(true);
       }
@@ -90,13 +92,16 @@ void TBalancesPanel::CreateControls() {
   title->addStretch();
   acc->addLayout(title);
 
+  // The year column is wide enough for "Anniv" in the font of this desktop.
+  const int yearWidth =
+      std::max(35, QFontMetrics(font()).horizontalAdvance(QStringLiteral("Anniv")) + 8);
   hdrBalances =
       new THeaderControl(QStringLiteral("hdrBalances"),
                          {QStringLiteral("Reason"), QStringLiteral("Year"), QStringLiteral("Used"),
                           QStringLiteral("Available"), QStringLiteral("Balance")},
-                         {156, 36, 50, 57, 61});
+                         {156, yearWidth + 1, 50, 57, 61});
   hdrBalances->setMaximumSectionSize(324);
-  hdrBalances->setFixedWidth(Scale(156 + 36 + 50 + 57 + 61 + 4));
+  hdrBalances->setFixedWidth(Scale(156 + 50 + 57 + 61 + 4) + Scale(yearWidth + 1));
   connect(hdrBalances, &QHeaderView::sectionResized, this,
           &TBalancesPanel::hdrBalancesSectionResize);
   acc->addWidget(hdrBalances);
@@ -114,13 +119,18 @@ void TBalancesPanel::CreateControls() {
   // Whole rows only, also after wheel scrolling.
   grdBalances->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   grdBalances->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grdBalances->setSelectionMode(QAbstractItemView::NoSelection);
-  grdBalances->setFocusPolicy(Qt::NoFocus);
+  // A row is chosen to see how its balance was reached; the grid is no tab stop.
+  grdBalances->setSelectionMode(QAbstractItemView::SingleSelection);
+  grdBalances->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grdBalances->setFocusPolicy(Qt::ClickFocus);
+  grdBalances->installEventFilter(this);
+  connect(grdBalances, &QTableWidget::cellDoubleClicked, this,
+          [this](int row, int) { grdBalancesDblClick(row); });
   grdBalances->setShowGrid(false);
   grdBalances->setWordWrap(false);
   grdBalances->setItemDelegate(new TBalanceCellDelegate(grdBalances));
   grdBalances->setFixedWidth(hdrBalances->width());
-  const int designWidths[kBalanceColumns] = {153, 35, 49, 56, 59, 33};
+  const int designWidths[kBalanceColumns] = {153, yearWidth, 49, 56, 59, 33};
   for (int c = 0; c < kBalanceColumns; ++c) grdBalances->setColumnWidth(c, designWidths[c]);
   acc->addWidget(grdBalances);
   acc->addStretch();
@@ -169,6 +179,7 @@ void TBalancesPanel::FillBalances(const TEmpRecClass& emp, TDate date) {
         name ? session_.Reason(name->data(kReasonIDRole).toInt()) : nullptr;
     if (!reason) continue;
     const TPanelBalance b = PanelBalance(emp, dataSet.ReasonList, *reason, date, by);
+    grdBalances->item(row, 0)->setData(kAsOfRole, PanelAsOfDate(*reason, emp, date, by));
     grdBalances->setItem(
         row, 2,
         Figure(b.UsedText, b.UsedText.empty() ? std::nullopt : std::optional(RoundFixed2(b.Used))));
@@ -181,8 +192,27 @@ void TBalancesPanel::FillBalances(const TEmpRecClass& emp, TDate date) {
 }
 
 void TBalancesPanel::ClearBalances() {
-  for (int row = 0; row < grdBalances->rowCount(); ++row)
+  for (int row = 0; row < grdBalances->rowCount(); ++row) {
     for (int c = kFirstFigure; c <= kLastFigure; ++c) delete grdBalances->takeItem(row, c);
+    if (QTableWidgetItem* name = grdBalances->item(row, 0)) name->setData(kAsOfRole, QVariant());
+  }
+}
+
+void TBalancesPanel::grdBalancesDblClick(int row) {
+  const QTableWidgetItem* name = grdBalances->item(row, 0);
+  if (!name || !name->data(kAsOfRole).isValid()) return;
+  emit ExplainRequested(name->data(kReasonIDRole).toInt(), name->data(kAsOfRole).toDouble());
+}
+
+bool TBalancesPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grdBalances && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grdBalances->currentRow() >= 0) {
+      grdBalancesDblClick(grdBalances->currentRow());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TBalancesPanel::resizeEvent(QResizeEvent* event) {

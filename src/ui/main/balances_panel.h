@@ -19,6 +19,7 @@ class TBalancesPanel : public QWidget {
   // Typed values beside the texts of grdBalances.
   static constexpr int kReasonIDRole = Qt::UserRole;  // column 0
   static constexpr int kValueRole = Qt::UserRole;     // columns 2 to 4, the shown number
+  static constexpr int kAsOfRole = Qt::UserRole + 1;  // column 0, the date the engine is asked
 
   explicit TBalancesPanel(TDataSession& session, QWidget* parent = nullptr);
 
@@ -33,14 +34,20 @@ class TBalancesPanel : public QWidget {
   void LoadColumnWidths();
   void SaveColumnWidths() const;
 
+ signals:
+  // A double click or Enter on a row asks how its balance was reached.
+  void ExplainRequested(int32_t reasonID, TDate asOf);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();
   void hdrBalancesSectionResize(int section, int oldSize, int newSize);
   // The last column takes what the others leave, less the scroll bar when it shows.
   void FitBalanceColumns();
+  void grdBalancesDblClick(int row);
 
   TDataSession& session_;
   QLabel* lblAccrual = nullptr;

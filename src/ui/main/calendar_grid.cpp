@@ -1,9 +1,14 @@
 #include "ui/main/calendar_grid.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QHeaderView>
+#include <QMouseEvent>
 
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
+#include "ui/main/calendar_drag.h"
+#include "ui/main/calendar_painter.h"
 
 namespace absence::ui {
 namespace {
@@ -13,6 +18,11 @@ constexpr int kCellRole = Qt::UserRole;
 // Sunday = 0 ... Saturday = 6.
 int DayOfWeek(TDate d) {
   return ToQDate(d).dayOfWeek() % 7;
+}
+
+// Reading order of a cell: row by row.
+int ReadingIndex(int col, int row) {
+  return row * 10 + col;
 }
 
 }  // namespace
@@ -30,7 +40,10 @@ TCalendarGrid::TCalendarGrid(QWidget* parent) : QTableWidget(kRows, kColumns, pa
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
   setFocusPolicy(Qt::NoFocus);
-  connect(this, &QTableWidget::cellClicked, this, &TCalendarGrid::grdCalendarClick);
+  setShowGrid(false);
+  setAcceptDrops(true);
+  setDragDropMode(QAbstractItemView::DropOnly);
+  setItemDelegate(new TCalendarCellDelegate(this));
 }
 
 void TCalendarGrid::ShowWeeks(TDate date) {
@@ -59,7 +72,6 @@ void TCalendarGrid::SetCell(int col, int row, const TCellContent& cell) {
   QTableWidgetItem* it = item(row, col);
   if (!it) {
     it = new QTableWidgetItem;
-    it->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
     setItem(row, col, it);
   }
   it->setText(cell.Text);
@@ -72,9 +84,103 @@ void TCalendarGrid::ClearPicks() {
   viewport()->update();
 }
 
+QPoint TCalendarGrid::CellAt(QPoint pos) const {
+  const QPoint p(std::max(0, pos.x()), std::max(0, pos.y()));
+  const int col = columnAt(p.x());
+  const int row = rowAt(p.y());
+  return QPoint(col < 0 ? kColumns - 1 : col, row < 0 ? kRows - 1 : row);
+}
+
+// grdCalendarMouseDown: Shift picks a range in reading order from the current cell, Ctrl
+// toggles one cell; any other press clears the picks and may start dragging an entry.
+void TCalendarGrid::mousePressEvent(QMouseEvent* event) {
+  dragArmed_ = false;
+  const QPoint cell = CellAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier)) {
+    const int from = ReadingIndex(std::max(0, currentColumn()), std::max(0, currentRow()));
+    const int to = ReadingIndex(cell.x(), cell.y());
+    for (int row = 0; row < kRows; ++row)
+      for (int col = 0; col < kColumns; ++col) {
+        const int i = ReadingIndex(col, row);
+        SetPicked(col, row, i >= std::min(from, to) && i <= std::max(from, to));
+      }
+    multiPick_ = true;
+    viewport()->update();
+    return;
+  }
+  if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier)) {
+    SetPicked(cell.x(), cell.y(), !Picked(cell.x(), cell.y()));
+    multiPick_ = true;
+    viewport()->update();
+    return;
+  }
+  ClearPicks();
+  if (event->button() != Qt::LeftButton) return;
+  setCurrentCell(cell.y(), cell.x());
+  if (!Cell(cell.x(), cell.y()).Entries.isEmpty()) {
+    dragArmed_ = true;
+    pressPos_ = event->position().toPoint();
+    pressCell_ = cell;
+  }
+}
+
+void TCalendarGrid::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragArmed_ || !(event->buttons() & Qt::LeftButton)) return;
+  if ((event->position().toPoint() - pressPos_).manhattanLength() <
+      QApplication::startDragDistance())
+    return;
+  dragArmed_ = false;
+  StartEntryDrag();
+}
+
+void TCalendarGrid::mouseReleaseEvent(QMouseEvent* event) {
+  dragArmed_ = false;
+  if (event->button() == Qt::LeftButton) grdCalendarClick();
+}
+
 void TCalendarGrid::grdCalendarClick() {
   if (!multiPick_) SetPicked(currentColumn(), currentRow(), true);
+  viewport()->update();
   emit DayClicked();
+}
+
+// The entry drawn on the cell's bottom line: the second when there are two or more.
+void TCalendarGrid::StartEntryDrag() {
+  const TCellContent cell = Cell(pressCell_.x(), pressCell_.y());
+  if (cell.Entries.isEmpty()) return;
+  const TCellEntry& entry = cell.Entries[cell.Entries.size() >= 2 ? 1 : 0];
+  auto* drag = new QDrag(this);
+  drag->setMimeData(EntryMimeData({cell.Date, entry.ReasonID, entry.Kind}));
+  RunDrag(drag);
+}
+
+bool TCalendarGrid::AcceptsDrop(const QMimeData* mime, QPoint pos) const {
+  if (!DraggedReason(mime) && !DraggedEntry(mime)) return false;
+  const QPoint cell = CellAt(pos);
+  return DropAllowed && DropAllowed(CellDate(cell.x(), cell.y()));
+}
+
+void TCalendarGrid::dragEnterEvent(QDragEnterEvent* event) {
+  if (DraggedReason(event->mimeData()) || DraggedEntry(event->mimeData()))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+// grdCalendarDragOver: only days on which the employee is employed take a drop.
+void TCalendarGrid::dragMoveEvent(QDragMoveEvent* event) {
+  if (AcceptsDrop(event->mimeData(), event->position().toPoint()))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void TCalendarGrid::dropEvent(QDropEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (!AcceptsDrop(event->mimeData(), pos)) return event->ignore();
+  event->acceptProposedAction();
+  const QPoint cell = CellAt(pos);
+  emit Dropped(event->mimeData(), cell.x(), cell.y());
 }
 
 }  // namespace absence::ui

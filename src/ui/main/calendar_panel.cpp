@@ -1,9 +1,13 @@
 #include "ui/main/calendar_panel.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -13,6 +17,7 @@
 #include "ui/common/pictures.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
+#include "ui/main/calendar_drag.h"
 #include "ui/main/calendar_grid.h"
 #include "ui/session/data_session.h"
 
@@ -32,6 +37,16 @@ TCalendarPanel::TCalendarPanel(TDataSession& session, QWidget* parent)
   setObjectName(QStringLiteral("pnlMain"));
   CreateControls();
   connect(grdCalendar, &TCalendarGrid::DayClicked, this, &TCalendarPanel::DayChosen);
+  grdCalendar->DropAllowed = [this](TDate d) { return DropAllowed(d); };
+  connect(grdCalendar, &TCalendarGrid::Dropped, this, &TCalendarPanel::grdCalendarDragDrop);
+  cboReasonBox->installEventFilter(this);
+  tmrScroll = new QTimer(this);
+  tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
+  connect(tmrScroll, &QTimer::timeout, this, &TCalendarPanel::ScrollTimerTick);
+  for (QToolButton* b : {spdCalendarUp, spdCalendarDown}) {
+    connect(b, &QToolButton::pressed, this, [this, b] { spdCalendarScrollMouseDown(b); });
+    connect(b, &QToolButton::released, this, &TCalendarPanel::spdCalendarScrollMouseUp);
+  }
 }
 
 void TCalendarPanel::CreateControls() {
@@ -76,11 +91,13 @@ void TCalendarPanel::CreateControls() {
     lblDays[i] = new QLabel(locale.dayName(i == 0 ? 7 : i, QLocale::LongFormat));
     lblDays[i]->setObjectName(QString::fromLatin1(kDayLabelNames[i]));
     lblDays[i]->setAlignment(Qt::AlignCenter);
+    lblDays[i]->setMinimumWidth(1);
     grid->addWidget(lblDays[i], 1, i);
+    grid->setColumnStretch(i, 1);
   }
 
   grdCalendar = new TCalendarGrid;
-  grdCalendar->setMinimumHeight(Scale(160));
+  grdCalendar->setMinimumSize(Scale(7 * 60), Scale(4 * 30));
   grid->addWidget(grdCalendar, 2, 0, 1, TCalendarGrid::kColumns);
 
   auto* scroll = new QVBoxLayout;
@@ -130,18 +147,19 @@ void TCalendarPanel::ShowEmployee(int32_t empID) {
   grdCalendar->ClearPicks();
 }
 
-void TCalendarPanel::FillCells() {
+void TCalendarPanel::RefreshCell(int col, int row) {
   const TEmpRecClass* emp = session_.Employee(empID_);
+  const TDate d = grdCalendar->CellDate(col, row);
   const TSettings& s = App().Settings;
+  grdCalendar->SetCell(col, row,
+                       emp ? BuildCellText(d, App().DatePattern, *emp, session_.Data().ReasonList,
+                                           s.BenefitMonth, s.BenefitDay)
+                           : DateCell(d, App().DatePattern));
+}
+
+void TCalendarPanel::FillCells() {
   for (int row = 0; row < TCalendarGrid::kRows; ++row)
-    for (int col = 0; col < TCalendarGrid::kColumns; ++col) {
-      const TDate d = grdCalendar->CellDate(col, row);
-      grdCalendar->SetCell(
-          col, row,
-          emp ? BuildCellText(d, App().DatePattern, *emp, session_.Data().ReasonList,
-                              s.BenefitMonth, s.BenefitDay)
-              : DateCell(d, App().DatePattern));
-    }
+    for (int col = 0; col < TCalendarGrid::kColumns; ++col) RefreshCell(col, row);
 }
 
 TDate TCalendarPanel::BalanceDate() const {
@@ -156,6 +174,144 @@ void TCalendarPanel::ShowTrash() {
 }
 
 void TCalendarPanel::ClearPicks() {
+  grdCalendar->ClearPicks();
+}
+
+void TCalendarPanel::SetReasonDragEnabled(bool on) {
+  reasonDrag_ = on;
+  if (on)
+    cboReasonBox->setCursor(PointNWCursor());
+  else
+    cboReasonBox->unsetCursor();
+}
+
+// A press on the reason box that moves becomes a drag of the reason; one that does not opens
+// the box's list as usual.
+bool TCalendarPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != cboReasonBox || !reasonDrag_) return QWidget::eventFilter(watched, event);
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      if (mouse->button() != Qt::LeftButton) break;
+      reasonPressed_ = true;
+      reasonPress_ = mouse->position().toPoint();
+      return true;
+    case QEvent::MouseMove:
+      if (!reasonPressed_ || (mouse->position().toPoint() - reasonPress_).manhattanLength() <
+                                 QApplication::startDragDistance())
+        break;
+      reasonPressed_ = false;
+      if (cboReasonBox->currentIndex() >= 0) {
+        auto* drag = new QDrag(cboReasonBox);
+        drag->setMimeData(ReasonMimeData(cboReasonBox->CurrentID()));
+        drag->setDragCursor(PointNWCursor().pixmap(), Qt::CopyAction);
+        RunDrag(drag);
+      }
+      return true;
+    case QEvent::MouseButtonRelease:
+      if (!reasonPressed_) break;
+      reasonPressed_ = false;
+      cboReasonBox->showPopup();
+      return true;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool TCalendarPanel::DropAllowed(TDate date) const {
+  const TEmpRecClass* emp = session_.Employee(empID_);
+  return emp && emp->IsEmployedOn(date);
+}
+
+void TCalendarPanel::grdCalendarDragDrop(const QMimeData* mime, int col, int row) {
+  if (const auto reason = DraggedReason(mime)) {
+    DropReason(*reason, col, row);
+  } else if (const auto entry = DraggedEntry(mime)) {
+    MoveEntry(entry->Date, entry->ReasonID, entry->Kind, col, row);
+  } else {
+    return;
+  }
+  session_.NotifyChanged();
+  emit EntriesChanged();
+}
+
+// The reason goes to every picked day when dropped on a picked one, else to the day dropped
+// on; an own entry of that reason on the day gets the hours added.
+void TCalendarPanel::DropReason(int32_t reasonID, int col, int row) {
+  TEmpRecClass* emp = session_.Employee(empID_);
+  TDataSet& dataSet = session_.Data();
+  if (!emp || !session_.Reason(reasonID)) return;
+  const float hours = App().Settings.DefaultHours;
+  if (grdCalendar->Picked(col, row)) {
+    grdCalendar->SetMultiPick(false);
+    for (int c = 0; c < TCalendarGrid::kColumns; ++c)
+      for (int r = 0; r < TCalendarGrid::kRows; ++r) {
+        if (!grdCalendar->Picked(c, r)) continue;
+        grdCalendar->SetPicked(c, r, false);
+        // Days outside the employment take no entry, picked or not.
+        const TDate d = grdCalendar->CellDate(c, r);
+        if (!emp->IsEmployedOn(d)) continue;
+        AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID, d, hours, 'T');
+        SortEntries(emp->Entries, dataSet.ReasonList, "Date");
+        RefreshCell(c, r);
+      }
+  } else {
+    AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID,
+             grdCalendar->CellDate(col, row), hours, 'T');
+  }
+  SortEntries(emp->Entries, dataSet.ReasonList, "Date");
+  RefreshCell(col, row);
+  grdCalendar->viewport()->update();
+}
+
+// A global entry moves with its copies in every employee's list.
+void TCalendarPanel::MoveEntry(TDate from, int32_t reasonID, char kind, int col, int row) {
+  TEmpRecClass* emp = session_.Employee(empID_);
+  TDataSet& dataSet = session_.Data();
+  const TDate to = grdCalendar->CellDate(col, row);
+  if (!emp || to == from) return;
+  if (kind == 'G') {
+    const int master = FindEntry(dataSet.GlobalList, reasonID, 'G', from);
+    if (master < 0) return;
+    TAbsenceRecClass& global = *dataSet.GlobalList[master];
+    global.Update(global.ReasonID, dataSet.EmpList, global.Hours, to);
+    SortEntries(dataSet.GlobalList, dataSet.ReasonList, "Date");
+  } else {
+    const int index = FindEntry(emp->Entries, reasonID, kind, from);
+    if (index < 0) return;
+    TAbsenceRecClass& entry = *emp->Entries[index];
+    entry.Update(entry.ReasonID, dataSet.EmpList, entry.Hours, to);
+  }
+  SortEntries(emp->Entries, dataSet.ReasonList, "Date");
+  for (int c = 0; c < TCalendarGrid::kColumns; ++c)
+    for (int r = 0; r < TCalendarGrid::kRows; ++r) {
+      const TDate d = grdCalendar->CellDate(c, r);
+      if (d == from || d == to) RefreshCell(c, r);
+    }
+  grdCalendar->viewport()->update();
+}
+
+// Held down, a scroll button moves one week at once, again after 300 ms, then every 150 ms.
+void TCalendarPanel::spdCalendarScrollMouseDown(QToolButton* button) {
+  HeldButton = button;
+  tmrScroll->start(kFirstRepeatMs);
+  ScrollOneWeek(button == spdCalendarUp);
+}
+
+void TCalendarPanel::spdCalendarScrollMouseUp() {
+  tmrScroll->stop();
+  HeldButton = nullptr;
+}
+
+void TCalendarPanel::ScrollTimerTick() {
+  if (!HeldButton) return tmrScroll->stop();
+  tmrScroll->setInterval(kRepeatMs);
+  ScrollOneWeek(HeldButton == spdCalendarUp);
+}
+
+void TCalendarPanel::ScrollOneWeek(bool back) {
+  ShowWeeks(grdCalendar->StartDate() + (back ? -7 : 7));
   grdCalendar->ClearPicks();
 }
 

@@ -9,6 +9,8 @@
 #include "data/types.h"
 
 class QLabel;
+class QMimeData;
+class QTimer;
 class QToolButton;
 
 namespace absence::ui {
@@ -20,6 +22,9 @@ class TPVComboBox;
 class TCalendarPanel : public QWidget {
   Q_OBJECT
  public:
+  static constexpr int kFirstRepeatMs = 300;
+  static constexpr int kRepeatMs = 150;
+
   explicit TCalendarPanel(TDataSession& session, QWidget* parent = nullptr);
 
   // Refills the reason box with the active reasons; false when there is none.
@@ -34,20 +39,40 @@ class TCalendarPanel : public QWidget {
   void ClearPicks();
   // The trash can appears once the window is shown.
   void ShowTrash();
+  // Whether a reason may be dragged from the reason box (an employee is shown and reasons
+  // exist); the box shows the "PointNW" pointer while it may.
+  void SetReasonDragEnabled(bool on);
 
  signals:
   // Other weeks are shown (ShowWeeks or a scroll button).
   void WeeksShown();
   // The current day changed by a click.
   void DayChosen();
+  // A drop added or moved entries of the employee shown.
+  void EntriesChanged();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();
   // Cell texts and contents for the shown employee (dates only without one).
   void FillCells();
+  void RefreshCell(int col, int row);
+  bool DropAllowed(TDate date) const;
+  void grdCalendarDragDrop(const QMimeData* mime, int col, int row);
+  void DropReason(int32_t reasonID, int col, int row);
+  void MoveEntry(TDate from, int32_t reasonID, char kind, int col, int row);
+  void spdCalendarScrollMouseDown(QToolButton* button);
+  void spdCalendarScrollMouseUp();
+  void ScrollTimerTick();
+  void ScrollOneWeek(bool back);
 
   TDataSession& session_;
   int32_t empID_ = 0;
+  bool reasonDrag_ = false;
+  QPoint reasonPress_;
+  bool reasonPressed_ = false;
   TPVComboBox* cboReasonBox = nullptr;
   QLabel* lblMonth = nullptr;
   QLabel* imgTrash = nullptr;
@@ -55,6 +80,9 @@ class TCalendarPanel : public QWidget {
   TCalendarGrid* grdCalendar = nullptr;
   QToolButton* spdCalendarUp = nullptr;
   QToolButton* spdCalendarDown = nullptr;
+  // Repeats the week scrolling while a scroll button is held.
+  QTimer* tmrScroll = nullptr;
+  QToolButton* HeldButton = nullptr;
 };
 
 }  // namespace absence::ui

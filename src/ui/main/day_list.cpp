@@ -24,6 +24,8 @@ TDayList::TDayList(TDataSession& session, QWidget* parent) : QWidget(parent), se
   day->setSpacing(Scale(2));
   lblDayViewDate = new QLabel(QStringLiteral("Entries for"));
   lblDayViewDate->setObjectName(QStringLiteral("lblDayViewDate"));
+  // A narrow window breaks the heading rather than cutting it.
+  lblDayViewDate->setWordWrap(true);
   lstViewDay = new QListWidget;
   lstViewDay->setObjectName(QStringLiteral("lstViewDay"));
   lstViewDay->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -51,6 +51,7 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   row->setContentsMargins(Scale(8), Scale(2), Scale(8), Scale(4));
   balances_ = new TBalancesPanel(*session_);
   dayList_ = new TDayList(*session_);
+  balances_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   row->addWidget(balances_);
   row->addSpacing(Scale(12));
   row->addWidget(dayList_, 1);
@@ -114,12 +115,15 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuHelpAbout, &QAction::triggered, this, &TfrmMain::mnuHelpAboutClick);
   connect(toolbar_->spdHelp, &QToolButton::clicked, this, &TfrmMain::spdHelpClick);
   connect(toolbar_->cboEmpBox, &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
+  connect(toolbar_->spdDate, &QToolButton::clicked, this, &TfrmMain::spdDateClick);
   // Their windows are not in this build yet.
-  for (QToolButton* b : {toolbar_->spdAbsenceView, toolbar_->spdEmp, toolbar_->spdDate})
+  for (QToolButton* b : {toolbar_->spdAbsenceView, toolbar_->spdEmp})
     SetCommandAvailable(b, false);
 
   connect(calendar_, &TCalendarPanel::WeeksShown, this, &TfrmMain::WeeksShown);
   connect(calendar_, &TCalendarPanel::DayChosen, this, &TfrmMain::ShowDayEntries);
+  connect(calendar_, &TCalendarPanel::EntriesChanged, this, &TfrmMain::EntriesChanged);
+  connect(balances_, &TBalancesPanel::ExplainRequested, this, &TfrmMain::ExplainBalance);
   // Records replaced (save, abandon, restore): find the selection again by its identifier.
   connect(session_, &TDataSession::Reloaded, this, [this] {
     if (!session_->Employee(currentEmpID_)) currentEmpID_ = 0;

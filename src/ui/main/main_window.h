@@ -81,6 +81,9 @@ class TfrmMain : public QMainWindow {
   void ShowDayEntries();
   void SetEmployeeCommands();
   void SetGlobalCommands();
+  void EntriesChanged();
+  void spdDateClick();
+  void ExplainBalance(int32_t reasonID, TDate asOf);
   // Help and the other small commands (main_window_commands.cpp).
   void mnuFileBackupClick();
   void mnuFileRestoreClick();

@@ -5,14 +5,17 @@
 
 #include "dates/dates.h"
 #include "ui/common/app_state.h"
+#include "ui/common/date_text.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/main/balance_explanation.h"
 #include "ui/main/balances_panel.h"
 #include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/day_list.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
+#include "ui/main/pick_date.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -36,6 +39,7 @@ void TfrmMain::LoadEmpCombo() {
 void TfrmMain::LoadReasonCombo() {
   ReasonsExist = calendar_->LoadReasons();
   balances_->LoadReasons();
+  SetEmployeeCommands();
 }
 
 void TfrmMain::cboEmpBoxClick() {
@@ -89,6 +93,28 @@ void TfrmMain::SetEmployeeCommands() {
   SetCommandEnabled(toolbar_->spdAbsenceView, emp && ReasonsExist);
   SetCommandEnabled(menus_.mnuEditAbsence, emp && ReasonsExist);
   SetCommandEnabled(toolbar_->spdEmp, emp);
+  calendar_->SetReasonDragEnabled(emp && ReasonsExist);
+}
+
+void TfrmMain::EntriesChanged() {
+  if (const TEmpRecClass* emp = session_->Employee(currentEmpID_))
+    balances_->FillBalances(*emp, calendar_->BalanceDate());
+  ShowDayEntries();
+}
+
+void TfrmMain::spdDateClick() {
+  TWaitCursor wait;
+  calendar_->ClearPicks();
+  QString text = FormatDate(calendar_->Grid()->CurrentDate(), App().DatePattern);
+  TDate chosen = 0;
+  if (!PickDate(text, App().DatePattern, this) || !ParseDate(text, App().DatePattern, chosen))
+    return;
+  ShowWeeks(chosen);
+  calendar_->ClearPicks();
+}
+
+void TfrmMain::ExplainBalance(int32_t reasonID, TDate asOf) {
+  ShowBalanceExplanation(*session_, currentEmpID_, reasonID, asOf, this);
 }
 
 void TfrmMain::SetGlobalCommands() {

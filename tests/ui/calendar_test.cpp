@@ -1,0 +1,544 @@
+// The main window's calendar as a user works it: choosing an employee, picking days, dragging
+// reasons and entries onto days, scrolling by weeks, the day list and the balances beside it.
+#include <QComboBox>
+#include <QDrag>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <QtTest>
+#include <memory>
+
+#include "accrual/dates.h"
+#include "cli_runner.h"
+#include "data/dataset.h"
+#include "support.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/date_text.h"
+#include "ui/main/calendar_cells.h"
+#include "ui/main/calendar_drag.h"
+#include "ui/main/main_window.h"
+#include "ui/main/pick_date.h"
+#include "ui/session/data_session.h"
+
+using namespace absence;
+using namespace absence::ui;
+
+namespace {
+
+constexpr TDate kToday = 46364;  // Tuesday, 8 December 2026; the calendar starts on 6 December
+const TDate kStart = kToday - 2;
+
+template <typename T>
+T* Find(QObject* w, const char* name) {
+  T* child = w->findChild<T*>(QString::fromLatin1(name));
+  if (!child) qFatal("no control named %s", name);
+  return child;
+}
+
+// Vacation, Holiday and Sick; Smith (hired 8 December 2016, so today is her anniversary),
+// Jones (hired 9 December 2026, terminated 28 December 2026) and Brown. Smith has 8 hours of
+// vacation today and an accrual record; a global Holiday on 10 December applies to everyone.
+void SaveSampleData(const std::string& folder, int extraReasons = 0) {
+  TDataSet data;
+  int32_t id = -1;
+  for (int i = 0; i < extraReasons; ++i) {
+    id = -1;
+    AddReason(data.ReasonList, id, "Other " + std::to_string(i), true, false, ' ', ' ');
+  }
+  id = -1;
+  AddReason(data.ReasonList, id, "Vacation", true, false, ' ', ' ');
+  id = -1;
+  AddReason(data.ReasonList, id, "Holiday", true, false, ' ', ' ');
+  id = -1;
+  AddReason(data.ReasonList, id, "Sick", true, false, ' ', ' ');
+  id = -1;
+  AddEmp(data.EmpList, id, "Smith", "Ann", "", kToday - 3652, 0, 0, 'F');
+  id = -1;
+  AddEmp(data.EmpList, id, "Jones", "Bob", "", kToday + 1, kToday + 20, 0, 'F');
+  id = -1;
+  AddEmp(data.EmpList, id, "Brown", "Cy", "", kToday - 900, 0, 0, 'F');
+  const int32_t vacation = data.ReasonList[FindReason(data.ReasonList, 0, "Vacation")]->ReasonID;
+  const int32_t holiday = data.ReasonList[FindReason(data.ReasonList, 0, "Holiday")]->ReasonID;
+  TEmpRecClass& smith = *data.EmpList[FindEmp(data.EmpList, 0, "Smith, Ann")];
+  AddEntry(smith.Entries, data.EmpList, data.ReasonList, vacation, kToday, 8, 'T');
+  SetAccrual(smith.Accruals, vacation, 80, kToday - 300);
+  AddEntry(data.GlobalList, data.EmpList, data.ReasonList, holiday, kToday + 2, 8, 'G');
+  SaveDataSet(data, folder, false);
+}
+
+class TCalendarWindow {
+ public:
+  TCalendarWindow() : w(std::make_unique<TfrmMain>(10)) {
+    w->resize(1000, 700);
+    w->show();
+    QTimer* timer = Find<QTimer>(w.get(), "Timer1");
+    loaded = QTest::qWaitFor([&] { return !timer->isActive() && w->isEnabled(); }, 5000);
+    grid = Find<QTableWidget>(w.get(), "grdCalendar");
+  }
+  ~TCalendarWindow() {
+    SetDragHook(nullptr);
+    w->close();
+  }
+
+  bool Choose(const char* name) {
+    return ui::test::ChooseByKeys(Find<QComboBox>(w.get(), "cboEmpBox"), name);
+  }
+  TEmpRecClass& Emp(const char* name) {
+    TDataSet& data = w->Session().Data();
+    return *data.EmpList[FindEmp(data.EmpList, 0, name)];
+  }
+  int32_t ReasonID(const char* name) {
+    const TReasonList& reasons = w->Session().Data().ReasonList;
+    return reasons[FindReason(reasons, 0, name)]->ReasonID;
+  }
+  QString Text(int col, int row) const { return grid->item(row, col)->text(); }
+  QPoint Center(int col, int row) const {
+    return grid->visualItemRect(grid->item(row, col)).center();
+  }
+  void Click(int col, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, Center(col, row));
+  }
+  // Delivers a drag that the window starts to the day (col, row) as a drop there.
+  void DropDragsOn(int col, int row) {
+    SetDragHook([this, col, row](QDrag& drag) {
+      ++drags;
+      accepted = Deliver(drag.mimeData(), col, row);
+      return accepted ? Qt::CopyAction : Qt::IgnoreAction;
+    });
+  }
+  // A drop with a real QMimeData through the grid's drag and drop handlers.
+  bool Deliver(const QMimeData* mime, int col, int row) {
+    const QPoint at = Center(col, row);
+    QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &drop);
+    return drop.isAccepted();
+  }
+  // Drags the reason chosen in the reason box onto (col, row) with the mouse.
+  bool DragReason(const char* reason, int col, int row) {
+    auto* box = Find<QComboBox>(w.get(), "cboReasonBox");
+    box->setCurrentIndex(box->findText(reason));
+    DropDragsOn(col, row);
+    const QPoint p = box->rect().center();
+    ui::test::DragWithMouse(box, p, p + QPoint(30, 10));
+    return accepted;
+  }
+  // Drags from the day (fromCol, fromRow) onto (col, row) with the mouse.
+  bool DragEntry(int fromCol, int fromRow, int col, int row) {
+    DropDragsOn(col, row);
+    const QPoint p = Center(fromCol, fromRow);
+    ui::test::DragWithMouse(grid->viewport(), p, p + QPoint(20, 0));
+    return accepted;
+  }
+  QString Balance(const char* reason, int column) const {
+    auto* balances = Find<QTableWidget>(w.get(), "grdBalances");
+    for (int r = 0; r < balances->rowCount(); ++r)
+      if (balances->item(r, 0) && balances->item(r, 0)->text() == reason)
+        return balances->item(r, column) ? balances->item(r, column)->text() : QString();
+    return "<no row>";
+  }
+
+  std::unique_ptr<TfrmMain> w;
+  QTableWidget* grid = nullptr;
+  bool loaded = false;
+  int drags = 0;
+  bool accepted = false;
+};
+
+std::vector<TDate> OwnEntryDates(const TEmpRecClass& emp, int32_t reasonID, float* hours) {
+  std::vector<TDate> dates;
+  for (const auto& e : emp.Entries)
+    if (e->IsLive() && !e->IsGlobal() && e->ReasonID == reasonID) {
+      dates.push_back(e->EntryDate);
+      if (hours) *hours = e->Hours;
+    }
+  return dates;
+}
+
+}  // namespace
+
+class CalendarTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { InitUiResources(); }
+  void init() { SetTodayOverride(kToday); }
+
+  void choosingAnEmployeeShowsHerDaysAndBalances() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.loaded);
+    QCOMPARE(cal.Text(2, 0), QString("12/08/2026"));
+    QVERIFY(cal.Choose("Smith, Ann"));
+    QCOMPARE(cal.Text(2, 0), QString("12/08/2026*Anniversary|TVacation"));
+    QCOMPARE(cal.Text(4, 0), QString("12/10/2026GHoliday"));
+    QCOMPARE(cal.Text(3, 0), QString("12/09/2026"));
+    QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
+    QVERIFY(Find<QToolButton>(cal.w.get(), "spdHelp")->isEnabled());
+    // The figures are those of the command-line tool for the same day.
+    const TDate asOf = cal.grid->item(2, 6)->data(Qt::UserRole).value<TCellContent>().Date;
+    const auto run = absence::test::RunCli(
+        "--data " + App().AppFolder + " --ini " + App().IniPath + " balances " +
+        FormatDate(asOf, QStringLiteral("yyyy/mm/dd")).replace('/', '-').toStdString());
+    QCOMPARE(run.Status, 0);
+    int matched = 0;
+    for (const QString& line : QString::fromStdString(run.Out).split('\n')) {
+      const QStringList f = line.split('\t');
+      if (f.size() != 6 || f[0].toInt() != cal.Emp("Smith, Ann").EmpID) continue;
+      const QString name =
+          QString::fromStdString(ReasonText(cal.w->Session().Data().ReasonList, f[1].toInt()));
+      QCOMPARE(cal.Balance(qPrintable(name), 1), f[2]);
+      QCOMPARE(cal.Balance(qPrintable(name), 2), f[3]);
+      QCOMPARE(cal.Balance(qPrintable(name), 3), f[4]);
+      QCOMPARE(cal.Balance(qPrintable(name), 4), f[5]);
+      ++matched;
+    }
+    QCOMPARE(matched, 3);
+  }
+
+  void aReasonDroppedOnADayAddsTheDefaultHoursOrAddsUp() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    const int32_t sick = cal.ReasonID("Sick");
+    const int32_t vacation = cal.ReasonID("Vacation");
+    // Wednesday 9 December: a new entry of 8 hours.
+    QVERIFY(cal.DragReason("Sick", 3, 0));
+    QCOMPARE(cal.drags, 1);
+    QCOMPARE(cal.Text(3, 0), QString("12/09/2026TSick"));
+    float hours = 0;
+    QCOMPARE(OwnEntryDates(cal.Emp("Smith, Ann"), sick, &hours), std::vector<TDate>{kToday + 1});
+    QCOMPARE(hours, 8.0f);
+    QCOMPARE(cal.Balance("Sick", 2), QString("8.00"));
+    // Onto today's vacation: the hours add up in the one entry.
+    QVERIFY(cal.DragReason("Vacation", 2, 0));
+    QCOMPARE(OwnEntryDates(cal.Emp("Smith, Ann"), vacation, &hours), std::vector<TDate>{kToday});
+    QCOMPARE(hours, 16.0f);
+    QCOMPARE(cal.Balance("Vacation", 2), QString("16.00"));
+    // The day list follows.
+    auto* day = Find<QListWidget>(cal.w.get(), "lstViewDay");
+    QCOMPARE(day->count(), 1);
+    QCOMPARE(day->item(0)->text(), QString("Smith, Ann - Vacation"));
+  }
+
+  void daysOutsideTheEmploymentRefuseTheDrop() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Jones, Bob"));
+    const int32_t sick = cal.ReasonID("Sick");
+    // Hired on Wednesday 9 December, terminated on Monday 28 December.
+    QVERIFY(!cal.DragReason("Sick", 2, 0));
+    QVERIFY(!cal.DragReason("Sick", 2, 3));
+    QVERIFY(OwnEntryDates(cal.Emp("Jones, Bob"), sick, nullptr).empty());
+    QVERIFY(cal.DragReason("Sick", 3, 0));
+    QVERIFY(cal.DragReason("Sick", 1, 3));
+    QCOMPARE(OwnEntryDates(cal.Emp("Jones, Bob"), sick, nullptr),
+             (std::vector<TDate>{kToday + 1, kToday + 20}));
+    // Without an employee nothing is dragged at all.
+    auto* box = Find<QComboBox>(cal.w.get(), "cboReasonBox");
+    QCOMPARE(box->cursor().shape(), Qt::BitmapCursor);
+  }
+
+  void pickedDaysAllTakeTheDroppedReason() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Brown, Cy"));
+    const int32_t sick = cal.ReasonID("Sick");
+    // Friday of the first week, then Shift on Monday of the second: the range runs across the
+    // end of the row. Ctrl takes Saturday out again and adds a day of the third week.
+    cal.Click(5, 0);
+    cal.Click(1, 1, Qt::ShiftModifier);
+    cal.Click(6, 0, Qt::ControlModifier);
+    cal.Click(3, 2, Qt::ControlModifier);
+    QVERIFY(cal.DragReason("Sick", 0, 1));
+    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), sick, nullptr),
+             (std::vector<TDate>{kStart + 5, kStart + 7, kStart + 8, kStart + 17}));
+    for (auto [col, row] : {std::pair{5, 0}, {0, 1}, {1, 1}, {3, 2}})
+      QVERIFY2(cal.Text(col, row).endsWith("TSick"), qPrintable(cal.Text(col, row)));
+    QVERIFY(!cal.Text(6, 0).endsWith("TSick"));
+    // No day is picked afterwards: the next drop goes to its own day only.
+    QVERIFY(cal.DragReason("Sick", 4, 1));
+    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), sick, nullptr).size(), size_t(5));
+    // A drop on an unpicked day while others are picked goes to that day only.
+    cal.Click(0, 2);
+    cal.Click(2, 2, Qt::ShiftModifier);
+    QVERIFY(cal.DragReason("Sick", 5, 2));
+    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), sick, nullptr).size(), size_t(6));
+    QVERIFY(!cal.Text(0, 2).endsWith("TSick"));
+  }
+
+  void shiftPicksTheSameRangeInBothDirections() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Brown, Cy"));
+    const int32_t sick = cal.ReasonID("Sick");
+    cal.Click(1, 2);
+    cal.Click(5, 1, Qt::ShiftModifier);
+    QVERIFY(cal.DragReason("Sick", 6, 1));
+    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), sick, nullptr),
+             (std::vector<TDate>{kStart + 12, kStart + 13, kStart + 14, kStart + 15}));
+  }
+
+  void entriesMoveBetweenDaysAndGlobalOnesForEveryone() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    const int32_t vacation = cal.ReasonID("Vacation");
+    const int32_t holiday = cal.ReasonID("Holiday");
+    // Onto its own day: nothing changes.
+    cal.DragEntry(2, 0, 2, 0);
+    QCOMPARE(OwnEntryDates(cal.Emp("Smith, Ann"), vacation, nullptr), std::vector<TDate>{kToday});
+    // Today's vacation to Friday 11 December: both days are redrawn.
+    QVERIFY(cal.DragEntry(2, 0, 5, 0));
+    QCOMPARE(OwnEntryDates(cal.Emp("Smith, Ann"), vacation, nullptr),
+             std::vector<TDate>{kToday + 3});
+    QCOMPARE(cal.Text(2, 0), QString("12/08/2026*Anniversary"));
+    QCOMPARE(cal.Text(5, 0), QString("12/11/2026TVacation"));
+    TEmpRecClass& smith = cal.Emp("Smith, Ann");
+    QVERIFY(smith.Entries[FindEntry(smith.Entries, vacation, 'T', kToday + 3)]->Modified);
+    // The holiday from Thursday 10 December to Thursday 17 December, for everyone.
+    QVERIFY(cal.DragEntry(4, 0, 4, 1));
+    QCOMPARE(cal.Text(4, 0), QString("12/10/2026"));
+    QCOMPARE(cal.Text(4, 1), QString("12/17/2026GHoliday"));
+    const TDataSet& data = cal.w->Session().Data();
+    QCOMPARE(FindEntry(data.GlobalList, holiday, 'G', kToday + 9), 0);
+    for (const char* name : {"Smith, Ann", "Brown, Cy", "Jones, Bob"}) {
+      QCOMPARE(FindEntry(cal.Emp(name).Entries, holiday, 'G', kToday + 2), -1);
+      QVERIFY2(FindEntry(cal.Emp(name).Entries, holiday, 'G', kToday + 9) >= 0, name);
+    }
+    auto* day = Find<QListWidget>(cal.w.get(), "lstViewDay");
+    cal.Click(4, 1);
+    QCOMPARE(day->count(), 3);
+    QVERIFY(!day->item(0)->icon().isNull());
+    // The move survives a save, which rebuilds the copies from the global list.
+    ui::test::TMessageBoxSpy spy;
+    QVERIFY(cal.w->Session().Save());
+    QVERIFY(FindEntry(cal.Emp("Brown, Cy").Entries, holiday, 'G', kToday + 9) >= 0);
+  }
+
+  void aDayWithThreeEntriesShowsThePlusAndDragsTheSecond() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Brown, Cy"));
+    const int32_t sick = cal.ReasonID("Sick");
+    const int32_t vacation = cal.ReasonID("Vacation");
+    // Thursday 10 December holds the holiday; two own entries join it.
+    QVERIFY(cal.DragReason("Sick", 4, 0));
+    QCOMPARE(cal.Text(4, 0), QString("12/10/2026GHoliday|TSick"));
+    const QImage two =
+        cal.grid->viewport()->grab(cal.grid->visualItemRect(cal.grid->item(0, 4))).toImage();
+    QVERIFY(cal.DragReason("Vacation", 4, 0));
+    QCOMPARE(cal.Text(4, 0), QString("12/10/2026GHoliday|TSick|TVacation"));
+    const QImage three =
+        cal.grid->viewport()->grab(cal.grid->visualItemRect(cal.grid->item(0, 4))).toImage();
+    // The top right corner carries the "Plus" only with three entries.
+    const QRect corner(two.width() - 16, 0, 16, 16);
+    QVERIFY(two.copy(corner) != three.copy(corner));
+    const QRect left(0, 0, 16, 16);
+    QCOMPARE(two.copy(left), three.copy(left));
+    // The entry drawn on the bottom line (the second) is the one dragged.
+    QVERIFY(cal.DragEntry(4, 0, 5, 0));
+    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), sick, nullptr), std::vector<TDate>{kToday + 3});
+    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), vacation, nullptr),
+             std::vector<TDate>{kToday + 2});
+  }
+
+  void aDayWithOnlyAMarkerStartsNoDrag() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Brown, Cy"));
+    // Friday 1 January starts the user-defined benefit year.
+    QCOMPARE(cal.Text(5, 3), QString("01/01/2027*User Year"));
+    cal.DragEntry(5, 3, 6, 3);
+    QCOMPARE(cal.drags, 0);
+    // A day with an entry does start one.
+    QVERIFY(cal.DragEntry(4, 0, 6, 0));
+    QCOMPARE(cal.drags, 1);
+  }
+
+  void scrollingWeeksCrossesTheYearAndTheBalancesFollow() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    auto* year = Find<QLabel>(cal.w.get(), "lblBalanceYear");
+    auto* month = Find<QLabel>(cal.w.get(), "lblMonth");
+    auto* down = Find<QToolButton>(cal.w.get(), "spdCalendarDown");
+    auto* up = Find<QToolButton>(cal.w.get(), "spdCalendarUp");
+    QCOMPARE(month->text(), QString("December 2026 - January 2027"));
+    QCOMPARE(year->text(), QString("2026"));
+    QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
+    // One week on, the Saturday of the third week is 2 January 2027: the balances are for 2027.
+    QTest::mouseClick(down, Qt::LeftButton);
+    QCOMPARE(cal.Text(0, 0), QString("12/13/2026"));
+    QCOMPARE(year->text(), QString("2027"));
+    QCOMPARE(cal.Balance("Vacation", 2), QString());
+    QCOMPARE(month->text(), QString("December 2026 - January 2027"));
+    QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(cal.Text(0, 0), QString("12/06/2026"));
+    QCOMPARE(year->text(), QString("2026"));
+    QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
+    // Held down, the button repeats after 300 ms, then every 150 ms, until released.
+    auto* repeat = Find<QTimer>(cal.w.get(), "tmrScroll");
+    QTest::mousePress(down, Qt::LeftButton);
+    QCOMPARE(cal.Text(0, 0), QString("12/13/2026"));
+    QCOMPARE(repeat->interval(), 300);
+    QVERIFY(repeat->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(cal.Text(0, 0), QString("12/20/2026"), 2000);
+    QCOMPARE(repeat->interval(), 150);
+    QTRY_COMPARE_WITH_TIMEOUT(cal.Text(0, 0), QString("12/27/2026"), 2000);
+    QTest::mouseRelease(down, Qt::LeftButton);
+    QVERIFY(!repeat->isActive());
+    const QString stopped = cal.Text(0, 0);
+    QTest::qWait(400);
+    QCOMPARE(cal.Text(0, 0), stopped);
+  }
+
+  void theDatesButtonJumpsToThePickedWeek() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    SetPickDateHook([](TfrmPickDate& picker) {
+      picker.SetDate(EncodeDate(2027, 3, 17));
+      picker.accept();
+    });
+    QTest::mouseClick(Find<QToolButton>(cal.w.get(), "spdDate"), Qt::LeftButton);
+    SetPickDateHook(nullptr);
+    QCOMPARE(cal.Text(0, 0), QString("03/14/2027"));
+    QCOMPARE(cal.grid->currentColumn(), 3);
+    QCOMPARE(Find<QLabel>(cal.w.get(), "lblBalanceYear")->text(), QString("2027"));
+  }
+
+  void aBalanceRowOpensItsExplanation() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    auto* balances = Find<QTableWidget>(cal.w.get(), "grdBalances");
+    int row = 0;
+    while (balances->item(row, 0)->text() != "Vacation") ++row;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        shown = box->windowTitle();
+        box->close();
+      }
+    });
+    const QPoint at = balances->visualItemRect(balances->item(row, 0)).center();
+    // A double click: the press and release of the first click, then the second.
+    QTest::mouseClick(balances->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(balances->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QVERIFY2(!shown.isEmpty(), "no explanation window");
+    shown.clear();
+    QTimer::singleShot(0, [&] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        shown = box->windowTitle();
+        box->close();
+      }
+    });
+    QTest::keyClick(balances, Qt::Key_Return);
+    QVERIFY2(!shown.isEmpty(), "Enter opened no explanation window");
+  }
+
+  void theCalendarGrowsWithTheWindow() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    const QString shots = qEnvironmentVariable("ABSENCE_SHOTS");
+    cal.w->resize(cal.w->minimumSize());
+    QTest::qWait(50);
+    const QSize small = cal.grid->size();
+    if (!shots.isEmpty()) cal.w->grab().save(shots + "/main-minimum.png");
+    cal.w->resize(1600, 1000);
+    QTest::qWait(50);
+    if (!shots.isEmpty()) cal.w->grab().save(shots + "/main-large.png");
+    QVERIFY(cal.grid->width() > small.width() + 500);
+    QVERIFY(cal.grid->height() > small.height() + 300);
+    // Each day name stands over its column.
+    for (int col = 0; col < 7; ++col) {
+      static const char* names[] = {"lblSunday",   "lblMonday", "lblTuesday", "lblWednesday",
+                                    "lblThursday", "lblFriday", "lblSaturday"};
+      auto* label = Find<QLabel>(cal.w.get(), names[col]);
+      const int middle = label->mapTo(cal.w.get(), label->rect().center()).x();
+      const QRect cell = cal.grid->visualItemRect(cal.grid->item(0, col));
+      const int left = cal.grid->viewport()->mapTo(cal.w.get(), cell.topLeft()).x();
+      QVERIFY2(middle > left && middle < left + cell.width(), names[col]);
+    }
+  }
+
+  void toolbarCaptionsFitInEveryStyle_data() {
+    QTest::addColumn<int>("style");
+    QTest::newRow("pictures") << 0;
+    QTest::newRow("text") << 1;
+    QTest::newRow("both") << 2;
+  }
+  void toolbarCaptionsFitInEveryStyle() {
+    QFETCH(int, style);
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    env.WriteIni(QString("[Initialization]\r\nToolCaption=%1\r\n").arg(style));
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    cal.w->resize(cal.w->minimumSize());
+    QTest::qWait(50);
+    const QString shots = qEnvironmentVariable("ABSENCE_SHOTS");
+    if (!shots.isEmpty()) cal.w->grab().save(shots + QString("/toolbar-%1.png").arg(style));
+    for (const char* name : {"spdAbsenceView", "spdEmp", "spdGlobal", "spdDate", "spdHelp"}) {
+      auto* b = Find<QToolButton>(cal.w.get(), name);
+      const QString caption = QString(b->text()).remove('&');
+      if (style != 0) QVERIFY2(b->fontMetrics().horizontalAdvance(caption) <= b->width() - 2, name);
+      // Every button lies inside the toolbar.
+      const QRect inBar(b->mapTo(cal.w.get(), QPoint(0, 0)), b->size());
+      QVERIFY2(cal.w->rect().contains(inBar), name);
+    }
+  }
+
+  void balancesShowTheHourFormatAndWholeRows() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder, 4);
+    env.WriteIni("[Initialization]\r\nHourFormat=#,##0\r\n");
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    auto* balances = Find<QTableWidget>(cal.w.get(), "grdBalances");
+    // The grid shows whole rows only, and "Anniv" fits its column.
+    const int rows = balances->viewport()->height() / balances->rowHeight(0);
+    QCOMPARE(balances->viewport()->height(), rows * balances->rowHeight(0));
+    QVERIFY(balances->fontMetrics().horizontalAdvance("Anniv") + 5 <= balances->columnWidth(1));
+    // The cell keeps two decimals; the drawing follows the setting.
+    QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
+    // Seven reasons: the scroll bar shows and the columns stay clear of it.
+    QCOMPARE(balances->rowCount(), 7);
+    QTRY_VERIFY(balances->verticalScrollBar()->isVisible());
+    int used = 0;
+    for (int c = 0; c < 5; ++c) used += balances->columnWidth(c);
+    QVERIFY(used <= balances->viewport()->width());
+    // A turn of the wheel moves by whole rows.
+    QWheelEvent wheel(QPointF(20, 20), balances->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(balances->viewport(), &wheel);
+    QVERIFY(balances->verticalScrollBar()->value() > 0);
+    QCOMPARE(balances->rowViewportPosition(balances->rowAt(0)), 0);
+  }
+};
+
+QTEST_MAIN(CalendarTest)
+#include "calendar_test.moc"
