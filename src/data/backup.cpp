@@ -61,8 +61,19 @@ TBytes SerializeBackup(const TDataSet& data) {
   return out;
 }
 
-void BackupData(const TDataSet& data, const std::string& path) {
-  TFileOps::Real().WriteFileSynced(path, SerializeBackup(data));
+void BackupData(const TDataSet& data, const std::string& path, const TFileOps& ops) {
+  const std::string temp = path + ".~absence-backup~";
+  try {
+    ops.WriteFileSynced(temp, SerializeBackup(data));
+    ops.Rename(temp, path);
+  } catch (const EDataFileError&) {
+    try {
+      ops.Remove(temp);
+    } catch (const EDataFileError&) {
+      // The half-written temporary file is not the backup; the error that counts is above.
+    }
+    throw;
+  }
 }
 
 namespace {

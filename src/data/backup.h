@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/dataset.h"
+#include "data/fileio.h"
 
 namespace absence {
 
@@ -15,8 +16,11 @@ class ERestoreOpenError : public std::runtime_error {
 };
 
 TBytes SerializeBackup(const TDataSet& data);
-// Writes the backup of the in-memory data set (trash excluded). Throws EDataFileError.
-void BackupData(const TDataSet& data, const std::string& path);
+// Writes the backup of the in-memory data set (trash excluded) into a temporary file beside
+// `path` and renames it over `path`, so a failed backup leaves an existing backup file whole.
+// Throws EDataFileError.
+void BackupData(const TDataSet& data, const std::string& path,
+                const TFileOps& ops = TFileOps::Real());
 // Replaces the data set with the file's contents. On any failure the data set is unchanged:
 // ERestoreOpenError when the file cannot be opened, EDataFileError on a read error.
 void RestoreData(TDataSet& data, const std::string& path, TWarnings* warnings = nullptr);

@@ -362,20 +362,4 @@ void ReadGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons
   });
 }
 
-void WriteDepts(const TDeptList& list, const std::string& path) {
-  TFileOps::Real().WriteFileSynced(path, SerializeDepts(list));
-}
-
-void WriteReasons(const TReasonList& list, const std::string& path) {
-  TFileOps::Real().WriteFileSynced(path, SerializeReasons(list));
-}
-
-void WriteEmps(const TEmpList& list, const TEntryList& globals, const std::string& path) {
-  TFileOps::Real().WriteFileSynced(path, SerializeEmps(list, globals));
-}
-
-void WriteGlobals(const TEntryList& globals, const std::string& path) {
-  TFileOps::Real().WriteFileSynced(path, SerializeGlobals(globals));
-}
-
 }  // namespace absence

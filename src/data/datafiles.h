@@ -48,10 +48,6 @@ void ReadEmps(TEmpList& list, const TReasonList& reasons, const std::string& pat
               TWarnings* warnings = nullptr);
 void ReadGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
                  const std::string& path, TWarnings* warnings = nullptr);
-void WriteDepts(const TDeptList& list, const std::string& path);
-void WriteReasons(const TReasonList& list, const std::string& path);
-void WriteEmps(const TEmpList& list, const TEntryList& globals, const std::string& path);
-void WriteGlobals(const TEntryList& globals, const std::string& path);
 
 // Low-level record pieces shared with the backup file.
 void AppendDeptRecord(TBytes& out, const TDeptRecClass& d);

@@ -1,14 +1,19 @@
 // The data set's load and crash-safe save.
 //
-// A save writes four temporary files, keeps a second name (".old") of each data file, writes a
-// commit marker, renames the temporary files over the data files, drops the ".old" names and
-// finally the marker. Whatever point a crash or failure interrupts, the next load finds either
-// the whole old or the whole new data set:
-//   marker present: the new files are complete; finish the renames.
-//   marker absent:  put back any ".old" file and discard the temporary files.
+// A save writes four temporary files, keeps a second name of each data file, writes a commit
+// marker that records every one of them (name, size, checksum), renames the temporary files
+// over the data files, drops the second names and finally the marker. All these files carry
+// kSaveFilePrefix. Whatever point a crash or failure interrupts, the next load finds either the
+// whole old or the whole new data set:
+//   no marker:   the data files were never touched; the save's own leftovers are removed.
+//   marker:      every data file is, or has a temporary file that is, what the save wrote: finish
+//                the renames. Otherwise every data file is, or has a kept copy that is, what was
+//                there before: put those back. Otherwise nothing is touched.
 #include "data/dataset.h"
 
 #include <array>
+#include <optional>
+#include <sstream>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -27,34 +32,167 @@ struct TFileNames {
 
 // In the order of the replacement.
 constexpr std::array<TFileNames, 4> kFiles = {{
-    {kReasonFile, "reason.tmp", "reason.old"},
-    {kEmpFile, "emp.tmp", "emp.old"},
-    {kGlobalsFile, "globals.tmp", "globals.old"},
-    {kDeptFile, "dept.tmp", "dept.old"},
+    {kReasonFile, "~absence-save~reason.dat.tmp", "~absence-save~reason.dat.old"},
+    {kEmpFile, "~absence-save~emp.dat.tmp", "~absence-save~emp.dat.old"},
+    {kGlobalsFile, "~absence-save~globals.dat.tmp", "~absence-save~globals.dat.old"},
+    {kDeptFile, "~absence-save~dept.dat.tmp", "~absence-save~dept.dat.old"},
 }};
+// The marker is written here first and renamed into place, so it is never seen half written.
+constexpr const char* kMarkerTemp = "~absence-save~commit.new";
+constexpr const char* kMarkerHeader = "absence save 1";
+
+// Size and checksum (64-bit FNV-1a) of a file's contents.
+struct TFingerprint {
+  uint64_t Size = 0;
+  uint64_t Sum = 0;
+  bool operator==(const TFingerprint&) const = default;
+};
+
+TFingerprint FingerprintOf(std::span<const uint8_t> bytes) {
+  uint64_t h = 14695981039346656037ull;
+  for (const uint8_t b : bytes) {
+    h ^= b;
+    h *= 1099511628211ull;
+  }
+  return {bytes.size(), h};
+}
+
+// The fingerprint of a file, or nothing when it does not exist or cannot be read.
+std::optional<TFingerprint> FingerprintOfFile(const std::string& path) {
+  if (!FileExists(path)) return std::nullopt;
+  try {
+    return FingerprintOf(ReadWholeFile(path));
+  } catch (const EDataFileError&) {
+    return std::nullopt;
+  }
+}
+
+// What the marker records for one data file: the new contents, and the old contents when the
+// data file existed before the save.
+struct TMarkedFile {
+  TFingerprint New;
+  std::optional<TFingerprint> Old;
+};
+using TMarker = std::array<TMarkedFile, kFiles.size()>;
+
+std::string MarkerText(const TMarker& m) {
+  std::ostringstream out;
+  out << kMarkerHeader << '\n';
+  for (std::size_t i = 0; i < kFiles.size(); ++i) {
+    out << kFiles[i].data << ' ' << m[i].New.Size << ' ' << m[i].New.Sum;
+    if (m[i].Old)
+      out << ' ' << m[i].Old->Size << ' ' << m[i].Old->Sum;
+    else
+      out << " none";
+    out << '\n';
+  }
+  return out.str();
+}
+
+// The marker's contents, or nothing when it is not one this program wrote for these files.
+std::optional<TMarker> ParseMarker(const TBytes& bytes) {
+  std::istringstream in(std::string(bytes.begin(), bytes.end()));
+  std::string line;
+  if (!std::getline(in, line) || line != kMarkerHeader) return std::nullopt;
+  TMarker m;
+  for (std::size_t i = 0; i < kFiles.size(); ++i) {
+    if (!std::getline(in, line)) return std::nullopt;
+    std::istringstream fields(line);
+    std::string name, oldSize;
+    if (!(fields >> name >> m[i].New.Size >> m[i].New.Sum >> oldSize) || name != kFiles[i].data)
+      return std::nullopt;
+    if (oldSize != "none") {
+      TFingerprint old;
+      try {
+        old.Size = std::stoull(oldSize);
+      } catch (const std::exception&) {
+        return std::nullopt;
+      }
+      if (!(fields >> old.Sum)) return std::nullopt;
+      m[i].Old = old;
+    }
+    std::string extra;
+    if (fields >> extra) return std::nullopt;
+  }
+  if (std::getline(in, line) && !line.empty()) return std::nullopt;
+  return m;
+}
 
 void RemoveQuietly(const TFileOps& ops, const std::string& path) noexcept {
   try {
     ops.Remove(path);
   } catch (const EDataFileError&) {
-    // Clean-up only; a leftover temporary file is discarded at the next load.
+    // Clean-up only; a leftover temporary file is removed at the next load.
   }
 }
 
-// Puts the old data files back after a failed replacement. The marker goes first, so a crash in
-// here is finished by the next load's "marker absent" branch.
-void RollBack(const std::string& folder, const TFileOps& ops) {
-  ops.Remove(DataPath(folder, kCommitMarker));
-  ops.SyncFolder(folder);
+// Removes the save's own temporary files and kept copies (never a data file).
+void RemoveLeftovers(const std::string& folder, const TFileOps& ops) {
   for (const auto& f : kFiles) {
-    const std::string old = DataPath(folder, f.old);
-    if (FileExists(old)) {
-      ops.Rename(old, DataPath(folder, f.data));
-      RemoveQuietly(ops, old);  // a rename between two names of one file leaves both
+    ops.Remove(DataPath(folder, f.temp));
+    ops.Remove(DataPath(folder, f.old));
+  }
+  ops.Remove(DataPath(folder, kMarkerTemp));
+}
+
+bool Matches(const std::string& path, const TFingerprint& expected) {
+  const auto actual = FingerprintOfFile(path);
+  return actual && *actual == expected;
+}
+
+// Data file `i` as the marker knows it: with the new contents, with the old ones (absent when
+// it did not exist before the save), or neither (changed by someone else since).
+enum class TState { New, Old, Other };
+
+TState StateOf(const std::string& folder, const TMarkedFile& m, std::size_t i) {
+  const std::string data = DataPath(folder, kFiles[i].data);
+  if (Matches(data, m.New)) return TState::New;
+  if (m.Old ? Matches(data, *m.Old) : !FileExists(data)) return TState::Old;
+  return TState::Other;
+}
+
+// Whether data file `i` holds the new contents or, still holding the old ones, can be given
+// them from the save's temporary file.
+bool CanFinish(const std::string& folder, const TMarkedFile& m, std::size_t i) {
+  const TState state = StateOf(folder, m, i);
+  return state == TState::New ||
+         (state == TState::Old && Matches(DataPath(folder, kFiles[i].temp), m.New));
+}
+
+// Whether data file `i` holds the old contents or, holding the new ones, can be given back the
+// old ones from its kept copy.
+bool CanPutBack(const std::string& folder, const TMarkedFile& m, std::size_t i) {
+  const TState state = StateOf(folder, m, i);
+  if (state != TState::New) return state == TState::Old;
+  return !m.Old || Matches(DataPath(folder, kFiles[i].old), *m.Old);
+}
+
+void Finish(const std::string& folder, const TMarker& m, const TFileOps& ops) {
+  for (std::size_t i = 0; i < kFiles.size(); ++i) {
+    const std::string data = DataPath(folder, kFiles[i].data);
+    if (!Matches(data, m[i].New)) ops.Rename(DataPath(folder, kFiles[i].temp), data);
+  }
+  ops.SyncFolder(folder);
+}
+
+void PutBack(const std::string& folder, const TMarker& m, const TFileOps& ops) {
+  for (std::size_t i = 0; i < kFiles.size(); ++i) {
+    const std::string data = DataPath(folder, kFiles[i].data);
+    if (!m[i].Old) {
+      ops.Remove(data);  // it did not exist before the save
+    } else if (!Matches(data, *m[i].Old)) {
+      ops.Rename(DataPath(folder, kFiles[i].old), data);
     }
   }
   ops.SyncFolder(folder);
-  for (const auto& f : kFiles) RemoveQuietly(ops, DataPath(folder, f.temp));
+}
+
+// Removes the marker after its files are dealt with, then the leftovers.
+void Close(const std::string& folder, const TFileOps& ops) {
+  RemoveLeftovers(folder, ops);
+  ops.SyncFolder(folder);
+  ops.Remove(DataPath(folder, kCommitMarker));
+  ops.SyncFolder(folder);
 }
 
 // Hands the memory of a replaced data set back to the system: it is one large block of
@@ -79,38 +217,42 @@ std::string DataPath(const std::string& folder, const std::string& fileName) {
   return folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
 }
 
-void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops) {
-  const std::string marker = DataPath(folder, kCommitMarker);
-  if (FileExists(marker)) {
-    for (const auto& f : kFiles) {
-      const std::string temp = DataPath(folder, f.temp);
-      if (FileExists(temp)) ops.Rename(temp, DataPath(folder, f.data));
-    }
-    ops.SyncFolder(folder);
-    for (const auto& f : kFiles) ops.Remove(DataPath(folder, f.old));
-    ops.Remove(marker);
-    ops.SyncFolder(folder);
+void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops, TWarnings* warnings) {
+  const std::string markerPath = DataPath(folder, kCommitMarker);
+  if (!FileExists(markerPath)) {
+    RemoveLeftovers(folder, ops);
     return;
   }
-  bool restored = false;
-  for (const auto& f : kFiles) {
-    const std::string old = DataPath(folder, f.old);
-    if (FileExists(old)) {
-      ops.Rename(old, DataPath(folder, f.data));
-      ops.Remove(old);
-      restored = true;
-    }
-    ops.Remove(DataPath(folder, f.temp));
+  std::optional<TMarker> marker;
+  try {
+    marker = ParseMarker(ReadWholeFile(markerPath));
+  } catch (const EDataFileError&) {
   }
-  if (restored) ops.SyncFolder(folder);
+  const auto all = [&](auto test) {
+    for (std::size_t i = 0; i < kFiles.size(); ++i)
+      if (!test(folder, (*marker)[i], i)) return false;
+    return true;
+  };
+  if (marker && all(CanFinish)) {
+    Finish(folder, *marker, ops);
+  } else if (marker && all(CanPutBack)) {
+    PutBack(folder, *marker, ops);
+  } else {
+    if (warnings)
+      warnings->push_back(markerPath +
+                          ": an interrupted save left files that do not match its record; "
+                          "the data files were left as they are");
+    return;
+  }
+  Close(folder, ops);
 }
 
 void LoadDataSet(TDataSet& data, const std::string& folder, TWarnings* warnings,
                  const TFileOps& ops) {
-  RecoverInterruptedSave(folder, ops);
-  TDataSet fresh;
   TWarnings local;
   TWarnings& w = warnings ? *warnings : local;
+  RecoverInterruptedSave(folder, ops, &w);
+  TDataSet fresh;
   ReadReasons(fresh.ReasonList, DataPath(folder, kReasonFile), &w);
   ReadEmps(fresh.EmpList, fresh.ReasonList, DataPath(folder, kEmpFile), &w);
   ReadGlobals(fresh.GlobalList, fresh.EmpList, fresh.ReasonList, DataPath(folder, kGlobalsFile),
@@ -129,30 +271,41 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
       SerializeReasons(data.ReasonList), SerializeEmps(data.EmpList, data.GlobalList),
       SerializeGlobals(data.GlobalList), SerializeDepts(data.DeptList)};
 
-  RecoverInterruptedSave(folder, ops);
+  TWarnings recovery;
+  RecoverInterruptedSave(folder, ops, &recovery);
+  if (!recovery.empty()) throw EDataFileError(recovery.front());
+  TMarker marker;
   try {
-    for (std::size_t i = 0; i < kFiles.size(); ++i)
+    for (std::size_t i = 0; i < kFiles.size(); ++i) {
+      marker[i].New = FingerprintOf(contents[i]);
+      marker[i].Old = FingerprintOfFile(DataPath(folder, kFiles[i].data));
       ops.WriteFileSynced(DataPath(folder, kFiles[i].temp), contents[i]);
+    }
     for (const auto& f : kFiles) ops.KeepCopy(DataPath(folder, f.data), DataPath(folder, f.old));
     ops.SyncFolder(folder);
+    const std::string text = MarkerText(marker);
+    ops.WriteFileSynced(
+        DataPath(folder, kMarkerTemp),
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   } catch (const EDataFileError&) {
     for (const auto& f : kFiles) {
       RemoveQuietly(ops, DataPath(folder, f.temp));
       RemoveQuietly(ops, DataPath(folder, f.old));
     }
+    RemoveQuietly(ops, DataPath(folder, kMarkerTemp));
     throw;
   }
 
-  const std::string marker = DataPath(folder, kCommitMarker);
+  const std::string markerPath = DataPath(folder, kCommitMarker);
   try {
-    static const uint8_t kMarkerText[] = "complete\n";
-    ops.WriteFileSynced(marker, std::span<const uint8_t>(kMarkerText, sizeof kMarkerText - 1));
+    ops.Rename(DataPath(folder, kMarkerTemp), markerPath);
     ops.SyncFolder(folder);
     for (const auto& f : kFiles) ops.Rename(DataPath(folder, f.temp), DataPath(folder, f.data));
     ops.SyncFolder(folder);
   } catch (const EDataFileError& failure) {
     try {
-      RollBack(folder, ops);
+      if (FileExists(markerPath)) PutBack(folder, marker, ops);
+      Close(folder, ops);
     } catch (const EDataFileError& rollback) {
       throw EDataFileError(
           std::string(failure.what()) +
@@ -160,13 +313,10 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
     }
     throw;
   }
-  // The new data set is in place. The ".old" names must be gone before the marker, or a later
-  // load would put them back; if this clean-up fails, the marker stays and the next load or
+  // The new data set is in place. If this clean-up fails, the marker stays and the next load or
   // save finishes it, so the save still counts as done.
   try {
-    for (const auto& f : kFiles) ops.Remove(DataPath(folder, f.old));
-    ops.Remove(marker);
-    ops.SyncFolder(folder);
+    Close(folder, ops);
   } catch (const EDataFileError&) {
   }
 }

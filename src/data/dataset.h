@@ -11,9 +11,13 @@ inline constexpr const char* kReasonFile = "reason.dat";
 inline constexpr const char* kEmpFile = "emp.dat";
 inline constexpr const char* kGlobalsFile = "globals.dat";
 inline constexpr const char* kDeptFile = "dept.dat";
-// Written after all temporary files are on disk and removed after the last rename; its presence
-// at load means "finish the replacement".
-inline constexpr const char* kCommitMarker = "save.commit";
+// Every file a save of this program leaves behind while it runs starts with this prefix, which
+// no person would choose; recovery never touches a file without it.
+inline constexpr const char* kSaveFilePrefix = "~absence-save~";
+// Written after all temporary files are on disk and removed after the last rename. It lists
+// each temporary file and each kept old data file with its size and checksum; recovery acts only
+// on files that match it.
+inline constexpr const char* kCommitMarker = "~absence-save~commit";
 
 struct TDataSet {
   TReasonList ReasonList;
@@ -42,8 +46,12 @@ void LoadDataSet(TDataSet& data, const std::string& folder, TWarnings* warnings 
 void SaveDataSet(TDataSet& data, const std::string& folder, bool reload = true,
                  const TFileOps& ops = TFileOps::Real());
 
-// Completes a save that was interrupted after its commit marker was written, or removes the
-// temporary files of one that was not. Called by LoadDataSet.
-void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops = TFileOps::Real());
+// Finishes a save that was interrupted after its commit marker was written (or finishes putting
+// the old files back when the save was failing), acting only on files the marker lists whose
+// size and checksum match it; without a marker it only removes the save's own temporary files.
+// A marker that does not fit the files leaves everything as it is and adds a warning. Called by
+// LoadDataSet.
+void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops = TFileOps::Real(),
+                            TWarnings* warnings = nullptr);
 
 }  // namespace absence

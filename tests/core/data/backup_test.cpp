@@ -54,6 +54,36 @@ TEST(Backup, TrashIsLeftOutAndNegatedDepartmentWrittenAsZero) {
   EXPECT_TRUE(negatedInMemory);
 }
 
+// A backup that fails at writing or at replacing the old backup file leaves that file whole and
+// no temporary file behind.
+TEST(Backup, FailureKeepsTheExistingBackupFile) {
+  test::TTempFolder tmp;
+  const std::string path = tmp.File("b.abk");
+  const TBytes existing = SerializeBackup(test::MakeSampleDataSet());
+  test::WriteBytes(path, existing);
+  for (const char* step : {"write", "rename"}) {
+    TFileOps ops = TFileOps::Real();
+    if (std::string(step) == "write")
+      ops.WriteFileSynced = [real = ops.WriteFileSynced](const std::string& p,
+                                                         std::span<const uint8_t> b) {
+        real(p, b.first(b.size() / 2));  // a disk that fills up halfway
+        throw EDataFileError(p + ": No space left on device");
+      };
+    else
+      ops.Rename = [](const std::string&, const std::string& to) {
+        throw EDataFileError(to + ": Permission denied");
+      };
+    EXPECT_THROW(BackupData(test::MakeRandomDataSet(5, 20), path, ops), EDataFileError) << step;
+    EXPECT_EQ(ReadWholeFile(path), existing) << step;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.Folder()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << step;
+  }
+  BackupData(test::MakeRandomDataSet(5, 20), path);
+  EXPECT_EQ(ReadWholeFile(path), SerializeBackup(test::MakeRandomDataSet(5, 20)));
+}
+
 TEST(Backup, EmptyDataSetGivesEmptyFileAndRestoringItEmpties) {
   test::TTempFolder tmp;
   BackupData(TDataSet{}, tmp.File("e.abk"));

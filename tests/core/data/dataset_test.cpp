@@ -165,6 +165,95 @@ TEST(Save, RenameFailureRollsBackAlreadyReplacedFiles) {
   ExpectOnlyDataFiles(s.tmp);
 }
 
+// Files a person may leave in the data folder (copies made by hand, names of other programs'
+// temporary files, a marker-like name) are never renamed over the data files nor removed, by a
+// load or by a save.
+TEST(Recovery, StrayFilesOfAnyNameAreLeftAlone) {
+  const char* const names[] = {"emp.old",     "reason.old",  "dept.old",    "globals.old",
+                               "emp.tmp",     "reason.tmp",  "globals.tmp", "dept.tmp",
+                               "save.commit", "emp.dat.old", "emp.bak",     "~emp.dat"};
+  for (const char* name : names) {
+    TScenario s;
+    const TBytes stray = s.newFiles[1];  // another data set's employees
+    test::WriteBytes(s.tmp.File(name), stray);
+    TDataSet loaded;
+    LoadDataSet(loaded, s.tmp.Folder());
+    EXPECT_EQ(FilesOf(s.tmp), s.oldFiles) << name;
+    EXPECT_EQ(ReadWholeFile(s.tmp.File(name)), stray) << name;
+    SaveDataSet(s.data, s.tmp.Folder());
+    EXPECT_EQ(FilesOf(s.tmp), s.newFiles) << name;
+    EXPECT_EQ(ReadWholeFile(s.tmp.File(name)), stray) << name;
+  }
+}
+
+// Stops a save right after its commit marker is in place, before any data file is replaced.
+void SaveUntilMarker(TScenario& s) {
+  struct TStop {};
+  TFileOps ops = TFileOps::Real();
+  const auto realRename = ops.Rename;
+  ops.Rename = [&](const std::string& a, const std::string& b) {
+    if (a.ends_with(".tmp")) throw TStop{};
+    realRename(a, b);
+  };
+  EXPECT_THROW(SaveDataSet(s.data, s.tmp.Folder(), false, ops), TStop);
+  ASSERT_TRUE(FileExists(s.tmp.File(kCommitMarker)));
+}
+
+// A commit marker is acted on only as far as the files it lists are what the save wrote or
+// what was there before. A temporary file that was changed cannot finish the save, so the old
+// files stand; a data file that is neither, or a marker this program did not write, leaves
+// every file as it is, and the load says so (a save then refuses to go on).
+TEST(Recovery, MarkerActsOnlyOnFilesThatMatchIt) {
+  const std::string temp = std::string(kSaveFilePrefix) + "emp.dat.tmp";
+  struct TCase {
+    const char* file;  // what a person changed after the interrupted save
+    bool garbage;      // replaced with other bytes (else cut to half)
+    bool leftAlone;
+  } cases[] = {{temp.c_str(), false, false},
+               {temp.c_str(), true, false},
+               {kEmpFile, true, true},
+               {kCommitMarker, true, true}};
+  for (const TCase& c : cases) {
+    TScenario s;
+    SaveUntilMarker(s);
+    const std::string changed = s.tmp.File(c.file);
+    TBytes bytes = ReadWholeFile(changed);
+    if (c.garbage)
+      bytes = TBytes{'x', '\n'};
+    else
+      bytes.resize(bytes.size() / 2);
+    test::WriteBytes(changed, bytes);
+    std::vector<TBytes> before = FilesOf(s.tmp);
+    TWarnings warnings;
+    TDataSet loaded;
+    LoadDataSet(loaded, s.tmp.Folder(), &warnings);
+    if (!c.leftAlone) {
+      EXPECT_EQ(FilesOf(s.tmp), s.oldFiles) << c.file;
+      EXPECT_TRUE(warnings.empty()) << c.file;
+      ExpectOnlyDataFiles(s.tmp);
+      continue;
+    }
+    EXPECT_EQ(FilesOf(s.tmp), before) << c.file;
+    EXPECT_EQ(ReadWholeFile(changed), bytes) << c.file;
+    EXPECT_TRUE(FileExists(s.tmp.File(temp))) << c.file;
+    ASSERT_FALSE(warnings.empty()) << c.file;  // the first one; a garbled file adds its own
+    EXPECT_NE(warnings[0].find(kCommitMarker), std::string::npos) << warnings[0];
+    EXPECT_THROW(SaveDataSet(s.data, s.tmp.Folder()), EDataFileError) << c.file;
+    EXPECT_EQ(FilesOf(s.tmp), before) << c.file;
+  }
+}
+
+// Left by a save that was stopped before its marker: only the save's own files go.
+TEST(Recovery, OwnLeftoversWithoutMarkerAreRemoved) {
+  TScenario s;
+  for (const char* f : {"reason.dat.tmp", "emp.dat.old", "commit.new"})
+    test::WriteBytes(s.tmp.File(std::string(kSaveFilePrefix) + f), s.newFiles[0]);
+  TDataSet loaded;
+  LoadDataSet(loaded, s.tmp.Folder());
+  EXPECT_EQ(FilesOf(s.tmp), s.oldFiles);
+  ExpectOnlyDataFiles(s.tmp);
+}
+
 TEST(Load, FailureLeavesTheDataSetAsItWas) {
   test::TTempFolder tmp;
   TDataSet d = test::MakeSampleDataSet();
