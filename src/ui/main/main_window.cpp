@@ -100,6 +100,9 @@ void TfrmMain::ConnectCommands() {
   const TMainMenus& m = menus_;
   connect(m.mnuFileSave, &QAction::triggered, this, &TfrmMain::mnuFileSaveClick);
   connect(m.mnuFileAbandon, &QAction::triggered, this, &TfrmMain::mnuFileAbandonClick);
+  connect(m.mnuFileImport, &QAction::triggered, this, &TfrmMain::mnuFileImportClick);
+  connect(m.mnuFileExport, &QAction::triggered, this, &TfrmMain::mnuFileExportClick);
+  connect(m.mnuFileCalendar, &QAction::triggered, this, &TfrmMain::mnuFileCalendarClick);
   connect(m.mnuFileExit, &QAction::triggered, this, &TfrmMain::mnuFileExitClick);
   connect(m.mnuHelpContents, &QAction::triggered, this, &TfrmMain::mnuHelpContentsClick);
   connect(m.mnuHelpSearch, &QAction::triggered, this, &TfrmMain::mnuHelpSearchClick);
