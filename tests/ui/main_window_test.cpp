@@ -493,7 +493,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(captions(Find<QMenu>(&w, "mnuFile")),
              (QStringList{"&Save Current Changes", "&Abandon All Changes", "&Backup Data...",
                           "&Restore from Backup...", "&Printer Setup...", "&Import Data...",
-                          "&Export Data...", "E&xit"}));
+                          "&Export Data...", "Export &Calendar...", "E&xit"}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuEdit")),
              (QStringList{"&Absence Entries...", "&Global Absence Entries...", "&Employees...",
                           "&Departments...", "Absence &Reasons...", "&Preferences..."}));

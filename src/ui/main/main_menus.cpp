@@ -59,12 +59,13 @@ void TMainMenus::Create(QMenuBar* bar) {
   mnuFileSetup = AddCommand(mnuFile, "mnuFileSetup", QStringLiteral("&Printer Setup..."),
                             QStringLiteral("Printer Setup|Choose the printer and its settings"));
   mnuFile->addSeparator();
-  mnuFileImport =
-      AddCommand(mnuFile, "mnuFileImport", QStringLiteral("&Import Data..."),
-                 QStringLiteral("Import|Read employees or absences from a text file"), false);
-  mnuFileExport =
-      AddCommand(mnuFile, "mnuFileExport", QStringLiteral("&Export Data..."),
-                 QStringLiteral("Export|Write employees or absences to a text file"), false);
+  mnuFileImport = AddCommand(mnuFile, "mnuFileImport", QStringLiteral("&Import Data..."),
+                             QStringLiteral("Import|Read employees or absences from a text file"));
+  mnuFileExport = AddCommand(mnuFile, "mnuFileExport", QStringLiteral("&Export Data..."),
+                             QStringLiteral("Export|Write employees or absences to a text file"));
+  mnuFileCalendar =
+      AddCommand(mnuFile, "mnuFileCalendar", QStringLiteral("Export &Calendar..."),
+                 QStringLiteral("Calendar|Write all absences to a calendar file (iCalendar)"));
   mnuFile->addSeparator();
   mnuFileExit = AddCommand(mnuFile, "mnuFileExit", QStringLiteral("E&xit"),
                            QStringLiteral("Exit|Save all changes and close Absence"));

@@ -23,6 +23,7 @@ struct TMainMenus {
   QAction* mnuFileSetup = nullptr;
   QAction* mnuFileImport = nullptr;
   QAction* mnuFileExport = nullptr;
+  QAction* mnuFileCalendar = nullptr;
   QAction* mnuFileExit = nullptr;
   QAction* mnuEditAbsence = nullptr;
   QAction* mnuEditGlobal = nullptr;

@@ -107,6 +107,9 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuEditGlobal, &QAction::triggered, this, &TfrmMain::mnuEditGlobalClick);
   connect(toolbar_->spdGlobal, &QToolButton::clicked, this, &TfrmMain::mnuEditGlobalClick);
   connect(m.mnuEditPreferences, &QAction::triggered, this, &TfrmMain::mnuEditPreferencesClick);
+  connect(m.mnuFileImport, &QAction::triggered, this, &TfrmMain::mnuFileImportClick);
+  connect(m.mnuFileExport, &QAction::triggered, this, &TfrmMain::mnuFileExportClick);
+  connect(m.mnuFileCalendar, &QAction::triggered, this, &TfrmMain::mnuFileCalendarClick);
   connect(m.mnuFileExit, &QAction::triggered, this, &TfrmMain::mnuFileExitClick);
   connect(m.mnuHelpContents, &QAction::triggered, this, &TfrmMain::mnuHelpContentsClick);
   connect(m.mnuHelpSearch, &QAction::triggered, this, &TfrmMain::mnuHelpSearchClick);
@@ -117,8 +120,7 @@ void TfrmMain::ConnectCommands() {
   connect(toolbar_->cboEmpBox, &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
   connect(toolbar_->spdDate, &QToolButton::clicked, this, &TfrmMain::spdDateClick);
   // Their windows are not in this build yet.
-  for (QToolButton* b : {toolbar_->spdAbsenceView, toolbar_->spdEmp})
-    SetCommandAvailable(b, false);
+  for (QToolButton* b : {toolbar_->spdAbsenceView, toolbar_->spdEmp}) SetCommandAvailable(b, false);
 
   connect(calendar_, &TCalendarPanel::WeeksShown, this, &TfrmMain::WeeksShown);
   connect(calendar_, &TCalendarPanel::DayChosen, this, &TfrmMain::ShowDayEntries);

@@ -69,6 +69,16 @@ class TfrmMain : public QMainWindow {
   void FormCloseQuery();
   void mnuFileSaveClick();
   void mnuFileAbandonClick();
+  // The employee box's text, to find the employee again after the lists were replaced.
+  QString RememberEmployee() const;
+  // Fills the boxes, the calendar and the day list again after the lists were replaced or
+  // edited by another window; the remembered employee is selected again when still there.
+  void RefreshLists(const QString& rememberedEmployee);
+  // Import and export (main_window_commands.cpp).
+  void mnuFileImportClick();
+  void mnuFileExportClick();
+  void mnuFileCalendarClick();
+  void RunConvertWizard(bool import);
   // The boxes, the selection and what follows it (main_window_view.cpp).
   void LoadEmpCombo();
   void LoadReasonCombo();

@@ -6,6 +6,8 @@
 #include "ui/common/help.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/convert/calendar_export.h"
+#include "ui/convert/convert_wizard.h"
 #include "ui/main/about_box.h"
 #include "ui/main/absence_entry_flows.h"
 #include "ui/main/calendar_grid.h"
@@ -106,6 +108,30 @@ void TfrmMain::mnuEditPreferencesClick() {
 
 void TfrmMain::mnuFileExitClick() {
   close();
+}
+
+void TfrmMain::mnuFileImportClick() {
+  RunConvertWizard(true);
+}
+
+void TfrmMain::mnuFileExportClick() {
+  RunConvertWizard(false);
+}
+
+void TfrmMain::RunConvertWizard(bool import) {
+  calendar_->ClearPicks();
+  const QString remembered = RememberEmployee();
+  {
+    TfrmConvert wizard(*session_, import, this);
+    wizard.exec();
+  }
+  // An import that stopped half-way may have added records too.
+  if (import) RefreshLists(remembered);
+}
+
+void TfrmMain::mnuFileCalendarClick() {
+  calendar_->ClearPicks();
+  ExportCalendar(*session_);
 }
 
 void TfrmMain::mnuHelpContentsClick() {

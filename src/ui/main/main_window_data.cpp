@@ -41,6 +41,8 @@ void TfrmMain::Timer1Timer() {
     ShowDayEntries();
     // Without a data set there is nothing to save, and abandoning means reading it again.
     SetCommandEnabled(menus_.mnuFileSave, session_->Loaded());
+    for (QAction* a : {menus_.mnuFileImport, menus_.mnuFileExport, menus_.mnuFileCalendar})
+      SetCommandEnabled(a, session_->Loaded());
   }
   if (splash_) splash_->deleteLater();
   splash_ = nullptr;
@@ -106,15 +108,27 @@ void TfrmMain::mnuFileAbandonClick() {
     return;
   TWaitCursor wait;
   calendar_->ClearPicks();
-  TPVComboBox* box = toolbar_->cboEmpBox;
-  const QString remembered = box->currentIndex() >= 0 ? box->currentText() : QString();
+  const QString remembered = RememberEmployee();
   ReadSettings();
-  if (session_->Abandon()) SetCommandEnabled(menus_.mnuFileSave, true);
+  if (session_->Abandon())
+    for (QAction* a :
+         {menus_.mnuFileSave, menus_.mnuFileImport, menus_.mnuFileExport, menus_.mnuFileCalendar})
+      SetCommandEnabled(a, true);
+  RefreshLists(remembered);
+}
+
+QString TfrmMain::RememberEmployee() const {
+  const TPVComboBox* box = toolbar_->cboEmpBox;
+  return box->currentIndex() >= 0 ? box->currentText() : QString();
+}
+
+void TfrmMain::RefreshLists(const QString& rememberedEmployee) {
+  TPVComboBox* box = toolbar_->cboEmpBox;
   LoadReasonCombo();
   LoadEmpCombo();
   SetGlobalCommands();
   ShowWeeks(calendar_->Grid()->StartDate());
-  const int index = remembered.isEmpty() ? -1 : box->findText(remembered);
+  const int index = rememberedEmployee.isEmpty() ? -1 : box->findText(rememberedEmployee);
   if (index >= 0) {
     box->setCurrentIndex(index);
     SelectEmployee(box->ItemID(index));

@@ -1,0 +1,123 @@
+// Running the import or export of the wizard's last page.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include "convert/export_run.h"
+#include "convert/import_run.h"
+#include "convert/text_file.h"
+#include "ui/common/app_state.h"
+#include "ui/common/date_edit.h"
+#include "ui/common/message_box.h"
+#include "ui/common/page_flow.h"
+#include "ui/common/wait_cursor.h"
+#include "ui/convert/convert_wizard.h"
+#include "ui/session/data_session.h"
+
+namespace absence::ui {
+namespace {
+
+TMsgKind BoxKind(TMessageKind kind) {
+  switch (kind) {
+    case TMessageKind::Warning:
+      return TMsgKind::Warning;
+    case TMessageKind::Error:
+      return TMsgKind::Error;
+    case TMessageKind::Information:
+      break;
+  }
+  return TMsgKind::Information;
+}
+
+// The layout chosen in the format box, dates in the date pattern, hours in the hours pattern.
+TConvertOptions OptionsFor(int formatIndex) {
+  constexpr TFileFormat kFormats[] = {TFileFormat::Comma, TFileFormat::Tab, TFileFormat::Fixed};
+  TConvertOptions options;
+  options.Format = kFormats[std::clamp(formatIndex, 0, 2)];
+  options.DatePattern = App().DatePattern.toStdString();
+  options.HourFormat = App().Settings.HourFormat;
+  return options;
+}
+
+}  // namespace
+
+void TfrmConvert::ShowConvertError(const EConvertError& e) {
+  ProgressBar1->setValue(0);
+  MessageBoxTitled(QString::fromStdString(e.what()), BoxKind(e.Kind), mbOK);
+  txtImportFile->setFocus();
+}
+
+void TfrmConvert::Progress(int done) {
+  ProgressBar1->setValue(done);
+  // Drawn about a hundred times a run, so a long file shows its progress without slowing it.
+  const int step = std::max(1, ProgressBar1->maximum() / 100);
+  if (done % step == 0 || done == ProgressBar1->maximum()) ProgressBar1->repaint();
+}
+
+bool TfrmConvert::RunImport() {
+  const TConvertContent content =
+      btnEmployee->isChecked() ? TConvertContent::Employees : TConvertContent::Absences;
+  const std::string file = txtImportFile->text().toStdString();
+  const TConvertOptions options = OptionsFor(cboFileType->currentIndex());
+  const TImportMode mode = btnReplace->isChecked() ? TImportMode::Replace : TImportMode::Add;
+  TWaitCursor wait;
+  std::vector<std::string> lines;
+  try {
+    lines = ReadImportLines(file, content);
+  } catch (const EConvertError& e) {
+    ShowConvertError(e);
+    return false;
+  }
+  ProgressBar1->setRange(0, std::max<int>(1, static_cast<int>(lines.size())));
+  ProgressBar1->setValue(0);
+  const auto progress = [this](int done) { Progress(done); };
+  try {
+    if (content == TConvertContent::Employees)
+      ImportEmployees(session_.Data(), lines, options, mode, progress);
+    else
+      ImportAbsences(session_.Data(), lines, options, mode, progress);
+  } catch (const EConvertError& e) {
+    // Add mode keeps the records read before the faulty line.
+    if (mode == TImportMode::Add) session_.NotifyChanged();
+    ShowConvertError(e);
+    return false;
+  }
+  session_.NotifyChanged();
+  return true;
+}
+
+bool TfrmConvert::RunExport() {
+  const TConvertOptions options = OptionsFor(cboFileType->currentIndex());
+  TExportRange range;
+  if (btnSelect->isChecked()) range = {false, txtStartDate->Date(), txtEndDate->Date()};
+  TWaitCursor wait;
+  const TDataSet& dataSet = session_.Data();
+  ProgressBar1->setRange(0, std::max<int>(1, static_cast<int>(dataSet.EmpList.size())));
+  ProgressBar1->setValue(0);
+  const auto progress = [this](int done) { Progress(done); };
+  try {
+    const auto lines = btnEmployee->isChecked() ? ExportEmployees(dataSet, options, progress)
+                                                : ExportAbsences(dataSet, options, range, progress);
+    WriteExportLines(txtImportFile->text().toStdString(), lines);
+  } catch (const EConvertError& e) {
+    ShowConvertError(e);
+    return false;
+  }
+  return true;
+}
+
+void TfrmConvert::AskAnother() {
+  const QString question =
+      import_ ? QStringLiteral("Import complete.  Do you want to Import another file?")
+              : QStringLiteral("Export complete.  Do you want to Export another file?");
+  if (MessageBoxTitled(question, TMsgKind::Confirmation, mbYes | mbNo) != mbYes) {
+    accept();
+    return;
+  }
+  flow_->SetNext(QStringLiteral("&Next"), true);
+  ProgressBar1->setValue(0);
+  flow_->Restart(pgStartup, pgDetails);
+}
+
+}  // namespace absence::ui

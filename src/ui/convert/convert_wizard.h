@@ -1,0 +1,107 @@
+#pragma once
+// The import and export wizard: six pages that choose what to move (employees or absence
+// entries), which entries, what to do with the records already there and which file in which
+// layout, then run the import or export with a progress bar.
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+
+namespace absence {
+class EConvertError;
+}
+
+namespace absence::ui {
+
+class TDataSession;
+class TDateEdit;
+class TPageFlow;
+
+inline constexpr int kImportHelpContext = 1310;
+inline constexpr int kExportHelpContext = 1320;
+
+class TfrmConvert : public QDialog {
+  Q_OBJECT
+ public:
+  enum TPage { pgStartup, pgDetails, pgAbsence, pgFinish, pgFiles, pgRun };
+
+  // `import`: the import wizard, else the export wizard.
+  TfrmConvert(TDataSession& session, bool import, QWidget* parent = nullptr);
+  // Stores "Skip this page next time." for the next use.
+  ~TfrmConvert() override;
+
+  QStackedWidget* ntWizard = nullptr;
+  QPushButton* cmdCancel = nullptr;
+  QPushButton* cmdHelp = nullptr;
+  QPushButton* cmdBack = nullptr;
+  QPushButton* cmdNext = nullptr;
+  QLabel* lblIntro = nullptr;
+  QCheckBox* chkDisplay = nullptr;
+  QLabel* lblInfo = nullptr;
+  QRadioButton* btnEmployee = nullptr;
+  QRadioButton* btnAbsence = nullptr;
+  QRadioButton* btnAll = nullptr;
+  QRadioButton* btnSelect = nullptr;
+  QLabel* lblStartDate = nullptr;
+  QLabel* lblEndDate = nullptr;
+  TDateEdit* txtStartDate = nullptr;
+  TDateEdit* txtEndDate = nullptr;
+  QPushButton* cmdStartCalendar = nullptr;
+  QPushButton* cmdEndCalendar = nullptr;
+  QLabel* lblImport = nullptr;
+  QRadioButton* btnReplace = nullptr;
+  QRadioButton* btnAdd = nullptr;
+  QLabel* lblImportFile = nullptr;
+  QLineEdit* txtImportFile = nullptr;
+  QToolButton* spdEmps = nullptr;
+  QComboBox* cboFileType = nullptr;
+  QLabel* lblSummary = nullptr;
+  QProgressBar* ProgressBar1 = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Building (convert_pages.cpp).
+  QWidget* MakeStartupPage();
+  QWidget* MakeDetailsPage();
+  QWidget* MakeAbsencePage();
+  QWidget* MakeFinishPage();
+  QWidget* MakeFilesPage();
+  QWidget* MakeRunPage();
+  QWidget* WithPicture(const QString& picture, QWidget* content);
+
+  // Page flow (convert_wizard.cpp).
+  // The texts that differ between import and export.
+  void SetTexts();
+  // Skips the start page when the setting says so.
+  void FormActivate();
+  void cmdNextClick();
+  void cmdBackClick();
+  void btnAllClick();
+  void btnSelectClick();
+  void spdEmpsClick();
+  bool DatesAccepted();
+  bool FileAccepted();
+  void BuildSummary();
+  // Running (convert_run.cpp): true when it ended without an error message.
+  bool RunImport();
+  bool RunExport();
+  void ShowConvertError(const EConvertError& e);
+  void Progress(int done);
+  void AskAnother();
+
+  TDataSession& session_;
+  const bool import_;
+  TPageFlow* flow_ = nullptr;
+  bool activated_ = false;
+};
+
+}  // namespace absence::ui

@@ -1,0 +1,433 @@
+// The import and export wizard driven through its pages with real clicks and keys: the page flow
+// and Back, the checks of each page, the summary, the run with its progress bar and "another
+// file?", the start-page setting, and the File menu commands of the main window.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "data/dataset.h"
+#include "data/ini_file.h"
+#include "support.h"
+#include "ui/common/app_state.h"
+#include "ui/common/date_edit.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/pv_combo_box.h"
+#include "ui/convert/convert_summary.h"
+#include "ui/convert/convert_wizard.h"
+#include "ui/main/main_window.h"
+#include "ui/main/pick_date.h"
+#include "ui/session/data_session.h"
+
+using namespace absence;
+using namespace absence::ui;
+
+namespace {
+
+using TPage = TfrmConvert::TPage;
+
+// Reasons Vacation and Sick, employees Smith (SSN 100) and Jones (SSN 200) with one entry each.
+void SaveSampleData(const std::string& folder) {
+  TDataSet data;
+  int32_t id = -1;
+  AddReason(data.ReasonList, id, "Vacation", true, true, 'C', 'E');
+  id = -1;
+  AddReason(data.ReasonList, id, "Sick", true, false, ' ', ' ');
+  const char* const people[][3] = {{"Smith", "Ann", "100"}, {"Jones", "Bob", "200"}};
+  for (const auto& e : people) {
+    id = -1;
+    AddEmp(data.EmpList, id, e[0], e[1], e[2], 45000, 0, 0, 'F');
+    AddEntry(data.EmpList.back()->Entries, data.EmpList, data.ReasonList, 1, 45300, 8, 'T');
+  }
+  SortEmps(data.EmpList);
+  SaveDataSet(data, folder, false);
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  f.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile f(path);
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+void Click(QAbstractButton* b) {
+  QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+  QTest::mouseClick(b, Qt::LeftButton);
+}
+
+int Page(const TfrmConvert& w) {
+  return w.ntWizard->currentIndex();
+}
+
+// Saves a picture of the wizard's page when ABSENCE_SCREENSHOTS names a folder.
+void Screenshot(TfrmConvert& w, const QString& name) {
+  const QString folder = qEnvironmentVariable("ABSENCE_SCREENSHOTS");
+  if (folder.isEmpty()) return;
+  QDir().mkpath(folder);
+  w.grab().save(folder + u'/' + name + QStringLiteral(".png"));
+}
+
+}  // namespace
+
+class ConvertWizardTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { InitUiResources(); }
+
+  void importEmployeesShowsProgressAndOffersAnotherFile() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TDataSession session(App().AppFolder);
+    QVERIFY(session.Load());
+    const QString file = env.DataFolder() + QStringLiteral("in/emps.txt");
+    WriteFile(file,
+              "Adams,Al,300,01/02/2024,,Y,Sales\r\nBaker,Bea,400,02/03/2024,,N,\r\n"
+              "Cole,Cy,500,03/04/2024,12/31/2024,Y,Sales\r\n");
+    test::TMessageBoxSpy boxes;
+    TfrmConvert w(session, true);
+    w.show();
+    QCOMPARE(w.windowTitle(), QString("Import Wizard"));
+    QCOMPARE(w.lblIntro->text(),
+             QString("The next few screens will help you import information into Absence."));
+    QVERIFY(!w.cmdBack->isEnabled());
+    Screenshot(w, "import-0-startup");
+    Click(w.cmdNext);
+    QCOMPARE(Page(w), TPage::pgDetails);
+    QVERIFY(w.cmdBack->isEnabled());
+    QCOMPARE(w.lblInfo->text(), QString("Which type of information do you want to import?"));
+    QVERIFY(w.btnEmployee->isChecked());
+    Screenshot(w, "import-1-details");
+    Click(w.cmdNext);
+    QCOMPARE(Page(w), TPage::pgFinish);
+    QVERIFY(w.btnReplace->isChecked());
+    Screenshot(w, "import-3-finish");
+    Click(w.cmdNext);
+    QCOMPARE(Page(w), TPage::pgFiles);
+    QCOMPARE(w.lblImportFile->text(), QString("Where is the import file located?"));
+    QCOMPARE(w.cboFileType->currentText(), QString("Comma Delimited"));
+    QTest::keyClicks(w.txtImportFile, file);
+    Screenshot(w, "import-4-files");
+    Click(w.cmdNext);
+    QCOMPARE(Page(w), TPage::pgRun);
+    QCOMPARE(w.cmdNext->text(), QString("&Import"));
+    QCOMPARE(w.cmdNext->layoutDirection(), Qt::LeftToRight);  // the arrow before the caption
+    QCOMPARE(
+        w.lblSummary->text(),
+        "Import:\nEmployee Information\n  Replacing all existing Employees\n\nImport from:\n" +
+            MinimizeName(
+                file,
+                [&](const QString& s) { return w.lblSummary->fontMetrics().horizontalAdvance(s); },
+                w.lblSummary->width()));
+    Screenshot(w, "import-5-summary");
+
+    QSignalSpy progress(w.ProgressBar1, &QProgressBar::valueChanged);
+    QSignalSpy changed(&session, &TDataSession::Changed);
+    boxes.Answer(mbYes);
+    Click(w.cmdNext);
+    QCOMPARE(boxes.Calls().size(), size_t(1));
+    QCOMPARE(boxes.Calls()[0].Text,
+             QString("Import complete.  Do you want to Import another file?"));
+    QCOMPARE(boxes.Calls()[0].Kind, TMsgKind::Confirmation);
+    QList<int> steps;
+    for (const auto& args : progress) steps << args[0].toInt();
+    QCOMPARE(steps, (QList<int>{1, 2, 3, 0}));  // a line at a time, then back to 0 for the next
+    QCOMPARE(w.ProgressBar1->maximum(), 3);
+    QCOMPARE(changed.count(), 1);
+    const TDataSet& d = session.Data();
+    QCOMPARE(d.EmpList.size(), size_t(3));
+    QCOMPARE(QString::fromStdString(d.EmpList[0]->FullName()), QString("Adams, Al"));
+    QCOMPARE(d.EmpList[1]->EmpType, 'T');
+    QVERIFY(FindDept(d.DeptList, 0, "Sales") >= 0);
+    // Yes: back on page 1, Next reads Next again.
+    QCOMPARE(Page(w), TPage::pgDetails);
+    QCOMPARE(w.cmdNext->text(), QString("&Next"));
+    QVERIFY(w.cmdBack->isEnabled());
+
+    // A second file: absences added; No closes the wizard with its OK result.
+    const QString absences = env.DataFolder() + QStringLiteral("in/abs.txt");
+    WriteFile(absences, "300\tSick\t01/05/2024\t8\r\n300\tSick\t01/05/2024\t1.5\r\n");
+    Click(w.btnAbsence);
+    Click(w.cmdNext);
+    Click(w.btnAdd);
+    Click(w.cmdNext);
+    w.txtImportFile->clear();
+    QTest::keyClicks(w.txtImportFile, absences);
+    QVERIFY(test::ChooseByKeys(w.cboFileType, "Tab Delimited"));
+    Click(w.cmdNext);
+    QVERIFY(w.lblSummary->text().startsWith(
+        "Import:\nAbsence Information \n  Adding to existing Absence entries\n\nImport from:\n"));
+    boxes.Answer(mbNo);
+    Click(w.cmdNext);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QVERIFY(!w.isVisible());
+    const auto& adams = *d.EmpList[0];
+    QCOMPARE(adams.Entries.size(), size_t(1));
+    QCOMPARE(adams.Entries[0]->Hours, 9.5f);
+  }
+
+  void backRetracesEveryPath() {
+    test::TTempEnvironment env;
+    TDataSession session(App().AppFolder);
+    QVERIFY(session.Load());
+    test::TMessageBoxSpy boxes;
+    TfrmConvert w(session, false);
+    w.show();
+    QCOMPARE(w.windowTitle(), QString("Export Wizard"));
+    struct Step {
+      QAbstractButton* click;
+      int page;
+    };
+    // Export of employees: 0 1 4, and back.
+    for (const Step& s : {Step{w.cmdNext, TPage::pgDetails}, Step{w.cmdNext, TPage::pgFiles},
+                          Step{w.cmdBack, TPage::pgDetails}, Step{w.cmdBack, TPage::pgStartup}}) {
+      Click(s.click);
+      QCOMPARE(Page(w), s.page);
+    }
+    QVERIFY(!w.cmdBack->isEnabled());
+    // Export of entries: 0 1 2 4 5, and back.
+    Click(w.cmdNext);
+    Click(w.btnAbsence);
+    Click(w.cmdNext);
+    QCOMPARE(Page(w), TPage::pgAbsence);
+    QVERIFY(w.btnAll->isChecked());
+    QVERIFY(!w.txtStartDate->isEnabled());
+    Screenshot(w, "export-2-absence");
+    Click(w.cmdNext);
+    QCOMPARE(Page(w), TPage::pgFiles);
+    QTest::keyClicks(w.txtImportFile, env.DataFolder() + "out.txt");
+    Click(w.cmdNext);
+    QCOMPARE(Page(w), TPage::pgRun);
+    QCOMPARE(w.cmdNext->text(), QString("&Export"));
+    QCOMPARE(w.lblSummary->text().section(u'\n', 0, 2), QString("Export:\nAbsence Information \n"));
+    for (int page : {TPage::pgFiles, TPage::pgAbsence, TPage::pgDetails, TPage::pgStartup}) {
+      Click(w.cmdBack);
+      QCOMPARE(Page(w), page);
+      QCOMPARE(w.cmdNext->text(), QString("&Next"));
+      QCOMPARE(w.cmdNext->layoutDirection(), Qt::RightToLeft);  // the arrow after the caption
+    }
+    QVERIFY(boxes.Calls().empty());
+  }
+
+  void selectedDatesAreChecked() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TDataSession session(App().AppFolder);
+    QVERIFY(session.Load());
+    test::TMessageBoxSpy boxes;
+    TfrmConvert w(session, false);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    Click(w.cmdNext);
+    Click(w.btnAbsence);
+    Click(w.cmdNext);
+    Click(w.btnSelect);
+    QVERIFY(w.txtStartDate->isEnabled() && w.cmdEndCalendar->isEnabled());
+    struct Case {
+      QString start, end, message;
+      TDateEdit* focus;
+    } cases[] = {
+        {"", "", "Please enter a Start Date for the Absence entries you wish to export.",
+         w.txtStartDate},
+        {"01/01/2024", "", "Please enter an End Date for the Absence entries you wish to export.",
+         w.txtEndDate},
+        {"02/01/2024", "01/01/2024",
+         "The End Date can not be before the Start Date.  Please try again.", w.txtStartDate},
+    };
+    for (const Case& c : cases) {
+      w.txtStartDate->setText(c.start);
+      w.txtEndDate->setText(c.end);
+      boxes.Answer(mbOK);
+      Click(w.cmdNext);
+      QCOMPARE(boxes.Calls().back().Text, c.message);
+      QCOMPARE(boxes.Calls().back().Kind, TMsgKind::Information);
+      QCOMPARE(Page(w), TPage::pgAbsence);
+      QCOMPARE(QApplication::focusWidget(), c.focus);
+    }
+    // The calendar button fills the end date from the picker.
+    w.txtStartDate->setText("01/01/2023");
+    w.txtEndDate->setText("01/01/2024");
+    SetPickDateHook([](TfrmPickDate& picker) {
+      picker.SetDate(45350);  // 2024-02-28
+      QTest::mouseClick(picker.cmdOK, Qt::LeftButton);
+    });
+    Click(w.cmdEndCalendar);
+    SetPickDateHook(nullptr);
+    QCOMPARE(w.txtEndDate->text(), QString("02/28/2024"));
+    Click(w.cmdNext);
+    QCOMPARE(Page(w), TPage::pgFiles);
+    const QString out = env.DataFolder() + QStringLiteral("new/folder/abs.txt");
+    QTest::keyClicks(w.txtImportFile, out);
+    boxes.Answer(mbNo);
+    Click(w.cmdNext);
+    QCOMPARE(boxes.Calls().back().Text,
+             QString("The directory does not exist.  Do you want to create it?"));
+    QCOMPARE(Page(w), TPage::pgFiles);
+    boxes.Answer(mbYes);
+    Click(w.cmdNext);
+    QCOMPARE(Page(w), TPage::pgRun);
+    QVERIFY(w.lblSummary->text().contains("  From:\t01/01/2023\n  To:\t02/28/2024\n"));
+    boxes.Answer(mbNo);
+    Click(w.cmdNext);
+    QCOMPARE(boxes.Calls().back().Text,
+             QString("Export complete.  Do you want to Export another file?"));
+    QCOMPARE(ReadFile(out),
+             QByteArray("200,Vacation,01/09/2024,8.0\r\n100,Vacation,01/09/2024,8.0\r\n"));
+  }
+
+  void fileChecksAndFailuresStayOnTheirPage() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TDataSession session(App().AppFolder);
+    QVERIFY(session.Load());
+    test::TMessageBoxSpy boxes;
+    {
+      TfrmConvert w(session, false);
+      w.show();
+      Click(w.cmdNext);
+      Click(w.cmdNext);
+      boxes.Answer(mbOK);
+      Click(w.cmdNext);
+      QCOMPARE(boxes.Calls().back().Text, QString("Please select the location of your data file."));
+      QCOMPARE(Page(w), TPage::pgFiles);
+    }
+    TfrmConvert w(session, true);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    Click(w.cmdNext);
+    Click(w.btnAbsence);
+    Click(w.cmdNext);
+    Click(w.cmdNext);
+    QTest::keyClicks(w.txtImportFile, env.DataFolder() + "missing.txt");
+    boxes.Answer(mbOK);
+    Click(w.cmdNext);
+    QCOMPARE(boxes.Calls().back().Text,
+             QString("The Data File you selected does not exist.  Please check your selection and "
+                     "try again."));
+    QCOMPARE(QApplication::focusWidget(), w.txtImportFile);
+    QCOMPARE(Page(w), TPage::pgFiles);
+
+    // An unknown Employee ID stops the run; replace mode changes nothing.
+    const QString file = env.DataFolder() + QStringLiteral("abs.txt");
+    WriteFile(file, "100,Sick,01/05/2024,8\r\n999,Sick,01/05/2024,8\r\n");
+    w.txtImportFile->setText(file);
+    Click(w.cmdNext);
+    boxes.Answer(mbOK);
+    Click(w.cmdNext);
+    QCOMPARE(boxes.Calls().back().Text, QString("Error locating Employee for ID 999 in record 2."));
+    QCOMPARE(boxes.Calls().back().Kind, TMsgKind::Information);
+    QCOMPARE(Page(w), TPage::pgRun);
+    QCOMPARE(w.ProgressBar1->value(), 0);
+    for (const auto& e : session.Data().EmpList) QCOMPARE(e->Entries.size(), size_t(1));
+  }
+
+  void theStartPageSettingIsKept() {
+    test::TTempEnvironment env;
+    TDataSession session(App().AppFolder);
+    QVERIFY(session.Load());
+    env.WriteIni("[Initialization]\r\nShowExportPage=1\r\n");
+    {
+      TfrmConvert w(session, false);
+      w.show();
+      QCOMPARE(Page(w), TPage::pgDetails);
+      QVERIFY(w.chkDisplay->isChecked());
+      Click(w.cmdBack);
+      Click(w.chkDisplay);
+    }
+    TIniFile ini(App().IniPath);
+    ini.Load();
+    QCOMPARE(ini.ReadInteger("Initialization", "ShowExportPage", -1), 0);
+    {
+      TfrmConvert w(session, true);
+      w.show();
+      QCOMPARE(Page(w), TPage::pgStartup);
+      QVERIFY(!w.chkDisplay->isChecked());
+      Click(w.chkDisplay);
+    }
+    ini.Load();
+    QCOMPARE(ini.ReadInteger("Initialization", "ShowImportPage", -1), 1);
+  }
+
+  void longFileNamesLoseLeadingFolders() {
+    const auto chars = [](const QString& s) { return int(s.size()); };
+    struct Case {
+      QString path;
+      int width;
+      QString shown;
+    } cases[] = {
+        {"/home/ann/data/emps.txt", 30, "/home/ann/data/emps.txt"},
+        {"/home/ann/data/emps.txt", 22, "/.../ann/data/emps.txt"},
+        {"/home/ann/data/emps.txt", 21, "/.../data/emps.txt"},
+        {"/home/ann/data/emps.txt", 17, "/.../emps.txt"},
+        {"/home/ann/data/emps.txt", 5, "emps.txt"},
+        {"C:/Data/Absence/emps.txt", 20, "C:/.../emps.txt"},
+        {"relative/folder/emps.txt", 20, ".../folder/emps.txt"},
+    };
+    for (const Case& c : cases) QCOMPARE(MinimizeName(c.path, chars, c.width), c.shown);
+  }
+
+  void fileMenuOpensTheWizardAndTheMainWindowShowsTheImport() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    const QString file = env.DataFolder() + QStringLiteral("emps.txt");
+    WriteFile(file, "Young,Yan,900,01/02/2024,,Y,\r\n");
+    TfrmMain main(10);
+    main.show();
+    QVERIFY(QTest::qWaitFor([&] { return main.Session().Loaded() && main.isEnabled(); }, 5000));
+    auto* empBox = main.findChild<QComboBox*>("cboEmpBox");
+    QCOMPARE(empBox->count(), 2);
+    test::TMessageBoxSpy boxes;
+    bool driven = false;
+    QTimer::singleShot(0, [&] {
+      auto* w = qobject_cast<TfrmConvert*>(QApplication::activeModalWidget());
+      QVERIFY(w);
+      Click(w->cmdNext);
+      Click(w->cmdNext);
+      Click(w->cmdNext);
+      QTest::keyClicks(w->txtImportFile, file);
+      Click(w->cmdNext);
+      boxes.Answer(mbNo);
+      Click(w->cmdNext);
+      driven = true;
+    });
+    main.findChild<QAction*>("mnuFileImport")->trigger();
+    QVERIFY(driven);
+    QCOMPARE(empBox->count(), 1);
+    QCOMPARE(empBox->itemText(0), QString("Young, Yan"));
+
+    // Export Calendar writes every absence into the file the dialog names.
+    const QString ics = env.DataFolder() + QStringLiteral("cal/absences.ics");
+    SetFileDialogHook([&](const TFileDialogCall& call) -> std::optional<QString> {
+      if (call.Title != "Export Calendar" || call.DefaultExt != "ics") return std::nullopt;
+      return ics;
+    });
+    boxes.Answer(mbOK);
+    main.findChild<QAction*>("mnuFileCalendar")->trigger();
+    SetFileDialogHook(nullptr);
+    QCOMPARE(boxes.Calls().back().Text,
+             QString("Export complete.  The calendar file holds 0 events."));
+    QVERIFY(ReadFile(ics).startsWith("BEGIN:VCALENDAR\r\n"));
+    main.close();
+  }
+};
+
+QTEST_MAIN(ConvertWizardTest)
+#include "convert_wizard_test.moc"
