@@ -1,0 +1,120 @@
+// The report preview, driven by clicks and keys: navigation, the page label, zoom and Print.
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "../core/reports/report_data_set.h"
+#include "reports/report.h"
+#include "ui/reports/preview_form.h"
+#include "ui/reports/report_paint.h"
+
+using namespace absence;
+using namespace absence::ui;
+using namespace absence::reports;
+
+namespace {
+
+// The absence taken report with a page per employee and the totals page: three pages.
+TDocument ThreePages() {
+  static const TDataSet data = test::MakeReportDataSet();
+  static const TSelection selection = {{"Able, Ann", 1}, {"Cole, Cy", 3}};
+  TReportOptions o;
+  o.Kind = TReportKind::Absence;
+  o.StartDate = EncodeDate(2024, 1, 1);
+  o.EndDate = EncodeDate(2024, 1, 31);
+  TReportSettings s;
+  s.Organization = "Acme Works";
+  s.Today = EncodeDate(2024, 3, 15);
+  const TQtTextMetrics metrics;
+  return RunReport({data.EmpList, data.DeptList, data.ReasonList, data.GlobalList, selection, o, s},
+                   metrics);
+}
+
+QPushButton* ButtonOf(QWidget& w, const char* name) {
+  return w.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+class ReportPreviewTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void NavigatesThePages() {
+    const TDocument doc = ThreePages();
+    QCOMPARE(doc.Pages.size(), std::size_t{3});
+    TPVPreviewForm form(doc, nullptr);
+    form.resize(900, 700);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Report Preview"));
+    QCOMPARE(form.PageLabelText(), QStringLiteral("Page 1 of 3"));
+    QVERIFY(!ButtonOf(form, "btnPreviousPage")->isEnabled());
+    struct Step {
+      const char* button;
+      int page;
+    } steps[] = {{"btnNextPage", 2},
+                 {"btnNextPage", 3},
+                 {"btnFirstPage", 1},
+                 {"btnLastPage", 3},
+                 {"btnPreviousPage", 2}};
+    for (const auto& s : steps) {
+      QTest::mouseClick(ButtonOf(form, s.button), Qt::LeftButton);
+      QCOMPARE(form.CurrentPage(), s.page);
+      QCOMPARE(form.PageLabelText(), QStringLiteral("Page %1 of 3").arg(s.page));
+    }
+    // Typing a page number goes there.
+    auto* page = form.findChild<QSpinBox*>(QStringLiteral("txtPage"));
+    page->selectAll();
+    QTest::keyClicks(page, QStringLiteral("1"));
+    QCOMPARE(form.CurrentPage(), 1);
+    form.grab().save(QDir::temp().filePath(QStringLiteral("absence-report-preview.png")));
+  }
+
+  void ZoomsAndScrollsWithTheKeys() {
+    const TDocument doc = ThreePages();
+    TPVPreviewForm form(doc, nullptr);
+    form.resize(900, 700);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* image = form.findChild<QLabel*>(QStringLiteral("imgPage"));
+    const int width100 = image->width();
+    QCOMPARE(width100, static_cast<int>(std::lround(8.5 * form.logicalDpiX())));
+    QTest::mouseClick(ButtonOf(form, "btnZoomIn"), Qt::LeftButton);
+    QCOMPARE(form.Zoom(), 125);
+    QVERIFY(image->width() > width100);
+    QTest::mouseClick(ButtonOf(form, "btnZoomWholePage"), Qt::LeftButton);
+    auto* area = form.findChild<QScrollArea*>(QStringLiteral("scrPage"));
+    QVERIFY(image->height() <= area->viewport()->height());
+    QTest::mouseClick(ButtonOf(form, "btnZoomPageWidth"), Qt::LeftButton);
+    QVERIFY(image->width() <= area->viewport()->width());
+    QVERIFY(image->width() > area->viewport()->width() - 40);
+    // Page Down and End scroll the page; Home goes back to its top.
+    QScrollBar* v = area->verticalScrollBar();
+    QVERIFY(v->maximum() > 0);
+    QTest::keyClick(&form, Qt::Key_PageDown);
+    QVERIFY(v->value() > 0);
+    QTest::keyClick(&form, Qt::Key_End);
+    QCOMPARE(v->value(), v->maximum());
+    QTest::keyClick(&form, Qt::Key_Home);
+    QCOMPARE(v->value(), 0);
+  }
+
+  void PrintAndDone() {
+    const TDocument doc = ThreePages();
+    int printed = 0;
+    TPVPreviewForm form(doc, [&] { ++printed; });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(ButtonOf(form, "btnPrint"), Qt::LeftButton);
+    QCOMPARE(printed, 1);
+    QTest::mouseClick(ButtonOf(form, "btnDone"), Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QVERIFY(!form.isVisible());
+  }
+};
+
+QTEST_MAIN(ReportPreviewTest)
+#include "report_preview_test.moc"
