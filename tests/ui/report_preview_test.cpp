@@ -1,15 +1,20 @@
 // The report preview, driven by clicks and keys: navigation, the page label, zoom and Print.
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "../core/reports/report_data_set.h"
 #include "reports/report.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/printers.h"
 #include "ui/reports/preview_form.h"
 #include "ui/reports/report_paint.h"
+#include "ui/reports/report_print.h"
 
 using namespace absence;
 using namespace absence::ui;
@@ -31,6 +36,16 @@ TDocument ThreePages() {
   const TQtTextMetrics metrics;
   return RunReport({data.EmpList, data.DeptList, data.ReasonList, data.GlobalList, selection, o, s},
                    metrics);
+}
+
+// Pages of a PDF file, from pdfinfo; -1 when it cannot tell.
+int PdfPages(const QString& file) {
+  QProcess p;
+  p.start(QStringLiteral("pdfinfo"), {file});
+  if (!p.waitForFinished() || p.exitCode() != 0) return -1;
+  for (const QString& line : QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n'))
+    if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
+  return -1;
 }
 
 QPushButton* ButtonOf(QWidget& w, const char* name) {
@@ -113,6 +128,45 @@ class ReportPreviewTest : public QObject {
     QTest::mouseClick(ButtonOf(form, "btnDone"), Qt::LeftButton);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QVERIFY(!form.isVisible());
+  }
+
+  void PrintsTheChosenPagesToThePdfPrinter() {
+    const TDocument doc = ThreePages();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("report.pdf"));
+    int asked = 0;
+    SetFileDialogHook([&](const TFileDialogCall& call) -> std::optional<QString> {
+      ++asked;
+      if (call.Kind != TFileDialogKind::Save) return std::nullopt;
+      return file;
+    });
+    TPrintChoice choice;
+    choice.Printer = QString::fromLatin1(kPdfPrinterName);
+    choice.FromPage = 2;
+    choice.ToPage = 3;
+    choice.Copies = 2;
+    QVERIFY(PrintReport(doc, choice, QStringLiteral("Absence Taken")));
+    QCOMPARE(asked, 1);
+    QVERIFY(QFile::exists(file));
+    const int pages = PdfPages(file);
+    if (pages >= 0) QCOMPARE(pages, 4);  // two complete runs of pages 2 and 3
+    // Cancelling the file name prints nothing.
+    QFile::remove(file);
+    SetFileDialogHook([](const TFileDialogCall&) { return std::optional<QString>(); });
+    QVERIFY(!PrintReport(doc, choice, QStringLiteral("Absence Taken")));
+    QVERIFY(!QFile::exists(file));
+    SetFileDialogHook(nullptr);
+  }
+
+  void ChoosesTheLastPrinterContainingTheName() {
+    SetPrintersOverride(QStringList{QStringLiteral("Office LaserJet"),
+                                    QStringLiteral("Hall LaserJet"),
+                                    QString::fromLatin1(kPdfPrinterName)});
+    QCOMPARE(ChoosePrinter(QStringLiteral("LaserJet")), QStringLiteral("Hall LaserJet"));
+    QCOMPARE(ChoosePrinter(QStringLiteral("PDF")), QString::fromLatin1(kPdfPrinterName));
+    QCOMPARE(ChoosePrinter(QString()), QStringLiteral("Office LaserJet"));
+    QCOMPARE(ChoosePrinter(QStringLiteral("Plotter")), QStringLiteral("Office LaserJet"));
+    SetPrintersOverride(std::nullopt);
   }
 };
 
