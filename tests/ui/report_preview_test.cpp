@@ -1,20 +1,26 @@
 // The report preview, driven by clicks and keys: navigation, the page label, zoom and Print.
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "../core/reports/report_data_set.h"
 #include "reports/report.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/printers.h"
+#include "ui/reports/ab_report.h"
 #include "ui/reports/preview_form.h"
 #include "ui/reports/report_paint.h"
 #include "ui/reports/report_print.h"
+#include "ui/reports/setup_form.h"
 
 using namespace absence;
 using namespace absence::ui;
@@ -156,6 +162,56 @@ class ReportPreviewTest : public QObject {
     QVERIFY(!PrintReport(doc, choice, QStringLiteral("Absence Taken")));
     QVERIFY(!QFile::exists(file));
     SetFileDialogHook(nullptr);
+  }
+
+  // The print flow: the setup window answers through real clicks once it is up.
+  void PrintFlowPrintsOnlyOnOk() {
+    const TDataSet data = test::MakeReportDataSet();
+    TReportOptions o;
+    o.Kind = TReportKind::Department;
+    o.NewPagePerGroup = true;
+    TfrmABReport report(data, o, {{"Office", 2}, {"Sales", 1}}, {}, QString(), nullptr);
+    QCOMPARE(report.Title(), QStringLiteral("Department Information List"));
+    SetPrintersOverride(QStringList{QString::fromLatin1(kPdfPrinterName)});
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("dept.pdf"));
+    int asked = 0;
+    SetFileDialogHook([&](const TFileDialogCall&) -> std::optional<QString> {
+      ++asked;
+      return file;
+    });
+    auto answer = [](bool ok, bool secondPageOnly) {
+      QTimer::singleShot(0, [ok, secondPageOnly] {
+        auto* setup = dynamic_cast<TPVSetupForm*>(QApplication::activeModalWidget());
+        QVERIFY(setup);
+        QCOMPARE(setup->windowTitle(), QStringLiteral("Report Setup"));
+        QCOMPARE(setup->findChild<QLabel*>(QStringLiteral("lblPrinter"))->text(),
+                 QStringLiteral("PDF file on File"));
+        QCOMPARE(setup->findChild<QLineEdit*>(QStringLiteral("txtSelection"))->text(),
+                 QStringLiteral("1-2"));
+        if (secondPageOnly) {
+          QTest::mouseClick(setup->findChild<QRadioButton*>(QStringLiteral("optPages")),
+                            Qt::LeftButton);
+          auto* from = setup->findChild<QSpinBox*>(QStringLiteral("txtFrom"));
+          from->selectAll();
+          QTest::keyClicks(from, QStringLiteral("2"));
+        }
+        auto* box = setup->findChild<QDialogButtonBox*>();
+        QTest::mouseClick(box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
+      });
+    };
+    answer(false, false);
+    QVERIFY(!report.Print());
+    QCOMPARE(asked, 0);
+    QVERIFY(!QFile::exists(file));
+    answer(true, true);
+    QVERIFY(report.Print());
+    QCOMPARE(asked, 1);
+    const int pages = PdfPages(file);
+    if (pages >= 0) QCOMPARE(pages, 1);
+    SetFileDialogHook(nullptr);
+    SetPrintersOverride(std::nullopt);
   }
 
   void ChoosesTheLastPrinterContainingTheName() {
