@@ -1,4 +1,5 @@
 // The report preview, driven by clicks and keys: navigation, the page label, zoom and Print.
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,9 +19,11 @@
 #include "ui/common/printers.h"
 #include "ui/reports/ab_report.h"
 #include "ui/reports/preview_form.h"
+#include "ui/reports/print_calendar.h"
 #include "ui/reports/report_paint.h"
 #include "ui/reports/report_print.h"
 #include "ui/reports/setup_form.h"
+#include "ui/session/data_session.h"
 
 using namespace absence;
 using namespace absence::ui;
@@ -212,6 +215,43 @@ class ReportPreviewTest : public QObject {
     if (pages >= 0) QCOMPARE(pages, 1);
     SetFileDialogHook(nullptr);
     SetPrintersOverride(std::nullopt);
+  }
+
+  void MonthCalendarSelectionPreviewsTheChosenMonth() {
+    QTemporaryDir dir;
+    TDataSet data = test::MakeReportDataSet();
+    SaveDataSet(data, dir.path().toStdString() + "/", false);
+    TDataSession session(dir.path().toStdString() + "/");
+    QVERIFY(session.Load());
+    TfrmPrintCalendar form(session);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Month Calendar Selection"));
+    auto* dept = form.findChild<QComboBox*>(QStringLiteral("cboDeptBox"));
+    QCOMPARE(dept->count(), 3);
+    QCOMPARE(dept->itemText(0), QStringLiteral("All Departments"));
+    QCOMPARE(form.Options().CalendarDeptID, 0);
+    QVERIFY(form.Options().OncePerDay);
+    form.findChild<QComboBox*>(QStringLiteral("cboMonthBox"))->setCurrentIndex(1);
+    auto* year = form.findChild<QSpinBox*>(QStringLiteral("txtYear"));
+    year->selectAll();
+    QTest::keyClicks(year, QStringLiteral("2024"));
+    dept->setCurrentIndex(dept->findText(QStringLiteral("Sales")));
+    QTest::mouseClick(form.findChild<QRadioButton*>(QStringLiteral("btnEachEmp")), Qt::LeftButton);
+    const TReportOptions o = form.Options();
+    QCOMPARE(o.CalendarYear, 2024);
+    QCOMPARE(o.CalendarMonth, 2);
+    QCOMPARE(o.CalendarDeptID, 1);
+    QVERIFY(!o.OncePerDay);
+    QString label;
+    QTimer::singleShot(0, [&label] {
+      auto* preview = dynamic_cast<TPVPreviewForm*>(QApplication::activeModalWidget());
+      QVERIFY(preview);
+      label = preview->PageLabelText();
+      QTest::mouseClick(ButtonOf(*preview, "btnDone"), Qt::LeftButton);
+    });
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdPreview")), Qt::LeftButton);
+    QCOMPARE(label, QStringLiteral("Page 1 of 1"));
   }
 
   void ChoosesTheLastPrinterContainingTheName() {
