@@ -28,5 +28,6 @@ class TReport {
 void BenchData(TReport& report);
 void BenchAccrual(TReport& report);
 void BenchConvert(TReport& report);
+void BenchReports(TReport& report);
 
 }  // namespace absence::bench

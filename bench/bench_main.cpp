@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
   absence::bench::BenchData(report);
   absence::bench::BenchAccrual(report);
   absence::bench::BenchConvert(report);
+  absence::bench::BenchReports(report);
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::printf("peak memory %.0f MB (target 300 MB)\n", static_cast<double>(usage.ru_maxrss) / 1024);

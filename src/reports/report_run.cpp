@@ -6,6 +6,7 @@
 
 #include "dates/dates.h"
 #include "reports/report_bodies.h"
+#include "reports/selection.h"
 
 namespace absence::reports {
 
@@ -56,16 +57,7 @@ void TReportRun::HeadingBlock(const std::string& line) {
 }
 
 bool TReportRun::Shows(const TEmpRecClass& emp) const {
-  if (emp.Deleted) return false;
-  switch (In.Settings.EmployeeDisplay) {
-    case TEmployeeDisplay::All:
-      return true;
-    case TEmployeeDisplay::Current:
-      return emp.TermDate == 0;
-    case TEmployeeDisplay::Former:
-      break;
-  }
-  return emp.TermDate > 0;
+  return ShownByDisplay(emp, In.Settings.EmployeeDisplay);
 }
 
 const TEmpRecClass* TReportRun::Emp(int32_t empID) const {

@@ -34,7 +34,8 @@ struct TContext {
 
 using TRunFn = std::function<int(TContext&)>;
 
-// Adds subcommand `name` to `app`; `run` runs when the command line chose it. The returned
+// Adds subcommand `name` to `app` (the program or a command); `run` runs when the command line
+// chose it, the deepest chosen command's runner winning. The returned
 // subcommand takes the command's positionals and options; bind them to storage that lives as
 // long as `run` (a shared_ptr captured by it).
 CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& description,

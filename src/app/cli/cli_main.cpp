@@ -20,20 +20,27 @@ std::map<const CLI::App*, TRunFn>& Runners() {
 }
 
 // One line on stderr and exit 1 for data errors; usage errors go back to main.
-int RunChosen(const CLI::App& app, TContext& ctx) {
+// The runner of the deepest command chosen ("report absence" runs the one of "absence").
+const TRunFn* ChosenRunner(const CLI::App& app) {
   for (const CLI::App* sub : app.get_subcommands()) {
+    if (const TRunFn* deeper = ChosenRunner(*sub)) return deeper;
     const auto it = Runners().find(sub);
-    if (it == Runners().end()) continue;
-    try {
-      return it->second(ctx);
-    } catch (const EUsageError&) {
-      throw;
-    } catch (const std::exception& e) {
-      *ctx.Err << "absence-cli: " << e.what() << '\n';
-      return kExitDataError;
-    }
+    if (it != Runners().end()) return &it->second;
   }
-  throw EUsageError("no command given");
+  return nullptr;
+}
+
+int RunChosen(const CLI::App& app, TContext& ctx) {
+  const TRunFn* run = ChosenRunner(app);
+  if (!run) throw EUsageError("no command given");
+  try {
+    return (*run)(ctx);
+  } catch (const EUsageError&) {
+    throw;
+  } catch (const std::exception& e) {
+    *ctx.Err << "absence-cli: " << e.what() << '\n';
+    return kExitDataError;
+  }
 }
 
 }  // namespace

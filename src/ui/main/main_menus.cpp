@@ -107,7 +107,7 @@ void TMainMenus::Create(QMenuBar* bar) {
   mnuReport->addSeparator();
   mnuReportCalendar =
       AddCommand(mnuReport, "mnuReportCalendar", QStringLiteral("&Month Calendar..."),
-                 QStringLiteral("Month Calendar|Print month calendars of absences"), false);
+                 QStringLiteral("Month Calendar|Print month calendars of absences"));
   mnuReportDepInfo =
       AddCommand(mnuReport, "mnuReportDepInfo", QStringLiteral("&Department Information..."),
                  QStringLiteral("Department Information|Report the departments"), false);

@@ -24,6 +24,7 @@
 #include "ui/main/day_list.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/splash.h"
+#include "ui/reports/print_calendar.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -116,6 +117,8 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuHelpHelp, &QAction::triggered, this, &TfrmMain::mnuHelpHelpClick);
   connect(m.mnuHelpTechSupport, &QAction::triggered, this, &TfrmMain::mnuHelpTechSupportClick);
   connect(m.mnuHelpAbout, &QAction::triggered, this, &TfrmMain::mnuHelpAboutClick);
+  connect(m.mnuReportCalendar, &QAction::triggered, this,
+          [this] { TfrmPrintCalendar(*session_, this).exec(); });
   connect(toolbar_->spdHelp, &QToolButton::clicked, this, &TfrmMain::spdHelpClick);
   connect(toolbar_->cboEmpBox, &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
   connect(toolbar_->spdDate, &QToolButton::clicked, this, &TfrmMain::spdDateClick);

@@ -1,0 +1,72 @@
+// Printing generated report pages on a printer or into a PDF file.
+#include "ui/reports/report_print.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+
+#include "ui/common/file_dialogs.h"
+#include "ui/common/printers.h"
+#include "ui/reports/report_paint.h"
+
+namespace absence::ui {
+
+QString ChoosePrinter(const QString& printerName) {
+  const QStringList names = AvailablePrinters();
+  QString chosen;
+  if (!printerName.isEmpty())
+    for (const QString& n : names)
+      if (n.contains(printerName)) chosen = n;
+  return chosen.isEmpty() ? DefaultPrinterName() : chosen;
+}
+
+bool PrintReport(const reports::TDocument& doc, const TPrintChoice& choice, const QString& title) {
+  if (doc.Pages.empty()) return false;
+  const bool toPdf = choice.Printer == QLatin1String(kPdfPrinterName);
+  QPrinter printer(QPrinter::HighResolution);
+  if (toPdf) {
+    TFileDialogCall call;
+    call.Kind = TFileDialogKind::Save;
+    call.Title = QStringLiteral("Print to File");
+    call.Filter = QStringLiteral("PDF file (*.pdf)|*.pdf");
+    call.DefaultExt = QStringLiteral("pdf");
+    const std::optional<QString> file = PromptForFile(call);
+    if (!file) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*file);
+  } else {
+    printer.setPrinterName(choice.Printer);
+  }
+  printer.setDocName(title);
+  printer.setFullPage(true);
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                    doc.Orientation == reports::TOrientation::Landscape
+                                        ? QPageLayout::Landscape
+                                        : QPageLayout::Portrait,
+                                    QMarginsF(0, 0, 0, 0)));
+  const int last = static_cast<int>(doc.Pages.size());
+  const int from = std::clamp(choice.FromPage, 1, last);
+  const int to = choice.ToPage <= 0 ? last : std::clamp(choice.ToPage, from, last);
+  // The driver makes the copies when it can; otherwise the run is printed again.
+  printer.setCopyCount(choice.Copies);
+  printer.setCollateCopies(choice.Collate);
+  const bool driverCopies = printer.supportsMultipleCopies() || choice.Copies <= 1;
+  if (!driverCopies) printer.setCopyCount(1);
+  const int runs = driverCopies ? 1 : choice.Copies;
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  TReportPagePainter pages(painter, printer.resolution());
+  bool first = true;
+  for (int run = 0; run < runs; ++run)
+    for (int p = from; p <= to; ++p) {
+      if (!first) printer.newPage();
+      first = false;
+      pages.Paint(doc.Pages[static_cast<std::size_t>(p - 1)]);
+    }
+  return painter.end();
+}
+
+}  // namespace absence::ui

@@ -1,0 +1,26 @@
+#pragma once
+// Printing generated report pages: the page range, copies (by the driver or by printing the
+// run again) and the "PDF file" printer, which asks for a file name.
+#include <QString>
+
+#include "reports/page_document.h"
+
+namespace absence::ui {
+
+struct TPrintChoice {
+  QString Printer;  // a name from AvailablePrinters()
+  int FromPage = 1;
+  int ToPage = 0;  // 0: the last page
+  int Copies = 1;
+  bool Collate = true;
+};
+
+// Among the printers offered, the last whose name contains `printerName`; the default printer
+// when none does.
+QString ChoosePrinter(const QString& printerName);
+
+// Prints the chosen pages; false when nothing was printed (no file name given for the PDF
+// printer, or the printer could not start).
+bool PrintReport(const reports::TDocument& doc, const TPrintChoice& choice, const QString& title);
+
+}  // namespace absence::ui

@@ -1,0 +1,106 @@
+// The report setup window.
+#include "ui/reports/setup_form.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "ui/common/printers.h"
+
+namespace absence::ui {
+
+QString PrinterCaption(const QString& printer) {
+  if (printer.isEmpty()) return QStringLiteral("No printers installed!");
+  QString where = QStringLiteral("File");
+  if (printer != QLatin1String(kPdfPrinterName)) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
+    where = info.location().isEmpty() ? printer : info.location();
+  }
+  return QStringLiteral("%1 on %2").arg(printer, where);
+}
+
+TPVSetupForm::TPVSetupForm(int pageCount, const QString& printer, QWidget* parent)
+    : QDialog(parent), pageCount_(pageCount), printer_(printer) {
+  setWindowTitle(QStringLiteral("Report Setup"));
+  auto* range = new QGroupBox(QStringLiteral(" Print Range "), this);
+  optAll_ = new QRadioButton(QStringLiteral("All"), range);
+  optAll_->setObjectName(QStringLiteral("optAll"));
+  optAll_->setChecked(true);
+  optSelection_ = new QRadioButton(QStringLiteral("Selection"), range);
+  optSelection_->setObjectName(QStringLiteral("optSelection"));
+  txtSelection_ = new QLineEdit(QStringLiteral("1-%1").arg(pageCount), range);
+  txtSelection_->setObjectName(QStringLiteral("txtSelection"));
+  optPages_ = new QRadioButton(QStringLiteral("Pages"), range);
+  optPages_->setObjectName(QStringLiteral("optPages"));
+  txtFrom_ = new QSpinBox(range);
+  txtFrom_->setObjectName(QStringLiteral("txtFrom"));
+  txtTo_ = new QSpinBox(range);
+  txtTo_->setObjectName(QStringLiteral("txtTo"));
+  for (QSpinBox* s : {txtFrom_, txtTo_}) s->setRange(1, std::max(1, pageCount));
+  txtFrom_->setValue(1);
+  txtTo_->setValue(std::max(1, pageCount));
+  auto* r = new QGridLayout(range);
+  r->addWidget(optAll_, 0, 0);
+  r->addWidget(optSelection_, 1, 0);
+  r->addWidget(txtSelection_, 1, 1, 1, 3);
+  r->addWidget(optPages_, 2, 0);
+  r->addWidget(new QLabel(QStringLiteral("From"), range), 2, 1);
+  r->addWidget(txtFrom_, 2, 2);
+  r->addWidget(new QLabel(QStringLiteral("to"), range), 2, 3);
+  r->addWidget(txtTo_, 2, 4);
+
+  auto* selected = new QGroupBox(QStringLiteral(" Selected Printer "), this);
+  lblPrinter_ = new QLabel(PrinterCaption(printer), selected);
+  lblPrinter_->setObjectName(QStringLiteral("lblPrinter"));
+  (new QVBoxLayout(selected))->addWidget(lblPrinter_);
+
+  auto* options = new QGroupBox(QStringLiteral(" Options "), this);
+  txtCopies_ = new QSpinBox(options);
+  txtCopies_->setObjectName(QStringLiteral("txtCopies"));
+  txtCopies_->setRange(1, 99);
+  chkCollate_ = new QCheckBox(QStringLiteral("Collate"), options);
+  chkCollate_->setObjectName(QStringLiteral("chkCollate"));
+  chkCollate_->setChecked(true);
+  auto* o = new QGridLayout(options);
+  o->addWidget(new QLabel(QStringLiteral("Copies"), options), 0, 0);
+  o->addWidget(txtCopies_, 0, 1);
+  o->addWidget(chkCollate_, 0, 2);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setEnabled(!printer.isEmpty());
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(range);
+  layout->addWidget(selected);
+  layout->addWidget(options);
+  layout->addWidget(buttons);
+}
+
+TPrintChoice TPVSetupForm::Choice() const {
+  TPrintChoice c;
+  c.Printer = printer_;
+  c.Copies = txtCopies_->value();
+  c.Collate = chkCollate_->isChecked();
+  if (optPages_->isChecked()) {
+    c.FromPage = txtFrom_->value();
+    c.ToPage = txtTo_->value();
+  } else if (optSelection_->isChecked()) {
+    const QString first = txtSelection_->text().section(QLatin1Char(','), 0, 0).trimmed();
+    const QString from = first.section(QLatin1Char('-'), 0, 0).trimmed();
+    const QString to = first.section(QLatin1Char('-'), 1, 1).trimmed();
+    c.FromPage = from.isEmpty() ? 1 : from.toInt();
+    c.ToPage = first.contains(QLatin1Char('-')) ? (to.isEmpty() ? 0 : to.toInt()) : c.FromPage;
+  }
+  return c;
+}
+
+}  // namespace absence::ui

@@ -1,0 +1,38 @@
+#pragma once
+// The report setup window of the print flow: the print range, the printer and the copies.
+#include <QDialog>
+
+#include "ui/reports/report_print.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+
+namespace absence::ui {
+
+class TPVSetupForm : public QDialog {
+ public:
+  TPVSetupForm(int pageCount, const QString& printer, QWidget* parent = nullptr);
+  // The choice made; for "Selection" the first range of the page list ("2-", "3", "2-4").
+  TPrintChoice Choice() const;
+
+ private:
+  int pageCount_;
+  QString printer_;
+  QRadioButton* optAll_;
+  QRadioButton* optSelection_;
+  QRadioButton* optPages_;
+  QLineEdit* txtSelection_;
+  QSpinBox* txtFrom_;
+  QSpinBox* txtTo_;
+  QLabel* lblPrinter_;
+  QSpinBox* txtCopies_;
+  QCheckBox* chkCollate_;
+};
+
+// "%s on %s": the printer and where it is; "No printers installed!" without one.
+QString PrinterCaption(const QString& printer);
+
+}  // namespace absence::ui

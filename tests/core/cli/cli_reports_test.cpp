@@ -1,0 +1,136 @@
+// absence-cli report: every kind into a PDF whose text is the report's, and the balance report's
+// figures against the balances command where both use the same dates.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "../reports/report_data_set.h"
+#include "cli_runner.h"
+#include "data_test_support.h"
+
+namespace absence {
+namespace {
+
+struct TReportFolder {
+  test::TTempFolder tmp;
+  std::string args;
+  TReportFolder() {
+    TDataSet d = test::MakeReportDataSet();
+    SaveDataSet(d, tmp.Folder(), false);
+    std::ofstream(tmp.File("absence.ini"))
+        << "[Initialization]\nOrganization=Acme Works\nHourFormat=#,##0.00\n";
+    args = "--data " + tmp.Folder() + " --ini " + tmp.File("absence.ini") + " report ";
+  }
+  // The PDF's text, laid out as on the page.
+  std::string PdfText(const std::string& pdf) const {
+    const std::string txt = tmp.File("out.txt");
+    if (std::system(("pdftotext -layout " + pdf + " " + txt).c_str()) != 0) return "";
+    std::ifstream in(txt);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+};
+
+bool HaveReportCommand() {
+  return test::RunCli("report --help").Status == 0;
+}
+
+TEST(CliReport, EveryKindWritesAPdfWithItsTitleAndNames) {
+  if (!HaveReportCommand()) GTEST_SKIP() << "built without the report command";
+  TReportFolder f;
+  struct Case {
+    std::string args;
+    std::vector<std::string> texts;
+  } cases[] = {
+      {"absence --from 2024-01-01 --to 2024-01-31",
+       {"Absence Taken", "From 01/01/2024 to 01/31/2024 - Detail Report", "Ann Able", "Cy Cole",
+        "Report Totals", "Page: 4"}},
+      {"balances --as-of 2024-01-31 --emp 1 --emp 3 --no-new-page",
+       {"Absence Reason Balances", "As of 01/31/2024", "Able, Ann", "Cole, Cy", "Remaining"}},
+      {"empinfo --dept 1 --no-new-page",
+       {"Employee Information List", "Sales", "Able, Ann", "Baker, Bo", "Term Date:"}},
+      {"department --plain", {"Department List", "Office", "Sales", "Page: 2"}},
+      {"department --no-new-page", {"Department Information List", "Unassigned Employees"}},
+      {"calendar --year 2024 --month 1 --each-employee",
+       {"Absence Calendar", "January 2024", "Wednesday", "Able, Ann - Holiday"}},
+  };
+  for (const auto& c : cases) {
+    const std::string pdf = f.tmp.File("r.pdf");
+    std::filesystem::remove(pdf);
+    const auto run = test::RunCli(f.args + c.args + " --today 2024-03-15 --pdf " + pdf);
+    ASSERT_EQ(run.Status, 0) << c.args;
+    ASSERT_TRUE(std::filesystem::exists(pdf)) << c.args;
+    const std::string text = f.PdfText(pdf);
+    if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
+    for (const std::string& t : {std::string("Acme Works"), std::string("Date: 03/15/2024")})
+      EXPECT_NE(text.find(t), std::string::npos) << c.args << ": " << t;
+    for (const auto& t : c.texts) EXPECT_NE(text.find(t), std::string::npos) << c.args << ": " << t;
+  }
+}
+
+TEST(CliReport, BadSelectionsAndArguments) {
+  if (!HaveReportCommand()) GTEST_SKIP() << "built without the report command";
+  TReportFolder f;
+  const std::string pdf = " --pdf " + f.tmp.File("x.pdf");
+  struct Case {
+    std::string args;
+    int status;
+  } cases[] = {
+      {"absence --from 2024-01-01" + pdf, 2},                  // --to missing
+      {"absence --from 2024-02-01 --to 2024-01-31" + pdf, 2},  // ends before it begins
+      {"balances --emp 1 --dept 1" + pdf, 2},                  // one or the other
+      {"balances --emp 99" + pdf, 1},                          // no such employee
+      {"empinfo --dept 7" + pdf, 1},                           // no such department
+      {"calendar --month 13" + pdf, 2},
+      {"calendar --dept 9" + pdf, 1},
+      {"balances", 2},  // --pdf missing
+      {"absence --from 2024-01-01 --to 2024-01-31 --pdf /nonexistent/dir/x.pdf", 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(test::RunCli(f.args + c.args).Status, c.status) << c.args;
+}
+
+TEST(CliReport, BalanceFiguresEqualTheBalancesCommandOnTheSameDates) {
+  if (!HaveReportCommand()) GTEST_SKIP() << "built without the report command";
+  TReportFolder f;
+  // On 31 December both rules take the year's hours used up to the year end and the hours
+  // available at the start of the next year.
+  const std::string pdf = f.tmp.File("b.pdf");
+  ASSERT_EQ(test::RunCli(f.args + "balances --as-of 2024-12-31 --emp 1 --pdf " + pdf).Status, 0);
+  const std::string text = f.PdfText(pdf);
+  if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
+  const std::string tsv = test::RunCli("--data " + f.tmp.Folder() + " --ini " +
+                                       f.tmp.File("absence.ini") + " balances 2024-12-31 --emp 1")
+                              .Out;
+  std::istringstream lines(tsv);
+  std::string line;
+  int checked = 0;
+  while (std::getline(lines, line)) {
+    std::vector<std::string> col;
+    std::istringstream cells(line);
+    for (std::string c; std::getline(cells, c, '\t');) col.push_back(c);
+    col.resize(6);
+    if (col[1] != "1") continue;  // Vacation: the reason with an accrual record
+    std::istringstream report(text);
+    std::string r;
+    bool found = false;
+    while (std::getline(report, r)) {
+      std::istringstream words(r);
+      std::vector<std::string> w;
+      for (std::string x; words >> x;) w.push_back(x);
+      if (w.size() == 5 && w[0] == "Vacation") {
+        EXPECT_EQ(w[2], col[4]) << r;  // available
+        EXPECT_EQ(w[3], col[3]) << r;  // used
+        EXPECT_EQ(w[4], col[5]) << r;  // balance
+        found = true;
+      }
+    }
+    EXPECT_TRUE(found) << text;
+    ++checked;
+  }
+  EXPECT_EQ(checked, 1) << tsv;
+}
+
+}  // namespace
+}  // namespace absence

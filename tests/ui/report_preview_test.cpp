@@ -1,0 +1,270 @@
+// The report preview, driven by clicks and keys: navigation, the page label, zoom and Print.
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "../core/reports/report_data_set.h"
+#include "reports/report.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/printers.h"
+#include "ui/reports/ab_report.h"
+#include "ui/reports/preview_form.h"
+#include "ui/reports/print_calendar.h"
+#include "ui/reports/report_paint.h"
+#include "ui/reports/report_print.h"
+#include "ui/reports/setup_form.h"
+#include "ui/session/data_session.h"
+
+using namespace absence;
+using namespace absence::ui;
+using namespace absence::reports;
+
+namespace {
+
+// The absence taken report with a page per employee and the totals page: three pages.
+TDocument ThreePages() {
+  static const TDataSet data = test::MakeReportDataSet();
+  static const TSelection selection = {{"Able, Ann", 1}, {"Cole, Cy", 3}};
+  TReportOptions o;
+  o.Kind = TReportKind::Absence;
+  o.StartDate = EncodeDate(2024, 1, 1);
+  o.EndDate = EncodeDate(2024, 1, 31);
+  TReportSettings s;
+  s.Organization = "Acme Works";
+  s.Today = EncodeDate(2024, 3, 15);
+  const TQtTextMetrics metrics;
+  return RunReport({data.EmpList, data.DeptList, data.ReasonList, data.GlobalList, selection, o, s},
+                   metrics);
+}
+
+// Pages of a PDF file, from pdfinfo; -1 when it cannot tell.
+int PdfPages(const QString& file) {
+  QProcess p;
+  p.start(QStringLiteral("pdfinfo"), {file});
+  if (!p.waitForFinished() || p.exitCode() != 0) return -1;
+  for (const QString& line : QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n'))
+    if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
+  return -1;
+}
+
+QPushButton* ButtonOf(QWidget& w, const char* name) {
+  return w.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+class ReportPreviewTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void NavigatesThePages() {
+    const TDocument doc = ThreePages();
+    QCOMPARE(doc.Pages.size(), std::size_t{3});
+    TPVPreviewForm form(doc, nullptr);
+    form.resize(900, 700);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Report Preview"));
+    QCOMPARE(form.PageLabelText(), QStringLiteral("Page 1 of 3"));
+    QVERIFY(!ButtonOf(form, "btnPreviousPage")->isEnabled());
+    struct Step {
+      const char* button;
+      int page;
+    } steps[] = {{"btnNextPage", 2},
+                 {"btnNextPage", 3},
+                 {"btnFirstPage", 1},
+                 {"btnLastPage", 3},
+                 {"btnPreviousPage", 2}};
+    for (const auto& s : steps) {
+      QTest::mouseClick(ButtonOf(form, s.button), Qt::LeftButton);
+      QCOMPARE(form.CurrentPage(), s.page);
+      QCOMPARE(form.PageLabelText(), QStringLiteral("Page %1 of 3").arg(s.page));
+    }
+    // Typing a page number goes there.
+    auto* page = form.findChild<QSpinBox*>(QStringLiteral("txtPage"));
+    page->selectAll();
+    QTest::keyClicks(page, QStringLiteral("1"));
+    QCOMPARE(form.CurrentPage(), 1);
+    form.grab().save(QDir::temp().filePath(QStringLiteral("absence-report-preview.png")));
+  }
+
+  void ZoomsAndScrollsWithTheKeys() {
+    const TDocument doc = ThreePages();
+    TPVPreviewForm form(doc, nullptr);
+    form.resize(900, 700);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* image = form.findChild<QLabel*>(QStringLiteral("imgPage"));
+    const int width100 = image->width();
+    QCOMPARE(width100, static_cast<int>(std::lround(8.5 * form.logicalDpiX())));
+    QTest::mouseClick(ButtonOf(form, "btnZoomIn"), Qt::LeftButton);
+    QCOMPARE(form.Zoom(), 125);
+    QVERIFY(image->width() > width100);
+    QTest::mouseClick(ButtonOf(form, "btnZoomWholePage"), Qt::LeftButton);
+    auto* area = form.findChild<QScrollArea*>(QStringLiteral("scrPage"));
+    QVERIFY(image->height() <= area->viewport()->height());
+    QTest::mouseClick(ButtonOf(form, "btnZoomPageWidth"), Qt::LeftButton);
+    QVERIFY(image->width() <= area->viewport()->width());
+    QVERIFY(image->width() > area->viewport()->width() - 40);
+    // Page Down and End scroll the page; Home goes back to its top.
+    QScrollBar* v = area->verticalScrollBar();
+    QVERIFY(v->maximum() > 0);
+    QTest::keyClick(&form, Qt::Key_PageDown);
+    QVERIFY(v->value() > 0);
+    QTest::keyClick(&form, Qt::Key_End);
+    QCOMPARE(v->value(), v->maximum());
+    QTest::keyClick(&form, Qt::Key_Home);
+    QCOMPARE(v->value(), 0);
+  }
+
+  void PrintAndDone() {
+    const TDocument doc = ThreePages();
+    int printed = 0;
+    TPVPreviewForm form(doc, [&] { ++printed; });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(ButtonOf(form, "btnPrint"), Qt::LeftButton);
+    QCOMPARE(printed, 1);
+    QTest::mouseClick(ButtonOf(form, "btnDone"), Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QVERIFY(!form.isVisible());
+  }
+
+  void PrintsTheChosenPagesToThePdfPrinter() {
+    const TDocument doc = ThreePages();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("report.pdf"));
+    int asked = 0;
+    SetFileDialogHook([&](const TFileDialogCall& call) -> std::optional<QString> {
+      ++asked;
+      if (call.Kind != TFileDialogKind::Save) return std::nullopt;
+      return file;
+    });
+    TPrintChoice choice;
+    choice.Printer = QString::fromLatin1(kPdfPrinterName);
+    choice.FromPage = 2;
+    choice.ToPage = 3;
+    choice.Copies = 2;
+    QVERIFY(PrintReport(doc, choice, QStringLiteral("Absence Taken")));
+    QCOMPARE(asked, 1);
+    QVERIFY(QFile::exists(file));
+    const int pages = PdfPages(file);
+    if (pages >= 0) QCOMPARE(pages, 4);  // two complete runs of pages 2 and 3
+    // Cancelling the file name prints nothing.
+    QFile::remove(file);
+    SetFileDialogHook([](const TFileDialogCall&) { return std::optional<QString>(); });
+    QVERIFY(!PrintReport(doc, choice, QStringLiteral("Absence Taken")));
+    QVERIFY(!QFile::exists(file));
+    SetFileDialogHook(nullptr);
+  }
+
+  // The print flow: the setup window answers through real clicks once it is up.
+  void PrintFlowPrintsOnlyOnOk() {
+    const TDataSet data = test::MakeReportDataSet();
+    TReportOptions o;
+    o.Kind = TReportKind::Department;
+    o.NewPagePerGroup = true;
+    TfrmABReport report(data, o, {{"Office", 2}, {"Sales", 1}}, {}, QString(), nullptr);
+    QCOMPARE(report.Title(), QStringLiteral("Department Information List"));
+    SetPrintersOverride(QStringList{QString::fromLatin1(kPdfPrinterName)});
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("dept.pdf"));
+    int asked = 0;
+    SetFileDialogHook([&](const TFileDialogCall&) -> std::optional<QString> {
+      ++asked;
+      return file;
+    });
+    auto answer = [](bool ok, bool secondPageOnly) {
+      QTimer::singleShot(0, [ok, secondPageOnly] {
+        auto* setup = dynamic_cast<TPVSetupForm*>(QApplication::activeModalWidget());
+        QVERIFY(setup);
+        QCOMPARE(setup->windowTitle(), QStringLiteral("Report Setup"));
+        QCOMPARE(setup->findChild<QLabel*>(QStringLiteral("lblPrinter"))->text(),
+                 QStringLiteral("PDF file on File"));
+        QCOMPARE(setup->findChild<QLineEdit*>(QStringLiteral("txtSelection"))->text(),
+                 QStringLiteral("1-2"));
+        if (secondPageOnly) {
+          QTest::mouseClick(setup->findChild<QRadioButton*>(QStringLiteral("optPages")),
+                            Qt::LeftButton);
+          auto* from = setup->findChild<QSpinBox*>(QStringLiteral("txtFrom"));
+          from->selectAll();
+          QTest::keyClicks(from, QStringLiteral("2"));
+        }
+        auto* box = setup->findChild<QDialogButtonBox*>();
+        QTest::mouseClick(box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
+      });
+    };
+    answer(false, false);
+    QVERIFY(!report.Print());
+    QCOMPARE(asked, 0);
+    QVERIFY(!QFile::exists(file));
+    answer(true, true);
+    QVERIFY(report.Print());
+    QCOMPARE(asked, 1);
+    const int pages = PdfPages(file);
+    if (pages >= 0) QCOMPARE(pages, 1);
+    SetFileDialogHook(nullptr);
+    SetPrintersOverride(std::nullopt);
+  }
+
+  void MonthCalendarSelectionPreviewsTheChosenMonth() {
+    QTemporaryDir dir;
+    TDataSet data = test::MakeReportDataSet();
+    SaveDataSet(data, dir.path().toStdString() + "/", false);
+    TDataSession session(dir.path().toStdString() + "/");
+    QVERIFY(session.Load());
+    TfrmPrintCalendar form(session);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Month Calendar Selection"));
+    auto* dept = form.findChild<QComboBox*>(QStringLiteral("cboDeptBox"));
+    QCOMPARE(dept->count(), 3);
+    QCOMPARE(dept->itemText(0), QStringLiteral("All Departments"));
+    QCOMPARE(form.Options().CalendarDeptID, 0);
+    QVERIFY(form.Options().OncePerDay);
+    form.findChild<QComboBox*>(QStringLiteral("cboMonthBox"))->setCurrentIndex(1);
+    auto* year = form.findChild<QSpinBox*>(QStringLiteral("txtYear"));
+    year->selectAll();
+    QTest::keyClicks(year, QStringLiteral("2024"));
+    dept->setCurrentIndex(dept->findText(QStringLiteral("Sales")));
+    QTest::mouseClick(form.findChild<QRadioButton*>(QStringLiteral("btnEachEmp")), Qt::LeftButton);
+    const TReportOptions o = form.Options();
+    QCOMPARE(o.CalendarYear, 2024);
+    QCOMPARE(o.CalendarMonth, 2);
+    QCOMPARE(o.CalendarDeptID, 1);
+    QVERIFY(!o.OncePerDay);
+    QString label;
+    QTimer::singleShot(0, [&label] {
+      auto* preview = dynamic_cast<TPVPreviewForm*>(QApplication::activeModalWidget());
+      QVERIFY(preview);
+      label = preview->PageLabelText();
+      QTest::mouseClick(ButtonOf(*preview, "btnDone"), Qt::LeftButton);
+    });
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdPreview")), Qt::LeftButton);
+    QCOMPARE(label, QStringLiteral("Page 1 of 1"));
+  }
+
+  void ChoosesTheLastPrinterContainingTheName() {
+    SetPrintersOverride(QStringList{QStringLiteral("Office LaserJet"),
+                                    QStringLiteral("Hall LaserJet"),
+                                    QString::fromLatin1(kPdfPrinterName)});
+    QCOMPARE(ChoosePrinter(QStringLiteral("LaserJet")), QStringLiteral("Hall LaserJet"));
+    QCOMPARE(ChoosePrinter(QStringLiteral("PDF")), QString::fromLatin1(kPdfPrinterName));
+    QCOMPARE(ChoosePrinter(QString()), QStringLiteral("Office LaserJet"));
+    QCOMPARE(ChoosePrinter(QStringLiteral("Plotter")), QStringLiteral("Office LaserJet"));
+    SetPrintersOverride(std::nullopt);
+  }
+};
+
+QTEST_MAIN(ReportPreviewTest)
+#include "report_preview_test.moc"
