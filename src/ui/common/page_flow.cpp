@@ -11,6 +11,8 @@ TPageFlow::TPageFlow(QStackedWidget* pages, QPushButton* back, QPushButton* next
   back_->setEnabled(false);
   back_->setIcon(back_->style()->standardIcon(QStyle::SP_ArrowBack));
   SetNext(next_->text(), true);
+  connect(back_, &QPushButton::clicked, this, [this] { emit BackPressed(Current()); });
+  connect(next_, &QPushButton::clicked, this, [this] { emit NextPressed(Current()); });
 }
 
 int TPageFlow::Current() const {

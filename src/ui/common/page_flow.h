@@ -33,6 +33,9 @@ class TPageFlow : public QObject {
  signals:
   // A page was shown, by GoTo, Back or Restart.
   void PageShown(int page);
+  // The Back or Next button was pressed on `page`; the wizard decides where it leads.
+  void BackPressed(int page);
+  void NextPressed(int page);
 
  private:
   void Show(int page);

@@ -111,6 +111,8 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuFileImport, &QAction::triggered, this, &TfrmMain::mnuFileImportClick);
   connect(m.mnuFileExport, &QAction::triggered, this, &TfrmMain::mnuFileExportClick);
   connect(m.mnuFileCalendar, &QAction::triggered, this, &TfrmMain::mnuFileCalendarClick);
+  connect(m.mnuEditDept, &QAction::triggered, this, &TfrmMain::mnuEditDeptClick);
+  connect(m.mnuEditReason, &QAction::triggered, this, &TfrmMain::mnuEditReasonClick);
   connect(m.mnuFileExit, &QAction::triggered, this, &TfrmMain::mnuFileExitClick);
   connect(m.mnuHelpContents, &QAction::triggered, this, &TfrmMain::mnuHelpContentsClick);
   connect(m.mnuHelpSearch, &QAction::triggered, this, &TfrmMain::mnuHelpSearchClick);
