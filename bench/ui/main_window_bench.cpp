@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "accrual/dates.h"
 #include "data/dataset.h"
+#include "dates/dates.h"
 #include "large_org.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"

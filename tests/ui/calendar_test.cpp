@@ -13,9 +13,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "accrual/dates.h"
 #include "cli_runner.h"
 #include "data/dataset.h"
+#include "dates/dates.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -46,29 +46,22 @@ T* Find(QObject* w, const char* name) {
 // vacation today and an accrual record; a global Holiday on 10 December applies to everyone.
 void SaveSampleData(const std::string& folder, int extraReasons = 0) {
   TDataSet data;
-  int32_t id = -1;
-  for (int i = 0; i < extraReasons; ++i) {
-    id = -1;
-    AddReason(data.ReasonList, id, "Other " + std::to_string(i), true, false, ' ', ' ');
-  }
-  id = -1;
-  AddReason(data.ReasonList, id, "Vacation", true, false, ' ', ' ');
-  id = -1;
-  AddReason(data.ReasonList, id, "Holiday", true, false, ' ', ' ');
-  id = -1;
-  AddReason(data.ReasonList, id, "Sick", true, false, ' ', ' ');
-  id = -1;
-  AddEmp(data.EmpList, id, "Smith", "Ann", "", kToday - 3652, 0, 0, 'F');
-  id = -1;
-  AddEmp(data.EmpList, id, "Jones", "Bob", "", kToday + 1, kToday + 20, 0, 'F');
-  id = -1;
-  AddEmp(data.EmpList, id, "Brown", "Cy", "", kToday - 900, 0, 0, 'F');
+  for (int i = 0; i < extraReasons; ++i)
+    AddReason(data.ReasonList, "Other " + std::to_string(i), true, false, TBasis::None,
+              TValidate::None);
+  AddReason(data.ReasonList, "Vacation", true, false, TBasis::None, TValidate::None);
+  AddReason(data.ReasonList, "Holiday", true, false, TBasis::None, TValidate::None);
+  AddReason(data.ReasonList, "Sick", true, false, TBasis::None, TValidate::None);
+  AddEmp(data.EmpList, "Smith", "Ann", "", kToday - 3652, 0, 0, 'F');
+  AddEmp(data.EmpList, "Jones", "Bob", "", kToday + 1, kToday + 20, 0, 'F');
+  AddEmp(data.EmpList, "Brown", "Cy", "", kToday - 900, 0, 0, 'F');
   const int32_t vacation = data.ReasonList[FindReason(data.ReasonList, 0, "Vacation")]->ReasonID;
   const int32_t holiday = data.ReasonList[FindReason(data.ReasonList, 0, "Holiday")]->ReasonID;
   TEmpRecClass& smith = *data.EmpList[FindEmp(data.EmpList, 0, "Smith, Ann")];
-  AddEntry(smith.Entries, data.EmpList, data.ReasonList, vacation, kToday, 8, 'T');
+  AddEntry(smith.Entries, data.EmpList, data.ReasonList, vacation, kToday, 8, TEntryKind::Own);
   SetAccrual(smith.Accruals, vacation, 80, kToday - 300);
-  AddEntry(data.GlobalList, data.EmpList, data.ReasonList, holiday, kToday + 2, 8, 'G');
+  AddEntry(data.GlobalList, data.EmpList, data.ReasonList, holiday, kToday + 2, 8,
+           TEntryKind::Global);
   SaveDataSet(data, folder, false);
 }
 
@@ -310,16 +303,18 @@ class CalendarTest : public QObject {
     QCOMPARE(cal.Text(2, 0), QString("12/08/2026*Anniversary"));
     QCOMPARE(cal.Text(5, 0), QString("12/11/2026TVacation"));
     TEmpRecClass& smith = cal.Emp("Smith, Ann");
-    QVERIFY(smith.Entries[FindEntry(smith.Entries, vacation, 'T', kToday + 3)]->Modified);
+    QVERIFY(
+        smith.Entries[FindEntry(smith.Entries, vacation, TEntryKind::Own, kToday + 3)]->Modified);
     // The holiday from Thursday 10 December to Thursday 17 December, for everyone.
     QVERIFY(cal.DragEntry(4, 0, 4, 1));
     QCOMPARE(cal.Text(4, 0), QString("12/10/2026"));
     QCOMPARE(cal.Text(4, 1), QString("12/17/2026GHoliday"));
     const TDataSet& data = cal.w->Session().Data();
-    QCOMPARE(FindEntry(data.GlobalList, holiday, 'G', kToday + 9), 0);
+    QCOMPARE(FindEntry(data.GlobalList, holiday, TEntryKind::Global, kToday + 9), 0);
     for (const char* name : {"Smith, Ann", "Brown, Cy", "Jones, Bob"}) {
-      QCOMPARE(FindEntry(cal.Emp(name).Entries, holiday, 'G', kToday + 2), -1);
-      QVERIFY2(FindEntry(cal.Emp(name).Entries, holiday, 'G', kToday + 9) >= 0, name);
+      QCOMPARE(FindEntry(cal.Emp(name).Entries, holiday, TEntryKind::Global, kToday + 2), -1);
+      QVERIFY2(FindEntry(cal.Emp(name).Entries, holiday, TEntryKind::Global, kToday + 9) >= 0,
+               name);
     }
     auto* day = Find<QListWidget>(cal.w.get(), "lstViewDay");
     cal.Click(4, 1);
@@ -328,7 +323,7 @@ class CalendarTest : public QObject {
     // The move survives a save, which rebuilds the copies from the global list.
     ui::test::TMessageBoxSpy spy;
     QVERIFY(cal.w->Session().Save());
-    QVERIFY(FindEntry(cal.Emp("Brown, Cy").Entries, holiday, 'G', kToday + 9) >= 0);
+    QVERIFY(FindEntry(cal.Emp("Brown, Cy").Entries, holiday, TEntryKind::Global, kToday + 9) >= 0);
   }
 
   void aDayWithThreeEntriesShowsThePlusAndDragsTheSecond() {

@@ -29,10 +29,10 @@ TCellContent BuildCellText(TDate date, const QString& pattern, const TEmpRecClas
   TEntryList onDate;
   EntriesOnDate(onDate, &emp.Entries, date);
   for (const auto& e : onDate) {
-    TCellEntry entry{e->ReasonID, e->IsGlobal() ? 'G' : 'T',
+    TCellEntry entry{e->ReasonID, e->Kind,
                      QString::fromStdString(ReasonText(reasons, e->ReasonID))};
     if (cell.Text.size() > 10) cell.Text += u'|';
-    cell.Text += QChar::fromLatin1(entry.Kind) + entry.Description;
+    cell.Text += (entry.Kind == TEntryKind::Global ? u'G' : u'T') + entry.Description;
     cell.Entries.append(entry);
   }
   return cell;

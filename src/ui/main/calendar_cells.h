@@ -14,7 +14,7 @@ namespace absence::ui {
 
 struct TCellEntry {
   int32_t ReasonID = 0;
-  char Kind = 'T';  // 'T' own entry, 'G' global entry
+  TEntryKind Kind = TEntryKind::Own;
   QString Description;
 };
 

@@ -36,7 +36,7 @@ QMimeData* EntryMimeData(const TDraggedEntry& entry) {
   auto* mime = new QMimeData;
   QByteArray bytes;
   QDataStream(&bytes, QIODevice::WriteOnly)
-      << double(entry.Date) << qint32(entry.ReasonID) << qint8(entry.Kind);
+      << double(entry.Date) << qint32(entry.ReasonID) << qint8(Letter(entry.Kind));
   mime->setData(QString::fromLatin1(kEntryMimeType), bytes);
   return mime;
 }
@@ -49,7 +49,8 @@ std::optional<TDraggedEntry> DraggedEntry(const QMimeData* mime) {
   qint8 kind = 0;
   in >> date >> reason >> kind;
   if (in.status() != QDataStream::Ok) return std::nullopt;
-  return TDraggedEntry{date, reason, char(kind)};
+  if (kind != Letter(TEntryKind::Own) && kind != Letter(TEntryKind::Global)) return std::nullopt;
+  return TDraggedEntry{date, reason, static_cast<TEntryKind>(kind)};
 }
 
 Qt::DropAction RunDrag(QDrag* drag) {

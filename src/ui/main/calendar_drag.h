@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "data/kinds.h"
 #include "data/types.h"
 
 class QDrag;
@@ -18,7 +19,7 @@ inline constexpr const char* kEntryMimeType = "application/x-absence-entry";
 struct TDraggedEntry {
   TDate Date = 0;  // the day it is dragged from
   int32_t ReasonID = 0;
-  char Kind = 'T';  // 'T' own entry, 'G' global entry
+  TEntryKind Kind = TEntryKind::Own;
 };
 
 QMimeData* ReasonMimeData(int32_t reasonID);

@@ -74,7 +74,7 @@ void TCalendarCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
   const QRect area(r.left() + 2, r.bottom() - Scale(15) + 1, r.width() - 5, Scale(15) - 2);
   auto drawEntry = [&](const TCellEntry& entry, int y) {
     int x = area.left();
-    if (entry.Kind == 'G') {
+    if (entry.Kind == TEntryKind::Global) {
       painter->drawPixmap(x, y + (line - globe_.height() / globe_.devicePixelRatio()) / 2, globe_);
       x += int(globe_.width() / globe_.devicePixelRatio()) + 1;
     }

@@ -252,38 +252,39 @@ void TCalendarPanel::DropReason(int32_t reasonID, int col, int row) {
         // Days outside the employment take no entry, picked or not.
         const TDate d = grdCalendar->CellDate(c, r);
         if (!emp->IsEmployedOn(d)) continue;
-        AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID, d, hours, 'T');
-        SortEntries(emp->Entries, dataSet.ReasonList, "Date");
+        AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID, d, hours,
+                 TEntryKind::Own);
+        SortEntries(emp->Entries, dataSet.ReasonList, TEntryOrder::ByDate);
         RefreshCell(c, r);
       }
   } else {
     AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID,
-             grdCalendar->CellDate(col, row), hours, 'T');
+             grdCalendar->CellDate(col, row), hours, TEntryKind::Own);
   }
-  SortEntries(emp->Entries, dataSet.ReasonList, "Date");
+  SortEntries(emp->Entries, dataSet.ReasonList, TEntryOrder::ByDate);
   RefreshCell(col, row);
   grdCalendar->viewport()->update();
 }
 
 // A global entry moves with its copies in every employee's list.
-void TCalendarPanel::MoveEntry(TDate from, int32_t reasonID, char kind, int col, int row) {
+void TCalendarPanel::MoveEntry(TDate from, int32_t reasonID, TEntryKind kind, int col, int row) {
   TEmpRecClass* emp = session_.Employee(empID_);
   TDataSet& dataSet = session_.Data();
   const TDate to = grdCalendar->CellDate(col, row);
   if (!emp || to == from) return;
-  if (kind == 'G') {
-    const int master = FindEntry(dataSet.GlobalList, reasonID, 'G', from);
+  if (kind == TEntryKind::Global) {
+    const int master = FindEntry(dataSet.GlobalList, reasonID, TEntryKind::Global, from);
     if (master < 0) return;
     TAbsenceRecClass& global = *dataSet.GlobalList[master];
     global.Update(global.ReasonID, dataSet.EmpList, global.Hours, to);
-    SortEntries(dataSet.GlobalList, dataSet.ReasonList, "Date");
+    SortEntries(dataSet.GlobalList, dataSet.ReasonList, TEntryOrder::ByDate);
   } else {
     const int index = FindEntry(emp->Entries, reasonID, kind, from);
     if (index < 0) return;
     TAbsenceRecClass& entry = *emp->Entries[index];
     entry.Update(entry.ReasonID, dataSet.EmpList, entry.Hours, to);
   }
-  SortEntries(emp->Entries, dataSet.ReasonList, "Date");
+  SortEntries(emp->Entries, dataSet.ReasonList, TEntryOrder::ByDate);
   for (int c = 0; c < TCalendarGrid::kColumns; ++c)
     for (int r = 0; r < TCalendarGrid::kRows; ++r) {
       const TDate d = grdCalendar->CellDate(c, r);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "data/kinds.h"
 #include "data/types.h"
 
 class QLabel;
@@ -62,7 +63,7 @@ class TCalendarPanel : public QWidget {
   bool DropAllowed(TDate date) const;
   void grdCalendarDragDrop(const QMimeData* mime, int col, int row);
   void DropReason(int32_t reasonID, int col, int row);
-  void MoveEntry(TDate from, int32_t reasonID, char kind, int col, int row);
+  void MoveEntry(TDate from, int32_t reasonID, TEntryKind kind, int col, int row);
   void spdCalendarScrollMouseDown(QToolButton* button);
   void spdCalendarScrollMouseUp();
   void ScrollTimerTick();

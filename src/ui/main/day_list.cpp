@@ -60,7 +60,7 @@ void TDayList::ShowDayEntries(TDate date) {
       item->setSizeHint(QSize(0, Scale(15)));
       item->setData(kEmpIDRole, emp->EmpID);
       item->setData(kReasonIDRole, e.ReasonID);
-      item->setData(kKindRole, QChar::fromLatin1(e.IsGlobal() ? 'G' : 'T'));
+      item->setData(kKindRole, QVariant::fromValue(e.Kind));
       item->setData(kDateRole, date);
       if (e.IsGlobal()) item->setIcon(globe);
     }

@@ -1,7 +1,9 @@
 #pragma once
 // pnlEmpData: every employee's entries on one day, global ones marked with the globe.
+#include <QMetaType>
 #include <QWidget>
 
+#include "data/kinds.h"
 #include "data/types.h"
 
 class QLabel;
@@ -17,7 +19,7 @@ class TDayList : public QWidget {
   // Typed values beside each item's text.
   static constexpr int kEmpIDRole = Qt::UserRole;
   static constexpr int kReasonIDRole = Qt::UserRole + 1;
-  static constexpr int kKindRole = Qt::UserRole + 2;  // 'G' or 'T' as a character
+  static constexpr int kKindRole = Qt::UserRole + 2;  // TEntryKind
   static constexpr int kDateRole = Qt::UserRole + 3;
 
   explicit TDayList(TDataSession& session, QWidget* parent = nullptr);
@@ -31,3 +33,5 @@ class TDayList : public QWidget {
 };
 
 }  // namespace absence::ui
+
+Q_DECLARE_METATYPE(absence::TEntryKind)
