@@ -235,7 +235,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(back.DeptList[0]->DeptName, std::string("Sales"));
     QCOMPARE(back.ReasonList.size(), size_t(2));
     QCOMPARE(back.EmpList.size(), size_t(2));
-    QVERIFY(!QFile::exists(env.DataFile("dept.tmp")));
+    QVERIFY(!QFile::exists(env.DataFile("~absence-save~dept.dat.tmp")));
   }
 
   void aFailedSaveAtCloseKeepsTheChangesInABackup() {
@@ -248,7 +248,7 @@ class MainWindowTest : public QObject {
     QVERIFY(WaitForLoad(*w));
     AddDept(w->Session().Data().DeptList, "Sales", 0, true, "S1");
     // A folder where a temporary file belongs makes the save fail.
-    QVERIFY(QDir().mkdir(env.DataFile("dept.tmp")));
+    QVERIFY(QDir().mkdir(env.DataFile("~absence-save~dept.dat.tmp")));
     w->close();
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
@@ -294,7 +294,7 @@ class MainWindowTest : public QObject {
     w->close();
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(FileBytes(env.DataFile("reason.dat")), reasons);
-    QVERIFY(!QFile::exists(env.DataFile("reason.tmp")));
+    QVERIFY(!QFile::exists(env.DataFile("~absence-save~reason.dat.tmp")));
     QVERIFY(QFileInfo(env.DataFile("globals.dat")).isDir());
   }
 

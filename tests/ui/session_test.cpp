@@ -76,7 +76,7 @@ class SessionTest : public QObject {
     QVERIFY(!session.Save());
     session.SaveAtClose();
     QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
-    QVERIFY(!QFile::exists(env.DataFile("emp.tmp")));
+    QVERIFY(!QFile::exists(env.DataFile("~absence-save~emp.dat.tmp")));
   }
 
   void aFailedSaveLeavesListsFilesAndSignalsAsTheyWere() {
@@ -87,7 +87,7 @@ class SessionTest : public QObject {
     QVERIFY(session.Load());
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
     AddDept(session.Data().DeptList, "Sales", 0, true, "S");
-    QVERIFY(QDir().mkdir(env.DataFile("dept.tmp")));
+    QVERIFY(QDir().mkdir(env.DataFile("~absence-save~dept.dat.tmp")));
     test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     QVERIFY(!session.Save());
@@ -106,7 +106,7 @@ class SessionTest : public QObject {
     SaveTwoEmployees(deep.toStdString());
     TDataSession session(deep.toStdString());
     QVERIFY(session.Load());
-    QVERIFY(QDir().mkdir(deep + "emp.tmp"));
+    QVERIFY(QDir().mkdir(deep + "~absence-save~emp.dat.tmp"));
     test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     session.SaveAtClose();
