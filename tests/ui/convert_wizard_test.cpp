@@ -40,15 +40,14 @@ using TPage = TfrmConvert::TPage;
 // Reasons Vacation and Sick, employees Smith (SSN 100) and Jones (SSN 200) with one entry each.
 void SaveSampleData(const std::string& folder) {
   TDataSet data;
-  int32_t id = -1;
-  AddReason(data.ReasonList, id, "Vacation", true, true, 'C', 'E');
-  id = -1;
-  AddReason(data.ReasonList, id, "Sick", true, false, ' ', ' ');
+  const int32_t vacation =
+      AddReason(data.ReasonList, "Vacation", true, true, TBasis::Calendar, TValidate::MonthEnd);
+  AddReason(data.ReasonList, "Sick", true, false, TBasis::None, TValidate::None);
   const char* const people[][3] = {{"Smith", "Ann", "100"}, {"Jones", "Bob", "200"}};
   for (const auto& e : people) {
-    id = -1;
-    AddEmp(data.EmpList, id, e[0], e[1], e[2], 45000, 0, 0, 'F');
-    AddEntry(data.EmpList.back()->Entries, data.EmpList, data.ReasonList, 1, 45300, 8, 'T');
+    AddEmp(data.EmpList, e[0], e[1], e[2], 45000, 0, 0, 'F');
+    AddEntry(data.EmpList.back()->Entries, data.EmpList, data.ReasonList, vacation, 45300, 8,
+             TEntryKind::Own);
   }
   SortEmps(data.EmpList);
   SaveDataSet(data, folder, false);

@@ -24,7 +24,8 @@ void ExportCalendar(const TDataSession& session) {
   TCalendar cal;
   try {
     TWaitCursor wait;
-    cal = CalendarText(session.Data(), {}, App().Settings.HourFormat, std::time(nullptr));
+    cal = CalendarText(session.Data(), {}, HourFormatPattern(App().Settings.HourFormat),
+                       std::time(nullptr));
     WriteExportText(file->toStdString(), cal.Text);
   } catch (const EConvertError& e) {
     MessageBoxTitled(QString::fromStdString(e.what()), TMsgKind::Information, mbOK);

@@ -36,7 +36,7 @@ TConvertOptions OptionsFor(int formatIndex) {
   TConvertOptions options;
   options.Format = kFormats[std::clamp(formatIndex, 0, 2)];
   options.DatePattern = App().DatePattern.toStdString();
-  options.HourFormat = App().Settings.HourFormat;
+  options.HourFormat = HourFormatPattern(App().Settings.HourFormat);
   return options;
 }
 
