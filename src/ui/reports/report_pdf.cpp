@@ -16,7 +16,7 @@ void WriteReportPdf(const reports::TDocument& doc, const QString& fileName, cons
   writer.setResolution(1200);
   writer.setTitle(title);
   writer.setCreator(QStringLiteral("Absence"));
-  const bool landscape = doc.Orientation == reports::TOrientation::Landscape;
+  const bool landscape = doc.Orientation == TOrientation::Landscape;
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
                                    landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                    QMarginsF(0, 0, 0, 0)));

@@ -42,11 +42,10 @@ bool PrintReport(const reports::TDocument& doc, const TPrintChoice& choice, cons
   }
   printer.setDocName(title);
   printer.setFullPage(true);
-  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
-                                    doc.Orientation == reports::TOrientation::Landscape
-                                        ? QPageLayout::Landscape
-                                        : QPageLayout::Portrait,
-                                    QMarginsF(0, 0, 0, 0)));
+  printer.setPageLayout(QPageLayout(
+      QPageSize(QPageSize::Letter),
+      doc.Orientation == TOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+      QMarginsF(0, 0, 0, 0)));
   const int last = static_cast<int>(doc.Pages.size());
   const int from = std::clamp(choice.FromPage, 1, last);
   const int to = choice.ToPage <= 0 ? last : std::clamp(choice.ToPage, from, last);
