@@ -82,10 +82,10 @@ void TMainMenus::Create(QMenuBar* bar) {
   mnuEditEmp = AddCommand(mnuEdit, "mnuEditEmp", QStringLiteral("&Employees..."),
                           QStringLiteral("Employees|Add, edit and delete employees"), false);
   mnuEditDept = AddCommand(mnuEdit, "mnuEditDept", QStringLiteral("&Departments..."),
-                           QStringLiteral("Departments|Add, edit and delete departments"), false);
+                           QStringLiteral("Departments|Add, edit and delete departments"));
   mnuEditReason = AddCommand(
       mnuEdit, "mnuEditReason", QStringLiteral("Absence &Reasons..."),
-      QStringLiteral("Reasons|Add, edit and delete absence reasons and policies"), false);
+      QStringLiteral("Reasons|Add, edit and delete absence reasons and policies"));
   mnuEdit->addSeparator();
   mnuEditPreferences =
       AddCommand(mnuEdit, "mnuEditPreferences", QStringLiteral("&Preferences..."),

@@ -9,22 +9,11 @@
 #include "ui/common/pictures.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
+#include "ui/common/speed_button.h"
 #include "ui/common/toolbar_style.h"
 
 namespace absence::ui {
 namespace {
-
-QToolButton* AddSpeedButton(QHBoxLayout* row, const char* name, const QString& caption,
-                            const QString& hint, const char* picture, int tag) {
-  auto* button = new QToolButton;
-  button->setObjectName(QString::fromLatin1(name));
-  button->setText(caption);
-  button->setIcon(ResourceIcon(QString::fromLatin1(picture)));
-  button->setProperty(kToolTagProperty, tag);
-  SetHint(button, hint);
-  row->addWidget(button);
-  return button;
-}
 
 QFrame* AddSeparator(QHBoxLayout* row, const char* name) {
   auto* bevel = new QFrame;

@@ -106,6 +106,8 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuEditGlobal, &QAction::triggered, this, &TfrmMain::mnuEditGlobalClick);
   connect(toolbar_->spdGlobal, &QToolButton::clicked, this, &TfrmMain::mnuEditGlobalClick);
   connect(m.mnuEditPreferences, &QAction::triggered, this, &TfrmMain::mnuEditPreferencesClick);
+  connect(m.mnuEditDept, &QAction::triggered, this, &TfrmMain::mnuEditDeptClick);
+  connect(m.mnuEditReason, &QAction::triggered, this, &TfrmMain::mnuEditReasonClick);
   connect(m.mnuFileExit, &QAction::triggered, this, &TfrmMain::mnuFileExitClick);
   connect(m.mnuHelpContents, &QAction::triggered, this, &TfrmMain::mnuHelpContentsClick);
   connect(m.mnuHelpSearch, &QAction::triggered, this, &TfrmMain::mnuHelpSearchClick);

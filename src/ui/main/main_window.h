@@ -87,6 +87,9 @@ class TfrmMain : public QMainWindow {
   void mnuFileSetupClick();
   void mnuEditGlobalClick();
   void mnuEditPreferencesClick();
+  // The maintenance windows (main_window_maintenance.cpp).
+  void mnuEditDeptClick();
+  void mnuEditReasonClick();
   void mnuFileExitClick();
   void mnuHelpContentsClick();
   void mnuHelpSearchClick();

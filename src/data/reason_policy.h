@@ -1,0 +1,31 @@
+#pragma once
+// What happens to the employees' balances when a reason gains or loses its accrual policy, and
+// the duplicate-description check of the reason and department dialogs.
+#include <cstdint>
+#include <string>
+
+#include "data/records.h"
+
+namespace absence {
+
+// The rule a new policy starts with: from the first month to the last, no hours.
+void SetDefaultRule(TReasonRecClass& reason);
+
+// Policy off: the rules are emptied and each employee's live balance for the reason is marked
+// with the reason's identifier. Policy on: the default rule replaces the rules and every
+// employee without a live balance gets 0 hours as of the start date (a marked one is revived).
+// Nothing happens when the flag does not change.
+void ChangePolicy(TReasonRecClass& reason, bool hasPolicy, TEmpList& emps);
+
+// Adds a reason; one with a policy gets the default rule and a 0-hour balance for every
+// employee as of the start date. Returns the new identifier.
+int32_t AddReasonWithPolicy(TReasonList& reasons, TEmpList& emps, const std::string& description,
+                            bool active, bool hasPolicy, char basis, char validate);
+
+enum class TDuplicate { None, Live, Deleted };
+
+// Another reason (not `editID`) with exactly this description.
+TDuplicate FindDuplicateReason(const TReasonList& reasons, const std::string& description,
+                               int32_t editID);
+
+}  // namespace absence

@@ -1,0 +1,54 @@
+#pragma once
+// The department dialog: name, code, active flag and manager of one department.
+#include <QDialog>
+#include <cstdint>
+
+#include "data/records.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace absence::ui {
+
+class TPVComboBox;
+
+inline constexpr int kDeptRecHelpContext = 220;
+
+class TfrmDeptRec : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TfrmDeptRec(QWidget* parent = nullptr);
+
+  // Fills the manager box with the employees still employed and not trashed.
+  void SetEmpList(const TEmpList& emps);
+  void SetDeptList(const TDeptList& depts) { depts_ = &depts; }
+  // The department being edited; -1 for a new one.
+  void SetDeptID(int32_t deptID) { deptID_ = deptID; }
+  void SetFields(const QString& name, const QString& code, bool active);
+  QString DeptName() const;
+  QString DeptCode() const;
+  bool Active() const;
+  // Selects the manager; a former or trashed manager is inserted in name order.
+  void SetManager(int32_t empID);
+  // The chosen manager's EmpID; with "<No Manager>" chosen, a trashed manager stays recorded.
+  int32_t Manager() const;
+
+  QLineEdit* txtDeptName = nullptr;
+  QLineEdit* txtDeptCode = nullptr;
+  QCheckBox* chkActive = nullptr;
+  TPVComboBox* cboManagerBox = nullptr;
+  QPushButton* cmdOK = nullptr;
+  QPushButton* cmdCancel = nullptr;
+  QPushButton* cmdHelp = nullptr;
+
+ private:
+  void cmdOKClick();
+
+  const TEmpList* emps_ = nullptr;
+  const TDeptList* depts_ = nullptr;
+  int32_t deptID_ = -1;
+  int32_t managerID_ = 0;
+};
+
+}  // namespace absence::ui

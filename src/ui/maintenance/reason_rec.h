@@ -1,0 +1,56 @@
+#pragma once
+// The reason dialog: description, active flag, accrual policy, year basis and availability.
+#include <QDialog>
+#include <cstdint>
+
+#include "data/records.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace absence::ui {
+
+inline constexpr int kReasonRecHelpContext = 120;
+
+class TfrmReasonRec : public QDialog {
+  Q_OBJECT
+ public:
+  TfrmReasonRec(const TReasonList& reasons, QWidget* parent = nullptr);
+
+  // Fills the dialog from a reason, or, with nullptr, for a new one.
+  void Load(const TReasonRecClass* reason);
+  QString Description() const;
+  bool Active() const;
+  bool HasPolicy() const;
+  // 'C', 'A', 'U', or ' ' without a policy.
+  char Basis() const;
+  // 'E', 'Y', or ' ' without a policy.
+  char Validate() const;
+
+  QLineEdit* txtReason = nullptr;
+  QCheckBox* chkActive = nullptr;
+  QCheckBox* chkRules = nullptr;
+  QLabel* lblBasis = nullptr;
+  QGroupBox* BasisGroup = nullptr;
+  QLabel* lblValidate = nullptr;
+  QGroupBox* ValidateGroup = nullptr;
+  QPushButton* cmdOK = nullptr;
+  QPushButton* cmdCancel = nullptr;
+  QPushButton* cmdHelp = nullptr;
+
+ private:
+  void chkRulesClick();
+  void cmdOKClick();
+
+  const TReasonList& reasons_;
+  QButtonGroup* basis_ = nullptr;
+  QButtonGroup* validate_ = nullptr;
+  int32_t reasonID_ = -1;
+};
+
+}  // namespace absence::ui
