@@ -13,5 +13,9 @@ int main(int argc, char** argv) {
     absence::ui::test::DeptWindowTest t;
     failed += QTest::qExec(&t, argc, argv);
   }
+  {
+    absence::ui::test::ReasonsWindowTest t;
+    failed += QTest::qExec(&t, argc, argv);
+  }
   return failed == 0 ? 0 : 1;
 }

@@ -26,4 +26,18 @@ class DeptWindowTest : public QObject {
   std::unique_ptr<TSampleOrg> org_;
 };
 
+class ReasonsWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init();
+  void cleanup();
+  void duplicateDescriptionsAndPolicyOffOn();
+  void wizardLadderBackAndCancel();
+
+ private:
+  std::unique_ptr<TTempEnvironment> env_;
+  std::unique_ptr<TDataSession> session_;
+  std::unique_ptr<TSampleOrg> org_;
+};
+
 }  // namespace absence::ui::test

@@ -1,0 +1,180 @@
+// The reason list, its dialog and the policy wizard driven by clicks and keys.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "dialog_support.h"
+#include "maintenance_test.h"
+#include "screenshots.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/num_edit.h"
+#include "ui/common/pick_grid.h"
+#include "ui/maintenance/reason_rec.h"
+#include "ui/maintenance/reasons_window.h"
+#include "ui/maintenance/rule_wizard.h"
+
+namespace absence::ui::test {
+namespace {
+
+void ClickRow(TPickGrid* g, int row) {
+  QTest::mouseClick(g->Grid()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    g->Grid()->visualRect(g->Grid()->model()->index(row, 0)).center());
+}
+
+// Types an "up to" period and hours on the details page and presses Next.
+void EnterRule(TfrmRuleWizard& w, int upTo, bool years, double hours, bool forPeriod) {
+  w.txtEnd->selectAll();
+  QTest::keyClicks(w.txtEnd, QString::number(upTo));
+  QTest::mouseClick(years ? w.btnEndYears : w.btnEndMonths, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(6, 6));
+  w.txtHours->setFocus();
+  w.txtHours->selectAll();
+  QTest::keyClicks(w.txtHours, QString::number(hours));
+  QTest::mouseClick(forPeriod ? w.btnPeriodHours : w.btnYearHours, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(6, 6));
+  QTest::mouseClick(w.cmdNext, Qt::LeftButton);
+}
+
+}  // namespace
+
+void ReasonsWindowTest::init() {
+  env_ = std::make_unique<TTempEnvironment>();
+  SetTodayOverride(kToday);
+  session_ = std::make_unique<TDataSession>(env_->DataFolder().toStdString());
+  org_ = std::make_unique<TSampleOrg>(*session_);
+}
+
+void ReasonsWindowTest::cleanup() {
+  SetDialogHook(nullptr);
+  org_.reset();
+  session_.reset();
+  env_.reset();
+}
+
+void ReasonsWindowTest::duplicateDescriptionsAndPolicyOffOn() {
+  TDataSet& d = session_->Data();
+  d.ReasonList[0]->Delete(d.EmpList, d.GlobalList);  // Holiday in the trash
+  TfrmReasons w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  QCOMPARE(w.Grid()->RecordCount(), 2);
+  QVERIFY(w.spdUnDo->isEnabled());
+  TMessageBoxSpy spy;
+  spy.Answer(mbOK);
+  spy.Answer(mbOK);
+  // Sick renamed to Vacation, then to Holiday, then kept; the policy is switched on.
+  TDialogDriver driver([&](QDialog& dialog) {
+    auto& dlg = static_cast<TfrmReasonRec&>(dialog);
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("Edit Absence Reason"));
+    for (const char* name : {"Vacation", "Holiday"}) {
+      dlg.txtReason->selectAll();
+      QTest::keyClicks(dlg.txtReason, name);
+      QTest::keyClick(dlg.txtReason, Qt::Key_Return);
+      QVERIFY(dlg.isVisible());
+    }
+    dlg.txtReason->selectAll();
+    QTest::keyClicks(dlg.txtReason, "Sick");
+    QTest::mouseClick(dlg.chkRules, Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
+    QVERIFY(dlg.BasisGroup->isEnabled());
+    QCOMPARE(dlg.Basis(), 'C');
+    QTest::keyClick(dlg.txtReason, Qt::Key_Return);
+  });
+  ClickRow(w.Grid(), 0);  // Sick
+  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  QCOMPARE(spy.Calls().size(), 2u);
+  QCOMPARE(spy.Calls()[0].Text,
+           QStringLiteral("A record for this reason already exists.  Please change the reason "
+                          "and try again."));
+  QCOMPARE(spy.Calls()[1].Text,
+           QStringLiteral("A record for this reason already exits, but has been deleted.  Please "
+                          "change the reason or Undelete the existing record."));
+  const TReasonRecClass* sick = session_->Reason(org_->Sick);
+  QVERIFY(sick->HasPolicy);
+  QCOMPARE(sick->Rules.size(), 1u);
+  QCOMPARE(w.Grid()->Grid()->item(0, 3)->text(), QStringLiteral("Calendar"));
+  QVERIFY(w.spdPolicy->isEnabled());
+  for (const auto& e : d.EmpList) {
+    const int i = FindAccrual(e->Accruals, org_->Sick);
+    QVERIFY(i >= 0);
+    QCOMPARE(e->Accruals[static_cast<size_t>(i)]->AsOfDate, e->StartDate);
+  }
+  QVERIFY(NoCutTexts(&w));
+  SaveScreenshot(&w, QStringLiteral("reasons"));
+}
+
+void ReasonsWindowTest::wizardLadderBackAndCancel() {
+  TDataSet& d = session_->Data();
+  TReasonRecClass* vacation = d.ReasonList[2].get();
+  vacation->HasPolicy = true;
+  AddRule(vacation->Rules, 0, kMaxRuleMonths, 0, 0);
+  TfrmReasons w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  ClickRow(w.Grid(), 2);
+  QVERIFY(w.spdPolicy->isEnabled());
+  // Cancel on the details page leaves the rules.
+  {
+    TDialogDriver driver([&](QDialog& dialog) {
+      auto& wiz = static_cast<TfrmRuleWizard&>(dialog);
+      QCOMPARE(wiz.windowTitle(), QStringLiteral("Benefit Policy Wizard Vacation"));
+      QTest::mouseClick(wiz.cmdNext, Qt::LeftButton);
+      EnterRule(wiz, 1, true, 40, false);
+      QTest::mouseClick(wiz.BitBtn1, Qt::LeftButton);
+    });
+    QTest::mouseClick(w.spdPolicy, Qt::LeftButton);
+    QCOMPARE(vacation->Rules.size(), 1u);
+  }
+  TMessageBoxSpy spy;
+  spy.Answer(mbOK);
+  TDialogDriver driver([&](QDialog& dialog) {
+    auto& wiz = static_cast<TfrmRuleWizard&>(dialog);
+    QTest::mouseClick(wiz.cmdNext, Qt::LeftButton);
+    QVERIFY(!wiz.txtStart->isVisible());
+    EnterRule(wiz, 6, false, 40, true);  // 40 for 6 months
+    EnterRule(wiz, 3, false, 8, false);  // not beyond 6 months: refused
+    QCOMPARE(spy.Calls().size(), 1u);
+    EnterRule(wiz, 5, true, 80, false);
+    // Back without storing: the 6-month rule shows its 40 hours for the period again.
+    wiz.txtEnd->selectAll();
+    QTest::keyClicks(wiz.txtEnd, "70");
+    QTest::mouseClick(wiz.cmdBack, Qt::LeftButton);
+    QTest::mouseClick(wiz.cmdBack, Qt::LeftButton);
+    QCOMPARE(wiz.txtEnd->text(), QStringLiteral("6"));
+    QVERIFY(wiz.btnPeriodHours->isChecked());
+    QCOMPARE(wiz.txtHours->Value(), 40.0);
+    QTest::mouseClick(wiz.cmdNext, Qt::LeftButton);
+    QCOMPARE(wiz.txtStart->text(), QStringLiteral("6"));
+    QCOMPARE(wiz.txtEnd->text(), QStringLiteral("5"));
+    EnterRule(wiz, 5, true, 80, false);
+    EnterRule(wiz, 100, true, 120, false);  // beyond 80 years: the last rule
+    QCOMPARE(wiz.ntWizard->currentIndex(), 2);
+    QCOMPARE(wiz.cmdNext->text(), QStringLiteral("&Finish"));
+    auto* grid = wiz.grdPolicy->Grid();
+    QCOMPARE(wiz.grdPolicy->RecordCount(), 3);
+    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral(" 40.00 hours for the period"));
+    QCOMPARE(grid->item(2, 1)->text(), QStringLiteral(" 80 years"));
+    QVERIFY(NoCutTexts(&wiz));
+    SaveScreenshot(&wiz, QStringLiteral("policy_wizard"));
+    // Back from the finish page, shorten the last rule: a new last rule follows it.
+    QTest::mouseClick(wiz.cmdBack, Qt::LeftButton);
+    EnterRule(wiz, 10, true, 120, false);
+    EnterRule(wiz, 80, true, 160, false);
+    QTest::mouseClick(wiz.cmdNext, Qt::LeftButton);
+  });
+  QTest::mouseClick(w.spdPolicy, Qt::LeftButton);
+  const int32_t bounds[][2] = {{0, 6}, {6, 60}, {60, 120}, {120, 960}};
+  QCOMPARE(vacation->Rules.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) {
+    QCOMPARE(vacation->Rules[i]->StartMonth, bounds[i][0]);
+    QCOMPARE(vacation->Rules[i]->EndMonth, bounds[i][1]);
+  }
+  QCOMPARE(vacation->Rules[0]->Hours, 80.0f);
+}
+
+}  // namespace absence::ui::test
