@@ -13,7 +13,7 @@ void ChangePolicy(TReasonRecClass& reason, bool hasPolicy, TEmpList& emps) {
     FreeRules(reason.Rules);
     for (auto& e : emps) {
       const int i = FindAccrual(e->Accruals, reason.ReasonID);
-      if (i >= 0) e->Accruals[static_cast<size_t>(i)]->AddDelMark(std::to_string(reason.ReasonID));
+      if (i >= 0) e->Accruals[static_cast<size_t>(i)]->DelMark += std::to_string(reason.ReasonID);
     }
     return;
   }
@@ -24,9 +24,8 @@ void ChangePolicy(TReasonRecClass& reason, bool hasPolicy, TEmpList& emps) {
 }
 
 int32_t AddReasonWithPolicy(TReasonList& reasons, TEmpList& emps, const std::string& description,
-                            bool active, bool hasPolicy, char basis, char validate) {
-  int32_t id = -1;
-  AddReason(reasons, id, description, active, hasPolicy, basis, validate);
+                            bool active, bool hasPolicy, TBasis basis, TValidate validate) {
+  const int32_t id = AddReason(reasons, description, active, hasPolicy, basis, validate);
   // Added since the last save: shown as changed.
   reasons.back()->Modified = true;
   // A new identifier comes with the default rule.

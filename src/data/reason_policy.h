@@ -20,7 +20,7 @@ void ChangePolicy(TReasonRecClass& reason, bool hasPolicy, TEmpList& emps);
 // Adds a reason; one with a policy gets the default rule and a 0-hour balance for every
 // employee as of the start date. Returns the new identifier.
 int32_t AddReasonWithPolicy(TReasonList& reasons, TEmpList& emps, const std::string& description,
-                            bool active, bool hasPolicy, char basis, char validate);
+                            bool active, bool hasPolicy, TBasis basis, TValidate validate);
 
 enum class TDuplicate { None, Live, Deleted };
 

@@ -53,8 +53,7 @@ void DeptWindowTest::init() {
   org_ = std::make_unique<TSampleOrg>(*session_);
   TDataSet& d = session_->Data();
   for (const char* name : {"Sales", "Accounts", "Shipping", "Research", "Legal"}) {
-    int32_t id = -1;
-    AddDept(d.DeptList, id, name, org_->Smith, true, std::string(name).substr(0, 3));
+    AddDept(d.DeptList, name, org_->Smith, true, std::string(name).substr(0, 3));
   }
   SortDepts(d.DeptList);
   for (auto& dept : d.DeptList) dept->Modified = false;
@@ -169,8 +168,7 @@ void DeptWindowTest::newDepartmentAndDuplicateNames() {
 void DeptWindowTest::managerBoxKeepsFormerAndTrashedManagers() {
   TDataSet& d = session_->Data();
   // Two employees named alike: the box picks the one whose EmpID is the manager's.
-  int32_t twin = -1;
-  AddEmp(d.EmpList, twin, "Smith", "Ann", "", kToday - 50, 0, 0, 'F');
+  const int32_t twin = AddEmp(d.EmpList, "Smith", "Ann", "", kToday - 50, 0, 0, 'F');
   SortEmps(d.EmpList);
   d.DeptList[0]->ManagerID = twin;         // Accounts
   d.DeptList[1]->ManagerID = org_->Jones;  // Legal: Jones left

@@ -75,8 +75,8 @@ void TfrmDept::EditRecord(int32_t editID) {
     dept->Update(dlg.DeptName().toStdString(), dlg.DeptCode().toStdString(), dlg.Active(),
                  dlg.Manager());
   } else {
-    AddDept(d.DeptList, deptID, dlg.DeptName().toStdString(), dlg.Manager(), dlg.Active(),
-            dlg.DeptCode().toStdString());
+    deptID = AddDept(d.DeptList, dlg.DeptName().toStdString(), dlg.Manager(), dlg.Active(),
+                     dlg.DeptCode().toStdString());
     // A record added since the last save counts as changed (drawn in bold).
     d.DeptList.back()->Modified = true;
   }

@@ -18,8 +18,8 @@
 namespace absence::ui {
 namespace {
 
-constexpr char kBasisCodes[] = {'C', 'A', 'U'};
-constexpr char kValidateCodes[] = {'E', 'Y'};
+constexpr TBasis kBasisCodes[] = {TBasis::Calendar, TBasis::Anniversary, TBasis::UserYear};
+constexpr TValidate kValidateCodes[] = {TValidate::MonthEnd, TValidate::YearEnd};
 
 QGroupBox* RadioGroup(const char* name, const QStringList& items, QButtonGroup* group) {
   auto* box = new QGroupBox;
@@ -39,14 +39,14 @@ void ClearSelection(QButtonGroup* group) {
   group->setExclusive(true);
 }
 
-template <size_t N>
-char CodeOf(const QButtonGroup* group, const QGroupBox* box, const char (&codes)[N]) {
+template <typename T, size_t N>
+T CodeOf(const QButtonGroup* group, const QGroupBox* box, const T (&codes)[N]) {
   const int i = group->checkedId();
-  return box->isEnabled() && i >= 0 && i < static_cast<int>(N) ? codes[i] : ' ';
+  return box->isEnabled() && i >= 0 && i < static_cast<int>(N) ? codes[i] : T::None;
 }
 
-template <size_t N>
-int IndexOf(char code, const char (&codes)[N]) {
+template <typename T, size_t N>
+int IndexOf(T code, const T (&codes)[N]) {
   for (size_t i = 0; i < N; ++i)
     if (codes[i] == code) return static_cast<int>(i);
   return 0;
@@ -137,11 +137,11 @@ bool TfrmReasonRec::HasPolicy() const {
   return chkRules->isChecked();
 }
 
-char TfrmReasonRec::Basis() const {
+TBasis TfrmReasonRec::Basis() const {
   return CodeOf(basis_, BasisGroup, kBasisCodes);
 }
 
-char TfrmReasonRec::Validate() const {
+TValidate TfrmReasonRec::Validate() const {
   return CodeOf(validate_, ValidateGroup, kValidateCodes);
 }
 

@@ -28,9 +28,9 @@ class TfrmReasonRec : public QDialog {
   bool Active() const;
   bool HasPolicy() const;
   // 'C', 'A', 'U', or ' ' without a policy.
-  char Basis() const;
+  TBasis Basis() const;
   // 'E', 'Y', or ' ' without a policy.
-  char Validate() const;
+  TValidate Validate() const;
 
   QLineEdit* txtReason = nullptr;
   QCheckBox* chkActive = nullptr;

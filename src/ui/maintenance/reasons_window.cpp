@@ -26,11 +26,11 @@ QStringList ReasonCells(const TReasonRecClass& r) {
   const QString yes = QStringLiteral("Yes"), no = QStringLiteral("No");
   QString basis, validate;
   if (r.HasPolicy) {
-    basis = r.Basis == 'C'   ? QStringLiteral("Calendar")
-            : r.Basis == 'A' ? QStringLiteral("Anniversary")
-                             : QStringLiteral("User Defined");
-    validate =
-        r.Validate == 'Y' ? QStringLiteral("As of Year End") : QStringLiteral("As of Month End");
+    basis = r.Basis == TBasis::Calendar      ? QStringLiteral("Calendar")
+            : r.Basis == TBasis::Anniversary ? QStringLiteral("Anniversary")
+                                             : QStringLiteral("User Defined");
+    validate = r.Validate == TValidate::YearEnd ? QStringLiteral("As of Year End")
+                                                : QStringLiteral("As of Month End");
   }
   return {QString::fromStdString(r.Description), r.Active ? yes : no, r.HasPolicy ? yes : no, basis,
           validate};

@@ -12,10 +12,10 @@ struct TOrg {
   int32_t Vacation = -1, Sick = -1;
   int32_t Ann = -1, Bob = -1;
   TOrg() {
-    AddReason(Reasons, Vacation, "Vacation", true, true, 'C', 'E');
-    AddReason(Reasons, Sick, "Sick", true, false, ' ', ' ');
-    AddEmp(Emps, Ann, "Smith", "Ann", "", 40000, 0, 0, 'F');
-    AddEmp(Emps, Bob, "Jones", "Bob", "", 41000, 0, 0, 'F');
+    Vacation = AddReason(Reasons, "Vacation", true, true, TBasis::Calendar, TValidate::MonthEnd);
+    Sick = AddReason(Reasons, "Sick", true, false, TBasis::None, TValidate::None);
+    Ann = AddEmp(Emps, "Smith", "Ann", "", 40000, 0, 0, 'F');
+    Bob = AddEmp(Emps, "Jones", "Bob", "", 41000, 0, 0, 'F');
     SetAccrual(Emps[0]->Accruals, Vacation, 12.5f, 45000);
     AddRule(Reasons[0]->Rules, 12, kMaxRuleMonths, 80, 40);
     Reasons[0]->Rules[0]->EndMonth = 12;
@@ -66,7 +66,8 @@ TEST(ReasonPolicy, NewReasonWithPolicyGivesEveryEmployeeABalance) {
   for (bool policy : {false, true}) {
     TOrg o;
     const int32_t id =
-        AddReasonWithPolicy(o.Reasons, o.Emps, "Personal", true, policy, policy ? 'A' : ' ', ' ');
+        AddReasonWithPolicy(o.Reasons, o.Emps, "Personal", true, policy,
+                            policy ? TBasis::Anniversary : TBasis::None, TValidate::None);
     EXPECT_EQ(id, 3);
     EXPECT_EQ(o.R(id).Rules.size(), policy ? 1u : 0u);
     for (const auto& e : o.Emps) {
