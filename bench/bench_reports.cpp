@@ -48,7 +48,7 @@ std::vector<TReportCase> Cases(const TLargeOrgShape& shape) {
 void BenchReports(TReport& report) {
   TLargeOrgShape shape;
   const TDataSet org = MakeLargeOrg(shape);
-  TSelection all = EmployeeChoices(org.EmpList, 0);
+  TSelection all = EmployeeChoices(org.EmpList, TEmployeeDisplay::All);
   SortSelection(all);
   TReportSettings settings;
   settings.Organization = "Large Organisation";
