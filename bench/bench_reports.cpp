@@ -6,8 +6,8 @@
 #include <ctime>
 #include <filesystem>
 
-#include "dates/dates.h"
 #include "bench.h"
+#include "dates/dates.h"
 #include "large_org.h"
 #include "reports/report.h"
 #include "reports/selection.h"

@@ -36,7 +36,9 @@ constexpr std::uintmax_t kMaxIniSize = 4 * 1024 * 1024;
 }  // namespace
 
 // sections_[0] always exists: it holds the lines before the first section header.
-TIniFile::TIniFile() { sections_.push_back({}); }
+TIniFile::TIniFile() {
+  sections_.push_back({});
+}
 
 TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
   sections_.push_back({});

@@ -84,9 +84,9 @@ void TMainMenus::Create(QMenuBar* bar) {
                           QStringLiteral("Employees|Add, edit and delete employees"), false);
   mnuEditDept = AddCommand(mnuEdit, "mnuEditDept", QStringLiteral("&Departments..."),
                            QStringLiteral("Departments|Add, edit and delete departments"));
-  mnuEditReason = AddCommand(
-      mnuEdit, "mnuEditReason", QStringLiteral("Absence &Reasons..."),
-      QStringLiteral("Reasons|Add, edit and delete absence reasons and policies"));
+  mnuEditReason =
+      AddCommand(mnuEdit, "mnuEditReason", QStringLiteral("Absence &Reasons..."),
+                 QStringLiteral("Reasons|Add, edit and delete absence reasons and policies"));
   mnuEdit->addSeparator();
   mnuEditPreferences =
       AddCommand(mnuEdit, "mnuEditPreferences", QStringLiteral("&Preferences..."),
