@@ -189,7 +189,9 @@ void TCalendarPanel::SetReasonDragEnabled(bool on) {
 // the box's list as usual.
 bool TCalendarPanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched != cboReasonBox || !reasonDrag_) return QWidget::eventFilter(watched, event);
-  auto* mouse = static_cast<QMouseEvent*>(event);
+  // Only the three mouse events below are read as mouse events.
+  auto* mouse = dynamic_cast<QMouseEvent*>(event);
+  if (!mouse) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::MouseButtonPress:
       if (mouse->button() != Qt::LeftButton) break;
