@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <initializer_list>
 
 #include "ui/common/hints.h"
 
@@ -14,11 +15,112 @@ namespace {
 // A command whose window is not in this build stays disabled.
 constexpr const char* kAvailableProperty = "available";
 
-QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint,
-                    bool available = true) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QString::fromLatin1(name));
-  SetHint(action, hint);
+// How a command row differs from a plain, available command.
+enum TRowFlag : unsigned {
+  kSeparatorBefore = 1,  // a separator line above it
+  kUnavailable = 2,      // its window is not in this build
+  kStartsOff = 4,        // off until the data set says otherwise
+  kHidden = 8,
+};
+
+struct TCommandRow {
+  QAction* TMainMenus::*Action;
+  const char* Name;
+  const char* Caption;
+  const char* Hint;
+  unsigned Flags = 0;
+};
+
+struct TMenuRow {
+  QMenu* TMainMenus::*Menu;
+  const char* Name;
+  const char* Caption;
+  std::initializer_list<TCommandRow> Commands;
+};
+
+using M = TMainMenus;
+
+const TMenuRow kMenus[] = {
+    {&M::mnuFile,
+     "mnuFile",
+     "&File",
+     {
+         {&M::mnuFileSave, "mnuFileSave", "&Save Current Changes",
+          "Save|Save all changes to the data files"},
+         {&M::mnuFileAbandon, "mnuFileAbandon", "&Abandon All Changes",
+          "Abandon|Discard all changes made since the last save"},
+         {&M::mnuFileBackup, "mnuFileBackup", "&Backup Data...",
+          "Backup|Copy all Absence data into a backup file", kSeparatorBefore},
+         {&M::mnuFileRestore, "mnuFileRestore", "&Restore from Backup...",
+          "Restore|Replace all Absence data with a backup file"},
+         {&M::mnuFileSetup, "mnuFileSetup", "&Printer Setup...",
+          "Printer Setup|Choose the printer and its settings", kSeparatorBefore},
+         {&M::mnuFileImport, "mnuFileImport", "&Import Data...",
+          "Import|Read employees or absences from a text file", kSeparatorBefore},
+         {&M::mnuFileExport, "mnuFileExport", "&Export Data...",
+          "Export|Write employees or absences to a text file"},
+         {&M::mnuFileCalendar, "mnuFileCalendar", "Export &Calendar...",
+          "Calendar|Write all absences to a calendar file (iCalendar)"},
+         {&M::mnuFileExit, "mnuFileExit", "E&xit", "Exit|Save all changes and close Absence",
+          kSeparatorBefore},
+     }},
+    {&M::mnuEdit,
+     "mnuEdit",
+     "&Edit",
+     {
+         {&M::mnuEditAbsence, "mnuEditAbsence", "&Absence Entries...",
+          "List Absence|View all Absence entries of the employee for the year",
+          kUnavailable | kStartsOff},
+         {&M::mnuEditGlobal, "mnuEditGlobal", "&Global Absence Entries...",
+          "Global Entries|Add an Absence entry for all employees", kStartsOff},
+         {&M::mnuEditEmp, "mnuEditEmp", "&Employees...", "Employees|Add, edit and delete employees",
+          kSeparatorBefore | kUnavailable},
+         {&M::mnuEditDept, "mnuEditDept", "&Departments...",
+          "Departments|Add, edit and delete departments"},
+         {&M::mnuEditReason, "mnuEditReason", "Absence &Reasons...",
+          "Reasons|Add, edit and delete absence reasons and policies"},
+         {&M::mnuEditPreferences, "mnuEditPreferences", "&Preferences...",
+          "Preferences|Change the tool bar, hour display and defaults", kSeparatorBefore},
+     }},
+    {&M::mnuReport,
+     "mnuReport",
+     "&Report",
+     {
+         {&M::mnuReportAbsence, "mnuReportAbsence", "&Absence Taken...",
+          "Absence Taken|Report the absences taken", kUnavailable},
+         {&M::mnuReportBalances, "mnuReportBalances", "Absence &Balances...",
+          "Balances|Report the balances of the absence reasons", kUnavailable},
+         {&M::mnuReportEmpInfo, "mnuReportEmpInfo", "Employee &Information...",
+          "Employee Information|Report the employees' records", kUnavailable},
+         {&M::mnuReportCalendar, "mnuReportCalendar", "&Month Calendar...",
+          "Month Calendar|Print month calendars of absences", kSeparatorBefore},
+         {&M::mnuReportDepInfo, "mnuReportDepInfo", "&Department Information...",
+          "Department Information|Report the departments", kUnavailable},
+     }},
+    {&M::mnuHelp,
+     "mnuHelp",
+     "&Help",
+     {
+         {&M::mnuHelpContents, "mnuHelpContents", "&Contents",
+          "Contents|Show the contents of Absence Help"},
+         {&M::mnuHelpSearch, "mnuHelpSearch", "&Search for Help On...",
+          "Search|Search Absence Help by keyword"},
+         {&M::mnuHelpHelp, "mnuHelpHelp", "&How to Use Help",
+          "How to Use Help|How the help window works"},
+         {&M::mnuHelpTechSupport, "mnuHelpTechSupport", "&Technical Support",
+          "Technical Support|How to get help with Absence", kSeparatorBefore},
+         {&M::mnuHelpTip, "mnuHelpTip", "Tip of the &Day...", "Tip of the Day", kHidden},
+         {&M::mnuHelpBugs, "mnuHelpBugs", "&Reporting Problems...", "Reporting Problems", kHidden},
+         {&M::mnuHelpAbout, "mnuHelpAbout", "&About Absence...",
+          "About|Version and copyright of Absence", kSeparatorBefore},
+     }},
+};
+
+QAction* AddCommand(QMenu* menu, const TCommandRow& row) {
+  const bool available = !(row.Flags & kUnavailable);
+  QAction* action = menu->addAction(QString::fromUtf8(row.Caption));
+  action->setObjectName(QString::fromLatin1(row.Name));
+  SetHint(action, QString::fromUtf8(row.Hint));
   action->setProperty(kAvailableProperty, available);
   action->setEnabled(available);
   return action;
@@ -41,98 +143,20 @@ void SetCommandAvailable(QToolButton* button, bool available) {
 }
 
 void TMainMenus::Create(QMenuBar* bar) {
-  mnuFile = bar->addMenu(QStringLiteral("&File"));
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuFileSave = AddCommand(mnuFile, "mnuFileSave", QStringLiteral("&Save Current Changes"),
-                           QStringLiteral("Save|Save all changes to the data files"));
+  for (const TMenuRow& menuRow : kMenus) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(menuRow.Caption));
+    menu->setObjectName(QString::fromLatin1(menuRow.Name));
+    this->*menuRow.Menu = menu;
+    for (const TCommandRow& row : menuRow.Commands) {
+      if (row.Flags & kSeparatorBefore) menu->addSeparator();
+      QAction* action = AddCommand(menu, row);
+      if (row.Flags & kStartsOff) action->setEnabled(false);
+      if (row.Flags & kHidden) action->setVisible(false);
+      this->*row.Action = action;
+    }
+  }
   mnuFileSave->setShortcut(QKeySequence::Save);
-  mnuFileAbandon =
-      AddCommand(mnuFile, "mnuFileAbandon", QStringLiteral("&Abandon All Changes"),
-                 QStringLiteral("Abandon|Discard all changes made since the last save"));
-  mnuFile->addSeparator();
-  mnuFileBackup = AddCommand(mnuFile, "mnuFileBackup", QStringLiteral("&Backup Data..."),
-                             QStringLiteral("Backup|Copy all Absence data into a backup file"));
-  mnuFileRestore =
-      AddCommand(mnuFile, "mnuFileRestore", QStringLiteral("&Restore from Backup..."),
-                 QStringLiteral("Restore|Replace all Absence data with a backup file"));
-  mnuFile->addSeparator();
-  mnuFileSetup = AddCommand(mnuFile, "mnuFileSetup", QStringLiteral("&Printer Setup..."),
-                            QStringLiteral("Printer Setup|Choose the printer and its settings"));
-  mnuFile->addSeparator();
-  mnuFileImport = AddCommand(mnuFile, "mnuFileImport", QStringLiteral("&Import Data..."),
-                             QStringLiteral("Import|Read employees or absences from a text file"));
-  mnuFileExport = AddCommand(mnuFile, "mnuFileExport", QStringLiteral("&Export Data..."),
-                             QStringLiteral("Export|Write employees or absences to a text file"));
-  mnuFileCalendar =
-      AddCommand(mnuFile, "mnuFileCalendar", QStringLiteral("Export &Calendar..."),
-                 QStringLiteral("Calendar|Write all absences to a calendar file (iCalendar)"));
-  mnuFile->addSeparator();
-  mnuFileExit = AddCommand(mnuFile, "mnuFileExit", QStringLiteral("E&xit"),
-                           QStringLiteral("Exit|Save all changes and close Absence"));
   mnuFileExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-
-  mnuEdit = bar->addMenu(QStringLiteral("&Edit"));
-  mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-  mnuEditAbsence = AddCommand(
-      mnuEdit, "mnuEditAbsence", QStringLiteral("&Absence Entries..."),
-      QStringLiteral("List Absence|View all Absence entries of the employee for the year"), false);
-  mnuEditGlobal =
-      AddCommand(mnuEdit, "mnuEditGlobal", QStringLiteral("&Global Absence Entries..."),
-                 QStringLiteral("Global Entries|Add an Absence entry for all employees"));
-  mnuEdit->addSeparator();
-  mnuEditEmp = AddCommand(mnuEdit, "mnuEditEmp", QStringLiteral("&Employees..."),
-                          QStringLiteral("Employees|Add, edit and delete employees"), false);
-  mnuEditDept = AddCommand(mnuEdit, "mnuEditDept", QStringLiteral("&Departments..."),
-                           QStringLiteral("Departments|Add, edit and delete departments"));
-  mnuEditReason =
-      AddCommand(mnuEdit, "mnuEditReason", QStringLiteral("Absence &Reasons..."),
-                 QStringLiteral("Reasons|Add, edit and delete absence reasons and policies"));
-  mnuEdit->addSeparator();
-  mnuEditPreferences =
-      AddCommand(mnuEdit, "mnuEditPreferences", QStringLiteral("&Preferences..."),
-                 QStringLiteral("Preferences|Change the tool bar, hour display and defaults"));
-  mnuEditAbsence->setEnabled(false);
-  mnuEditGlobal->setEnabled(false);
-
-  mnuReport = bar->addMenu(QStringLiteral("&Report"));
-  mnuReport->setObjectName(QStringLiteral("mnuReport"));
-  mnuReportAbsence = AddCommand(mnuReport, "mnuReportAbsence", QStringLiteral("&Absence Taken..."),
-                                QStringLiteral("Absence Taken|Report the absences taken"), false);
-  mnuReportBalances =
-      AddCommand(mnuReport, "mnuReportBalances", QStringLiteral("Absence &Balances..."),
-                 QStringLiteral("Balances|Report the balances of the absence reasons"), false);
-  mnuReportEmpInfo =
-      AddCommand(mnuReport, "mnuReportEmpInfo", QStringLiteral("Employee &Information..."),
-                 QStringLiteral("Employee Information|Report the employees' records"), false);
-  mnuReport->addSeparator();
-  mnuReportCalendar =
-      AddCommand(mnuReport, "mnuReportCalendar", QStringLiteral("&Month Calendar..."),
-                 QStringLiteral("Month Calendar|Print month calendars of absences"));
-  mnuReportDepInfo =
-      AddCommand(mnuReport, "mnuReportDepInfo", QStringLiteral("&Department Information..."),
-                 QStringLiteral("Department Information|Report the departments"), false);
-
-  mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuHelpContents = AddCommand(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"),
-                               QStringLiteral("Contents|Show the contents of Absence Help"));
-  mnuHelpSearch = AddCommand(mnuHelp, "mnuHelpSearch", QStringLiteral("&Search for Help On..."),
-                             QStringLiteral("Search|Search Absence Help by keyword"));
-  mnuHelpHelp = AddCommand(mnuHelp, "mnuHelpHelp", QStringLiteral("&How to Use Help"),
-                           QStringLiteral("How to Use Help|How the help window works"));
-  mnuHelp->addSeparator();
-  mnuHelpTechSupport =
-      AddCommand(mnuHelp, "mnuHelpTechSupport", QStringLiteral("&Technical Support"),
-                 QStringLiteral("Technical Support|How to get help with Absence"));
-  mnuHelpTip = AddCommand(mnuHelp, "mnuHelpTip", QStringLiteral("Tip of the &Day..."),
-                          QStringLiteral("Tip of the Day"));
-  mnuHelpBugs = AddCommand(mnuHelp, "mnuHelpBugs", QStringLiteral("&Reporting Problems..."),
-                           QStringLiteral("Reporting Problems"));
-  mnuHelpTip->setVisible(false);
-  mnuHelpBugs->setVisible(false);
-  mnuHelp->addSeparator();
-  mnuHelpAbout = AddCommand(mnuHelp, "mnuHelpAbout", QStringLiteral("&About Absence..."),
-                            QStringLiteral("About|Version and copyright of Absence"));
 }
 
 }  // namespace absence::ui
