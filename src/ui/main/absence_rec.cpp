@@ -75,11 +75,8 @@ TfrmAbsenceRec::TfrmAbsenceRec(TDataSession& session, QWidget* parent)
   frameLayout->addWidget(barScroll);
 
   auto* buttons = new QVBoxLayout;
-  const TDialogButtons b = AddDialogButtons(this, buttons, kAbsenceRecHelpContext);
+  CreateButtons(this, buttons, kAbsenceRecHelpContext);
   buttons->addStretch();
-  cmdOK = b.cmdOK;
-  cmdCancel = b.cmdCancel;
-  cmdHelp = b.cmdHelp;
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(frame, 1);

@@ -10,7 +10,6 @@
 class QFrame;
 class QScrollBar;
 class QToolButton;
-class QPushButton;
 
 #include "ui/main/dialog_buttons.h"
 
@@ -23,7 +22,7 @@ class TPVComboBox;
 
 inline constexpr int kAbsenceRecHelpContext = 420;
 
-class TfrmAbsenceRec : public QDialog {
+class TfrmAbsenceRec : public QDialog, public TDialogButtons {
   Q_OBJECT
  public:
   explicit TfrmAbsenceRec(TDataSession& session, QWidget* parent = nullptr);
@@ -53,9 +52,6 @@ class TfrmAbsenceRec : public QDialog {
   QToolButton* spdDate = nullptr;
   TNumEdit* txtHours = nullptr;
   QScrollBar* barScroll = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;

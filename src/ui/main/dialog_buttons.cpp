@@ -30,6 +30,10 @@ TDialogButtons AddDialogButtons(QDialog* dialog, QBoxLayout* layout, int helpCon
   return b;
 }
 
+void TDialogButtons::CreateButtons(QDialog* dialog, QBoxLayout* layout, int helpContext) {
+  *this = AddDialogButtons(dialog, layout, helpContext);
+}
+
 int RunDialog(QDialog& dialog) {
   if (!g_dialogHook) return dialog.exec();
   g_dialogHook(dialog);

@@ -9,10 +9,16 @@ class QPushButton;
 
 namespace absence::ui {
 
+// A dialog holding the three buttons derives from this, so tests and its code reach them by
+// name.
 struct TDialogButtons {
   QPushButton* cmdOK = nullptr;
   QPushButton* cmdCancel = nullptr;
   QPushButton* cmdHelp = nullptr;
+
+ protected:
+  // AddDialogButtons into these members.
+  void CreateButtons(QDialog* dialog, QBoxLayout* layout, int helpContext);
 };
 
 // Creates the three buttons in `layout` (a row or a column); Cancel rejects `dialog`. OK is

@@ -97,11 +97,8 @@ TfrmPreferences::TfrmPreferences(QWidget* parent) : QDialog(parent) {
 
   auto* buttons = new QVBoxLayout;
   buttons->addSpacing(nbNoteBook->tabBar()->sizeHint().height());
-  const TDialogButtons b = AddDialogButtons(this, buttons, kPreferencesHelpContext);
+  CreateButtons(this, buttons, kPreferencesHelpContext);
   buttons->addStretch();
-  cmdOK = b.cmdOK;
-  cmdCancel = b.cmdCancel;
-  cmdHelp = b.cmdHelp;
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* layout = new QHBoxLayout(this);

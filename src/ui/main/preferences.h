@@ -31,7 +31,7 @@ struct TPreferencesChanges {
   bool Any() const { return Toolbar || EmployeeDisplay || Balances; }
 };
 
-class TfrmPreferences : public QDialog {
+class TfrmPreferences : public QDialog, public TDialogButtons {
   Q_OBJECT
  public:
   explicit TfrmPreferences(QWidget* parent = nullptr);
@@ -82,9 +82,6 @@ class TfrmPreferences : public QDialog {
   QSpinBox* UpDown2 = nullptr;
   QLineEdit* txtUserDay = nullptr;
   QLineEdit* txtOrganization = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -112,10 +112,7 @@ TfrmUnDelete::TfrmUnDelete(TDataSession& session, QWidget* parent)
   label->setBuddy(lstDeleted);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  const TDialogButtons b = AddDialogButtons(this, buttons, kUnDeleteHelpContext);
-  cmdOK = b.cmdOK;
-  cmdCancel = b.cmdCancel;
-  cmdHelp = b.cmdHelp;
+  CreateButtons(this, buttons, kUnDeleteHelpContext);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(lstDeleted);

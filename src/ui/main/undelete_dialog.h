@@ -8,7 +8,6 @@
 #include "data/undelete.h"
 
 class QListWidget;
-class QPushButton;
 
 #include "ui/main/dialog_buttons.h"
 
@@ -18,7 +17,7 @@ class TDataSession;
 
 inline constexpr int kUnDeleteHelpContext = 1210;
 
-class TfrmUnDelete : public QDialog {
+class TfrmUnDelete : public QDialog, public TDialogButtons {
   Q_OBJECT
  public:
   TfrmUnDelete(TDataSession& session, QWidget* parent = nullptr);
@@ -32,9 +31,6 @@ class TfrmUnDelete : public QDialog {
   int Count() const;
 
   QListWidget* lstDeleted = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
