@@ -119,6 +119,29 @@ class StartupTest : public QObject {
     QVERIFY(settings.open(QIODevice::ReadOnly));
     QVERIFY(settings.readAll().contains("StartupState="));
   }
+
+  // --data opens the data set in that folder (created when missing) and leaves the default
+  // folder alone; an unknown option ends the program with a message and exit code 1.
+  void theDataOptionChoosesTheFolder() {
+    QTemporaryDir dir;
+    QProcess program;
+    program.setProcessEnvironment(ProgramEnvironment(dir));
+    const QString chosen = dir.path() + "/demo/set";
+    program.start(ABSENCE_GUI_EXE, QStringList{"--data", chosen});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(chosen + "/emp.dat"), 15000);
+    QVERIFY(!QFile::exists(dir.path() + "/data/Absence/emp.dat"));
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 0);
+
+    QProcess bad;
+    bad.setProcessEnvironment(ProgramEnvironment(dir));
+    bad.start(ABSENCE_GUI_EXE, QStringList{"--dta", chosen});
+    QVERIFY(bad.waitForFinished(10000));
+    QCOMPARE(bad.exitCode(), 1);
+    QVERIFY(bad.readAllStandardError().contains("dta"));
+  }
 };
 
 QTEST_MAIN(StartupTest)

@@ -1,6 +1,8 @@
 #include "ui/main/startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QIcon>
 #include <QLocale>
 
@@ -14,14 +16,40 @@
 #include "ui/main/single_instance.h"
 #include "ui/main/splash.h"
 #include "ui/main/termination.h"
+#include "version.h"
 
 namespace absence::ui {
+namespace {
+
+// The data folder named with --data (made absolute and created), or the default one. Bad
+// options end the program with a message (exit 1); --help and --version end it with 0.
+std::string DataFolderFromCommandLine(const QApplication& app) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Absence: the absence records of an organisation"));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption data(QStringLiteral("data"),
+                                QStringLiteral("Open the data set in DIR instead of the default "
+                                               "data folder."),
+                                QStringLiteral("DIR"));
+  parser.addOption(data);
+  parser.process(app);
+  if (!parser.isSet(data)) return DefaultDataFolder(ProgramFolder());
+  const QString folder = QDir(parser.value(data)).absolutePath();
+  QDir().mkpath(folder);
+  return WithTrailingSeparator(QDir::toNativeSeparators(folder).toStdString());
+}
+
+}  // namespace
 
 int RunAbsence(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Absence"));
   QApplication::setApplicationDisplayName(QStringLiteral("Absence"));
   QApplication::setDesktopFileName(QStringLiteral("absence"));
+  QApplication::setApplicationVersion(QString::fromLatin1(version::FileVersion));
+  const std::string dataFolder = DataFolderFromCommandLine(app);
 
   TSingleInstance instance(TSingleInstance::DefaultFolder(), TSingleInstance::DefaultName());
   if (!instance.Acquire()) {
@@ -41,7 +69,7 @@ int RunAbsence(int argc, char** argv) {
   QApplication::processEvents();
 
   App().DatePattern = DatePatternForLocale(QLocale::system());
-  App().AppFolder = DefaultDataFolder(ProgramFolder());
+  App().AppFolder = dataFolder;
   App().IniPath = DefaultIniPath();
   InstallHelpKey(&app);
 
