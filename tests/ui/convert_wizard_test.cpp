@@ -83,6 +83,19 @@ void Screenshot(TfrmConvert& w, const QString& name) {
   w.grab().save(folder + u'/' + name + QStringLiteral(".png"));
 }
 
+// A temporary environment whose data set (the sample one, or none) is loaded into a session;
+// message boxes go to `boxes`.
+struct TWizardCase {
+  explicit TWizardCase(bool withData) {
+    if (withData) SaveSampleData(App().AppFolder);
+    loaded = session.Load();
+  }
+  test::TTempEnvironment env;
+  TDataSession session{App().AppFolder};
+  test::TMessageBoxSpy boxes;
+  bool loaded = false;
+};
+
 }  // namespace
 
 class ConvertWizardTest : public QObject {
@@ -91,16 +104,13 @@ class ConvertWizardTest : public QObject {
   void initTestCase() { InitUiResources(); }
 
   void importEmployeesShowsProgressAndOffersAnotherFile() {
-    test::TTempEnvironment env;
-    SaveSampleData(App().AppFolder);
-    TDataSession session(App().AppFolder);
-    QVERIFY(session.Load());
-    const QString file = env.DataFolder() + QStringLiteral("in/emps.txt");
+    TWizardCase wiz(true);
+    QVERIFY(wiz.loaded);
+    const QString file = wiz.env.DataFolder() + QStringLiteral("in/emps.txt");
     WriteFile(file,
               "Adams,Al,300,01/02/2024,,Y,Sales\r\nBaker,Bea,400,02/03/2024,,N,\r\n"
               "Cole,Cy,500,03/04/2024,12/31/2024,Y,Sales\r\n");
-    test::TMessageBoxSpy boxes;
-    TfrmConvert w(session, true);
+    TfrmConvert w(wiz.session, true);
     w.show();
     QCOMPARE(w.windowTitle(), QString("Import Wizard"));
     QCOMPARE(w.lblIntro->text(),
@@ -137,19 +147,19 @@ class ConvertWizardTest : public QObject {
     Screenshot(w, "import-5-summary");
 
     QSignalSpy progress(w.ProgressBar1, &QProgressBar::valueChanged);
-    QSignalSpy changed(&session, &TDataSession::Changed);
-    boxes.Answer(mbYes);
+    QSignalSpy changed(&wiz.session, &TDataSession::Changed);
+    wiz.boxes.Answer(mbYes);
     Click(w.cmdNext);
-    QCOMPARE(boxes.Calls().size(), size_t(1));
-    QCOMPARE(boxes.Calls()[0].Text,
+    QCOMPARE(wiz.boxes.Calls().size(), size_t(1));
+    QCOMPARE(wiz.boxes.Calls()[0].Text,
              QString("Import complete.  Do you want to Import another file?"));
-    QCOMPARE(boxes.Calls()[0].Kind, TMsgKind::Confirmation);
+    QCOMPARE(wiz.boxes.Calls()[0].Kind, TMsgKind::Confirmation);
     QList<int> steps;
     for (const auto& args : progress) steps << args[0].toInt();
     QCOMPARE(steps, (QList<int>{1, 2, 3, 0}));  // a line at a time, then back to 0 for the next
     QCOMPARE(w.ProgressBar1->maximum(), 3);
     QCOMPARE(changed.count(), 1);
-    const TDataSet& d = session.Data();
+    const TDataSet& d = wiz.session.Data();
     QCOMPARE(d.EmpList.size(), size_t(3));
     QCOMPARE(QString::fromStdString(d.EmpList[0]->FullName()), QString("Adams, Al"));
     QCOMPARE(d.EmpList[1]->EmpType, 'T');
@@ -160,7 +170,7 @@ class ConvertWizardTest : public QObject {
     QVERIFY(w.cmdBack->isEnabled());
 
     // A second file: absences added; No closes the wizard with its OK result.
-    const QString absences = env.DataFolder() + QStringLiteral("in/abs.txt");
+    const QString absences = wiz.env.DataFolder() + QStringLiteral("in/abs.txt");
     WriteFile(absences, "300\tSick\t01/05/2024\t8\r\n300\tSick\t01/05/2024\t1.5\r\n");
     Click(w.btnAbsence);
     Click(w.cmdNext);
@@ -172,7 +182,7 @@ class ConvertWizardTest : public QObject {
     Click(w.cmdNext);
     QVERIFY(w.lblSummary->text().startsWith(
         "Import:\nAbsence Information \n  Adding to existing Absence entries\n\nImport from:\n"));
-    boxes.Answer(mbNo);
+    wiz.boxes.Answer(mbNo);
     Click(w.cmdNext);
     QCOMPARE(w.result(), int(QDialog::Accepted));
     QVERIFY(!w.isVisible());
@@ -182,11 +192,9 @@ class ConvertWizardTest : public QObject {
   }
 
   void backRetracesEveryPath() {
-    test::TTempEnvironment env;
-    TDataSession session(App().AppFolder);
-    QVERIFY(session.Load());
-    test::TMessageBoxSpy boxes;
-    TfrmConvert w(session, false);
+    TWizardCase wiz(false);
+    QVERIFY(wiz.loaded);
+    TfrmConvert w(wiz.session, false);
     w.show();
     QCOMPARE(w.windowTitle(), QString("Export Wizard"));
     struct Step {
@@ -210,7 +218,7 @@ class ConvertWizardTest : public QObject {
     Screenshot(w, "export-2-absence");
     Click(w.cmdNext);
     QCOMPARE(Page(w), TPage::pgFiles);
-    QTest::keyClicks(w.txtImportFile, env.DataFolder() + "out.txt");
+    QTest::keyClicks(w.txtImportFile, wiz.env.DataFolder() + "out.txt");
     Click(w.cmdNext);
     QCOMPARE(Page(w), TPage::pgRun);
     QCOMPARE(w.cmdNext->text(), QString("&Export"));
@@ -221,16 +229,13 @@ class ConvertWizardTest : public QObject {
       QCOMPARE(w.cmdNext->text(), QString("&Next"));
       QCOMPARE(w.cmdNext->layoutDirection(), Qt::RightToLeft);  // the arrow after the caption
     }
-    QVERIFY(boxes.Calls().empty());
+    QVERIFY(wiz.boxes.Calls().empty());
   }
 
   void selectedDatesAreChecked() {
-    test::TTempEnvironment env;
-    SaveSampleData(App().AppFolder);
-    TDataSession session(App().AppFolder);
-    QVERIFY(session.Load());
-    test::TMessageBoxSpy boxes;
-    TfrmConvert w(session, false);
+    TWizardCase wiz(true);
+    QVERIFY(wiz.loaded);
+    TfrmConvert w(wiz.session, false);
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -253,10 +258,10 @@ class ConvertWizardTest : public QObject {
     for (const Case& c : cases) {
       w.txtStartDate->setText(c.start);
       w.txtEndDate->setText(c.end);
-      boxes.Answer(mbOK);
+      wiz.boxes.Answer(mbOK);
       Click(w.cmdNext);
-      QCOMPARE(boxes.Calls().back().Text, c.message);
-      QCOMPARE(boxes.Calls().back().Kind, TMsgKind::Information);
+      QCOMPARE(wiz.boxes.Calls().back().Text, c.message);
+      QCOMPARE(wiz.boxes.Calls().back().Kind, TMsgKind::Information);
       QCOMPARE(Page(w), TPage::pgAbsence);
       QCOMPARE(QApplication::focusWidget(), c.focus);
     }
@@ -272,42 +277,40 @@ class ConvertWizardTest : public QObject {
     QCOMPARE(w.txtEndDate->text(), QString("02/28/2024"));
     Click(w.cmdNext);
     QCOMPARE(Page(w), TPage::pgFiles);
-    const QString out = env.DataFolder() + QStringLiteral("new/folder/abs.txt");
+    const QString out = wiz.env.DataFolder() + QStringLiteral("new/folder/abs.txt");
     QTest::keyClicks(w.txtImportFile, out);
-    boxes.Answer(mbNo);
+    wiz.boxes.Answer(mbNo);
     Click(w.cmdNext);
-    QCOMPARE(boxes.Calls().back().Text,
+    QCOMPARE(wiz.boxes.Calls().back().Text,
              QString("The directory does not exist.  Do you want to create it?"));
     QCOMPARE(Page(w), TPage::pgFiles);
-    boxes.Answer(mbYes);
+    wiz.boxes.Answer(mbYes);
     Click(w.cmdNext);
     QCOMPARE(Page(w), TPage::pgRun);
     QVERIFY(w.lblSummary->text().contains("  From:\t01/01/2023\n  To:\t02/28/2024\n"));
-    boxes.Answer(mbNo);
+    wiz.boxes.Answer(mbNo);
     Click(w.cmdNext);
-    QCOMPARE(boxes.Calls().back().Text,
+    QCOMPARE(wiz.boxes.Calls().back().Text,
              QString("Export complete.  Do you want to Export another file?"));
     QCOMPARE(ReadFile(out),
              QByteArray("200,Vacation,01/09/2024,8.0\r\n100,Vacation,01/09/2024,8.0\r\n"));
   }
 
   void fileChecksAndFailuresStayOnTheirPage() {
-    test::TTempEnvironment env;
-    SaveSampleData(App().AppFolder);
-    TDataSession session(App().AppFolder);
-    QVERIFY(session.Load());
-    test::TMessageBoxSpy boxes;
+    TWizardCase wiz(true);
+    QVERIFY(wiz.loaded);
     {
-      TfrmConvert w(session, false);
+      TfrmConvert w(wiz.session, false);
       w.show();
       Click(w.cmdNext);
       Click(w.cmdNext);
-      boxes.Answer(mbOK);
+      wiz.boxes.Answer(mbOK);
       Click(w.cmdNext);
-      QCOMPARE(boxes.Calls().back().Text, QString("Please select the location of your data file."));
+      QCOMPARE(wiz.boxes.Calls().back().Text,
+               QString("Please select the location of your data file."));
       QCOMPARE(Page(w), TPage::pgFiles);
     }
-    TfrmConvert w(session, true);
+    TfrmConvert w(wiz.session, true);
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -315,36 +318,36 @@ class ConvertWizardTest : public QObject {
     Click(w.btnAbsence);
     Click(w.cmdNext);
     Click(w.cmdNext);
-    QTest::keyClicks(w.txtImportFile, env.DataFolder() + "missing.txt");
-    boxes.Answer(mbOK);
+    QTest::keyClicks(w.txtImportFile, wiz.env.DataFolder() + "missing.txt");
+    wiz.boxes.Answer(mbOK);
     Click(w.cmdNext);
-    QCOMPARE(boxes.Calls().back().Text,
+    QCOMPARE(wiz.boxes.Calls().back().Text,
              QString("The Data File you selected does not exist.  Please check your selection and "
                      "try again."));
     QCOMPARE(QApplication::focusWidget(), w.txtImportFile);
     QCOMPARE(Page(w), TPage::pgFiles);
 
     // An unknown Employee ID stops the run; replace mode changes nothing.
-    const QString file = env.DataFolder() + QStringLiteral("abs.txt");
+    const QString file = wiz.env.DataFolder() + QStringLiteral("abs.txt");
     WriteFile(file, "100,Sick,01/05/2024,8\r\n999,Sick,01/05/2024,8\r\n");
     w.txtImportFile->setText(file);
     Click(w.cmdNext);
-    boxes.Answer(mbOK);
+    wiz.boxes.Answer(mbOK);
     Click(w.cmdNext);
-    QCOMPARE(boxes.Calls().back().Text, QString("Error locating Employee for ID 999 in record 2."));
-    QCOMPARE(boxes.Calls().back().Kind, TMsgKind::Information);
+    QCOMPARE(wiz.boxes.Calls().back().Text,
+             QString("Error locating Employee for ID 999 in record 2."));
+    QCOMPARE(wiz.boxes.Calls().back().Kind, TMsgKind::Information);
     QCOMPARE(Page(w), TPage::pgRun);
     QCOMPARE(w.ProgressBar1->value(), 0);
-    for (const auto& e : session.Data().EmpList) QCOMPARE(e->Entries.size(), size_t(1));
+    for (const auto& e : wiz.session.Data().EmpList) QCOMPARE(e->Entries.size(), size_t(1));
   }
 
   void theStartPageSettingIsKept() {
-    test::TTempEnvironment env;
-    TDataSession session(App().AppFolder);
-    QVERIFY(session.Load());
-    env.WriteIni("[Initialization]\r\nShowExportPage=1\r\n");
+    TWizardCase wiz(false);
+    QVERIFY(wiz.loaded);
+    wiz.env.WriteIni("[Initialization]\r\nShowExportPage=1\r\n");
     {
-      TfrmConvert w(session, false);
+      TfrmConvert w(wiz.session, false);
       w.show();
       QCOMPARE(Page(w), TPage::pgDetails);
       QVERIFY(w.chkDisplay->isChecked());
@@ -355,7 +358,7 @@ class ConvertWizardTest : public QObject {
     ini.Load();
     QCOMPARE(ini.ReadInteger("Initialization", "ShowExportPage", -1), 0);
     {
-      TfrmConvert w(session, true);
+      TfrmConvert w(wiz.session, true);
       w.show();
       QCOMPARE(Page(w), TPage::pgStartup);
       QVERIFY(!w.chkDisplay->isChecked());
