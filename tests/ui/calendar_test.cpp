@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "calendar_window.h"
 #include "cli_runner.h"
 #include "data/dataset.h"
 #include "dates/dates.h"
@@ -29,136 +30,7 @@
 using namespace absence;
 using namespace absence::ui;
 
-namespace {
-
-constexpr TDate kToday = 46364;  // Tuesday, 8 December 2026; the calendar starts on 6 December
-const TDate kStart = kToday - 2;
-
-template <typename T>
-T* Find(QObject* w, const char* name) {
-  T* child = w->findChild<T*>(QString::fromLatin1(name));
-  if (!child) qFatal("no control named %s", name);
-  return child;
-}
-
-// Vacation, Holiday and Sick; Smith (hired 8 December 2016, so today is her anniversary),
-// Jones (hired 9 December 2026, terminated 28 December 2026) and Brown. Smith has 8 hours of
-// vacation today and an accrual record; a global Holiday on 10 December applies to everyone.
-void SaveSampleData(const std::string& folder, int extraReasons = 0) {
-  TDataSet data;
-  for (int i = 0; i < extraReasons; ++i)
-    AddReason(data.ReasonList, "Other " + std::to_string(i), true, false, TBasis::None,
-              TValidate::None);
-  AddReason(data.ReasonList, "Vacation", true, false, TBasis::None, TValidate::None);
-  AddReason(data.ReasonList, "Holiday", true, false, TBasis::None, TValidate::None);
-  AddReason(data.ReasonList, "Sick", true, false, TBasis::None, TValidate::None);
-  AddEmp(data.EmpList, "Smith", "Ann", "", kToday - 3652, 0, 0, 'F');
-  AddEmp(data.EmpList, "Jones", "Bob", "", kToday + 1, kToday + 20, 0, 'F');
-  AddEmp(data.EmpList, "Brown", "Cy", "", kToday - 900, 0, 0, 'F');
-  const int32_t vacation = data.ReasonList[FindReason(data.ReasonList, 0, "Vacation")]->ReasonID;
-  const int32_t holiday = data.ReasonList[FindReason(data.ReasonList, 0, "Holiday")]->ReasonID;
-  TEmpRecClass& smith = *data.EmpList[FindEmp(data.EmpList, 0, "Smith, Ann")];
-  AddEntry(smith.Entries, data.EmpList, data.ReasonList, vacation, kToday, 8, TEntryKind::Own);
-  SetAccrual(smith.Accruals, vacation, 80, kToday - 300);
-  AddEntry(data.GlobalList, data.EmpList, data.ReasonList, holiday, kToday + 2, 8,
-           TEntryKind::Global);
-  SaveDataSet(data, folder, false);
-}
-
-class TCalendarWindow {
- public:
-  TCalendarWindow() : w(std::make_unique<TfrmMain>(10)) {
-    w->resize(1000, 700);
-    w->show();
-    QTimer* timer = Find<QTimer>(w.get(), "Timer1");
-    loaded = QTest::qWaitFor([&] { return !timer->isActive() && w->isEnabled(); }, 5000);
-    grid = Find<QTableWidget>(w.get(), "grdCalendar");
-  }
-  ~TCalendarWindow() {
-    SetDragHook(nullptr);
-    w->close();
-  }
-
-  bool Choose(const char* name) {
-    return ui::test::ChooseByKeys(Find<QComboBox>(w.get(), "cboEmpBox"), name);
-  }
-  TEmpRecClass& Emp(const char* name) {
-    TDataSet& data = w->Session().Data();
-    return *data.EmpList[FindEmp(data.EmpList, 0, name)];
-  }
-  int32_t ReasonID(const char* name) {
-    const TReasonList& reasons = w->Session().Data().ReasonList;
-    return reasons[FindReason(reasons, 0, name)]->ReasonID;
-  }
-  QString Text(int col, int row) const { return grid->item(row, col)->text(); }
-  QPoint Center(int col, int row) const {
-    return grid->visualItemRect(grid->item(row, col)).center();
-  }
-  void Click(int col, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, Center(col, row));
-  }
-  // Delivers a drag that the window starts to the day (col, row) as a drop there.
-  void DropDragsOn(int col, int row) {
-    SetDragHook([this, col, row](QDrag& drag) {
-      ++drags;
-      accepted = Deliver(drag.mimeData(), col, row);
-      return accepted ? Qt::CopyAction : Qt::IgnoreAction;
-    });
-  }
-  // A drop with a real QMimeData through the grid's drag and drop handlers.
-  bool Deliver(const QMimeData* mime, int col, int row) {
-    const QPoint at = Center(col, row);
-    QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &move);
-    if (!move.isAccepted()) return false;
-    QDropEvent drop(QPointF(at), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &drop);
-    return drop.isAccepted();
-  }
-  // Drags the reason chosen in the reason box onto (col, row) with the mouse.
-  bool DragReason(const char* reason, int col, int row) {
-    auto* box = Find<QComboBox>(w.get(), "cboReasonBox");
-    box->setCurrentIndex(box->findText(reason));
-    DropDragsOn(col, row);
-    const QPoint p = box->rect().center();
-    ui::test::DragWithMouse(box, p, p + QPoint(30, 10));
-    return accepted;
-  }
-  // Drags from the day (fromCol, fromRow) onto (col, row) with the mouse.
-  bool DragEntry(int fromCol, int fromRow, int col, int row) {
-    DropDragsOn(col, row);
-    const QPoint p = Center(fromCol, fromRow);
-    ui::test::DragWithMouse(grid->viewport(), p, p + QPoint(20, 0));
-    return accepted;
-  }
-  QString Balance(const char* reason, int column) const {
-    auto* balances = Find<QTableWidget>(w.get(), "grdBalances");
-    for (int r = 0; r < balances->rowCount(); ++r)
-      if (balances->item(r, 0) && balances->item(r, 0)->text() == reason)
-        return balances->item(r, column) ? balances->item(r, column)->text() : QString();
-    return "<no row>";
-  }
-
-  std::unique_ptr<TfrmMain> w;
-  QTableWidget* grid = nullptr;
-  bool loaded = false;
-  int drags = 0;
-  bool accepted = false;
-};
-
-std::vector<TDate> OwnEntryDates(const TEmpRecClass& emp, int32_t reasonID, float* hours) {
-  std::vector<TDate> dates;
-  for (const auto& e : emp.Entries)
-    if (e->IsLive() && !e->IsGlobal() && e->ReasonID == reasonID) {
-      dates.push_back(e->EntryDate);
-      if (hours) *hours = e->Hours;
-    }
-  return dates;
-}
-
-}  // namespace
+using namespace absence::ui::test;
 
 class CalendarTest : public QObject {
   Q_OBJECT

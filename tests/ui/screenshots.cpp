@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QToolButton>
 #include <QWidget>
 #include <QtTest>
 
@@ -23,6 +24,12 @@ bool NoCutTexts(QWidget* window) {
     if (!w->isVisibleTo(window) || !w->isVisible()) continue;
     if (auto* label = qobject_cast<QLabel*>(w)) {
       if (!label->wordWrap() && label->width() < label->sizeHint().width()) cut << label->text();
+    } else if (auto* tool = qobject_cast<QToolButton*>(w)) {
+      // Tool buttons have their designed sizes: their caption, when shown, must fit.
+      const QString caption = QString(tool->text()).remove(u'&');
+      if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly &&
+          tool->fontMetrics().horizontalAdvance(caption) > tool->width() - 2)
+        cut << tool->text();
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
       if (!button->text().isEmpty() && button->width() < button->minimumSizeHint().width())
         cut << button->text();

@@ -1,7 +1,9 @@
 #include "support.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QtTest>
 
@@ -48,6 +50,17 @@ void DragWithMouse(QWidget* widget, QPoint from, QPoint to) {
   QTest::mouseMove(widget, (from + to) / 2);
   QTest::mouseMove(widget, to);
   QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+bool DeliverDrop(QWidget* target, QPoint at, const QMimeData* mime) {
+  QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  QDragMoveEvent move(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+  if (!move.isAccepted()) return false;
+  QDropEvent drop(QPointF(at), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+  return drop.isAccepted();
 }
 
 TTempEnvironment::TTempEnvironment() {

@@ -10,6 +10,7 @@
 #include "ui/common/message_box.h"
 
 class QComboBox;
+class QMimeData;
 class QWidget;
 
 namespace absence::ui::test {
@@ -53,5 +54,9 @@ bool ChooseByKeys(QComboBox* box, const QString& text);
 
 // Presses the left button at `from`, moves to `to` with the button held, and releases it.
 void DragWithMouse(QWidget* widget, QPoint from, QPoint to);
+
+// Delivers `mime` to `target` at `at` as a drag entering, moving and dropping there, through
+// the widget's own drag and drop handlers; true when the drop was accepted.
+bool DeliverDrop(QWidget* target, QPoint at, const QMimeData* mime);
 
 }  // namespace absence::ui::test

@@ -138,6 +138,19 @@ void TCalendarGrid::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) grdCalendarClick();
 }
 
+// The second press of a double click: with Shift or Ctrl it picks like a press, otherwise the
+// owner opens the day.
+void TCalendarGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+    mousePressEvent(event);
+    return;
+  }
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint cell = CellAt(event->position().toPoint());
+  setCurrentCell(cell.y(), cell.x());
+  emit DayDoubleClicked();
+}
+
 void TCalendarGrid::grdCalendarClick() {
   if (!multiPick_) SetPicked(currentColumn(), currentRow(), true);
   viewport()->update();

@@ -44,6 +44,8 @@ class TCalendarGrid : public QTableWidget {
  signals:
   // A click on a day was released: the day list follows the current day.
   void DayClicked();
+  // A double click on a day (without Shift or Ctrl; the current cell is that day).
+  void DayDoubleClicked();
   // A reason or an entry was dropped on the cell.
   void Dropped(const QMimeData* mime, int col, int row);
 
@@ -51,6 +53,7 @@ class TCalendarGrid : public QTableWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;

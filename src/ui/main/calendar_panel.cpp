@@ -11,14 +11,19 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dates/dates.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
 #include "ui/common/hints.h"
 #include "ui/common/pictures.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
+#include "ui/common/wait_cursor.h"
+#include "ui/main/absence_entry_flows.h"
 #include "ui/main/calendar_drag.h"
 #include "ui/main/calendar_grid.h"
+#include "ui/main/trash_can.h"
+#include "ui/main/undelete_dialog.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -39,6 +44,10 @@ TCalendarPanel::TCalendarPanel(TDataSession& session, QWidget* parent)
   connect(grdCalendar, &TCalendarGrid::DayClicked, this, &TCalendarPanel::DayChosen);
   grdCalendar->DropAllowed = [this](TDate d) { return DropAllowed(d); };
   connect(grdCalendar, &TCalendarGrid::Dropped, this, &TCalendarPanel::grdCalendarDragDrop);
+  connect(grdCalendar, &TCalendarGrid::DayDoubleClicked, this,
+          &TCalendarPanel::grdCalendarDblClick);
+  connect(imgTrash, &TTrashCan::EntryDropped, this, &TCalendarPanel::imgTrashDragDrop);
+  connect(imgTrash, &TTrashCan::Opened, this, &TCalendarPanel::imgTrashDblClick);
   cboReasonBox->installEventFilter(this);
   tmrScroll = new QTimer(this);
   tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
@@ -70,8 +79,7 @@ void TCalendarPanel::CreateControls() {
   monthFont.setPointSizeF(monthFont.pointSizeF() * 1.25);
   lblMonth->setFont(monthFont);
   lblMonth->setAlignment(Qt::AlignCenter);
-  imgTrash = new QLabel;
-  imgTrash->setObjectName(QStringLiteral("imgTrash"));
+  imgTrash = new TTrashCan;
   imgTrash->setVisible(false);
   top->addWidget(lblReason);
   top->addSpacing(Scale(6));
@@ -157,9 +165,19 @@ void TCalendarPanel::RefreshCell(int col, int row) {
                            : DateCell(d, App().DatePattern));
 }
 
+// The trash follows the shown year whenever the cells are filled.
 void TCalendarPanel::FillCells() {
   for (int row = 0; row < TCalendarGrid::kRows; ++row)
     for (int col = 0; col < TCalendarGrid::kColumns; ++col) RefreshCell(col, row);
+  const TEmpRecClass* emp = session_.Employee(empID_);
+  imgTrash->SetFull(emp && HasTrashInYear(emp->Entries, Year(BalanceDate())));
+}
+
+void TCalendarPanel::RefreshDate(TDate date) {
+  for (int c = 0; c < TCalendarGrid::kColumns; ++c)
+    for (int r = 0; r < TCalendarGrid::kRows; ++r)
+      if (grdCalendar->CellDate(c, r) == date) RefreshCell(c, r);
+  grdCalendar->viewport()->update();
 }
 
 TDate TCalendarPanel::BalanceDate() const {
@@ -167,9 +185,6 @@ TDate TCalendarPanel::BalanceDate() const {
 }
 
 void TCalendarPanel::ShowTrash() {
-  imgTrash->setPixmap(ResourcePicture(QStringLiteral("Trash_Empty"), 32));
-  SetHint(imgTrash,
-          QStringLiteral("Delete Absence|Drag a Absence entry to the trash can to remove it"));
   imgTrash->setVisible(true);
 }
 
@@ -287,12 +302,47 @@ void TCalendarPanel::MoveEntry(TDate from, int32_t reasonID, TEntryKind kind, in
     entry.Update(entry.ReasonID, dataSet.EmpList, entry.Hours, to);
   }
   SortEntries(emp->Entries, dataSet.ReasonList, TEntryOrder::ByDate);
-  for (int c = 0; c < TCalendarGrid::kColumns; ++c)
-    for (int r = 0; r < TCalendarGrid::kRows; ++r) {
-      const TDate d = grdCalendar->CellDate(c, r);
-      if (d == from || d == to) RefreshCell(c, r);
-    }
-  grdCalendar->viewport()->update();
+  RefreshDate(from);
+  RefreshDate(to);
+}
+
+// A day's entries open in the entry dialog, unless days are being picked.
+void TCalendarPanel::grdCalendarDblClick() {
+  if (grdCalendar->MultiPick() || !session_.Employee(empID_)) return;
+  grdCalendar->ClearPicks();
+  const QPoint cell(std::max(0, grdCalendar->currentColumn()),
+                    std::max(0, grdCalendar->currentRow()));
+  const TCellContent content = grdCalendar->Cell(cell.x(), cell.y());
+  if (content.Entries.isEmpty()) return;
+  if (!EditDayEntries(session_, empID_, content.Date, window())) return;
+  FillCells();
+  emit EntriesChanged();
+}
+
+// The dropped entry goes to the trash; a global one is hidden for this employee only.
+void TCalendarPanel::imgTrashDragDrop(const TDraggedEntry& dragged) {
+  TEmpRecClass* emp = session_.Employee(empID_);
+  if (!emp) return;
+  TDataSet& dataSet = session_.Data();
+  const int index = FindEntry(emp->Entries, dragged.ReasonID, dragged.Kind, dragged.Date);
+  if (index < 0) return;
+  emp->Entries[static_cast<std::size_t>(index)]->AddDelMark(TTrashMark::Record, dataSet.EmpList);
+  RefreshDate(dragged.Date);
+  imgTrash->SetFull(true);
+  session_.NotifyChanged();
+  emit EntriesChanged();
+}
+
+void TCalendarPanel::imgTrashDblClick() {
+  grdCalendar->ClearPicks();
+  if (!session_.Employee(empID_)) return;
+  TWaitCursor wait;
+  TfrmUnDelete dlg(session_, window());
+  dlg.SetMode(TUndeleteMode::Entries);
+  dlg.SetSource(empID_);
+  if (RunDialog(dlg) != QDialog::Accepted) return;
+  FillCells();
+  emit EntriesChanged();
 }
 
 // Held down, a scroll button moves one week at once, again after 300 ms, then every 150 ms.

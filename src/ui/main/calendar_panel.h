@@ -18,6 +18,8 @@ namespace absence::ui {
 
 class TCalendarGrid;
 class TDataSession;
+class TTrashCan;
+struct TDraggedEntry;
 class TPVComboBox;
 
 class TCalendarPanel : public QWidget {
@@ -49,7 +51,7 @@ class TCalendarPanel : public QWidget {
   void WeeksShown();
   // The current day changed by a click.
   void DayChosen();
-  // A drop added or moved entries of the employee shown.
+  // A drop, the entry dialog or the restore dialog changed entries of the employee shown.
   void EntriesChanged();
 
  protected:
@@ -60,10 +62,15 @@ class TCalendarPanel : public QWidget {
   // Cell texts and contents for the shown employee (dates only without one).
   void FillCells();
   void RefreshCell(int col, int row);
+  // The cells showing `date`, when it is shown.
+  void RefreshDate(TDate date);
   bool DropAllowed(TDate date) const;
   void grdCalendarDragDrop(const QMimeData* mime, int col, int row);
   void DropReason(int32_t reasonID, int col, int row);
   void MoveEntry(TDate from, int32_t reasonID, TEntryKind kind, int col, int row);
+  void grdCalendarDblClick();
+  void imgTrashDragDrop(const TDraggedEntry& dragged);
+  void imgTrashDblClick();
   void spdCalendarScrollMouseDown(QToolButton* button);
   void spdCalendarScrollMouseUp();
   void ScrollTimerTick();
@@ -76,7 +83,7 @@ class TCalendarPanel : public QWidget {
   bool reasonPressed_ = false;
   TPVComboBox* cboReasonBox = nullptr;
   QLabel* lblMonth = nullptr;
-  QLabel* imgTrash = nullptr;
+  TTrashCan* imgTrash = nullptr;
   std::array<QLabel*, 7> lblDays{};  // lblSunday ... lblSaturday
   TCalendarGrid* grdCalendar = nullptr;
   QToolButton* spdCalendarUp = nullptr;

@@ -1,0 +1,239 @@
+// Editing on the calendar: a double click opens the day's entries in the entry dialog; an entry
+// dragged onto the trash can goes to the trash, whose picture follows the shown year, and a
+// double click on a full trash can offers the entries back.
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include "calendar_window.h"
+#include "dialog_support.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/hints.h"
+#include "ui/common/num_edit.h"
+#include "ui/common/pictures.h"
+#include "ui/main/absence_rec.h"
+#include "ui/main/trash_can.h"
+#include "ui/main/undelete_dialog.h"
+#include "ui/session/data_session.h"
+
+using namespace absence;
+using namespace absence::ui;
+using namespace absence::ui::test;
+
+namespace {
+
+// Thursday 10 December (the global Holiday) is column 4 of the first week.
+constexpr int kHolidayCol = 4;
+
+void TypeInto(QWidget* box, const QString& text) {
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(box, text);
+}
+
+TTrashCan* Trash(TCalendarWindow& cal) {
+  return Find<TTrashCan>(cal.w.get(), "imgTrash");
+}
+
+bool ShowsPicture(QLabel* label, const char* name) {
+  return label->pixmap().toImage() == ResourcePicture(QString::fromLatin1(name), 32).toImage();
+}
+
+}  // namespace
+
+class CalendarEditTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { InitUiResources(); }
+  // Each case starts on the small organisation with the window loaded.
+  void init() {
+    SetTodayOverride(kToday);
+    env_ = std::make_unique<TTempEnvironment>();
+    SaveSampleData(App().AppFolder);
+    window_ = std::make_unique<TCalendarWindow>();
+    QVERIFY(window_->loaded);
+  }
+  void cleanup() {
+    window_.reset();
+    env_.reset();
+  }
+
+  // The day holds the holiday and an own entry: the dialog steps through both, the global one
+  // read-only; OK changes the own one and the calendar, balances and day list follow.
+  void aDoubleClickEditsTheDaysEntries() {
+    TCalendarWindow& cal = *window_;
+    QVERIFY(cal.Choose("Brown, Cy"));
+    const int32_t sick = cal.ReasonID("Sick");
+    QVERIFY(cal.DragReason("Sick", kHolidayCol, 0));
+    QStringList captions;
+    TDialogDriver driver([&](QDialog& dlg) {
+      auto* rec = qobject_cast<TfrmAbsenceRec*>(&dlg);
+      QVERIFY(rec);
+      QCOMPARE(rec->barScroll->maximum(), 1);
+      captions << rec->windowTitle();
+      QVERIFY(!rec->cmdOK->isEnabled());
+      QTest::keyClick(rec->barScroll, Qt::Key_Down);
+      captions << rec->windowTitle();
+      QCOMPARE(rec->GetReason(), sick);
+      TypeInto(rec->txtHours, "3");
+      QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
+    });
+    cal.DoubleClick(kHolidayCol, 0);
+    QCOMPARE(driver.Runs(), 1);
+    QCOMPARE(captions, QStringList({"Global Absence Entry", "Edit Absence Entry"}));
+    const TEmpRecClass& brown = cal.Emp("Brown, Cy");
+    QCOMPARE(LiveHours(brown.Entries, sick, TEntryKind::Own, kToday + 2), 3.0f);
+    QCOMPARE(LiveHours(brown.Entries, cal.ReasonID("Holiday"), TEntryKind::Global, kToday + 2),
+             8.0f);
+    QCOMPARE(cal.Balance("Sick", 2), QString("3.00"));
+    auto* day = Find<QListWidget>(cal.w.get(), "lstViewDay");
+    QCOMPARE(day->count(), 4);  // the holiday of all three, Brown's sick day
+  }
+
+  // Cancel keeps everything; a day without entries, a day only marked, and a double click
+  // with Ctrl or Shift (which picks days) open nothing.
+  void aDoubleClickOpensNothingWhereThereIsNothingToEdit() {
+    TCalendarWindow& cal = *window_;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    const int32_t vacation = cal.ReasonID("Vacation");
+    TDialogDriver cancel([](QDialog& dlg) {
+      auto* rec = qobject_cast<TfrmAbsenceRec*>(&dlg);
+      QVERIFY(rec);
+      TypeInto(rec->txtHours, "2");
+      QTest::keyClick(rec, Qt::Key_Escape);
+    });
+    cal.DoubleClick(2, 0);  // today: the anniversary and 8 hours of vacation
+    QCOMPARE(cancel.Runs(), 1);
+    QCOMPARE(LiveHours(cal.Emp("Smith, Ann").Entries, vacation, TEntryKind::Own, kToday), 8.0f);
+
+    TDialogDriver none([](QDialog&) { QFAIL("no dialog expected"); });
+    struct Case {
+      int col, row;
+      Qt::KeyboardModifiers modifiers;
+    } cases[] = {
+        {3, 0, Qt::NoModifier},       // nothing on Wednesday 9 December
+        {5, 3, Qt::NoModifier},       // 1 January: only the user-year marker
+        {2, 0, Qt::ControlModifier},  // picking
+        {kHolidayCol, 0, Qt::ShiftModifier},
+    };
+    for (const Case& c : cases) cal.DoubleClick(c.col, c.row, c.modifiers);
+    QCOMPARE(none.Runs(), 0);
+  }
+
+  // An own entry and a global copy go to the trash: the day loses them, the other employees
+  // keep the holiday, the trash fills. A reason dragged onto the trash is refused.
+  void entriesDraggedOntoTheTrashGoToTheTrash() {
+    TCalendarWindow& cal = *window_;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    TTrashCan* trash = Trash(cal);
+    QVERIFY(trash->isVisible());
+    QVERIFY(!trash->Full());
+    QVERIFY(ShowsPicture(trash, "Trash_Empty"));
+    const int32_t vacation = cal.ReasonID("Vacation");
+    const int32_t holiday = cal.ReasonID("Holiday");
+
+    QVERIFY(cal.DragEntryToTrash(2, 0));
+    QCOMPARE(cal.Text(2, 0), QString("12/08/2026*Anniversary"));
+    QVERIFY(OwnEntryDates(cal.Emp("Smith, Ann"), vacation, nullptr).empty());
+    QVERIFY(trash->Full());
+    QVERIFY(ShowsPicture(trash, "Trash_Full"));
+    QCOMPARE(trash->toolTip(), QString("Delete Absence"));
+    QCOMPARE(cal.Balance("Vacation", 2), QString());
+
+    QVERIFY(cal.DragEntryToTrash(kHolidayCol, 0));
+    QCOMPARE(cal.Text(kHolidayCol, 0), QString("12/10/2026"));
+    QCOMPARE(LiveHours(cal.Emp("Smith, Ann").Entries, holiday, TEntryKind::Global, kToday + 2),
+             -1.0f);
+    QCOMPARE(LiveHours(cal.Emp("Brown, Cy").Entries, holiday, TEntryKind::Global, kToday + 2),
+             8.0f);
+    QCOMPARE(LiveHours(cal.w->Session().Data().GlobalList, holiday, TEntryKind::Global, kToday + 2),
+             8.0f);
+    cal.Click(kHolidayCol, 0);
+    QCOMPARE(Find<QListWidget>(cal.w.get(), "lstViewDay")->count(), 2);
+
+    // Only entries from the calendar are taken.
+    auto* box = Find<QComboBox>(cal.w.get(), "cboReasonBox");
+    cal.DropDragsOn(trash, trash->rect().center());
+    cal.accepted = true;
+    const QPoint p = box->rect().center();
+    DragWithMouse(box, p, p + QPoint(30, 10));
+    QVERIFY(!cal.accepted);
+    // A day that lost its last entry starts no drag any more.
+    const int drags = cal.drags;
+    QVERIFY(!cal.DragEntryToTrash(2, 0));
+    QCOMPARE(cal.drags, drags);
+  }
+
+  // The picture says whether the shown year holds trash; without an employee it is empty,
+  // after a save too.
+  void theTrashFollowsTheShownYear() {
+    TCalendarWindow& cal = *window_;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    TTrashCan* trash = Trash(cal);
+    auto* down = Find<QToolButton>(cal.w.get(), "spdCalendarDown");
+    auto* up = Find<QToolButton>(cal.w.get(), "spdCalendarUp");
+    QCOMPARE(trash->statusTip(), QString("Drag a Absence entry to the trash can to remove it"));
+    QVERIFY(cal.DragEntryToTrash(2, 0));
+    QVERIFY(trash->Full());
+    QCOMPARE(trash->statusTip(), QString("Drag a Absence entry to the trash can to remove it or "
+                                         "double-click to Undelete an entry"));
+    // One week on, the balances are for 2027, which holds no trash; one back, 2026 again.
+    QTest::mouseClick(down, Qt::LeftButton);
+    QVERIFY(!trash->Full());
+    QVERIFY(ShowsPicture(trash, "Trash_Empty"));
+    QTest::mouseClick(up, Qt::LeftButton);
+    QVERIFY(trash->Full());
+    QVERIFY(cal.Choose("Brown, Cy"));
+    QVERIFY(!trash->Full());
+    QVERIFY(cal.Choose("Smith, Ann"));
+    QVERIFY(trash->Full());
+    TMessageBoxSpy spy;
+    QVERIFY(cal.w->Session().Save());
+    QVERIFY(cal.Choose("Smith, Ann"));
+    QVERIFY(!trash->Full());
+  }
+
+  // A double click on the full trash lists the employee's trashed entries; restoring them all
+  // brings them back to the calendar and empties the trash. An empty trash opens nothing.
+  void aDoubleClickOnTheTrashRestores() {
+    TCalendarWindow& cal = *window_;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    TTrashCan* trash = Trash(cal);
+    {
+      TDialogDriver none([](QDialog&) { QFAIL("the empty trash opened a dialog"); });
+      QTest::mouseDClick(trash, Qt::LeftButton);
+      QCOMPARE(none.Runs(), 0);
+    }
+    QVERIFY(cal.DragEntryToTrash(2, 0));
+    QVERIFY(cal.DragEntryToTrash(kHolidayCol, 0));
+    QStringList listed;
+    TDialogDriver restore([&](QDialog& dlg) {
+      auto* undelete = qobject_cast<TfrmUnDelete*>(&dlg);
+      QVERIFY(undelete);
+      QCOMPARE(undelete->windowTitle(), QString("Restore Absence"));
+      for (int i = 0; i < undelete->lstDeleted->count(); ++i)
+        listed << undelete->lstDeleted->item(i)->text();
+      QTest::keyClick(undelete->lstDeleted, Qt::Key_A, Qt::ControlModifier);
+      QTest::mouseClick(undelete->cmdOK, Qt::LeftButton);
+    });
+    QTest::mouseDClick(trash, Qt::LeftButton);
+    QCOMPARE(restore.Runs(), 1);
+    QCOMPARE(listed, QStringList({"12/08/2026|TVacation|8.0", "12/10/2026|GHoliday|8.0"}));
+    QCOMPARE(cal.Text(2, 0), QString("12/08/2026*Anniversary|TVacation"));
+    QCOMPARE(cal.Text(kHolidayCol, 0), QString("12/10/2026GHoliday"));
+    QVERIFY(!trash->Full());
+    QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
+  }
+
+ private:
+  std::unique_ptr<TTempEnvironment> env_;
+  std::unique_ptr<TCalendarWindow> window_;
+};
+
+QTEST_MAIN(CalendarEditTest)
+#include "calendar_edit_test.moc"

@@ -1,0 +1,166 @@
+// The windows on the demo organisation, as a newcomer first sees them: the main window at its
+// smallest and large in each toolbar style, the entry dialog on a day with an own and a global
+// entry, the restore dialog and each preferences page. Each must show its whole texts and a
+// filled calendar; with ABSENCE_SCREENSHOT_DIR set the windows are written there as pictures.
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include "calendar_window.h"
+#include "data/sample.h"
+#include "screenshots.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/date_text.h"
+#include "ui/main/absence_rec.h"
+#include "ui/main/calendar_cells.h"
+#include "ui/main/pick_date.h"
+#include "ui/main/preferences.h"
+#include "ui/main/undelete_dialog.h"
+#include "ui/session/data_session.h"
+
+using namespace absence;
+using namespace absence::ui;
+using namespace absence::ui::test;
+
+namespace {
+
+// The production manager: long service, a holiday he worked, every kind of entry.
+constexpr const char* kShown = "Haddad, Samir";
+
+// The employee's last holiday before today.
+TDate LastHoliday(const TEmpRecClass& emp) {
+  TDate found = 0;
+  for (const auto& g : emp.Entries)
+    if (g->IsGlobal() && g->EntryDate < kToday) found = g->EntryDate;
+  return found;
+}
+
+// The start of the four weeks that hold most of the employee's entries.
+TDate BusiestWeeks(const TEmpRecClass& emp) {
+  TDate best = 0;
+  int most = -1;
+  for (const auto& e : emp.Entries) {
+    int n = 0;
+    for (const auto& other : emp.Entries)
+      n += other->EntryDate >= e->EntryDate - 7 && other->EntryDate < e->EntryDate + 21;
+    if (n > most) {
+      most = n;
+      best = e->EntryDate - 7;
+    }
+  }
+  return best;
+}
+
+// Shows the weeks of `day` through the Dates button and its picker.
+void ShowWeeksOf(TCalendarWindow& cal, TDate day) {
+  SetPickDateHook([day](TfrmPickDate& picker) {
+    picker.SetDate(day);
+    picker.accept();
+  });
+  QTest::mouseClick(Find<QToolButton>(cal.w.get(), "spdDate"), Qt::LeftButton);
+  SetPickDateHook(nullptr);
+}
+
+int CellsWithEntries(const TCalendarWindow& cal) {
+  int n = 0;
+  for (int row = 0; row < cal.grid->rowCount(); ++row)
+    for (int col = 0; col < cal.grid->columnCount(); ++col)
+      if (!cal.grid->item(row, col)->data(Qt::UserRole).value<TCellContent>().Entries.isEmpty())
+        ++n;
+  return n;
+}
+
+}  // namespace
+
+class SampleScreensTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { InitUiResources(); }
+  void init() {
+    SetTodayOverride(kToday);
+    env_ = std::make_unique<TTempEnvironment>();
+  }
+  void cleanup() { env_.reset(); }
+
+  void theMainWindowInEveryStyleAndSize_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("large");
+    for (int style : {0, 1, 2})
+      for (bool large : {false, true})
+        QTest::addRow("style%d-%s", style, large ? "large" : "minimum") << style << large;
+  }
+  void theMainWindowInEveryStyleAndSize() {
+    QFETCH(int, style);
+    QFETCH(bool, large);
+    WriteSampleOrganisation(App().AppFolder, kToday);
+    env_->WriteIni(QString("[Initialization]\r\nToolCaption=%1\r\n").arg(style));
+    TCalendarWindow cal;
+    QVERIFY(cal.loaded);
+    QVERIFY(cal.Choose(kShown));
+    ShowWeeksOf(cal, BusiestWeeks(cal.Emp(kShown)));
+    if (large)
+      cal.w->resize(1600, 1000);
+    else
+      cal.w->resize(cal.w->minimumSize());
+    QTest::qWait(50);
+    SaveScreenshot(cal.w.get(),
+                   QString("main-style%1-%2").arg(style).arg(large ? "large" : "minimum"));
+    QVERIFY(CellsWithEntries(cal) >= 8);
+    auto* balances = Find<QTableWidget>(cal.w.get(), "grdBalances");
+    QVERIFY(balances->rowCount() >= 5);
+    for (const char* reason : {"Vacation", "Sick Leave", "Personal"})
+      QVERIFY2(!cal.Balance(reason, 4).isEmpty(), reason);
+    QVERIFY(NoCutTexts(cal.w.get()));
+  }
+
+  // The entry dialog in list mode on a holiday with an own entry, then single-entry mode for a
+  // new global entry; the restore dialog with two trashed entries; every preferences page.
+  void theDialogsOnTheDemoOrganisation() {
+    WriteSampleOrganisation(App().AppFolder, kToday);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose(kShown));
+    ShowWeeksOf(cal, LastHoliday(cal.Emp(kShown)));
+    const int col = cal.grid->currentColumn();
+    // The holiday and an own entry on the same day.
+    QVERIFY(cal.DragReason("Sick Leave", col, 0));
+    QStringList shots;
+    TDialogDriver driver([&](QDialog& dlg) {
+      QVERIFY(NoCutTexts(&dlg));
+      if (auto* prefs = qobject_cast<TfrmPreferences*>(&dlg)) {
+        for (int page = 0; page < prefs->nbNoteBook->count(); ++page) {
+          prefs->nbNoteBook->setCurrentIndex(page);
+          QVERIFY(NoCutTexts(&dlg));
+          SaveScreenshot(&dlg, QString("preferences-%1").arg(page));
+          shots << dlg.windowTitle();
+        }
+      } else {
+        const QString name = qobject_cast<TfrmUnDelete*>(&dlg)     ? "undelete"
+                             : dlg.windowTitle().startsWith("New") ? "entry-single"
+                                                                   : "entry-list";
+        SaveScreenshot(&dlg, name);
+        shots << dlg.windowTitle();
+      }
+      dlg.reject();
+    });
+    cal.DoubleClick(col, 0);
+    QTest::mouseClick(Find<QToolButton>(cal.w.get(), "spdGlobal"), Qt::LeftButton);
+    QVERIFY(cal.DragEntryToTrash(col, 0));
+    QVERIFY(cal.DragEntryToTrash(col, 0));
+    QTest::mouseDClick(Find<QWidget>(cal.w.get(), "imgTrash"), Qt::LeftButton);
+    Find<QAction>(cal.w.get(), "mnuEditPreferences")->trigger();
+    QCOMPARE(shots.size(), 9);
+    QCOMPARE(shots[0], QString("Global Absence Entry"));
+    QCOMPARE(shots[1], QString("New Global Absence Entry"));
+    QCOMPARE(shots[2], QString("Restore Absence"));
+  }
+
+ private:
+  std::unique_ptr<TTempEnvironment> env_;
+};
+
+QTEST_MAIN(SampleScreensTest)
+#include "sample_screens_test.moc"
