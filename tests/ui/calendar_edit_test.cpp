@@ -230,6 +230,31 @@ class CalendarEditTest : public QObject {
     QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
   }
 
+  // A trashed entry restored on a day that has a live one of its reason again adds its hours to
+  // that one.
+  void aRestoredEntryMergesWithTheDaysLiveOne() {
+    TCalendarWindow& cal = *window_;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    const int32_t vacation = cal.ReasonID("Vacation");
+    QVERIFY(cal.DragEntryToTrash(2, 0));
+    QVERIFY(cal.DragReason("Vacation", 2, 0));
+    TDialogDriver restore([](QDialog& dlg) {
+      auto* undelete = qobject_cast<TfrmUnDelete*>(&dlg);
+      QVERIFY(undelete);
+      QCOMPARE(undelete->lstDeleted->count(), 1);
+      QTest::keyClick(undelete->lstDeleted, Qt::Key_A, Qt::ControlModifier);
+      QTest::mouseClick(undelete->cmdOK, Qt::LeftButton);
+    });
+    QTest::mouseDClick(Trash(cal), Qt::LeftButton);
+    QCOMPARE(restore.Runs(), 1);
+    float hours = 0;
+    QCOMPARE(OwnEntryDates(cal.Emp("Smith, Ann"), vacation, &hours), std::vector<TDate>{kToday});
+    QCOMPARE(hours, 16.0f);
+    QCOMPARE(cal.Text(2, 0), QString("12/08/2026*Anniversary|TVacation"));
+    QCOMPARE(cal.Balance("Vacation", 2), QString("16.00"));
+    QVERIFY(!Trash(cal)->Full());
+  }
+
  private:
   std::unique_ptr<TTempEnvironment> env_;
   std::unique_ptr<TCalendarWindow> window_;
