@@ -142,6 +142,28 @@ class StartupTest : public QObject {
     QCOMPARE(bad.exitCode(), 1);
     QVERIFY(bad.readAllStandardError().contains("dta"));
   }
+
+  // --help and --version answer on standard output, without a display to show windows on.
+  void helpAndVersionNeedNoDisplay() {
+    QTemporaryDir dir;
+    QProcessEnvironment env = ProgramEnvironment(dir);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    const struct {
+      const char* option;
+      const char* shown;
+    } cases[] = {
+        {"--help", "absence [options]"}, {"--help", "--data <DIR>"}, {"--version", "Absence "}};
+    for (const auto& c : cases) {
+      QProcess program;
+      program.setProcessEnvironment(env);
+      program.start(ABSENCE_GUI_EXE, QStringList{c.option});
+      QVERIFY(program.waitForFinished(10000));
+      QCOMPARE(program.exitCode(), 0);
+      QVERIFY2(program.readAllStandardOutput().contains(c.shown), c.option);
+    }
+  }
 };
 
 QTEST_MAIN(StartupTest)

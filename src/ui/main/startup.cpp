@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
+#include <cstdio>
+#include <optional>
 
 #include "data/paths.h"
 #include "ui/common/app_state.h"
@@ -21,22 +24,49 @@
 namespace absence::ui {
 namespace {
 
-// The data folder named with --data (made absolute and created), or the default one. Bad
-// options end the program with a message (exit 1); --help and --version end it with 0.
-std::string DataFolderFromCommandLine(const QApplication& app) {
-  QCommandLineParser parser;
+const QCommandLineOption kDataOption(QStringLiteral("data"),
+                                     QStringLiteral("Open the data set in DIR instead of the "
+                                                    "default data folder."),
+                                     QStringLiteral("DIR"));
+
+void AddOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(
       QStringLiteral("Absence: the absence records of an organisation"));
   parser.addHelpOption();
   parser.addVersionOption();
-  const QCommandLineOption data(QStringLiteral("data"),
-                                QStringLiteral("Open the data set in DIR instead of the default "
-                                               "data folder."),
-                                QStringLiteral("DIR"));
-  parser.addOption(data);
+  parser.addOption(kDataOption);
+}
+
+// --help and --version are answered before the window system is reached, so they work without
+// a display. Other options (the window system's own among them) wait for the application.
+std::optional<int> AnsweredWithoutWindows(int argc, char** argv) {
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  QCommandLineParser parser;
+  AddOptions(parser);
+  parser.parse(args);
+  if (parser.isSet(QStringLiteral("help"))) {
+    // Without an application object the parser does not know the program's name.
+    QString help = parser.helpText();
+    help.replace(QStringLiteral("<executable_name>"), QFileInfo(args.value(0)).fileName());
+    std::fputs(qPrintable(help), stdout);
+    return 0;
+  }
+  if (parser.isSet(QStringLiteral("version"))) {
+    std::printf("%s %s\n", version::ProductName, version::FileVersion);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+// The data folder named with --data (made absolute and created), or the default one. A bad
+// option ends the program with a message (exit 1).
+std::string DataFolderFromCommandLine(const QApplication& app) {
+  QCommandLineParser parser;
+  AddOptions(parser);
   parser.process(app);
-  if (!parser.isSet(data)) return DefaultDataFolder(ProgramFolder());
-  const QString folder = QDir(parser.value(data)).absolutePath();
+  if (!parser.isSet(kDataOption)) return DefaultDataFolder(ProgramFolder());
+  const QString folder = QDir(parser.value(kDataOption)).absolutePath();
   QDir().mkpath(folder);
   return WithTrailingSeparator(QDir::toNativeSeparators(folder).toStdString());
 }
@@ -44,6 +74,7 @@ std::string DataFolderFromCommandLine(const QApplication& app) {
 }  // namespace
 
 int RunAbsence(int argc, char** argv) {
+  if (const auto code = AnsweredWithoutWindows(argc, argv)) return *code;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Absence"));
   QApplication::setApplicationDisplayName(QStringLiteral("Absence"));
