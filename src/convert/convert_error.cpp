@@ -39,4 +39,9 @@ std::string ConversionErrorMessage(const std::string& fieldName, const std::stri
          ".\n\nPlease check your file and try again.";
 }
 
+std::string OutOfRangeMessage(const std::string& reason, int record) {
+  return "Record " + std::to_string(record) + " cannot be imported. " + reason +
+         "\n\nPlease check your file and try again.";
+}
+
 }  // namespace absence

@@ -32,6 +32,8 @@ std::string FieldErrorMessage(const std::string& fieldName, int record);
 // An absence line for an Employee ID no employee has (information box).
 std::string UnknownEmployeeMessage(const std::string& employeeID, int record);
 // A date or hours field that is no date or number (warning box).
+// A record whose values the data set cannot take (hours or identifiers beyond what a file holds).
+std::string OutOfRangeMessage(const std::string& reason, int record);
 std::string ConversionErrorMessage(const std::string& fieldName, const std::string& text,
                                    int record);
 

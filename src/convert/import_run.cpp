@@ -137,6 +137,12 @@ TImportSummary ImportEmployees(TDataSet& data, const std::vector<std::string>& l
   const std::size_t deptsBefore = data.DeptList.size();
   TEmpList fresh;  // replace mode: the file's employees, numbered from 1, swapped in at the end
   TEmpList& target = mode == TImportMode::Replace ? fresh : data.EmpList;
+  const auto undoStoppedRun = [&] {
+    if (mode == TImportMode::Replace)
+      data.DeptList.resize(deptsBefore);
+    else
+      FinishEmployees(data, s);
+  };
   try {
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int record = static_cast<int>(i) + 1;
@@ -156,12 +162,11 @@ TImportSummary ImportEmployees(TDataSet& data, const std::vector<std::string>& l
       Progress(progress, record);
     }
   } catch (const EConvertError&) {
-    if (mode == TImportMode::Replace) {
-      data.DeptList.resize(deptsBefore);
-    } else {
-      FinishEmployees(data, s);
-    }
+    undoStoppedRun();
     throw;
+  } catch (const std::range_error& e) {
+    undoStoppedRun();
+    throw EConvertError(TMessageKind::Warning, OutOfRangeMessage(e.what(), s.Records + 1));
   }
   if (mode == TImportMode::Replace) {
     s.EmployeesRemoved = static_cast<int>(data.EmpList.size());
@@ -187,6 +192,12 @@ TImportSummary ImportAbsences(TDataSet& data, const std::vector<std::string>& li
   }
   const std::size_t reasonsBefore = data.ReasonList.size();
   TReasonKeys keys(data.ReasonList);
+  const auto undoStoppedRun = [&] {
+    if (mode == TImportMode::Replace)
+      data.ReasonList.resize(reasonsBefore);
+    else if (!s.ReasonsCreated.empty())
+      SortReasons(data.ReasonList);
+  };
   try {
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int record = static_cast<int>(i) + 1;
@@ -221,11 +232,11 @@ TImportSummary ImportAbsences(TDataSet& data, const std::vector<std::string>& li
       Progress(progress, record);
     }
   } catch (const EConvertError&) {
-    if (mode == TImportMode::Replace)
-      data.ReasonList.resize(reasonsBefore);
-    else if (!s.ReasonsCreated.empty())
-      SortReasons(data.ReasonList);
+    undoStoppedRun();
     throw;
+  } catch (const std::range_error& e) {
+    undoStoppedRun();
+    throw EConvertError(TMessageKind::Warning, OutOfRangeMessage(e.what(), s.Records + 1));
   }
   if (mode == TImportMode::Replace) {
     // Every employee's entries are replaced, also of those the file has no line for. The new

@@ -87,17 +87,20 @@ class TBackupReader {
   void Record(std::span<const uint8_t> r) {
     const std::string where = "backup file, record " + std::to_string(++count_) + ": ";
     const char tag = static_cast<char>(r[0]);
+    if (tag != 'E') FinishEmpRecords(empState_, Keys());
     if (tag != 'G') FlushGlobals();
     switch (tag) {
       case 'R':
-        ParseReasonRecord(fresh_.ReasonList, r.subspan(2, kReasonRecSize), where, warnings_);
-        keys_ = TReasonKeys(fresh_.ReasonList);
+        ParseReasonRecord(fresh_.ReasonList, r.subspan(2, kReasonRecSize), where, warnings_,
+                          reasonParent_);
+        keysStale_ = true;
         break;
       case 'D':
         ParseDeptRecord(fresh_.DeptList, r.subspan(2, kDeptRecSize), where, warnings_);
         break;
       case 'E':
-        ParseEmpRecord(fresh_.EmpList, keys_, r.subspan(2, kEmpRecSize), where, warnings_);
+        ParseEmpRecord(fresh_.EmpList, Keys(), r.subspan(2, kEmpRecSize), where, warnings_,
+                       empState_);
         break;
       case 'G': {
         TGlobalRecord g{};
@@ -118,6 +121,7 @@ class TBackupReader {
 
   // Replaces `data` with what was read.
   void Finish(TDataSet& data) {
+    FinishEmpRecords(empState_, Keys());
     FlushGlobals();
     SortReasons(fresh_.ReasonList);
     SortDepts(fresh_.DeptList);
@@ -129,14 +133,25 @@ class TBackupReader {
  private:
   void FlushGlobals() {
     if (pendingGlobals_.empty()) return;
-    AddGlobalRecords(fresh_.GlobalList, fresh_.EmpList, keys_, pendingGlobals_);
+    AddGlobalRecords(fresh_.GlobalList, fresh_.EmpList, Keys(), pendingGlobals_, "backup file",
+                     warnings_);
     pendingGlobals_.clear();
+  }
+
+  // Rebuilt only when a reason was read since, not at every reason record.
+  const TReasonKeys& Keys() {
+    if (keysStale_) keys_ = TReasonKeys(fresh_.ReasonList);
+    keysStale_ = false;
+    return keys_;
   }
 
   TWarnings& warnings_;
   TDataSet fresh_;
   TReasonKeys keys_;
+  bool keysStale_ = false;
   std::vector<TGlobalRecord> pendingGlobals_;
+  TParentState reasonParent_;
+  TEmpReadState empState_;
   std::size_t count_ = 0;
 };
 

@@ -45,13 +45,25 @@ std::string ReadString(std::span<const uint8_t> r, std::size_t off, std::size_t 
   return s;
 }
 
-// A date field: converted from the old day scale; an impossible value becomes `fallback`.
+// A date field, checked as the day it stands for. It is passed on as stored: the Add operations
+// convert from the old day scale, and converting here as well would shift large values twice.
+// A day that is still above the old scale's offset once converted cannot be written back without
+// being read as old-scale again, so it is refused rather than moved at the next load.
 bool ReadDate(double raw, const std::string& where, const char* field, TWarnings& warnings,
               double& out) {
-  out = ConvertOldDate(raw);
-  if (IsValidDate(out)) return true;
+  out = raw;
+  const TDate day = ConvertOldDate(raw);
+  if (IsValidDate(day) && day <= kOldDayScaleOffset) return true;
   warnings.push_back(where + field + " is not a valid date");
   return false;
+}
+
+std::string UnknownKind(uint8_t kind) {
+  const bool printable = kind >= 0x20 && kind < 0x7f;
+  return "unknown record kind " +
+         (printable ? "'" + std::string(1, static_cast<char>(kind)) + "'"
+                    : "byte " + std::to_string(kind)) +
+         "; record skipped";
 }
 
 int ItemCount(std::span<const uint8_t> r, const std::string& where, TWarnings& warnings) {
@@ -204,18 +216,33 @@ TBytes SerializeGlobals(const TEntryList& globals) {
 
 void ParseDeptRecord(TDeptList& list, std::span<const uint8_t> r, const std::string& where,
                      TWarnings& warnings) {
-  AddDept(list, ReadString(r, 4, kDeptNameLen, where, warnings), GetI32(r, 72), r[71] != 0,
-          ReadString(r, 55, kDeptCodeLen, where, warnings), GetI32(r, 0));
+  try {
+    AddDept(list, ReadString(r, 4, kDeptNameLen, where, warnings), GetI32(r, 72), r[71] != 0,
+            ReadString(r, 55, kDeptCodeLen, where, warnings), GetI32(r, 0));
+  } catch (const EIdentifierRangeError& e) {
+    warnings.push_back(where + e.what() + " The record was skipped.");
+  }
 }
 
 void ParseReasonRecord(TReasonList& list, std::span<const uint8_t> r, const std::string& where,
-                       TWarnings& warnings) {
+                       TWarnings& warnings, TParentState& parent) {
   if (r[0] == '1') {
-    // Any byte is kept as read, so the writer gives back the same file.
-    AddReason(list, ReadString(r, 6, kDescriptionLen, where, warnings), r[37] != 0, r[38] != 0,
-              static_cast<TBasis>(r[39]), static_cast<TValidate>(r[40]), GetI32(r, 2));
+    parent.Skipped = false;
+    try {
+      // Any byte is kept as read, so the writer gives back the same file.
+      AddReason(list, ReadString(r, 6, kDescriptionLen, where, warnings), r[37] != 0, r[38] != 0,
+                static_cast<TBasis>(r[39]), static_cast<TValidate>(r[40]), GetI32(r, 2));
+    } catch (const EIdentifierRangeError& e) {
+      warnings.push_back(where + e.what() + " The reason and its rules were skipped.");
+      parent.Skipped = true;
+    }
     return;
   }
+  if (r[0] != '2') {
+    warnings.push_back(where + UnknownKind(r[0]));
+    return;
+  }
+  if (parent.Skipped) return;
   if (list.empty()) {
     warnings.push_back(where + "a policy rule before any reason was skipped");
     return;
@@ -230,23 +257,38 @@ void ParseReasonRecord(TReasonList& list, std::span<const uint8_t> r, const std:
 }
 
 void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uint8_t> r,
-                    const std::string& where, TWarnings& warnings) {
+                    const std::string& where, TWarnings& warnings, TEmpReadState& state) {
+  TParentState& parent = state.Parent;
   if (r[0] == '1') {
+    FinishEmpRecords(state, keys);
     double start = 0, term = 0;
     if (!ReadDate(GetF64(r, 74), where, "the start date", warnings, start)) start = 0;
     if (!ReadDate(GetF64(r, 82), where, "the termination date", warnings, term)) term = 0;
-    AddEmp(list, ReadString(r, 6, kLastNameLen, where, warnings),
-           ReadString(r, 37, kFirstNameLen, where, warnings),
-           ReadString(r, 58, kSSNLen, where, warnings), start, term, GetI32(r, 91),
-           static_cast<char>(r[90]), GetI32(r, 2));
+    parent.Skipped = false;
+    try {
+      AddEmp(list, ReadString(r, 6, kLastNameLen, where, warnings),
+             ReadString(r, 37, kFirstNameLen, where, warnings),
+             ReadString(r, 58, kSSNLen, where, warnings), start, term, GetI32(r, 91),
+             static_cast<char>(r[90]), GetI32(r, 2));
+      state.Owner = list.back().get();
+    } catch (const EIdentifierRangeError& e) {
+      warnings.push_back(where + e.what() +
+                         " The employee, with its balances and entries, was skipped.");
+      parent.Skipped = true;
+    }
     return;
   }
+  if (r[0] != '2' && r[0] != '3') {
+    warnings.push_back(where + UnknownKind(r[0]));
+    return;
+  }
+  if (parent.Skipped) return;
   if (list.empty()) {
     warnings.push_back(where + "balances or entries before any employee were skipped");
     return;
   }
   TEmpRecClass& emp = *list.back();
-  TEmpList noEmployees;  // own entries and exclusions are never copied to anybody
+  state.Owner = &emp;
   const int count = ItemCount(r, where, warnings);
   for (int k = 0; k < count; ++k) {
     const std::size_t off = 3 + 16 * static_cast<std::size_t>(k);
@@ -263,10 +305,15 @@ void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uin
       SetAccrual(emp.Accruals, GetI32(r, off), hours, date);
     } else {
       // Entries go straight to their date position, so the list is sorted as it is read.
-      AddEntryWithKeys(emp.Entries, noEmployees, keys, GetI32(r, off + 8), date, hours,
-                       hours >= 0 ? TEntryKind::Own : TEntryKind::Exclusion);
+      state.Entries.Add(GetI32(r, off + 8), date, hours,
+                        hours >= 0 ? TEntryKind::Own : TEntryKind::Exclusion, where, warnings);
     }
   }
+}
+
+void FinishEmpRecords(TEmpReadState& state, const TReasonKeys& keys) {
+  if (state.Owner) state.Entries.MoveInto(state.Owner->Entries, keys);
+  state.Owner = nullptr;
 }
 
 bool ParseGlobalRecord(std::span<const uint8_t> r, const std::string& where, TWarnings& warnings,
@@ -295,8 +342,9 @@ void ParseReasons(TReasonList& list, std::span<const uint8_t> bytes, const std::
                   TWarnings& warnings) {
   list.clear();
   const auto records = Records(bytes, kReasonRecSize, fileName, warnings);
+  TParentState parent;
   for (std::size_t i = 0; i < records.size(); ++i)
-    ParseReasonRecord(list, records[i], RecordWhere(fileName, i), warnings);
+    ParseReasonRecord(list, records[i], RecordWhere(fileName, i), warnings, parent);
   SortReasons(list);
 }
 
@@ -305,8 +353,10 @@ void ParseEmps(TEmpList& list, const TReasonList& reasons, std::span<const uint8
   list.clear();
   const TReasonKeys keys(reasons);
   const auto records = Records(bytes, kEmpRecSize, fileName, warnings);
+  TEmpReadState state;
   for (std::size_t i = 0; i < records.size(); ++i)
-    ParseEmpRecord(list, keys, records[i], RecordWhere(fileName, i), warnings);
+    ParseEmpRecord(list, keys, records[i], RecordWhere(fileName, i), warnings, state);
+  FinishEmpRecords(state, keys);
   SortEmps(list);
 }
 
@@ -320,7 +370,7 @@ void ParseGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reason
   TGlobalRecord g{};
   for (std::size_t i = 0; i < records.size(); ++i)
     if (ParseGlobalRecord(records[i], RecordWhere(fileName, i), warnings, g)) read.push_back(g);
-  AddGlobalRecords(globals, emps, TReasonKeys(reasons), read);
+  AddGlobalRecords(globals, emps, TReasonKeys(reasons), read, fileName, warnings);
 }
 
 // ------------------------------------------------------------------------------ file versions
@@ -336,27 +386,35 @@ void WithWarnings(TWarnings* warnings, Fn fn) {
   TWarnings local;
   fn(warnings ? *warnings : local);
 }
+
+TBytes ReadDataFile(const std::string& path, TMissingFile missing, TWarnings* warnings) {
+  if (missing == TMissingFile::Create || FileExists(path)) return ReadOrCreateFile(path);
+  if (warnings) warnings->push_back(BaseName(path) + " is missing; read as empty");
+  return {};
+}
 }  // namespace
 
-void ReadDepts(TDeptList& list, const std::string& path, TWarnings* warnings) {
-  const TBytes bytes = ReadOrCreateFile(path);
+void ReadDepts(TDeptList& list, const std::string& path, TWarnings* warnings,
+               TMissingFile missing) {
+  const TBytes bytes = ReadDataFile(path, missing, warnings);
   WithWarnings(warnings, [&](TWarnings& w) { ParseDepts(list, bytes, BaseName(path), w); });
 }
 
-void ReadReasons(TReasonList& list, const std::string& path, TWarnings* warnings) {
-  const TBytes bytes = ReadOrCreateFile(path);
+void ReadReasons(TReasonList& list, const std::string& path, TWarnings* warnings,
+                 TMissingFile missing) {
+  const TBytes bytes = ReadDataFile(path, missing, warnings);
   WithWarnings(warnings, [&](TWarnings& w) { ParseReasons(list, bytes, BaseName(path), w); });
 }
 
 void ReadEmps(TEmpList& list, const TReasonList& reasons, const std::string& path,
-              TWarnings* warnings) {
-  const TBytes bytes = ReadOrCreateFile(path);
+              TWarnings* warnings, TMissingFile missing) {
+  const TBytes bytes = ReadDataFile(path, missing, warnings);
   WithWarnings(warnings, [&](TWarnings& w) { ParseEmps(list, reasons, bytes, BaseName(path), w); });
 }
 
 void ReadGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
-                 const std::string& path, TWarnings* warnings) {
-  const TBytes bytes = ReadOrCreateFile(path);
+                 const std::string& path, TWarnings* warnings, TMissingFile missing) {
+  const TBytes bytes = ReadDataFile(path, missing, warnings);
   WithWarnings(warnings, [&](TWarnings& w) {
     ParseGlobals(globals, emps, reasons, bytes, BaseName(path), w);
   });

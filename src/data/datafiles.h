@@ -40,14 +40,21 @@ void ParseEmps(TEmpList& list, const TReasonList& reasons, std::span<const uint8
 void ParseGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
                   std::span<const uint8_t> bytes, const std::string& fileName, TWarnings& warnings);
 
-// File versions: a missing file is created empty and read as empty. Failures throw
-// EDataFileError with the file's name and the system's message.
-void ReadDepts(TDeptList& list, const std::string& path, TWarnings* warnings = nullptr);
-void ReadReasons(TReasonList& list, const std::string& path, TWarnings* warnings = nullptr);
+// What a reader does with a data file that is not there: create it empty (the programs that edit
+// the data set), or leave the folder untouched and report it in the warnings (read-only use).
+enum class TMissingFile { Create, Report };
+
+// File versions: a missing file is read as empty. Failures throw EDataFileError with the file's
+// name and the system's message.
+void ReadDepts(TDeptList& list, const std::string& path, TWarnings* warnings = nullptr,
+               TMissingFile missing = TMissingFile::Create);
+void ReadReasons(TReasonList& list, const std::string& path, TWarnings* warnings = nullptr,
+                 TMissingFile missing = TMissingFile::Create);
 void ReadEmps(TEmpList& list, const TReasonList& reasons, const std::string& path,
-              TWarnings* warnings = nullptr);
+              TWarnings* warnings = nullptr, TMissingFile missing = TMissingFile::Create);
 void ReadGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
-                 const std::string& path, TWarnings* warnings = nullptr);
+                 const std::string& path, TWarnings* warnings = nullptr,
+                 TMissingFile missing = TMissingFile::Create);
 
 // Low-level record pieces shared with the backup file.
 void AppendDeptRecord(TBytes& out, const TDeptRecClass& d);

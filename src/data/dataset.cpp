@@ -247,20 +247,39 @@ void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops, TWar
   Close(folder, ops);
 }
 
+static void ReadDataFiles(TDataSet& data, const std::string& folder, TWarnings& w,
+                          TMissingFile missing) {
+  TDataSet fresh;
+  ReadReasons(fresh.ReasonList, DataPath(folder, kReasonFile), &w, missing);
+  ReadEmps(fresh.EmpList, fresh.ReasonList, DataPath(folder, kEmpFile), &w, missing);
+  ReadGlobals(fresh.GlobalList, fresh.EmpList, fresh.ReasonList, DataPath(folder, kGlobalsFile), &w,
+              missing);
+  ReadDepts(fresh.DeptList, DataPath(folder, kDeptFile), &w, missing);
+  std::swap(data, fresh);
+  fresh.Free();
+  ReleaseFreedMemory();
+}
+
 void LoadDataSet(TDataSet& data, const std::string& folder, TWarnings* warnings,
                  const TFileOps& ops) {
   TWarnings local;
   TWarnings& w = warnings ? *warnings : local;
   RecoverInterruptedSave(folder, ops, &w);
-  TDataSet fresh;
-  ReadReasons(fresh.ReasonList, DataPath(folder, kReasonFile), &w);
-  ReadEmps(fresh.EmpList, fresh.ReasonList, DataPath(folder, kEmpFile), &w);
-  ReadGlobals(fresh.GlobalList, fresh.EmpList, fresh.ReasonList, DataPath(folder, kGlobalsFile),
-              &w);
-  ReadDepts(fresh.DeptList, DataPath(folder, kDeptFile), &w);
-  std::swap(data, fresh);
-  fresh.Free();
-  ReleaseFreedMemory();
+  ReadDataFiles(data, folder, w, TMissingFile::Create);
+}
+
+void LoadDataSetReadOnly(TDataSet& data, const std::string& folder, TWarnings* warnings) {
+  TWarnings local;
+  TWarnings& w = warnings ? *warnings : local;
+  bool interrupted = FileExists(DataPath(folder, kCommitMarker));
+  for (const auto& f : kFiles)
+    interrupted =
+        interrupted || FileExists(DataPath(folder, f.temp)) || FileExists(DataPath(folder, f.old));
+  if (interrupted)
+    w.push_back(
+        "files of an interrupted save are in the folder; the data files were read as "
+        "they are, and the next start of the program finishes or discards that save");
+  ReadDataFiles(data, folder, w, TMissingFile::Report);
 }
 
 // Writes the temporary files and replaces the data files with them as one step. The serialised

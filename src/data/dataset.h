@@ -40,6 +40,10 @@ std::string DataPath(const std::string& folder, const std::string& fileName);
 void LoadDataSet(TDataSet& data, const std::string& folder, TWarnings* warnings = nullptr,
                  const TFileOps& ops = TFileOps::Real());
 
+// Reads the four files without writing anything to the folder: a missing file is read as empty
+// and reported, and the files of an interrupted save are reported instead of being recovered.
+void LoadDataSetReadOnly(TDataSet& data, const std::string& folder, TWarnings* warnings = nullptr);
+
 // Writes the four temporary files, then replaces the data files as one step; with `reload`
 // reads them back (the trash is emptied, copies rebuilt). On failure throws EDataFileError and
 // leaves both the data set and the data files as they were.

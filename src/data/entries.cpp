@@ -1,11 +1,13 @@
 // Absence entries, global entries and their copies in the employees' lists.
 #include <algorithm>
+#include <cmath>
 #include <unordered_set>
 
 #include "data/ansi.h"
 #include "data/entry_order.h"
 #include "data/list_sort.h"
 #include "data/records.h"
+#include "dates/dates.h"
 
 namespace absence {
 
@@ -55,6 +57,17 @@ std::unique_ptr<TAbsenceRecClass> MakeEntry(int32_t reasonID, TDate date, float 
   return e;
 }
 
+// Float sums that overflow become infinite, which no file can take back.
+bool MergedHoursFit(float a, float b) {
+  return std::isfinite(a + b);
+}
+
+std::string HoursKeptApart(int32_t reasonID, TDate date) {
+  return "two entries of reason " + std::to_string(reasonID) + " on " +
+         FormatDate(date, "yyyy-mm-dd") +
+         " add up to more hours than can be stored; they are kept apart";
+}
+
 // First index whose date is not earlier than `d`, in a date-sorted list.
 std::size_t FirstOnOrAfter(const TEntryList& list, TDate d) {
   const auto it = std::lower_bound(list.begin(), list.end(), d,
@@ -101,6 +114,9 @@ void AddEntryWithKeys(TEntryList& list, TEmpList& emps, const TReasonKeys& keys,
     return;
   }
   auto& e = *list[static_cast<std::size_t>(found)];
+  if (!MergedHoursFit(e.Hours, hours))
+    throw EHoursRangeError(
+        "The hours of two entries of one reason and day add up to more than can be stored.");
   e.Hours = e.Hours + hours;
   if (kind != TEntryKind::Global) return;
   for (auto& emp : emps) {
@@ -110,6 +126,48 @@ void AddEntryWithKeys(TEntryList& list, TEmpList& emps, const TReasonKeys& keys,
       copy.Hours = copy.Hours + hours;
     }
   }
+}
+
+std::size_t TDayReasonHash::operator()(const TDayReason& k) const {
+  return std::hash<TDate>()(k.first) * 31 + std::hash<int32_t>()(k.second);
+}
+
+void TReadEntries::Add(int32_t reasonID, TDate entryDate, float hours, TEntryKind kind,
+                       const std::string& where, TWarnings& warnings) {
+  const TDate date = ConvertOldDate(entryDate);
+  TDay& day = days_[{date, reasonID}];
+  // An exclusion meets whatever live entry the day has; in date order the exclusion sorts first.
+  TAbsenceRecClass* twin =
+      kind == TEntryKind::Own ? day.Own : (day.Exclusion ? day.Exclusion : day.Own);
+  if (twin && MergedHoursFit(twin->Hours, hours)) {
+    twin->Hours = twin->Hours + hours;
+    return;
+  }
+  if (twin) warnings.push_back(where + HoursKeptApart(reasonID, date));
+  entries_.push_back(MakeEntry(reasonID, date, hours, kind));
+  if (twin) return;  // look-ups keep finding the first of the two, as a search of the day would
+  (kind == TEntryKind::Own ? day.Own : day.Exclusion) = entries_.back().get();
+}
+
+void TReadEntries::MoveInto(TEntryList& list, const TReasonKeys& keys) {
+  const auto before = [&](const auto& a, const auto& b) {
+    return CompareEntries(*a, *b, keys, true) < 0;
+  };
+  // Stable, so entries that compare equal keep the order they were read in, as inserting each
+  // after its equals would.
+  std::stable_sort(entries_.begin(), entries_.end(), before);
+  if (list.empty()) {
+    list = std::move(entries_);
+  } else {
+    TEntryList merged;
+    merged.reserve(list.size() + entries_.size());
+    std::merge(std::make_move_iterator(list.begin()), std::make_move_iterator(list.end()),
+               std::make_move_iterator(entries_.begin()), std::make_move_iterator(entries_.end()),
+               std::back_inserter(merged), before);
+    list = std::move(merged);
+  }
+  entries_.clear();
+  days_.clear();
 }
 
 void TAbsenceRecClass::Update(int32_t reasonID, TEmpList& emps, float hours, TDate entryDate) {
@@ -194,30 +252,49 @@ void FreeEntries(TEntryList& list) {
 }
 
 void AddGlobalRecords(TEntryList& globals, TEmpList& emps, const TReasonKeys& keys,
-                      const std::vector<TGlobalRecord>& records) {
-  std::vector<const TAbsenceRecClass*> added;  // new global entries, copied below
-  std::unordered_set<const TAbsenceRecClass*> isAdded;
+                      const std::vector<TGlobalRecord>& records, const std::string& source,
+                      TWarnings& warnings) {
+  // The first live global entry of each day and reason, as a search of the day would find it.
+  std::unordered_map<TDayReason, TAbsenceRecClass*, TDayReasonHash> first;
+  for (const auto& g : globals)
+    if (g->Kind == TEntryKind::Global && g->IsLive())
+      first.emplace(TDayReason{g->EntryDate, g->ReasonID}, g.get());
+  TEntryList fresh;  // new global entries, not copied yet; placed with one sort below
+  std::unordered_set<const TAbsenceRecClass*> isFresh;
   for (const auto& rec : records) {
     const TDate date = ConvertOldDate(rec.EntryDate);
-    const int found = FindEntry(globals, rec.ReasonID, TEntryKind::Global, date);
-    if (found != -1 && isAdded.count(globals[static_cast<std::size_t>(found)].get())) {
+    const auto it = first.find({date, rec.ReasonID});
+    TAbsenceRecClass* found = it == first.end() ? nullptr : it->second;
+    const bool fits = !found || MergedHoursFit(found->Hours, rec.Hours);
+    if (!fits) warnings.push_back(source + ": " + HoursKeptApart(rec.ReasonID, date));
+    if (fits && found && isFresh.count(found)) {
       // Not copied yet: the copies will carry the merged hours.
-      auto& g = *globals[static_cast<std::size_t>(found)];
-      g.Hours = g.Hours + rec.Hours;
+      found->Hours = found->Hours + rec.Hours;
       continue;
     }
-    if (found != -1) {
+    if (fits && found) {
       AddEntryWithKeys(globals, emps, keys, rec.ReasonID, date, rec.Hours, TEntryKind::Global);
       continue;
     }
-    auto g = MakeEntry(rec.ReasonID, date, rec.Hours, TEntryKind::Global);
-    added.push_back(g.get());
-    isAdded.insert(g.get());
-    InsertSorted(globals, std::move(g), keys);
+    fresh.push_back(MakeEntry(rec.ReasonID, date, rec.Hours, TEntryKind::Global));
+    isFresh.insert(fresh.back().get());
+    if (!found) first.emplace(TDayReason{date, rec.ReasonID}, fresh.back().get());
   }
-  if (added.empty()) return;
-  std::sort(added.begin(), added.end(),
-            [&](const auto* a, const auto* b) { return CompareEntries(*a, *b, keys, true) < 0; });
+  if (fresh.empty()) return;
+  const auto before = [&](const auto& a, const auto& b) {
+    return CompareEntries(*a, *b, keys, true) < 0;
+  };
+  // Stable, so equal entries keep the order they were read in, as inserting each would.
+  std::stable_sort(fresh.begin(), fresh.end(), before);
+  std::vector<const TAbsenceRecClass*> added;
+  added.reserve(fresh.size());
+  for (const auto& g : fresh) added.push_back(g.get());
+  TEntryList all;
+  all.reserve(globals.size() + fresh.size());
+  std::merge(std::make_move_iterator(globals.begin()), std::make_move_iterator(globals.end()),
+             std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()),
+             std::back_inserter(all), before);
+  globals = std::move(all);
   for (auto& emp : emps) {
     TEntryList copies;
     for (const auto* g : added) {

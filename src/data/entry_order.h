@@ -43,8 +43,39 @@ struct TGlobalRecord {
 
 // Adds global entries read from a file with the effect of AddEntry kind Global on each in turn
 // (equal reason and date merge; each employee employed on the day without a live entry of that
-// reason and day gets a copy), but inserts each employee's new copies in one merge.
+// reason and day gets a copy), but inserts each employee's new copies in one merge. Two entries
+// whose hours add up to more than can be stored are kept apart, with a warning naming `source`.
 void AddGlobalRecords(TEntryList& globals, TEmpList& emps, const TReasonKeys& keys,
-                      const std::vector<TGlobalRecord>& records);
+                      const std::vector<TGlobalRecord>& records, const std::string& source,
+                      TWarnings& warnings);
+
+// A day and a reason, the key under which entries merge.
+using TDayReason = std::pair<TDate, int32_t>;
+struct TDayReasonHash {
+  std::size_t operator()(const TDayReason& k) const;
+};
+
+// Collects the own entries and exclusions of one employee as a file lists them, merging them as
+// AddEntry would one after the other (an own entry into the day's live own entry of the reason,
+// an exclusion into the day's first live entry of the reason), then places them in date order
+// with one sort. A hash look-up replaces AddEntry's search of the day, so a file with a great
+// many entries on one day still reads in n log n. Hours that cannot merge without leaving the
+// finite range stay a separate entry, with a warning.
+class TReadEntries {
+ public:
+  void Add(int32_t reasonID, TDate entryDate, float hours, TEntryKind kind,
+           const std::string& where, TWarnings& warnings);
+  // Moves what was collected into `list` in date order and starts again empty.
+  void MoveInto(TEntryList& list, const TReasonKeys& keys);
+  bool Empty() const { return entries_.empty(); }
+
+ private:
+  struct TDay {
+    TAbsenceRecClass* Own = nullptr;
+    TAbsenceRecClass* Exclusion = nullptr;
+  };
+  TEntryList entries_;
+  std::unordered_map<TDayReason, TDay, TDayReasonHash> days_;
+};
 
 }  // namespace absence

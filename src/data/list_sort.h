@@ -1,5 +1,6 @@
 #pragma once
 // Sorting an owning record list with SortIndexed by precomputed keys.
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,12 +23,17 @@ void SortByKeys(TRecList<T>& list, std::vector<Key>& keys, Compare compare) {
       });
 }
 
-// Largest identifier in the list (deleted records count) plus one; 1 for none.
+// Largest identifier in the list (deleted records count) plus one; 1 for none. Throws
+// EIdentifierRangeError when the largest is already the greatest a stored identifier can hold.
 template <class T, class IdOf>
 int32_t NextIdentifier(const TRecList<T>& list, IdOf idOf) {
   int32_t largest = 0;
   for (const auto& r : list)
     if (idOf(*r) > largest) largest = idOf(*r);
+  if (largest == std::numeric_limits<int32_t>::max())
+    throw EIdentifierRangeError(
+        "No identifier is left for a new record: " + std::to_string(largest) +
+        " is in use and is the largest one a file can hold.");
   return largest + 1;
 }
 

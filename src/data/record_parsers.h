@@ -10,13 +10,30 @@
 
 namespace absence {
 
+// Carried from one record to the next of a file: when a reason or an employee could not be
+// added, the rules, balances or entries that follow it are skipped instead of joining the
+// record before it.
+struct TParentState {
+  bool Skipped = false;
+};
+
 void ParseDeptRecord(TDeptList& list, std::span<const uint8_t> r, const std::string& where,
                      TWarnings& warnings);
 void ParseReasonRecord(TReasonList& list, std::span<const uint8_t> r, const std::string& where,
-                       TWarnings& warnings);
-// Kind '1' adds an employee; other kinds add balances or entries to the last employee.
+                       TWarnings& warnings, TParentState& parent);
+// What reading emp.dat records carries from one record to the next: the employee being read
+// and its entries, which are placed when the next employee starts or the records end.
+struct TEmpReadState {
+  TParentState Parent;
+  TEmpRecClass* Owner = nullptr;
+  TReadEntries Entries;
+};
+
+// Kind '1' adds an employee; kinds '2' and '3' add balances or entries to the last employee.
+// Call FinishEmpRecords after the last record.
 void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uint8_t> r,
-                    const std::string& where, TWarnings& warnings);
+                    const std::string& where, TWarnings& warnings, TEmpReadState& state);
+void FinishEmpRecords(TEmpReadState& state, const TReasonKeys& keys);
 // False when the record cannot be used.
 bool ParseGlobalRecord(std::span<const uint8_t> r, const std::string& where, TWarnings& warnings,
                        TGlobalRecord& out);

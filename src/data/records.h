@@ -196,6 +196,7 @@ const std::string& ReasonText(const TReasonList& reasons, int32_t reasonID);
 // Absence entries
 // An entry of the reason and date that is already there takes the hours (see FindEntry for
 // which kinds meet); a new global entry is copied to every employee employed on its day.
+// Throws EHoursRangeError, changing nothing, when the merged hours would not be a finite number.
 void AddEntry(TEntryList& list, TEmpList& emps, const TReasonList& reasons, int32_t reasonID,
               TDate entryDate, float hours, TEntryKind kind);
 // Index of the first live entry of that reason and date whose kind matches; Own and Global must

@@ -28,6 +28,18 @@ class EDataFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Hours that would leave the range a stored hours field can hold (merging two huge entries).
+class EHoursRangeError : public std::range_error {
+ public:
+  using std::range_error::range_error;
+};
+
+// No identifier is left for a new record: the largest one in use cannot grow.
+class EIdentifierRangeError : public std::range_error {
+ public:
+  using std::range_error::range_error;
+};
+
 // Non-fatal findings of a reader (records skipped or repaired). Empty for a clean file.
 using TWarnings = std::vector<std::string>;
 

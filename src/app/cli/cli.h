@@ -28,8 +28,12 @@ struct TContext {
   std::ostream* Out = nullptr;
   std::ostream* Err = nullptr;
 
-  // Loads the data set from DataFolder; warnings go to Err.
+  // Loads the data set from DataFolder (creating missing files, finishing an interrupted save);
+  // warnings go to Err.
   TDataSet LoadData() const;
+  // Loads without writing anything: missing files and an interrupted save are only reported.
+  TDataSet LoadDataReadOnly() const;
+  void ReportWarnings(const TWarnings& warnings) const;
 };
 
 using TRunFn = std::function<int(TContext&)>;

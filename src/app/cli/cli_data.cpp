@@ -17,8 +17,9 @@ std::size_t CountEntries(const TDataSet& data, TEntryKind kind) {
   return n;
 }
 
+// Read-only: a folder that is missing files is reported, never filled.
 int RunCheck(TContext& ctx) {
-  const TDataSet data = ctx.LoadData();
+  const TDataSet data = ctx.LoadDataReadOnly();
   std::size_t accruals = 0, rules = 0;
   for (const auto& e : data.EmpList) accruals += e->Accruals.size();
   for (const auto& r : data.ReasonList) rules += r->Rules.size();
@@ -57,7 +58,7 @@ int RunRestore(TContext& ctx, const std::string& file) {
   TDataSet data = ctx.LoadData();
   TWarnings warnings;
   RestoreData(data, file, &warnings);
-  for (const auto& w : warnings) *ctx.Err << "warning: " << w << '\n';
+  ctx.ReportWarnings(warnings);
   SaveDataSet(data, ctx.DataFolder, false);
   *ctx.Out << "Your Absence data was successfully restored.\n";
   return kExitOk;

@@ -60,8 +60,20 @@ TDataSet TContext::LoadData() const {
   TDataSet data;
   TWarnings warnings;
   LoadDataSet(data, DataFolder, &warnings);
-  for (const auto& w : warnings) *Err << "warning: " << w << '\n';
+  ReportWarnings(warnings);
   return data;
+}
+
+TDataSet TContext::LoadDataReadOnly() const {
+  TDataSet data;
+  TWarnings warnings;
+  LoadDataSetReadOnly(data, DataFolder, &warnings);
+  ReportWarnings(warnings);
+  return data;
+}
+
+void TContext::ReportWarnings(const TWarnings& warnings) const {
+  for (const auto& w : warnings) *Err << "warning: " << w << '\n';
 }
 
 }  // namespace absence::cli

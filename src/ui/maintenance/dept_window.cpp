@@ -1,6 +1,7 @@
 #include "ui/maintenance/dept_window.h"
 
 #include "data/undelete.h"
+#include "ui/common/message_box.h"
 #include "ui/common/pick_grid.h"
 #include "ui/main/dialog_buttons.h"
 #include "ui/main/undelete_dialog.h"
@@ -75,8 +76,13 @@ void TfrmDept::EditRecord(int32_t editID) {
     dept->Update(dlg.DeptName().toStdString(), dlg.DeptCode().toStdString(), dlg.Active(),
                  dlg.Manager());
   } else {
-    deptID = AddDept(d.DeptList, dlg.DeptName().toStdString(), dlg.Manager(), dlg.Active(),
-                     dlg.DeptCode().toStdString());
+    try {
+      deptID = AddDept(d.DeptList, dlg.DeptName().toStdString(), dlg.Manager(), dlg.Active(),
+                       dlg.DeptCode().toStdString());
+    } catch (const EIdentifierRangeError& e) {
+      ShowErrorBox(QString::fromStdString(e.what()));
+      return;
+    }
     // A record added since the last save counts as changed (drawn in bold).
     d.DeptList.back()->Modified = true;
   }

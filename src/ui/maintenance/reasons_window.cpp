@@ -8,6 +8,7 @@
 #include "data/reason_policy.h"
 #include "data/undelete.h"
 #include "ui/common/hints.h"
+#include "ui/common/message_box.h"
 #include "ui/common/pick_grid.h"
 #include "ui/common/speed_button.h"
 #include "ui/common/toolbar_style.h"
@@ -102,8 +103,13 @@ void TfrmReasons::EditRecord(int32_t editID) {
     reason->Update(description, dlg.Active(), dlg.HasPolicy(), dlg.Basis(), dlg.Validate());
     id = reason->ReasonID;
   } else {
-    id = AddReasonWithPolicy(d.ReasonList, d.EmpList, description, dlg.Active(), dlg.HasPolicy(),
-                             dlg.Basis(), dlg.Validate());
+    try {
+      id = AddReasonWithPolicy(d.ReasonList, d.EmpList, description, dlg.Active(), dlg.HasPolicy(),
+                               dlg.Basis(), dlg.Validate());
+    } catch (const EIdentifierRangeError& e) {
+      ShowErrorBox(QString::fromStdString(e.what()));
+      return;
+    }
   }
   SortReasons(d.ReasonList);
   session_.NotifyChanged();

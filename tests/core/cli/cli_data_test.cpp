@@ -27,6 +27,15 @@ TEST(Cli, ExitCodes) {
   EXPECT_EQ(RunCli("--data " + tmp.Folder() + " check").Status, 1);
 }
 
+TEST(Cli, CheckOnAnEmptyFolderReportsAndCreatesNothing) {
+  test::TTempFolder tmp;
+  const auto run = RunCli("--data " + tmp.Folder() + " check", true);
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_TRUE(std::filesystem::is_empty(tmp.Folder()));
+  for (const char* name : {"reason.dat", "emp.dat", "globals.dat", "dept.dat"})
+    EXPECT_NE(run.Out.find(std::string(name) + " is missing"), std::string::npos) << name;
+}
+
 TEST(Cli, DumpSaveBackupAndRestore) {
   test::TTempFolder tmp;
   TDataSet d = test::MakeSampleDataSet();

@@ -12,8 +12,10 @@ struct TCliRun {
   std::string Out;
 };
 
-inline TCliRun RunCli(const std::string& args) {
-  const std::string cmd = std::string(ABSENCE_CLI) + " " + args + " 2>/dev/null";
+// `withErrors`: the standard error is collected into Out as well.
+inline TCliRun RunCli(const std::string& args, bool withErrors = false) {
+  const std::string cmd =
+      std::string(ABSENCE_CLI) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
   FILE* p = ::popen(cmd.c_str(), "r");
   std::string out;
   char buf[4096];

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "convert/export_run.h"
 #include "convert/import_run.h"
@@ -210,6 +211,30 @@ TEST(ConvertRun, AbsenceFailuresStopWithTheRecordNumber) {
         EXPECT_EQ(after.size(), muller.size() + (c.lines.size() > 1 ? 1 : 0));
       }
     }
+  }
+}
+
+TEST(ConvertRun, ARecordNeedingAnIdentifierThatIsLeftNoMoreStopsTheRun) {
+  const int32_t largest = std::numeric_limits<int32_t>::max();
+  for (const TImportMode mode : {TImportMode::Replace, TImportMode::Add}) {
+    TDataSet d = test::MakeOrg();
+    AddReason(d.ReasonList, "Top", true, false, TBasis::None, TValidate::None, largest);
+    AddDept(d.DeptList, "Top", 0, true, "", largest);
+    const std::size_t reasons = d.ReasonList.size(), depts = d.DeptList.size();
+    const auto absences = test::FailureOf([&] {
+      ImportAbsences(d, {"333,Sick,01/02/2024,1", "333,Brand new,01/02/2024,1"},
+                     Options(TFileFormat::Comma), mode);
+    });
+    EXPECT_EQ(absences.rfind("Record 2 cannot be imported. No identifier is left", 0), 0u)
+        << absences;
+    EXPECT_EQ(d.ReasonList.size(), reasons);
+    const auto employees = test::FailureOf([&] {
+      ImportEmployees(d, {"Doe,Jane,777,01/02/2024,,Brand new,Y"}, Options(TFileFormat::Comma),
+                      mode);
+    });
+    EXPECT_EQ(employees.rfind("Record 1 cannot be imported. No identifier is left", 0), 0u)
+        << employees;
+    EXPECT_EQ(d.DeptList.size(), depts);
   }
 }
 
