@@ -98,6 +98,7 @@ class CommandsTest : public QObject {
     TFileAnswers files;
     files.Answers = {file, file};
     test::TMessageBoxSpy spy;
+    spy.Answer(mbYes);  // create the new backup file
     spy.Answer(mbOK);
     spy.Answer(mbOK);
     Trigger(w.get(), "mnuFileBackup");
@@ -107,9 +108,10 @@ class CommandsTest : public QObject {
     d.EmpList[0]->LastName = "Changed";
     Trigger(w.get(), "mnuFileRestore");
     QCOMPARE(DumpJson(w->Session().Data()), before);
-    QCOMPARE(spy.Calls().size(), std::size_t{2});
-    QCOMPARE(spy.Calls()[0].Text, QString("Your Absence data was successfully backed up."));
-    QCOMPARE(spy.Calls()[1].Text, QString("Your Absence data was successfully restored."));
+    QCOMPARE(spy.Calls().size(), std::size_t{3});
+    QVERIFY(spy.Calls()[0].Text.endsWith("This file does not exist.\rDo you want to create it?"));
+    QCOMPARE(spy.Calls()[1].Text, QString("Your Absence data was successfully backed up."));
+    QCOMPARE(spy.Calls()[2].Text, QString("Your Absence data was successfully restored."));
 
     QCOMPARE(files.Calls.size(), std::size_t{2});
     const TFileDialogCall& save = files.Calls[0];
@@ -119,6 +121,7 @@ class CommandsTest : public QObject {
     QCOMPARE(save.DefaultExt, QString("abk"));
     QCOMPARE(save.InitialName, QString("*.abk"));
     QCOMPARE(save.HelpContext, 1230);
+    QVERIFY(save.AskBeforeCreating);
     const TFileDialogCall& open = files.Calls[1];
     QCOMPARE(open.Kind, TFileDialogKind::Open);
     QCOMPARE(open.Title, QString("Restore from Absence Backup"));
@@ -144,6 +147,18 @@ class CommandsTest : public QObject {
     QCOMPARE(DumpJson(w->Session().Data()), before);
     QCOMPARE(w->CurrentEmpID(), shown);
     QCOMPARE(Find<QComboBox>(w.get(), "cboEmpBox")->currentText(), QString("Smith, Ann"));
+  }
+
+  void aBackupToANewFileThatIsNotConfirmedWritesNothing() {
+    auto w = StartLoaded();
+    const QString file = env_->DataFolder() + "../new.abk";
+    TFileAnswers files;
+    files.Answers = {file};
+    test::TMessageBoxSpy spy;
+    spy.Answer(mbNo);
+    Trigger(w.get(), "mnuFileBackup");
+    QCOMPARE(spy.Calls().size(), std::size_t{1});
+    QVERIFY(!QFile::exists(file));
   }
 
   void cancelledFileDialogsDoNothing() {

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -266,6 +267,40 @@ class HelpersTest : public QObject {
     QVERIFY(!PromptForFile(call).has_value());
     SetFileDialogHook(nullptr);
     QCOMPARE(QtFilter(call.Filter), QString("Absence Backup (*.abk);;Any file (*.*)"));
+  }
+
+  void saveDialogsAskBeforeCreatingANewFile() {
+    QTemporaryDir dir;
+    const QString existing = dir.filePath("there.txt");
+    QFile f(existing);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    const QString fresh = dir.filePath("new.txt");
+    struct Case {
+      const char* name;
+      TFileDialogKind kind;
+      bool asks;
+      QString chosen;
+      TMsgButton answer;  // mbNone: no box expected
+      std::optional<QString> result;
+    } cases[] = {
+        {"new file confirmed", TFileDialogKind::Save, true, fresh, mbYes, fresh},
+        {"new file refused", TFileDialogKind::Save, true, fresh, mbNo, std::nullopt},
+        {"existing file", TFileDialogKind::Save, true, existing, mbNone, existing},
+        {"not asked for", TFileDialogKind::Save, false, fresh, mbNone, fresh},
+        {"open dialogs never ask", TFileDialogKind::Open, true, fresh, mbNone, fresh},
+    };
+    for (const auto& c : cases) {
+      SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(c.chosen); });
+      test::TMessageBoxSpy spy;
+      if (c.answer != mbNone) spy.Answer(c.answer);
+      TFileDialogCall call;
+      call.Kind = c.kind;
+      call.AskBeforeCreating = c.asks;
+      QVERIFY2(PromptForFile(call) == c.result, c.name);
+      QVERIFY2(spy.Calls().size() == (c.answer != mbNone ? 1u : 0u), c.name);
+    }
+    SetFileDialogHook(nullptr);
   }
 
   void versionValuesComeFromTheProgram() {

@@ -1,9 +1,12 @@
 #include "ui/common/file_dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
+
+#include "ui/common/message_box.h"
 
 namespace absence::ui {
 namespace {
@@ -21,8 +24,9 @@ QString QtFilter(const QString& filter) {
   return entries.join(QStringLiteral(";;"));
 }
 
-std::optional<QString> PromptForFile(const TFileDialogCall& call) {
-  if (g_hook) return g_hook(call);
+namespace {
+
+std::optional<QString> RunFileDialog(const TFileDialogCall& call) {
   QFileDialog dialog(QApplication::activeWindow(), call.Title);
   dialog.setNameFilter(QtFilter(call.Filter));
   dialog.setDefaultSuffix(call.DefaultExt);
@@ -32,6 +36,23 @@ std::optional<QString> PromptForFile(const TFileDialogCall& call) {
   if (!call.InitialName.contains(u'*')) dialog.selectFile(call.InitialName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
+}
+
+bool ConfirmCreating(const QString& file) {
+  return MessageBoxTitled(QStringLiteral("%1\rThis file does not exist.\rDo you want to create it?")
+                              .arg(QDir::toNativeSeparators(file)),
+                          TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
+}
+
+}  // namespace
+
+std::optional<QString> PromptForFile(const TFileDialogCall& call) {
+  const bool asks = call.Kind == TFileDialogKind::Save && call.AskBeforeCreating;
+  for (;;) {
+    const std::optional<QString> file = g_hook ? g_hook(call) : RunFileDialog(call);
+    if (!file || !asks || QFileInfo::exists(*file) || ConfirmCreating(*file)) return file;
+    if (g_hook) return std::nullopt;
+  }
 }
 
 }  // namespace absence::ui

@@ -15,10 +15,15 @@ struct TFileDialogCall {
   QString DefaultExt;
   QString InitialName;
   int HelpContext = 0;
+  // Save dialogs: a name that does not exist yet is confirmed before it is used, so a mistyped
+  // folder or name does not silently create a file somewhere unexpected.
+  bool AskBeforeCreating = false;
 };
 
 // Returns the chosen file, or nothing when the dialog was cancelled. An open dialog only accepts
 // an existing file; a save dialog asks before overwriting and appends the default extension.
+// With AskBeforeCreating, a new file's name is confirmed (a message box); "No" goes back to the
+// dialog (or, with a test hook, counts as cancelled).
 std::optional<QString> PromptForFile(const TFileDialogCall& call);
 
 // "Description (*.ext)|*.ext|..." in the form Qt's dialogs take ("Description (*.ext);;...").

@@ -252,6 +252,7 @@ void TfrmConvert::spdEmpsClick() {
   call.Filter = QString::fromLatin1(kFileFilter);
   call.DefaultExt = QStringLiteral("txt");
   call.InitialName = txtImportFile->text();
+  call.AskBeforeCreating = true;
   const std::optional<QString> chosen = PromptForFile(call);
   if (chosen && *chosen != QStringLiteral("*.txt")) txtImportFile->setText(*chosen);
 }

@@ -33,6 +33,7 @@ TFileDialogCall BackupFileDialog(TFileDialogKind kind) {
   call.DefaultExt = QStringLiteral("abk");
   call.InitialName = QStringLiteral("*.abk");
   call.HelpContext = kind == TFileDialogKind::Save ? kBackupHelpContext : kRestoreHelpContext;
+  call.AskBeforeCreating = true;
   return call;
 }
 
