@@ -7,6 +7,8 @@
 
 #include "../convert/convert_test_support.h"
 #include "convert/ical/ical_export.h"
+#include "data/sample.h"
+#include "dates/dates.h"
 
 namespace absence {
 namespace {
@@ -111,6 +113,42 @@ TEST(IcalExport, FiltersAndTrash) {
       uids.push_back(uid);
     EXPECT_EQ(uids, c.uids) << c.filter.EmpID << " " << c.filter.DeptID;
   }
+}
+
+TEST(IcalExport, TheDemoOrganisationReadsBackEventForEntry) {
+  const TDataSet d = MakeSampleOrganisation(EncodeDate(2026, 12, 8));
+  const TCalendar cal = CalendarText(d, {}, "#,##0.00", 1800000000);
+  const auto events = Parse(cal.Text);
+  ASSERT_EQ(events.size(), static_cast<std::size_t>(cal.Events));
+  const auto key = [](TDate day) { return FormatDate(day, "yyyymmdd"); };
+  const auto reasonText = [&](int32_t id) {
+    for (const auto& r : d.ReasonList)
+      if (r->ReasonID == id) return r->Description;
+    return std::string();
+  };
+  std::size_t expected = 0;
+  for (const auto& e : d.EmpList)
+    for (const auto& x : e->Entries) {
+      if (!x->IsLive() || x->Kind != TEntryKind::Own) continue;
+      ++expected;
+      const std::string uid = "absence-" + std::to_string(e->EmpID) + "-" +
+                              std::to_string(x->ReasonID) + "-" + key(x->EntryDate) + "@absence";
+      ASSERT_EQ(events.count(uid), 1u) << uid;
+      const TEvent& ev = events.at(uid);
+      EXPECT_EQ(ev.Summary, e->FullName() + ": " + reasonText(x->ReasonID)) << uid;
+      EXPECT_EQ(ev.Start, FormatDate(x->EntryDate, "yyyy-mm-dd")) << uid;
+      EXPECT_TRUE(ev.AllDay) << uid;
+    }
+  for (const auto& g : d.GlobalList) {
+    if (!g->IsLive()) continue;
+    ++expected;
+    const std::string uid =
+        "absence-all-" + std::to_string(g->ReasonID) + "-" + key(g->EntryDate) + "@absence";
+    ASSERT_EQ(events.count(uid), 1u) << uid;
+    EXPECT_EQ(events.at(uid).Summary, "Everyone: " + reasonText(g->ReasonID)) << uid;
+  }
+  EXPECT_GT(expected, 100u);  // three years of a 25-person organisation
+  EXPECT_EQ(events.size(), expected);
 }
 
 }  // namespace
