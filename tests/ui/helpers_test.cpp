@@ -23,6 +23,8 @@
 #include "ui/common/help_viewer.h"
 #include "ui/common/message_box.h"
 #include "ui/common/open_document.h"
+#include "ui/common/pick_grid.h"
+#include "ui/common/pictures.h"
 #include "ui/common/scale.h"
 #include "ui/common/toolbar_style.h"
 #include "ui/common/version_info.h"
@@ -50,6 +52,28 @@ struct TGridPair {
     return w;
   }
 };
+
+// Horizontal extent of the pixels of `cell` that pass `ink`; {-1, -1} when none do.
+template <class Ink>
+std::pair<int, int> InkColumns(const QImage& image, const QRect& cell, Ink ink) {
+  int first = -1, last = -1;
+  for (int x = cell.left(); x <= cell.right(); ++x)
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+      if (ink(image.pixel(x, y))) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+  return {first, last};
+}
+
+bool Dark(QRgb c) {
+  return qGray(c) < 128;
+}
+// The globe's blues and greens; text and the window colours are grey.
+bool Coloured(QRgb c) {
+  return QColor(c).hsvSaturation() > 100;
+}
 
 class TUrlCatcher : public QObject {
   Q_OBJECT
@@ -184,6 +208,59 @@ class HelpersTest : public QObject {
     QCOMPARE(pair.header.SectionWidth(4), 400 - firstFour);
     QVERIFY(pair.grid.isColumnHidden(5));
     QCOMPARE(pair.grid.verticalHeader()->defaultSectionSize(), Scale(16));
+  }
+
+  // Cell text keeps 2 pixels from the left edge and 3 from the right (5 when right-aligned); a
+  // cell's picture comes first and the text one pixel after it.
+  void pickGridDrawsPicturesAndAlignsColumns_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("rightAligned");
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<int>("textFrom");  // first text pixel, from the cell's left; -1 unchecked
+    QTest::addColumn<int>("textTo");    // last text pixel, from the cell's right; -1 unchecked
+    QTest::newRow("left") << 0 << false << false << 2 << -1;
+    QTest::newRow("right") << 2 << true << false << -1 << 5;
+    QTest::newRow("picture first") << 1 << false << true << 2 + 13 + 1 << -1;
+    QTest::newRow("no picture") << 1 << false << false << 2 << -1;
+  }
+  void pickGridDrawsPicturesAndAlignsColumns() {
+    QFETCH(int, column);
+    QFETCH(bool, rightAligned);
+    QFETCH(bool, picture);
+    QFETCH(int, textFrom);
+    QFETCH(int, textTo);
+    test::TTempEnvironment env;
+    TPickGrid grid("hdrTest", "grdTest", {"Date", "Reason", "Hours"}, {78, 155, 56, 17}, 4);
+    grid.LoadColumnWidths();
+    if (rightAligned) grid.SetColumnAlignment(column, Qt::AlignRight);
+    grid.resize(320, grid.sizeHint().height());
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    // The second row is drawn in the window colours: the first is picked.
+    grid.AddRow(1, {"", "", ""}, false);
+    grid.AddRow(2, {"", "", ""}, false);
+    QTableWidget* table = grid.Grid();
+    table->item(1, column)->setText("88");
+    if (picture) table->item(1, column)->setIcon(ResourceIcon("Globe"));
+    grid.SelectRow(0);
+    const QImage image = table->viewport()->grab().toImage();
+    const QRect cell = table->visualItemRect(table->item(1, column));
+    const auto [colourFrom, colourTo] = InkColumns(image, cell, Coloured);
+    QCOMPARE(colourFrom >= 0, picture);
+    if (picture) {
+      // The round picture's antialiased edge may leave its first column blank.
+      QVERIFY(colourFrom >= cell.left() + 2 && colourFrom <= cell.left() + 3);
+      QVERIFY(colourTo < cell.left() + 2 + 13);
+    }
+    const auto [from, to] = InkColumns(image, cell, [](QRgb c) { return Dark(c) && !Coloured(c); });
+    QVERIFY(from >= 0);
+    // One pixel of slack for the glyphs' side bearings.
+    if (textFrom >= 0)
+      QVERIFY2(from - cell.left() >= textFrom && from - cell.left() <= textFrom + 1,
+               qPrintable(QString::number(from - cell.left())));
+    if (textTo >= 0)
+      QVERIFY2(cell.right() - to >= textTo && cell.right() - to <= textTo + 1,
+               qPrintable(QString::number(cell.right() - to)));
   }
 
   void messageBoxesGoThroughTheHook() {

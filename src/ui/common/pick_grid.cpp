@@ -21,8 +21,9 @@ namespace {
 
 constexpr int kDesignRowHeight = 16;
 
-// One line, vertically centred, 2 pixels in from the left and 3 from the right; picked rows in
-// the highlight colours.
+// One line, vertically centred, 2 pixels in from the left and 3 from the right (5 for a
+// right-aligned column, which keeps numbers off the edge); picked rows in the highlight colours.
+// A cell's picture comes first, its bottom one pixel above the cell's, the text one pixel after.
 class TPickCellDelegate : public QStyledItemDelegate {
  public:
   TPickCellDelegate(const TPickGrid* owner, QObject* parent)
@@ -36,13 +37,24 @@ class TPickCellDelegate : public QStyledItemDelegate {
     QFont font = option.font;
     font.setBold(index.data(Qt::FontRole).value<QFont>().bold());
     p->setFont(font);
-    const QRect r = option.rect.adjusted(2, 0, -3, 0);
+    const Qt::Alignment alignment = owner_->ColumnAlignment(index.column());
+    const bool right = alignment & Qt::AlignRight;
+    QRect r = option.rect.adjusted(2, 0, right ? -5 : -3, 0);
+    const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
+    if (!icon.isNull()) {
+      const int size = std::min(kPictureSize, option.rect.height() - 2);
+      const QPixmap picture = icon.pixmap(size, size);
+      const int top = option.rect.bottom() - size;  // bottom row one pixel above the cell's
+      p->drawPixmap(QRect(r.left(), top, size, size), picture);
+      r.setLeft(r.left() + size + 1);
+    }
     const QString text =
         QFontMetrics(font).elidedText(index.data().toString(), Qt::ElideRight, r.width());
-    p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    p->drawText(r, alignment | Qt::AlignVCenter | Qt::TextSingleLine, text);
   }
 
  private:
+  static constexpr int kPictureSize = 13;
   const TPickGrid* owner_;
 };
 
@@ -125,6 +137,17 @@ int TPickGrid::RowOf(int32_t id) const {
   for (int row = 0; row < RecordCount(); ++row)
     if (RowID(row) == id) return row;
   return -1;
+}
+
+void TPickGrid::SetColumnAlignment(int column, Qt::Alignment alignment) {
+  if (column < 0) return;
+  if (alignments_.size() <= column) alignments_.resize(column + 1, Qt::AlignLeft);
+  alignments_[column] = alignment & Qt::AlignHorizontal_Mask;
+  grid_->viewport()->update();
+}
+
+Qt::Alignment TPickGrid::ColumnAlignment(int column) const {
+  return column >= 0 && column < alignments_.size() ? alignments_[column] : Qt::AlignLeft;
 }
 
 int TPickGrid::CurrentRow() const {

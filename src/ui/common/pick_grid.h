@@ -34,6 +34,9 @@ class TPickGrid : public QWidget {
   // Row of the record `id`; -1 when not listed.
   int RowOf(int32_t id) const;
   int CurrentRow() const;
+  // Columns are left-aligned unless set otherwise (hours: right).
+  void SetColumnAlignment(int column, Qt::Alignment alignment);
+  Qt::Alignment ColumnAlignment(int column) const;
   // Makes `row` (clamped to the listed rows) the selected row and the anchor, picked.
   void SelectRow(int row);
   bool BlockMode() const { return blockMode_; }
@@ -69,6 +72,7 @@ class TPickGrid : public QWidget {
   THeaderControl* header_;
   QTableWidget* grid_;
   std::vector<TBlockPickClass> picks_;
+  QList<Qt::Alignment> alignments_;
   bool blockMode_ = false;
   int anchor_ = 0;
   bool fitting_ = false;
