@@ -263,6 +263,17 @@ class HelpersTest : public QObject {
                qPrintable(QString::number(cell.right() - to)));
   }
 
+  void pickGridHeaderStaysOnTheGridWhenTaller() {
+    test::TTempEnvironment env;
+    TPickGrid grid("hdrTest", "grdTest", {"Date", "Reason", "Hours"}, {78, 155, 56, 17}, 4);
+    grid.LoadColumnWidths();
+    grid.resize(320, 600);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QCOMPARE(grid.Grid()->geometry().top(), grid.Header()->geometry().bottom() + 1);
+    QCOMPARE(grid.Header()->geometry().top(), 0);
+  }
+
   void messageBoxesGoThroughTheHook() {
     test::TMessageBoxSpy spy;
     spy.Answer(mbNo);

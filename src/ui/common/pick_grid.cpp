@@ -93,6 +93,9 @@ TPickGrid::TPickGrid(const QString& headerName, const QString& gridName,
   grid_->setColumnHidden(grid_->columnCount() - 1, true);
   grid_->setProperty("visibleRows", visibleRows);
   column->addWidget(grid_);
+  // The grid's height is fixed: a taller window leaves the room below it, with the header kept
+  // on the grid.
+  column->addStretch();
   setFocusProxy(grid_);
   grid_->viewport()->installEventFilter(this);
   grid_->installEventFilter(this);
