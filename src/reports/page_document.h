@@ -19,6 +19,7 @@ struct TFont {
   bool Bold = false;
   bool Italic = false;
   bool Underline = false;
+  bool StrikeOut = false;
   bool operator==(const TFont&) const = default;
 };
 

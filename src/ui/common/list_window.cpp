@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/common/app_state.h"
 #include "ui/common/header_control.h"
 #include "ui/common/help_key.h"
 #include "ui/common/pick_grid.h"
@@ -61,7 +62,7 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
   bottom->addWidget(cmdClose);
   column->addLayout(bottom);
 
-  // Printing of the lists comes with the list printouts; until then the button is off.
+  // Off until the window says what printing its list means.
   spdPrint->setEnabled(false);
   StyleToolbar(this);
   grid_->LoadColumnWidths();
@@ -71,6 +72,9 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
   connect(spdEditRec, &QToolButton::clicked, this, &TListWindow::spdEditClick);
   connect(spdDeleteRec, &QToolButton::clicked, this, &TListWindow::spdDeleteRecClick);
   connect(spdUnDo, &QToolButton::clicked, this, &TListWindow::spdUnDoClick);
+  connect(spdPrint, &QToolButton::clicked, this, [this] {
+    if (print_) print_();
+  });
   ConnectHelpButton(spdHelp, texts.HelpContext);
   connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
   connect(grid_, &TPickGrid::RowActivated, this, &TListWindow::spdEditClick);
@@ -84,7 +88,12 @@ void TListWindow::Fill(int keepRow) {
   const bool any = grid_->RecordCount() > 0;
   spdEditRec->setEnabled(any);
   spdDeleteRec->setEnabled(any);
+  spdPrint->setEnabled(any && print_ && !App().NoPrinter);
   if (any) grid_->SelectRow(keepRow);
+}
+
+void TListWindow::SetPrintAction(std::function<void()> print) {
+  print_ = std::move(print);
 }
 
 void TListWindow::showEvent(QShowEvent* event) {

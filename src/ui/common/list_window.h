@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QHBoxLayout;
@@ -44,6 +45,8 @@ class TListWindow : public QDialog {
   QPushButton* cmdClose = nullptr;
 
   TPickGrid* Grid() const { return grid_; }
+  // What Print does; Print is enabled while the list shows records and a printer exists.
+  void SetPrintAction(std::function<void()> print);
 
  protected:
   TListWindow(const TListWindowTexts& texts, const TListGridLayout& layout, QWidget* parent);
@@ -79,6 +82,7 @@ class TListWindow : public QDialog {
   QHBoxLayout* toolbar_ = nullptr;
   QVBoxLayout* body_ = nullptr;
   bool shownOnce_ = false;
+  std::function<void()> print_;
 };
 
 }  // namespace absence::ui

@@ -25,6 +25,7 @@
 #include "ui/main/main_toolbar.h"
 #include "ui/main/splash.h"
 #include "ui/reports/print_calendar.h"
+#include "ui/reports/selection_form.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -121,6 +122,14 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuHelpAbout, &QAction::triggered, this, &TfrmMain::mnuHelpAboutClick);
   connect(m.mnuReportCalendar, &QAction::triggered, this,
           [this] { TfrmPrintCalendar(*session_, this).exec(); });
+  for (auto [action, kind] : {std::pair{m.mnuReportAbsence, reports::TReportKind::Absence},
+                              std::pair{m.mnuReportBalances, reports::TReportKind::Balances},
+                              std::pair{m.mnuReportEmpInfo, reports::TReportKind::EmpInfo},
+                              std::pair{m.mnuReportDepInfo, reports::TReportKind::Department}})
+    connect(action, &QAction::triggered, this, [this, report = kind] {
+      calendar_->ClearPicks();
+      RunReportSelection(*session_, report, this);
+    });
   connect(toolbar_->spdHelp, &QToolButton::clicked, this, &TfrmMain::spdHelpClick);
   connect(toolbar_->cboEmpBox, &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
   connect(toolbar_->spdDate, &QToolButton::clicked, this, &TfrmMain::spdDateClick);

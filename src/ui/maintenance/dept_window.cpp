@@ -1,11 +1,14 @@
 #include "ui/maintenance/dept_window.h"
 
 #include "data/undelete.h"
+#include "ui/common/app_state.h"
 #include "ui/common/message_box.h"
 #include "ui/common/pick_grid.h"
 #include "ui/main/dialog_buttons.h"
 #include "ui/main/undelete_dialog.h"
 #include "ui/maintenance/dept_rec.h"
+#include "ui/reports/ab_report.h"
+#include "ui/reports/report_settings.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -38,6 +41,23 @@ TfrmDept::TfrmDept(TDataSession& session, QWidget* parent)
                   parent),
       session_(session) {
   setObjectName(QStringLiteral("frmDept"));
+  SetPrintAction([this] { PrintDepartments(); });
+}
+
+// The department information report for the listed departments, in grid order.
+void TfrmDept::PrintDepartments() {
+  reports::TSelection selection;
+  for (int row = 0; row < Grid()->RecordCount(); ++row) {
+    const int32_t id = Grid()->RowID(row);
+    for (const auto& d : session_.Data().DeptList)
+      if (d->DeptID == id) selection.push_back({d->DeptName, id});
+  }
+  reports::TReportOptions options;
+  options.Kind = reports::TReportKind::Department;
+  options.SelectFromEmployees = false;
+  TfrmABReport(session_.Data(), options, selection, ProgramReportSettings(), App().PrinterName,
+               this)
+      .Print();
 }
 
 bool TfrmDept::AddRows() {

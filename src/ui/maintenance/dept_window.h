@@ -20,6 +20,8 @@ class TfrmDept : public TListWindow {
   bool UndoDelete() override;
 
  private:
+  void PrintDepartments();
+
   TDataSession& session_;
 };
 

@@ -16,6 +16,7 @@
 #include "ui/main/undelete_dialog.h"
 #include "ui/maintenance/reason_rec.h"
 #include "ui/maintenance/rule_wizard.h"
+#include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -68,6 +69,13 @@ TfrmReasons::TfrmReasons(TDataSession& session, QWidget* parent)
   spdPolicy->setEnabled(false);
   connect(spdPolicy, &QToolButton::clicked, this, &TfrmReasons::spdPolicyClick);
   connect(Grid(), &TPickGrid::PicksChanged, this, &TfrmReasons::PicksChanged);
+  SetPrintAction([this] {
+    PrintList(
+        [this](const reports::TPrintoutSetup& setup) {
+          return reports::PrintReasonList(setup, session_.Data().ReasonList);
+        },
+        QStringLiteral("Absence Reasons List"));
+  });
 }
 
 bool TfrmReasons::AddRows() {

@@ -18,6 +18,7 @@ class TPVPreviewForm : public QDialog {
   TPVPreviewForm(const reports::TDocument& doc, std::function<void()> print,
                  QWidget* parent = nullptr);
 
+  const reports::TDocument& Document() const { return doc_; }
   int CurrentPage() const { return page_; }  // from 1
   int Zoom() const;                          // per cent; 100 is the page's real size on screen
   QString PageLabelText() const;

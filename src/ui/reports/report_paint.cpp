@@ -18,10 +18,10 @@ namespace {
 constexpr double kMeasureDpi = 1200.0;
 constexpr double kPointsPerInch = 72.0;
 
-using TFontKey = std::tuple<std::string, double, bool, bool, bool>;
+using TFontKey = std::tuple<std::string, double, bool, bool, bool, bool>;
 
 TFontKey KeyOf(const reports::TFont& f) {
-  return {f.Name, f.Size, f.Bold, f.Italic, f.Underline};
+  return {f.Name, f.Size, f.Bold, f.Italic, f.Underline, f.StrikeOut};
 }
 
 }  // namespace
@@ -32,6 +32,7 @@ QFont ReportQFont(const reports::TFont& font, double pointScale) {
   q.setBold(font.Bold);
   q.setItalic(font.Italic);
   q.setUnderline(font.Underline);
+  q.setStrikeOut(font.StrikeOut);
   // The same outlines on every device, so measured and painted widths agree.
   q.setHintingPreference(QFont::PreferNoHinting);
   q.setStyleStrategy(QFont::ForceOutline);

@@ -6,6 +6,7 @@
 #include "data/ini_file.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
+#include "ui/reports/report_locale.h"
 
 namespace absence::ui {
 
@@ -20,13 +21,7 @@ reports::TReportSettings ProgramReportSettings() {
   r.HourFormat = app.Settings.HourFormat;
   r.EmployeeDisplay = app.Settings.EmployeeDisplay;
   r.BenefitYear = NormalizeBenefitYear(app.Settings.BenefitMonth, app.Settings.BenefitDay);
-  const QLocale locale;
-  for (int m = 1; m <= 12; ++m)
-    r.MonthNames[static_cast<std::size_t>(m - 1)] =
-        locale.standaloneMonthName(m, QLocale::LongFormat).toStdString();
-  for (int d = 0; d < 7; ++d)  // Sunday first; Qt counts Monday as 1 and Sunday as 7
-    r.DayNames[static_cast<std::size_t>(d)] =
-        locale.standaloneDayName(d == 0 ? 7 : d, QLocale::LongFormat).toStdString();
+  SetLocaleNames(r, QLocale());
   return r;
 }
 

@@ -1,37 +1,13 @@
 // absence-cli report: every kind into a PDF whose text is the report's, and the balance report's
 // figures against the balances command where both use the same dates.
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
-#include "../reports/report_data_set.h"
 #include "cli_runner.h"
-#include "data_test_support.h"
+#include "report_folder.h"
 
 namespace absence {
 namespace {
-
-struct TReportFolder {
-  test::TTempFolder tmp;
-  std::string args;
-  TReportFolder() {
-    TDataSet d = test::MakeReportDataSet();
-    SaveDataSet(d, tmp.Folder(), false);
-    std::ofstream(tmp.File("absence.ini"))
-        << "[Initialization]\nOrganization=Acme Works\nHourFormat=#,##0.00\n";
-    args = "--data " + tmp.Folder() + " --ini " + tmp.File("absence.ini") + " report ";
-  }
-  // The PDF's text, laid out as on the page.
-  std::string PdfText(const std::string& pdf) const {
-    const std::string txt = tmp.File("out.txt");
-    if (std::system(("pdftotext -layout " + pdf + " " + txt).c_str()) != 0) return "";
-    std::ifstream in(txt);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-};
 
 bool HaveReportCommand() {
   return test::RunCli("report --help").Status == 0;
@@ -39,7 +15,7 @@ bool HaveReportCommand() {
 
 TEST(CliReport, EveryKindWritesAPdfWithItsTitleAndNames) {
   if (!HaveReportCommand()) GTEST_SKIP() << "built without the report command";
-  TReportFolder f;
+  test::TReportFolder f("report");
   struct Case {
     std::string args;
     std::vector<std::string> texts;
@@ -72,7 +48,7 @@ TEST(CliReport, EveryKindWritesAPdfWithItsTitleAndNames) {
 
 TEST(CliReport, BadSelectionsAndArguments) {
   if (!HaveReportCommand()) GTEST_SKIP() << "built without the report command";
-  TReportFolder f;
+  test::TReportFolder f("report");
   const std::string pdf = " --pdf " + f.tmp.File("x.pdf");
   struct Case {
     std::string args;
@@ -93,7 +69,7 @@ TEST(CliReport, BadSelectionsAndArguments) {
 
 TEST(CliReport, BalanceFiguresEqualTheBalancesCommandOnTheSameDates) {
   if (!HaveReportCommand()) GTEST_SKIP() << "built without the report command";
-  TReportFolder f;
+  test::TReportFolder f("report");
   // On 31 December both rules take the year's hours used up to the year end and the hours
   // available at the start of the next year.
   const std::string pdf = f.tmp.File("b.pdf");

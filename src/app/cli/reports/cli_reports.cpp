@@ -2,15 +2,12 @@
 // engine as the report windows, measured with the real fonts. The only command that needs Qt;
 // it starts a GUI application object without a display when it runs.
 #include <QGuiApplication>
-#include <QLocale>
-#include <ctime>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
 
 #include "app/cli/cli.h"
-#include "data/ini_file.h"
-#include "data/settings.h"
+#include "app/cli/reports/cli_pages.h"
 #include "dates/dates.h"
 #include "reports/report.h"
 #include "reports/selection.h"
@@ -38,47 +35,6 @@ struct TReportArgs {
   int CalendarDept = 0;
   bool EachEmployee = false;
 };
-
-TDate TodayDate() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
-// A GUI application object for the fonts, unless one exists; it lives as long as the result.
-std::unique_ptr<QGuiApplication> GuiApplication() {
-  if (QCoreApplication::instance()) return nullptr;
-  // The command draws into files only; no display is needed.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "absence-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-TReportSettings SettingsFromIni(const TContext& ctx, TDate today) {
-  TIniFile ini(ctx.IniPath);
-  ini.Load();
-  TSettings s;
-  // The stored resolution, so that reading changes nothing (the file is not written).
-  ReadIniSettings(ini, "Absence", ini.ReadInteger(kInitSection, "FontSettings", 96), s);
-  TReportSettings r;
-  r.Organization = ini.ReadString(kInitSection, "Organization", "");
-  r.Today = today;
-  r.DatePattern = DateFormat();
-  r.HourFormat = s.HourFormat;
-  r.EmployeeDisplay = s.EmployeeDisplay;
-  r.BenefitYear = NormalizeBenefitYear(s.BenefitMonth, s.BenefitDay);
-  const QLocale locale = QLocale::system();
-  for (int m = 1; m <= 12; ++m)
-    r.MonthNames[static_cast<std::size_t>(m - 1)] =
-        locale.standaloneMonthName(m, QLocale::LongFormat).toStdString();
-  for (int d = 0; d < 7; ++d)  // Sunday first; Qt counts Monday as 1 and Sunday as 7
-    r.DayNames[static_cast<std::size_t>(d)] =
-        locale.standaloneDayName(d == 0 ? 7 : d, QLocale::LongFormat).toStdString();
-  return r;
-}
 
 // The employees or departments named, or all that the selection dialog offers.
 TSelection Selection(const TDataSet& data, const TReportArgs& a, bool departments,

@@ -1,0 +1,51 @@
+// The pieces absence-cli's report and print commands share.
+#include "app/cli/reports/cli_pages.h"
+
+#include <QLocale>
+#include <ctime>
+
+#include "data/ini_file.h"
+#include "data/settings.h"
+#include "dates/dates.h"
+#include "ui/reports/report_locale.h"
+
+namespace absence::cli {
+
+using namespace absence::reports;
+
+TDate TodayDate() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+// A GUI application object for the fonts, unless one exists; it lives as long as the result.
+std::unique_ptr<QGuiApplication> GuiApplication() {
+  if (QCoreApplication::instance()) return nullptr;
+  // The command draws into files only; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "absence-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+TReportSettings SettingsFromIni(const TContext& ctx, TDate today) {
+  TIniFile ini(ctx.IniPath);
+  ini.Load();
+  TSettings s;
+  // The stored resolution, so that reading changes nothing (the file is not written).
+  ReadIniSettings(ini, "Absence", ini.ReadInteger(kInitSection, "FontSettings", 96), s);
+  TReportSettings r;
+  r.Organization = ini.ReadString(kInitSection, "Organization", "");
+  r.Today = today;
+  r.DatePattern = DateFormat();
+  r.HourFormat = s.HourFormat;
+  r.EmployeeDisplay = s.EmployeeDisplay;
+  r.BenefitYear = NormalizeBenefitYear(s.BenefitMonth, s.BenefitDay);
+  ui::SetLocaleNames(r, QLocale::system());
+  return r;
+}
+
+}  // namespace absence::cli

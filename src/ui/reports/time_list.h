@@ -1,0 +1,70 @@
+#pragma once
+// The absence list: one year of an employee's entries (own entries and copies of global ones)
+// or of the global entries, ordered by date or by reason, with New, Edit, Delete, Undo and
+// Print. The entry list itself takes the chosen order while the window is open and is back in
+// date order when it closes.
+#include <functional>
+
+#include "data/kinds.h"
+#include "data/records.h"
+#include "ui/common/list_window.h"
+
+class QRadioButton;
+class QSpinBox;
+class QLineEdit;
+
+namespace absence::ui {
+
+class TDataSession;
+
+inline constexpr int kEmployeeAbsenceHelpContext = 410;
+inline constexpr int kGlobalAbsenceHelpContext = 450;
+
+class TfrmTimeList : public TListWindow {
+  Q_OBJECT
+ public:
+  // `kind` Own: the entries of employee `empID`; Global: the global entries. `year` is shown
+  // first.
+  TfrmTimeList(TDataSession& session, TEntryKind kind, int32_t empID, int year,
+               QWidget* parent = nullptr);
+
+  int Year() const { return year_; }
+  bool ByReason() const;
+  // The entry list index of a grid row; -1 for none.
+  int EntryIndex(int row) const;
+
+  QRadioButton* btnDate = nullptr;
+  QRadioButton* btnReason = nullptr;
+  QSpinBox* spnYear = nullptr;
+  QLineEdit* txtYear = nullptr;
+
+ protected:
+  bool AddRows() override;
+  void EditRecord(int32_t editID) override;
+  void DeleteRecords(const std::vector<int32_t>& ids) override;
+  bool UndoDelete() override;
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+
+ private:
+  TEntryList& Entries();
+  void Sort(bool byReason);
+  void OrderClick(bool byReason);
+  void spnYearChange(int year);
+  void spdPrintClick();
+  // Runs `change` with the list in date order (the order the data layer keeps and needs), then
+  // puts the window's order back.
+  void InDateOrder(const std::function<void()>& change);
+
+  TDataSession& session_;
+  TEntryKind kind_;
+  int32_t empID_;
+  int year_;
+};
+
+// The main window's List and Global commands: the window for the employee or the global
+// entries, modal over `owner`.
+void ShowAbsenceList(TDataSession& session, TEntryKind kind, int32_t empID, int year,
+                     QWidget* owner);
+
+}  // namespace absence::ui

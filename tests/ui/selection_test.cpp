@@ -1,0 +1,569 @@
+// The report selection dialog in its four kinds, driven by clicks, keys, double clicks and
+// drags: what each kind shows, moving items, the date checks and the report it starts.
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDrag>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "../core/reports/report_data_set.h"
+#include "dialog_support.h"
+#include "reports/report.h"
+#include "support.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/date_edit.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/help.h"
+#include "ui/common/help_key.h"
+#include "ui/common/help_viewer.h"
+#include "ui/main/calendar_drag.h"
+#include "ui/main/main_window.h"
+#include "ui/main/pick_date.h"
+#include "ui/reports/preview_form.h"
+#include "ui/reports/selection_form.h"
+#include "ui/reports/selection_list.h"
+#include "ui/reports/setup_form.h"
+
+using namespace absence;
+using namespace absence::ui;
+using absence::reports::TReportKind;
+using absence::ui::test::Find;
+
+namespace {
+
+const TDate kMarch15 = EncodeDate(2024, 3, 15);
+
+QStringList Texts(const QListWidget* list) {
+  QStringList texts;
+  for (int r = 0; r < list->count(); ++r) texts << list->item(r)->text();
+  return texts;
+}
+
+QString SelectedText(const QListWidget* list) {
+  const auto items = list->selectedItems();
+  return items.size() == 1 ? items.front()->text() : QString();
+}
+
+QPoint ItemCentre(QListWidget* list, const QString& text) {
+  const auto found = list->findItems(text, Qt::MatchExactly);
+  if (found.isEmpty()) qFatal("no item %s", qPrintable(text));
+  return list->visualItemRect(found.front()).center();
+}
+
+void ClickItem(QListWidget* list, const QString& text, Qt::KeyboardModifiers mods = {}) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, ItemCentre(list, text));
+}
+
+// Every text of every page, one per line.
+QString DocumentText(const reports::TDocument& doc) {
+  QString all;
+  for (const reports::TPage& page : doc.Pages)
+    for (const reports::TTextItem& t : page.Texts) all += QString::fromStdString(t.Text) + u'\n';
+  return all;
+}
+
+// A drop of a real QMimeData through the list's drag and drop handlers; true when taken.
+bool Deliver(const QMimeData* mime, QListWidget* onto) {
+  const QPoint at = onto->viewport()->rect().center();
+  QDragEnterEvent enter(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(onto->viewport(), &enter);
+  QDragMoveEvent move(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(onto->viewport(), &move);
+  if (!move.isAccepted()) return false;
+  QDropEvent drop(QPointF(at), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(onto->viewport(), &drop);
+  return drop.isAccepted();
+}
+
+// The small report organisation in the data folder, a session on it, and the dialog of one
+// kind, shown and active.
+struct TDialogFixture {
+  ui::test::TTempEnvironment env;
+  TDataSession session{env.DataFolder().toStdString()};
+  reports::TSelection selection;
+  std::unique_ptr<TfrmSelection> dlg;
+
+  explicit TDialogFixture(TReportKind kind, TEmployeeDisplay display = TEmployeeDisplay::All) {
+    SetTodayOverride(kMarch15);
+    App().Settings.EmployeeDisplay = display;
+    TDataSet data = absence::test::MakeReportDataSet();
+    SaveDataSet(data, env.DataFolder().toStdString(), false);
+    if (!session.Load()) qFatal("the data set did not load");
+    dlg = std::make_unique<TfrmSelection>(session, selection);
+    dlg->Configure(kind);
+    dlg->show();
+    dlg->activateWindow();
+    if (!QTest::qWaitForWindowActive(dlg.get())) qFatal("dialog not shown");
+  }
+  void Type(TDateEdit* box, const QString& text) {
+    QTest::mouseClick(box, Qt::LeftButton);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+  }
+  // Runs `click` and hands the preview it opens to `look`, then closes it; false when no
+  // preview opened.
+  bool Preview(const std::function<void(const reports::TDocument&)>& look) {
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+      auto* preview = dynamic_cast<TPVPreviewForm*>(QApplication::activeModalWidget());
+      if (!preview) return;
+      opened = true;
+      look(preview->Document());
+      QTest::mouseClick(preview->findChild<QPushButton*>(QStringLiteral("btnDone")),
+                        Qt::LeftButton);
+    });
+    QTest::mouseClick(dlg->cmdPreview, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    return opened;
+  }
+};
+
+}  // namespace
+
+class SelectionTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { ui::test::FailOnUnexpectedMessageBoxes(); }
+
+  // The Report menu's four kinds: caption, help, the groups shown and their defaults, the
+  // source list, and the help page behind Help.
+  void ConfiguresEachKind() {
+    struct Row {
+      TReportKind kind;
+      const char* caption;
+      int help;
+      bool selectFrom, reportType, dates, asOf, empInfo;
+      const char* newPage;
+      const char* sourceLabel;
+      QStringList source;
+    };
+    const QStringList emps = {QStringLiteral("Able, Ann"), QStringLiteral("Baker, Bo"),
+                              QStringLiteral("Cole, Cy")};
+    const Row rows[] = {
+        {TReportKind::Absence, "Absence Taken Selection", 2110, true, true, true, false, false,
+         "New page for each Employee", "Available Employees", emps},
+        {TReportKind::Balances, "Absence Reason Balance Report Selection", 2130, true, false, false,
+         true, false, "New page for each Employee", "Available Employees", emps},
+        {TReportKind::EmpInfo, "Employee Information Selection", 2150, true, false, false, false,
+         true, "New page for each Employee", "Available Employees", emps},
+        {TReportKind::Department,
+         "Department Information Selection",
+         2140,
+         false,
+         false,
+         false,
+         false,
+         false,
+         "New Page for each Department",
+         "Available Departments",
+         {QStringLiteral("<No Department>"), QStringLiteral("Office"), QStringLiteral("Sales")}},
+    };
+    ui::test::TTempEnvironment env;
+    SetTodayOverride(kMarch15);
+    TDataSet data = absence::test::MakeReportDataSet();
+    SaveDataSet(data, env.DataFolder().toStdString(), false);
+    TDataSession session(env.DataFolder().toStdString());
+    QVERIFY(session.Load());
+    std::map<TReportKind, int> heights;
+    for (const Row& row : rows) {
+      ui::test::TDialogDriver driver([&](QDialog& d) {
+        auto& dlg = dynamic_cast<TfrmSelection&>(d);
+        QCOMPARE(dlg.windowTitle(), QString::fromLatin1(row.caption));
+        QCOMPARE(dlg.property(kHelpContextProperty).toInt(), row.help);
+        QCOMPARE(dlg.pnlSelectFrom->isVisible(), row.selectFrom);
+        QCOMPARE(dlg.pnlReportType->isVisible(), row.reportType);
+        QCOMPARE(dlg.pnlDates->isVisible(), row.dates);
+        QCOMPARE(dlg.pnlAsOfDate->isVisible(), row.asOf);
+        QCOMPARE(dlg.pnlEmpInfo->isVisible(), row.empInfo);
+        QCOMPARE(dlg.chkNewPage->text(), QString::fromLatin1(row.newPage));
+        QVERIFY(dlg.chkNewPage->isChecked());
+        QVERIFY(dlg.btnEmps->isChecked());
+        QVERIFY(dlg.btnDetail->isChecked());
+        QCOMPARE(dlg.txtStartDate->text(), QString());
+        QCOMPARE(dlg.txtEndDate->text(), QString());
+        QCOMPARE(dlg.txtAsOfDate->text(), row.asOf ? QStringLiteral("03/15/2024") : QString());
+        QCOMPARE(dlg.spdAsOfDate->toolTip(), QStringLiteral("Show Calendar"));
+        QVERIFY(!dlg.chkIncludeAll->isChecked());
+        QVERIFY(dlg.chkEmpInfo->isChecked() && dlg.chkEmpAccruals->isChecked());
+        QCOMPARE(dlg.lblSource->text(), QString::fromLatin1(row.sourceLabel));
+        QCOMPARE(Texts(dlg.lstSource), row.source);
+        QCOMPARE(dlg.lstDestination->count(), 0);
+        QVERIFY(!dlg.cmdPreview->isEnabled() && !dlg.cmdPrint->isEnabled());
+        QVERIFY(dlg.IncludeBtn->isEnabled() && !dlg.ExcludeBtn->isEnabled());
+        QVERIFY(dlg.IncludeBtn->font().bold());
+        heights[row.kind] = dlg.height();
+        dlg.grab().save(
+            QDir::temp().filePath(QStringLiteral("absence-selection-%1.png").arg(row.help)));
+        QTest::mouseClick(dlg.cmdHelp, Qt::LeftButton);
+        TfrmHelp* help = TfrmHelp::Instance();
+        QVERIFY(help->CurrentTopic());
+        QCOMPARE(help->CurrentTopic()->Context, row.help);
+        help->close();
+        QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+      });
+      RunReportSelection(session, row.kind, nullptr);
+      QCOMPARE(driver.Runs(), 1);
+    }
+    // The dialog is only as high as the groups it shows.
+    for (TReportKind kind : {TReportKind::Absence, TReportKind::Balances, TReportKind::EmpInfo})
+      QVERIFY(heights[TReportKind::Department] < heights[kind]);
+  }
+
+  void ListCaptionsFollowTheEmployeeDisplay() {
+    struct Row {
+      TEmployeeDisplay display;
+      const char* source;
+      const char* destination;
+      QStringList items;
+    } rows[] = {
+        {TEmployeeDisplay::All,
+         "Available Employees",
+         "Selected Employees",
+         {QStringLiteral("Able, Ann"), QStringLiteral("Baker, Bo"), QStringLiteral("Cole, Cy")}},
+        {TEmployeeDisplay::Current,
+         "Available Current Employees",
+         "Selected Current Employees",
+         {QStringLiteral("Able, Ann"), QStringLiteral("Cole, Cy")}},
+        {TEmployeeDisplay::Former,
+         "Available Former Employees",
+         "Selected Former Employees",
+         {QStringLiteral("Baker, Bo")}},
+    };
+    for (const Row& row : rows) {
+      TDialogFixture f(TReportKind::Balances, row.display);
+      QCOMPARE(f.dlg->lblSource->text(), QString::fromLatin1(row.source));
+      QCOMPARE(f.dlg->lblDestination->text(), QString::fromLatin1(row.destination));
+      QCOMPARE(Texts(f.dlg->lstSource), row.items);
+    }
+  }
+
+  // Moving items by the four buttons, double clicks and drags; the list moved from keeps the
+  // selection at the first moved item's place, and the buttons follow the lists.
+  void MovesItemsBetweenTheLists() {
+    TDialogFixture f(TReportKind::Absence);
+    TfrmSelection& d = *f.dlg;
+    int drags = 0;
+    bool dropped = false;
+    QPixmap dragCursor;
+    // A drag the dialog starts is dropped onto `target` (the other list unless told).
+    QListWidget* target = nullptr;
+    SetDragHook([&](QDrag& drag) {
+      ++drags;
+      dragCursor = drag.dragCursor(Qt::MoveAction);
+      dropped = Deliver(drag.mimeData(), target);
+      return dropped ? Qt::MoveAction : Qt::IgnoreAction;
+    });
+    auto drag = [&](QListWidget* from, QListWidget* onto, const QString& item) {
+      target = onto;
+      const QPoint p = ItemCentre(from, item);
+      ui::test::DragWithMouse(from->viewport(), p, p + QPoint(0, 12));
+    };
+    struct Step {
+      const char* what;
+      std::function<void()> act;
+      QStringList source;
+      QStringList destination;
+      QString selectedInSource;
+      QString selectedInDestination;
+    };
+    const QString ann = QStringLiteral("Able, Ann"), bo = QStringLiteral("Baker, Bo"),
+                  cy = QStringLiteral("Cole, Cy");
+    const Step steps[] = {
+        {"> moves the clicked item; the next one is selected",
+         [&] {
+           ClickItem(d.lstSource, bo);
+           QTest::mouseClick(d.IncludeBtn, Qt::LeftButton);
+         },
+         {ann, cy},
+         {bo},
+         cy,
+         QString()},
+        {"a double click moves the item back",
+         [&] {
+           // The press and release of the first click, then the second.
+           ClickItem(d.lstDestination, bo);
+           QTest::mouseDClick(d.lstDestination->viewport(), Qt::LeftButton, {},
+                              ItemCentre(d.lstDestination, bo));
+         },
+         {ann, bo, cy},
+         {},
+         QString(),
+         QString()},
+        {"dragging onto the destination moves the selected items",
+         [&] {
+           ClickItem(d.lstSource, cy);
+           drag(d.lstSource, d.lstDestination, cy);
+         },
+         {ann, bo},
+         {cy},
+         bo,
+         QString()},
+        {"a drag dropped on its own list moves nothing",
+         [&] {
+           ClickItem(d.lstDestination, cy);
+           drag(d.lstDestination, d.lstDestination, cy);
+         },
+         {ann, bo},
+         {cy},
+         QString(),
+         cy},
+        {">> moves all, in alphabetical order",
+         [&] { QTest::mouseClick(d.IncAllBtn, Qt::LeftButton); },
+         {},
+         {ann, bo, cy},
+         QString(),
+         cy},
+        {"< moves two picked items; the last item left is selected",
+         [&] {
+           ClickItem(d.lstDestination, bo);
+           ClickItem(d.lstDestination, cy, Qt::ControlModifier);
+           QTest::mouseClick(d.ExcludeBtn, Qt::LeftButton);
+         },
+         {bo, cy},
+         {ann},
+         QString(),
+         ann},
+        {"<< moves all back",
+         [&] { QTest::mouseClick(d.ExAllBtn, Qt::LeftButton); },
+         {ann, bo, cy},
+         {},
+         QString(),
+         QString()},
+    };
+    for (const Step& s : steps) {
+      s.act();
+      QVERIFY2(Texts(d.lstSource) == s.source, s.what);
+      QVERIFY2(Texts(d.lstDestination) == s.destination, s.what);
+      if (!s.selectedInSource.isEmpty())
+        QVERIFY2(SelectedText(d.lstSource) == s.selectedInSource, s.what);
+      if (!s.selectedInDestination.isEmpty())
+        QVERIFY2(SelectedText(d.lstDestination) == s.selectedInDestination, s.what);
+      const bool chosen = !s.destination.isEmpty();
+      QVERIFY2(d.IncludeBtn->isEnabled() == !s.source.isEmpty(), s.what);
+      QVERIFY2(d.IncAllBtn->isEnabled() == !s.source.isEmpty(), s.what);
+      QVERIFY2(d.ExcludeBtn->isEnabled() == chosen, s.what);
+      QVERIFY2(d.ExAllBtn->isEnabled() == chosen, s.what);
+      QVERIFY2(d.cmdPreview->isEnabled() == chosen && d.cmdPrint->isEnabled() == chosen, s.what);
+    }
+    QCOMPARE(drags, 2);
+    QVERIFY(dragCursor.isNull());  // one item: the ordinary drag pointer
+    // Two picked items drag with the multi-item pointer.
+    ClickItem(d.lstSource, ann);
+    ClickItem(d.lstSource, cy, Qt::ControlModifier);
+    drag(d.lstSource, d.lstDestination, ann);
+    QVERIFY(dropped);
+    QVERIFY(!dragCursor.isNull());
+    QCOMPARE(Texts(d.lstDestination), (QStringList{ann, cy}));
+    SetDragHook(nullptr);
+  }
+
+  void SelectFromSwitchesTheLists() {
+    TDialogFixture f(TReportKind::Absence);
+    TfrmSelection& d = *f.dlg;
+    QTest::mouseClick(d.IncludeBtn, Qt::LeftButton);
+    ClickItem(d.lstSource, QStringLiteral("Cole, Cy"));
+    QTest::mouseClick(d.IncludeBtn, Qt::LeftButton);
+    ui::test::ClickBox(d.btnDepts);
+    QCOMPARE(d.chkNewPage->text(), QStringLiteral("New page for each Department"));
+    QCOMPARE(d.lblSource->text(), QStringLiteral("Available Departments"));
+    QCOMPARE(d.lblDestination->text(), QStringLiteral("Selected Departments"));
+    QCOMPARE(Texts(d.lstSource), (QStringList{QStringLiteral("<No Department>"),
+                                              QStringLiteral("Office"), QStringLiteral("Sales")}));
+    QCOMPARE(d.lstDestination->count(), 0);
+    QVERIFY(!d.cmdPreview->isEnabled());
+    ui::test::ClickBox(d.btnEmps);
+    QCOMPARE(d.chkNewPage->text(), QStringLiteral("New page for each Employee"));
+    QCOMPARE(d.lstSource->count(), 3);
+    QCOMPARE(d.lstDestination->count(), 0);
+  }
+
+  // The absence taken report's dates: each failure one box and the focus back in its box;
+  // the same day twice is a period.
+  void ChecksTheDates() {
+    struct Row {
+      const char* start;
+      const char* end;
+      const char* message;  // empty: the report opens
+      const char* focus;
+    } rows[] = {
+        {"", "01/31/2024", "Please enter a Beginning On date.", "txtStartDate"},
+        {"01/01/2024", "", "Please enter an Ending On date.", "txtEndDate"},
+        {"01/31/2024", "01/30/2024", "The Ending On date cannot be before the Beginning on date.",
+         "txtStartDate"},
+        {"01/31/2024", "01/31/2024", "", nullptr},
+        {"01/01/24", "1/31/2024", "", nullptr},
+        {"01/01/2024", "13/45/2024",
+         "The date you entered - 13/45/2024 - is not valid.\r\r Please make sure your date is in "
+         "the \"mm/dd/yyyy\" format.",
+         "txtEndDate"},
+    };
+    for (const Row& row : rows) {
+      TDialogFixture f(TReportKind::Absence);
+      TfrmSelection& d = *f.dlg;
+      QTest::mouseClick(d.IncAllBtn, Qt::LeftButton);
+      f.Type(d.txtStartDate, QString::fromLatin1(row.start));
+      f.Type(d.txtEndDate, QString::fromLatin1(row.end));
+      ui::test::TMessageBoxSpy spy;
+      spy.Answer(mbOK);
+      spy.Answer(mbOK);
+      bool titled = false;
+      const bool opened = f.Preview([&](const reports::TDocument& doc) {
+        titled = DocumentText(doc).contains(QStringLiteral("Absence Taken"));
+      });
+      if (*row.message == '\0') {
+        QVERIFY2(opened && titled, row.end);
+        QCOMPARE(spy.Calls().size(), std::size_t{0});
+        QVERIFY(d.Options().StartDate <= d.Options().EndDate);
+        QCOMPARE(f.selection.size(), std::size_t{3});
+        continue;
+      }
+      QVERIFY2(!opened, row.message);
+      QCOMPARE(spy.Calls().size(), std::size_t{1});
+      QCOMPARE(spy.Calls()[0].Text, QString::fromLatin1(row.message));
+      QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Information);
+      QCOMPARE(spy.Calls()[0].Buttons, TMsgButtons(mbOK));
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(row.focus));
+      QVERIFY(f.selection.empty());
+    }
+  }
+
+  void CloseLeavesAnUnfinishedDateUnchecked() {
+    TDialogFixture f(TReportKind::Absence);
+    f.Type(f.dlg->txtStartDate, QStringLiteral("13/4"));
+    QTest::mouseClick(f.dlg->cmdCancel, Qt::LeftButton);  // a box would fail the test
+    QCOMPARE(f.dlg->result(), int(QDialog::Rejected));
+    QVERIFY(!f.dlg->isVisible());
+  }
+
+  void CalendarButtonWritesThePickedDate() {
+    TDialogFixture f(TReportKind::Balances);
+    SetPickDateHook([](TfrmPickDate& picker) {
+      QCOMPARE(picker.Date(), kMarch15);
+      picker.SetDate(EncodeDate(2024, 2, 29));
+      picker.accept();
+    });
+    QTest::mouseClick(f.dlg->spdAsOfDate, Qt::LeftButton);
+    SetPickDateHook(nullptr);
+    QCOMPARE(f.dlg->txtAsOfDate->text(), QStringLiteral("02/29/2024"));
+  }
+
+  // Each kind hands its choices to the report: the selection in the destination list's order
+  // and the options set in the dialog, seen in the preview's pages.
+  void PreviewRunsTheChosenReport() {
+    struct Row {
+      TReportKind kind;
+      std::function<void(TDialogFixture&)> choose;
+      QStringList shown;
+      QStringList notShown;
+    };
+    const Row rows[] = {
+        {TReportKind::Absence,
+         [](TDialogFixture& f) {
+           f.Type(f.dlg->txtStartDate, QStringLiteral("01/01/2024"));
+           f.Type(f.dlg->txtEndDate, QStringLiteral("01/31/2024"));
+           ui::test::ClickBox(f.dlg->btnSummary);
+         },
+         {QStringLiteral("Absence Taken"), QStringLiteral("Ann Able")},
+         {QStringLiteral("01/10/2024")}},
+        {TReportKind::Balances,
+         [](TDialogFixture& f) {
+           f.Type(f.dlg->txtAsOfDate, QStringLiteral("01/31/2024"));
+           ui::test::ClickBox(f.dlg->chkIncludeAll);
+         },
+         {QStringLiteral("As of 01/31/2024"), QStringLiteral("Holiday")},
+         {}},
+        {TReportKind::EmpInfo,
+         [](TDialogFixture& f) { ui::test::ClickBox(f.dlg->chkEmpAccruals); },
+         {QStringLiteral("111-22")},
+         {QStringLiteral("Vacation")}},
+        {TReportKind::Department,
+         [](TDialogFixture&) {},
+         {QStringLiteral("Department Information List"), QStringLiteral("Unassigned Employees")},
+         {}},
+    };
+    for (const Row& row : rows) {
+      TDialogFixture f(row.kind);
+      QTest::mouseClick(f.dlg->IncAllBtn, Qt::LeftButton);
+      row.choose(f);
+      QString text;
+      QVERIFY(f.Preview([&](const reports::TDocument& doc) { text = DocumentText(doc); }));
+      for (const QString& s : row.shown) QVERIFY2(text.contains(s), qPrintable(s));
+      for (const QString& s : row.notShown) QVERIFY2(!text.contains(s), qPrintable(s));
+      const reports::TSelection expected =
+          row.kind == TReportKind::Department
+              ? reports::TSelection{{"<No Department>", 0}, {"Office", 2}, {"Sales", 1}}
+              : reports::TSelection{{"Able, Ann", 1}, {"Baker, Bo", 2}, {"Cole, Cy", 3}};
+      QCOMPARE(f.selection.size(), expected.size());
+      for (std::size_t i = 0; i < expected.size(); ++i) {
+        QCOMPARE(f.selection[i].Text, expected[i].Text);
+        QCOMPARE(f.selection[i].ID, expected[i].ID);
+      }
+      QVERIFY(f.dlg->isVisible());  // open for further reports
+    }
+  }
+
+  // Print goes through the setup window to the PDF printer, which asks for the file.
+  void PrintWritesThePdfAfterTheSetupWindow() {
+    TDialogFixture f(TReportKind::Department);
+    ClickItem(f.dlg->lstSource, QStringLiteral("Sales"));
+    QTest::mouseClick(f.dlg->IncludeBtn, Qt::LeftButton);
+    const QString file = f.env.DataFolder() + QStringLiteral("departments.pdf");
+    SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(file); });
+    QTimer::singleShot(0, [] {
+      auto* setup = dynamic_cast<TPVSetupForm*>(QApplication::activeModalWidget());
+      QVERIFY(setup);
+      QTest::mouseClick(setup->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                        Qt::LeftButton);
+    });
+    QTest::mouseClick(f.dlg->cmdPrint, Qt::LeftButton);
+    SetFileDialogHook(nullptr);
+    QVERIFY(QFileInfo(file).size() > 0);
+  }
+
+  // The Report menu opens the dialog of each kind over the main window.
+  void ReportMenuOpensTheSelection() {
+    ui::test::TTempEnvironment env;
+    SetTodayOverride(kMarch15);
+    TDataSet data = absence::test::MakeReportDataSet();
+    SaveDataSet(data, env.DataFolder().toStdString(), false);
+    auto w = std::make_unique<TfrmMain>(10);
+    w->ShowAsStored();
+    auto* timer = Find<QTimer>(w.get(), "Timer1");
+    QVERIFY(QTest::qWaitFor([&] { return !timer->isActive() && w->isEnabled(); }, 5000));
+    struct Row {
+      const char* action;
+      const char* caption;
+    } rows[] = {{"mnuReportAbsence", "Absence Taken Selection"},
+                {"mnuReportBalances", "Absence Reason Balance Report Selection"},
+                {"mnuReportEmpInfo", "Employee Information Selection"},
+                {"mnuReportDepInfo", "Department Information Selection"}};
+    for (const Row& row : rows) {
+      QString caption;
+      ui::test::TDialogDriver driver([&](QDialog& d) {
+        caption = d.windowTitle();
+        QTest::mouseClick(Find<QPushButton>(&d, "cmdCancel"), Qt::LeftButton);
+      });
+      auto* action = Find<QAction>(w.get(), row.action);
+      QVERIFY(action->isEnabled());
+      action->trigger();
+      QCOMPARE(driver.Runs(), 1);
+      QCOMPARE(caption, QString::fromLatin1(row.caption));
+    }
+  }
+};
+
+QTEST_MAIN(SelectionTest)
+#include "selection_test.moc"

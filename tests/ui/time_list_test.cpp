@@ -1,0 +1,230 @@
+// The absence list window driven by clicks and keys: the rows of a year, Undo, the read-only
+// global copy, deleting and restoring a global entry, the order and Print.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "../core/reports/report_data_set.h"
+#include "dialog_support.h"
+#include "support.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/pick_grid.h"
+#include "ui/main/absence_rec.h"
+#include "ui/main/undelete_dialog.h"
+#include "ui/reports/time_list.h"
+
+using namespace absence;
+using namespace absence::ui;
+
+namespace {
+
+constexpr int32_t kAnn = 1;
+constexpr int32_t kCy = 3;
+
+// The report organisation in a session (changed by `change`), and the list window of Ann's entries (Own) or of the
+// global entries, shown for `year`.
+struct TListFixture {
+  ui::test::TTempEnvironment env;
+  TDataSession session{env.DataFolder().toStdString()};
+  std::unique_ptr<TfrmTimeList> w;
+
+  TListFixture(TEntryKind kind, int year, const std::function<void(TDataSet&)>& change = {}) {
+    SetTodayOverride(EncodeDate(2024, 3, 15));
+    TDataSet data = absence::test::MakeReportDataSet();
+    SaveDataSet(data, env.DataFolder().toStdString(), false);
+    if (!session.Load()) qFatal("the data set did not load");
+    // Changed after loading: saving empties the trash.
+    if (change) change(session.Data());
+    w = std::make_unique<TfrmTimeList>(session, kind, kind == TEntryKind::Own ? kAnn : 0, year);
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get())) qFatal("window not shown");
+  }
+  QTableWidget* Table() const { return w->Grid()->Grid(); }
+  QStringList Row(int row) const {
+    QStringList cells;
+    for (int c = 0; c < 3; ++c)
+      cells << (Table()->item(row, c) ? Table()->item(row, c)->text() : "");
+    return cells;
+  }
+  QPoint Centre(int row) const { return Table()->visualItemRect(Table()->item(row, 0)).center(); }
+  // The press and release of the first click, then the second.
+  void DoubleClick(int row) {
+    QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, Centre(row));
+    QTest::mouseDClick(Table()->viewport(), Qt::LeftButton, {}, Centre(row));
+  }
+  TEntryList& AnnEntries() { return session.Employee(kAnn)->Entries; }
+};
+
+bool SortedByDate(const TEntryList& list) {
+  return std::is_sorted(list.begin(), list.end(),
+                        [](const auto& a, const auto& b) { return a->EntryDate < b->EntryDate; });
+}
+
+}  // namespace
+
+class TimeListTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { ui::test::FailOnUnexpectedMessageBoxes(); }
+
+  void CaptionsAndHintsFollowTheMode() {
+    struct Row {
+      TEntryKind kind;
+      const char* caption;
+      const char* newHint;
+      const char* helpHint;
+    } rows[] = {
+        {TEntryKind::Own, "Employee Absence", "New Absence Entry", "Absence Help"},
+        {TEntryKind::Global, "Global Absence", "New Global Absence Entry", "Global Absence Help"}};
+    for (const Row& r : rows) {
+      TListFixture f(r.kind, 2024);
+      QCOMPARE(f.w->windowTitle(), QString::fromLatin1(r.caption));
+      QVERIFY(f.w->spdNewRec->toolTip().startsWith(QString::fromLatin1(r.newHint)));
+      QVERIFY(f.w->spdHelp->toolTip().startsWith(QString::fromLatin1(r.helpHint)));
+      QCOMPARE(f.w->txtYear->text(), QStringLiteral("2024"));
+      QVERIFY(f.w->txtYear->isReadOnly() && f.w->txtYear->font().bold());
+      QVERIFY(f.w->btnDate->isChecked());
+    }
+  }
+
+  // A year without entries: no rows, nothing to edit, delete or print; a double click offers a
+  // new entry.
+  void YearWithoutEntries() {
+    TListFixture f(TEntryKind::Own, 2022);
+    QCOMPARE(f.w->Grid()->RecordCount(), 0);
+    QVERIFY(!f.w->spdEditRec->isEnabled());
+    QVERIFY(!f.w->spdDeleteRec->isEnabled());
+    QVERIFY(!f.w->spdPrint->isEnabled());
+    QVERIFY(!f.w->spdUnDo->isEnabled());
+    QVERIFY(f.w->spdNewRec->isEnabled());
+    QString caption;
+    ui::test::TDialogDriver driver([&](QDialog& d) {
+      caption = d.windowTitle();
+      d.reject();
+    });
+    QTest::mouseDClick(f.Table()->viewport(), Qt::LeftButton, {},
+                       f.Table()->visualRect(f.Table()->model()->index(0, 0)).center());
+    QCOMPARE(driver.Runs(), 1);
+    QCOMPARE(caption, QStringLiteral("New Absence Entry"));
+    QCOMPARE(f.w->Grid()->RecordCount(), 0);
+  }
+
+  // The rows of 2024 in date order, the global copy with the globe; the year steps with the
+  // up-down's keys; Undo only for a trashed entry of the year shown.
+  void RowsAndUndoFollowTheYear() {
+    TListFixture f(TEntryKind::Own, 2024, [](TDataSet& d) {
+      TEntryList& ann = d.EmpList[0]->Entries;
+      const int i = FindEntry(ann, 1, TEntryKind::Own, EncodeDate(2023, 12, 31));
+      ann[static_cast<std::size_t>(i)]->AddDelMark(TTrashMark::Record, d.EmpList);
+    });
+    QCOMPARE(f.w->Grid()->RecordCount(), 4);
+    QCOMPARE(f.Row(0), (QStringList{"01/01/2024", "Holiday", "8.0"}));
+    QCOMPARE(f.Row(3), (QStringList{"02/01/2024", "Vacation", "8.0"}));
+    QVERIFY(!f.Table()->item(0, 1)->icon().isNull());  // the globe
+    QVERIFY(f.Table()->item(1, 1)->icon().isNull());
+    QVERIFY(!f.w->spdUnDo->isEnabled());
+    QVERIFY(f.w->spdPrint->isEnabled());
+    QTest::keyClick(f.w->spnYear, Qt::Key_Down);
+    QCOMPARE(f.w->Year(), 2023);
+    QCOMPARE(f.w->Grid()->RecordCount(), 0);
+    QVERIFY(f.w->spdUnDo->isEnabled());
+    QTest::keyClick(f.w->spnYear, Qt::Key_Down);
+    QVERIFY(!f.w->spdUnDo->isEnabled());
+  }
+
+  void GlobalCopyOpensReadOnlyInEmployeeMode() {
+    TListFixture f(TEntryKind::Own, 2024);
+    QString caption;
+    bool readOnly = false;
+    ui::test::TDialogDriver driver([&](QDialog& d) {
+      caption = d.windowTitle();
+      readOnly = dynamic_cast<TfrmAbsenceRec&>(d).ReadOnlyMode();
+      d.reject();
+    });
+    f.DoubleClick(0);
+    QCOMPARE(driver.Runs(), 1);
+    QCOMPARE(caption, QStringLiteral("Global Absence Entry"));
+    QVERIFY(readOnly);
+    // An own entry opens for editing.
+    f.DoubleClick(1);
+    QCOMPARE(caption, QStringLiteral("Edit Absence Entry"));
+    QVERIFY(!readOnly);
+  }
+
+  // In global mode Delete takes every employee's copy away; Undo brings them back.
+  void DeletingAGlobalEntryRemovesTheCopiesAndUndoRestoresThem() {
+    TListFixture f(TEntryKind::Global, 2024);
+    const TDate day = EncodeDate(2024, 1, 1);
+    QCOMPARE(f.w->Grid()->RecordCount(), 1);
+    QVERIFY(!f.Table()->item(0, 1)->icon().isNull());
+    QCOMPARE(ui::test::LiveHours(f.AnnEntries(), 3, TEntryKind::Global, day), 8.0f);
+    QTest::mouseClick(f.Table()->viewport(), Qt::LeftButton, {}, f.Centre(0));
+    QTest::mouseClick(f.w->spdDeleteRec, Qt::LeftButton);
+    QCOMPARE(f.w->Grid()->RecordCount(), 0);
+    QVERIFY(f.w->spdUnDo->isEnabled());
+    QCOMPARE(ui::test::LiveHours(f.AnnEntries(), 3, TEntryKind::Global, day), -1.0f);
+    QCOMPARE(ui::test::LiveHours(f.session.Employee(kCy)->Entries, 3, TEntryKind::Global, day),
+             -1.0f);
+    ui::test::TDialogDriver driver([](QDialog& d) {
+      auto& undelete = dynamic_cast<TfrmUnDelete&>(d);
+      QCOMPARE(undelete.lstDeleted->count(), 1);
+      undelete.lstDeleted->item(0)->setSelected(true);
+      QTest::mouseClick(undelete.cmdOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.w->spdUnDo, Qt::LeftButton);
+    QCOMPARE(driver.Runs(), 1);
+    QCOMPARE(f.w->Grid()->RecordCount(), 1);
+    QCOMPARE(ui::test::LiveHours(f.AnnEntries(), 3, TEntryKind::Global, day), 8.0f);
+    QCOMPARE(ui::test::LiveHours(f.session.Employee(kCy)->Entries, 3, TEntryKind::Global, day),
+             8.0f);
+  }
+
+  // Ordered by reason while open (and remembered), in date order again after Close.
+  void OrderByReasonThenCloseLeavesTheListByDate() {
+    TListFixture f(TEntryKind::Own, 2024);
+    ui::test::ClickBox(f.w->btnReason);
+    QCOMPARE(App().Settings.ListOrder, TListOrder::ByReason);
+    const QStringList reasons = {f.Row(0)[1], f.Row(1)[1], f.Row(2)[1], f.Row(3)[1]};
+    QCOMPARE(reasons, (QStringList{"Holiday", "Sick", "Vacation", "Vacation"}));
+    QVERIFY(!SortedByDate(f.AnnEntries()));
+    // An edit in reason order changes the entry shown in the row.
+    ui::test::TDialogDriver driver([](QDialog& d) {
+      auto& rec = dynamic_cast<TfrmAbsenceRec&>(d);
+      QCOMPARE(rec.GetEntryDate(), EncodeDate(2024, 1, 31));
+      rec.SetHours(2);
+      QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+    });
+    f.DoubleClick(1);
+    QCOMPARE(driver.Runs(), 1);
+    QCOMPARE(f.Row(1), (QStringList{"01/31/2024", "Sick", "2.0"}));
+    QTest::mouseClick(f.w->cmdClose, Qt::LeftButton);
+    QVERIFY(SortedByDate(f.AnnEntries()));
+    // The next window opens in reason order.
+    TfrmTimeList again(f.session, TEntryKind::Own, kAnn, 2024);
+    again.show();
+    QVERIFY(again.btnReason->isChecked());
+    again.close();
+    App().Settings.ListOrder = TListOrder::ByDate;
+  }
+
+  void PrintWritesTheListToThePdfPrinter() {
+    TListFixture f(TEntryKind::Own, 2024);
+    const QString file = f.env.DataFolder() + QStringLiteral("absences.pdf");
+    SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(file); });
+    QTest::mouseClick(f.w->spdPrint, Qt::LeftButton);
+    SetFileDialogHook(nullptr);
+    QVERIFY(QFileInfo(file).size() > 0);
+  }
+};
+
+QTEST_MAIN(TimeListTest)
+#include "time_list_test.moc"
