@@ -20,6 +20,7 @@
 #include "ui/main/pick_date.h"
 #include "ui/main/preferences.h"
 #include "ui/main/undelete_dialog.h"
+#include "ui/reports/time_list.h"
 #include "ui/session/data_session.h"
 
 using namespace absence;
@@ -117,8 +118,9 @@ class SampleScreensTest : public QObject {
     QVERIFY(NoCutTexts(cal.w.get()));
   }
 
-  // The entry dialog in list mode on a holiday with an own entry, then single-entry mode for a
-  // new global entry; the restore dialog with two trashed entries; every preferences page.
+  // The entry dialog in list mode on a holiday with an own entry, then the global absence list
+  // and single-entry mode for a new global entry from it; the restore dialog with two trashed
+  // entries; every preferences page.
   void theDialogsOnTheDemoOrganisation() {
     WriteSampleOrganisation(App().AppFolder, kToday);
     TCalendarWindow cal;
@@ -137,6 +139,11 @@ class SampleScreensTest : public QObject {
           SaveScreenshot(&dlg, QString("preferences-%1").arg(page));
           shots << dlg.windowTitle();
         }
+      } else if (auto* list = qobject_cast<TfrmTimeList*>(&dlg)) {
+        // The global entries of the year; New opens the entry dialog for a new one.
+        SaveScreenshot(&dlg, "absence-list");
+        shots << dlg.windowTitle();
+        QTest::mouseClick(list->spdNewRec, Qt::LeftButton);
       } else {
         const QString name = qobject_cast<TfrmUnDelete*>(&dlg)     ? "undelete"
                              : dlg.windowTitle().startsWith("New") ? "entry-single"
@@ -152,10 +159,11 @@ class SampleScreensTest : public QObject {
     QVERIFY(cal.DragEntryToTrash(col, 0));
     QTest::mouseDClick(Find<QWidget>(cal.w.get(), "imgTrash"), Qt::LeftButton);
     Find<QAction>(cal.w.get(), "mnuEditPreferences")->trigger();
-    QCOMPARE(shots.size(), 9);
+    QCOMPARE(shots.size(), 10);
     QCOMPARE(shots[0], QString("Global Absence Entry"));
-    QCOMPARE(shots[1], QString("New Global Absence Entry"));
-    QCOMPARE(shots[2], QString("Restore Absence"));
+    QCOMPARE(shots[1], QString("Global Absence"));
+    QCOMPARE(shots[2], QString("New Global Absence Entry"));
+    QCOMPARE(shots[3], QString("Restore Absence"));
   }
 
  private:

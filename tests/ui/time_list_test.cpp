@@ -1,11 +1,13 @@
 // The absence list window driven by clicks and keys: the rows of a year, Undo, the read-only
 // global copy, deleting and restoring a global entry, the order and Print.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -18,6 +20,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/pick_grid.h"
 #include "ui/main/absence_rec.h"
+#include "ui/main/main_window.h"
 #include "ui/main/undelete_dialog.h"
 #include "ui/reports/time_list.h"
 
@@ -29,8 +32,8 @@ namespace {
 constexpr int32_t kAnn = 1;
 constexpr int32_t kCy = 3;
 
-// The report organisation in a session (changed by `change`), and the list window of Ann's entries (Own) or of the
-// global entries, shown for `year`.
+// The report organisation in a session (changed by `change`), and the list window of Ann's entries
+// (Own) or of the global entries, shown for `year`.
 struct TListFixture {
   ui::test::TTempEnvironment env;
   TDataSession session{env.DataFolder().toStdString()};
@@ -223,6 +226,43 @@ class TimeListTest : public QObject {
     QTest::mouseClick(f.w->spdPrint, Qt::LeftButton);
     SetFileDialogHook(nullptr);
     QVERIFY(QFileInfo(file).size() > 0);
+  }
+
+  // The main window's List opens the selected employee's list, Global the global entries,
+  // both for the year its balances show.
+  void MainWindowListAndGlobalOpenTheWindow() {
+    ui::test::TTempEnvironment env;
+    SetTodayOverride(EncodeDate(2024, 3, 15));
+    TDataSet data = absence::test::MakeReportDataSet();
+    SaveDataSet(data, env.DataFolder().toStdString(), false);
+    auto w = std::make_unique<TfrmMain>(10);
+    w->ShowAsStored();
+    auto* timer = ui::test::Find<QTimer>(w.get(), "Timer1");
+    QVERIFY(QTest::qWaitFor([&] { return !timer->isActive() && w->isEnabled(); }, 5000));
+    auto* list = ui::test::Find<QToolButton>(w.get(), "spdAbsenceView");
+    QVERIFY(!list->isEnabled());  // no employee yet
+    QVERIFY(ui::test::ChooseByKeys(ui::test::Find<QComboBox>(w.get(), "cboEmpBox"), "Able, Ann"));
+    QVERIFY(list->isEnabled());
+    struct Row {
+      const char* button;
+      const char* caption;
+      int rows;
+    } rows[] = {{"spdAbsenceView", "Employee Absence", 4}, {"spdGlobal", "Global Absence", 1}};
+    for (const Row& r : rows) {
+      QString caption;
+      int shown = -1;
+      ui::test::TDialogDriver driver([&](QDialog& d) {
+        auto& window = dynamic_cast<TfrmTimeList&>(d);
+        caption = window.windowTitle();
+        QCOMPARE(window.Year(), 2024);
+        shown = window.Grid()->RecordCount();
+        QTest::mouseClick(window.cmdClose, Qt::LeftButton);
+      });
+      QTest::mouseClick(ui::test::Find<QToolButton>(w.get(), r.button), Qt::LeftButton);
+      QCOMPARE(driver.Runs(), 1);
+      QCOMPARE(caption, QString::fromLatin1(r.caption));
+      QCOMPARE(shown, r.rows);
+    }
   }
 };
 

@@ -69,8 +69,7 @@ const TMenuRow kMenus[] = {
      "&Edit",
      {
          {&M::mnuEditAbsence, "mnuEditAbsence", "&Absence Entries...",
-          "List Absence|View all Absence entries of the employee for the year",
-          kUnavailable | kStartsOff},
+          "List Absence|View all Absence entries of the employee for the year", kStartsOff},
          {&M::mnuEditGlobal, "mnuEditGlobal", "&Global Absence Entries...",
           "Global Entries|Add an Absence entry for all employees", kStartsOff},
          {&M::mnuEditEmp, "mnuEditEmp", "&Employees...", "Employees|Add, edit and delete employees",

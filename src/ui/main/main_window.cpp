@@ -107,6 +107,8 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuFileRestore, &QAction::triggered, this, &TfrmMain::mnuFileRestoreClick);
   connect(m.mnuFileSetup, &QAction::triggered, this, &TfrmMain::mnuFileSetupClick);
   connect(m.mnuEditGlobal, &QAction::triggered, this, &TfrmMain::mnuEditGlobalClick);
+  connect(m.mnuEditAbsence, &QAction::triggered, this, &TfrmMain::mnuEditAbsenceClick);
+  connect(toolbar_->spdAbsenceView, &QToolButton::clicked, this, &TfrmMain::mnuEditAbsenceClick);
   connect(toolbar_->spdGlobal, &QToolButton::clicked, this, &TfrmMain::mnuEditGlobalClick);
   connect(m.mnuEditPreferences, &QAction::triggered, this, &TfrmMain::mnuEditPreferencesClick);
   connect(m.mnuFileImport, &QAction::triggered, this, &TfrmMain::mnuFileImportClick);
@@ -133,8 +135,8 @@ void TfrmMain::ConnectCommands() {
   connect(toolbar_->spdHelp, &QToolButton::clicked, this, &TfrmMain::spdHelpClick);
   connect(toolbar_->cboEmpBox, &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
   connect(toolbar_->spdDate, &QToolButton::clicked, this, &TfrmMain::spdDateClick);
-  // Their windows are not in this build yet.
-  for (QToolButton* b : {toolbar_->spdAbsenceView, toolbar_->spdEmp}) SetCommandAvailable(b, false);
+  // Its window is not in this build yet.
+  SetCommandAvailable(toolbar_->spdEmp, false);
 
   connect(calendar_, &TCalendarPanel::WeeksShown, this, &TfrmMain::WeeksShown);
   connect(calendar_, &TCalendarPanel::DayChosen, this, &TfrmMain::ShowDayEntries);

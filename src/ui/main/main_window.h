@@ -99,6 +99,7 @@ class TfrmMain : public QMainWindow {
   void mnuFileRestoreClick();
   void mnuFileSetupClick();
   void mnuEditGlobalClick();
+  void mnuEditAbsenceClick();
   void mnuEditPreferencesClick();
   // The maintenance windows (main_window_maintenance.cpp).
   void mnuEditDeptClick();

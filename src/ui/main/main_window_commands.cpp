@@ -1,6 +1,7 @@
 // The main window's commands that open help, a file dialog or a small dialog of their own.
 #include <QToolButton>
 
+#include "dates/dates.h"
 #include "ui/common/app_state.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/help.h"
@@ -9,13 +10,13 @@
 #include "ui/convert/calendar_export.h"
 #include "ui/convert/convert_wizard.h"
 #include "ui/main/about_box.h"
-#include "ui/main/absence_entry_flows.h"
 #include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/main/preferences.h"
 #include "ui/main/printer_setup.h"
+#include "ui/reports/time_list.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -77,8 +78,17 @@ void TfrmMain::mnuEditGlobalClick() {
   if (!session_->Loaded()) return;
   TWaitCursor wait;
   calendar_->ClearPicks();
-  if (!NewGlobalEntry(*session_, this)) return;
+  ShowAbsenceList(*session_, TEntryKind::Global, 0, Year(calendar_->BalanceDate()), this);
   if (currentEmpID_ != 0) ShowEmployee();
+  ShowDayEntries();
+}
+
+void TfrmMain::mnuEditAbsenceClick() {
+  if (!session_->Loaded() || currentEmpID_ == 0) return;
+  TWaitCursor wait;
+  calendar_->ClearPicks();
+  ShowAbsenceList(*session_, TEntryKind::Own, currentEmpID_, Year(calendar_->BalanceDate()), this);
+  ShowEmployee();
   ShowDayEntries();
 }
 
