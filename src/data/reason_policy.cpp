@@ -34,12 +34,4 @@ int32_t AddReasonWithPolicy(TReasonList& reasons, TEmpList& emps, const std::str
   return id;
 }
 
-TDuplicate FindDuplicateReason(const TReasonList& reasons, const std::string& description,
-                               int32_t editID) {
-  for (const auto& r : reasons)
-    if (r->Description == description && r->ReasonID != editID)
-      return r->Deleted ? TDuplicate::Deleted : TDuplicate::Live;
-  return TDuplicate::None;
-}
-
 }  // namespace absence

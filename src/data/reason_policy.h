@@ -1,6 +1,6 @@
 #pragma once
 // What happens to the employees' balances when a reason gains or loses its accrual policy, and
-// the duplicate-description check of the reason and department dialogs.
+// new reasons with a policy.
 #include <cstdint>
 #include <string>
 
@@ -21,11 +21,5 @@ void ChangePolicy(TReasonRecClass& reason, bool hasPolicy, TEmpList& emps);
 // employee as of the start date. Returns the new identifier.
 int32_t AddReasonWithPolicy(TReasonList& reasons, TEmpList& emps, const std::string& description,
                             bool active, bool hasPolicy, TBasis basis, TValidate validate);
-
-enum class TDuplicate { None, Live, Deleted };
-
-// Another reason (not `editID`) with exactly this description.
-TDuplicate FindDuplicateReason(const TReasonList& reasons, const std::string& description,
-                               int32_t editID);
 
 }  // namespace absence

@@ -17,5 +17,9 @@ int main(int argc, char** argv) {
     absence::ui::test::ReasonsWindowTest t;
     failed += QTest::qExec(&t, argc, argv);
   }
+  {
+    absence::ui::test::EmpWindowTest t;
+    failed += QTest::qExec(&t, argc, argv);
+  }
   return failed == 0 ? 0 : 1;
 }

@@ -40,4 +40,33 @@ class ReasonsWindowTest : public QObject {
   std::unique_ptr<TSampleOrg> org_;
 };
 
+class EmpWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init();
+  void cleanup();
+  void displayFilterAndCells_data();
+  void displayFilterAndCells();
+  void newEmployeeGetsBalancesAndGlobalCopies();
+  void okWithoutStartDateStaysOpen();
+  void startDatePastOwnEntry_data();
+  void startDatePastOwnEntry();
+  void termDateBeforeOnlyOwnEntry();
+  void asOfQuestionNoKeepsDialogOpen();
+  void managerBoxFollowsTheDepartment();
+  void departmentBoxKeepsInactiveAndTrashed();
+  void shiftPickDeleteFourAndUndo();
+  void deletingTheOnlyShownEmployee();
+  void balanceSectionCommands();
+  void accrualDialogChecks_data();
+  void accrualDialogChecks();
+  void accrualDialogWithNothingToOffer();
+
+ private:
+  std::unique_ptr<TTempEnvironment> env_;
+  std::unique_ptr<TDataSession> session_;
+  std::unique_ptr<TSampleOrg> org_;
+  int32_t sales_ = 0, legal_ = 0;
+};
+
 }  // namespace absence::ui::test

@@ -2,14 +2,35 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QToolButton>
 
 #include "ui/common/date_text.h"
 #include "ui/common/message_box.h"
+#include "ui/common/pictures.h"
 
 namespace absence::ui {
 
 TDateEdit::TDateEdit(QWidget* parent) : QLineEdit(parent) {
   setMaxLength(10);
+}
+
+QToolButton* NewCalendarButton(const QString& name) {
+  auto* button = new QToolButton;
+  button->setObjectName(name);
+  button->setIcon(ResourceIcon(QStringLiteral("Dates")));
+  button->setToolTip(QStringLiteral("Show Calendar"));
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+bool LeaveDateBoxes(QWidget* okButton, std::initializer_list<TDateEdit*> boxes) {
+  for (TDateEdit* box : boxes)
+    if (box->hasFocus() && box->ValidateInput() && !box->text().isEmpty() && !box->ParseText())
+      return false;
+  okButton->setFocus();
+  for (TDateEdit* box : boxes)
+    if (box->hasFocus()) return false;
+  return true;
 }
 
 void TDateEdit::SetDate(TDate d) {

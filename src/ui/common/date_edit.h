@@ -3,10 +3,24 @@
 // typed, two-digit years are completed, + and - step by a day, and a date that does not parse
 // keeps the focus.
 #include <QLineEdit>
+#include <initializer_list>
 
 #include "data/types.h"
 
+class QToolButton;
+
 namespace absence::ui {
+
+class TDateEdit;
+
+// The calendar button beside a date box (hint "Show Calendar"); it takes no focus, so leaving
+// the box for it does not count as leaving the box.
+QToolButton* NewCalendarButton(const QString& name);
+
+// Moves the focus to a dialog's OK button so that the date boxes check their text on leaving;
+// false when one refused it (it keeps the focus). A box that still has the focus when OK is
+// clicked refused its text as the click took the focus, and is not asked a second time.
+bool LeaveDateBoxes(QWidget* okButton, std::initializer_list<TDateEdit*> boxes);
 
 class TDateEdit : public QLineEdit {
   Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -18,6 +19,25 @@
 
 namespace absence::ui {
 
+TRecordButtons AddRecordButtons(QHBoxLayout* row, const TListWindowTexts& texts) {
+  TRecordButtons b;
+  b.spdNewRec = AddSpeedButton(row, "spdNewRec", QStringLiteral("&New"),
+                               QStringLiteral("New ") + texts.Record, "Plus", 1);
+  b.spdEditRec = AddSpeedButton(row, "spdEditRec", QStringLiteral("&Edit"),
+                                QStringLiteral("Edit ") + texts.Record, "Emp", 2);
+  b.spdPrint =
+      AddSpeedButton(row, "spdPrint", QStringLiteral("&Print"), texts.PrintHint, "List", 3);
+  b.spdUnDo = AddSpeedButton(row, "spdUnDo", QStringLiteral("&Undo"), QStringLiteral("Undo Delete"),
+                             "Trash_Full", 4);
+  b.spdDeleteRec = AddSpeedButton(row, "spdDeleteRec", QStringLiteral("&Delete"),
+                                  QStringLiteral("Delete ") + texts.Record, "Trash_Empty", 5);
+  b.spdHelp = AddSpeedButton(row, "spdHelp", QStringLiteral("&Help"), texts.HelpHint, "HelpBmp", 6);
+  // Off until the window says what printing its list means.
+  b.spdPrint->setEnabled(false);
+  b.spdUnDo->setEnabled(false);
+  return b;
+}
+
 TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& layout,
                          QWidget* parent)
     : QDialog(parent) {
@@ -28,22 +48,11 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
   column->setSpacing(Scale(4));
   toolbar_ = new QHBoxLayout;
   toolbar_->setSpacing(Scale(1));
-  spdNewRec = AddSpeedButton(toolbar_, "spdNewRec", QStringLiteral("&New"),
-                             QStringLiteral("New ") + texts.Record, "Plus", 1);
-  spdEditRec = AddSpeedButton(toolbar_, "spdEditRec", QStringLiteral("&Edit"),
-                              QStringLiteral("Edit ") + texts.Record, "Emp", 2);
-  spdPrint = AddSpeedButton(toolbar_, "spdPrint", QStringLiteral("&Print"), QStringLiteral("Print"),
-                            "List", 3);
-  spdUnDo = AddSpeedButton(toolbar_, "spdUnDo", QStringLiteral("&Undo"),
-                           QStringLiteral("Undo Delete"), "Trash_Full", 4);
-  spdDeleteRec = AddSpeedButton(toolbar_, "spdDeleteRec", QStringLiteral("&Delete"),
-                                QStringLiteral("Delete ") + texts.Record, "Trash_Empty", 5);
-  spdHelp =
-      AddSpeedButton(toolbar_, "spdHelp", QStringLiteral("&Help"), texts.HelpHint, "HelpBmp", 6);
-  auto* toolRow = new QHBoxLayout;
-  toolRow->addLayout(toolbar_);
-  toolRow->addStretch();
-  column->addLayout(toolRow);
+  static_cast<TRecordButtons&>(*this) = AddRecordButtons(toolbar_, texts);
+  toolRow_ = new QHBoxLayout;
+  toolRow_->addLayout(toolbar_);
+  toolRow_->addStretch();
+  column->addLayout(toolRow_);
   auto* bevel = new QFrame;
   bevel->setObjectName(QStringLiteral("bvlToolBar"));
   bevel->setFrameShape(QFrame::HLine);
@@ -62,8 +71,6 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
   bottom->addWidget(cmdClose);
   column->addLayout(bottom);
 
-  // Off until the window says what printing its list means.
-  spdPrint->setEnabled(false);
   StyleToolbar(this);
   grid_->LoadColumnWidths();
   setMinimumWidth(grid_->Header()->length() + Scale(16));
@@ -79,6 +86,12 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
   connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
   connect(grid_, &TPickGrid::RowActivated, this, &TListWindow::spdEditClick);
   connect(grid_, &TPickGrid::DeletePressed, this, &TListWindow::spdDeleteRecClick);
+}
+
+void TListWindow::SetToolbarLabel(QLabel* label) {
+  delete toolRow_->takeAt(toolRow_->count() - 1);  // the stretch
+  label->setAlignment(Qt::AlignCenter);
+  toolRow_->addWidget(label, 1);
 }
 
 void TListWindow::Fill(int keepRow) {

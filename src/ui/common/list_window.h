@@ -10,6 +10,7 @@
 #include <vector>
 
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QToolButton;
 class QVBoxLayout;
@@ -21,9 +22,24 @@ class TPickGrid;
 struct TListWindowTexts {
   QString Caption;
   QString Record;  // "Department": the hints "New Department", "Edit Department"...
+  QString PrintHint;
   QString HelpHint;
   int HelpContext = 0;
 };
+
+// The six speed buttons of a record toolbar: New, Edit, Print, Undo, Delete, Help (tags 1 to 6).
+struct TRecordButtons {
+  QToolButton* spdNewRec = nullptr;
+  QToolButton* spdEditRec = nullptr;
+  QToolButton* spdPrint = nullptr;
+  QToolButton* spdUnDo = nullptr;
+  QToolButton* spdDeleteRec = nullptr;
+  QToolButton* spdHelp = nullptr;
+};
+
+// Adds the buttons to `row`, hinted after `texts.Record`. Print stays off until list printing
+// is in the program; Undo is off until something was put in the trash.
+TRecordButtons AddRecordButtons(QHBoxLayout* row, const TListWindowTexts& texts);
 
 struct TListGridLayout {
   QString HeaderName;
@@ -33,15 +49,9 @@ struct TListGridLayout {
   int VisibleRows = 9;
 };
 
-class TListWindow : public QDialog {
+class TListWindow : public QDialog, public TRecordButtons {
   Q_OBJECT
  public:
-  QToolButton* spdNewRec = nullptr;
-  QToolButton* spdEditRec = nullptr;
-  QToolButton* spdPrint = nullptr;
-  QToolButton* spdUnDo = nullptr;
-  QToolButton* spdDeleteRec = nullptr;
-  QToolButton* spdHelp = nullptr;
   QPushButton* cmdClose = nullptr;
 
   TPickGrid* Grid() const { return grid_; }
@@ -68,6 +78,8 @@ class TListWindow : public QDialog {
   QHBoxLayout* Toolbar() const { return toolbar_; }
   // The space between the toolbar and the grid, for windows with more controls there.
   QVBoxLayout* Body() const { return body_; }
+  // Puts `label` right of the toolbar, centred in the room left there.
+  void SetToolbarLabel(QLabel* label);
 
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
@@ -80,6 +92,7 @@ class TListWindow : public QDialog {
 
   TPickGrid* grid_ = nullptr;
   QHBoxLayout* toolbar_ = nullptr;
+  QHBoxLayout* toolRow_ = nullptr;
   QVBoxLayout* body_ = nullptr;
   bool shownOnce_ = false;
   std::function<void()> print_;

@@ -211,8 +211,10 @@ bool TPickGrid::eventFilter(QObject* watched, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::LeftButton) {
       const int row = grid_->rowAt(mouse->position().toPoint().y());
-      const bool block = mouse->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
-      MousePressed(row, mouse->modifiers());
+      const Qt::KeyboardModifiers modifiers =
+          blockPicking_ ? mouse->modifiers() : Qt::KeyboardModifiers();
+      const bool block = modifiers & (Qt::ShiftModifier | Qt::ControlModifier);
+      MousePressed(row, modifiers);
       // The grid's own selection follows only plain clicks; blocks are the pick objects'.
       if (block) return true;
     }
@@ -271,6 +273,16 @@ void TPickGrid::SectionResized(int section, int newSize) {
 
 void TPickGrid::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  FitLastColumn();
+}
+
+void TPickGrid::FitColumnToText(int column, const QString& sample) {
+  // The cell's text stands 2 pixels in from the left and 3 from the right; eliding measures the
+  // glyphs' overhang too, which a few pixels more cover.
+  const int needed = grid_->fontMetrics().horizontalAdvance(sample) + 5 + 4;
+  if (grid_->columnWidth(column) >= needed) return;
+  header_->SetSectionWidth(column, needed + (column == 0 ? 3 : 1));
+  grid_->setColumnWidth(column, needed);
   FitLastColumn();
 }
 

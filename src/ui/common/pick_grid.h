@@ -44,6 +44,13 @@ class TPickGrid : public QWidget {
   // The picked records in block mode, else the selected one (none on an empty list).
   std::vector<int32_t> PickedIDs() const;
 
+  // Off: Shift and Ctrl clicks select one row like a plain click (grids of one-at-a-time
+  // commands).
+  void SetBlockPicking(bool on) { blockPicking_ = on; }
+
+  // Widens the column (and its header section) so that `sample` fits in the grid's font.
+  void FitColumnToText(int column, const QString& sample);
+
   void LoadColumnWidths();
   void SaveColumnWidths() const;
 
@@ -76,6 +83,7 @@ class TPickGrid : public QWidget {
   bool blockMode_ = false;
   int anchor_ = 0;
   bool fitting_ = false;
+  bool blockPicking_ = true;
 };
 
 }  // namespace absence::ui

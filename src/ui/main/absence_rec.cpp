@@ -34,11 +34,7 @@ TfrmAbsenceRec::TfrmAbsenceRec(TDataSession& session, QWidget* parent)
   txtDate = new TDateEdit;
   txtDate->setObjectName(QStringLiteral("txtDate"));
   txtDate->SetDateFormat(App().DatePattern);
-  spdDate = new QToolButton;
-  spdDate->setObjectName(QStringLiteral("spdDate"));
-  spdDate->setIcon(ResourceIcon(QStringLiteral("Dates")));
-  spdDate->setToolTip(QStringLiteral("Show Calendar"));
-  spdDate->setFocusPolicy(Qt::NoFocus);
+  spdDate = NewCalendarButton(QStringLiteral("spdDate"));
   txtHours = new TNumEdit;
   txtHours->setObjectName(QStringLiteral("txtHours"));
   txtHours->SetDecimals(2);
@@ -219,8 +215,7 @@ void TfrmAbsenceRec::StoreShown() {
 
 void TfrmAbsenceRec::cmdOKClick() {
   // Leaving the date box makes it check its text first.
-  cmdOK->setFocus();
-  if (txtDate->hasFocus()) return;
+  if (!LeaveDateBoxes(cmdOK, {txtDate})) return;
   if (!DateRuleHolds()) return;
   StoreShown();
   accept();

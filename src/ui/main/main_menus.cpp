@@ -73,7 +73,7 @@ const TMenuRow kMenus[] = {
          {&M::mnuEditGlobal, "mnuEditGlobal", "&Global Absence Entries...",
           "Global Entries|Add an Absence entry for all employees", kStartsOff},
          {&M::mnuEditEmp, "mnuEditEmp", "&Employees...", "Employees|Add, edit and delete employees",
-          kSeparatorBefore | kUnavailable},
+          kSeparatorBefore},
          {&M::mnuEditDept, "mnuEditDept", "&Departments...",
           "Departments|Add, edit and delete departments"},
          {&M::mnuEditReason, "mnuEditReason", "Absence &Reasons...",

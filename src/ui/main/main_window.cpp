@@ -114,6 +114,8 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuFileImport, &QAction::triggered, this, &TfrmMain::mnuFileImportClick);
   connect(m.mnuFileExport, &QAction::triggered, this, &TfrmMain::mnuFileExportClick);
   connect(m.mnuFileCalendar, &QAction::triggered, this, &TfrmMain::mnuFileCalendarClick);
+  connect(m.mnuEditEmp, &QAction::triggered, this, &TfrmMain::mnuEditEmpClick);
+  connect(toolbar_->spdEmp, &QToolButton::clicked, this, &TfrmMain::spdEmpClick);
   connect(m.mnuEditDept, &QAction::triggered, this, &TfrmMain::mnuEditDeptClick);
   connect(m.mnuEditReason, &QAction::triggered, this, &TfrmMain::mnuEditReasonClick);
   connect(m.mnuFileExit, &QAction::triggered, this, &TfrmMain::mnuFileExitClick);
@@ -135,8 +137,6 @@ void TfrmMain::ConnectCommands() {
   connect(toolbar_->spdHelp, &QToolButton::clicked, this, &TfrmMain::spdHelpClick);
   connect(toolbar_->cboEmpBox, &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
   connect(toolbar_->spdDate, &QToolButton::clicked, this, &TfrmMain::spdDateClick);
-  // Its window is not in this build yet.
-  SetCommandAvailable(toolbar_->spdEmp, false);
 
   connect(calendar_, &TCalendarPanel::WeeksShown, this, &TfrmMain::WeeksShown);
   connect(calendar_, &TCalendarPanel::DayChosen, this, &TfrmMain::ShowDayEntries);

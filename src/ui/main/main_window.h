@@ -102,6 +102,10 @@ class TfrmMain : public QMainWindow {
   void mnuEditAbsenceClick();
   void mnuEditPreferencesClick();
   // The maintenance windows (main_window_maintenance.cpp).
+  void mnuEditEmpClick();
+  void spdEmpClick();
+  // Fills the employee box again and selects `empID` when it is still listed.
+  void ReselectEmployee(int32_t empID);
   void mnuEditDeptClick();
   void mnuEditReasonClick();
   void mnuFileExitClick();

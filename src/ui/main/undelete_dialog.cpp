@@ -139,7 +139,7 @@ bool TfrmUnDelete::SetSource(int32_t empID) {
   empID_ = empID;
   lstDeleted->clear();
   TDataSet& d = session_.Data();
-  const TEmpRecClass* emp = session_.Employee(empID);
+  TEmpRecClass* emp = session_.Employee(empID);
   std::vector<int> positions;
   switch (mode_) {
     case TUndeleteMode::Reasons:
@@ -153,8 +153,8 @@ bool TfrmUnDelete::SetSource(int32_t empID) {
       break;
     case TUndeleteMode::Accruals:
       if (!emp) return false;
-      positions = TrashedPositions(emp->Accruals);
-      break;
+      SetAccrualSource(emp->Accruals);
+      return true;
     case TUndeleteMode::Entries:
       if (!emp) return false;
       positions = TrashedPositions(emp->Entries);
@@ -169,6 +169,16 @@ bool TfrmUnDelete::SetSource(int32_t empID) {
     item->setData(kGlobalRole, item->text().section(u'|', 1, 1).startsWith(u'G'));
   }
   return true;
+}
+
+void TfrmUnDelete::SetAccrualSource(TAccrualList& accruals) {
+  SetMode(TUndeleteMode::Accruals);
+  accruals_ = &accruals;
+  lstDeleted->clear();
+  for (int p : TrashedPositions(accruals)) {
+    auto* item = new QListWidgetItem(ItemText(p), lstDeleted);
+    item->setData(kPositionRole, p);
+  }
 }
 
 int TfrmUnDelete::Count() const {
@@ -192,7 +202,7 @@ QString TfrmUnDelete::ItemText(int position) const {
     case TUndeleteMode::Emps:
       return QString::fromStdString(d.EmpList[at]->FullName());
     case TUndeleteMode::Accruals: {
-      const auto& a = *session_.Employee(empID_)->Accruals[at];
+      const auto& a = *(*accruals_)[at];
       return reason(a.ReasonID) + u'|' + FormatDate(a.AsOfDate, pattern) + u'|' + Hours(a.Hours);
     }
     case TUndeleteMode::Entries:
@@ -239,7 +249,7 @@ void TfrmUnDelete::RestorePositions(const std::vector<int>& positions) {
       RestoreEmps(d.EmpList, positions, d.DeptList);
       break;
     case TUndeleteMode::Accruals:
-      RestoreAccruals(session_.Employee(empID_)->Accruals, positions);
+      RestoreAccruals(*accruals_, positions);
       break;
     case TUndeleteMode::Entries:
       RestoreEntries(session_.Employee(empID_)->Entries, positions, d.EmpList, TEntryKind::Own,

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/common/message_box.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
 #include "ui/main/dialog_buttons.h"
+#include "ui/maintenance/duplicate_name.h"
 
 namespace absence::ui {
 namespace {
@@ -117,26 +117,14 @@ int32_t TfrmDeptRec::Manager() const {
 }
 
 void TfrmDeptRec::cmdOKClick() {
-  const std::string name = DeptName().toStdString();
-  bool refused = false;
-  if (depts_) {
-    for (const auto& d : *depts_) {
-      if (d->DeptName != name || d->DeptID == deptID_) continue;
-      refused = true;
-      MessageBoxTitled(
-          d->Deleted ? QStringLiteral("A record for this department already exits, but has been "
-                                      "deleted.  Please change the Department Name or Undelete "
-                                      "the existing record.")
-                     : QStringLiteral("A record for this department already exists.  Please "
-                                      "change the department name and try again."),
-          TMsgKind::Information, mbOK);
-    }
-  }
-  if (refused) {
-    txtDeptName->setFocus();
-    return;
-  }
-  accept();
+  static const TDuplicateTexts texts{
+      QStringLiteral("A record for this department already exists.  Please change the "
+                     "department name and try again."),
+      QStringLiteral("A record for this department already exits, but has been deleted.  Please "
+                     "change the Department Name or Undelete the existing record.")};
+  const TDuplicate twin =
+      depts_ ? FindDuplicateDept(*depts_, DeptName().toStdString(), deptID_) : TDuplicate::None;
+  if (AcceptName(twin, texts, txtDeptName)) accept();
 }
 
 }  // namespace absence::ui

@@ -31,7 +31,7 @@ TDeptRecClass* FindByID(TDeptList& depts, int32_t deptID) {
 
 TfrmDept::TfrmDept(TDataSession& session, QWidget* parent)
     : TListWindow({QStringLiteral("Departments"), QStringLiteral("Department"),
-                   QStringLiteral("Departments Help"), kDeptHelpContext},
+                   QStringLiteral("Print"), QStringLiteral("Departments Help"), kDeptHelpContext},
                   {QStringLiteral("hdrDept"),
                    QStringLiteral("grdDept"),
                    {QStringLiteral("Department"), QStringLiteral("Dept ID"),

@@ -10,10 +10,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "data/reason_policy.h"
-#include "ui/common/message_box.h"
 #include "ui/common/scale.h"
 #include "ui/main/dialog_buttons.h"
+#include "ui/maintenance/duplicate_name.h"
 
 namespace absence::ui {
 namespace {
@@ -146,23 +145,14 @@ TValidate TfrmReasonRec::Validate() const {
 }
 
 void TfrmReasonRec::cmdOKClick() {
-  switch (FindDuplicateReason(reasons_, Description().toStdString(), reasonID_)) {
-    case TDuplicate::None:
-      accept();
-      return;
-    case TDuplicate::Deleted:
-      MessageBoxTitled(QStringLiteral("A record for this reason already exits, but has been "
-                                      "deleted.  Please change the reason or Undelete the "
-                                      "existing record."),
-                       TMsgKind::Information, mbOK);
-      break;
-    case TDuplicate::Live:
-      MessageBoxTitled(QStringLiteral("A record for this reason already exists.  Please change "
-                                      "the reason and try again."),
-                       TMsgKind::Information, mbOK);
-      break;
-  }
-  txtReason->setFocus();
+  static const TDuplicateTexts texts{
+      QStringLiteral("A record for this reason already exists.  Please change the reason and "
+                     "try again."),
+      QStringLiteral("A record for this reason already exits, but has been deleted.  Please "
+                     "change the reason or Undelete the existing record.")};
+  if (AcceptName(FindDuplicateReason(reasons_, Description().toStdString(), reasonID_), texts,
+                 txtReason))
+    accept();
 }
 
 }  // namespace absence::ui

@@ -47,7 +47,8 @@ TReasonRecClass* FindByID(TReasonList& reasons, int32_t id) {
 
 TfrmReasons::TfrmReasons(TDataSession& session, QWidget* parent)
     : TListWindow({QStringLiteral("Absence Reasons"), QStringLiteral("Absence Reason"),
-                   QStringLiteral("Absence Reasons Help"), kReasonsHelpContext},
+                   QStringLiteral("Print Absence Reasons"), QStringLiteral("Absence Reasons Help"),
+                   kReasonsHelpContext},
                   {QStringLiteral("hdrReason"),
                    QStringLiteral("grdReasons"),
                    {QStringLiteral("Reason"), QStringLiteral("Active"), QStringLiteral("Policy"),

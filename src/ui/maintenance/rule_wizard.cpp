@@ -14,12 +14,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "data/ini_file.h"
 #include "data/rule_ladder.h"
 #include "data/settings.h"
 #include "ui/common/app_state.h"
 #include "ui/common/help.h"
 #include "ui/common/help_key.h"
+#include "ui/common/init_flags.h"
 #include "ui/common/message_box.h"
 #include "ui/common/num_edit.h"
 #include "ui/common/page_flow.h"
@@ -247,22 +247,13 @@ void TfrmRuleWizard::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  TIniFile ini(App().IniPath);
-  ini.Load();
-  const bool skip = ini.ReadInteger(kInitSection, kShowPolicyPageKey, 0) == 1;
+  const bool skip = ReadInitFlag(kShowPolicyPageKey);
   chkDisplay->setChecked(skip);
   if (skip) cmdNextClick(0);
 }
 
 void TfrmRuleWizard::done(int result) {
-  TIniFile ini(App().IniPath);
-  ini.Load();
-  ini.WriteInteger(kInitSection, kShowPolicyPageKey, chkDisplay->isChecked() ? 1 : 0);
-  try {
-    ini.Save();
-  } catch (const std::exception& e) {
-    ShowErrorBox(QString::fromStdString(e.what()));
-  }
+  WriteInitFlag(kShowPolicyPageKey, chkDisplay->isChecked());
   grdPolicy->SaveColumnWidths();
   QDialog::done(result);
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "data/duplicates.h"
+
 namespace absence {
 namespace {
 
@@ -96,6 +98,25 @@ TEST(ReasonPolicy, DuplicateDescriptions) {
                {"", -1, TDuplicate::None}};
   for (const TCase& c : cases)
     EXPECT_EQ(FindDuplicateReason(o.Reasons, c.text, c.edit), c.expected) << c.text;
+}
+
+TEST(ReasonPolicy, DuplicateDepartmentNamesPreferTheLiveTwin) {
+  TDeptList depts;
+  const int32_t gone = AddDept(depts, "Sales", 0, true, "S1");
+  const int32_t live = AddDept(depts, "Sales", 0, true, "S2");
+  const int32_t legal = AddDept(depts, "Legal", 0, true, "L");
+  depts[0]->Deleted = true;
+  struct TCase {
+    std::string name;
+    int32_t edit;
+    TDuplicate expected;
+  } cases[] = {{"Sales", -1, TDuplicate::Live},       // the trashed twin comes first in the list
+               {"Sales", live, TDuplicate::Deleted},  // editing the live one: only the trash
+               {"Sales", gone, TDuplicate::Live},
+               {"Legal", legal, TDuplicate::None},
+               {"legal", -1, TDuplicate::None}};
+  for (const TCase& c : cases)
+    EXPECT_EQ(FindDuplicateDept(depts, c.name, c.edit), c.expected) << c.name << " " << c.edit;
 }
 
 }  // namespace

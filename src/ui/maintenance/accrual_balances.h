@@ -1,0 +1,52 @@
+#pragma once
+// The employee dialog's balance section: the employee's accrual balances in a grid with New,
+// Edit, Print, Undo, Delete and Help. Balances of reasons with a policy are made by the program
+// and can only be edited; the others can be added and put in the trash as well.
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "data/records.h"
+#include "ui/common/list_window.h"
+
+class QLabel;
+
+namespace absence::ui {
+
+class TDataSession;
+class TPickGrid;
+
+inline constexpr int kAccrualBalancesHelpContext = 360;
+
+class TAccrualBalances : public QWidget, public TRecordButtons {
+  Q_OBJECT
+ public:
+  explicit TAccrualBalances(TDataSession& session, QWidget* parent = nullptr);
+
+  // The balance list shown and edited (the employee's own, or a new employee's).
+  void SetAccruals(TAccrualList& accruals);
+  // The earliest as-of date a balance may get (the start date typed, today when none).
+  void SetEarliestDate(std::function<TDate()> earliest) { earliest_ = std::move(earliest); }
+  // Sorts the balances and lists the live ones; `keepRow` is selected afterwards.
+  void Fill(int keepRow);
+
+  QLabel* Label6 = nullptr;
+  TPickGrid* grdAccruals = nullptr;
+
+ private:
+  void spdNewRecClick();
+  void spdEditRecClick();
+  void spdDeleteRecClick();
+  void spdUnDoClick();
+  // Delete only for a balance of a reason without a policy.
+  void grdAccrualsClick();
+  // New (`index` -1) or Edit of the balance at `index`.
+  void RunAccrualDialog(int index);
+  TAccrualRecClass* CurrentBalance() const;
+
+  TDataSession& session_;
+  TAccrualList* accruals_ = nullptr;
+  std::function<TDate()> earliest_;
+};
+
+}  // namespace absence::ui

@@ -1,0 +1,587 @@
+// The employee list, the employee dialog with its balance section, the date confirmation and the
+// accrual balance dialog, driven by clicks and keys.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "dialog_support.h"
+#include "maintenance_test.h"
+#include "screenshots.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/date_edit.h"
+#include "ui/common/date_text.h"
+#include "ui/common/num_edit.h"
+#include "ui/common/pick_grid.h"
+#include "ui/common/pv_combo_box.h"
+#include "ui/main/undelete_dialog.h"
+#include "ui/maintenance/accrual_balances.h"
+#include "ui/maintenance/accrual_rec.h"
+#include "ui/maintenance/emp_edit.h"
+#include "ui/maintenance/emp_rec.h"
+#include "ui/maintenance/emp_window.h"
+#include "ui/maintenance/term_date.h"
+
+namespace absence::ui::test {
+namespace {
+
+QString Date(TDate d) {
+  return FormatDate(d, App().DatePattern);
+}
+
+void ClickRow(TPickGrid* g, int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  QTest::mouseClick(g->Grid()->viewport(), Qt::LeftButton, mods,
+                    g->Grid()->visualRect(g->Grid()->model()->index(row, 0)).center());
+}
+
+QStringList Names(const TPickGrid* g) {
+  QStringList names;
+  for (int r = 0; r < g->RecordCount(); ++r) names << g->Grid()->item(r, 0)->text();
+  return names;
+}
+
+// Replaces the text of a box by typing, as a user does.
+void Retype(QLineEdit* box, const QString& text) {
+  box->setFocus();
+  box->selectAll();
+  if (text.isEmpty())
+    QTest::keyClick(box, Qt::Key_Delete);
+  else
+    QTest::keyClicks(box, text);
+}
+
+TEmpRecClass& Emp(TDataSession& s, int32_t id) {
+  return *s.Employee(id);
+}
+
+// A dialog driver that hands each kind of dialog to its own step; a dialog without a step fails.
+struct TSteps {
+  std::function<void(TfrmEmpRec&)> EmpRec = nullptr;
+  std::function<void(TfrmTermDate&)> TermDate = nullptr;
+  std::function<void(TfrmAccrualRec&)> AccrualRec = nullptr;
+  std::function<void(TfrmUnDelete&)> UnDelete = nullptr;
+};
+
+std::unique_ptr<TDialogDriver> Drive(TSteps steps) {
+  return std::make_unique<TDialogDriver>([steps](QDialog& dialog) {
+    // Leaving a box counts only in the active window (the list window may still hold it).
+    QApplication::setActiveWindow(&dialog);
+    if (auto* d = qobject_cast<TfrmEmpRec*>(&dialog); d && steps.EmpRec) return steps.EmpRec(*d);
+    if (auto* d = qobject_cast<TfrmTermDate*>(&dialog); d && steps.TermDate)
+      return steps.TermDate(*d);
+    if (auto* d = qobject_cast<TfrmAccrualRec*>(&dialog); d && steps.AccrualRec)
+      return steps.AccrualRec(*d);
+    if (auto* d = qobject_cast<TfrmUnDelete*>(&dialog); d && steps.UnDelete)
+      return steps.UnDelete(*d);
+    QFAIL(qPrintable(QStringLiteral("unexpected dialog ") + dialog.objectName()));
+  });
+}
+
+}  // namespace
+
+void EmpWindowTest::init() {
+  env_ = std::make_unique<TTempEnvironment>();
+  SetTodayOverride(kToday);
+  App().Settings.EmployeeDisplay = TEmployeeDisplay::All;
+  session_ = std::make_unique<TDataSession>(env_->DataFolder().toStdString());
+  org_ = std::make_unique<TSampleOrg>(*session_);
+  TDataSet& d = session_->Data();
+  // Vacation accrues under a policy: every employee has a balance for it.
+  TReasonRecClass& vacation =
+      *d.ReasonList[static_cast<size_t>(FindReason(d.ReasonList, org_->Vacation, ""))];
+  vacation.HasPolicy = true;
+  for (auto& e : d.EmpList) SetAccrual(e->Accruals, org_->Vacation, 40, e->StartDate);
+  sales_ = AddDept(d.DeptList, "Sales", org_->Smith, true, "S");
+  legal_ = AddDept(d.DeptList, "Legal", 0, true, "L");
+  SortDepts(d.DeptList);
+  Emp(*session_, org_->Smith).DeptID = sales_;
+}
+
+void EmpWindowTest::cleanup() {
+  SetDialogHook(nullptr);
+  App().Settings.EmployeeDisplay = TEmployeeDisplay::All;
+  org_.reset();
+  session_.reset();
+  env_.reset();
+}
+
+void EmpWindowTest::displayFilterAndCells_data() {
+  QTest::addColumn<int>("display");
+  QTest::addColumn<QStringList>("names");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("all") << 0 << QStringList{"Jones, Bob", "Smith, Ann", "Young, Cy"}
+                       << "All Employees";
+  QTest::newRow("current") << 1 << QStringList{"Smith, Ann", "Young, Cy"}
+                           << "Current Employees Only";
+  QTest::newRow("former") << 2 << QStringList{"Jones, Bob"} << "Former Employees Only";
+}
+
+void EmpWindowTest::displayFilterAndCells() {
+  QFETCH(int, display);
+  QFETCH(QStringList, names);
+  QFETCH(QString, caption);
+  App().Settings.EmployeeDisplay = static_cast<TEmployeeDisplay>(display);
+  Emp(*session_, org_->Young).EmpType = 'P';
+  TfrmEmp w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  QCOMPARE(w.windowTitle(), QStringLiteral("Employees"));
+  QCOMPARE(Names(w.Grid()), names);
+  QCOMPARE(w.lblEmpDisplay->text(), caption);
+  QTableWidget* grid = w.Grid()->Grid();
+  for (int r = 0; r < w.Grid()->RecordCount(); ++r) {
+    const TEmpRecClass& e = Emp(*session_, w.Grid()->RowID(r));
+    QCOMPARE(grid->item(r, 2)->text(), Date(e.StartDate));
+    QCOMPARE(grid->item(r, 3)->text(), e.TermDate > 0 ? Date(e.TermDate) : QString());
+    QCOMPARE(grid->item(r, 4)->text(), e.EmpType == 'P' ? QString("No") : QString("Yes"));
+    QCOMPARE(grid->item(r, 5)->text(),
+             e.EmpID == org_->Smith ? QString("Sales") : QString("<No Department>"));
+  }
+  QVERIFY(!w.spdPrint->isEnabled());
+  QCOMPARE(w.spdPrint->toolTip().section('|', 0, 0), QStringLiteral("Print Employees"));
+  if (display == 0) {
+    QVERIFY(NoCutTexts(&w));
+    SaveScreenshot(&w, QStringLiteral("employees"));
+  }
+}
+
+void EmpWindowTest::newEmployeeGetsBalancesAndGlobalCopies() {
+  TDataSet& d = session_->Data();
+  for (TDate day : {kToday - 20, kToday - 5, kToday + 5, kToday + 40})
+    AddEntry(d.GlobalList, d.EmpList, d.ReasonList, org_->Sick, day, 8, TEntryKind::Global);
+  TfrmEmp w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  TMessageBoxSpy spy;
+  auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("New Employee"));
+    QCOMPARE(dlg.txtStartDate->text(), Date(kToday));
+    QVERIFY(dlg.txtEndDate->text().isEmpty());
+    QVERIFY(dlg.chkBenefits->isChecked());
+    QCOMPARE(dlg.cboDeptBox->currentText(), QStringLiteral("<No Department>"));
+    QVERIFY(!dlg.chkManager->isEnabled());
+    QCOMPARE(dlg.focusWidget(), dlg.txtFirstName);
+    // The policy balance starts today, then follows the start date typed.
+    QTableWidget* grid = dlg.pnlAccruals->grdAccruals->Grid();
+    QCOMPARE(dlg.pnlAccruals->grdAccruals->RecordCount(), 1);
+    QCOMPARE(grid->item(0, 2)->text(), Date(kToday));
+    QTest::keyClicks(dlg.txtFirstName, "Dee");
+    QTest::keyClick(dlg.txtFirstName, Qt::Key_Tab);
+    QTest::keyClicks(dlg.txtLastName, "Brown");
+    QTest::keyClick(dlg.txtLastName, Qt::Key_Tab);
+    QTest::keyClicks(dlg.txtSSN, "E-77");
+    QTest::keyClick(dlg.txtSSN, Qt::Key_Tab);
+    QCOMPARE(dlg.focusWidget(), dlg.txtStartDate);
+    dlg.txtStartDate->selectAll();
+    QTest::keyClicks(dlg.txtStartDate, Date(kToday - 10));
+    QTest::keyClick(dlg.txtStartDate, Qt::Key_Tab);
+    QCOMPARE(grid->item(0, 2)->text(), Date(kToday - 10));
+    QTest::keyClicks(dlg.txtEndDate, Date(kToday + 20));
+    QTest::keyClick(dlg.txtEndDate, Qt::Key_Tab);
+    QCOMPARE(dlg.focusWidget(), dlg.chkBenefits);
+    QTest::keyClick(dlg.chkBenefits, Qt::Key_Tab);
+    QVERIFY(ChooseByKeys(dlg.cboDeptBox, QStringLiteral("Legal")));
+    QVERIFY(dlg.chkManager->isEnabled());
+    QVERIFY(!dlg.chkManager->isChecked());
+    ClickBox(dlg.chkManager);
+    QTest::keyClick(&dlg, Qt::Key_Return);
+  }});
+  QTest::mouseClick(w.spdNewRec, Qt::LeftButton);
+  QCOMPARE(driver->Runs(), 1);
+  QCOMPARE(spy.Calls().size(), 0u);
+  const int row = w.Grid()->CurrentRow();
+  QCOMPARE(w.Grid()->Grid()->item(row, 0)->text(), QStringLiteral("Brown, Dee"));
+  QVERIFY(w.Grid()->Grid()->item(row, 0)->font().bold());
+  const TEmpRecClass& e = Emp(*session_, w.Grid()->RowID(row));
+  QCOMPARE(e.SSN, std::string("E-77"));
+  QCOMPARE(e.StartDate, kToday - 10);
+  QCOMPARE(e.TermDate, kToday + 20);
+  QCOMPARE(e.DeptID, legal_);
+  QCOMPARE(e.EmpType, 'F');
+  QCOMPARE(e.Accruals.size(), 1u);
+  QCOMPARE(e.Accruals[0]->ReasonID, org_->Vacation);
+  QCOMPARE(e.Accruals[0]->AsOfDate, kToday - 10);
+  QCOMPARE(e.Accruals[0]->Hours, 0.0f);
+  QList<TDate> copies;
+  for (const auto& entry : e.Entries) copies << entry->EntryDate;
+  QCOMPARE(copies, (QList<TDate>{kToday - 5, kToday + 5}));
+  const TDeptRecClass& legal = *d.DeptList[static_cast<size_t>(FindDept(d.DeptList, legal_, ""))];
+  QCOMPARE(legal.ManagerID, e.EmpID);
+}
+
+void EmpWindowTest::okWithoutStartDateStaysOpen() {
+  TMessageBoxSpy spy;
+  spy.Answer(mbOK);
+  TfrmEmp w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
+    Retype(dlg.txtStartDate, QString());
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(dlg.focusWidget(), dlg.txtStartDate);
+    QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+  }});
+  QTest::mouseClick(w.spdNewRec, Qt::LeftButton);
+  QCOMPARE(spy.Calls().size(), 1u);
+  QCOMPARE(spy.Calls()[0].Text, QStringLiteral("Please enter a start date for this employee."));
+  QCOMPARE(session_->Data().EmpList.size(), 3u);
+}
+
+void EmpWindowTest::startDatePastOwnEntry_data() {
+  QTest::addColumn<int>("answer");  // 0 use the entry's date, 1 remove the entries, 2 Cancel
+  QTest::addColumn<bool>("trashed");
+  QTest::newRow("use the entry's date") << 0 << false;
+  QTest::newRow("remove the entries") << 1 << false;
+  QTest::newRow("cancel") << 2 << false;
+  QTest::newRow("a trashed entry is named as one") << 0 << true;
+}
+
+void EmpWindowTest::startDatePastOwnEntry() {
+  QFETCH(int, answer);
+  QFETCH(bool, trashed);
+  TDataSet& d = session_->Data();
+  TEmpRecClass& smith = Emp(*session_, org_->Smith);
+  const TDate first = smith.StartDate + 9, second = smith.StartDate + 30;
+  // A global copy before both does not count: only the employee's own entries do.
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, smith.StartDate + 2, 8,
+           TEntryKind::Global);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, first, 8, TEntryKind::Own);
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, second, 8, TEntryKind::Own);
+  if (trashed) smith.Entries[1]->AddDelMark(TTrashMark::Record, d.EmpList);
+  const TDate typed = smith.StartDate + 14;
+  TMessageBoxSpy spy;
+  spy.Answer(mbYes);  // the balance dated at the old start
+  TfrmEmp w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  ClickRow(w.Grid(), w.Grid()->RowOf(org_->Smith));
+  int asked = 0;
+  auto driver = Drive(
+      {.EmpRec =
+           [&](TfrmEmpRec& dlg) {
+             QCOMPARE(dlg.windowTitle(), QStringLiteral("Edit Employee"));
+             QVERIFY(dlg.chkManager->isChecked());
+             Retype(dlg.txtStartDate, Date(typed));
+             QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+             if (answer == 2) {
+               QVERIFY(dlg.isVisible());
+               QCOMPARE(dlg.focusWidget(), dlg.txtStartDate);
+               QTest::keyClick(&dlg, Qt::Key_Escape);
+             }
+           },
+       .TermDate =
+           [&](TfrmTermDate& t) {
+             ++asked;
+             QCOMPARE(t.windowTitle(), QStringLiteral("Start Date Error"));
+             QCOMPARE(t.lblMessage->text(),
+                      (trashed ? QStringLiteral("This employee has a deleted absence "
+                                                "entry")
+                               : QStringLiteral("This employee has a absence entry")) +
+                          " before the Start Date entered.");
+             QCOMPARE(t.btnRemove->text(),
+                      "Remove all entries before the entered Start Date (" + Date(typed) + ").");
+             QCOMPARE(t.btnUseDate->text(),
+                      "Use the date of the first entry (" + Date(first) + ") as the Start Date.");
+             QVERIFY(t.btnRemove->isChecked());
+             if (answer == 0) ClickBox(t.btnUseDate);
+             QTest::mouseClick(answer == 2 ? t.cmdCancel : t.cmdOK, Qt::LeftButton);
+           }});
+  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  QCOMPARE(asked, 1);
+  switch (answer) {
+    case 0:
+      QCOMPARE(smith.StartDate, first);
+      QCOMPARE(smith.Entries.size(), 2u);
+      QCOMPARE(smith.Accruals[0]->AsOfDate, first);
+      break;
+    case 1:
+      QCOMPARE(smith.StartDate, typed);
+      QCOMPARE(smith.Entries.size(), 1u);
+      QCOMPARE(smith.Entries[0]->EntryDate, second);
+      break;
+    case 2:
+      QCOMPARE(smith.StartDate, kToday - 400);
+      QCOMPARE(smith.Entries.size(), 3u);
+      break;
+  }
+}
+
+void EmpWindowTest::termDateBeforeOnlyOwnEntry() {
+  TDataSet& d = session_->Data();
+  TEmpRecClass& young = Emp(*session_, org_->Young);
+  // The only own entry is the first of the list; a later global copy does not count.
+  AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Sick, kToday - 2, 8, TEntryKind::Own);
+  AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Sick, kToday + 9, 8, TEntryKind::Global);
+  int asked = 0;
+  auto driver =
+      Drive({.EmpRec =
+                 [&](TfrmEmpRec& dlg) {
+                   Retype(dlg.txtEndDate, Date(kToday - 4));
+                   QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+                 },
+             .TermDate =
+                 [&](TfrmTermDate& t) {
+                   ++asked;
+                   QCOMPARE(t.windowTitle(), QStringLiteral("Termination Date Error"));
+                   QCOMPARE(t.lblMessage->text(),
+                            QStringLiteral("This employee has a absence entry after the "
+                                           "Term Date entered."));
+                   QCOMPARE(t.btnUseDate->text(), "Use the date of the last entry (" +
+                                                      Date(kToday - 2) + ") as the Term Date.");
+                   ClickBox(t.btnUseDate);
+                   QTest::keyClick(&t, Qt::Key_Return);
+                 }});
+  QCOMPARE(EditEmployee(*session_, org_->Young, nullptr), org_->Young);
+  QCOMPARE(asked, 1);
+  QCOMPARE(young.TermDate, kToday - 2);
+  QCOMPARE(young.Entries.size(), 1u);
+  QCOMPARE(young.Entries[0]->Kind, TEntryKind::Own);
+}
+
+void EmpWindowTest::asOfQuestionNoKeepsDialogOpen() {
+  TEmpRecClass& smith = Emp(*session_, org_->Smith);
+  TMessageBoxSpy spy;
+  spy.Answer(mbNo);
+  auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
+    Retype(dlg.txtStartDate, Date(smith.StartDate + 1));
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(dlg.focusWidget(), dlg.txtStartDate);
+    QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+  }});
+  QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), 0);
+  QCOMPARE(spy.Calls().size(), 1u);
+  QCOMPARE(spy.Calls()[0].Text, QString::fromLatin1(kAsOfQuestion));
+  QCOMPARE(spy.Calls()[0].Buttons, TMsgButtons(mbYes | mbNo | mbCancel));
+  QCOMPARE(smith.StartDate, kToday - 400);
+  QCOMPARE(smith.Accruals[0]->AsOfDate, kToday - 400);
+}
+
+void EmpWindowTest::managerBoxFollowsTheDepartment() {
+  TDataSet& d = session_->Data();
+  auto manager = [&](int32_t deptID) {
+    return d.DeptList[static_cast<size_t>(FindDept(d.DeptList, deptID, ""))]->ManagerID;
+  };
+  // Clearing the box of the department's manager leaves the department without one.
+  auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
+    QCOMPARE(dlg.cboDeptBox->currentText(), QStringLiteral("Sales"));
+    QVERIFY(dlg.chkManager->isChecked());
+    QVERIFY(ChooseByKeys(dlg.cboDeptBox, QStringLiteral("<No Department>")));
+    QVERIFY(!dlg.chkManager->isEnabled());
+    QVERIFY(!dlg.chkManager->isChecked());
+    QVERIFY(ChooseByKeys(dlg.cboDeptBox, QStringLiteral("Sales")));
+    QVERIFY(dlg.chkManager->isChecked());  // she manages it
+    ClickBox(dlg.chkManager);
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+  }});
+  QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), org_->Smith);
+  QCOMPARE(manager(sales_), 0);
+  QCOMPARE(Emp(*session_, org_->Smith).DeptID, sales_);
+}
+
+void EmpWindowTest::departmentBoxKeepsInactiveAndTrashed() {
+  TDataSet& d = session_->Data();
+  const int32_t archive = AddDept(d.DeptList, "Archive", 0, false, "A");
+  SortDepts(d.DeptList);
+  struct TCase {
+    int32_t deptID;
+    QString shown;
+    int32_t handedBack;
+  };
+  const TCase cases[] = {{archive, "Archive", archive},
+                         {-legal_, "<No Department>", -legal_},
+                         {0, "<No Department>", 0}};
+  for (const TCase& c : cases) {
+    TfrmEmpRec dlg(*session_);
+    dlg.SetFields({"X", "Y", "", 'F', c.deptID, kToday, 0});
+    QCOMPARE(dlg.cboDeptBox->currentText(), c.shown);
+    QCOMPARE(dlg.DeptID(), c.handedBack);
+    // Inactive departments are listed only for the employees they have, in name order.
+    QCOMPARE(dlg.cboDeptBox->itemText(0), c.deptID == archive ? QString("Archive") : "Legal");
+    QCOMPARE(dlg.cboDeptBox->itemText(dlg.cboDeptBox->count() - 1),
+             QStringLiteral("<No Department>"));
+  }
+}
+
+void EmpWindowTest::shiftPickDeleteFourAndUndo() {
+  TDataSet& d = session_->Data();
+  for (const char* name : {"Adams", "Baker", "Clark"})
+    AddEmp(d.EmpList, name, "Al", "", kToday - 100, 0, 0, 'F');
+  SortEmps(d.EmpList);
+  TfrmEmp w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  QCOMPARE(w.Grid()->RecordCount(), 6);
+  ClickRow(w.Grid(), 1);
+  ClickRow(w.Grid(), 4, Qt::ShiftModifier);
+  const QStringList picked = Names(w.Grid()).mid(1, 4);
+  QTest::keyClick(w.Grid()->Grid(), Qt::Key_Delete);
+  QCOMPARE(w.Grid()->RecordCount(), 2);
+  for (const QString& name : picked) QVERIFY(!Names(w.Grid()).contains(name));
+  QVERIFY(w.spdUnDo->isEnabled());
+  QCOMPARE(w.Grid()->CurrentRow(), 1);  // the row of the last one deleted, or the last row
+  auto driver = Drive({.UnDelete = [&](TfrmUnDelete& u) {
+    QCOMPARE(u.Count(), 4);
+    u.lstDeleted->selectAll();
+    QTest::mouseClick(u.cmdOK, Qt::LeftButton);
+  }});
+  QTest::mouseClick(w.spdUnDo, Qt::LeftButton);
+  QCOMPARE(w.Grid()->RecordCount(), 6);
+  QVERIFY(!w.spdUnDo->isEnabled());
+  // Smith managed Sales: trashed, the department kept her as a negated manager; restored, back.
+  QCOMPARE(d.DeptList[static_cast<size_t>(FindDept(d.DeptList, sales_, ""))]->ManagerID,
+           org_->Smith);
+}
+
+void EmpWindowTest::deletingTheOnlyShownEmployee() {
+  App().Settings.EmployeeDisplay = TEmployeeDisplay::Former;
+  TfrmEmp w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  QCOMPARE(w.Grid()->RecordCount(), 1);
+  QTest::mouseClick(w.spdDeleteRec, Qt::LeftButton);
+  QCOMPARE(w.Grid()->RecordCount(), 0);
+  QVERIFY(!w.spdEditRec->isEnabled());
+  QVERIFY(!w.spdDeleteRec->isEnabled());
+  QVERIFY(!w.spdPrint->isEnabled());
+  QVERIFY(w.spdUnDo->isEnabled());
+  QVERIFY(Emp(*session_, org_->Jones).Deleted);
+  // A double click on the empty grid starts a new employee.
+  auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("New Employee"));
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+  }});
+  QTest::mouseDClick(w.Grid()->Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+  QCOMPARE(driver->Runs(), 1);
+}
+
+void EmpWindowTest::balanceSectionCommands() {
+  TDataSet& d = session_->Data();
+  TEmpRecClass& smith = Emp(*session_, org_->Smith);
+  SetAccrual(smith.Accruals, org_->Sick, 16, smith.StartDate);
+  auto driver =
+      Drive({.EmpRec =
+                 [&](TfrmEmpRec& dlg) {
+                   TAccrualBalances* b = dlg.pnlAccruals;
+                   if (b->isHidden()) QTest::mouseClick(dlg.cmdAccruals, Qt::LeftButton);
+                   QCOMPARE(dlg.cmdAccruals->text(), QStringLiteral("Hide"));
+                   QCOMPARE(b->grdAccruals->RecordCount(), 2);
+                   QCOMPARE(b->grdAccruals->Grid()->item(0, 0)->text(), QStringLiteral("Sick"));
+                   QCOMPARE(b->grdAccruals->Grid()->item(1, 1)->text(), QStringLiteral("40.0"));
+                   // A balance of a policy reason cannot be deleted; the others can.
+                   ClickRow(b->grdAccruals, 1);
+                   QVERIFY(!b->spdDeleteRec->isEnabled());
+                   QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
+                   QCOMPARE(b->grdAccruals->RecordCount(), 2);
+                   ClickRow(b->grdAccruals, 0);
+                   QVERIFY(b->spdDeleteRec->isEnabled());
+                   QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
+                   QCOMPARE(b->grdAccruals->RecordCount(), 1);
+                   QVERIFY(b->spdUnDo->isEnabled());
+                   QTest::mouseClick(b->spdUnDo, Qt::LeftButton);
+                   QCOMPARE(b->grdAccruals->RecordCount(), 2);
+                   // Edit the Sick balance: the reason is fixed, the hours change.
+                   ClickRow(b->grdAccruals, 0);
+                   QTest::mouseClick(b->spdEditRec, Qt::LeftButton);
+                   QVERIFY(b->grdAccruals->Grid()->item(0, 1)->font().bold());
+                   QCOMPARE(b->grdAccruals->Grid()->item(0, 1)->text(), QStringLiteral("12.5"));
+                   NoCutTexts(&dlg);
+                   SaveScreenshot(&dlg, QStringLiteral("employee_record"));
+                   QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+                 },
+             .AccrualRec =
+                 [&](TfrmAccrualRec& a) {
+                   QCOMPARE(a.windowTitle(), QStringLiteral("Edit Benefit Accrual"));
+                   QVERIFY(!a.cboReasonBox->isEnabled());
+                   QCOMPARE(a.cboReasonBox->currentText(), QStringLiteral("Sick"));
+                   QCOMPARE(a.focusWidget(), a.txtHours);
+                   a.txtHours->selectAll();
+                   QTest::keyClicks(a.txtHours, "12.5");
+                   QTest::mouseClick(a.cmdOK, Qt::LeftButton);
+                 },
+             .UnDelete =
+                 [&](TfrmUnDelete& u) {
+                   QCOMPARE(u.Count(), 1);
+                   u.lstDeleted->selectAll();
+                   QTest::mouseClick(u.cmdOK, Qt::LeftButton);
+                 }});
+  QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), org_->Smith);
+  const int sick = FindAccrual(smith.Accruals, org_->Sick);
+  QVERIFY(sick >= 0);
+  QCOMPARE(smith.Accruals[static_cast<size_t>(sick)]->Hours, 12.5f);
+  QVERIFY(smith.Accruals[static_cast<size_t>(sick)]->Modified);
+  QVERIFY(env_->ReadIni().contains("ShowAccruals=1"));
+  Q_UNUSED(d);
+}
+
+void EmpWindowTest::accrualDialogChecks_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("shown");  // after leaving the box
+  QTest::addColumn<bool>("refused");
+  QTest::newRow("on the earliest date") << Date(kToday - 10) << Date(kToday - 10) << false;
+  QTest::newRow("before it: moved to it") << Date(kToday - 30) << Date(kToday - 10) << false;
+  QTest::newRow("no date: stays in the box") << "13/45/2026"
+                                             << "13/45/2026" << true;
+}
+
+void EmpWindowTest::accrualDialogChecks() {
+  QFETCH(QString, typed);
+  QFETCH(QString, shown);
+  QFETCH(bool, refused);
+  TDataSet& d = session_->Data();
+  TAccrualList list;
+  SetAccrual(list, org_->Vacation, 0, kToday);
+  TMessageBoxSpy spy;
+  if (refused) spy.Answer(mbOK);
+  TfrmAccrualRec a;
+  a.SetAccrualList(list);
+  a.SetReasonList(d.ReasonList);
+  a.SetEarliestDate(kToday - 10);
+  a.SetReason(0);
+  a.SetAsOfDate(kToday);
+  a.show();
+  QVERIFY(QTest::qWaitForWindowActive(&a));
+  // Vacation has a balance already: the others are offered, in list order.
+  QCOMPARE(a.cboReasonBox->count(), 2);
+  QCOMPARE(a.cboReasonBox->itemText(0), QStringLiteral("Holiday"));
+  QCOMPARE(a.focusWidget(), a.cboReasonBox);
+  Retype(a.txtAsOfDate, typed);
+  QTest::mouseClick(a.cmdOK, Qt::LeftButton);
+  QCOMPARE(a.txtAsOfDate->text(), shown);
+  QCOMPARE(a.isVisible(), refused);
+  if (refused) {
+    QCOMPARE(a.focusWidget(), a.txtAsOfDate);
+    QCOMPARE(spy.Calls().size(), 1u);
+    // Cancel still closes while the date is unfinished.
+    QTest::mouseClick(a.cmdCancel, Qt::LeftButton);
+    QVERIFY(!a.isVisible());
+    QCOMPARE(spy.Calls().size(), 1u);
+  } else {
+    QCOMPARE(a.GetReason(), org_->Holiday);
+  }
+}
+
+void EmpWindowTest::accrualDialogWithNothingToOffer() {
+  TDataSet& d = session_->Data();
+  TAccrualList list;
+  for (const auto& r : d.ReasonList) SetAccrual(list, r->ReasonID, 0, kToday);
+  TfrmAccrualRec a;
+  a.SetAccrualList(list);
+  a.SetReasonList(d.ReasonList);
+  a.SetReason(0);
+  QCOMPARE(a.cboReasonBox->count(), 0);
+  QVERIFY(!a.cmdOK->isEnabled());
+  // A trashed reason is not offered either.
+  list.pop_back();
+  d.ReasonList.back()->Deleted = true;
+  a.SetReasonList(d.ReasonList);
+  QCOMPARE(a.cboReasonBox->count(), 0);
+}
+
+}  // namespace absence::ui::test
