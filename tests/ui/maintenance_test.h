@@ -33,6 +33,7 @@ class ReasonsWindowTest : public QObject {
   void cleanup();
   void duplicateDescriptionsAndPolicyOffOn();
   void wizardLadderBackAndCancel();
+  void undoRestoresTrashedReasons();
 
  private:
   std::unique_ptr<TTempEnvironment> env_;

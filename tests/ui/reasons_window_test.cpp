@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -175,6 +176,47 @@ void ReasonsWindowTest::wizardLadderBackAndCancel() {
     QCOMPARE(vacation->Rules[i]->EndMonth, bounds[i][1]);
   }
   QCOMPARE(vacation->Rules[0]->Hours, 80.0f);
+}
+
+void ReasonsWindowTest::undoRestoresTrashedReasons() {
+  TDataSet& d = session_->Data();
+  TEmpRecClass* smith = session_->Employee(org_->Smith);
+  AddEntry(smith->Entries, d.EmpList, d.ReasonList, org_->Sick, kToday - 3, 8, TEntryKind::Own);
+  TfrmReasons w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  QVERIFY(!w.spdUnDo->isEnabled());
+  // Holiday, Sick, Vacation: the last two picked with Ctrl and deleted.
+  ClickRow(w.Grid(), 1);
+  QTest::mouseClick(w.Grid()->Grid()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    w.Grid()->Grid()->visualRect(w.Grid()->Grid()->model()->index(2, 0)).center());
+  QTest::mouseClick(w.spdDeleteRec, Qt::LeftButton);
+  QCOMPARE(w.Grid()->RecordCount(), 1);
+  QVERIFY(w.spdUnDo->isEnabled());
+  QVERIFY(smith->Entries[0]->ReasonDeleted);
+  // Each Undo restores what is chosen; the rest stays in the trash.
+  struct TStep {
+    QString restore;
+    int rows;
+    bool undoAfter;
+  };
+  const TStep steps[] = {{"Sick", 2, true}, {"Vacation", 3, false}};
+  for (const TStep& step : steps) {
+    TDialogDriver driver([&](QDialog& dialog) {
+      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstDeleted"));
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("Restore Absence Reasons"));
+      for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setSelected(list->item(i)->text() == step.restore);
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    QTest::mouseClick(w.spdUnDo, Qt::LeftButton);
+    QCOMPARE(driver.Runs(), 1);
+    QCOMPARE(w.Grid()->RecordCount(), step.rows);
+    QCOMPARE(w.spdUnDo->isEnabled(), step.undoAfter);
+  }
+  // The entries of a restored reason count again.
+  QVERIFY(!smith->Entries[0]->ReasonDeleted);
+  QCOMPARE(w.Grid()->Grid()->item(1, 0)->text(), QStringLiteral("Sick"));
 }
 
 }  // namespace absence::ui::test

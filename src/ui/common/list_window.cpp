@@ -73,7 +73,9 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
 
   StyleToolbar(this);
   grid_->LoadColumnWidths();
-  setMinimumWidth(grid_->Header()->length() + Scale(16));
+  // A fixed-size window: the grid shows its rows and scrolls; the width follows the header.
+  grid_->setMinimumWidth(grid_->Header()->length());
+  column->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(spdNewRec, &QToolButton::clicked, this, &TListWindow::spdNewClick);
   connect(spdEditRec, &QToolButton::clicked, this, &TListWindow::spdEditClick);

@@ -97,6 +97,9 @@ void TfrmMain::CreateStatusBar() {
   lblStatusDate->setMinimumWidth(Scale(90) - 10);
   lblStatusDate->setAlignment(Qt::AlignCenter);
   statusBar()->addPermanentWidget(lblStatusDate);
+  lblStartHint = new QLabel;
+  lblStartHint->setObjectName(QStringLiteral("lblStartHint"));
+  statusBar()->addWidget(lblStartHint, 1);
 }
 
 void TfrmMain::ConnectCommands() {

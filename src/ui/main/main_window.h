@@ -82,6 +82,8 @@ class TfrmMain : public QMainWindow {
   // The boxes, the selection and what follows it (main_window_view.cpp).
   void LoadEmpCombo();
   void LoadReasonCombo();
+  // Tells a newcomer where to start while the data set lacks reasons or employees.
+  void ShowStartHint();
   void cboEmpBoxClick();
   void SelectEmployee(int32_t empID);
   void ShowEmployee();
@@ -123,6 +125,7 @@ class TfrmMain : public QMainWindow {
   TBalancesPanel* balances_ = nullptr;
   TDayList* dayList_ = nullptr;
   QLabel* lblStatusDate = nullptr;
+  QLabel* lblStartHint = nullptr;
   QTimer* Timer1 = nullptr;
   QPointer<TfrmSplash> splash_;
 

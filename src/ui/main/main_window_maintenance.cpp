@@ -2,6 +2,7 @@
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/main/calendar_panel.h"
+#include "ui/main/dialog_buttons.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/maintenance/dept_window.h"
@@ -17,7 +18,7 @@ void TfrmMain::mnuEditEmpClick() {
   calendar_->ClearPicks();
   const int32_t remembered = currentEmpID_;
   TfrmEmp window(*session_, this);
-  window.exec();
+  RunDialog(window);
   TWaitCursor wait;
   ReselectEmployee(remembered);
 }

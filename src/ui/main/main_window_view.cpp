@@ -1,7 +1,9 @@
 // The main window's boxes, the selected employee and what follows it: calendar cells,
 // balances, day list and the commands that depend on the selection.
 #include <QAction>
+#include <QLabel>
 #include <QToolButton>
+#include <algorithm>
 
 #include "dates/dates.h"
 #include "ui/common/app_state.h"
@@ -16,6 +18,7 @@
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/main/pick_date.h"
+#include "ui/main/start_hint.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -34,12 +37,24 @@ void TfrmMain::LoadEmpCombo() {
   box->setCurrentIndex(-1);
   EmployeesExist = box->count() > 0;
   ClearEmployee();
+  ShowStartHint();
 }
 
 void TfrmMain::LoadReasonCombo() {
   ReasonsExist = calendar_->LoadReasons();
   balances_->LoadReasons();
   SetEmployeeCommands();
+  ShowStartHint();
+}
+
+void TfrmMain::ShowStartHint() {
+  const TDataSet& d = session_->Data();
+  const auto live = [](const auto& list) {
+    return std::any_of(list.begin(), list.end(), [](const auto& r) { return !r->Deleted; });
+  };
+  // Nothing to say before the data set was read.
+  lblStartHint->setText(session_->Loaded() ? StartHint(live(d.ReasonList), live(d.EmpList))
+                                           : QString());
 }
 
 void TfrmMain::cboEmpBoxClick() {

@@ -162,9 +162,11 @@ void TAccrualBalances::RunAccrualDialog(int index) {
   if (balance) {
     balance->Update(dlg.GetHours(), dlg.GetAsOfDate());
   } else {
+    if (reasonID == 0) return;  // nothing was offered
     SetAccrual(*accruals_, reasonID, dlg.GetHours(), dlg.GetAsOfDate());
     // Entered since the last save: shown as changed, and kept when the start date moves.
-    (*accruals_)[static_cast<std::size_t>(FindAccrual(*accruals_, reasonID))]->Modified = true;
+    for (auto& a : *accruals_)
+      if (a->ReasonID == reasonID) a->Modified = true;
   }
   session_.NotifyChanged();
   Fill(0);

@@ -55,8 +55,9 @@ TfrmEmp::TfrmEmp(TDataSession& session, QWidget* parent)
   lblEmpDisplay = new QLabel;
   lblEmpDisplay->setObjectName(QStringLiteral("lblEmpDisplay"));
   SetToolbarLabel(lblEmpDisplay);
-  // Dates are shown whole whatever the desktop's font.
+  // Dates and the benefits caption are shown whole whatever the desktop's font.
   for (int column : {2, 3}) Grid()->FitColumnToText(column, QStringLiteral("00/00/0000"));
+  Grid()->FitColumnToText(4, QStringLiteral("Benefits"));
 }
 
 bool TfrmEmp::AddRows() {
