@@ -31,9 +31,10 @@ constexpr int kKindRole = Qt::UserRole + 1;
 TListWindowTexts Texts(TEntryKind kind) {
   if (kind == TEntryKind::Global)
     return {QStringLiteral("Global Absence"), QStringLiteral("Global Absence Entry"),
-            QStringLiteral("Global Absence Help"), kGlobalAbsenceHelpContext};
+            QStringLiteral("Print"), QStringLiteral("Global Absence Help"),
+            kGlobalAbsenceHelpContext};
   return {QStringLiteral("Employee Absence"), QStringLiteral("Absence Entry"),
-          QStringLiteral("Absence Help"), kEmployeeAbsenceHelpContext};
+          QStringLiteral("Print"), QStringLiteral("Absence Help"), kEmployeeAbsenceHelpContext};
 }
 
 bool Listed(const TAbsenceRecClass& e, int year) {
