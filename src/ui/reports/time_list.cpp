@@ -25,6 +25,7 @@ namespace absence::ui {
 namespace {
 
 constexpr int kReasonColumn = 1;
+constexpr int kHoursColumn = 2;
 // The entry's kind, kept beside the reason's text in its cell.
 constexpr int kKindRole = Qt::UserRole + 1;
 
@@ -63,6 +64,7 @@ TfrmTimeList::TfrmTimeList(TDataSession& session, TEntryKind kind, int32_t empID
       empID_(empID),
       year_(year) {
   setObjectName(QStringLiteral("frmTimeList"));
+  Grid()->SetColumnAlignment(kHoursColumn, Qt::AlignRight);
   btnDate = new QRadioButton(QStringLiteral("Order by Date "));
   btnDate->setObjectName(QStringLiteral("btnDate"));
   btnReason = new QRadioButton(QStringLiteral("Order by Reason "));
