@@ -1,33 +1,50 @@
 #pragma once
-// A plain timing harness: each measurement prints its time against its target.
-#include <sys/resource.h>
-
-#include <chrono>
-#include <cstdio>
+// The timings of one organisation size. Each group adds its measurements to the size's result;
+// every operation is run several times on the same generated data set.
 #include <string>
+#include <vector>
+
+#include "data/dataset.h"
+#include "measure.h"
+#include "org_generator.h"
 
 namespace absence::bench {
 
-class TReport {
- public:
-  // Runs `fn` once and prints seconds against the target.
-  template <class Fn>
-  double Time(const std::string& what, double targetSeconds, Fn&& fn) {
-    const auto t0 = std::chrono::steady_clock::now();
-    fn();
-    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("%-40s %8.3f s  (target %.3f s) %-4s  peak so far %4.0f MB\n", what.c_str(), s,
-                targetSeconds, s <= targetSeconds ? "ok" : "OVER",
-                static_cast<double>(usage.ru_maxrss) / 1024);
-    return s;
-  }
+struct TBenchOptions {
+  int Runs = 5;        // runs of each operation that takes seconds
+  int QuickRuns = 21;  // runs of each operation that takes milliseconds
 };
 
-void BenchData(TReport& report);
-void BenchAccrual(TReport& report);
-void BenchConvert(TReport& report);
-void BenchReports(TReport& report);
+struct TSizeRun {
+  TOrgSize Size;
+  TOrgShape Shape;
+  std::string Folder;  // the generated data files, with a trailing separator
+  TBenchOptions Options;
+  TDataSet Data;  // loaded from Folder by BenchData; the later groups use it
+  std::vector<TMeasurement> Results;
+
+  // Seconds allowed for operation `key` at this size; 0 when there is no target at this size.
+  double Target(const std::string& key) const;
+  void Add(TMeasurement m) { Results.push_back(std::move(m)); }
+};
+
+// Load, the load floor, save, backup and restore. Leaves the data set loaded.
+void BenchData(TSizeRun& run);
+// The balances panel of one employee for all reasons.
+void BenchAccrual(TSizeRun& run);
+// The balance report and the absence taken report for one year, all employees.
+void BenchReports(TSizeRun& run);
+// Export and import (replace) of all absence entries. Changes the data set in memory only.
+void BenchConvert(TSizeRun& run);
+// Selecting an employee and scrolling one week in the main window (loads the data files itself).
+// Does nothing when built without the windows.
+void BenchWindows(TSizeRun& run);
+
+// Peak memory allowed for a size, in MB.
+double PeakTargetMB(TOrgSize size);
+// The largest ratio of a time at the huge size to the same time at the large size.
+inline constexpr double kGrowthTarget = 5.5;
+// Load within this many times the floor.
+inline constexpr double kFloorRatioTarget = 3.0;
 
 }  // namespace absence::bench

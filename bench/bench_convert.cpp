@@ -1,27 +1,26 @@
-// Timings of the text import and export on the large organisation.
-#include <cstdio>
+// Export of all absence entries to a text file, and their import back (replace) from it.
+#include <filesystem>
 
 #include "bench.h"
 #include "convert/export_run.h"
 #include "convert/import_run.h"
-#include "large_org.h"
+#include "convert/text_file.h"
 
 namespace absence::bench {
 
-void BenchConvert(TReport& report) {
-  TDataSet org = MakeLargeOrg();
+void BenchConvert(TSizeRun& run) {
   TConvertOptions options;
   options.Format = TFileFormat::Comma;
-  std::vector<std::string> emps, absences;
-  report.Time("export employees", 1.0, [&] { emps = ExportEmployees(org, options); });
-  report.Time("export absence entries", 3.0, [&] { absences = ExportAbsences(org, options, {}); });
-  std::printf("lines: %zu employees, %zu absence entries\n", emps.size(), absences.size());
-  report.Time("import employees (replace)", 1.0,
-              [&] { ImportEmployees(org, emps, options, TImportMode::Replace); });
-  report.Time("import absence entries (replace)", 5.0,
-              [&] { ImportAbsences(org, absences, options, TImportMode::Replace); });
-  report.Time("import absence entries (add, all merge)", 5.0,
-              [&] { ImportAbsences(org, absences, options, TImportMode::Add); });
+  const std::string file = run.Folder + "bench-absences.txt";
+  run.Add(MeasureWhole("export_absences", "export all absence entries",
+                       run.Target("export_absences"), run.Options.Runs,
+                       [&] { WriteAbsenceExport(file, run.Data, options, {}); }));
+  run.Add(MeasureWhole("import_absences", "import all absence entries (replace)",
+                       run.Target("import_absences"), run.Options.Runs, [&] {
+                         TImportFile lines(file, TConvertContent::Absences);
+                         ImportAbsences(run.Data, lines, options, TImportMode::Replace);
+                       }));
+  std::filesystem::remove(file);
 }
 
 }  // namespace absence::bench

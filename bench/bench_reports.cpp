@@ -1,20 +1,14 @@
-// Timings of the reports for every employee of the large organisation: the balance report and
-// the absence taken report for one year (target 3 s each), laid out with fixed text widths and,
-// when built with Qt, with the real fonts into a PDF file.
-#include <chrono>
-#include <cstdio>
-#include <ctime>
+// The balance report and the absence taken report for one year, for every employee. Built with
+// Qt, each run lays the report out with the real fonts and writes the PDF file; without it, the
+// layout is measured with fixed text widths.
 #include <filesystem>
 
 #include "bench.h"
 #include "dates/dates.h"
-#include "large_org.h"
 #include "reports/report.h"
 #include "reports/selection.h"
 
 #ifdef ABSENCE_BENCH_PDF
-#include <QGuiApplication>
-
 #include "ui/reports/report_paint.h"
 #include "ui/reports/report_pdf.h"
 #endif
@@ -25,12 +19,13 @@ namespace {
 using namespace absence::reports;
 
 struct TReportCase {
+  const char* Key;
   const char* Name;
   TReportOptions Options;
 };
 
-std::vector<TReportCase> Cases(const TLargeOrgShape& shape) {
-  const int year = shape.FirstYear + shape.Years - 1;
+std::vector<TReportCase> Cases(const TOrgShape& shape) {
+  const int year = shape.LastYear();
   TReportOptions balances;
   balances.Kind = TReportKind::Balances;
   balances.NewPagePerGroup = false;
@@ -40,52 +35,35 @@ std::vector<TReportCase> Cases(const TLargeOrgShape& shape) {
   absence.NewPagePerGroup = false;
   absence.StartDate = EncodeDate(year, 1, 1);
   absence.EndDate = EncodeDate(year, 12, 31);
-  return {{"balance report", balances}, {"absence taken report, one year", absence}};
+  return {{"balance_report", "balance report, all employees", balances},
+          {"absence_report", "absence taken report, one year, all", absence}};
 }
 
 }  // namespace
 
-void BenchReports(TReport& report) {
-  TLargeOrgShape shape;
-  const TDataSet org = MakeLargeOrg(shape);
+void BenchReports(TSizeRun& run) {
+  const TDataSet& org = run.Data;
   TSelection all = EmployeeChoices(org.EmpList, TEmployeeDisplay::All);
   SortSelection(all);
   TReportSettings settings;
-  settings.Organization = "Large Organisation";
-  settings.Today = EncodeDate(shape.FirstYear + shape.Years, 1, 5);
-#ifdef ABSENCE_BENCH_PDF
-  int argc = 1;
-  char name[] = "absence-bench";
-  char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  const QGuiApplication app(argc, argv);
-#endif
-  for (const TReportCase& c : Cases(shape)) {
+  settings.Organization = "Generated Organisation";
+  settings.Today = EncodeDate(run.Shape.LastYear() + 1, 1, 5);
+  const std::string file = run.Folder + "bench-report.pdf";
+  for (const TReportCase& c : Cases(run.Shape)) {
     const TReportInput in{org.EmpList, org.DeptList, org.ReasonList, org.GlobalList,
                           all,         c.Options,    settings};
-    const TFixedMetrics fixed;
-    std::size_t pages = 0;
-    report.Time(std::string(c.Name) + ", recorded", 3.0,
-                [&] { pages = RunReport(in, fixed).Pages.size(); });
-    std::printf("  %zu employees, %zu pages\n", all.size(), pages);
 #ifdef ABSENCE_BENCH_PDF
-    const std::string file =
-        (std::filesystem::temp_directory_path() / "absence-bench-report.pdf").string();
-    double layout = 0;
-    const std::clock_t cpu0 = std::clock();
-    report.Time(std::string(c.Name) + ", PDF", 3.0, [&] {
-      const auto t0 = std::chrono::steady_clock::now();
-      const ui::TQtTextMetrics metrics;
-      const TDocument doc = RunReport(in, metrics);
-      layout = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-      ui::WriteReportPdf(doc, QString::fromStdString(file), "bench");
-    });
-    std::printf("  of which %.3f s laying out with the real fonts; %.3f s of processor time\n",
-                layout, static_cast<double>(std::clock() - cpu0) / CLOCKS_PER_SEC);
-    std::printf("  %.1f MB of PDF\n", static_cast<double>(std::filesystem::file_size(file)) / 1e6);
-    std::filesystem::remove(file);
+    run.Add(MeasureWhole(
+        c.Key, std::string(c.Name) + " (PDF)", run.Target(c.Key), run.Options.Runs, [&] {
+          const ui::TQtTextMetrics metrics;
+          ui::WriteReportPdf(RunReport(in, metrics), QString::fromStdString(file), "bench");
+        }));
+#else
+    run.Add(MeasureWhole(c.Key, std::string(c.Name) + " (layout)", run.Target(c.Key),
+                         run.Options.Runs, [&] { RunReport(in, TFixedMetrics()); }));
 #endif
   }
+  std::filesystem::remove(file);
 }
 
 }  // namespace absence::bench
