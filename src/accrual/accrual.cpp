@@ -93,7 +93,8 @@ int AccrualStepBound(TDate firstBoundary, TDate asOf, std::size_t ruleCount) {
 
 namespace {
 
-// One computation of AccruedHours; the trace is filled only when asked for.
+// One computation of AccruedHours; the trace is filled only when asked for. Each step method
+// is named for the step kinds (TAccrualStepKind) it adds to the explanation.
 class TAccrual {
  public:
   TAccrual(const TEmpRecClass& emp, const TReasonList& reasons, int32_t id, const TBenefitYear& by,
@@ -107,28 +108,39 @@ class TAccrual {
   float Run(TDate requestedIn);
 
  private:
-  // h := h + x, rounded to single precision (x computed in double).
-  void Add(double x) { h_ = static_cast<float>(static_cast<double>(h_) + x); }
+  // The balance plus x, rounded to single precision (x computed in double).
+  void Add(double x) { balance_ = static_cast<float>(static_cast<double>(balance_) + x); }
   double PerMonth(double days, int dim) const {
     return days / static_cast<double>(dim) * static_cast<double>(rate_) / 12.0;
   }
   void Note(TAccrualStepKind kind, TAccrualStep step = {}) {
     if (!trace_) return;
     step.Kind = kind;
-    step.Balance = h_;
+    step.Balance = balance_;
     if (step.Rate == 0 && kind != TAccrualStepKind::Rule) step.Rate = rate_;
     if (step.Tier < 0) step.Tier = tier_;
-    if (step.TierEnd == 0) step.TierEnd = t_;
+    if (step.TierEnd == 0) step.TierEnd = tierEnd_;
     trace_->Steps.push_back(std::move(step));
   }
-  TAccrualStep DaysStep(TDate from, TDate to, double days, int dim, double amount) const {
+  void NoteSpan(TAccrualStepKind kind, TDate from, TDate to = 0) {
+    if (!trace_) return;
+    TAccrualStep s;
+    s.From = from;
+    s.To = to;
+    Note(kind, s);
+  }
+  // Adds `days` of a month of `dim` days at the rate in force.
+  void AddDays(TAccrualStepKind kind, TDate from, TDate to, double days, int dim) {
+    const double x = PerMonth(days, dim);
+    Add(x);
+    if (!trace_) return;
     TAccrualStep s;
     s.From = from;
     s.To = to;
     s.Days = days;
     s.DaysInMonth = dim;
-    s.Amount = amount;
-    return s;
+    s.Amount = x;
+    Note(kind, s);
   }
   float Decide(float result, const char* note) {
     if (trace_) {
@@ -138,7 +150,7 @@ class TAccrual {
       s.Balance = result;
       trace_->Steps.push_back(s);
     }
-    h_ = result;
+    balance_ = result;
     return result;
   }
   // Brings rule i into force (i = -1: the current rule stays, the tier never ends).
@@ -146,22 +158,42 @@ class TAccrual {
     const TRuleList& rules = reason_->Rules;
     if (i < 0 || i >= static_cast<int>(rules.size())) {
       if (tier_ < 0 && !rules.empty()) tier_ = static_cast<int>(rules.size()) - 1;
-      t_ = kNever;
+      tierEnd_ = kNever;
     } else {
       tier_ = i;
-      t_ = AddMonths(rules[static_cast<std::size_t>(i)]->EndMonth, start_);
+      tierEnd_ = AddMonths(rules[static_cast<std::size_t>(i)]->EndMonth, start_);
     }
     rate_ = tier_ >= 0 ? rules[static_cast<std::size_t>(tier_)]->Hours : 0.0f;
   }
-  float Carry() const {
+  float RuleCarryOver() const {
     return tier_ >= 0 ? reason_->Rules[static_cast<std::size_t>(tier_)]->CarryOver : 0.0f;
   }
   int FindTier(int months) const {
     return reason_->Rules.empty() ? -1 : FindRule(reason_->Rules, months);
   }
 
-  float Eligible();
+  // Record, NoRecord, TermCut: where the balance starts and the as-of date.
+  void StartingPoint(TDate requestedIn);
+  // Rule: an employee who earns nothing keeps the record's hours for a while.
   float NotEligible();
+  // The eligible employee under a policy: the steps below, in order.
+  float Eligible();
+  // Aligned: the first month boundary, the first year boundary and the tier in force.
+  void Aligned();
+  void FirstPartMonth();
+  // One pass from the month boundary reached to the next date where something happens; false
+  // when the rest is a part month that earns nothing (PartMonthSkipped).
+  bool Step();
+  // The end of a pass: the next year boundary, cut to the as-of date and to the tier's end.
+  TDate StepEnd() const;
+  // Months or Days from the boundary reached to `to`.
+  void MonthsOrDays(TDate to, int months);
+  // TierOldRate, TierChange, TierNewRate at the tier's end `at`; the date the pass reaches.
+  TDate TierEnd(TDate at, int months);
+  // Taken, then CarryReset / CarryCap / CarryKept, or BoundaryNoCap at the as-of date.
+  void YearBoundary(TDate at);
+  // Expired, or TermPart: the days of the termination month.
+  void TermPart();
 
   const TEmpRecClass& emp_;
   const TReasonList& reasons_;
@@ -173,12 +205,17 @@ class TAccrual {
   TBasis basis_ = TBasis::None;
   bool hasRecord_ = false;
   TDate start_ = 0, term_ = 0;
-  TDate recDate_ = 0;  // the accrual record's AsOfDate (the start date without a record)
-  TDate requested_ = 0, asOf_ = 0;
-  TDate e_ = 0, f_ = 0, t_ = kNever;
-  float h_ = 0;
-  float rate_ = 0;
-  int tier_ = -1;
+  TYMD startDay_;           // month and day of the start date: the anniversaries
+  TDate recordDate_ = 0;    // the accrual record's AsOfDate (the start date without a record)
+  TDate requested_ = 0;     // the as-of date asked for
+  TDate asOf_ = 0;          // the as-of date cut to the termination date
+  TDate accruedTo_ = 0;     // accrual is counted up to this date (a month boundary once aligned)
+  TDate yearBoundary_ = 0;  // the next year boundary: taken hours go, the carry-over limit holds
+  TDate tierEnd_ = kNever;  // where the rule in force ends
+  float balance_ = 0;
+  float rate_ = 0;        // hours per year of the rule in force
+  int tier_ = -1;         // index of the rule in force (-1: none)
+  float carryLimit_ = 0;  // the carry-over limit applied at the next year boundary
 };
 
 float TAccrual::Run(TDate requestedIn) {
@@ -186,83 +223,73 @@ float TAccrual::Run(TDate requestedIn) {
   basis_ = reason_ ? reason_->Basis : TBasis::None;
   start_ = NormalizeDate(emp_.StartDate);
   term_ = NormalizeDate(emp_.TermDate);
+  StartingPoint(requestedIn);
 
-  // Set-up 1.
-  const int ai = FindAccrual(emp_.Accruals, id_);
-  if (ai >= 0 && ai < static_cast<int>(emp_.Accruals.size())) {
-    const TAccrualRecClass& rec = *emp_.Accruals[static_cast<std::size_t>(ai)];
-    hasRecord_ = true;
-    h_ = rec.Hours;
-    e_ = NormalizeDate(rec.AsOfDate);
-  } else {
-    h_ = 0;
-    e_ = start_;
-  }
-  recDate_ = e_;
-  // Set-up 2.
-  requested_ = NormalizeDate(requestedIn);
-  asOf_ = requested_;
-  if (term_ > 0 && term_ < asOf_) asOf_ = term_;
-
-  const bool eligible = emp_.EmpType == 'F';
-  const bool policy = reason_ && reason_->HasPolicy;
-  if (trace_) {
-    trace_->Basis = basis_;
-    trace_->Eligible = eligible;
-    trace_->HasPolicy = policy;
-    trace_->Requested = requested_;
-    trace_->AsOf = asOf_;
-    TAccrualStep s;
-    s.From = recDate_;
-    s.Amount = h_;
-    Note(hasRecord_ ? TAccrualStepKind::Record : TAccrualStepKind::NoRecord, s);
-    if (asOf_ != requested_) {
-      TAccrualStep c;
-      c.From = requested_;
-      c.To = asOf_;
-      Note(TAccrualStepKind::TermCut, c);
-    }
-  }
-
-  // Set-up 3.
-  if (asOf_ < e_) return Decide(0, "the as-of date is before the accrual record's date");
+  if (asOf_ < accruedTo_) return Decide(0, "the as-of date is before the accrual record's date");
   if (asOf_ <= start_) return Decide(0, "the as-of date is on or before the start date");
-  if (start_ == 0) return Decide(h_, "no start date: the record's hours stand");
+  if (start_ == 0) return Decide(balance_, "no start date: the record's hours stand");
 
-  if (!eligible) return NotEligible();
-  if (!policy) {
-    // 9.
-    return Decide(Year(asOf_ - 1) == Year(recDate_) ? h_ : 0.0f,
+  if (emp_.EmpType != 'F') return NotEligible();
+  if (!reason_ || !reason_->HasPolicy) {
+    return Decide(Year(asOf_ - 1) == Year(recordDate_) ? balance_ : 0.0f,
                   "no accrual policy: the record's hours hold for the calendar year of its date");
   }
   return Eligible();
 }
 
+void TAccrual::StartingPoint(TDate requestedIn) {
+  const int ai = FindAccrual(emp_.Accruals, id_);
+  if (ai >= 0 && ai < static_cast<int>(emp_.Accruals.size())) {
+    const TAccrualRecClass& rec = *emp_.Accruals[static_cast<std::size_t>(ai)];
+    hasRecord_ = true;
+    balance_ = rec.Hours;
+    accruedTo_ = NormalizeDate(rec.AsOfDate);
+  } else {
+    balance_ = 0;
+    accruedTo_ = start_;
+  }
+  recordDate_ = accruedTo_;
+  requested_ = NormalizeDate(requestedIn);
+  asOf_ = requested_;
+  if (term_ > 0 && term_ < asOf_) asOf_ = term_;
+
+  if (!trace_) return;
+  trace_->Basis = basis_;
+  trace_->Eligible = emp_.EmpType == 'F';
+  trace_->HasPolicy = reason_ && reason_->HasPolicy;
+  trace_->Requested = requested_;
+  trace_->AsOf = asOf_;
+  TAccrualStep s;
+  s.From = recordDate_;
+  s.Amount = balance_;
+  Note(hasRecord_ ? TAccrualStepKind::Record : TAccrualStepKind::NoRecord, s);
+  if (asOf_ != requested_) NoteSpan(TAccrualStepKind::TermCut, requested_, asOf_);
+}
+
 float TAccrual::NotEligible() {
-  // 4.
-  if (!hasRecord_ || asOf_ <= e_)
+  if (!hasRecord_ || asOf_ <= accruedTo_)
     return Decide(0, hasRecord_ ? "not eligible: the as-of date is on or before the record's date"
                                 : "not eligible and no accrual record");
   switch (basis_) {
-    case TBasis::Calendar:  // 5.
-      return Decide(Year(asOf_ - 1) == Year(recDate_) ? h_ : 0.0f,
+    case TBasis::Calendar:
+      return Decide(Year(asOf_ - 1) == Year(recordDate_) ? balance_ : 0.0f,
                     "not eligible: the record's hours hold for the calendar year of its date");
-    case TBasis::Anniversary: {  // 6.
-      const TDate n = AddYears(static_cast<int64_t>(YearDiff(start_, recDate_)) + 1, start_);
+    case TBasis::Anniversary: {
+      const TDate next = AddYears(static_cast<int64_t>(YearDiff(start_, recordDate_)) + 1, start_);
       const bool in = reason_ && reason_->Validate == TValidate::YearEnd
-                          ? recDate_ <= asOf_ && asOf_ <= n
-                          : recDate_ <= asOf_ && asOf_ < n;
-      return Decide(in ? h_ : 0.0f,
+                          ? recordDate_ <= asOf_ && asOf_ <= next
+                          : recordDate_ <= asOf_ && asOf_ < next;
+      return Decide(in ? balance_ : 0.0f,
                     "not eligible: the record's hours hold until the next anniversary");
     }
-    case TBasis::UserYear: {  // 7.
-      TDate n = NearestValidDate(Year(recDate_), by_.Month, by_.Day);
-      if (n < recDate_) n = AddYears(1, n);
-      return Decide(recDate_ <= asOf_ && asOf_ <= n ? h_ : 0.0f,
+    case TBasis::UserYear: {
+      TDate next = NearestValidDate(Year(recordDate_), by_.Month, by_.Day);
+      if (next < recordDate_) next = AddYears(1, next);
+      return Decide(recordDate_ <= asOf_ && asOf_ <= next ? balance_ : 0.0f,
                     "not eligible: the record's hours hold until the next user-defined year");
     }
-    default:  // 8.
-      return Decide(Year(asOf_) == Year(recDate_) ? h_ : 0.0f,
+    default:
+      return Decide(Year(asOf_) == Year(recordDate_) ? balance_ : 0.0f,
                     "not eligible: the record's hours hold for the calendar year of its date");
   }
 }
@@ -271,239 +298,208 @@ float TAccrual::Eligible() {
   // A policy reason of another basis (not written by this system) is computed as 'C'.
   if (basis_ != TBasis::Anniversary && basis_ != TBasis::UserYear) basis_ = TBasis::Calendar;
   if (trace_) trace_->Basis = basis_;
-  const TYMD s = DecodeDate(start_);
-  const int hM = s.Month, hD = s.Day;
+  startDay_ = DecodeDate(start_);
 
-  // 10. Month boundaries and the first year boundary.
-  {
-    const TYMD p = DecodeDate(e_);
-    if (basis_ == TBasis::Calendar) {
-      f_ = NextYearNVD(p.Year, 1, 1);
-      e_ = NearestValidDate(p.Year, p.Month, 1);
-      if (e_ < start_) e_ = AddMonths(1, e_);
-    } else if (basis_ == TBasis::Anniversary) {
-      f_ = NearestValidDate(Year(e_), hM, hD);
-      if (f_ <= e_) f_ = AddOneYear(f_);
-      e_ = AddMonths(MonthDiff(start_, e_), start_);
-    } else {
-      f_ = NearestValidDate(p.Year, by_.Month, by_.Day);
-      if (f_ < e_) f_ = AddOneYear(f_);
-      if (by_.Day > p.Day)
-        e_ = p.Month == 1 ? NearestValidDate(p.Year - 1, 12, by_.Day)
-                          : NearestValidDate(p.Year, p.Month - 1, by_.Day);
-      else
-        e_ = NearestValidDate(p.Year, p.Month, by_.Day);
-    }
-    if (e_ < recDate_) e_ = AddMonths(1, e_);
-  }
-
-  // 11. Tier.
-  EnterRule(FindTier(MonthDiff(start_, e_)));
-  float limit = Carry();
-  if (trace_) {
-    TAccrualStep a;
-    a.From = e_;
-    a.To = f_;
-    Note(TAccrualStepKind::Aligned, a);
-  }
-
-  // 12. First part month.
-  if (e_ <= asOf_ && Year(e_) == Year(recDate_)) {
-    const TYMD p = DecodeDate(recDate_);
-    const int dim = DaysInMonth(recDate_);
-    double days = -1;
-    if (basis_ == TBasis::Calendar && p.Day > 1) {
-      days = dim - p.Day + 1;
-    } else if (basis_ == TBasis::UserYear && by_.Day != p.Day) {
-      days = by_.Day < p.Day ? dim - p.Day + by_.Day : by_.Day - p.Day;
-    }
-    if (days >= 0) {
-      const double x = PerMonth(days, dim);
-      Add(x);
-      Note(TAccrualStepKind::FirstPartMonth, DaysStep(recDate_, e_, days, dim, x));
-    }
-  }
-
-  // 13. Steps.
-  const int bound = AccrualStepBound(std::min(f_, e_), asOf_, reason_->Rules.size());
+  Aligned();
+  FirstPartMonth();
+  const int bound =
+      AccrualStepBound(std::min(yearBoundary_, accruedTo_), asOf_, reason_->Rules.size());
   int iterations = 0;
-  while (e_ < asOf_) {
+  while (accruedTo_ < asOf_) {
     if (iterations >= bound) {
       Note(TAccrualStepKind::StepBound);
       break;
     }
     ++iterations;
-    // 13.1
-    TDate k = f_;
-    if (k > asOf_) k = asOf_;
-    if (k > t_) k = t_;
-    // 13.2
-    const int n = MonthDiff(e_, k);
-    if (n < 1 && k == asOf_) {
-      TAccrualStep st;
-      st.From = e_;
-      st.To = k;
-      Note(TAccrualStepKind::PartMonthSkipped, st);
-      break;
-    }
-    // 13.3
-    if (n >= 1) {
-      const double x = static_cast<double>(n) * static_cast<double>(rate_) / 12.0;
-      Add(x);
-      TAccrualStep st;
-      st.From = e_;
-      st.To = k;
-      st.Months = n;
-      st.Amount = x;
-      Note(TAccrualStepKind::Months, st);
-    } else {
-      const int dim = DaysInMonth(e_);
-      const double x = PerMonth(k - e_, dim);
-      Add(x);
-      Note(TAccrualStepKind::Days, DaysStep(e_, k, k - e_, dim, x));
-    }
-    // 13.4 Tier change.
-    if (k == t_) {
-      const TYMD p = DecodeDate(k);
-      const int dimK = DaysInMonth(k);
-      if (n >= 1) {
-        double days = -1;
-        if (basis_ == TBasis::Calendar) {
-          days = p.Day - 1;
-        } else if (basis_ == TBasis::UserYear && by_.Day != p.Day) {
-          days = by_.Day < p.Day ? p.Day - by_.Day : dimK - by_.Day + p.Day;
-        }
-        if (days >= 0) {
-          const double x = PerMonth(days, dimK);
-          Add(x);
-          Note(TAccrualStepKind::TierOldRate, DaysStep(k - days, k, days, dimK, x));
-        }
-      }
-      limit = Carry();
-      EnterRule(FindTier(MonthDiff(start_, k) + 1));
-      if (trace_) {
-        TAccrualStep st;
-        st.From = k;
-        Note(TAccrualStepKind::TierChange, st);
-      }
-      if (basis_ == TBasis::Calendar && p.Day > 1) {
-        const double days = dimK - p.Day + 1;
-        const double x = PerMonth(days, dimK);
-        Add(x);
-        const TDate next = AddMonths(1, NearestValidDate(p.Year, p.Month, 1));
-        Note(TAccrualStepKind::TierNewRate, DaysStep(k, next, days, dimK, x));
-        k = next;
-      } else if (basis_ == TBasis::UserYear && by_.Day != p.Day) {
-        const TDate b = NearestValidDate(p.Year, p.Month, by_.Day);
-        double days;
-        TDate next;
-        if (by_.Day < p.Day) {
-          days = dimK - p.Day + by_.Day;
-          next = AddMonths(1, b);
-        } else {
-          days = by_.Day - p.Day;
-          next = b;
-        }
-        const double x = PerMonth(days, dimK);
-        Add(x);
-        Note(TAccrualStepKind::TierNewRate, DaysStep(k, next, days, dimK, x));
-        k = next;
-      }
-    }
-    // 13.5 Year boundary.
-    if (k == f_) {
-      if (asOf_ != f_) {
-        const TAccrualYear taken = AccrualYearContaining(basis_, start_, f_ - 1, by_);
-        const float hours =
-            HoursTaken(emp_, reasons_, reason_->ReasonID, f_ - 1, TTakenMode::Year, by_);
-        h_ = static_cast<float>(static_cast<double>(h_) - static_cast<double>(hours));
-        if (trace_) {
-          TAccrualStep st;
-          st.From = taken.First;
-          st.To = taken.Last;
-          st.At = f_;
-          st.Amount = hours;
-          Note(TAccrualStepKind::Taken, st);
-        }
-        const float beforeCap = h_;
-        TAccrualStepKind kind;
-        if (limit == 0) {
-          h_ = 0;
-          kind = TAccrualStepKind::CarryReset;
-        } else if (h_ > limit) {
-          h_ = limit;
-          kind = TAccrualStepKind::CarryCap;
-        } else {
-          kind = TAccrualStepKind::CarryKept;
-        }
-        if (trace_) {
-          TAccrualStep st;
-          st.From = f_;
-          st.Limit = limit;
-          st.Amount = static_cast<double>(h_) - static_cast<double>(beforeCap);
-          Note(kind, st);
-        }
-        limit = Carry();
-      } else {
-        TAccrualStep st;
-        st.From = f_;
-        Note(TAccrualStepKind::BoundaryNoCap, st);
-      }
-      f_ = basis_ == TBasis::Anniversary ? NextYearNVD(Year(k), hM, hD)
-                                         : NextYearNVD(Year(k), Month(k), Day(k));
-    }
-    // 13.6
-    e_ = k;
+    if (!Step()) break;
   }
   if (trace_) {
     trace_->Iterations = iterations;
     trace_->IterationBound = bound;
   }
+  TermPart();
+  return balance_;
+}
 
-  // 14. Termination.
-  if (term_ > 0 && term_ <= asOf_) {
-    if (f_ < requested_) {
-      if (trace_) {
-        trace_->Expired = true;
-        TAccrualStep st;
-        st.From = f_;
-        st.To = requested_;
-        Note(TAccrualStepKind::Expired, st);
-      }
-      throw EAccrualExpiredError();
-    }
-    const TYMD p = DecodeDate(term_);
-    double days = -1;
-    int dim = DaysInMonth(term_);
-    if (basis_ == TBasis::Calendar) {
-      if (p.Day != 1) days = p.Day - 1;
-    } else if (basis_ == TBasis::Anniversary) {
-      if (hD != p.Day) {
-        if (hD <= p.Day) {
-          days = p.Day - hD;
-        } else {
-          dim = DaysInMonth(AddMonths(-1, term_));
-          days = dim - hD + p.Day;
-        }
-      }
-    } else {
-      if (Day(NearestValidDate(p.Year, p.Month, by_.Day)) != p.Day) {
-        if (by_.Day <= p.Day) {
-          days = p.Day - by_.Day;
-        } else {
-          dim = DaysInMonth(AddMonths(-1, term_));
-          days = dim - by_.Day + p.Day;
-        }
-      }
-    }
-    if (days >= 0) {
-      const double x = PerMonth(days, dim);
-      Add(x);
-      Note(TAccrualStepKind::TermPart, DaysStep(term_ - days, term_, days, dim, x));
-    }
+void TAccrual::Aligned() {
+  const TYMD p = DecodeDate(accruedTo_);
+  if (basis_ == TBasis::Calendar) {
+    yearBoundary_ = NextYearNVD(p.Year, 1, 1);
+    accruedTo_ = NearestValidDate(p.Year, p.Month, 1);
+    if (accruedTo_ < start_) accruedTo_ = AddMonths(1, accruedTo_);
+  } else if (basis_ == TBasis::Anniversary) {
+    yearBoundary_ = NearestValidDate(Year(accruedTo_), startDay_.Month, startDay_.Day);
+    if (yearBoundary_ <= accruedTo_) yearBoundary_ = AddOneYear(yearBoundary_);
+    accruedTo_ = AddMonths(MonthDiff(start_, accruedTo_), start_);
+  } else {
+    yearBoundary_ = NearestValidDate(p.Year, by_.Month, by_.Day);
+    if (yearBoundary_ < accruedTo_) yearBoundary_ = AddOneYear(yearBoundary_);
+    if (by_.Day > p.Day)
+      accruedTo_ = p.Month == 1 ? NearestValidDate(p.Year - 1, 12, by_.Day)
+                                : NearestValidDate(p.Year, p.Month - 1, by_.Day);
+    else
+      accruedTo_ = NearestValidDate(p.Year, p.Month, by_.Day);
   }
-  // 15.
-  return h_;
+  if (accruedTo_ < recordDate_) accruedTo_ = AddMonths(1, accruedTo_);
+
+  EnterRule(FindTier(MonthDiff(start_, accruedTo_)));
+  carryLimit_ = RuleCarryOver();
+  NoteSpan(TAccrualStepKind::Aligned, accruedTo_, yearBoundary_);
+}
+
+void TAccrual::FirstPartMonth() {
+  if (accruedTo_ > asOf_ || Year(accruedTo_) != Year(recordDate_)) return;
+  const TYMD p = DecodeDate(recordDate_);
+  const int dim = DaysInMonth(recordDate_);
+  if (basis_ == TBasis::Calendar && p.Day > 1) {
+    AddDays(TAccrualStepKind::FirstPartMonth, recordDate_, accruedTo_, dim - p.Day + 1, dim);
+  } else if (basis_ == TBasis::UserYear && by_.Day != p.Day) {
+    const double days = by_.Day < p.Day ? dim - p.Day + by_.Day : by_.Day - p.Day;
+    AddDays(TAccrualStepKind::FirstPartMonth, recordDate_, accruedTo_, days, dim);
+  }
+}
+
+bool TAccrual::Step() {
+  TDate reached = StepEnd();
+  const int months = MonthDiff(accruedTo_, reached);
+  if (months < 1 && reached == asOf_) {
+    NoteSpan(TAccrualStepKind::PartMonthSkipped, accruedTo_, reached);
+    return false;
+  }
+  MonthsOrDays(reached, months);
+  if (reached == tierEnd_) reached = TierEnd(reached, months);
+  if (reached == yearBoundary_) YearBoundary(reached);
+  accruedTo_ = reached;
+  return true;
+}
+
+TDate TAccrual::StepEnd() const {
+  TDate end = yearBoundary_;
+  if (end > asOf_) end = asOf_;
+  if (end > tierEnd_) end = tierEnd_;
+  return end;
+}
+
+void TAccrual::MonthsOrDays(TDate to, int months) {
+  if (months < 1) {
+    const int dim = DaysInMonth(accruedTo_);
+    AddDays(TAccrualStepKind::Days, accruedTo_, to, to - accruedTo_, dim);
+    return;
+  }
+  const double x = static_cast<double>(months) * static_cast<double>(rate_) / 12.0;
+  Add(x);
+  if (!trace_) return;
+  TAccrualStep s;
+  s.From = accruedTo_;
+  s.To = to;
+  s.Months = months;
+  s.Amount = x;
+  Note(TAccrualStepKind::Months, s);
+}
+
+TDate TAccrual::TierEnd(TDate at, int months) {
+  const TYMD p = DecodeDate(at);
+  const int dim = DaysInMonth(at);
+  // The pass ended at the tier's end inside a month: the days before it at the old rate.
+  if (months >= 1) {
+    double days = -1;
+    if (basis_ == TBasis::Calendar) {
+      days = p.Day - 1;
+    } else if (basis_ == TBasis::UserYear && by_.Day != p.Day) {
+      days = by_.Day < p.Day ? p.Day - by_.Day : dim - by_.Day + p.Day;
+    }
+    if (days >= 0) AddDays(TAccrualStepKind::TierOldRate, at - days, at, days, dim);
+  }
+  carryLimit_ = RuleCarryOver();
+  EnterRule(FindTier(MonthDiff(start_, at) + 1));
+  NoteSpan(TAccrualStepKind::TierChange, at);
+  // The rest of that month at the new rate, up to the next month boundary.
+  if (basis_ == TBasis::Calendar && p.Day > 1) {
+    const TDate next = AddMonths(1, NearestValidDate(p.Year, p.Month, 1));
+    AddDays(TAccrualStepKind::TierNewRate, at, next, dim - p.Day + 1, dim);
+    return next;
+  }
+  if (basis_ == TBasis::UserYear && by_.Day != p.Day) {
+    const TDate boundary = NearestValidDate(p.Year, p.Month, by_.Day);
+    const bool laterMonth = by_.Day < p.Day;
+    const double days = laterMonth ? dim - p.Day + by_.Day : by_.Day - p.Day;
+    const TDate next = laterMonth ? AddMonths(1, boundary) : boundary;
+    AddDays(TAccrualStepKind::TierNewRate, at, next, days, dim);
+    return next;
+  }
+  return at;
+}
+
+void TAccrual::YearBoundary(TDate at) {
+  if (asOf_ == yearBoundary_) {
+    NoteSpan(TAccrualStepKind::BoundaryNoCap, yearBoundary_);
+  } else {
+    const float taken =
+        HoursTaken(emp_, reasons_, reason_->ReasonID, yearBoundary_ - 1, TTakenMode::Year, by_);
+    balance_ = static_cast<float>(static_cast<double>(balance_) - static_cast<double>(taken));
+    if (trace_) {
+      const TAccrualYear year = AccrualYearContaining(basis_, start_, yearBoundary_ - 1, by_);
+      TAccrualStep s;
+      s.From = year.First;
+      s.To = year.Last;
+      s.At = yearBoundary_;
+      s.Amount = taken;
+      Note(TAccrualStepKind::Taken, s);
+    }
+    const float beforeCap = balance_;
+    TAccrualStepKind kind;
+    if (carryLimit_ == 0) {
+      balance_ = 0;
+      kind = TAccrualStepKind::CarryReset;
+    } else if (balance_ > carryLimit_) {
+      balance_ = carryLimit_;
+      kind = TAccrualStepKind::CarryCap;
+    } else {
+      kind = TAccrualStepKind::CarryKept;
+    }
+    if (trace_) {
+      TAccrualStep s;
+      s.From = yearBoundary_;
+      s.Limit = carryLimit_;
+      s.Amount = static_cast<double>(balance_) - static_cast<double>(beforeCap);
+      Note(kind, s);
+    }
+    carryLimit_ = RuleCarryOver();
+  }
+  yearBoundary_ = basis_ == TBasis::Anniversary
+                      ? NextYearNVD(Year(at), startDay_.Month, startDay_.Day)
+                      : NextYearNVD(Year(at), Month(at), Day(at));
+}
+
+void TAccrual::TermPart() {
+  if (term_ <= 0 || term_ > asOf_) return;
+  if (yearBoundary_ < requested_) {
+    if (trace_) {
+      trace_->Expired = true;
+      NoteSpan(TAccrualStepKind::Expired, yearBoundary_, requested_);
+    }
+    throw EAccrualExpiredError();
+  }
+  const TYMD p = DecodeDate(term_);
+  // The days since the last month boundary before the termination date.
+  int boundaryDay = 1;
+  if (basis_ == TBasis::Anniversary) {
+    boundaryDay = startDay_.Day;
+  } else if (basis_ == TBasis::UserYear) {
+    boundaryDay = by_.Day;
+  }
+  const bool onBoundary = basis_ == TBasis::UserYear
+                              ? Day(NearestValidDate(p.Year, p.Month, by_.Day)) == p.Day
+                              : boundaryDay == p.Day;
+  if (onBoundary) return;
+  if (boundaryDay <= p.Day) {
+    AddDays(TAccrualStepKind::TermPart, term_ - (p.Day - boundaryDay), term_, p.Day - boundaryDay,
+            DaysInMonth(term_));
+  } else {
+    const int dim = DaysInMonth(AddMonths(-1, term_));
+    const double days = dim - boundaryDay + p.Day;
+    AddDays(TAccrualStepKind::TermPart, term_ - days, term_, days, dim);
+  }
 }
 
 }  // namespace

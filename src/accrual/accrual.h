@@ -97,7 +97,7 @@ struct TAccrualTrace {
   bool HasPolicy = false;
   TDate Requested = 0;  // the as-of date asked for
   TDate AsOf = 0;       // after the termination cut
-  int Iterations = 0;   // passes of the step loop (13)
+  int Iterations = 0;   // passes of the step loop
   int IterationBound = 0;
   bool Expired = false;
   std::vector<TAccrualStep> Steps;

@@ -1,16 +1,12 @@
 #include "accrual/explain.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
-namespace absence {
+#include "data/float_text.h"
+#include "dates/date_text.h"
 
-std::string ShortestFloatText(float v) {
-  char buf[64];
-  const auto [p, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  return ec == std::errc() ? std::string(buf, p) : std::string("nan");
-}
+namespace absence {
 
 namespace {
 

@@ -7,9 +7,6 @@
 
 namespace absence {
 
-// Shortest round-trip text of a single-precision value ("33.333332", "120", "-2.5").
-std::string ShortestFloatText(float v);
-
 // One line per step: the period, what happened, the amount added or taken, and the running
 // balance after it. `reason` (may be null) names the tiers. Dates use `datePattern`
 // (FormatDate). The last line states the result (or that the balance expired).

@@ -3,13 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "dates/dates.h"
-
 namespace absence {
-
-bool ParseFileDate(const std::string& text, const std::string& pattern, TDate& result) {
-  return ParseDate(text, pattern, result);
-}
 
 bool ParseFileHours(const std::string& text, float& result) {
   // Hours are written with the hours pattern, which may group thousands with ",".

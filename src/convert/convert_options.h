@@ -17,8 +17,8 @@ struct TConvertOptions {
 // Called after each line read (import) or each employee written (export) with the count so far.
 using TProgressFn = std::function<void(int done)>;
 
-// Text of a date or hours field as the import converts it; false when it is no date or number.
-bool ParseFileDate(const std::string& text, const std::string& pattern, TDate& result);
+// Text of an hours field as the import converts it; false when it is no number. (Date fields
+// are read with ParseDateLenient, dates/date_text.h.)
 bool ParseFileHours(const std::string& text, float& result);
 
 }  // namespace absence

@@ -1,10 +1,14 @@
 #include "convert/export_run.h"
 
+#include "convert/text_file.h"
+
 #include <array>
 #include <unordered_map>
 
+#include "convert/text_file.h"
 #include "data/ansi.h"
 #include "data/settings.h"
+#include "dates/date_text.h"
 #include "dates/dates.h"
 
 namespace absence {
@@ -75,9 +79,12 @@ std::vector<std::string> ExportEmployees(const TDataSet& data, const TConvertOpt
   return lines;
 }
 
-std::vector<std::string> ExportAbsences(const TDataSet& data, const TConvertOptions& options,
-                                        const TExportRange& range, const TProgressFn& progress) {
-  std::vector<std::string> lines;
+namespace {
+
+// Hands each absence line in turn to `put`.
+template <class Put>
+void EachAbsenceLine(const TDataSet& data, const TConvertOptions& options,
+                     const TExportRange& range, const TProgressFn& progress, Put&& put) {
   TEntryTexts texts(data, options);
   int done = 0;
   for (const auto& e : data.EmpList) {
@@ -87,12 +94,41 @@ std::vector<std::string> ExportAbsences(const TDataSet& data, const TConvertOpti
         if (!x->IsLive() || !range.Contains(x->EntryDate)) continue;
         const std::array<std::string_view, 4> fields = {
             ssn, texts.Reason(x->ReasonID), texts.Date(x->EntryDate), texts.Hours(x->Hours)};
-        lines.push_back(JoinLine(fields, options.Format, kAbsenceFields, kAbsenceTextFields));
+        put(JoinLine(fields, options.Format, kAbsenceFields, kAbsenceTextFields));
       }
     }
     if (progress) progress(++done);
   }
+}
+
+}  // namespace
+
+std::vector<std::string> ExportAbsences(const TDataSet& data, const TConvertOptions& options,
+                                        const TExportRange& range, const TProgressFn& progress) {
+  // Counted first: a vector of millions of lines that grows by doubling holds up to three times
+  // their number while it moves them.
+  std::size_t count = 0;
+  for (const auto& e : data.EmpList)
+    if (!e->Deleted)
+      for (const auto& x : e->Entries) count += x->IsLive() && range.Contains(x->EntryDate);
+  std::vector<std::string> lines;
+  lines.reserve(count);
+  EachAbsenceLine(data, options, range, progress,
+                  [&](std::string line) { lines.push_back(std::move(line)); });
   return lines;
+}
+
+std::size_t WriteAbsenceExport(const std::string& path, const TDataSet& data,
+                               const TConvertOptions& options, const TExportRange& range,
+                               const TProgressFn& progress) {
+  std::size_t count = 0;
+  WriteExportLinesFrom(path, [&](const TLineSink& sink) {
+    EachAbsenceLine(data, options, range, progress, [&](const std::string& line) {
+      sink(line);
+      ++count;
+    });
+  });
+  return count;
 }
 
 }  // namespace absence

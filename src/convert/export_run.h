@@ -26,4 +26,10 @@ std::vector<std::string> ExportAbsences(const TDataSet& data, const TConvertOpti
                                         const TExportRange& range,
                                         const TProgressFn& progress = {});
 
+// ExportAbsences' lines written straight into the file at `path`, as WriteExportLines writes
+// them, without holding them all (an export can have millions of lines); returns how many.
+std::size_t WriteAbsenceExport(const std::string& path, const TDataSet& data,
+                               const TConvertOptions& options, const TExportRange& range,
+                               const TProgressFn& progress = {});
+
 }  // namespace absence

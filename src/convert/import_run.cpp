@@ -6,6 +6,7 @@
 #include "convert/text_format.h"
 #include "data/ansi.h"
 #include "data/entry_order.h"
+#include "dates/date_text.h"
 
 namespace absence {
 namespace {
@@ -34,12 +35,12 @@ std::vector<std::string> ReadRecord(const std::string& line, int record, TConver
 
 TDate FieldDate(const std::string& ansi, const char* fieldName, int record,
                 const std::string& pattern) {
-  TDate d = 0;
   const std::string text = Trim(ansi);
-  if (!ParseFileDate(text, pattern, d))
+  const TParsedDate d = ParseDateLenient(text, pattern);
+  if (!d)
     throw EConvertError(TMessageKind::Warning,
                         ConversionErrorMessage(fieldName, FromAnsi(text), record));
-  return d;
+  return d.Date;
 }
 
 // The department of that name, created (active, no manager, no code) when there is none.
@@ -177,9 +178,12 @@ TImportSummary ImportEmployees(TDataSet& data, const std::vector<std::string>& l
   return s;
 }
 
-TImportSummary ImportAbsences(TDataSet& data, const std::vector<std::string>& lines,
-                              const TConvertOptions& options, TImportMode mode,
-                              const TProgressFn& progress) {
+namespace {
+
+// `next` gives the lines one by one, nullptr after the last.
+template <class NextLine>
+TImportSummary ImportAbsenceLines(TDataSet& data, NextLine next, const TConvertOptions& options,
+                                  TImportMode mode, const TProgressFn& progress) {
   TImportSummary s;
   std::vector<TEmpRefRecClass> refs(data.EmpList.size());
   std::unordered_map<std::string, std::size_t> bySSN;  // the first employee of each Employee ID
@@ -199,10 +203,11 @@ TImportSummary ImportAbsences(TDataSet& data, const std::vector<std::string>& li
       SortReasons(data.ReasonList);
   };
   try {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      const int record = static_cast<int>(i) + 1;
-      const auto f = ReadRecord(lines[i], record, TConvertContent::Absences, options.Format,
-                                kAbsenceFields, {});
+    int record = 0;
+    while (const std::string* line = next()) {
+      ++record;
+      const auto f =
+          ReadRecord(*line, record, TConvertContent::Absences, options.Format, kAbsenceFields, {});
       const TDate date = FieldDate(f[afDate], "Absence Date", record, options.DatePattern);
       float hours = 0;
       const std::string hoursText = Trim(f[afHours]);
@@ -249,6 +254,22 @@ TImportSummary ImportAbsences(TDataSet& data, const std::vector<std::string>& li
   }
   if (!s.ReasonsCreated.empty()) SortReasons(data.ReasonList);
   return s;
+}
+
+}  // namespace
+
+TImportSummary ImportAbsences(TDataSet& data, const std::vector<std::string>& lines,
+                              const TConvertOptions& options, TImportMode mode,
+                              const TProgressFn& progress) {
+  std::size_t i = 0;
+  const auto next = [&]() { return i < lines.size() ? &lines[i++] : nullptr; };
+  return ImportAbsenceLines(data, next, options, mode, progress);
+}
+
+TImportSummary ImportAbsences(TDataSet& data, TImportFile& file, const TConvertOptions& options,
+                              TImportMode mode, const TProgressFn& progress) {
+  return ImportAbsenceLines(
+      data, [&] { return file.Next(); }, options, mode, progress);
 }
 
 }  // namespace absence

@@ -5,6 +5,7 @@
 
 #include "convert/convert_error.h"
 #include "convert/convert_options.h"
+#include "convert/text_file.h"
 #include "data/dataset.h"
 
 namespace absence {
@@ -31,5 +32,9 @@ TImportSummary ImportEmployees(TDataSet& data, const std::vector<std::string>& l
 TImportSummary ImportAbsences(TDataSet& data, const std::vector<std::string>& lines,
                               const TConvertOptions& options, TImportMode mode,
                               const TProgressFn& progress = {});
+// The same, reading the file line by line: a large file is never held whole. A read error
+// stops the run as a faulty line does.
+TImportSummary ImportAbsences(TDataSet& data, TImportFile& file, const TConvertOptions& options,
+                              TImportMode mode, const TProgressFn& progress = {});
 
 }  // namespace absence

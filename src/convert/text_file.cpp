@@ -16,36 +16,70 @@ using TFile = std::unique_ptr<std::FILE, TFileCloser>;
 
 }  // namespace
 
-std::vector<std::string> ReadImportLines(const std::string& path, TConvertContent content) {
+TImportFile::TImportFile(const std::string& path, TConvertContent content)
+    : file_(nullptr), content_(content), block_(1 << 16) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec))
     throw EConvertError(TMessageKind::Information, kMissingImportFileMessage);
   errno = 0;
-  TFile f(std::fopen(path.c_str(), "rb"));
-  std::string data;
-  if (f) {
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) data.append(buf, n);
-  }
-  if (!f || std::ferror(f.get())) {
+  file_ = std::fopen(path.c_str(), "rb");
+  if (!file_) {
     const int err = errno != 0 ? errno : EIO;
     throw EConvertError(TMessageKind::Error, OpenErrorMessage(content, err, std::strerror(err)));
   }
-  std::vector<std::string> lines;
-  std::size_t pos = 0;
-  while (pos < data.size()) {
-    std::size_t end = data.find('\n', pos);
-    if (end == std::string::npos) end = data.size();
-    std::size_t stop = end;
-    if (stop > pos && data[stop - 1] == '\r') --stop;
-    lines.emplace_back(data, pos, stop - pos);
-    pos = end + 1;
+}
+
+TImportFile::~TImportFile() {
+  if (file_) std::fclose(file_);
+}
+
+bool TImportFile::Fill() {
+  end_ = std::fread(block_.data(), 1, block_.size(), file_);
+  pos_ = 0;
+  if (std::ferror(file_)) {
+    const int err = errno != 0 ? errno : EIO;
+    throw EConvertError(TMessageKind::Error, OpenErrorMessage(content_, err, std::strerror(err)));
   }
+  return end_ > 0;
+}
+
+const std::string* TImportFile::Next() {
+  line_.clear();
+  bool any = false;  // a last line without a line end still counts when it holds something
+  for (;;) {
+    if (pos_ == end_ && !Fill()) {
+      if (!any) return nullptr;
+      break;
+    }
+    const char* start = block_.data() + pos_;
+    const auto* nl = static_cast<const char*>(std::memchr(start, '\n', end_ - pos_));
+    if (!nl) {
+      line_.append(start, end_ - pos_);
+      pos_ = end_;
+      any = true;
+      continue;
+    }
+    line_.append(start, nl);
+    pos_ = static_cast<std::size_t>(nl - block_.data()) + 1;
+    break;
+  }
+  if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+  return &line_;
+}
+
+std::vector<std::string> ReadImportLines(const std::string& path, TConvertContent content) {
+  TImportFile file(path, content);
+  std::vector<std::string> lines;
+  while (const std::string* line = file.Next()) lines.push_back(*line);
   return lines;
 }
 
-void WriteExportText(const std::string& path, const std::string& text) {
+namespace {
+
+// Creates the file's folder and the file, writes what `write` puts into it, and closes it; any
+// failure is the "cannot be created" message.
+template <class Write>
+void WriteExportFile(const std::string& path, Write write) {
   const auto fail = [] {
     throw EConvertError(TMessageKind::Information, kCannotCreateExportFileMessage);
   };
@@ -54,15 +88,34 @@ void WriteExportText(const std::string& path, const std::string& text) {
   if (!folder.empty()) std::filesystem::create_directories(folder, ec);
   if (ec) fail();
   TFile f(std::fopen(path.c_str(), "wb"));
-  if (!f || std::fwrite(text.data(), 1, text.size(), f.get()) != text.size() ||
-      std::fflush(f.get()) != 0)
-    fail();
+  if (!f || !write(f.get()) || std::fflush(f.get()) != 0) fail();
+}
+
+}  // namespace
+
+void WriteExportText(const std::string& path, const std::string& text) {
+  WriteExportFile(path, [&](std::FILE* f) {
+    return std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  });
+}
+
+void WriteExportLinesFrom(const std::string& path,
+                          const std::function<void(const TLineSink&)>& produce) {
+  // Line by line through the stream's buffer: the file's text is never built whole in memory.
+  WriteExportFile(path, [&](std::FILE* f) {
+    bool ok = true;
+    produce([&](std::string_view line) {
+      ok = ok && std::fwrite(line.data(), 1, line.size(), f) == line.size() &&
+           std::fwrite("\r\n", 1, 2, f) == 2;
+    });
+    return ok;
+  });
 }
 
 void WriteExportLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  WriteExportText(path, text);
+  WriteExportLinesFrom(path, [&](const TLineSink& put) {
+    for (const auto& line : lines) put(line);
+  });
 }
 
 }  // namespace absence

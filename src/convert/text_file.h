@@ -1,11 +1,35 @@
 #pragma once
 // Reading and writing the import and export files: lines of Windows-1252 text ended by CR LF.
+#include <cstdio>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "convert/convert_error.h"
 
 namespace absence {
+
+// An import file read line by line, so that a large file is never held whole: the lines as
+// ReadImportLines gives them, with its errors (a read error can also come from Next).
+class TImportFile {
+ public:
+  TImportFile(const std::string& path, TConvertContent content);
+  ~TImportFile();
+  TImportFile(const TImportFile&) = delete;
+  TImportFile& operator=(const TImportFile&) = delete;
+  // The next line, or nullptr after the last one; valid until the next call.
+  const std::string* Next();
+
+ private:
+  bool Fill();
+
+  std::FILE* file_;
+  TConvertContent content_;
+  std::vector<char> block_;
+  std::size_t pos_ = 0, end_ = 0;
+  std::string line_;
+};
 
 // The lines of an import file without their line ends (CR LF or LF). A file that ends with a line
 // end has no empty last line. Throws EConvertError: a missing file gives the "does not exist"
@@ -15,6 +39,12 @@ std::vector<std::string> ReadImportLines(const std::string& path, TConvertConten
 // Creates the file's folder with all missing parents and writes `lines`, each ended by CR LF.
 // Throws EConvertError with the "cannot be created" message (information).
 void WriteExportLines(const std::string& path, const std::vector<std::string>& lines);
+// Receives one line of an export, without its line end.
+using TLineSink = std::function<void(std::string_view line)>;
+// The same for the lines that `produce` hands to the sink one by one: they are written as they
+// come, never held all at once.
+void WriteExportLinesFrom(const std::string& path,
+                          const std::function<void(const TLineSink&)>& produce);
 // The same for a text that has its line ends already.
 void WriteExportText(const std::string& path, const std::string& text);
 

@@ -41,14 +41,6 @@ enum TEmployeeField {
 };
 enum TAbsenceField { afEmployeeID, afReason, afDate, afHours };
 
-// Sum of the widths: the length of a fixed-length line (136 and 61).
-template <std::size_t N>
-constexpr int FixedLineLength(const std::array<TFieldSpec, N>& fields) {
-  int n = 0;
-  for (const auto& f : fields) n += f.Width;
-  return n;
-}
-
 // A delimited line ended before a field that needs a separator after it.
 class PVConvertException : public std::exception {
  public:

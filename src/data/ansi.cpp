@@ -124,8 +124,4 @@ int CompareNoCaseAZ(std::string_view a, std::string_view b) {
   return CompareBytes(AnsiSortKey(a), AnsiSortKey(b));
 }
 
-int CompareAnsi(std::string_view a, std::string_view b) {
-  return CompareBytes(ToAnsi(a), ToAnsi(b));
-}
-
 }  // namespace absence

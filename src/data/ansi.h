@@ -22,7 +22,4 @@ int CompareBytes(std::string_view a, std::string_view b);
 // Case-insensitive for a-z only, other characters by their Windows-1252 byte values.
 int CompareNoCaseAZ(std::string_view utf8a, std::string_view utf8b);
 
-// By Windows-1252 byte values, case-sensitive.
-int CompareAnsi(std::string_view utf8a, std::string_view utf8b);
-
 }  // namespace absence

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -32,6 +33,10 @@ void Wrap(TBytes& out, char tag, const TBytes& records, std::size_t size) {
 
 TBytes SerializeBackup(const TDataSet& data) {
   TBytes out;
+  // Reserved for about every record, so millions of them are not copied as the buffer grows.
+  std::size_t records = data.ReasonList.size() * 4 + data.DeptList.size() + data.GlobalList.size();
+  for (const auto& e : data.EmpList) records += 2 + e->Accruals.size() / 6 + e->Entries.size() / 6;
+  out.reserve(records * kBackupRecSize);
   TBytes rec;
   for (const auto& r : data.ReasonList) {
     if (r->Deleted) continue;
@@ -62,18 +67,7 @@ TBytes SerializeBackup(const TDataSet& data) {
 }
 
 void BackupData(const TDataSet& data, const std::string& path, const TFileOps& ops) {
-  const std::string temp = path + ".~absence-backup~";
-  try {
-    ops.WriteFileSynced(temp, SerializeBackup(data));
-    ops.Rename(temp, path);
-  } catch (const EDataFileError&) {
-    try {
-      ops.Remove(temp);
-    } catch (const EDataFileError&) {
-      // The half-written temporary file is not the backup; the error that counts is above.
-    }
-    throw;
-  }
+  ReplaceFile(path, SerializeBackup(data), ".~absence-backup~", ops);
 }
 
 namespace {
@@ -85,7 +79,7 @@ class TBackupReader {
   explicit TBackupReader(TWarnings& warnings) : warnings_(warnings), keys_(fresh_.ReasonList) {}
 
   void Record(std::span<const uint8_t> r) {
-    const std::string where = "backup file, record " + std::to_string(++count_) + ": ";
+    const std::string& where = where_.At(count_++);
     const char tag = static_cast<char>(r[0]);
     if (tag != 'E') FinishEmpRecords(empState_, Keys());
     if (tag != 'G') FlushGlobals();
@@ -123,6 +117,16 @@ class TBackupReader {
   void Finish(TDataSet& data) {
     FinishEmpRecords(empState_, Keys());
     FlushGlobals();
+    if (RenumberRepeatedReasons(fresh_.ReasonList, "backup file", warnings_)) {
+      // The entries were placed by the texts of the reasons' old identifiers.
+      const TReasonKeys keys(fresh_.ReasonList);
+      for (auto& e : fresh_.EmpList)
+        std::stable_sort(e->Entries.begin(), e->Entries.end(), [&](const auto& a, const auto& b) {
+          return CompareEntries(*a, *b, keys, true) < 0;
+        });
+    }
+    RenumberRepeatedDepts(fresh_.DeptList, "backup file", warnings_);
+    RenumberRepeatedEmps(fresh_.EmpList, "backup file", warnings_);
     SortReasons(fresh_.ReasonList);
     SortDepts(fresh_.DeptList);
     SortEmps(fresh_.EmpList);
@@ -153,6 +157,7 @@ class TBackupReader {
   TParentState reasonParent_;
   TEmpReadState empState_;
   std::size_t count_ = 0;
+  TRecordWhere where_{"backup file"};
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "data/ansi.h"
 #include "data/datafiles.h"
+#include "dates/dates.h"
 
 namespace absence::binio {
 
@@ -67,12 +68,9 @@ inline std::string GetString(std::span<const uint8_t> r, std::size_t off, std::s
   return FromAnsi(std::string_view(reinterpret_cast<const char*>(r.data() + off + 1), len));
 }
 
-// Day numbers of 1 January of year 1 and 31 December 9999.
-inline constexpr double kFirstValidDate = -693593.0;
-inline constexpr double kLastValidDate = 2958465.0;
-
+// A day number inside the date range (years 1 to 9999).
 inline bool IsValidDate(double d) {
-  return std::isfinite(d) && d >= kFirstValidDate && d <= kLastValidDate;
+  return std::isfinite(d) && d >= kMinDate && d <= kMaxDate;
 }
 
 }  // namespace absence::binio

@@ -2,12 +2,16 @@
 #include "data/datafiles.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "data/binio.h"
 #include "data/entry_order.h"
 #include "data/fileio.h"
+#include "data/list_sort.h"
 #include "data/record_parsers.h"
+#include "dates/date_text.h"
 
 namespace absence {
 using namespace binio;
@@ -18,10 +22,6 @@ namespace {
 void PutKind(TBytes& out, char kind) {
   PutByte(out, static_cast<uint8_t>(kind));
   PutByte(out, 0);
-}
-
-std::string RecordWhere(const std::string& fileName, std::size_t index) {
-  return fileName + ", record " + std::to_string(index + 1) + ": ";
 }
 
 // Splits a file into whole records; a shorter tail is reported and ignored.
@@ -49,13 +49,19 @@ std::string ReadString(std::span<const uint8_t> r, std::size_t off, std::size_t 
 // convert from the old day scale, and converting here as well would shift large values twice.
 // A day that is still above the old scale's offset once converted cannot be written back without
 // being read as old-scale again, so it is refused rather than moved at the next load.
+// A time of day (a fraction) is dropped, as a date and time value counts it: days are whole, and
+// two values of one day must meet as the same day.
 bool ReadDate(double raw, const std::string& where, const char* field, TWarnings& warnings,
               double& out) {
-  out = raw;
-  const TDate day = ConvertOldDate(raw);
-  if (IsValidDate(day) && day <= kOldDayScaleOffset) return true;
-  warnings.push_back(where + field + " is not a valid date");
-  return false;
+  const double whole = std::trunc(raw) + 0.0;  // + 0.0: a day of -0 is day 0
+  const TDate day = ConvertOldDate(whole);
+  if (!IsValidDate(day) || day > kOldDayScaleOffset) {
+    warnings.push_back(where + field + " is not a valid date");
+    return false;
+  }
+  if (whole != raw) warnings.push_back(where + field + " held a time of day, which was dropped");
+  out = whole;
+  return true;
 }
 
 std::string UnknownKind(uint8_t kind) {
@@ -64,6 +70,15 @@ std::string UnknownKind(uint8_t kind) {
          (printable ? "'" + std::string(1, static_cast<char>(kind)) + "'"
                     : "byte " + std::to_string(kind)) +
          "; record skipped";
+}
+
+// A reference to another record: 0 is none, and a negative value (in memory: the record is in
+// the trash) is never written, so it is read as none.
+int32_t ReadReference(int32_t id, const std::string& where, const char* field,
+                      TWarnings& warnings) {
+  if (id >= 0) return id;
+  warnings.push_back(where + field + " " + std::to_string(id) + " is no record; taken as none");
+  return 0;
 }
 
 int ItemCount(std::span<const uint8_t> r, const std::string& where, TWarnings& warnings) {
@@ -157,17 +172,20 @@ void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& glob
   PutItems(out, '2', items);
 
   items.clear();
+  // An exclusion is kept only while it blocks a live global entry on an employed day.
+  const auto blocks = [&](const TAbsenceRecClass& x) {
+    return FindEntry(globals, x.ReasonID, TEntryKind::Global, x.EntryDate) != -1 &&
+           (!requireEmployed || e.IsEmployedOn(x.EntryDate));
+  };
   for (const auto& x : e.Entries) {
     if (x->Kind == TEntryKind::Own) {
       if (x->IsLive()) items.push_back({x->ReasonID, x->Hours, x->EntryDate});
     } else if (x->Kind == TEntryKind::Global) {
       // A copy trashed on this employee only becomes an exclusion.
-      if (x->IsDeleted() && !x->ReasonDeleted) items.push_back({x->ReasonID, -1.0f, x->EntryDate});
-    } else if (x->Kind == TEntryKind::Exclusion && x->IsLive()) {
-      const bool globalExists =
-          FindEntry(globals, x->ReasonID, TEntryKind::Global, x->EntryDate) != -1;
-      if (globalExists && (!requireEmployed || e.IsEmployedOn(x->EntryDate)))
+      if (x->IsDeleted() && !x->ReasonDeleted && blocks(*x))
         items.push_back({x->ReasonID, -1.0f, x->EntryDate});
+    } else if (x->Kind == TEntryKind::Exclusion && x->IsLive() && blocks(*x)) {
+      items.push_back({x->ReasonID, -1.0f, x->EntryDate});
     }
   }
   PutItems(out, '3', items);
@@ -214,10 +232,23 @@ TBytes SerializeGlobals(const TEntryList& globals) {
 
 // ---------------------------------------------------------------------------------- reading
 
+TRecordWhere::TRecordWhere(const std::string& fileName)
+    : text_(fileName + ", record "), prefix_(text_.size()) {}
+
+const std::string& TRecordWhere::At(std::size_t index) {
+  char digits[24];
+  const auto end = std::to_chars(std::begin(digits), std::end(digits), index + 1).ptr;
+  text_.resize(prefix_);
+  text_.append(digits, end);
+  text_ += ": ";
+  return text_;
+}
+
 void ParseDeptRecord(TDeptList& list, std::span<const uint8_t> r, const std::string& where,
                      TWarnings& warnings) {
   try {
-    AddDept(list, ReadString(r, 4, kDeptNameLen, where, warnings), GetI32(r, 72), r[71] != 0,
+    AddDept(list, ReadString(r, 4, kDeptNameLen, where, warnings),
+            ReadReference(GetI32(r, 72), where, "the manager", warnings), r[71] != 0,
             ReadString(r, 55, kDeptCodeLen, where, warnings), GetI32(r, 0));
   } catch (const EIdentifierRangeError& e) {
     warnings.push_back(where + e.what() + " The record was skipped.");
@@ -268,7 +299,8 @@ void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uin
     try {
       AddEmp(list, ReadString(r, 6, kLastNameLen, where, warnings),
              ReadString(r, 37, kFirstNameLen, where, warnings),
-             ReadString(r, 58, kSSNLen, where, warnings), start, term, GetI32(r, 91),
+             ReadString(r, 58, kSSNLen, where, warnings), start, term,
+             ReadReference(GetI32(r, 91), where, "the department", warnings),
              static_cast<char>(r[90]), GetI32(r, 2));
       state.Owner = list.back().get();
     } catch (const EIdentifierRangeError& e) {
@@ -288,6 +320,9 @@ void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uin
     return;
   }
   TEmpRecClass& emp = *list.back();
+  // Records of another kind came between this employee's records (possible in a backup file):
+  // its entries read so far are taken up again, so that those that follow merge with them.
+  if (state.Owner != &emp) state.Entries.Reopen(emp.Entries, where, warnings);
   state.Owner = &emp;
   const int count = ItemCount(r, where, warnings);
   for (int k = 0; k < count; ++k) {
@@ -316,6 +351,24 @@ void FinishEmpRecords(TEmpReadState& state, const TReasonKeys& keys) {
   state.Owner = nullptr;
 }
 
+void RenumberRepeatedDepts(TDeptList& list, const std::string& fileName, TWarnings& warnings) {
+  RenumberRepeatedIdentifiers(
+      list, [](TDeptRecClass& d) -> int32_t& { return d.DeptID; },
+      [](const TDeptRecClass& d) { return d.DeptName; }, fileName, warnings);
+}
+
+bool RenumberRepeatedReasons(TReasonList& list, const std::string& fileName, TWarnings& warnings) {
+  return RenumberRepeatedIdentifiers(
+      list, [](TReasonRecClass& r) -> int32_t& { return r.ReasonID; },
+      [](const TReasonRecClass& r) { return r.Description; }, fileName, warnings);
+}
+
+void RenumberRepeatedEmps(TEmpList& list, const std::string& fileName, TWarnings& warnings) {
+  RenumberRepeatedIdentifiers(
+      list, [](TEmpRecClass& e) -> int32_t& { return e.EmpID; },
+      [](const TEmpRecClass& e) { return e.FullName(); }, fileName, warnings);
+}
+
 bool ParseGlobalRecord(std::span<const uint8_t> r, const std::string& where, TWarnings& warnings,
                        TGlobalRecord& out) {
   double date = 0;
@@ -333,8 +386,10 @@ void ParseDepts(TDeptList& list, std::span<const uint8_t> bytes, const std::stri
                 TWarnings& warnings) {
   list.clear();
   const auto records = Records(bytes, kDeptRecSize, fileName, warnings);
+  TRecordWhere where(fileName);
   for (std::size_t i = 0; i < records.size(); ++i)
-    ParseDeptRecord(list, records[i], RecordWhere(fileName, i), warnings);
+    ParseDeptRecord(list, records[i], where.At(i), warnings);
+  RenumberRepeatedDepts(list, fileName, warnings);
   SortDepts(list);
 }
 
@@ -342,9 +397,11 @@ void ParseReasons(TReasonList& list, std::span<const uint8_t> bytes, const std::
                   TWarnings& warnings) {
   list.clear();
   const auto records = Records(bytes, kReasonRecSize, fileName, warnings);
+  TRecordWhere where(fileName);
   TParentState parent;
   for (std::size_t i = 0; i < records.size(); ++i)
-    ParseReasonRecord(list, records[i], RecordWhere(fileName, i), warnings, parent);
+    ParseReasonRecord(list, records[i], where.At(i), warnings, parent);
+  RenumberRepeatedReasons(list, fileName, warnings);
   SortReasons(list);
 }
 
@@ -353,10 +410,12 @@ void ParseEmps(TEmpList& list, const TReasonList& reasons, std::span<const uint8
   list.clear();
   const TReasonKeys keys(reasons);
   const auto records = Records(bytes, kEmpRecSize, fileName, warnings);
+  TRecordWhere where(fileName);
   TEmpReadState state;
   for (std::size_t i = 0; i < records.size(); ++i)
-    ParseEmpRecord(list, keys, records[i], RecordWhere(fileName, i), warnings, state);
+    ParseEmpRecord(list, keys, records[i], where.At(i), warnings, state);
   FinishEmpRecords(state, keys);
+  RenumberRepeatedEmps(list, fileName, warnings);
   SortEmps(list);
 }
 
@@ -366,11 +425,29 @@ void ParseGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reason
   globals.clear();
   std::vector<TGlobalRecord> read;
   const auto records = Records(bytes, kGlobalRecSize, fileName, warnings);
+  TRecordWhere where(fileName);
   read.reserve(records.size());
   TGlobalRecord g{};
   for (std::size_t i = 0; i < records.size(); ++i)
-    if (ParseGlobalRecord(records[i], RecordWhere(fileName, i), warnings, g)) read.push_back(g);
+    if (ParseGlobalRecord(records[i], where.At(i), warnings, g)) read.push_back(g);
   AddGlobalRecords(globals, emps, TReasonKeys(reasons), read, fileName, warnings);
+  DropUnusedExclusions(emps, globals, fileName, warnings);
+}
+
+void DropUnusedExclusions(TEmpList& emps, const TEntryList& globals, const std::string& fileName,
+                          TWarnings& warnings) {
+  for (auto& e : emps)
+    std::erase_if(e->Entries, [&](const std::unique_ptr<TAbsenceRecClass>& x) {
+      if (x->Kind != TEntryKind::Exclusion || !x->IsLive()) return false;
+      if (FindEntry(globals, x->ReasonID, TEntryKind::Global, x->EntryDate) != -1 &&
+          e->IsEmployedOn(x->EntryDate))
+        return false;
+      warnings.push_back(fileName + ": " + e->FullName() + ": an exclusion of reason " +
+                         std::to_string(x->ReasonID) + " on " +
+                         FormatDate(x->EntryDate, "yyyy-mm-dd") +
+                         " blocks no global entry; it was dropped");
+      return true;
+    });
 }
 
 // ------------------------------------------------------------------------------ file versions

@@ -36,7 +36,9 @@ void ParseReasons(TReasonList& list, std::span<const uint8_t> bytes, const std::
                   TWarnings& warnings);
 void ParseEmps(TEmpList& list, const TReasonList& reasons, std::span<const uint8_t> bytes,
                const std::string& fileName, TWarnings& warnings);
-// Global entries are copied to the employees, so those must be loaded first.
+// Global entries are copied to the employees, so those must be loaded first. Exclusions that
+// then block no global entry (or fall outside the employee's employment) are dropped with a
+// warning, as the next save would drop them (see DropUnusedExclusions).
 void ParseGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
                   std::span<const uint8_t> bytes, const std::string& fileName, TWarnings& warnings);
 
@@ -55,6 +57,11 @@ void ReadEmps(TEmpList& list, const TReasonList& reasons, const std::string& pat
 void ReadGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
                  const std::string& path, TWarnings* warnings = nullptr,
                  TMissingFile missing = TMissingFile::Create);
+
+// Removes, with a warning, the live exclusions of `emps` that no live global entry of `globals`
+// meets on an employed day: a save writes no such exclusion.
+void DropUnusedExclusions(TEmpList& emps, const TEntryList& globals, const std::string& fileName,
+                          TWarnings& warnings);
 
 // Low-level record pieces shared with the backup file.
 void AppendDeptRecord(TBytes& out, const TDeptRecClass& d);

@@ -11,7 +11,11 @@
 //                there before: put those back. Otherwise nothing is touched.
 #include "data/dataset.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <optional>
 #include <sstream>
 
@@ -210,6 +214,15 @@ void TDataSet::Free() {
   EmpList.clear();
   GlobalList.clear();
   DeptList.clear();
+}
+
+std::string DataFolderWriteError(const std::string& folder) {
+  const std::string probe = DataPath(folder, std::string(kSaveFilePrefix) + "write-test");
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return SystemErrorText(folder, errno);
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return "";
 }
 
 std::string DataPath(const std::string& folder, const std::string& fileName) {

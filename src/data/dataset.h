@@ -44,6 +44,11 @@ void LoadDataSet(TDataSet& data, const std::string& folder, TWarnings* warnings 
 // and reported, and the files of an interrupted save are reported instead of being recovered.
 void LoadDataSetReadOnly(TDataSet& data, const std::string& folder, TWarnings* warnings = nullptr);
 
+// Empty when a file can be created in the data folder; otherwise the system's message (a
+// read-only folder or file system), so the program can say at once that changes cannot be
+// saved. Tries with a file of the save's own prefix, removed at once.
+std::string DataFolderWriteError(const std::string& folder);
+
 // Writes the four temporary files, then replaces the data files as one step; with `reload`
 // reads them back (the trash is emptied, copies rebuilt). On failure throws EDataFileError and
 // leaves both the data set and the data files as they were.

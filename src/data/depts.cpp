@@ -51,12 +51,10 @@ int FindDept(const TDeptList& list, int32_t deptID, const std::string& deptName)
 }
 
 void SortDepts(TDeptList& list) {
-  std::vector<std::string> keys;
+  std::vector<TNameSortKey> keys;
   keys.reserve(list.size());
-  for (const auto& d : list) keys.push_back(AnsiSortKey(d->DeptName));
-  SortByKeys(list, keys, [](const std::string& a, const std::string& b) {
-    return CompareBytes(a, b) < 0 ? -1 : 1;
-  });
+  for (const auto& d : list) keys.push_back({AnsiSortKey(d->DeptName), d->DeptID});
+  SortByKeys(list, keys, CompareNameSortKeys);
 }
 
 void FreeDepts(TDeptList& list) {

@@ -5,6 +5,7 @@
 namespace absence {
 
 bool ShownByDisplay(const TEmpRecClass& emp, TEmployeeDisplay display) {
+  if (emp.Deleted) return false;
   switch (display) {
     case TEmployeeDisplay::All:
       return true;

@@ -21,8 +21,8 @@ struct TEmpFields {
   TDate TermDate = 0;
 };
 
-// Whether an employee that is not trashed is listed under the display filter: all, those still
-// employed (no termination date), or former ones (a termination date).
+// Whether an employee is listed under the display filter: never when trashed; otherwise all,
+// those still employed (no termination date), or former ones (a termination date).
 bool ShownByDisplay(const TEmpRecClass& emp, TEmployeeDisplay display);
 
 // The balances a new employee starts with: 0 hours as of `asOf` for every reason with a policy

@@ -73,11 +73,11 @@ int FindEmp(const TEmpList& list, int32_t empID, const std::string& fullName) {
 }
 
 void SortEmps(TEmpList& list) {
-  std::vector<std::string> keys;
+  // Equal names by identifier, so the order does not depend on the sort's pivots.
+  std::vector<TNameSortKey> keys;
   keys.reserve(list.size());
-  for (const auto& e : list) keys.push_back(AnsiSortKey(e->FullName()));
-  SortByKeys(list, keys,
-             [](const std::string& a, const std::string& b) { return CompareBytes(a, b); });
+  for (const auto& e : list) keys.push_back({AnsiSortKey(e->FullName()), e->EmpID});
+  SortByKeys(list, keys, CompareNameSortKeys);
 }
 
 void FreeEmps(TEmpList& list) {

@@ -7,6 +7,7 @@
 #include "data/entry_order.h"
 #include "data/list_sort.h"
 #include "data/records.h"
+#include "dates/date_text.h"
 #include "dates/dates.h"
 
 namespace absence {
@@ -85,6 +86,47 @@ void CopyToEmployees(TEmpList& emps, const TReasonKeys& keys, int32_t reasonID, 
   }
 }
 
+// The copies of a global entry, and the exclusions that exempt the employee from it, follow
+// the global entry to its new reason, day and hours. Left behind, an exclusion would no longer
+// match its global entry: the next save would drop it and the employee would get the day.
+void FollowGlobalEntry(TEntryList& list, int32_t oldReason, TDate oldDate, int32_t reasonID,
+                       TDate date, float hours) {
+  const bool moves = reasonID != oldReason || date != oldDate;
+  std::vector<TAbsenceRecClass*> followers;
+  for (std::size_t i = FirstOnOrAfter(list, oldDate);
+       i < list.size() && list[i]->EntryDate == oldDate; ++i) {
+    auto& c = *list[i];
+    if (c.ReasonID != oldReason || c.ReasonDeleted) continue;
+    if (c.Kind == TEntryKind::Global || (moves && c.Kind == TEntryKind::Exclusion && c.IsLive()))
+      followers.push_back(&c);
+  }
+  if (followers.empty()) return;
+  for (auto* c : followers) {
+    c->Modified = true;
+    c->ReasonID = reasonID;
+    c->EntryDate = date;
+    if (c->Kind == TEntryKind::Global) c->Hours = hours;
+  }
+  if (!moves) return;
+  // A moved entry goes back to its date position, so the look-ups keep working.
+  if (date != oldDate)
+    std::stable_sort(list.begin(), list.end(),
+                     [](const auto& x, const auto& y) { return x->EntryDate < y->EntryDate; });
+  // An employee who was exempt on the new day already keeps a single exclusion.
+  bool exempt = false;
+  for (std::size_t i = FirstOnOrAfter(list, date); i < list.size() && list[i]->EntryDate == date;) {
+    const auto& c = *list[i];
+    if (c.Kind == TEntryKind::Exclusion && c.IsLive() && c.ReasonID == reasonID) {
+      if (exempt) {
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+        continue;
+      }
+      exempt = true;
+    }
+    ++i;
+  }
+}
+
 }  // namespace
 
 int FindEntry(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDate entryDate) {
@@ -132,10 +174,48 @@ std::size_t TDayReasonHash::operator()(const TDayReason& k) const {
   return std::hash<TDate>()(k.first) * 31 + std::hash<int32_t>()(k.second);
 }
 
+void TReadEntries::TDay::Created(TAbsenceRecClass* e) {
+  if (e->Kind == TEntryKind::Own) {
+    if (!Own) Own = e;
+  } else if (!Own && !Exclusion) {
+    Exclusion = e;
+  }
+}
+
+namespace {
+// Beyond this many entries on the day being read, the day is looked up by hash instead.
+constexpr std::size_t kDaySearchLimit = 16;
+}  // namespace
+
+TReadEntries::TDay TReadEntries::DayOf(TDate date, int32_t reasonID) {
+  if (!indexed_) {
+    // In date order so far, the day's entries are the last ones, in the order they were made.
+    std::size_t first = entries_.size();
+    while (first > 0 && entries_[first - 1]->EntryDate == date &&
+           entries_.size() - first < kDaySearchLimit)
+      --first;
+    const bool inOrder = entries_.empty() || entries_.back()->EntryDate <= date;
+    const bool wholeDay = first == 0 || entries_[first - 1]->EntryDate != date;
+    if (inOrder && wholeDay) {
+      TDay day;
+      for (std::size_t i = first; i < entries_.size(); ++i)
+        if (entries_[i]->ReasonID == reasonID) day.Created(entries_[i].get());
+      return day;
+    }
+    IndexDays();
+  }
+  return days_[{date, reasonID}];
+}
+
+void TReadEntries::IndexDays() {
+  for (const auto& e : entries_) days_[{e->EntryDate, e->ReasonID}].Created(e.get());
+  indexed_ = true;
+}
+
 void TReadEntries::Add(int32_t reasonID, TDate entryDate, float hours, TEntryKind kind,
                        const std::string& where, TWarnings& warnings) {
   const TDate date = ConvertOldDate(entryDate);
-  TDay& day = days_[{date, reasonID}];
+  const TDay day = DayOf(date, reasonID);
   // An exclusion meets whatever live entry the day has; in date order the exclusion sorts first.
   TAbsenceRecClass* twin =
       kind == TEntryKind::Own ? day.Own : (day.Exclusion ? day.Exclusion : day.Own);
@@ -145,8 +225,19 @@ void TReadEntries::Add(int32_t reasonID, TDate entryDate, float hours, TEntryKin
   }
   if (twin) warnings.push_back(where + HoursKeptApart(reasonID, date));
   entries_.push_back(MakeEntry(reasonID, date, hours, kind));
-  if (twin) return;  // look-ups keep finding the first of the two, as a search of the day would
-  (kind == TEntryKind::Own ? day.Own : day.Exclusion) = entries_.back().get();
+  // Look-ups keep finding the first of two kept apart, as a search of the day would.
+  if (indexed_ && !twin) days_[{date, reasonID}].Created(entries_.back().get());
+}
+
+void TReadEntries::Reopen(TEntryList& list, const std::string& where, TWarnings& warnings) {
+  TEntryList copies;
+  for (auto& e : list) {
+    if (e->Kind == TEntryKind::Global)
+      copies.push_back(std::move(e));
+    else
+      Add(e->ReasonID, e->EntryDate, e->Hours, e->Kind, where, warnings);
+  }
+  list = std::move(copies);
 }
 
 void TReadEntries::MoveInto(TEntryList& list, const TReasonKeys& keys) {
@@ -154,8 +245,9 @@ void TReadEntries::MoveInto(TEntryList& list, const TReasonKeys& keys) {
     return CompareEntries(*a, *b, keys, true) < 0;
   };
   // Stable, so entries that compare equal keep the order they were read in, as inserting each
-  // after its equals would.
-  std::stable_sort(entries_.begin(), entries_.end(), before);
+  // after its equals would. A file in order needs no sort.
+  if (!std::is_sorted(entries_.begin(), entries_.end(), before))
+    std::stable_sort(entries_.begin(), entries_.end(), before);
   if (list.empty()) {
     list = std::move(entries_);
   } else {
@@ -168,6 +260,7 @@ void TReadEntries::MoveInto(TEntryList& list, const TReasonKeys& keys) {
   }
   entries_.clear();
   days_.clear();
+  indexed_ = false;
 }
 
 void TAbsenceRecClass::Update(int32_t reasonID, TEmpList& emps, float hours, TDate entryDate) {
@@ -178,26 +271,8 @@ void TAbsenceRecClass::Update(int32_t reasonID, TEmpList& emps, float hours, TDa
   Hours = hours;
   EntryDate = entryDate;
   if (!Modified || Kind != TEntryKind::Global) return;
-  for (auto& emp : emps) {
-    auto& list = emp->Entries;
-    std::vector<TAbsenceRecClass*> copies;
-    for (std::size_t i = FirstOnOrAfter(list, oldDate);
-         i < list.size() && list[i]->EntryDate == oldDate; ++i) {
-      auto& c = *list[i];
-      if (c.Kind == TEntryKind::Global && c.ReasonID == oldReason && !c.ReasonDeleted)
-        copies.push_back(&c);
-    }
-    for (auto* c : copies) {
-      c->Modified = true;
-      c->ReasonID = reasonID;
-      c->EntryDate = entryDate;
-      c->Hours = hours;
-    }
-    // A moved copy goes back to its date position, so the look-ups keep working.
-    if (!copies.empty() && entryDate != oldDate)
-      std::stable_sort(list.begin(), list.end(),
-                       [](const auto& x, const auto& y) { return x->EntryDate < y->EntryDate; });
-  }
+  for (auto& emp : emps)
+    FollowGlobalEntry(emp->Entries, oldReason, oldDate, reasonID, entryDate, hours);
 }
 
 void TAbsenceRecClass::AddDelMark(TTrashMark mark, TEmpList& emps) {

@@ -58,23 +58,35 @@ struct TDayReasonHash {
 // Collects the own entries and exclusions of one employee as a file lists them, merging them as
 // AddEntry would one after the other (an own entry into the day's live own entry of the reason,
 // an exclusion into the day's first live entry of the reason), then places them in date order
-// with one sort. A hash look-up replaces AddEntry's search of the day, so a file with a great
-// many entries on one day still reads in n log n. Hours that cannot merge without leaving the
-// finite range stay a separate entry, with a warning.
+// with one sort. While the file lists its days in order (as this program writes them), the
+// day's entries are the last ones collected and are searched there; otherwise a hash look-up
+// replaces AddEntry's search of the day, so a file with a great many entries on one day still
+// reads in n log n. Hours that cannot merge without leaving the finite range stay a separate
+// entry, with a warning.
 class TReadEntries {
  public:
   void Add(int32_t reasonID, TDate entryDate, float hours, TEntryKind kind,
            const std::string& where, TWarnings& warnings);
+  // Takes the employee's own entries and exclusions out of `list` into the collection again
+  // (global entries' copies stay), as if they had just been read.
+  void Reopen(TEntryList& list, const std::string& where, TWarnings& warnings);
   // Moves what was collected into `list` in date order and starts again empty.
   void MoveInto(TEntryList& list, const TReasonKeys& keys);
   bool Empty() const { return entries_.empty(); }
 
  private:
+  // The entries a new one of a day and reason merges into: the first own entry, and the first
+  // exclusion when it came before any own entry.
   struct TDay {
     TAbsenceRecClass* Own = nullptr;
     TAbsenceRecClass* Exclusion = nullptr;
+    void Created(TAbsenceRecClass* e);
   };
+  TDay DayOf(TDate date, int32_t reasonID);
+  void IndexDays();
+
   TEntryList entries_;
+  bool indexed_ = false;  // days_ holds every day: the file's days came out of order
   std::unordered_map<TDayReason, TDay, TDayReasonHash> days_;
 };
 

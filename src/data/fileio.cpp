@@ -87,6 +87,22 @@ TFileOps TFileOps::Real() {
   return TFileOps{RealWriteFileSynced, RealRename, RealRemove, RealKeepCopy, RealSyncFolder};
 }
 
+void ReplaceFile(const std::string& path, std::span<const uint8_t> bytes,
+                 const std::string& tempSuffix, const TFileOps& ops) {
+  const std::string temp = path + tempSuffix;
+  try {
+    ops.WriteFileSynced(temp, bytes);
+    ops.Rename(temp, path);
+  } catch (const EDataFileError&) {
+    try {
+      ops.Remove(temp);
+    } catch (const EDataFileError&) {
+      // The half-written temporary file is not the target; the error that counts is above.
+    }
+    throw;
+  }
+}
+
 bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0;

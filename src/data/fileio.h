@@ -24,6 +24,12 @@ struct TFileOps {
   static TFileOps Real();
 };
 
+// Puts `bytes` in place of the file `path`: written to `path` + `tempSuffix` beside it, flushed
+// to disk, then renamed over `path`, so `path` always holds either its old or its new contents
+// in full. On failure the temporary file is removed and the EDataFileError rethrown.
+void ReplaceFile(const std::string& path, std::span<const uint8_t> bytes,
+                 const std::string& tempSuffix, const TFileOps& ops = TFileOps::Real());
+
 bool FileExists(const std::string& path);
 // Reads a whole file; a missing file is created empty first. Throws EDataFileError.
 TBytes ReadOrCreateFile(const std::string& path);

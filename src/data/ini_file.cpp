@@ -1,12 +1,11 @@
 #include "data/ini_file.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
+
+#include "data/fileio.h"
 
 namespace absence {
 namespace {
@@ -28,6 +27,23 @@ std::string Trim(const std::string& s) {
   while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r')) ++b;
   while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r')) --e;
   return s.substr(b, e - b);
+}
+
+bool HasLineBreak(const std::string& s) {
+  return s.find_first_of("\r\n") != std::string::npos;
+}
+
+// The reasons a name or value could not be read back as written; empty when it can.
+std::string Unwritable(const std::string& section, const std::string& key,
+                       const std::string& value) {
+  if (HasLineBreak(section) || section.find(']') != std::string::npos || Trim(section) != section)
+    return "the section name \"" + section + "\" cannot be kept in a settings file";
+  if (key.empty() || HasLineBreak(key) || key.find('=') != std::string::npos || Trim(key) != key ||
+      key[0] == '[' || key[0] == ';' || key[0] == '#')
+    return "the key \"" + key + "\" cannot be kept in a settings file";
+  if (HasLineBreak(value))
+    return "the value of " + key + " holds a line break, which a settings file cannot keep";
+  return "";
 }
 
 // The file is small; anything bigger than this is not ours and is not read.
@@ -97,21 +113,17 @@ std::string TIniFile::Text() const {
 }
 
 void TIniFile::Save() const {
+  Save(TFileOps::Real());
+}
+
+void TIniFile::Save(const TFileOps& ops) const {
   namespace fs = std::filesystem;
   const fs::path p(path_);
   std::error_code ec;
   if (p.has_parent_path()) fs::create_directories(p.parent_path(), ec);
-  const std::string tmp = path_ + ".new";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::runtime_error(path_ + ": " + std::strerror(errno));
-    const std::string text = Text();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) throw std::runtime_error(path_ + ": " + std::strerror(errno));
-  }
-  fs::rename(tmp, p, ec);
-  if (ec) throw std::runtime_error(path_ + ": " + ec.message());
+  const std::string text = Text();
+  ReplaceFile(path_, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
+              ".~absence-new~", ops);
 }
 
 TIniFile::Section* TIniFile::FindSection(const std::string& name) {
@@ -155,7 +167,10 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& key, in
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key,
-                           const std::string& value) {
+                           const std::string& rawValue) {
+  if (const std::string why = Unwritable(section, key, rawValue); !why.empty())
+    throw EIniValueError(why);
+  const std::string value = Trim(rawValue);
   Section* s = FindSection(section);
   if (!s) {
     sections_.push_back({section, {}});

@@ -72,12 +72,10 @@ const std::string& ReasonText(const TReasonList& reasons, int32_t reasonID) {
 }
 
 void SortReasons(TReasonList& list) {
-  std::vector<std::string> keys;
+  std::vector<TNameSortKey> keys;
   keys.reserve(list.size());
-  for (const auto& r : list) keys.push_back(AnsiSortKey(r->Description));
-  SortByKeys(list, keys, [](const std::string& a, const std::string& b) {
-    return CompareBytes(a, b) < 0 ? -1 : 1;
-  });
+  for (const auto& r : list) keys.push_back({AnsiSortKey(r->Description), r->ReasonID});
+  SortByKeys(list, keys, CompareNameSortKeys);
 }
 
 void FreeReasons(TReasonList& list) {

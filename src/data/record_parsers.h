@@ -10,6 +10,18 @@
 
 namespace absence {
 
+// "<file>, record N: ", the start of a record's warnings, rewritten in place for each record so
+// that reading a record allocates no text unless it warns.
+class TRecordWhere {
+ public:
+  explicit TRecordWhere(const std::string& fileName);
+  const std::string& At(std::size_t index);
+
+ private:
+  std::string text_;
+  std::size_t prefix_;
+};
+
 // Carried from one record to the next of a file: when a reason or an employee could not be
 // added, the rules, balances or entries that follow it are skipped instead of joining the
 // record before it.
@@ -34,6 +46,12 @@ struct TEmpReadState {
 void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uint8_t> r,
                     const std::string& where, TWarnings& warnings, TEmpReadState& state);
 void FinishEmpRecords(TEmpReadState& state, const TReasonKeys& keys);
+// A list's last step after its records are read (see RenumberRepeatedIdentifiers).
+void RenumberRepeatedDepts(TDeptList& list, const std::string& fileName, TWarnings& warnings);
+// True when a reason was given a new identifier (entries sorted by reason text need sorting
+// again).
+bool RenumberRepeatedReasons(TReasonList& list, const std::string& fileName, TWarnings& warnings);
+void RenumberRepeatedEmps(TEmpList& list, const std::string& fileName, TWarnings& warnings);
 // False when the record cannot be used.
 bool ParseGlobalRecord(std::span<const uint8_t> r, const std::string& where, TWarnings& warnings,
                        TGlobalRecord& out);

@@ -1,5 +1,6 @@
 #include "data/settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -80,8 +81,11 @@ std::string FormatDefaultHours(float hours) {
 std::string FormatNumber(double value, const std::string& pattern) {
   if (!std::isfinite(value)) return "";
   const std::size_t point = pattern.find('.');
+  // A double holds no more than 15 decimal digits; a longer pattern gets those.
   const int decimals =
-      point == std::string::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+      point == std::string::npos
+          ? 0
+          : static_cast<int>(std::min<std::size_t>(pattern.size() - point - 1, 15));
   const bool grouped = pattern.find(',') != std::string::npos;
   double scale = 1;
   for (int i = 0; i < decimals; ++i) scale *= 10;

@@ -95,8 +95,8 @@ std::string OrganizationLine(const std::string& name);
 std::string FormatDefaultHours(float hours);
 
 // `value` in a number pattern such as "#,##0.0" or "#0.00": as many decimals as the pattern has
-// after its point (rounded half away from zero), thousands separated by "," when the pattern
-// has one. A negative value keeps its minus sign.
+// after its point, at most 15 (rounded half away from zero), thousands separated by "," when the
+// pattern has one. A negative value keeps its minus sign.
 std::string FormatNumber(double value, const std::string& pattern);
 
 // "0" or "top,left,clientWidth,clientHeight"; anything unreadable means maximised.

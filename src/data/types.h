@@ -10,8 +10,10 @@
 
 namespace absence {
 
-// Dates larger than this were counted from 1 January of year 1 by an earlier day scale.
+// Dates larger than this were counted from 1 January of year 1 by an earlier day scale; it is
+// also the last day a data file can keep.
 inline constexpr double kOldDayScaleOffset = 693594.0;
+static_assert(kOldDayScaleOffset == kLastStoredDate);
 
 // Converts a date read from a file or passed to an Add operation from the old day scale.
 inline TDate ConvertOldDate(TDate d) {

@@ -1,8 +1,5 @@
 #include "dates/dates.h"
 
-#include <langinfo.h>
-#include <locale.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -10,8 +7,8 @@ namespace absence {
 
 namespace {
 
-// Days from 1970-01-01 to 1899-12-30 is -25569.
-constexpr int64_t kSerialOf1970 = 25569;
+// The day number of 1 January 1970, where the civil-day arithmetic below counts from.
+constexpr int64_t kSerialOf1970 = -kDayZero.time_since_epoch().count();
 
 // Proleptic Gregorian day count (H. Hinnant's days_from_civil), relative to 1970-01-01.
 int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
@@ -72,6 +69,14 @@ TYMD DecodeDate(TDate d) {
   return CivilFromDays(Serial(d) - kSerialOf1970);
 }
 
+std::chrono::sys_days ToSysDays(TDate d) {
+  return std::chrono::sys_days{std::chrono::days{Serial(d) - kSerialOf1970}};
+}
+
+TDate FromSysDays(std::chrono::sys_days day) {
+  return NormalizeDate(static_cast<TDate>(day.time_since_epoch().count() + kSerialOf1970));
+}
+
 TDate AddMonths(int64_t count, TDate d) {
   const TYMD p = DecodeDate(d);
   // Clamp the count so that the arithmetic below cannot overflow; far counts clamp anyway.
@@ -128,138 +133,6 @@ int Day(TDate d) {
 int DaysInMonth(TDate d) {
   const TYMD p = DecodeDate(d);
   return DaysInMonth(p.Year, p.Month);
-}
-
-std::string DatePatternForOrder(std::time_base::dateorder order) {
-  switch (order) {
-    case std::time_base::dmy:
-      return "dd/mm/yyyy";
-    case std::time_base::ymd:
-    case std::time_base::ydm:
-      return "yyyy/mm/dd";
-    default:
-      return "mm/dd/yyyy";
-  }
-}
-
-std::string DatePatternForLocaleFormat(const std::string& dateFormat) {
-  // Positions of day, month and year among the conversions of a strftime date format.
-  int day = -1, month = -1, year = -1, pos = 0;
-  for (std::size_t i = 0; i + 1 < dateFormat.size(); ++i) {
-    if (dateFormat[i] != '%') continue;
-    std::size_t k = i + 1;
-    while (k < dateFormat.size() &&
-           (dateFormat[k] == 'E' || dateFormat[k] == 'O' || dateFormat[k] == '-' ||
-            dateFormat[k] == '_' || dateFormat[k] == '0' || dateFormat[k] == '^'))
-      ++k;
-    if (k >= dateFormat.size()) break;
-    switch (dateFormat[k]) {
-      case 'd':
-      case 'e':
-        if (day < 0) day = pos++;
-        break;
-      case 'm':
-      case 'b':
-      case 'B':
-      case 'h':
-        if (month < 0) month = pos++;
-        break;
-      case 'y':
-      case 'Y':
-      case 'C':
-      case 'G':
-        if (year < 0) year = pos++;
-        break;
-      case 'D':
-        return "mm/dd/yyyy";
-      case 'F':
-        return "yyyy/mm/dd";
-      default:
-        break;
-    }
-    i = k;
-  }
-  if (day < 0 || month < 0 || year < 0) return "mm/dd/yyyy";
-  if (year < month && year < day) return "yyyy/mm/dd";
-  if (day < month) return "dd/mm/yyyy";
-  return "mm/dd/yyyy";
-}
-
-std::string DateFormat() {
-  // The system locale's short date format, as LC_TIME / LANG set it.
-  const locale_t loc = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
-  if (loc == static_cast<locale_t>(nullptr)) return "mm/dd/yyyy";
-  const std::string dateFormat = nl_langinfo_l(D_FMT, loc);
-  freelocale(loc);
-  return DatePatternForLocaleFormat(dateFormat);
-}
-
-namespace {
-
-void PutNumber(std::string& out, int value, int width) {
-  std::string s = std::to_string(value);
-  if (static_cast<int>(s.size()) < width)
-    s.insert(0, static_cast<std::size_t>(width) - s.size(), '0');
-  out += s;
-}
-
-}  // namespace
-
-std::string FormatDate(TDate d, const std::string& pattern) {
-  const TYMD p = DecodeDate(d);
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size();) {
-    if (pattern.compare(i, 4, "yyyy") == 0) {
-      PutNumber(out, p.Year, 4);
-      i += 4;
-    } else if (pattern.compare(i, 2, "mm") == 0) {
-      PutNumber(out, p.Month, 2);
-      i += 2;
-    } else if (pattern.compare(i, 2, "dd") == 0) {
-      PutNumber(out, p.Day, 2);
-      i += 2;
-    } else {
-      out += pattern[i++];
-    }
-  }
-  return out;
-}
-
-bool ParseDate(const std::string& text, const std::string& pattern, TDate& result) {
-  int y = -1, m = -1, d = -1;
-  std::size_t t = 0;
-  auto digits = [&](std::size_t n, int& v) {
-    if (t + n > text.size()) return false;
-    v = 0;
-    for (std::size_t k = 0; k < n; ++k) {
-      const char c = text[t + k];
-      if (c < '0' || c > '9') return false;
-      v = v * 10 + (c - '0');
-    }
-    t += n;
-    return true;
-  };
-  for (std::size_t i = 0; i < pattern.size();) {
-    if (pattern.compare(i, 4, "yyyy") == 0) {
-      if (!digits(4, y)) return false;
-      i += 4;
-    } else if (pattern.compare(i, 2, "mm") == 0) {
-      if (!digits(2, m)) return false;
-      i += 2;
-    } else if (pattern.compare(i, 2, "dd") == 0) {
-      if (!digits(2, d)) return false;
-      i += 2;
-    } else {
-      if (t >= text.size() || text[t] != pattern[i]) return false;
-      ++t;
-      ++i;
-    }
-  }
-  if (t != text.size()) return false;
-  if (y < kMinYear || y > kMaxYear || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
-    return false;
-  result = NearestValidDate(y, m, d);
-  return true;
 }
 
 }  // namespace absence

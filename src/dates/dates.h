@@ -11,14 +11,16 @@
 // - MonthDiff(A, B), A <= B: the largest n >= 0 with AddMonths(n, A) <= B; A > B: minus the
 //   largest n >= 0 with AddMonths(-n, A) >= B. YearDiff likewise with AddYears.
 // Results that would leave the range are clamped to its first or last day.
+#include <chrono>
 #include <cstdint>
-#include <locale>
-#include <string>
 
 #include "dates/date_type.h"
 
 namespace absence {
 
+// The day numbered 0.
+inline constexpr std::chrono::sys_days kDayZero{std::chrono::year{1899} / std::chrono::December /
+                                                30};
 inline constexpr TDate kMinDate = -693593.0;  // 0001-01-01
 inline constexpr TDate kMaxDate = 2958465.0;  // 9999-12-31
 inline constexpr int kMinYear = 1;
@@ -45,6 +47,10 @@ inline TDate EncodeDate(int year, int month, int day) {
 }
 TYMD DecodeDate(TDate d);
 
+// The same day as a std::chrono day (of the normalized date), and back.
+std::chrono::sys_days ToSysDays(TDate d);
+TDate FromSysDays(std::chrono::sys_days day);
+
 TDate AddMonths(int64_t count, TDate d);
 TDate AddYears(int64_t count, TDate d);
 int MonthDiff(TDate first, TDate second);
@@ -55,21 +61,5 @@ int Month(TDate d);
 int Day(TDate d);
 // Days (28 to 31) of the month that contains d.
 int DaysInMonth(TDate d);
-
-// The date display pattern: "mm/dd/yyyy", "dd/mm/yyyy" or "yyyy/mm/dd", from the short-date
-// order of the system locale (LC_TIME / LANG); the C/POSIX locale and any failure give
-// "mm/dd/yyyy". Always 10 characters.
-std::string DateFormat();
-// The pattern for a locale's date order.
-std::string DatePatternForOrder(std::time_base::dateorder order);
-// The pattern for a strftime-style short date format ("%d/%m/%Y" gives "dd/mm/yyyy"); anything
-// without a day, month and year gives "mm/dd/yyyy".
-std::string DatePatternForLocaleFormat(const std::string& dateFormat);
-// `d` written with one of the three patterns above ("mm", "dd", "yyyy" replaced; other
-// characters copied). Always 10 characters for these patterns.
-std::string FormatDate(TDate d, const std::string& pattern);
-// Parses text written with `pattern` (exactly as FormatDate writes it); false for anything
-// that is not a valid date of years 1..9999.
-bool ParseDate(const std::string& text, const std::string& pattern, TDate& result);
 
 }  // namespace absence

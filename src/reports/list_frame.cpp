@@ -1,6 +1,7 @@
 // The list printouts' shared frame.
 #include "reports/list_frame.h"
 
+#include "dates/date_text.h"
 #include "dates/dates.h"
 
 namespace absence::reports {

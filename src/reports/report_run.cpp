@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "dates/date_text.h"
 #include "dates/dates.h"
 #include "reports/report_bodies.h"
 #include "reports/selection.h"
@@ -62,8 +63,10 @@ bool TReportRun::Shows(const TEmpRecClass& emp) const {
 
 const TEmpRecClass* TReportRun::Emp(int32_t empID) const {
   if (empID <= 0) return nullptr;
-  const int i = FindEmp(In.Emps, empID, std::string());
-  return i < 0 ? nullptr : In.Emps[static_cast<std::size_t>(i)].get();
+  if (empByID_.empty())
+    for (const auto& e : In.Emps) empByID_.emplace(e->EmpID, e.get());
+  const auto it = empByID_.find(empID);
+  return it == empByID_.end() ? nullptr : it->second;
 }
 
 const TDeptRecClass* TReportRun::Dept(int32_t deptID) const {

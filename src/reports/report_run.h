@@ -3,6 +3,7 @@
 // formats, and the look-ups by identifier.
 #include <initializer_list>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "reports/report.h"
@@ -47,6 +48,11 @@ class TReportRun {
   const TReasonRecClass* Reason(int32_t reasonID) const;
   // The employees shown of one department (0: those without one), in list order.
   std::vector<const TEmpRecClass*> DeptEmployees(int32_t deptID) const;
+
+ private:
+  // The first employee of each identifier, as a search of the list finds it; built at the first
+  // look-up, since a report looks up every employee it prints.
+  mutable std::unordered_map<int32_t, const TEmpRecClass*> empByID_;
 };
 
 // "First Last": how a group's subject names an employee.

@@ -15,19 +15,6 @@ std::string Folded(const std::string& s) {
 
 }  // namespace
 
-bool ShownByDisplay(const TEmpRecClass& emp, TEmployeeDisplay employeeDisplay) {
-  if (emp.Deleted) return false;
-  switch (employeeDisplay) {
-    case TEmployeeDisplay::All:
-      return true;
-    case TEmployeeDisplay::Current:
-      return emp.TermDate == 0;
-    case TEmployeeDisplay::Former:
-      break;
-  }
-  return emp.TermDate > 0;
-}
-
 TSelection EmployeeChoices(const TEmpList& emps, TEmployeeDisplay employeeDisplay) {
   TSelection choices;
   for (const auto& e : emps)

@@ -1,12 +1,11 @@
 #pragma once
 // What a report can be run for: the employees or departments offered for selection, in the
 // order the selection lists keep them.
+#include "data/emp_maintenance.h"
 #include "reports/report.h"
 
 namespace absence::reports {
 
-// Not trashed and passing the employee display preference.
-bool ShownByDisplay(const TEmpRecClass& emp, TEmployeeDisplay employeeDisplay);
 // Employees not trashed and shown by the employee display preference, by FullName.
 TSelection EmployeeChoices(const TEmpList& emps, TEmployeeDisplay employeeDisplay);
 // Departments not trashed, by DeptName, then "<No Department>" with identifier 0.

@@ -8,6 +8,7 @@
 
 #include "cli_runner.h"
 #include "data/dataset.h"
+#include "dates/date_text.h"
 #include "dates/dates.h"
 #include "support.h"
 #include "ui/common/app_state.h"

@@ -16,6 +16,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/date_edit.h"
 #include "ui/common/date_text.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/num_edit.h"
 #include "ui/common/pick_grid.h"
 #include "ui/common/pv_combo_box.h"
@@ -142,7 +143,7 @@ void EmpWindowTest::displayFilterAndCells() {
     QCOMPARE(grid->item(r, 5)->text(),
              e.EmpID == org_->Smith ? QString("Sales") : QString("<No Department>"));
   }
-  QVERIFY(!w.spdPrint->isEnabled());
+  QVERIFY(w.spdPrint->isEnabled());  // rows, and the PDF printer
   QCOMPARE(w.spdPrint->toolTip().section('|', 0, 0), QStringLiteral("Print Employees"));
   if (display == 0) {
     QVERIFY(NoCutTexts(&w));
@@ -582,6 +583,43 @@ void EmpWindowTest::accrualDialogWithNothingToOffer() {
   d.ReasonList.back()->Deleted = true;
   a.SetReasonList(d.ReasonList);
   QCOMPARE(a.cboReasonBox->count(), 0);
+}
+
+// The employee list prints the employees the window shows; the balance section prints the
+// balances under the name as typed, before OK.
+void EmpWindowTest::printButtonsWriteTheirPrintouts() {
+  App().Settings.EmployeeDisplay = TEmployeeDisplay::Current;
+  const QString listFile = env_->DataFolder() + QStringLiteral("employees.pdf");
+  const QString balanceFile = env_->DataFolder() + QStringLiteral("balances.pdf");
+  QString next;
+  SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(next); });
+  TfrmEmp w(*session_);
+  w.show();
+  next = listFile;
+  QTest::mouseClick(w.spdPrint, Qt::LeftButton);
+  const QString list = PdfText(listFile);
+  QVERIFY(list.contains(QStringLiteral("Current Employees Only")));
+  QVERIFY(list.contains(QStringLiteral("Smith, Ann")));
+  QVERIFY(list.contains(QStringLiteral("Young, Cy")));
+  QVERIFY(!list.contains(QStringLiteral("Jones, Bob")));
+
+  auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
+    TAccrualBalances* b = dlg.pnlAccruals;
+    if (b->isHidden()) QTest::mouseClick(dlg.cmdAccruals, Qt::LeftButton);
+    QVERIFY(b->spdPrint->isEnabled());
+    Retype(dlg.txtLastName, QStringLiteral("Smithers"));
+    next = balanceFile;
+    QTest::mouseClick(b->spdPrint, Qt::LeftButton);
+    QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+  }});
+  ClickRow(w.Grid(), w.Grid()->RowOf(org_->Smith));
+  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  SetFileDialogHook(nullptr);
+  const QString balances = PdfText(balanceFile);
+  QVERIFY(balances.contains(QStringLiteral("Employees Information List")));
+  QVERIFY(balances.contains(QStringLiteral("Smithers, Ann")));
+  QVERIFY(balances.contains(QStringLiteral("Vacation")));
+  QCOMPARE(Emp(*session_, org_->Smith).LastName, std::string("Smith"));  // cancelled
 }
 
 }  // namespace absence::ui::test

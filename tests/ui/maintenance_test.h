@@ -62,6 +62,7 @@ class EmpWindowTest : public QObject {
   void accrualDialogChecks_data();
   void accrualDialogChecks();
   void accrualDialogWithNothingToOffer();
+  void printButtonsWriteTheirPrintouts();
 
  private:
   std::unique_ptr<TTempEnvironment> env_;

@@ -3,23 +3,42 @@
 // entry, the restore dialog and each preferences page. Each must show its whole texts and a
 // filled calendar; with ABSENCE_SCREENSHOT_DIR set the windows are written there as pictures.
 #include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 
+#include <QStackedWidget>
 #include "calendar_window.h"
 #include "data/sample.h"
+#include "reports/report.h"
+#include "reports/selection.h"
 #include "screenshots.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
+#include "ui/common/pick_grid.h"
+#include "ui/convert/convert_wizard.h"
 #include "ui/main/absence_rec.h"
 #include "ui/main/calendar_cells.h"
 #include "ui/main/pick_date.h"
 #include "ui/main/preferences.h"
 #include "ui/main/undelete_dialog.h"
+#include "ui/maintenance/accrual_balances.h"
+#include "ui/maintenance/dept_rec.h"
+#include "ui/maintenance/dept_window.h"
+#include "ui/maintenance/emp_rec.h"
+#include "ui/maintenance/emp_window.h"
+#include "ui/maintenance/reason_rec.h"
+#include "ui/maintenance/reasons_window.h"
+#include "ui/maintenance/rule_wizard.h"
+#include "ui/reports/preview_form.h"
+#include "ui/reports/report_paint.h"
 #include "ui/reports/time_list.h"
 #include "ui/session/data_session.h"
 
@@ -164,6 +183,117 @@ class SampleScreensTest : public QObject {
     QCOMPARE(shots[1], QString("Global Absence"));
     QCOMPARE(shots[2], QString("New Global Absence Entry"));
     QCOMPARE(shots[3], QString("Restore Absence"));
+  }
+
+  // The maintenance windows from the Edit menu, each list with its record dialog (the policy
+  // wizard and the import and export wizards page by page), at their smallest: every text whole,
+  // something focused for the keyboard, and Escape closes them.
+  void theMaintenanceWindowsOnTheDemoOrganisation() {
+    WriteSampleOrganisation(App().AppFolder, kToday);
+    TCalendarWindow cal;
+    QVERIFY(cal.loaded);
+    QStringList shots;
+    const QString exported = env_->DataFolder() + QStringLiteral("absences.txt");
+    const QString imported = env_->DataFolder() + QStringLiteral("employees.txt");
+    QFile(imported).open(QIODevice::WriteOnly);
+    auto shoot = [&](QDialog& dlg, const QString& name) {
+      SaveScreenshot(&dlg, name);
+      QVERIFY2(NoCutTexts(&dlg), qPrintable(name));
+      shots << name;
+    };
+    // Each page in turn through Next, up to the page whose button would run the wizard.
+    auto pages = [&](QDialog& dlg, QStackedWidget* stack, QAbstractButton* next,
+                     const QString& name, const std::function<void(int)>& fill) {
+      for (int shot = 1; shot <= 12; ++shot) {
+        shoot(dlg, QString("%1-%2").arg(name).arg(shot));
+        if (fill) fill(stack->currentIndex());
+        if (QString(next->text()).remove(u'&') != QLatin1String("Next")) break;
+        QTest::mouseClick(next, Qt::LeftButton);
+      }
+    };
+    auto openFirst = [](TListWindow& list) {
+      list.Grid()->SelectRow(0);
+      QTest::mouseClick(list.spdEditRec, Qt::LeftButton);
+    };
+    TDialogDriver driver([&](QDialog& dlg) {
+      dlg.resize(dlg.minimumSize());
+      QApplication::setActiveWindow(&dlg);
+      QVERIFY2(dlg.isAncestorOf(QApplication::focusWidget()), qPrintable(dlg.objectName()));
+      if (auto* depts = qobject_cast<TfrmDept*>(&dlg)) {
+        shoot(dlg, "departments");
+        openFirst(*depts);
+      } else if (auto* emps = qobject_cast<TfrmEmp*>(&dlg)) {
+        shoot(dlg, "employees");
+        openFirst(*emps);
+      } else if (auto* reasons = qobject_cast<TfrmReasons*>(&dlg)) {
+        shoot(dlg, "reasons");
+        openFirst(*reasons);
+        const TReasonList& list = cal.w->Session().Data().ReasonList;
+        // The policy of the most tiers.
+        std::size_t most = 0;
+        for (int row = 0; row < reasons->Grid()->RecordCount(); ++row) {
+          const int at = FindReason(list, reasons->Grid()->RowID(row), "");
+          if (at >= 0 && list[static_cast<std::size_t>(at)]->Rules.size() > most) {
+            most = list[static_cast<std::size_t>(at)]->Rules.size();
+            reasons->Grid()->SelectRow(row);
+          }
+        }
+        QVERIFY(reasons->spdPolicy->isEnabled());
+        QTest::mouseClick(reasons->spdPolicy, Qt::LeftButton);
+      } else if (qobject_cast<TfrmEmpRec*>(&dlg)) {
+        auto* emp = qobject_cast<TfrmEmpRec*>(&dlg);
+        if (emp->pnlAccruals->isHidden()) QTest::mouseClick(emp->cmdAccruals, Qt::LeftButton);
+        shoot(dlg, "employee-record");
+      } else if (qobject_cast<TfrmDeptRec*>(&dlg)) {
+        shoot(dlg, "department-record");
+      } else if (qobject_cast<TfrmReasonRec*>(&dlg)) {
+        shoot(dlg, "reason-record");
+      } else if (auto* wizard = qobject_cast<TfrmRuleWizard*>(&dlg)) {
+        pages(dlg, wizard->ntWizard, wizard->cmdNext, "policy-wizard", nullptr);
+      } else if (auto* convert = qobject_cast<TfrmConvert*>(&dlg)) {
+        const bool exporting = dlg.windowTitle().contains("Export");
+        pages(dlg, convert->ntWizard, convert->cmdNext, exporting ? "export" : "import", [&](int) {
+          if (convert->txtImportFile->isVisible() && convert->txtImportFile->text().isEmpty())
+            QTest::keyClicks(convert->txtImportFile, exporting ? exported : imported);
+        });
+      } else {
+        QFAIL(qPrintable("unexpected dialog " + dlg.objectName()));
+      }
+      QTest::keyClick(&dlg, Qt::Key_Escape);
+      QVERIFY2(!dlg.isVisible(), qPrintable(dlg.objectName()));
+    });
+    for (const char* command :
+         {"mnuEditDept", "mnuEditEmp", "mnuEditReason", "mnuFileImport", "mnuFileExport"})
+      Find<QAction>(cal.w.get(), command)->trigger();
+    for (const char* name : {"departments", "department-record", "employees", "employee-record",
+                             "reasons", "reason-record", "policy-wizard-5", "import-5", "export-4"})
+      QVERIFY2(shots.contains(name), name);
+  }
+
+  // The balance report of everybody in the preview, at page width.
+  void theReportPreviewOnTheDemoOrganisation() {
+    WriteSampleOrganisation(App().AppFolder, kToday);
+    TCalendarWindow cal;
+    QVERIFY(cal.loaded);
+    const TDataSet& d = cal.w->Session().Data();
+    const reports::TSelection everybody =
+        reports::EmployeeChoices(d.EmpList, TEmployeeDisplay::Current);
+    reports::TReportOptions options;
+    options.Kind = reports::TReportKind::Balances;
+    options.ReportDate = kToday;
+    reports::TReportSettings settings;
+    settings.Organization = "Demo Organisation";
+    settings.Today = kToday;
+    const TQtTextMetrics metrics;
+    const reports::TDocument doc = reports::RunReport(
+        {d.EmpList, d.DeptList, d.ReasonList, d.GlobalList, everybody, options, settings}, metrics);
+    QVERIFY(doc.Pages.size() >= 2);
+    TPVPreviewForm form(doc, nullptr);
+    form.resize(900, 700);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.PageLabelText(), QString("Page 1 of %1").arg(doc.Pages.size()));
+    SaveScreenshot(&form, "report-preview");
   }
 
  private:

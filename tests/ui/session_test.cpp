@@ -79,6 +79,22 @@ class SessionTest : public QObject {
     QVERIFY(!QFile::exists(env.DataFile("~absence-save~emp.dat.tmp")));
   }
 
+  // A folder where no file can be created (here: the probe's name is taken by a folder) is
+  // read, and the user is told at once that changes cannot be saved.
+  void aFolderThatCannotBeWrittenIsReadAndSaysSo() {
+    test::TTempEnvironment env;
+    SaveTwoEmployees(App().AppFolder);
+    QVERIFY(QDir().mkdir(env.DataFile("~absence-save~write-test")));
+    TDataSession session(App().AppFolder);
+    test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
+    QVERIFY(session.Load());
+    QCOMPARE(session.Data().EmpList.size(), size_t(2));
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Warning);
+    QVERIFY(spy.Calls()[0].Text.startsWith("Changes to the Absence data cannot be saved:"));
+  }
+
   void aFailedSaveLeavesListsFilesAndSignalsAsTheyWere() {
     test::TTempEnvironment env;
     SaveTwoEmployees(App().AppFolder);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 #include "ui/common/app_state.h"
@@ -114,6 +115,13 @@ TMessageBoxSpy::TMessageBoxSpy() {
 
 TMessageBoxSpy::~TMessageBoxSpy() {
   FailOnUnexpectedMessageBoxes();
+}
+
+QString PdfText(const QString& pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 }  // namespace absence::ui::test

@@ -59,4 +59,7 @@ void DragWithMouse(QWidget* widget, QPoint from, QPoint to);
 // the widget's own drag and drop handlers; true when the drop was accepted.
 bool DeliverDrop(QWidget* target, QPoint at, const QMimeData* mime);
 
+// The text of a PDF file as laid out on its pages (by pdftotext); empty when it cannot be read.
+QString PdfText(const QString& pdf);
+
 }  // namespace absence::ui::test

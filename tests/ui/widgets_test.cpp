@@ -127,6 +127,23 @@ class WidgetsTest : public QObject {
     QCOMPARE(call.Buttons, TMsgButtons(mbOK));
   }
 
+  // A year the data files cannot keep is refused with what is wrong, not with the format.
+  void dateBoxRefusesDaysTheFilesCannotKeep() {
+    test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
+    TDateEdit edit;
+    edit.setText("12/29/3798");
+    QVERIFY(!edit.Validate());
+    QCOMPARE(edit.Date(), TDate(0));
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    QCOMPARE(spy.Calls()[0].Text,
+             QString("The date you entered - 12/29/3798 - is not valid.\r\r Dates after "
+                     "December 28, 3798 cannot be kept."));
+    edit.setText("12/28/3798");
+    QVERIFY(edit.Validate());
+    QCOMPARE(edit.Date(), TDate(693594));
+  }
+
   void emptyOrUncheckedBoxesLeaveQuietly() {
     test::TMessageBoxSpy spy;
     TDateEdit edit;

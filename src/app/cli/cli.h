@@ -64,7 +64,5 @@ CLI::Option* AddId(CLI::App* cmd, const std::string& name, int& id, const std::s
 double ParseIsoDate(const std::string& text);
 // Formats a day number as "YYYY-MM-DD".
 std::string FormatIsoDate(double date);
-// Shortest round-trip text of a single-precision value.
-std::string FloatText(float v);
 
 }  // namespace absence::cli

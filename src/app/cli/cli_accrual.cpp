@@ -7,6 +7,7 @@
 #include "accrual/balances.h"
 #include "accrual/explain.h"
 #include "app/cli/cli.h"
+#include "data/float_text.h"
 #include "data/ini_file.h"
 #include "data/settings.h"
 
@@ -62,8 +63,8 @@ int RunTaken(TContext& ctx, const TEmpReasonDate& a) {
   const TDataSet data = ctx.LoadData();
   const TEmpRecClass& emp = EmpById(data, a.EmpID);
   ReasonById(data, a.ReasonID);
-  *ctx.Out << FloatText(HoursTaken(emp, data.ReasonList, a.ReasonID, a.Date,
-                                   TakenModeFromText(a.Mode), LoadBenefitYear(ctx)))
+  *ctx.Out << ShortestFloatText(HoursTaken(emp, data.ReasonList, a.ReasonID, a.Date,
+                                           TakenModeFromText(a.Mode), LoadBenefitYear(ctx)))
            << '\n';
   return kExitOk;
 }

@@ -11,6 +11,7 @@
 #include "convert/text_file.h"
 #include "data/ini_file.h"
 #include "data/settings.h"
+#include "dates/date_text.h"
 #include "dates/dates.h"
 
 namespace absence::cli {
@@ -78,9 +79,13 @@ int RunImport(TContext& ctx, TConvertContent content, const TImportArgs& a) {
   TDataSet data = ctx.LoadData();
   TImportSummary s;
   try {
-    const auto lines = ReadImportLines(a.File, content);
-    s = content == TConvertContent::Employees ? ImportEmployees(data, lines, options, mode)
-                                              : ImportAbsences(data, lines, options, mode);
+    if (content == TConvertContent::Employees) {
+      s = ImportEmployees(data, ReadImportLines(a.File, content), options, mode);
+    } else {
+      // Line by line: an absence file can hold millions of lines.
+      TImportFile file(a.File, content);
+      s = ImportAbsences(data, file, options, mode);
+    }
   } catch (const EConvertError& e) {
     // Nothing is saved, so an add-mode import that stopped half-way changes no file either.
     return Failed(ctx, e);
@@ -99,14 +104,20 @@ struct TExportArgs {
 int RunExport(TContext& ctx, TConvertContent content, const TExportArgs& a) {
   const TConvertOptions options = OptionsFor(ctx, a.Format);
   const TDataSet data = ctx.LoadData();
-  const auto lines = content == TConvertContent::Employees ? ExportEmployees(data, options)
-                                                           : ExportAbsences(data, options, a.Range);
+  std::size_t records = 0;
   try {
-    WriteExportLines(a.File, lines);
+    if (content == TConvertContent::Employees) {
+      const auto lines = ExportEmployees(data, options);
+      WriteExportLines(a.File, lines);
+      records = lines.size();
+    } else {
+      // Written as they are made: an absence export can have millions of lines.
+      records = WriteAbsenceExport(a.File, data, options, a.Range);
+    }
   } catch (const EConvertError& e) {
     return Failed(ctx, e);
   }
-  *ctx.Out << "records\t" << lines.size() << '\n';
+  *ctx.Out << "records\t" << records << '\n';
   return kExitOk;
 }
 

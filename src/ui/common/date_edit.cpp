@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
+#include "dates/date_text.h"
 #include "ui/common/date_text.h"
 #include "ui/common/message_box.h"
 #include "ui/common/pictures.h"
@@ -84,9 +85,15 @@ bool TDateEdit::ParseText() {
 }
 
 QString TDateEdit::InvalidDateMessage() const {
-  return QStringLiteral("The date you entered - ") + text() +
-         QStringLiteral(" - is not valid.\r\r Please make sure your date is in the \"") +
-         dateFormat_ + QStringLiteral("\" format.");
+  const QString start =
+      QStringLiteral("The date you entered - ") + text() + QStringLiteral(" - is not valid.\r\r ");
+  // A real day the data files cannot keep: its format is right, so say what is wrong instead.
+  const TDateTextFault fault =
+      ParseDateLenient(text().toStdString(), dateFormat_.toStdString()).Fault;
+  if (fault == TDateTextFault::TooLate)
+    return start + QString::fromStdString(DateTextFaultMessage(fault));
+  return start + QStringLiteral("Please make sure your date is in the \"") + dateFormat_ +
+         QStringLiteral("\" format.");
 }
 
 bool TDateEdit::Validate() {

@@ -11,6 +11,7 @@ namespace absence::ui {
 
 inline constexpr QChar kDateSeparator = u'/';
 
+// An invalid QDate for a value outside years 1..9999, and 0 (no date) for an invalid QDate.
 QDate ToQDate(TDate d);
 TDate FromQDate(const QDate& d);
 
@@ -21,9 +22,9 @@ QString DatePatternForLocale(const QLocale& locale);
 // The date in `pattern` (two-digit day and month, four-digit year).
 QString FormatDate(TDate d, const QString& pattern);
 
-// Reads "m/d/y" in the order of `pattern`; one or two digits for day and month, a year of one
-// to four digits (a year below 100 is completed like the date box does). False when the text is
-// no existing date.
+// The core's lenient reading: "m/d/y" in the order of `pattern`; one or two digits for day and
+// month, a year of one to four digits (completed like the date box does). False when the text
+// is no existing date.
 bool ParseDate(const QString& text, const QString& pattern, TDate& result);
 
 // A year part of fewer than three characters: above 19 it means the 1900s, else the 2000s.

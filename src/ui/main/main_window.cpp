@@ -24,6 +24,7 @@
 #include "ui/main/day_list.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/splash.h"
+#include "ui/main/start_hint.h"
 #include "ui/reports/print_calendar.h"
 #include "ui/reports/selection_form.h"
 #include "ui/session/data_session.h"
@@ -99,6 +100,7 @@ void TfrmMain::CreateStatusBar() {
   statusBar()->addPermanentWidget(lblStatusDate);
   lblStartHint = new QLabel;
   lblStartHint->setObjectName(QStringLiteral("lblStartHint"));
+  lblStartHint->setToolTip(StartHintTip());
   statusBar()->addWidget(lblStartHint, 1);
 }
 

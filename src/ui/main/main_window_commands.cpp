@@ -134,7 +134,7 @@ void TfrmMain::RunConvertWizard(bool import) {
   const QString remembered = RememberEmployee();
   {
     TfrmConvert wizard(*session_, import, this);
-    wizard.exec();
+    RunDialog(wizard);
   }
   // An import that stopped half-way may have added records too.
   if (import) RefreshLists(remembered);

@@ -46,14 +46,14 @@ void TfrmMain::mnuEditDeptClick() {
   if (!session_->Loaded()) return;
   calendar_->ClearPicks();
   TfrmDept window(*session_, this);
-  window.exec();
+  RunDialog(window);
 }
 
 void TfrmMain::mnuEditReasonClick() {
   if (!session_->Loaded()) return;
   calendar_->ClearPicks();
   TfrmReasons window(*session_, this);
-  window.exec();
+  RunDialog(window);
   TWaitCursor wait;
   LoadReasonCombo();
   SetGlobalCommands();

@@ -53,7 +53,12 @@ void TfrmMain::ReadSettings() {
            std::max(place.ClientHeight, minimumHeight()));
   }
 
-  ini.WriteString(kInitSection, kAppPathKey, FolderWithoutSeparator(app.AppFolder).toStdString());
+  try {
+    ini.WriteString(kInitSection, kAppPathKey, FolderWithoutSeparator(app.AppFolder).toStdString());
+  } catch (const EIniValueError&) {
+    // Only other tools read this key; a folder name with a line break is left out.
+    ini.DeleteKey(kInitSection, kAppPathKey);
+  }
   SaveIni(ini);
 }
 

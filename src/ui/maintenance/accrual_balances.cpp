@@ -17,6 +17,7 @@
 #include "ui/main/dialog_buttons.h"
 #include "ui/main/undelete_dialog.h"
 #include "ui/maintenance/accrual_rec.h"
+#include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -76,6 +77,7 @@ TAccrualBalances::TAccrualBalances(TDataSession& session, QWidget* parent)
   connect(spdEditRec, &QToolButton::clicked, this, &TAccrualBalances::spdEditRecClick);
   connect(spdDeleteRec, &QToolButton::clicked, this, &TAccrualBalances::spdDeleteRecClick);
   connect(spdUnDo, &QToolButton::clicked, this, &TAccrualBalances::spdUnDoClick);
+  connect(spdPrint, &QToolButton::clicked, this, &TAccrualBalances::spdPrintClick);
   ConnectHelpButton(spdHelp, kAccrualBalancesHelpContext);
   connect(grdAccruals, &TPickGrid::RowActivated, this, &TAccrualBalances::spdEditRecClick);
   connect(grdAccruals, &TPickGrid::DeletePressed, this, [this] {
@@ -107,6 +109,7 @@ void TAccrualBalances::Fill(int keepRow) {
   }
   const bool rows = grdAccruals->RecordCount() > 0;
   spdEditRec->setEnabled(rows && AnyLiveReason(reasons));
+  spdPrint->setEnabled(rows && !App().NoPrinter);
   spdDeleteRec->setEnabled(false);
   if (rows) grdAccruals->SelectRow(keepRow);
   grdAccrualsClick();
@@ -190,6 +193,17 @@ void TAccrualBalances::spdUnDoClick() {
   TfrmUnDelete dlg(session_, this);
   dlg.SetAccrualSource(*accruals_);
   if (RunDialog(dlg) == QDialog::Accepted) Fill(row);
+}
+
+void TAccrualBalances::spdPrintClick() {
+  if (!accruals_) return;
+  const TNames names = names_ ? names_() : TNames{};
+  PrintList(
+      [&](const reports::TPrintoutSetup& setup) {
+        return reports::PrintEmployeeAccruals(setup, *accruals_, session_.Data().ReasonList,
+                                              names.first, names.second);
+      },
+      QStringLiteral("Employee Accrual Balances"));
 }
 
 }  // namespace absence::ui

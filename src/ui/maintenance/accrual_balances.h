@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "data/records.h"
 #include "ui/common/list_window.h"
@@ -27,6 +29,9 @@ class TAccrualBalances : public QWidget, public TRecordButtons {
   void SetAccruals(TAccrualList& accruals);
   // The earliest as-of date a balance may get (the start date typed, today when none).
   void SetEarliestDate(std::function<TDate()> earliest) { earliest_ = std::move(earliest); }
+  // The employee's last and first name as typed, for the heading of the printed balances.
+  using TNames = std::pair<std::string, std::string>;
+  void SetNamesAsTyped(std::function<TNames()> names) { names_ = std::move(names); }
   // Sorts the balances and lists the live ones; `keepRow` is selected afterwards.
   void Fill(int keepRow);
 
@@ -38,6 +43,7 @@ class TAccrualBalances : public QWidget, public TRecordButtons {
   void spdEditRecClick();
   void spdDeleteRecClick();
   void spdUnDoClick();
+  void spdPrintClick();
   // Delete only for a balance of a reason without a policy.
   void grdAccrualsClick();
   // New (`index` -1) or Edit of the balance at `index`.
@@ -47,6 +53,7 @@ class TAccrualBalances : public QWidget, public TRecordButtons {
   TDataSession& session_;
   TAccrualList* accruals_ = nullptr;
   std::function<TDate()> earliest_;
+  std::function<TNames()> names_;
 };
 
 }  // namespace absence::ui

@@ -51,11 +51,8 @@ TfrmAccrualRec::TfrmAccrualRec(QWidget* parent) : QDialog(parent) {
   }
   fields->addWidget(spdAsOfDate, 2, 2);
   auto* buttons = new QVBoxLayout;
-  const TDialogButtons b = AddDialogButtons(this, buttons, kAccrualRecHelpContext);
+  CreateButtons(this, buttons, kAccrualRecHelpContext);
   buttons->addStretch();
-  cmdOK = b.cmdOK;
-  cmdCancel = b.cmdCancel;
-  cmdHelp = b.cmdHelp;
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(fields, 1);
   layout->addSpacing(Scale(8));

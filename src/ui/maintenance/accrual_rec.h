@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "data/records.h"
+#include "ui/main/dialog_buttons.h"
 
-class QPushButton;
 class QToolButton;
 
 namespace absence::ui {
@@ -17,7 +17,7 @@ class TPVComboBox;
 
 inline constexpr int kAccrualRecHelpContext = 360;
 
-class TfrmAccrualRec : public QDialog {
+class TfrmAccrualRec : public QDialog, public TDialogButtons {
   Q_OBJECT
  public:
   explicit TfrmAccrualRec(QWidget* parent = nullptr);
@@ -40,9 +40,6 @@ class TfrmAccrualRec : public QDialog {
   TNumEdit* txtHours = nullptr;
   TDateEdit* txtAsOfDate = nullptr;
   QToolButton* spdAsOfDate = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -48,10 +48,7 @@ TfrmDeptRec::TfrmDeptRec(QWidget* parent) : QDialog(parent) {
   form->addRow(QStringLiteral("Manager"), cboManagerBox);
   row->addLayout(form);
   auto* buttons = new QVBoxLayout;
-  const TDialogButtons b = AddDialogButtons(this, buttons, kDeptRecHelpContext);
-  cmdOK = b.cmdOK;
-  cmdCancel = b.cmdCancel;
-  cmdHelp = b.cmdHelp;
+  CreateButtons(this, buttons, kDeptRecHelpContext);
   buttons->addStretch();
   row->addLayout(buttons);
   connect(cmdOK, &QPushButton::clicked, this, &TfrmDeptRec::cmdOKClick);

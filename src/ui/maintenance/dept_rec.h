@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "data/records.h"
+#include "ui/main/dialog_buttons.h"
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 
 namespace absence::ui {
 
@@ -15,7 +15,7 @@ class TPVComboBox;
 
 inline constexpr int kDeptRecHelpContext = 220;
 
-class TfrmDeptRec : public QDialog {
+class TfrmDeptRec : public QDialog, public TDialogButtons {
   Q_OBJECT
  public:
   explicit TfrmDeptRec(QWidget* parent = nullptr);
@@ -38,9 +38,6 @@ class TfrmDeptRec : public QDialog {
   QLineEdit* txtDeptCode = nullptr;
   QCheckBox* chkActive = nullptr;
   TPVComboBox* cboManagerBox = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
 
  private:
   void cmdOKClick();

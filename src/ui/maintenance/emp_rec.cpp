@@ -94,10 +94,7 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
   cboDeptBox->setMinimumWidth(Scale(150));
 
   auto* buttons = new QVBoxLayout;
-  const TDialogButtons b = AddDialogButtons(this, buttons, kEmpRecHelpContext);
-  cmdOK = b.cmdOK;
-  cmdCancel = b.cmdCancel;
-  cmdHelp = b.cmdHelp;
+  CreateButtons(this, buttons, kEmpRecHelpContext);
   buttons->addStretch();
   buttons->addWidget(cmdAccruals);
 
@@ -109,6 +106,10 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
   pnlAccruals->SetEarliestDate([this] {
     const TDate start = TypedDate(txtStartDate);
     return start > 0 ? start : Today();
+  });
+  pnlAccruals->SetNamesAsTyped([this] {
+    return TAccrualBalances::TNames{txtLastName->text().toStdString(),
+                                    txtFirstName->text().toStdString()};
   });
   auto* column = new QVBoxLayout(this);
   column->addLayout(top);

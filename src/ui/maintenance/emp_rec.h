@@ -9,6 +9,7 @@
 
 #include "data/emp_maintenance.h"
 #include "data/records.h"
+#include "ui/main/dialog_buttons.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -29,7 +30,7 @@ inline constexpr const char* kAsOfQuestion =
     "employee.\r\rDo you want to use the start date for the As Of Date of the Accrual Balance "
     "record?";
 
-class TfrmEmpRec : public QDialog {
+class TfrmEmpRec : public QDialog, public TDialogButtons {
   Q_OBJECT
  public:
   explicit TfrmEmpRec(TDataSession& session, QWidget* parent = nullptr);
@@ -62,9 +63,6 @@ class TfrmEmpRec : public QDialog {
   TPVComboBox* cboDeptBox = nullptr;
   QCheckBox* chkManager = nullptr;
   QPushButton* cmdAccruals = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
   TAccrualBalances* pnlAccruals = nullptr;
 
  protected:

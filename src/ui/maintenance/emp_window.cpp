@@ -10,6 +10,7 @@
 #include "ui/main/dialog_buttons.h"
 #include "ui/main/undelete_dialog.h"
 #include "ui/maintenance/emp_edit.h"
+#include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -58,6 +59,14 @@ TfrmEmp::TfrmEmp(TDataSession& session, QWidget* parent)
   // Dates and the benefits caption are shown whole whatever the desktop's font.
   for (int column : {2, 3}) Grid()->FitColumnToText(column, QStringLiteral("00/00/0000"));
   Grid()->FitColumnToText(4, QStringLiteral("Benefits"));
+  SetPrintAction([this] {
+    PrintList(
+        [this](const reports::TPrintoutSetup& setup) {
+          return reports::PrintEmployeeList(setup, session_.Data().EmpList,
+                                            session_.Data().DeptList);
+        },
+        QStringLiteral("Employee List"));
+  });
 }
 
 bool TfrmEmp::AddRows() {

@@ -85,10 +85,7 @@ TfrmReasonRec::TfrmReasonRec(const TReasonList& reasons, QWidget* parent)
     fields->addWidget(w);
   row->addLayout(fields);
   auto* buttons = new QVBoxLayout;
-  const TDialogButtons b = AddDialogButtons(this, buttons, kReasonRecHelpContext);
-  cmdOK = b.cmdOK;
-  cmdCancel = b.cmdCancel;
-  cmdHelp = b.cmdHelp;
+  CreateButtons(this, buttons, kReasonRecHelpContext);
   buttons->addStretch();
   row->addLayout(buttons);
   connect(chkRules, &QCheckBox::clicked, this, &TfrmReasonRec::chkRulesClick);

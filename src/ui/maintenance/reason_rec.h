@@ -4,20 +4,20 @@
 #include <cstdint>
 
 #include "data/records.h"
+#include "ui/main/dialog_buttons.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace absence::ui {
 
 inline constexpr int kReasonRecHelpContext = 120;
 
-class TfrmReasonRec : public QDialog {
+class TfrmReasonRec : public QDialog, public TDialogButtons {
   Q_OBJECT
  public:
   TfrmReasonRec(const TReasonList& reasons, QWidget* parent = nullptr);
@@ -39,9 +39,6 @@ class TfrmReasonRec : public QDialog {
   QGroupBox* BasisGroup = nullptr;
   QLabel* lblValidate = nullptr;
   QGroupBox* ValidateGroup = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
 
  private:
   void chkRulesClick();

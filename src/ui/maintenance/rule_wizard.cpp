@@ -72,7 +72,7 @@ TNumEdit* HoursBox(const char* name) {
   box->SetDigits(4);
   box->SetDecimals(4);
   box->SetDisplayMask(QStringLiteral("###0.0#"));
-  box->setMaximumWidth(Scale(70));
+  box->setFixedWidth(Scale(70));
   return box;
 }
 
@@ -158,7 +158,7 @@ QWidget* TfrmRuleWizard::DetailsPage() {
   txtStart->setObjectName(QStringLiteral("txtStart"));
   txtStart->setReadOnly(true);
   txtStart->setEnabled(false);
-  txtStart->setMaximumWidth(Scale(70));
+  txtStart->setFixedWidth(Scale(70));
   std::tie(btnStartMonths, btnStartYears) = RadioPair(
       this, "btnStartMonths", QStringLiteral("Months"), "btnStartYears", QStringLiteral("Years"));
   btnStartMonths->setEnabled(false);
@@ -177,7 +177,7 @@ QWidget* TfrmRuleWizard::DetailsPage() {
   txtEnd->setObjectName(QStringLiteral("txtEnd"));
   txtEnd->setValidator(new QIntValidator(0, 9999, txtEnd));
   txtEnd->setMaxLength(4);
-  txtEnd->setMaximumWidth(Scale(70));
+  txtEnd->setFixedWidth(Scale(70));
   std::tie(btnEndMonths, btnEndYears) = RadioPair(this, "btnEndMonths", QStringLiteral("Months"),
                                                   "btnEndYears", QStringLiteral("Years"));
   auto* end = new QHBoxLayout;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "dates/date_text.h"
 #include "dates/dates.h"
 #include "reports/list_printouts.h"
 #include "ui/common/app_state.h"

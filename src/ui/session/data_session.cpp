@@ -42,6 +42,11 @@ bool TDataSession::Load() {
   loaded_ = true;
   emit Reloaded();
   if (!warnings.empty()) MessageBoxTitled(WarningsText(warnings), TMsgKind::Warning, mbOK);
+  // Said now, not at the first save: the user can still choose not to make changes.
+  if (const std::string error = DataFolderWriteError(folder_); !error.empty())
+    MessageBoxTitled(QStringLiteral("Changes to the Absence data cannot be saved:\r\r") +
+                         QString::fromStdString(error),
+                     TMsgKind::Warning, mbOK);
   return true;
 }
 

@@ -166,6 +166,24 @@ TEST(ConvertRun, AbsencesMergeAndCreateReasons) {
   EXPECT_EQ(test::EntryViews(d, jones).size(), 2u);  // the holiday copy is in the trash
 }
 
+TEST(ConvertRun, DatesAreReadAsAPersonWritesThem) {
+  const struct {
+    const char* date;
+    double day;
+  } cases[] = {{"02/01/2024", kJan1 + 31}, {"2/1/2024", kJan1 + 31}, {" 2/1/2024 ", kJan1 + 31},
+               {"2/1/19", kJan1 - 1795},  // two-digit years up to 19 are this century's
+               {"12/31/99", kJan1 - 8767}, {"1/1/2024", kJan1}};
+  for (const auto& c : cases) {
+    TDataSet d = test::MakeOrg();
+    ImportAbsences(d, {std::string("333,Jury Duty,") + c.date + ",2"}, Options(TFileFormat::Comma),
+                   TImportMode::Add);
+    const auto views = test::EntryViews(d, *d.EmpList[1]);
+    EXPECT_NE(std::find(views.begin(), views.end(), test::TEntryView{'T', "Jury Duty", c.day, 2}),
+              views.end())
+        << c.date;
+  }
+}
+
 TEST(ConvertRun, ReplaceAbsencesReplacesEveryEmployeesEntries) {
   TDataSet d = test::MakeOrg();
   const auto s = ImportAbsences(d, {"333\tSick\t03/01/2024\t8", "333\tSick\t03/01/2024\t8"},
@@ -302,6 +320,105 @@ TEST(ConvertRun, FilesUseCrLfAndWindows1252) {
             OpenErrorMessage(TConvertContent::Employees, EISDIR, std::strerror(EISDIR)));
   EXPECT_EQ(test::FailureOf([&] { WriteExportLines(path + "/below-a-file.txt", {"x"}); }),
             kCannotCreateExportFileMessage);
+}
+
+TEST(ConvertRun, ImportFileSplitsLinesAcrossItsReadBlocks) {
+  test::TTempDir tmp;
+  // The file is read in blocks of 64 KiB: line ends on both sides of a block's end, and a line
+  // longer than a block.
+  const std::size_t block = 1 << 16;
+  struct TCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> lines;
+  };
+  const std::string a(block - 1, 'a'), b(block - 2, 'b'), c(3 * block, 'c');
+  const TCase cases[] = {
+      {"CR LF split by the block end", a + "\r\nx\r\n", {a, "x"}},
+      {"LF last in its block", b + "\r\ny", {b, "y"}},
+      {"a line over three blocks", "x\n" + c + "\r\n\r\n", {"x", c, ""}},
+      {"a lone CR at the end", "x\n\r", {"x", ""}},
+      {"empty", "", {}},
+  };
+  for (const TCase& t : cases) {
+    const std::string path = tmp.File("lines.txt");
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(t.text.data(), 1, t.text.size(), f);
+    std::fclose(f);
+    EXPECT_EQ(ReadImportLines(path, TConvertContent::Absences), t.lines) << t.name;
+    TImportFile file(path, TConvertContent::Absences);
+    std::vector<std::string> streamed;
+    while (const std::string* line = file.Next()) streamed.push_back(*line);
+    EXPECT_EQ(streamed, t.lines) << t.name;
+  }
+}
+
+TEST(ConvertRun, AbsenceExportWrittenAsMadeEqualsTheWrittenLines) {
+  test::TTempDir tmp;
+  const TDataSet d = test::MakeOrg();
+  const auto read = [](const std::string& path) {
+    std::string bytes;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    char buf[4096];
+    for (std::size_t n; f && (n = std::fread(buf, 1, sizeof buf, f)) > 0;) bytes.append(buf, n);
+    if (f) std::fclose(f);
+    return bytes;
+  };
+  const TExportRange ranges[] = {
+      {}, {false, kJan1, kJan1 + 40}, {false, kJan1 + 1000, kJan1 + 1001}};
+  for (const TExportRange& range : ranges) {
+    for (const TFileFormat format : {TFileFormat::Comma, TFileFormat::Tab, TFileFormat::Fixed}) {
+      const auto lines = ExportAbsences(d, Options(format), range);
+      WriteExportLines(tmp.File("lines.txt"), lines);
+      int calls = 0;
+      EXPECT_EQ(WriteAbsenceExport(tmp.File("made.txt"), d, Options(format), range,
+                                   [&](int done) { EXPECT_EQ(done, ++calls); }),
+                lines.size());
+      EXPECT_EQ(calls, static_cast<int>(d.EmpList.size()));
+      EXPECT_EQ(read(tmp.File("made.txt")), read(tmp.File("lines.txt")));
+    }
+  }
+  EXPECT_EQ(test::FailureOf([&] {
+              WriteAbsenceExport(tmp.File("made.txt") + "/below-a-file.txt", d,
+                                 Options(TFileFormat::Comma), {});
+            }),
+            kCannotCreateExportFileMessage);
+}
+
+TEST(ConvertRun, ImportFromTheFileLineByLineEqualsImportOfItsLines) {
+  test::TTempDir tmp;
+  const std::string path = tmp.File("absences.txt");
+  const TDataSet org = test::MakeOrg();
+  WriteExportLines(path, ExportAbsences(org, Options(TFileFormat::Comma), {}));
+  for (const TImportMode mode : {TImportMode::Replace, TImportMode::Add}) {
+    TDataSet fromLines = test::MakeOrg(), fromFile = test::MakeOrg();
+    const auto s1 = ImportAbsences(fromLines, ReadImportLines(path, TConvertContent::Absences),
+                                   Options(TFileFormat::Comma), mode);
+    TImportFile file(path, TConvertContent::Absences);
+    const auto s2 = ImportAbsences(fromFile, file, Options(TFileFormat::Comma), mode);
+    EXPECT_EQ(s1.Records, s2.Records);
+    EXPECT_EQ(s1.EntriesAdded, s2.EntriesAdded);
+    EXPECT_EQ(s1.EntriesMerged, s2.EntriesMerged);
+    EXPECT_EQ(s1.EntriesRemoved, s2.EntriesRemoved);
+    EXPECT_EQ(ExportAbsences(fromLines, Options(TFileFormat::Comma), {}),
+              ExportAbsences(fromFile, Options(TFileFormat::Comma), {}));
+  }
+  // A faulty line stops the run at its record, as it does for the lines.
+  {
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    std::fputs("333,Sick,13/45/2024,8\r\n", f);
+    std::fclose(f);
+  }
+  TDataSet d = test::MakeOrg();
+  const auto before = ExportAbsences(d, Options(TFileFormat::Comma), {});
+  const auto records = static_cast<int>(ReadImportLines(path, TConvertContent::Absences).size());
+  TImportFile file(path, TConvertContent::Absences);
+  EXPECT_EQ(test::FailureOf([&] {
+              ImportAbsences(d, file, Options(TFileFormat::Comma), TImportMode::Replace);
+            }),
+            ConversionErrorMessage("Absence Date", "13/45/2024", records));
+  EXPECT_EQ(ExportAbsences(d, Options(TFileFormat::Comma), {}), before);
 }
 
 }  // namespace

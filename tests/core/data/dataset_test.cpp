@@ -1,9 +1,12 @@
 // The save cycle under failures and crashes, and the load's recovery.
 #include "data/json_dump.h"
 #include "data_test_support.h"
+#include "fault_ops.h"
 
 namespace absence {
 namespace {
+
+using test::TFaultyOps;
 
 const char* const kDataFiles[] = {kReasonFile, kEmpFile, kGlobalsFile, kDeptFile};
 
@@ -21,46 +24,6 @@ void ExpectOnlyDataFiles(const test::TTempFolder& tmp) {
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"dept.dat", "emp.dat", "globals.dat", "reason.dat"}));
 }
-
-// Real operations, but the `failAt`-th call (counting every operation) fails or "crashes".
-struct TFaultyOps {
-  enum class Mode { Fail, Crash };
-  struct TCrash {};
-  int failAt;
-  Mode mode;
-  int calls = 0;
-
-  TFileOps Make() {
-    TFileOps real = TFileOps::Real();
-    TFileOps ops;
-    auto gate = [this](const std::string& what) {
-      if (++calls != failAt) return;
-      if (mode == Mode::Crash) throw TCrash{};
-      throw EDataFileError(what + ": injected failure");
-    };
-    ops.WriteFileSynced = [=](const std::string& p, std::span<const uint8_t> b) {
-      gate(p);
-      real.WriteFileSynced(p, b);
-    };
-    ops.Rename = [=](const std::string& a, const std::string& b) {
-      gate(b);
-      real.Rename(a, b);
-    };
-    ops.Remove = [=](const std::string& p) {
-      gate(p);
-      real.Remove(p);
-    };
-    ops.KeepCopy = [=](const std::string& a, const std::string& b) {
-      gate(b);
-      real.KeepCopy(a, b);
-    };
-    ops.SyncFolder = [=](const std::string& f) {
-      gate(f);
-      real.SyncFolder(f);
-    };
-    return ops;
-  }
-};
 
 // Old data set on disk; a changed data set in memory to be saved.
 struct TScenario {

@@ -14,8 +14,9 @@ TEmpRecClass& Emp(TEmpList& emps, int32_t id) {
 }
 
 TEST(EmpMaintenance, DisplayFilter) {
-  TEmpRecClass current, former;
+  TEmpRecClass current, former, trashed;
   former.TermDate = kDay;
+  trashed.Deleted = true;
   struct TCase {
     TEmployeeDisplay display;
     bool current, former;
@@ -25,6 +26,7 @@ TEST(EmpMaintenance, DisplayFilter) {
   for (const TCase& c : cases) {
     EXPECT_EQ(ShownByDisplay(current, c.display), c.current) << static_cast<int>(c.display);
     EXPECT_EQ(ShownByDisplay(former, c.display), c.former) << static_cast<int>(c.display);
+    EXPECT_FALSE(ShownByDisplay(trashed, c.display)) << static_cast<int>(c.display);
   }
 }
 

@@ -1,4 +1,6 @@
 // Global entries, their copies in the employees' lists, exclusions and the trash.
+#include <algorithm>
+
 #include "data/datafiles.h"
 #include "data/json_dump.h"
 #include "data_test_support.h"
@@ -20,12 +22,20 @@ TDataSet ThreeEmployees() {
   return d;
 }
 
-int Copies(const TEmpRecClass& e, int32_t reason, double date) {
+// Live entries of a kind, reason and day in an employee's list.
+int LiveEntries(const TEmpRecClass& e, TEntryKind kind, int32_t reason, double date) {
   int n = 0;
   for (const auto& x : e.Entries)
-    n += x->Kind == TEntryKind::Global && x->ReasonID == reason && x->EntryDate == date &&
-         x->IsLive();
+    n += x->Kind == kind && x->ReasonID == reason && x->EntryDate == date && x->IsLive();
   return n;
+}
+
+int Copies(const TEmpRecClass& e, int32_t reason, double date) {
+  return LiveEntries(e, TEntryKind::Global, reason, date);
+}
+
+int Exclusions(const TEmpRecClass& e, int32_t reason, double date) {
+  return LiveEntries(e, TEntryKind::Exclusion, reason, date);
 }
 
 TEmpRecClass& Emp(TDataSet& d, int32_t id) {
@@ -137,6 +147,55 @@ TEST(Globals, UpdateCarriesToCopiesAndKeepsListsDateSorted) {
   EXPECT_EQ(e.Entries[1]->Hours, 6);
   EXPECT_TRUE(e.Entries[1]->Modified);
   EXPECT_NE(FindEntry(e.Entries, 2, TEntryKind::Global, 180), -1);
+}
+
+TEST(Globals, AnExclusionFollowsItsGlobalEntryWhenTheEntryMoves) {
+  const struct {
+    const char* what;
+    int32_t reason;
+    double date;
+    float hours;
+  } moves[] = {{"to another day", 1, 160, 8},
+               {"to another reason", 2, 150, 8},
+               {"to another reason and day", 2, 180, 6},
+               {"to an earlier day", 1, 120, 8},
+               {"hours only", 1, 150, 4}};
+  for (const auto& m : moves) {
+    // The exemption as the window makes it (a copy in the trash) and as a load gives it (an
+    // entry of kind Exclusion).
+    for (const bool loaded : {false, true}) {
+      SCOPED_TRACE(std::string(m.what) + (loaded ? ", exclusion read from the file" : ""));
+      TDataSet d = ThreeEmployees();
+      AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, TEntryKind::Global);
+      Emp(d, 1).Entries[0]->AddDelMark(TTrashMark::Record, d.EmpList);
+      if (loaded) d = SaveAndLoad(d);
+      d.GlobalList[0]->Update(m.reason, d.EmpList, m.hours, m.date);
+      EXPECT_EQ(Copies(Emp(d, 1), m.reason, m.date), 0);
+      EXPECT_EQ(Copies(Emp(d, 3), m.reason, m.date), 1);
+      TDataSet saved = SaveAndLoad(d);
+      auto& exempt = Emp(saved, 1);
+      EXPECT_EQ(Copies(exempt, m.reason, m.date), 0);
+      EXPECT_EQ(Exclusions(exempt, m.reason, m.date), 1);
+      EXPECT_EQ(exempt.Entries.size(), 1u);
+      EXPECT_EQ(Copies(Emp(saved, 3), m.reason, m.date), 1);
+      EXPECT_TRUE(
+          std::is_sorted(Emp(d, 1).Entries.begin(), Emp(d, 1).Entries.end(),
+                         [](const auto& x, const auto& y) { return x->EntryDate < y->EntryDate; }));
+    }
+  }
+}
+
+TEST(Globals, AMovedExclusionMeetingAnotherOnTheNewDayLeavesOne) {
+  TDataSet d = ThreeEmployees();
+  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 150, 8, TEntryKind::Global);
+  Emp(d, 1).Entries[0]->AddDelMark(TTrashMark::Record, d.EmpList);
+  d = SaveAndLoad(d);
+  AddEntry(Emp(d, 1).Entries, d.EmpList, d.ReasonList, 1, 160, -1, TEntryKind::Exclusion);
+  ASSERT_EQ(Exclusions(Emp(d, 1), 1, 160), 1);
+  d.GlobalList[0]->Update(1, d.EmpList, 8, 160);
+  EXPECT_EQ(Exclusions(Emp(d, 1), 1, 160), 1);
+  EXPECT_EQ(Emp(d, 1).Entries.size(), 1u);
+  EXPECT_EQ(Copies(Emp(d, 3), 1, 160), 1);
 }
 
 TEST(Globals, AddGlobalEntriesAfterAnEditSkipsBlockedAndOutOfPeriod) {

@@ -222,6 +222,30 @@ TEST(Reasons, PolicyDefaultRuleAndFindRule) {
     EXPECT_EQ(FindRule(rules, months), index) << months;
 }
 
+TEST(Sorting, EqualNamesEndInTheOrderOfTheirIdentifiersWhateverTheInputOrder) {
+  // "Shop", "shop" and "SHOP" are equal under the a-z folding; so are the two "Office"s.
+  const std::pair<int32_t, const char*> records[] = {{1, "Shop"}, {2, "shop"},   {3, "Office"},
+                                                     {4, "SHOP"}, {5, "Office"}, {6, "Annex"}};
+  const std::vector<int32_t> expected = {6, 3, 5, 1, 2, 4};
+  std::vector<int> order = {0, 1, 2, 3, 4, 5};
+  do {
+    TDeptList depts;
+    TReasonList reasons;
+    for (const int i : order) {
+      const auto [id, name] = records[i];
+      AddDept(depts, name, 0, true, "", id);
+      AddReason(reasons, name, true, false, TBasis::None, TValidate::None, id);
+    }
+    SortDepts(depts);
+    SortReasons(reasons);
+    std::vector<int32_t> deptIDs, reasonIDs;
+    for (const auto& d : depts) deptIDs.push_back(d->DeptID);
+    for (const auto& r : reasons) reasonIDs.push_back(r->ReasonID);
+    ASSERT_EQ(deptIDs, expected);
+    ASSERT_EQ(reasonIDs, expected);
+  } while (std::next_permutation(order.begin(), order.end()));
+}
+
 TEST(Sorting, ListsSortByTheirKeys) {
   TDeptList depts;
   for (const char* n : {"beta", "Alpha", "gamma", "ALPHA2"}) AddDept(depts, n, 0, true, "");

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "dates/chrono_date.h"
+#include "dates/date_text.h"
 #include "dates/dates.h"
 
 namespace absence {
@@ -200,16 +201,19 @@ TEST(AccrualDates, DatePatternsFormatAndParse) {
   EXPECT_EQ(FormatDate(D(2004, 2, 9), "dd/mm/yyyy"), "09/02/2004");
   EXPECT_EQ(FormatDate(D(2004, 2, 9), "yyyy/mm/dd"), "2004/02/09");
   EXPECT_EQ(FormatDate(D(5, 11, 30), "yyyy-mm-dd"), "0005-11-30");
-  double d = 0;
-  ASSERT_TRUE(ParseDate("02/29/2000", "mm/dd/yyyy", d));
-  EXPECT_EQ(d, D(2000, 2, 29));
-  ASSERT_TRUE(ParseDate("31/12/9999", "dd/mm/yyyy", d));
-  EXPECT_EQ(d, kMaxDate);
-  EXPECT_FALSE(ParseDate("02/29/2001", "mm/dd/yyyy", d));
-  EXPECT_FALSE(ParseDate("2/9/2004", "mm/dd/yyyy", d));
-  EXPECT_FALSE(ParseDate("02/09/2004x", "mm/dd/yyyy", d));
-  EXPECT_FALSE(ParseDate("13/01/2004", "mm/dd/yyyy", d));
-  EXPECT_FALSE(ParseDate("01/01/0000", "mm/dd/yyyy", d));
+  TParsedDate d = ParseDateStrict("02/29/2000", "mm/dd/yyyy");
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d.Date, D(2000, 2, 29));
+  // The last day the data files keep; later days are refused.
+  d = ParseDateStrict("28/12/3798", "dd/mm/yyyy");
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d.Date, kLastStoredDate);
+  EXPECT_EQ(ParseDateStrict("31/12/9999", "dd/mm/yyyy").Fault, TDateTextFault::TooLate);
+  EXPECT_FALSE(ParseDateStrict("02/29/2001", "mm/dd/yyyy"));
+  EXPECT_FALSE(ParseDateStrict("2/9/2004", "mm/dd/yyyy"));
+  EXPECT_FALSE(ParseDateStrict("02/09/2004x", "mm/dd/yyyy"));
+  EXPECT_FALSE(ParseDateStrict("13/01/2004", "mm/dd/yyyy"));
+  EXPECT_FALSE(ParseDateStrict("01/01/0000", "mm/dd/yyyy"));
 }
 
 }  // namespace

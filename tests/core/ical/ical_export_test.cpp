@@ -8,6 +8,7 @@
 #include "../convert/convert_test_support.h"
 #include "convert/ical/ical_export.h"
 #include "data/sample.h"
+#include "dates/date_text.h"
 #include "dates/dates.h"
 
 namespace absence {

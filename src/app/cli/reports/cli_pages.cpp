@@ -6,6 +6,7 @@
 
 #include "data/ini_file.h"
 #include "data/settings.h"
+#include "dates/date_text.h"
 #include "dates/dates.h"
 #include "ui/reports/report_locale.h"
 
