@@ -74,6 +74,13 @@ std::vector<std::string> ReadImportLines(const std::string& path, TConvertConten
   return lines;
 }
 
+std::size_t CountImportLines(const std::string& path, TConvertContent content) {
+  TImportFile file(path, content);
+  std::size_t count = 0;
+  while (file.Next()) ++count;
+  return count;
+}
+
 namespace {
 
 // Creates the file's folder and the file, writes what `write` puts into it, and closes it; any

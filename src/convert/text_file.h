@@ -35,6 +35,9 @@ class TImportFile {
 // end has no empty last line. Throws EConvertError: a missing file gives the "does not exist"
 // message (information), any other failure the open error of `content` (error).
 std::vector<std::string> ReadImportLines(const std::string& path, TConvertContent content);
+// How many lines ReadImportLines would give, read the same way without keeping them (for a
+// progress bar over a file read line by line); the same errors.
+std::size_t CountImportLines(const std::string& path, TConvertContent content);
 
 // Creates the file's folder with all missing parents and writes `lines`, each ended by CR LF.
 // Throws EConvertError with the "cannot be created" message (information).

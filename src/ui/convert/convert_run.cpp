@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <algorithm>
+#include <climits>
 
 #include "convert/export_run.h"
 #include "convert/import_run.h"
@@ -62,21 +64,22 @@ bool TfrmConvert::RunImport() {
   const TConvertOptions options = OptionsFor(cboFileType->currentIndex());
   const TImportMode mode = btnReplace->isChecked() ? TImportMode::Replace : TImportMode::Add;
   TWaitCursor wait;
-  std::vector<std::string> lines;
-  try {
-    lines = ReadImportLines(file, content);
-  } catch (const EConvertError& e) {
-    ShowConvertError(e);
-    return false;
-  }
-  ProgressBar1->setRange(0, std::max<int>(1, static_cast<int>(lines.size())));
-  ProgressBar1->setValue(0);
   const auto progress = [this](int done) { Progress(done); };
+  const auto startProgress = [this](std::size_t lines) {
+    ProgressBar1->setRange(0, static_cast<int>(std::clamp<std::size_t>(lines, 1, INT_MAX)));
+    ProgressBar1->setValue(0);
+  };
   try {
-    if (content == TConvertContent::Employees)
+    if (content == TConvertContent::Employees) {
+      const std::vector<std::string> lines = ReadImportLines(file, content);
+      startProgress(lines.size());
       ImportEmployees(session_.Data(), lines, options, mode, progress);
-    else
+    } else {
+      // An absence file can hold millions of lines: it is read line by line, never whole.
+      startProgress(CountImportLines(file, content));
+      TImportFile lines(file, content);
       ImportAbsences(session_.Data(), lines, options, mode, progress);
+    }
   } catch (const EConvertError& e) {
     // Add mode keeps the records read before the faulty line.
     if (mode == TImportMode::Add) session_.NotifyChanged();
@@ -97,9 +100,11 @@ bool TfrmConvert::RunExport() {
   ProgressBar1->setValue(0);
   const auto progress = [this](int done) { Progress(done); };
   try {
-    const auto lines = btnEmployee->isChecked() ? ExportEmployees(dataSet, options, progress)
-                                                : ExportAbsences(dataSet, options, range, progress);
-    WriteExportLines(txtImportFile->text().toStdString(), lines);
+    const std::string file = txtImportFile->text().toStdString();
+    if (btnEmployee->isChecked())
+      WriteExportLines(file, ExportEmployees(dataSet, options, progress));
+    else
+      WriteAbsenceExport(file, dataSet, options, range, progress);
   } catch (const EConvertError& e) {
     ShowConvertError(e);
     return false;

@@ -351,6 +351,7 @@ TEST(ConvertRun, ImportFileSplitsLinesAcrossItsReadBlocks) {
     std::vector<std::string> streamed;
     while (const std::string* line = file.Next()) streamed.push_back(*line);
     EXPECT_EQ(streamed, t.lines) << t.name;
+    EXPECT_EQ(CountImportLines(path, TConvertContent::Absences), t.lines.size()) << t.name;
   }
 }
 
