@@ -53,8 +53,7 @@ TBytes SerializeBackup(const TDataSet& data) {
   for (const auto& e : data.EmpList) {
     if (e->Deleted) continue;
     rec.clear();
-    // Exclusions go into a backup whenever their global entry exists, employed or not.
-    AppendEmpRecords(rec, *e, data.GlobalList, false);
+    AppendEmpRecords(rec, *e, data.GlobalList);
     Wrap(out, 'E', rec, kEmpRecSize);
   }
   for (const auto& g : data.GlobalList) {

@@ -153,8 +153,7 @@ void PutItems(TBytes& out, char kind, const std::vector<TItem>& items) {
 
 }  // namespace
 
-void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& globals,
-                      bool requireEmployed) {
+void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& globals) {
   PutKind(out, '1');
   PutI32(out, e.EmpID);
   PutString(out, e.LastName, kLastNameLen);
@@ -172,10 +171,11 @@ void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& glob
   PutItems(out, '2', items);
 
   items.clear();
-  // An exclusion is kept only while it blocks a live global entry on an employed day.
+  // An exclusion is kept while its global entry lives, also on a day the employee is not
+  // employed: the backup keeps it too, and it still exempts the employee should the employment
+  // dates come to include the day again.
   const auto blocks = [&](const TAbsenceRecClass& x) {
-    return FindEntry(globals, x.ReasonID, TEntryKind::Global, x.EntryDate) != -1 &&
-           (!requireEmployed || e.IsEmployedOn(x.EntryDate));
+    return FindEntry(globals, x.ReasonID, TEntryKind::Global, x.EntryDate) != -1;
   };
   for (const auto& x : e.Entries) {
     if (x->Kind == TEntryKind::Own) {
@@ -218,7 +218,7 @@ TBytes SerializeEmps(const TEmpList& list, const TEntryList& globals) {
   for (const auto& e : list) estimate += 2 + e->Accruals.size() / 6 + e->Entries.size() / 6;
   out.reserve(estimate * kEmpRecSize);
   for (const auto& e : list)
-    if (!e->Deleted) AppendEmpRecords(out, *e, globals, true);
+    if (!e->Deleted) AppendEmpRecords(out, *e, globals);
   return out;
 }
 
@@ -339,9 +339,12 @@ void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uin
     if (balance) {
       SetAccrual(emp.Accruals, GetI32(r, off), hours, date);
     } else {
-      // Entries go straight to their date position, so the list is sorted as it is read.
-      state.Entries.Add(GetI32(r, off + 8), date, hours,
-                        hours >= 0 ? TEntryKind::Own : TEntryKind::Exclusion, where, warnings);
+      // Entries go straight to their date position, so the list is sorted as it is read. Any
+      // negative hours make an exclusion, which carries -1 as the writer writes it (other
+      // negative hours would count as hours taken until the next save).
+      const bool own = hours >= 0;
+      state.Entries.Add(GetI32(r, off + 8), date, own ? hours : -1.0f,
+                        own ? TEntryKind::Own : TEntryKind::Exclusion, where, warnings);
     }
   }
 }
@@ -439,9 +442,7 @@ void DropUnusedExclusions(TEmpList& emps, const TEntryList& globals, const std::
   for (auto& e : emps)
     std::erase_if(e->Entries, [&](const std::unique_ptr<TAbsenceRecClass>& x) {
       if (x->Kind != TEntryKind::Exclusion || !x->IsLive()) return false;
-      if (FindEntry(globals, x->ReasonID, TEntryKind::Global, x->EntryDate) != -1 &&
-          e->IsEmployedOn(x->EntryDate))
-        return false;
+      if (FindEntry(globals, x->ReasonID, TEntryKind::Global, x->EntryDate) != -1) return false;
       warnings.push_back(fileName + ": " + e->FullName() + ": an exclusion of reason " +
                          std::to_string(x->ReasonID) + " on " +
                          FormatDate(x->EntryDate, "yyyy-mm-dd") +

@@ -37,8 +37,8 @@ void ParseReasons(TReasonList& list, std::span<const uint8_t> bytes, const std::
 void ParseEmps(TEmpList& list, const TReasonList& reasons, std::span<const uint8_t> bytes,
                const std::string& fileName, TWarnings& warnings);
 // Global entries are copied to the employees, so those must be loaded first. Exclusions that
-// then block no global entry (or fall outside the employee's employment) are dropped with a
-// warning, as the next save would drop them (see DropUnusedExclusions).
+// then block no global entry are dropped with a warning, as the next save would drop them (see
+// DropUnusedExclusions).
 void ParseGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
                   std::span<const uint8_t> bytes, const std::string& fileName, TWarnings& warnings);
 
@@ -59,17 +59,15 @@ void ReadGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons
                  TMissingFile missing = TMissingFile::Create);
 
 // Removes, with a warning, the live exclusions of `emps` that no live global entry of `globals`
-// meets on an employed day: a save writes no such exclusion.
+// meets: a save writes no such exclusion.
 void DropUnusedExclusions(TEmpList& emps, const TEntryList& globals, const std::string& fileName,
                           TWarnings& warnings);
 
 // Low-level record pieces shared with the backup file.
 void AppendDeptRecord(TBytes& out, const TDeptRecClass& d);
 void AppendReasonRecords(TBytes& out, const TReasonRecClass& r);
-// `requireEmployed`: the data file writes an exclusion only when the employee is employed on its
-// date; the backup file does not test that.
-void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& globals,
-                      bool requireEmployed);
+// An exclusion is written while `globals` holds a live global entry of its reason and day.
+void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& globals);
 void AppendGlobalRecord(TBytes& out, const TAbsenceRecClass& g);
 
 }  // namespace absence

@@ -76,12 +76,23 @@ std::size_t FirstOnOrAfter(const TEntryList& list, TDate d) {
   return static_cast<std::size_t>(it - list.begin());
 }
 
+// Whether an employee's list keeps a new copy of a global entry out: a live entry of any kind
+// of the reason and day, or a copy the user put in the trash on this employee only (the next
+// save writes it as an exclusion, so after a reload the employee would not have the copy).
+bool CopyBlocked(const TEntryList& list, int32_t reasonID, TDate date) {
+  for (std::size_t i = FirstOnOrAfter(list, date); i < list.size() && list[i]->EntryDate == date;
+       ++i) {
+    const auto& e = *list[i];
+    if (e.ReasonID == reasonID && !e.ReasonDeleted && (e.IsLive() || e.Kind == TEntryKind::Global))
+      return true;
+  }
+  return false;
+}
+
 void CopyToEmployees(TEmpList& emps, const TReasonKeys& keys, int32_t reasonID, TDate date,
                      float hours) {
   for (auto& e : emps) {
-    if (!e->IsEmployedOn(date) ||
-        FindEntry(e->Entries, reasonID, TEntryKind::Exclusion, date) != -1)
-      continue;
+    if (!e->IsEmployedOn(date) || CopyBlocked(e->Entries, reasonID, date)) continue;
     InsertSorted(e->Entries, MakeEntry(reasonID, date, hours, TEntryKind::Global), keys);
   }
 }
@@ -89,18 +100,28 @@ void CopyToEmployees(TEmpList& emps, const TReasonKeys& keys, int32_t reasonID, 
 // The copies of a global entry, and the exclusions that exempt the employee from it, follow
 // the global entry to its new reason, day and hours. Left behind, an exclusion would no longer
 // match its global entry: the next save would drop it and the employee would get the day.
-void FollowGlobalEntry(TEntryList& list, int32_t oldReason, TDate oldDate, int32_t reasonID,
+// A moved entry's live copy is made again for the new day as a load would make it: only when
+// the employee is employed then and has no entry of the new reason and day.
+void FollowGlobalEntry(TEmpRecClass& emp, int32_t oldReason, TDate oldDate, int32_t reasonID,
                        TDate date, float hours) {
+  TEntryList& list = emp.Entries;
   const bool moves = reasonID != oldReason || date != oldDate;
   std::vector<TAbsenceRecClass*> followers;
+  bool hadCopy = false;
   for (std::size_t i = FirstOnOrAfter(list, oldDate);
-       i < list.size() && list[i]->EntryDate == oldDate; ++i) {
+       i < list.size() && list[i]->EntryDate == oldDate;) {
     auto& c = *list[i];
-    if (c.ReasonID != oldReason || c.ReasonDeleted) continue;
-    if (c.Kind == TEntryKind::Global || (moves && c.Kind == TEntryKind::Exclusion && c.IsLive()))
+    if (c.ReasonID == oldReason && !c.ReasonDeleted && moves && c.Kind == TEntryKind::Global &&
+        c.IsLive()) {
+      list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+      hadCopy = true;
+      continue;
+    }
+    if (c.ReasonID == oldReason && !c.ReasonDeleted &&
+        (c.Kind == TEntryKind::Global || (moves && c.Kind == TEntryKind::Exclusion && c.IsLive())))
       followers.push_back(&c);
+    ++i;
   }
-  if (followers.empty()) return;
   for (auto* c : followers) {
     c->Modified = true;
     c->ReasonID = reasonID;
@@ -109,9 +130,16 @@ void FollowGlobalEntry(TEntryList& list, int32_t oldReason, TDate oldDate, int32
   }
   if (!moves) return;
   // A moved entry goes back to its date position, so the look-ups keep working.
-  if (date != oldDate)
+  if (date != oldDate && !followers.empty())
     std::stable_sort(list.begin(), list.end(),
                      [](const auto& x, const auto& y) { return x->EntryDate < y->EntryDate; });
+  if (emp.IsEmployedOn(date) && !CopyBlocked(list, reasonID, date)) {
+    auto copy = MakeEntry(reasonID, date, hours, TEntryKind::Global);
+    copy->Modified = hadCopy;
+    const auto at = std::upper_bound(list.begin(), list.end(), date,
+                                     [](TDate d, const auto& e) { return d < e->EntryDate; });
+    list.insert(at, std::move(copy));
+  }
   // An employee who was exempt on the new day already keeps a single exclusion.
   bool exempt = false;
   for (std::size_t i = FirstOnOrAfter(list, date); i < list.size() && list[i]->EntryDate == date;) {
@@ -125,6 +153,19 @@ void FollowGlobalEntry(TEntryList& list, int32_t oldReason, TDate oldDate, int32
     }
     ++i;
   }
+}
+
+// The live entry a new one of `kind` merges into: an own entry into an own entry, a global
+// entry into a global entry, an exclusion into an exclusion. An exclusion never merges into an
+// own entry: its -1 hours would change the entry's hours (turning it into an exclusion when
+// they go negative), and the twin exclusion would be lost at the next save and load.
+int FindSameKind(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDate date) {
+  for (std::size_t i = FirstOnOrAfter(list, date); i < list.size() && list[i]->EntryDate == date;
+       ++i) {
+    const auto& e = *list[i];
+    if (e.ReasonID == reasonID && e.IsLive() && e.Kind == kind) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 }  // namespace
@@ -148,7 +189,7 @@ void AddEntry(TEntryList& list, TEmpList& emps, const TReasonList& reasons, int3
 void AddEntryWithKeys(TEntryList& list, TEmpList& emps, const TReasonKeys& keys, int32_t reasonID,
                       TDate entryDate, float hours, TEntryKind kind) {
   entryDate = ConvertOldDate(entryDate);
-  const int found = FindEntry(list, reasonID, kind, entryDate);
+  const int found = FindSameKind(list, reasonID, kind, entryDate);
   if (found == -1) {
     // Placed at its date position rather than appended, so the list never needs a full re-sort.
     InsertSorted(list, MakeEntry(reasonID, entryDate, hours, kind), keys);
@@ -156,6 +197,8 @@ void AddEntryWithKeys(TEntryList& list, TEmpList& emps, const TReasonKeys& keys,
     return;
   }
   auto& e = *list[static_cast<std::size_t>(found)];
+  // An exclusion carries no hours: a second one of the day and reason changes nothing.
+  if (kind == TEntryKind::Exclusion) return;
   if (!MergedHoursFit(e.Hours, hours))
     throw EHoursRangeError(
         "The hours of two entries of one reason and day add up to more than can be stored.");
@@ -175,11 +218,8 @@ std::size_t TDayReasonHash::operator()(const TDayReason& k) const {
 }
 
 void TReadEntries::TDay::Created(TAbsenceRecClass* e) {
-  if (e->Kind == TEntryKind::Own) {
-    if (!Own) Own = e;
-  } else if (!Own && !Exclusion) {
-    Exclusion = e;
-  }
+  auto& first = e->Kind == TEntryKind::Own ? Own : Exclusion;
+  if (!first) first = e;
 }
 
 namespace {
@@ -216,9 +256,9 @@ void TReadEntries::Add(int32_t reasonID, TDate entryDate, float hours, TEntryKin
                        const std::string& where, TWarnings& warnings) {
   const TDate date = ConvertOldDate(entryDate);
   const TDay day = DayOf(date, reasonID);
-  // An exclusion meets whatever live entry the day has; in date order the exclusion sorts first.
-  TAbsenceRecClass* twin =
-      kind == TEntryKind::Own ? day.Own : (day.Exclusion ? day.Exclusion : day.Own);
+  // As AddEntry: like merges with like, and a second exclusion changes nothing.
+  TAbsenceRecClass* twin = kind == TEntryKind::Own ? day.Own : day.Exclusion;
+  if (twin && kind == TEntryKind::Exclusion) return;
   if (twin && MergedHoursFit(twin->Hours, hours)) {
     twin->Hours = twin->Hours + hours;
     return;
@@ -271,8 +311,7 @@ void TAbsenceRecClass::Update(int32_t reasonID, TEmpList& emps, float hours, TDa
   Hours = hours;
   EntryDate = entryDate;
   if (!Modified || Kind != TEntryKind::Global) return;
-  for (auto& emp : emps)
-    FollowGlobalEntry(emp->Entries, oldReason, oldDate, reasonID, entryDate, hours);
+  for (auto& emp : emps) FollowGlobalEntry(*emp, oldReason, oldDate, reasonID, entryDate, hours);
 }
 
 void TAbsenceRecClass::AddDelMark(TTrashMark mark, TEmpList& emps) {

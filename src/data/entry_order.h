@@ -56,9 +56,9 @@ struct TDayReasonHash {
 };
 
 // Collects the own entries and exclusions of one employee as a file lists them, merging them as
-// AddEntry would one after the other (an own entry into the day's live own entry of the reason,
-// an exclusion into the day's first live entry of the reason), then places them in date order
-// with one sort. While the file lists its days in order (as this program writes them), the
+// AddEntry would one after the other (an own entry into the day's live own entry of the reason;
+// an exclusion where the day already has one of the reason adds nothing), then places them in date
+// order with one sort. While the file lists its days in order (as this program writes them), the
 // day's entries are the last ones collected and are searched there; otherwise a hash look-up
 // replaces AddEntry's search of the day, so a file with a great many entries on one day still
 // reads in n log n. Hours that cannot merge without leaving the finite range stay a separate
@@ -75,8 +75,8 @@ class TReadEntries {
   bool Empty() const { return entries_.empty(); }
 
  private:
-  // The entries a new one of a day and reason merges into: the first own entry, and the first
-  // exclusion when it came before any own entry.
+  // The entries a new one of a day and reason merges into: the first own entry and the first
+  // exclusion.
   struct TDay {
     TAbsenceRecClass* Own = nullptr;
     TAbsenceRecClass* Exclusion = nullptr;

@@ -194,14 +194,16 @@ void FreeRules(TRuleList& rules);
 const std::string& ReasonText(const TReasonList& reasons, int32_t reasonID);
 
 // Absence entries
-// An entry of the reason and date that is already there takes the hours (see FindEntry for
-// which kinds meet); a new global entry is copied to every employee employed on its day.
-// Throws EHoursRangeError, changing nothing, when the merged hours would not be a finite number.
+// A live entry of the same reason, date and kind that is already there takes the hours (an
+// exclusion meeting an exclusion changes nothing; an exclusion and an own entry of one day are
+// kept apart, as the data file keeps them); a new global entry is copied to every employee
+// employed on its day. Throws EHoursRangeError, changing nothing, when the merged hours would
+// not be a finite number.
 void AddEntry(TEntryList& list, TEmpList& emps, const TReasonList& reasons, int32_t reasonID,
               TDate entryDate, float hours, TEntryKind kind);
 // Index of the first live entry of that reason and date whose kind matches; Own and Global must
-// match exactly, while Exclusion matches an entry of any kind (an exclusion blocks, and merges
-// into, whatever live entry the day has). The list must be sorted by date.
+// match exactly, while Exclusion matches an entry of any kind (whatever live entry the day has
+// blocks a copy of a global entry). The list must be sorted by date.
 int FindEntry(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDate entryDate);
 // Takes the entry at `index` out of the trash, merging it into a live twin when there is one.
 // `listKind` Global: the list is the global list, and a restored entry is copied again.

@@ -131,5 +131,52 @@ TEST(Backup, UnknownTagsAreSkippedAndGlobalsCopyOnlyToEarlierEmployees) {
   EXPECT_EQ(d.GlobalList.size(), 1u);
 }
 
+// An exclusion on a day the employee is not employed, next to a live global entry, is kept by
+// every path through the files: save and load, backup and restore, in any order.
+TEST(Backup, ExclusionOutsideEmploymentSurvivesEveryRoundTrip) {
+  constexpr TDate kHoliday = 45005, kStart = 45010;
+  const auto make = [] {
+    TDataSet d;
+    AddReason(d.ReasonList, "Holiday", true, false, TBasis::None, TValidate::None, 1);
+    AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, kHoliday, 8, TEntryKind::Global);
+    AddEmp(d.EmpList, "A", "", "", kStart, 0, 0, 'F', 1);
+    AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 1, kHoliday, -1,
+             TEntryKind::Exclusion);
+    return d;
+  };
+  const auto excluded = [](const TDataSet& d) {
+    const auto& list = d.EmpList.at(0)->Entries;
+    return list.size() == 1 && list[0]->Kind == TEntryKind::Exclusion &&
+           list[0]->EntryDate == kHoliday;
+  };
+  enum class TStep { SaveLoad, BackupRestore };
+  const std::vector<std::vector<TStep>> paths = {
+      {TStep::SaveLoad},
+      {TStep::BackupRestore, TStep::SaveLoad},
+      {TStep::SaveLoad, TStep::BackupRestore, TStep::SaveLoad},
+      {TStep::BackupRestore, TStep::BackupRestore},
+  };
+  for (std::size_t p = 0; p < paths.size(); ++p) {
+    SCOPED_TRACE("path " + std::to_string(p));
+    test::TTempFolder tmp;
+    TDataSet d = make();
+    std::string first;  // what the first step read; every later step reads the same
+    for (const TStep step : paths[p]) {
+      TWarnings warnings;
+      if (step == TStep::SaveLoad) {
+        SaveDataSet(d, tmp.Folder(), false);
+        LoadDataSet(d, tmp.Folder(), &warnings);
+      } else {
+        BackupData(d, tmp.File("x.abk"));
+        RestoreData(d, tmp.File("x.abk"), &warnings);
+      }
+      EXPECT_TRUE(warnings.empty()) << warnings.front();
+      EXPECT_TRUE(excluded(d));
+      if (first.empty()) first = DumpJson(d);
+      EXPECT_EQ(DumpJson(d), first);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace absence

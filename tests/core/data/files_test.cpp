@@ -83,18 +83,6 @@ TEST(EmpFile, WhichEntriesAreWritten) {
   EXPECT_EQ(TBytes(b.begin() + 99, b.end()), entries.bytes);
 }
 
-TEST(EmpFile, ExclusionOutsideEmploymentIsDroppedButKeptInBackupSerialisation) {
-  TDataSet d;
-  AddReason(d.ReasonList, "R", true, false, TBasis::None, TValidate::None, 1);
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, 1, 5, 8, TEntryKind::Global);
-  AddEmp(d.EmpList, "A", "", "", 10, 0, 0, 'F', 1);
-  AddEntry(d.EmpList[0]->Entries, d.EmpList, d.ReasonList, 1, 5, -1, TEntryKind::Exclusion);
-  EXPECT_EQ(SerializeEmps(d.EmpList, d.GlobalList).size(), 99u);
-  TBytes backup;
-  AppendEmpRecords(backup, *d.EmpList[0], d.GlobalList, false);
-  EXPECT_EQ(backup.size(), 2u * 99);
-}
-
 TEST(Files, OldDayScaleIsConvertedOnlyAboveTheOffset) {
   TBytes emp;
   test::Append(emp, TRaw(99)
