@@ -14,6 +14,11 @@ std::string OpenErrorMessage(TConvertContent content, int code, const std::strin
          " data file:\n\nCode = " + std::to_string(code) + "  Msg = " + systemMessage;
 }
 
+std::string ExportWriteErrorMessage(const std::string& systemMessage) {
+  return "The following error occurred writing the file:\n\n" + systemMessage +
+         "\n\nAn earlier file of that name was left as it was.";
+}
+
 std::string LengthErrorMessage(TConvertContent content, int record) {
   const bool employees = content == TConvertContent::Employees;
   return std::string(employees ? "Employee" : "Absence") + " information record " +

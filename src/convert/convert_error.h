@@ -25,6 +25,9 @@ inline constexpr const char* kCannotCreateExportFileMessage =
 
 // "The following error occurred trying to open your Employee data file: ..." (error box).
 std::string OpenErrorMessage(TConvertContent content, int code, const std::string& systemMessage);
+// An export file that could be created but not written in full, with the system's message
+// (error box).
+std::string ExportWriteErrorMessage(const std::string& systemMessage);
 // A fixed-length line of the wrong length (warning box).
 std::string LengthErrorMessage(TConvertContent content, int record);
 // A delimited line without the separator after `fieldName` (warning box).

@@ -120,14 +120,18 @@ std::vector<std::string> ExportAbsences(const TDataSet& data, const TConvertOpti
 
 std::size_t WriteAbsenceExport(const std::string& path, const TDataSet& data,
                                const TConvertOptions& options, const TExportRange& range,
-                               const TProgressFn& progress) {
+                               const TProgressFn& progress, const TFileOps& ops) {
   std::size_t count = 0;
-  WriteExportLinesFrom(path, [&](const TLineSink& sink) {
-    EachAbsenceLine(data, options, range, progress, [&](const std::string& line) {
-      sink(line);
-      ++count;
-    });
-  });
+  WriteExportLinesFrom(
+      path,
+      [&](const TLineSink& sink) {
+        count = 0;  // counted again should the lines be asked for again
+        EachAbsenceLine(data, options, range, progress, [&](const std::string& line) {
+          sink(line);
+          ++count;
+        });
+      },
+      ops);
   return count;
 }
 

@@ -5,6 +5,7 @@
 
 #include "convert/convert_options.h"
 #include "data/dataset.h"
+#include "data/fileio.h"
 
 namespace absence {
 
@@ -30,6 +31,7 @@ std::vector<std::string> ExportAbsences(const TDataSet& data, const TConvertOpti
 // them, without holding them all (an export can have millions of lines); returns how many.
 std::size_t WriteAbsenceExport(const std::string& path, const TDataSet& data,
                                const TConvertOptions& options, const TExportRange& range,
-                               const TProgressFn& progress = {});
+                               const TProgressFn& progress = {},
+                               const TFileOps& ops = TFileOps::Real());
 
 }  // namespace absence

@@ -4,17 +4,11 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <memory>
+#include <span>
+
+#include "data/fileio.h"
 
 namespace absence {
-namespace {
-
-struct TFileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using TFile = std::unique_ptr<std::FILE, TFileCloser>;
-
-}  // namespace
 
 TImportFile::TImportFile(const std::string& path, TConvertContent content)
     : file_(nullptr), content_(content), block_(1 << 16) {
@@ -83,10 +77,11 @@ std::size_t CountImportLines(const std::string& path, TConvertContent content) {
 
 namespace {
 
-// Creates the file's folder and the file, writes what `write` puts into it, and closes it; any
-// failure is the "cannot be created" message.
-template <class Write>
-void WriteExportFile(const std::string& path, Write write) {
+// Creates the file's folder, then puts what `write` hands to its sink in place of the file: the
+// earlier file stays whole until the new one is complete and on disk. A file that cannot be
+// created gives the "cannot be created" message; a failure once writing began gives the
+// system's message.
+void WriteExportFile(const std::string& path, const TByteSource& write, const TFileOps& ops) {
   const auto fail = [] {
     throw EConvertError(TMessageKind::Information, kCannotCreateExportFileMessage);
   };
@@ -94,35 +89,55 @@ void WriteExportFile(const std::string& path, Write write) {
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   if (!folder.empty()) std::filesystem::create_directories(folder, ec);
   if (ec) fail();
-  TFile f(std::fopen(path.c_str(), "wb"));
-  if (!f || !write(f.get()) || std::fflush(f.get()) != 0) fail();
+  bool started = false;  // the file was created and the first piece asked for
+  try {
+    ReplaceFileFrom(
+        path,
+        [&](const TByteSink& sink) {
+          started = true;
+          write(sink);
+        },
+        ".~absence-export~", ops);
+  } catch (const EDataFileError& e) {
+    if (!started) fail();
+    throw EConvertError(TMessageKind::Error, ExportWriteErrorMessage(e.what()));
+  }
+}
+
+std::span<const uint8_t> Bytes(std::string_view text) {
+  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
 }
 
 }  // namespace
 
-void WriteExportText(const std::string& path, const std::string& text) {
-  WriteExportFile(path, [&](std::FILE* f) {
-    return std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  });
+void WriteExportText(const std::string& path, const std::string& text, const TFileOps& ops) {
+  WriteExportFile(
+      path, [&](const TByteSink& sink) { sink(Bytes(text)); }, ops);
 }
 
 void WriteExportLinesFrom(const std::string& path,
-                          const std::function<void(const TLineSink&)>& produce) {
-  // Line by line through the stream's buffer: the file's text is never built whole in memory.
-  WriteExportFile(path, [&](std::FILE* f) {
-    bool ok = true;
-    produce([&](std::string_view line) {
-      ok = ok && std::fwrite(line.data(), 1, line.size(), f) == line.size() &&
-           std::fwrite("\r\n", 1, 2, f) == 2;
-    });
-    return ok;
-  });
+                          const std::function<void(const TLineSink&)>& produce,
+                          const TFileOps& ops) {
+  // Line by line: the file's text is never built whole in memory.
+  WriteExportFile(
+      path,
+      [&](const TByteSink& sink) {
+        produce([&](std::string_view line) {
+          sink(Bytes(line));
+          sink(Bytes("\r\n"));
+        });
+      },
+      ops);
 }
 
-void WriteExportLines(const std::string& path, const std::vector<std::string>& lines) {
-  WriteExportLinesFrom(path, [&](const TLineSink& put) {
-    for (const auto& line : lines) put(line);
-  });
+void WriteExportLines(const std::string& path, const std::vector<std::string>& lines,
+                      const TFileOps& ops) {
+  WriteExportLinesFrom(
+      path,
+      [&](const TLineSink& put) {
+        for (const auto& line : lines) put(line);
+      },
+      ops);
 }
 
 }  // namespace absence

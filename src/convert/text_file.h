@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "convert/convert_error.h"
+#include "data/fileio.h"
 
 namespace absence {
 
@@ -39,16 +40,21 @@ std::vector<std::string> ReadImportLines(const std::string& path, TConvertConten
 // progress bar over a file read line by line); the same errors.
 std::size_t CountImportLines(const std::string& path, TConvertContent content);
 
-// Creates the file's folder with all missing parents and writes `lines`, each ended by CR LF.
-// Throws EConvertError with the "cannot be created" message (information).
-void WriteExportLines(const std::string& path, const std::vector<std::string>& lines);
+// Creates the file's folder with all missing parents and writes `lines`, each ended by CR LF,
+// into a temporary file that then replaces the file, so an earlier file stays whole whatever
+// fails. Throws EConvertError: the "cannot be created" message (information) when the file
+// cannot be created, ExportWriteErrorMessage (error) when writing or replacing it fails.
+void WriteExportLines(const std::string& path, const std::vector<std::string>& lines,
+                      const TFileOps& ops = TFileOps::Real());
 // Receives one line of an export, without its line end.
 using TLineSink = std::function<void(std::string_view line)>;
 // The same for the lines that `produce` hands to the sink one by one: they are written as they
 // come, never held all at once.
 void WriteExportLinesFrom(const std::string& path,
-                          const std::function<void(const TLineSink&)>& produce);
+                          const std::function<void(const TLineSink&)>& produce,
+                          const TFileOps& ops = TFileOps::Real());
 // The same for a text that has its line ends already.
-void WriteExportText(const std::string& path, const std::string& text);
+void WriteExportText(const std::string& path, const std::string& text,
+                     const TFileOps& ops = TFileOps::Real());
 
 }  // namespace absence

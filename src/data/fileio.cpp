@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace absence {
 namespace {
@@ -55,6 +56,28 @@ void RealWriteFileSynced(const std::string& path, std::span<const uint8_t> bytes
   if (fd.Close() != 0) Fail(path);
 }
 
+void RealWriteFileFrom(const std::string& path, const TByteSource& source) {
+  TFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (fd.get() < 0) Fail(path);
+  // Small pieces (an export's lines) are gathered into blocks, so each is not a system call.
+  constexpr std::size_t kBlock = 1 << 16;
+  std::vector<uint8_t> block;
+  block.reserve(kBlock);
+  source([&](std::span<const uint8_t> piece) {
+    if (block.size() + piece.size() > kBlock) {
+      WriteAll(fd.get(), block, path);
+      block.clear();
+    }
+    if (piece.size() >= kBlock)
+      WriteAll(fd.get(), piece, path);
+    else
+      block.insert(block.end(), piece.begin(), piece.end());
+  });
+  WriteAll(fd.get(), block, path);
+  if (::fsync(fd.get()) != 0) Fail(path);
+  if (fd.Close() != 0) Fail(path);
+}
+
 void RealRename(const std::string& from, const std::string& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) Fail(to);
 }
@@ -84,7 +107,8 @@ std::string SystemErrorText(const std::string& path, int err) {
 }
 
 TFileOps TFileOps::Real() {
-  return TFileOps{RealWriteFileSynced, RealRename, RealRemove, RealKeepCopy, RealSyncFolder};
+  return TFileOps{RealWriteFileSynced, RealRename,     RealRemove,
+                  RealKeepCopy,        RealSyncFolder, RealWriteFileFrom};
 }
 
 void ReplaceFile(const std::string& path, std::span<const uint8_t> bytes,
@@ -98,6 +122,31 @@ void ReplaceFile(const std::string& path, std::span<const uint8_t> bytes,
       ops.Remove(temp);
     } catch (const EDataFileError&) {
       // The half-written temporary file is not the target; the error that counts is above.
+    }
+    throw;
+  }
+}
+
+void ReplaceFileFrom(const std::string& path, const TByteSource& source,
+                     const std::string& tempSuffix, const TFileOps& ops) {
+  const std::string temp = path + tempSuffix;
+  try {
+    if (ops.WriteFileFrom) {
+      ops.WriteFileFrom(temp, source);
+    } else {
+      TBytes all;
+      source([&](std::span<const uint8_t> piece) {
+        all.insert(all.end(), piece.begin(), piece.end());
+      });
+      ops.WriteFileSynced(temp, all);
+    }
+    ops.Rename(temp, path);
+  } catch (const std::exception&) {
+    // A failing source leaves a half-written temporary file as much as a failing write does.
+    try {
+      ops.Remove(temp);
+    } catch (const EDataFileError&) {
+      // The temporary file is not the target; the error that counts is the one rethrown.
     }
     throw;
   }

@@ -8,6 +8,11 @@
 
 namespace absence {
 
+// Receives a file's contents piece by piece; throws EDataFileError when they cannot be written.
+using TByteSink = std::function<void(std::span<const uint8_t> piece)>;
+// Hands a file's contents, in order, to the sink it is given.
+using TByteSource = std::function<void(const TByteSink& sink)>;
+
 struct TFileOps {
   // Writes the whole file and flushes it to disk; throws EDataFileError on failure.
   std::function<void(const std::string& path, std::span<const uint8_t> bytes)> WriteFileSynced;
@@ -20,6 +25,9 @@ struct TFileOps {
   std::function<void(const std::string& from, const std::string& to)> KeepCopy;
   // Flushes a folder's entries to disk (makes renames durable).
   std::function<void(const std::string& folder)> SyncFolder;
+  // As WriteFileSynced for contents that `source` makes piece by piece, written as they come
+  // and never held whole. When empty, the pieces are gathered and given to WriteFileSynced.
+  std::function<void(const std::string& path, const TByteSource& source)> WriteFileFrom;
 
   static TFileOps Real();
 };
@@ -29,6 +37,12 @@ struct TFileOps {
 // in full. On failure the temporary file is removed and the EDataFileError rethrown.
 void ReplaceFile(const std::string& path, std::span<const uint8_t> bytes,
                  const std::string& tempSuffix, const TFileOps& ops = TFileOps::Real());
+
+// ReplaceFile for contents made piece by piece by `source`. Whatever fails, the source
+// included (the exception it throws passes through), `path` keeps its old contents and the
+// temporary file is removed.
+void ReplaceFileFrom(const std::string& path, const TByteSource& source,
+                     const std::string& tempSuffix, const TFileOps& ops = TFileOps::Real());
 
 bool FileExists(const std::string& path);
 // Reads a whole file; a missing file is created empty first. Throws EDataFileError.

@@ -11,8 +11,9 @@ namespace absence::test {
 struct TFaultyOps {
   // Fail: the step fails before it acts; Crash: the program stops there (TCrash is thrown and
   // nothing is cleaned up); PartialWrite: a write puts half its bytes down, then fails as a
-  // full disk would.
-  enum class Mode { Fail, Crash, PartialWrite };
+  // full disk would; FlushFail: a write puts all its bytes down, then flushing them to disk
+  // fails (other steps fail as with Fail).
+  enum class Mode { Fail, Crash, PartialWrite, FlushFail };
   struct TCrash {};
   int failAt;
   Mode mode;
@@ -31,6 +32,11 @@ struct TFaultyOps {
         ++calls;
         real.WriteFileSynced(p, b.first(b.size() / 2));
         throw EDataFileError(SystemErrorText(p, ENOSPC));
+      }
+      if (mode == Mode::FlushFail && calls + 1 == failAt) {
+        ++calls;
+        real.WriteFileSynced(p, b);
+        throw EDataFileError(SystemErrorText(p, EIO));
       }
       gate(p);
       real.WriteFileSynced(p, b);
@@ -64,8 +70,8 @@ int ForEachFaultyStep(Reset reset, Write write, Check check) {
   reset();
   write(counter.Make());
   const int steps = counter.calls;
-  for (const auto mode :
-       {TFaultyOps::Mode::Fail, TFaultyOps::Mode::PartialWrite, TFaultyOps::Mode::Crash})
+  for (const auto mode : {TFaultyOps::Mode::Fail, TFaultyOps::Mode::PartialWrite,
+                          TFaultyOps::Mode::FlushFail, TFaultyOps::Mode::Crash})
     for (int k = 1; k <= steps; ++k) {
       reset();
       TFaultyOps faulty{k, mode};

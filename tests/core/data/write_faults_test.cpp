@@ -94,5 +94,50 @@ TEST(WriteFaults, SettingsValuesCannotBreakTheFile) {
   }
 }
 
+// Contents made piece by piece reach the file exactly, however the pieces fall against the
+// writer's blocks; a source that fails half-way leaves the old file and no temporary file.
+TEST(WriteFaults, StreamedReplaceWritesEveryPieceOrLeavesTheOldFile) {
+  test::TTempFolder tmp;
+  const std::string path = tmp.File("out.txt");
+  const std::size_t block = 1 << 16;
+  struct TCase {
+    const char* name;
+    std::vector<std::size_t> pieces;  // sizes, in order
+    int failAfter;                    // the source throws after this many pieces; -1: never
+  };
+  const TCase cases[] = {
+      {"nothing", {}, -1},
+      {"small pieces", {1, 2, 0, 5}, -1},
+      {"filling a block exactly", {block - 3, 3, 1}, -1},
+      {"crossing a block", {block - 3, 7, block, 1}, -1},
+      {"one piece over two blocks", {2 * block + 5}, -1},
+      {"a source failing half-way", {10, block, 10}, 2},
+      {"a source failing at once", {10}, 0},
+  };
+  for (const TCase& c : cases) {
+    std::ofstream(path, std::ios::binary) << "old";
+    std::string expected;
+    char next = 'a';
+    const TByteSource source = [&](const TByteSink& sink) {
+      for (std::size_t i = 0; i < c.pieces.size(); ++i) {
+        if (static_cast<int>(i) == c.failAfter) throw std::runtime_error("source failed");
+        const std::string piece(c.pieces[i], next);
+        next = next == 'z' ? 'a' : static_cast<char>(next + 1);
+        expected += piece;
+        sink(std::span(reinterpret_cast<const uint8_t*>(piece.data()), piece.size()));
+      }
+    };
+    if (c.failAfter >= 0) {
+      EXPECT_THROW(ReplaceFileFrom(path, source, ".tmp"), std::runtime_error) << c.name;
+      expected = "old";
+    } else {
+      ReplaceFileFrom(path, source, ".tmp");
+    }
+    const TBytes bytes = ReadWholeFile(path);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected) << c.name;
+    EXPECT_EQ(Names(tmp.Folder()), std::vector<std::string>{"out.txt"}) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace absence

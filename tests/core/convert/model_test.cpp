@@ -1,14 +1,19 @@
-// Random sequences of the operations the windows perform on a data set, checked after every
-// step against a small reference model of what the records must be, and after every save and
-// reload. Seeded, so a failure repeats; ABSENCE_MODEL_STEPS asks for longer runs.
+// Random sequences of the operations the windows perform on a data set (the import wizard's
+// included), checked after every step against a small reference model of what the records must
+// be, and after every save and reload, backup and restore. Seeded, so a failure repeats;
+// ABSENCE_MODEL_STEPS asks for longer runs.
 #include <cstdlib>
 #include <map>
 #include <set>
 #include <sstream>
 #include <tuple>
 
+#include "convert/import_run.h"
+#include "data/backup.h"
+#include "data/data_test_support.h"
 #include "data/json_dump.h"
-#include "data_test_support.h"
+#include "data/reason_policy.h"
+#include "dates/date_text.h"
 
 namespace absence {
 namespace {
@@ -16,6 +21,7 @@ namespace {
 using test::k2024Jan1;
 using TKey = std::tuple<int32_t, int32_t, TDate>;  // employee, reason, day
 using TDayKey = std::pair<int32_t, TDate>;         // reason, day
+using TBalanceKey = std::pair<int32_t, int32_t>;   // employee, reason
 
 // What the data set must hold, by identifier.
 struct TModel {
@@ -26,7 +32,7 @@ struct TModel {
   };
   struct TReason {
     std::string Description;
-    bool Active = true, Deleted = false;
+    bool Active = true, Deleted = false, Policy = false;
     auto operator<=>(const TReason&) const = default;
   };
   struct TEmp {
@@ -42,6 +48,9 @@ struct TModel {
   std::map<TKey, float> Own;                                        // live own entries
   std::multiset<std::tuple<int32_t, int32_t, TDate, float>> Trash;  // trashed own entries
   std::map<TDayKey, float> Globals;                                 // live global entries
+  std::multiset<std::tuple<int32_t, TDate, float>> GlobalTrash;     // trashed global entries
+  std::map<TBalanceKey, std::pair<float, TDate>> Balances;          // live balances
+  std::set<TBalanceKey> Marked;  // balances set aside when their reason lost its policy
   std::set<TKey> Excluded;       // employees exempted from a global entry
   std::map<TKey, float> Copies;  // live copies of global entries
   auto operator<=>(const TModel&) const = default;
@@ -52,7 +61,8 @@ std::string Show(const TModel& m) {
   for (const auto& [id, d] : m.Depts)
     out << "dept " << id << " " << d.Name << " " << d.Deleted << "\n";
   for (const auto& [id, r] : m.Reasons)
-    out << "reason " << id << " " << r.Description << " " << r.Deleted << "\n";
+    out << "reason " << id << " " << r.Description << " " << r.Active << r.Deleted << r.Policy
+        << "\n";
   for (const auto& [id, e] : m.Emps)
     out << "emp " << id << " " << e.LastName << " dept " << e.Dept << (e.DeptTrashed ? "-" : "")
         << " " << e.Deleted << "\n";
@@ -64,6 +74,12 @@ std::string Show(const TModel& m) {
         << std::get<3>(t) << "\n";
   for (const auto& [k, h] : m.Globals)
     out << "global " << k.first << "/" << k.second << " " << h << "\n";
+  for (const auto& t : m.GlobalTrash)
+    out << "trashed global " << std::get<0>(t) << "/" << std::get<1>(t) << " " << std::get<2>(t)
+        << "\n";
+  for (const auto& [k, b] : m.Balances)
+    out << "balance " << k.first << "/" << k.second << " " << b.first << " " << b.second << "\n";
+  for (const auto& k : m.Marked) out << "marked " << k.first << "/" << k.second << "\n";
   for (const auto& k : m.Excluded)
     out << "excluded " << std::get<0>(k) << "/" << std::get<1>(k) << "/" << std::get<2>(k) << "\n";
   for (const auto& [k, h] : m.Copies)
@@ -78,12 +94,25 @@ TModel View(const TDataSet& d) {
   for (const auto& x : d.DeptList)
     m.Depts[x->DeptID] = {x->DeptName, x->DeptCode, x->Active, x->Deleted};
   for (const auto& r : d.ReasonList)
-    m.Reasons[r->ReasonID] = {r->Description, r->Active, r->Deleted};
-  for (const auto& g : d.GlobalList)
+    m.Reasons[r->ReasonID] = {r->Description, r->Active, r->Deleted, r->HasPolicy};
+  for (const auto& g : d.GlobalList) {
     if (g->IsLive()) m.Globals[{g->ReasonID, g->EntryDate}] += g->Hours;
+    if (g->IsDeleted() && !g->ReasonDeleted)
+      m.GlobalTrash.insert({g->ReasonID, g->EntryDate, g->Hours});
+  }
   for (const auto& e : d.EmpList) {
     m.Emps[e->EmpID] = {e->LastName, e->FirstName,        e->SSN,        e->StartDate,
                         e->TermDate, std::abs(e->DeptID), e->DeptID < 0, e->Deleted};
+    for (const auto& a : e->Accruals) {
+      if (a->ReasonDeleted) continue;
+      const TBalanceKey key{e->EmpID, a->ReasonID};
+      if (a->IsLive()) {
+        EXPECT_FALSE(m.Balances.contains(key)) << "two balances of one reason";
+        m.Balances[key] = {a->Hours, a->AsOfDate};
+      } else {
+        m.Marked.insert(key);
+      }
+    }
     for (const auto& x : e->Entries) {
       const TKey key{e->EmpID, x->ReasonID, x->EntryDate};
       if (x->Kind == TEntryKind::Own && x->IsLive()) {
@@ -108,7 +137,7 @@ class TModelRun {
   explicit TModelRun(uint32_t seed) : rng_(seed) {}
 
   void Step() {
-    switch (Pick(16)) {
+    switch (Pick(22)) {
       case 0:
         AddDept();
         break;
@@ -152,6 +181,21 @@ class TModelRun {
       case 14:
         Exclude();
         break;
+      case 15:
+        RestoreGlobal();
+        break;
+      case 16:
+        MoveGlobal();
+        break;
+      case 17:
+        TogglePolicy();
+        break;
+      case 18:
+        Import();
+        break;
+      case 19:
+        if (Pick(4) == 0) BackupAndRestore();
+        break;
       default:
         if (Pick(8) == 0)
           SaveAndReload();
@@ -163,7 +207,34 @@ class TModelRun {
 
   void SaveAndReload() {
     SaveDataSet(data_, tmp_.Folder());
-    // A save keeps only what is not in the trash; the reload rebuilds the copies.
+    ForgetTrash();
+    Check();
+  }
+
+  // A backup holds what a save would write: restoring it gives what a save and reload give.
+  void BackupAndRestore() {
+    BackupData(data_, tmp_.File("model.abk"));
+    TWarnings warnings;
+    RestoreData(data_, tmp_.File("model.abk"), &warnings);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    ForgetTrash();
+  }
+
+  // The files read into a fresh data set give the data set the reload gave.
+  void CheckFileRoundTrip() {
+    SaveAndReload();
+    TDataSet again;
+    TWarnings warnings;
+    LoadDataSet(again, tmp_.Folder(), &warnings);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    EXPECT_EQ(DumpJson(again), DumpJson(data_));
+  }
+
+  int Steps() const { return steps_; }
+
+ private:
+  // What a save writes: only what is not in the trash; the reload rebuilds the copies.
+  void ForgetTrash() {
     std::erase_if(model_.Depts, [](const auto& d) { return d.second.Deleted; });
     std::erase_if(model_.Reasons, [](const auto& r) { return r.second.Deleted; });
     std::erase_if(model_.Emps, [](const auto& e) { return e.second.Deleted; });
@@ -183,22 +254,15 @@ class TModelRun {
       return gone(std::get<0>(k), std::get<1>(k)) ||
              !model_.Globals.contains({std::get<1>(k), std::get<2>(k)});
     });
-    Check();
+    model_.GlobalTrash.clear();
+    model_.Marked.clear();
+    hiddenBalances_.clear();
+    hiddenGlobalTrash_.clear();
+    hiddenMarked_.clear();
+    std::erase_if(model_.Balances,
+                  [&](const auto& b) { return gone(b.first.first, b.first.second); });
   }
 
-  // The files read into a fresh data set give the data set the reload gave.
-  void CheckFileRoundTrip() {
-    SaveAndReload();
-    TDataSet again;
-    TWarnings warnings;
-    LoadDataSet(again, tmp_.Folder(), &warnings);
-    EXPECT_TRUE(warnings.empty()) << warnings.front();
-    EXPECT_EQ(DumpJson(again), DumpJson(data_));
-  }
-
-  int Steps() const { return steps_; }
-
- private:
   int Pick(int n) { return static_cast<int>(rng_() % static_cast<uint32_t>(n)); }
   std::string Name(const char* prefix) { return prefix + std::to_string(++names_); }
   TDate Day() { return k2024Jan1 + Pick(60); }
@@ -291,7 +355,8 @@ class TModelRun {
     auto& m = model_.Reasons[id];
     m.Description = Name("Reason");
     m.Active = Pick(2);
-    Reason(id).Update(m.Description, m.Active, false, TBasis::None, TValidate::None);
+    TReasonRecClass& r = Reason(id);
+    r.Update(m.Description, m.Active, r.HasPolicy, r.Basis, r.Validate);
   }
   void ToggleReason() {
     const int32_t id = PickId(model_.Reasons, [](int32_t, const auto&) { return true; });
@@ -319,6 +384,34 @@ class TModelRun {
       if (it->first.first == id) {
         gTo.insert(*it);
         it = gFrom.erase(it);
+      } else {
+        ++it;
+      }
+    auto& tFrom = hide ? model_.GlobalTrash : hiddenGlobalTrash_;
+    auto& tTo = hide ? hiddenGlobalTrash_ : model_.GlobalTrash;
+    for (auto it = tFrom.begin(); it != tFrom.end();)
+      if (std::get<0>(*it) == id) {
+        tTo.insert(*it);
+        it = tFrom.erase(it);
+      } else {
+        ++it;
+      }
+    auto& bFrom = hide ? model_.Balances : hiddenBalances_;
+    auto& bTo = hide ? hiddenBalances_ : model_.Balances;
+    for (auto it = bFrom.begin(); it != bFrom.end();)
+      if (it->first.second == id) {
+        bTo.insert(*it);
+        it = bFrom.erase(it);
+      } else {
+        ++it;
+      }
+    // Marked balances of the reason are out of sight as well; they come back as they were.
+    auto& mFrom = hide ? model_.Marked : hiddenMarked_;
+    auto& mTo = hide ? hiddenMarked_ : model_.Marked;
+    for (auto it = mFrom.begin(); it != mFrom.end();)
+      if (it->second == id) {
+        mTo.insert(*it);
+        it = mFrom.erase(it);
       } else {
         ++it;
       }
@@ -418,8 +511,114 @@ class TModelRun {
     const int i =
         FindEntry(data_.GlobalList, it->first.first, TEntryKind::Global, it->first.second);
     ASSERT_NE(i, -1);
+    const auto& g = *data_.GlobalList[static_cast<std::size_t>(i)];
     data_.GlobalList[static_cast<std::size_t>(i)]->AddDelMark(TTrashMark::Global, data_.EmpList);
+    model_.GlobalTrash.insert({g.ReasonID, g.EntryDate, g.Hours});
     model_.Globals.erase(it);
+  }
+  // A global entry taken out of the trash: copied again to everyone employed on its day who is
+  // not exempt, or merged into the live global entry of its reason and day.
+  void RestoreGlobal() {
+    if (model_.GlobalTrash.empty()) return;
+    auto it =
+        std::next(model_.GlobalTrash.begin(), Pick(static_cast<int>(model_.GlobalTrash.size())));
+    const auto [reason, day, hours] = *it;
+    auto& list = data_.GlobalList;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      const auto& g = *list[i];
+      if (g.IsDeleted() && !g.ReasonDeleted && g.ReasonID == reason && g.EntryDate == day &&
+          g.Hours == hours) {
+        absence::Restore(list, data_.EmpList, TEntryKind::Global, static_cast<int>(i),
+                         data_.ReasonList);
+        model_.Globals[{reason, day}] += hours;
+        model_.GlobalTrash.erase(it);
+        return;
+      }
+    }
+    FAIL() << "a trashed global entry is missing";
+  }
+  // A global entry edited to another reason and day (one no global entry had): the copies are
+  // those of the new day, and the employees exempt from it stay exempt.
+  void MoveGlobal() {
+    if (model_.Globals.empty()) return;
+    auto it = std::next(model_.Globals.begin(), Pick(static_cast<int>(model_.Globals.size())));
+    const TDayKey from = it->first;
+    const float hours = it->second;
+    const int32_t reason = Pick(2) ? from.first : LiveReason(true);
+    const TDayKey to{reason ? reason : from.first, Day()};
+    if (usedGlobalDays_.contains(to)) return;
+    usedGlobalDays_.insert(to);
+    const int i = FindEntry(data_.GlobalList, from.first, TEntryKind::Global, from.second);
+    ASSERT_NE(i, -1);
+    data_.GlobalList[static_cast<std::size_t>(i)]->Update(to.first, data_.EmpList, hours,
+                                                          to.second);
+    SortEntries(data_.GlobalList, data_.ReasonList, TEntryOrder::ByDate);
+    model_.Globals.erase(it);
+    model_.Globals[to] = hours;
+    std::set<TKey> moved;
+    for (auto x = model_.Excluded.begin(); x != model_.Excluded.end();)
+      if (std::get<1>(*x) == from.first && std::get<2>(*x) == from.second) {
+        moved.insert({std::get<0>(*x), to.first, to.second});
+        x = model_.Excluded.erase(x);
+      } else {
+        ++x;
+      }
+    model_.Excluded.insert(moved.begin(), moved.end());
+  }
+  // A reason's policy switched off (its balances are set aside) or on (everyone without a live
+  // balance gets 0 hours as of the start date).
+  void TogglePolicy() {
+    const int32_t id = PickId(model_.Reasons, [](int32_t, const auto& r) { return !r.Deleted; });
+    if (!id) return;
+    auto& m = model_.Reasons[id];
+    TReasonRecClass& r = Reason(id);
+    const bool on = !m.Policy;
+    ChangePolicy(r, on, data_.EmpList);
+    r.Update(r.Description, r.Active, on, on ? TBasis::Calendar : TBasis::None,
+             on ? TValidate::YearEnd : TValidate::None);
+    m.Policy = on;
+    for (const auto& [eid, e] : model_.Emps) {
+      const TBalanceKey key{eid, id};
+      if (!on) {
+        if (model_.Balances.erase(key)) model_.Marked.insert(key);
+      } else if (!model_.Balances.contains(key)) {
+        model_.Marked.erase(key);
+        model_.Balances[key] = {0.0f, e.Start};
+      }
+    }
+  }
+  // An absence file imported in add mode: own entries merge with the employee's own entry of
+  // their reason and day; a line of negative hours exempts the employee from a global entry.
+  void Import() {
+    std::vector<std::string> lines;
+    const auto line = [&](int32_t emp, int32_t reason, TDate day, const std::string& hours) {
+      lines.push_back(model_.Emps.at(emp).SSN + "\t" + model_.Reasons.at(reason).Description +
+                      "\t" + FormatDate(day, "mm/dd/yyyy") + "\t" + hours);
+    };
+    // A reason in the trash is not found by its name; the import would make a new one.
+    for (const auto& [id, r] : model_.Reasons)
+      if (r.Deleted) return;
+    for (int n = 1 + Pick(3); n > 0; --n) {
+      const int32_t emp = LiveEmp(), reason = LiveReason(false);
+      if (!emp || !reason) return;
+      const TDate day = Day();
+      const float hours = Hours();
+      line(emp, reason, day, std::to_string(hours));
+      model_.Own[{emp, reason, day}] += hours;
+    }
+    if (!model_.Copies.empty() && Pick(2)) {
+      const auto [emp, reason, day] =
+          std::next(model_.Copies.begin(), Pick(static_cast<int>(model_.Copies.size())))->first;
+      if (!model_.Emps[emp].Deleted) {
+        line(emp, reason, day, "-1");
+        model_.Excluded.insert({emp, reason, day});
+      }
+    }
+    TConvertOptions options;
+    options.Format = TFileFormat::Tab;
+    options.DatePattern = "mm/dd/yyyy";
+    options.HourFormat = "#,##0.0";
+    ImportAbsences(data_, lines, options, TImportMode::Add);
   }
   // An employee exempted from a global entry: the copy goes to the trash.
   void Exclude() {
@@ -440,6 +639,9 @@ class TModelRun {
   TModel model_;
   std::map<TKey, float> hiddenOwn_;
   std::map<TDayKey, float> hiddenGlobals_;
+  std::multiset<std::tuple<int32_t, TDate, float>> hiddenGlobalTrash_;
+  std::map<TBalanceKey, std::pair<float, TDate>> hiddenBalances_;
+  std::set<TBalanceKey> hiddenMarked_;
   std::set<TDayKey> usedGlobalDays_;
   int names_ = 0;
   int steps_ = 0;
