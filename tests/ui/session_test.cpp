@@ -5,7 +5,19 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <limits>
+#include <map>
+#include <random>
+
+#include "cli_runner.h"
 #include "data/backup.h"
+#include "data/sample.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/session/data_session.h"
@@ -30,13 +42,121 @@ QByteArray FileBytes(const QString& path) {
   return f.readAll();
 }
 
+using TFiles = std::map<std::string, std::string>;  // name -> bytes
+
+// Every file of a folder with its bytes.
+TFiles FolderFiles(const std::string& folder) {
+  TFiles files;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) {
+    std::ifstream in(e.path(), std::ios::binary);
+    files[e.path().filename().string()] = {std::istreambuf_iterator<char>(in),
+                                           std::istreambuf_iterator<char>()};
+  }
+  return files;
+}
+
+void PutBytes(std::string& s, std::size_t off, const void* v, std::size_t n) {
+  if (off + n <= s.size()) std::memcpy(s.data() + off, v, n);
+}
+template <class T>
+void Put(std::string& s, std::size_t off, T v) {
+  PutBytes(s, off, &v, sizeof v);
+}
+
+// The corruptions a data folder may suffer, each applied to the four files of a real data set.
+struct TCorruption {
+  const char* name;
+  std::function<void(TFiles&)> apply;
+};
+
+std::vector<TCorruption> Corruptions() {
+  constexpr int32_t kMaxId = std::numeric_limits<int32_t>::max();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  return {
+      {"every file cut inside a record",
+       [](TFiles& f) {
+         for (auto& [name, bytes] : f)
+           bytes.resize(bytes.size() > 7 ? bytes.size() * 2 / 3 - 5 : 0);
+       }},
+      {"random bytes",
+       [](TFiles& f) {
+         std::mt19937 rng(11);
+         for (auto& [name, bytes] : f) {
+           bytes.assign(4000 + rng() % 3000, '\0');
+           for (char& c : bytes) c = static_cast<char>(rng());
+         }
+       }},
+      {"one byte in twenty changed",
+       [](TFiles& f) {
+         std::mt19937 rng(12);
+         for (auto& [name, bytes] : f)
+           for (std::size_t i = 0; i < bytes.size(); i += 1 + rng() % 40)
+             bytes[i] = static_cast<char>(rng());
+       }},
+      {"absurd values",
+       [nan](TFiles& f) {
+         std::string& emp = f["emp.dat"];
+         for (std::size_t r = 0; r + 99 <= emp.size(); r += 99) {
+           if (emp[r] == '1') {
+             Put(emp, r + 74, r % 2 ? nan : -1e308);  // start date
+             Put(emp, r + 82, 1e300);                 // termination date
+             emp[r + 6] = static_cast<char>(255);     // last name longer than its field
+           } else {
+             emp[r + 2] = static_cast<char>(200);                       // item count
+             Put(emp, r + 3, std::numeric_limits<double>::infinity());  // first item's date
+             Put(emp, r + 15, 3e38f);  // hours that overflow merged
+           }
+         }
+         std::string& reasons = f["reason.dat"];
+         for (std::size_t r = 0; r + 41 <= reasons.size(); r += 41)
+           if (reasons[r] == '2') {
+             Put(reasons, r + 2, int32_t{2000000000});  // rules that do not ascend
+             Put(reasons, r + 6, int32_t{-5});
+             Put(reasons, r + 10, std::numeric_limits<float>::quiet_NaN());
+           } else {
+             reasons[r + 39] = 'Q';  // unknown basis
+           }
+         std::string& globals = f["globals.dat"];
+         for (std::size_t r = 0; r + 16 <= globals.size(); r += 16) {
+           Put(globals, r, r % 32 ? 1e18 : nan);
+           Put(globals, r + 12, -std::numeric_limits<float>::infinity());
+         }
+         std::string& depts = f["dept.dat"];
+         for (std::size_t r = 0; r + 76 <= depts.size(); r += 76) depts[r + 4] = 120;
+       }},
+      {"identifiers at the largest integer",
+       [](TFiles& f) {
+         // Every record of a kind with the same largest identifier: all but one need a new one.
+         std::string& depts = f["dept.dat"];
+         for (std::size_t r = 0; r + 76 <= depts.size(); r += 76) Put(depts, r, kMaxId);
+         std::string& reasons = f["reason.dat"];
+         for (std::size_t r = 0; r + 41 <= reasons.size(); r += 41)
+           if (reasons[r] == '1') Put(reasons, r + 2, kMaxId);
+         std::string& emp = f["emp.dat"];
+         for (std::size_t r = 0; r + 99 <= emp.size(); r += 99)
+           if (emp[r] == '1') {
+             Put(emp, r + 2, kMaxId);
+             Put(emp, r + 91, kMaxId);  // department
+           } else {
+             Put(emp, r + 3, kMaxId);  // a balance's reason (an entry's date bytes)
+           }
+         std::string& globals = f["globals.dat"];
+         for (std::size_t r = 0; r + 16 <= globals.size(); r += 16) Put(globals, r + 8, kMaxId);
+       }},
+      {"files emptied",
+       [](TFiles& f) {
+         for (auto& [name, bytes] : f) bytes.clear();
+       }},
+  };
+}
+
 }  // namespace
 
 class SessionTest : public QObject {
   Q_OBJECT
  private slots:
   void loadSaveAndAbandonReplaceTheRecordsAndSaySo() {
-    test::TTempEnvironment env;
+    ui::test::TTempEnvironment env;
     SaveTwoEmployees(App().AppFolder);
     TDataSession session(App().AppFolder);
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
@@ -69,7 +189,7 @@ class SessionTest : public QObject {
   }
 
   void aSetThatWasNeverReadIsNeverWritten() {
-    test::TTempEnvironment env;
+    ui::test::TTempEnvironment env;
     SaveTwoEmployees(App().AppFolder);
     const QByteArray before = FileBytes(env.DataFile("emp.dat"));
     TDataSession session(App().AppFolder);
@@ -81,12 +201,45 @@ class SessionTest : public QObject {
 
   // A folder where no file can be created (here: the probe's name is taken by a folder) is
   // read, and the user is told at once that changes cannot be saved.
+  // A corrupted data folder given to absence-cli's check and balances and to the session's load
+  // (what the main window does at start): none crashes or hangs, and every file stays as it was.
+  void corruptedFoldersNeverCrashHangOrChangeAFile() {
+    ui::test::TTempEnvironment env;
+    const std::string folder = App().AppFolder;
+    WriteSampleOrganisation(folder, 45500);
+    const TFiles sample = FolderFiles(folder);
+    QCOMPARE(sample.size(), size_t(4));
+    for (const TCorruption& c : Corruptions()) {
+      std::filesystem::remove_all(folder);
+      std::filesystem::create_directories(folder);
+      TFiles files = sample;
+      c.apply(files);
+      for (const auto& [name, bytes] : files)
+        std::ofstream(folder + name, std::ios::binary) << bytes;
+      const TFiles before = FolderFiles(folder);
+      QVERIFY2(before == files, c.name);
+      const std::string common = "--data " + folder + " --ini " + env.IniPath().toStdString() + " ";
+      for (const char* command : {"check", "balances 2024-06-30"}) {
+        const auto run = absence::test::RunCli(common + command, false, 60);
+        // 0, or 1 with a message: never a crash (a signal) nor a hang (killed).
+        QVERIFY2(run.Status == 0 || run.Status == 1,
+                 qPrintable(QString("%1, %2: status %3").arg(c.name, command).arg(run.Status)));
+        QVERIFY2(FolderFiles(folder) == before, qPrintable(QString("%1, %2").arg(c.name, command)));
+      }
+      TDataSession session(folder);
+      ui::test::TMessageBoxSpy spy;
+      for (int i = 0; i < 4; ++i) spy.Answer(mbOK);
+      session.Load();
+      QVERIFY2(FolderFiles(folder) == before, c.name);
+    }
+  }
+
   void aFolderThatCannotBeWrittenIsReadAndSaysSo() {
-    test::TTempEnvironment env;
+    ui::test::TTempEnvironment env;
     SaveTwoEmployees(App().AppFolder);
     QVERIFY(QDir().mkdir(env.DataFile("~absence-save~write-test")));
     TDataSession session(App().AppFolder);
-    test::TMessageBoxSpy spy;
+    ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     QVERIFY(session.Load());
     QCOMPARE(session.Data().EmpList.size(), size_t(2));
@@ -96,7 +249,7 @@ class SessionTest : public QObject {
   }
 
   void aFailedSaveLeavesListsFilesAndSignalsAsTheyWere() {
-    test::TTempEnvironment env;
+    ui::test::TTempEnvironment env;
     SaveTwoEmployees(App().AppFolder);
     const QByteArray before = FileBytes(env.DataFile("emp.dat"));
     TDataSession session(App().AppFolder);
@@ -104,7 +257,7 @@ class SessionTest : public QObject {
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
     AddDept(session.Data().DeptList, "Sales", 0, true, "S");
     QVERIFY(QDir().mkdir(env.DataFile("~absence-save~dept.dat.tmp")));
-    test::TMessageBoxSpy spy;
+    ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     QVERIFY(!session.Save());
     QCOMPARE(spy.Calls().size(), size_t(1));
@@ -115,7 +268,7 @@ class SessionTest : public QObject {
   }
 
   void theBackupPathOfAFailedCloseIsNeverCut() {
-    test::TTempEnvironment env;
+    ui::test::TTempEnvironment env;
     // A data folder with a long name: the message must still end with where the changes are.
     const QString deep = env.DataFolder() + QString(120, u'd') + "/" + QString(120, u'e') + "/";
     QVERIFY(QDir().mkpath(deep));
@@ -123,7 +276,7 @@ class SessionTest : public QObject {
     TDataSession session(deep.toStdString());
     QVERIFY(session.Load());
     QVERIFY(QDir().mkdir(deep + "~absence-save~emp.dat.tmp"));
-    test::TMessageBoxSpy spy;
+    ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     session.SaveAtClose();
     QCOMPARE(spy.Calls().size(), size_t(1));
@@ -136,12 +289,12 @@ class SessionTest : public QObject {
   }
 
   void backupAndRestoreRoundTripWithTheirMessages() {
-    test::TTempEnvironment env;
+    ui::test::TTempEnvironment env;
     SaveTwoEmployees(App().AppFolder);
     TDataSession session(App().AppFolder);
     QVERIFY(session.Load());
     const QString file = env.DataFolder() + "copy.abk";
-    test::TMessageBoxSpy spy;
+    ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     QVERIFY(session.Backup(file));
     QCOMPARE(spy.Calls().back().Text, QString("Your Absence data was successfully backed up."));

@@ -12,10 +12,12 @@ struct TCliRun {
   std::string Out;
 };
 
-// `withErrors`: the standard error is collected into Out as well.
-inline TCliRun RunCli(const std::string& args, bool withErrors = false) {
+// `withErrors`: the standard error is collected into Out as well. `seconds` > 0: a run that
+// takes longer is killed (a hang), which gives the status 137.
+inline TCliRun RunCli(const std::string& args, bool withErrors = false, int seconds = 0) {
+  const std::string limit = seconds > 0 ? "timeout -s KILL " + std::to_string(seconds) + " " : "";
   const std::string cmd =
-      std::string(ABSENCE_CLI) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
+      limit + std::string(ABSENCE_CLI) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
   FILE* p = ::popen(cmd.c_str(), "r");
   std::string out;
   char buf[4096];
