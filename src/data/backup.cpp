@@ -87,6 +87,7 @@ class TBackupReader {
         ParseReasonRecord(fresh_.ReasonList, r.subspan(2, kReasonRecSize), where, warnings_,
                           reasonParent_);
         keysStale_ = true;
+        reasonAfterEntries_ = reasonAfterEntries_ || !fresh_.EmpList.empty();
         break;
       case 'D':
         ParseDeptRecord(fresh_.DeptList, r.subspan(2, kDeptRecSize), where, warnings_);
@@ -116,8 +117,10 @@ class TBackupReader {
   void Finish(TDataSet& data) {
     FinishEmpRecords(empState_, Keys());
     FlushGlobals();
-    if (RenumberRepeatedReasons(fresh_.ReasonList, "backup file", warnings_)) {
-      // The entries were placed by the texts of the reasons' old identifiers.
+    if (RenumberRepeatedReasons(fresh_.ReasonList, "backup file", warnings_) ||
+        reasonAfterEntries_) {
+      // The entries were placed by the texts of the reasons' old identifiers, or of the reasons
+      // read so far.
       const TReasonKeys keys(fresh_.ReasonList);
       for (auto& e : fresh_.EmpList)
         std::stable_sort(e->Entries.begin(), e->Entries.end(), [&](const auto& a, const auto& b) {
@@ -152,6 +155,7 @@ class TBackupReader {
   TDataSet fresh_;
   TReasonKeys keys_;
   bool keysStale_ = false;
+  bool reasonAfterEntries_ = false;  // a reason came after employees' records
   std::vector<TGlobalRecord> pendingGlobals_;
   TParentState reasonParent_;
   TEmpReadState empState_;
