@@ -16,6 +16,7 @@
 namespace absence {
 namespace {
 
+using test::FolderNames;
 using test::kJan1;
 using test::Options;
 using test::TFaultyOps;
@@ -23,14 +24,6 @@ using test::TFaultyOps;
 std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> Names(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(folder))
-    names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 TEST(ConvertFaults, ExportKeepsTheEarlierFileWholeAtEveryFailingStep) {
@@ -85,7 +78,7 @@ TEST(ConvertFaults, ExportKeepsTheEarlierFileWholeAtEveryFailingStep) {
             EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << at << e.what();
           }
           EXPECT_EQ(ReadText(path), oldText) << at;
-          EXPECT_EQ(Names(folder), std::vector<std::string>{"export.txt"}) << at;
+          EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"export.txt"}) << at;
         });
     EXPECT_GE(steps, 2);  // the write and the rename
   }

@@ -1,11 +1,23 @@
 #pragma once
 // File operations for tests that make one step of a write fail, or "crash" the program there.
+#include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "data/fileio.h"
 
 namespace absence::test {
+
+// The names of the files in `folder`, sorted: what a failed write left behind.
+inline std::vector<std::string> FolderNames(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder))
+    names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 // Real operations, but the `failAt`-th call (counting every operation) fails or "crashes".
 struct TFaultyOps {

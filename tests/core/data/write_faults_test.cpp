@@ -10,15 +10,8 @@
 namespace absence {
 namespace {
 
+using test::FolderNames;
 using test::TFaultyOps;
-
-std::vector<std::string> Names(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(folder))
-    names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 TEST(WriteFaults, SettingsFileKeepsItsOldContentsAtEveryFailingStep) {
   test::TTempFolder tmp;
@@ -45,7 +38,7 @@ TEST(WriteFaults, SettingsFileKeepsItsOldContentsAtEveryFailingStep) {
           } catch (const EDataFileError& e) {
             EXPECT_NE(std::string(e.what()).find(tmp.Folder()), std::string::npos) << e.what();
           }
-          EXPECT_EQ(Names(tmp.Folder()), std::vector<std::string>{"ABSENCE.INI"}) << at;
+          EXPECT_EQ(FolderNames(tmp.Folder()), std::vector<std::string>{"ABSENCE.INI"}) << at;
         }
         TIniFile after(path);
         after.Load();
@@ -135,7 +128,7 @@ TEST(WriteFaults, StreamedReplaceWritesEveryPieceOrLeavesTheOldFile) {
     }
     const TBytes bytes = ReadWholeFile(path);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected) << c.name;
-    EXPECT_EQ(Names(tmp.Folder()), std::vector<std::string>{"out.txt"}) << c.name;
+    EXPECT_EQ(FolderNames(tmp.Folder()), std::vector<std::string>{"out.txt"}) << c.name;
   }
 }
 
