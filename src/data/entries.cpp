@@ -63,6 +63,14 @@ bool MergedHoursFit(float a, float b) {
   return std::isfinite(a + b);
 }
 
+// The one merge rule of the readers: a record merges into the first entry of its day, reason and
+// kind, unless the hours would leave the finite range or the day already keeps entries apart.
+// Once one is kept apart every later one is too; were a later one merged into the first, the
+// first might then fit with the second, and the saved file would read back as other entries.
+bool MergesInto(const TAbsenceRecClass* first, bool apart, float hours) {
+  return first && !apart && MergedHoursFit(first->Hours, hours);
+}
+
 std::string HoursKeptApart(int32_t reasonID, TDate date) {
   return "two entries of reason " + std::to_string(reasonID) + " on " +
          FormatDate(date, "yyyy-mm-dd") +
@@ -168,6 +176,18 @@ int FindSameKind(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDat
   return -1;
 }
 
+// Whether the day of list[found] holds a second live entry of its reason and kind: one kept
+// apart when read, which the first must not take more hours from (see MergesInto).
+bool KeepsApart(const TEntryList& list, int found) {
+  const auto& first = *list[static_cast<std::size_t>(found)];
+  for (std::size_t i = static_cast<std::size_t>(found) + 1;
+       i < list.size() && list[i]->EntryDate == first.EntryDate; ++i) {
+    const auto& e = *list[i];
+    if (e.ReasonID == first.ReasonID && e.IsLive() && e.Kind == first.Kind) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int FindEntry(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDate entryDate) {
@@ -199,7 +219,7 @@ void AddEntryWithKeys(TEntryList& list, TEmpList& emps, const TReasonKeys& keys,
   auto& e = *list[static_cast<std::size_t>(found)];
   // An exclusion carries no hours: a second one of the day and reason changes nothing.
   if (kind == TEntryKind::Exclusion) return;
-  if (!MergedHoursFit(e.Hours, hours))
+  if (!MergedHoursFit(e.Hours, hours) || KeepsApart(list, found))
     throw EHoursRangeError(
         "The hours of two entries of one reason and day add up to more than can be stored.");
   e.Hours = e.Hours + hours;
@@ -219,7 +239,10 @@ std::size_t TDayReasonHash::operator()(const TDayReason& k) const {
 
 void TReadEntries::TDay::Created(TAbsenceRecClass* e) {
   auto& first = e->Kind == TEntryKind::Own ? Own : Exclusion;
-  if (!first) first = e;
+  if (!first)
+    first = e;
+  else if (e->Kind == TEntryKind::Own)
+    Apart = true;
 }
 
 namespace {
@@ -259,14 +282,14 @@ void TReadEntries::Add(int32_t reasonID, TDate entryDate, float hours, TEntryKin
   // As AddEntry: like merges with like, and a second exclusion changes nothing.
   TAbsenceRecClass* twin = kind == TEntryKind::Own ? day.Own : day.Exclusion;
   if (twin && kind == TEntryKind::Exclusion) return;
-  if (twin && MergedHoursFit(twin->Hours, hours)) {
+  if (MergesInto(twin, day.Apart, hours)) {
     twin->Hours = twin->Hours + hours;
     return;
   }
   if (twin) warnings.push_back(where + HoursKeptApart(reasonID, date));
   entries_.push_back(MakeEntry(reasonID, date, hours, kind));
-  // Look-ups keep finding the first of two kept apart, as a search of the day would.
-  if (indexed_ && !twin) days_[{date, reasonID}].Created(entries_.back().get());
+  // Look-ups keep finding the first of those kept apart, as a search of the day would.
+  if (indexed_) days_[{date, reasonID}].Created(entries_.back().get());
 }
 
 void TReadEntries::Reopen(TEntryList& list, const std::string& where, TWarnings& warnings) {
@@ -368,31 +391,42 @@ void FreeEntries(TEntryList& list) {
 void AddGlobalRecords(TEntryList& globals, TEmpList& emps, const TReasonKeys& keys,
                       const std::vector<TGlobalRecord>& records, const std::string& source,
                       TWarnings& warnings) {
-  // The first live global entry of each day and reason, as a search of the day would find it.
-  std::unordered_map<TDayReason, TAbsenceRecClass*, TDayReasonHash> first;
+  // The first live global entry of each day and reason, as a search of the day would find it,
+  // and whether the day keeps global entries apart.
+  struct TFirst {
+    TAbsenceRecClass* entry;
+    bool apart;
+  };
+  std::unordered_map<TDayReason, TFirst, TDayReasonHash> first;
   for (const auto& g : globals)
-    if (g->Kind == TEntryKind::Global && g->IsLive())
-      first.emplace(TDayReason{g->EntryDate, g->ReasonID}, g.get());
+    if (g->Kind == TEntryKind::Global && g->IsLive()) {
+      const auto [it, made] =
+          first.try_emplace({g->EntryDate, g->ReasonID}, TFirst{g.get(), false});
+      if (!made) it->second.apart = true;
+    }
   TEntryList fresh;  // new global entries, not copied yet; placed with one sort below
   std::unordered_set<const TAbsenceRecClass*> isFresh;
   for (const auto& rec : records) {
     const TDate date = ConvertOldDate(rec.EntryDate);
     const auto it = first.find({date, rec.ReasonID});
-    TAbsenceRecClass* found = it == first.end() ? nullptr : it->second;
-    const bool fits = !found || MergedHoursFit(found->Hours, rec.Hours);
-    if (!fits) warnings.push_back(source + ": " + HoursKeptApart(rec.ReasonID, date));
-    if (fits && found && isFresh.count(found)) {
+    TFirst* found = it == first.end() ? nullptr : &it->second;
+    const bool merges = found && MergesInto(found->entry, found->apart, rec.Hours);
+    if (found && !merges) warnings.push_back(source + ": " + HoursKeptApart(rec.ReasonID, date));
+    if (merges && isFresh.count(found->entry)) {
       // Not copied yet: the copies will carry the merged hours.
-      found->Hours = found->Hours + rec.Hours;
+      found->entry->Hours = found->entry->Hours + rec.Hours;
       continue;
     }
-    if (fits && found) {
+    if (merges) {
       AddEntryWithKeys(globals, emps, keys, rec.ReasonID, date, rec.Hours, TEntryKind::Global);
       continue;
     }
     fresh.push_back(MakeEntry(rec.ReasonID, date, rec.Hours, TEntryKind::Global));
     isFresh.insert(fresh.back().get());
-    if (!found) first.emplace(TDayReason{date, rec.ReasonID}, fresh.back().get());
+    if (found)
+      found->apart = true;
+    else
+      first.emplace(TDayReason{date, rec.ReasonID}, TFirst{fresh.back().get(), false});
   }
   if (fresh.empty()) return;
   const auto before = [&](const auto& a, const auto& b) {

@@ -62,7 +62,7 @@ struct TDayReasonHash {
 // day's entries are the last ones collected and are searched there; otherwise a hash look-up
 // replaces AddEntry's search of the day, so a file with a great many entries on one day still
 // reads in n log n. Hours that cannot merge without leaving the finite range stay a separate
-// entry, with a warning.
+// entry, with a warning, as does every later entry of that day and reason (see MergesInto).
 class TReadEntries {
  public:
   void Add(int32_t reasonID, TDate entryDate, float hours, TEntryKind kind,
@@ -76,10 +76,11 @@ class TReadEntries {
 
  private:
   // The entries a new one of a day and reason merges into: the first own entry and the first
-  // exclusion.
+  // exclusion; Apart once the day keeps own entries apart.
   struct TDay {
     TAbsenceRecClass* Own = nullptr;
     TAbsenceRecClass* Exclusion = nullptr;
+    bool Apart = false;
     void Created(TAbsenceRecClass* e);
   };
   TDay DayOf(TDate date, int32_t reasonID);

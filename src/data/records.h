@@ -198,7 +198,7 @@ const std::string& ReasonText(const TReasonList& reasons, int32_t reasonID);
 // exclusion meeting an exclusion changes nothing; an exclusion and an own entry of one day are
 // kept apart, as the data file keeps them); a new global entry is copied to every employee
 // employed on its day. Throws EHoursRangeError, changing nothing, when the merged hours would
-// not be a finite number.
+// not be a finite number or the day keeps entries of the reason apart because they would not.
 void AddEntry(TEntryList& list, TEmpList& emps, const TReasonList& reasons, int32_t reasonID,
               TDate entryDate, float hours, TEntryKind kind);
 // Index of the first live entry of that reason and date whose kind matches; Own and Global must

@@ -143,36 +143,65 @@ TEST(HostileFiles, NewRecordWithNoIdentifierLeftThrowsAndAddsNothing) {
 }
 
 TEST(HostileFiles, HoursThatWouldOverflowWhenMergedAreKeptApartAndSurviveASave) {
+  // Once two entries of a day are kept apart, a third stays apart too, even where it would fit
+  // into the first: merged, the first would then fit with the second at the next load, and the
+  // files would change from one save to the next.
   struct Case {
     const char* name;
     bool global;
+    std::vector<float> hours;
   };
-  for (const Case c : {Case{"own entries", false}, Case{"global entries", true}}) {
+  const Case cases[] = {
+      {"own entries", false, {kHuge, kHuge}},
+      {"global entries", true, {kHuge, kHuge}},
+      // Own hours below zero are read as exclusions; a global entry's may be negative.
+      {"own entries, a third that would fit the first", false, {kHuge, kHuge, 8}},
+      {"global entries, a third that would fit the first", true, {kHuge, kHuge, -kHuge}},
+  };
+  for (const Case& c : cases) {
     TFolder f;
     f.reasons = Join({ReasonRecord(1, "Vacation")});
     f.emps = Join({EmpRecord(1, "Smith", test::k2024Jan1)});
+    TBytes globals, entries;
+    for (float h : c.hours) {
+      test::Append(globals, GlobalRecord(test::k2024Jul1, 1, h));
+      test::Append(entries, EntryRecord({{test::k2024Jul1, 1, h}}));
+    }
     if (c.global)
-      f.globals =
-          Join({GlobalRecord(test::k2024Jul1, 1, kHuge), GlobalRecord(test::k2024Jul1, 1, kHuge)});
+      f.globals = globals;
     else
-      f.emps = Join({EmpRecord(1, "Smith", test::k2024Jan1),
-                     EntryRecord({{test::k2024Jul1, 1, kHuge}, {test::k2024Jul1, 1, kHuge}})});
+      f.emps.insert(f.emps.end(), entries.begin(), entries.end());
     TWarnings w;
     TDataSet d = f.Load(w);
     EXPECT_TRUE(AnyWarningHas(w, "more hours than can be stored")) << c.name;
-    const auto& entries = d.EmpList.at(0)->Entries;
-    ASSERT_EQ(entries.size(), 2u) << c.name;
-    for (const auto& e : entries) EXPECT_EQ(e->Hours, kHuge) << c.name;
+    std::vector<float> read;
+    for (const auto& e : d.EmpList.at(0)->Entries) read.push_back(e->Hours);
+    EXPECT_EQ(read, c.hours) << c.name;
     // The dump stays valid JSON: no infinity anywhere.
     EXPECT_EQ(DumpJson(d).find("inf"), std::string::npos) << c.name;
 
-    // Saved and read again, nothing was lost.
+    // Saved and read again, nothing was lost, and a second save writes the same bytes.
+    const auto files = [](const TDataSet& x) {
+      return std::vector<TBytes>{SerializeEmps(x.EmpList, x.GlobalList),
+                                 SerializeGlobals(x.GlobalList)};
+    };
+    const auto saved = files(d);
     SaveDataSet(d, f.tmp.Folder(), false);
     TDataSet again;
     TWarnings w2;
     LoadDataSet(again, f.tmp.Folder(), &w2);
-    EXPECT_EQ(again.EmpList.at(0)->Entries.size(), 2u) << c.name;
-    EXPECT_EQ(c.global ? again.GlobalList.size() : 0u, c.global ? 2u : 0u) << c.name;
+    EXPECT_EQ(again.EmpList.at(0)->Entries.size(), c.hours.size()) << c.name;
+    EXPECT_EQ(again.GlobalList.size(), c.global ? c.hours.size() : 0u) << c.name;
+    EXPECT_TRUE(files(again) == saved) << c.name;
+
+    // Nor may the user's own add merge into the first of entries kept apart.
+    TEntryList& list = c.global ? again.GlobalList : again.EmpList.at(0)->Entries;
+    const auto kind = c.global ? TEntryKind::Global : TEntryKind::Own;
+    EXPECT_THROW(
+        AddEntry(list, again.EmpList, again.ReasonList, 1, list[0]->EntryDate, -kHuge, kind),
+        EHoursRangeError)
+        << c.name;
+    EXPECT_TRUE(files(again) == saved) << c.name;
   }
 }
 
