@@ -66,15 +66,13 @@ std::size_t ForEachRecord(const TBytes& bytes, std::size_t size, Fn fn) {
 
 TFloorCounts DecodeDataFiles(const std::string& folder) {
   const TBytes reasons = ReadWholeFile(DataPath(folder, kReasonFile));
-  const TBytes emps = ReadWholeFile(DataPath(folder, kEmpFile));
   const TBytes globals = ReadWholeFile(DataPath(folder, kGlobalsFile));
   const TBytes depts = ReadWholeFile(DataPath(folder, kDeptFile));
   TPlainData d;
   d.Depts.reserve(depts.size() / kDeptRecSize);
   d.Reasons.reserve(reasons.size() / kReasonRecSize);
-  d.Items.reserve(emps.size() / kEmpRecSize * kItemsPerRecord + globals.size() / kGlobalRecSize);
   TFloorCounts counts;
-  counts.Bytes = reasons.size() + emps.size() + globals.size() + depts.size();
+  counts.Bytes = reasons.size() + globals.size() + depts.size();
   counts.Records += ForEachRecord(reasons, kReasonRecSize, [&](std::span<const uint8_t> r) {
     if (r[0] == '1')
       d.Reasons.push_back({GetI32(r, 2), GetString(r, 6, kDescriptionLen), r[37] != 0, r[38] != 0,
@@ -83,7 +81,8 @@ TFloorCounts DecodeDataFiles(const std::string& folder) {
       d.Items.push_back({static_cast<uint32_t>(d.Reasons.size()), GetI32(r, 2), GetF32(r, 10),
                          static_cast<double>(GetI32(r, 6)), 'R'});
   });
-  counts.Records += ForEachRecord(emps, kEmpRecSize, [&](std::span<const uint8_t> r) {
+  // emp.dat in pieces, as the load reads it.
+  const auto decodeEmp = [&](std::span<const uint8_t> r) {
     if (r[0] == '1') {
       d.Emps.push_back({GetI32(r, 2), GetString(r, 6, kLastNameLen),
                         GetString(r, 37, kFirstNameLen), GetString(r, 58, kSSNLen), GetF64(r, 74),
@@ -101,7 +100,18 @@ TFloorCounts DecodeDataFiles(const std::string& folder) {
         d.Items.push_back({static_cast<uint32_t>(d.Emps.size()), GetI32(r, off + 8),
                            GetF32(r, off + 12), GetF64(r, off), 'E'});
     }
-  });
+  };
+  ReadFileInPieces(
+      DataPath(folder, kEmpFile), kEmpFilePiece,
+      [&](uint64_t size) {
+        counts.Bytes += size;
+        d.Items.reserve(size / kEmpRecSize * kItemsPerRecord + globals.size() / kGlobalRecSize);
+      },
+      [&](std::span<const uint8_t> piece) {
+        for (std::size_t off = 0; off + kEmpRecSize <= piece.size();
+             off += kEmpRecSize, ++counts.Records)
+          decodeEmp(piece.subspan(off, kEmpRecSize));
+      });
   counts.Records += ForEachRecord(globals, kGlobalRecSize, [&](std::span<const uint8_t> r) {
     d.Items.push_back({0, GetI32(r, 8), GetF32(r, 12), GetF64(r, 0), 'G'});
   });

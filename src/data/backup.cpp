@@ -31,42 +31,57 @@ void Wrap(TBytes& out, char tag, const TBytes& records, std::size_t size) {
 
 }  // namespace
 
-TBytes SerializeBackup(const TDataSet& data) {
+void WriteBackup(const TDataSet& data, const TByteSink& sink) {
+  // Handed on in pieces of about this size, so a large data set is never held whole twice.
+  constexpr std::size_t kPiece = 1 << 20;
   TBytes out;
-  // Reserved for about every record, so millions of them are not copied as the buffer grows.
-  std::size_t records = data.ReasonList.size() * 4 + data.DeptList.size() + data.GlobalList.size();
-  for (const auto& e : data.EmpList) records += 2 + e->Accruals.size() / 6 + e->Entries.size() / 6;
-  out.reserve(records * kBackupRecSize);
+  out.reserve(kPiece + 64 * kBackupRecSize);
   TBytes rec;
+  const auto wrap = [&](char tag, std::size_t size) {
+    Wrap(out, tag, rec, size);
+    if (out.size() >= kPiece) {
+      sink(out);
+      out.clear();
+    }
+  };
   for (const auto& r : data.ReasonList) {
     if (r->Deleted) continue;
     rec.clear();
     AppendReasonRecords(rec, *r);
-    Wrap(out, 'R', rec, kReasonRecSize);
+    wrap('R', kReasonRecSize);
   }
   for (const auto& d : data.DeptList) {
     if (d->Deleted) continue;
     rec.clear();
     AppendDeptRecord(rec, *d);
-    Wrap(out, 'D', rec, kDeptRecSize);
+    wrap('D', kDeptRecSize);
   }
   for (const auto& e : data.EmpList) {
     if (e->Deleted) continue;
     rec.clear();
     AppendEmpRecords(rec, *e, data.GlobalList);
-    Wrap(out, 'E', rec, kEmpRecSize);
+    wrap('E', kEmpRecSize);
   }
   for (const auto& g : data.GlobalList) {
     if (!g->IsLive()) continue;
     rec.clear();
     AppendGlobalRecord(rec, *g);
-    Wrap(out, 'G', rec, kGlobalRecSize);
+    wrap('G', kGlobalRecSize);
   }
-  return out;
+  if (!out.empty()) sink(out);
+}
+
+TBytes SerializeBackup(const TDataSet& data) {
+  TBytes all;
+  WriteBackup(data, [&](std::span<const uint8_t> piece) {
+    all.insert(all.end(), piece.begin(), piece.end());
+  });
+  return all;
 }
 
 void BackupData(const TDataSet& data, const std::string& path, const TFileOps& ops) {
-  ReplaceFile(path, SerializeBackup(data), ".~absence-backup~", ops);
+  ReplaceFileFrom(
+      path, [&](const TByteSink& sink) { WriteBackup(data, sink); }, ".~absence-backup~", ops);
 }
 
 namespace {

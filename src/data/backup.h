@@ -15,6 +15,8 @@ class ERestoreOpenError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The backup file's contents, handed to `sink` in pieces as they are made.
+void WriteBackup(const TDataSet& data, const TByteSink& sink);
 TBytes SerializeBackup(const TDataSet& data);
 // Writes the backup of the in-memory data set (trash excluded) into a temporary file beside
 // `path` and renames it over `path`, so a failed backup leaves an existing backup file whole.

@@ -24,6 +24,14 @@ void PutKind(TBytes& out, char kind) {
   PutByte(out, 0);
 }
 
+// Reports the bytes after a file's last whole record, which are ignored.
+void WarnPartialRecord(uint64_t fileSize, std::size_t size, const std::string& fileName,
+                       TWarnings& warnings) {
+  if (fileSize % size != 0)
+    warnings.push_back(fileName + ": the last " + std::to_string(fileSize % size) +
+                       " byte(s) do not make a whole record and were ignored");
+}
+
 // Splits a file into whole records; a shorter tail is reported and ignored.
 std::vector<std::span<const uint8_t>> Records(std::span<const uint8_t> bytes, std::size_t size,
                                               const std::string& fileName, TWarnings& warnings) {
@@ -31,9 +39,7 @@ std::vector<std::span<const uint8_t>> Records(std::span<const uint8_t> bytes, st
   records.reserve(bytes.size() / size);
   for (std::size_t off = 0; off + size <= bytes.size(); off += size)
     records.push_back(bytes.subspan(off, size));
-  if (bytes.size() % size != 0)
-    warnings.push_back(fileName + ": the last " + std::to_string(bytes.size() % size) +
-                       " byte(s) do not make a whole record and were ignored");
+  WarnPartialRecord(bytes.size(), size, fileName, warnings);
   return records;
 }
 
@@ -408,18 +414,51 @@ void ParseReasons(TReasonList& list, std::span<const uint8_t> bytes, const std::
   SortReasons(list);
 }
 
+namespace {
+
+// Reads emp.dat's records in order, whether from the whole file or from pieces of it as they
+// are read.
+class TEmpFileReader {
+ public:
+  TEmpFileReader(TEmpList& list, const TReasonList& reasons, std::string fileName,
+                 TWarnings& warnings)
+      : list_(list),
+        keys_(reasons),
+        fileName_(std::move(fileName)),
+        where_(fileName_),
+        warnings_(warnings) {
+    list_.clear();
+  }
+  // Whole records; the bytes of a last partial one are left out.
+  void Records(std::span<const uint8_t> bytes) {
+    for (std::size_t off = 0; off + kEmpRecSize <= bytes.size(); off += kEmpRecSize)
+      ParseEmpRecord(list_, keys_, bytes.subspan(off, kEmpRecSize), where_.At(count_++), warnings_,
+                     state_);
+  }
+  void Finish() {
+    FinishEmpRecords(state_, keys_);
+    RenumberRepeatedEmps(list_, fileName_, warnings_);
+    SortEmps(list_);
+  }
+
+ private:
+  TEmpList& list_;
+  const TReasonKeys keys_;
+  const std::string fileName_;
+  TRecordWhere where_;
+  TWarnings& warnings_;
+  TEmpReadState state_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace
+
 void ParseEmps(TEmpList& list, const TReasonList& reasons, std::span<const uint8_t> bytes,
                const std::string& fileName, TWarnings& warnings) {
-  list.clear();
-  const TReasonKeys keys(reasons);
-  const auto records = Records(bytes, kEmpRecSize, fileName, warnings);
-  TRecordWhere where(fileName);
-  TEmpReadState state;
-  for (std::size_t i = 0; i < records.size(); ++i)
-    ParseEmpRecord(list, keys, records[i], where.At(i), warnings, state);
-  FinishEmpRecords(state, keys);
-  RenumberRepeatedEmps(list, fileName, warnings);
-  SortEmps(list);
+  TEmpFileReader reader(list, reasons, fileName, warnings);
+  WarnPartialRecord(bytes.size(), kEmpRecSize, fileName, warnings);
+  reader.Records(bytes);
+  reader.Finish();
 }
 
 void ParseGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,
@@ -470,6 +509,17 @@ TBytes ReadDataFile(const std::string& path, TMissingFile missing, TWarnings* wa
   if (warnings) warnings->push_back(BaseName(path) + " is missing; read as empty");
   return {};
 }
+
+// Whether there is anything to read: a missing file is created empty or reported, as
+// ReadDataFile does.
+bool DataFileToRead(const std::string& path, TMissingFile missing, TWarnings& warnings) {
+  if (FileExists(path)) return true;
+  if (missing == TMissingFile::Create)
+    ReadOrCreateFile(path);
+  else
+    warnings.push_back(BaseName(path) + " is missing; read as empty");
+  return false;
+}
 }  // namespace
 
 void ReadDepts(TDeptList& list, const std::string& path, TWarnings* warnings,
@@ -486,8 +536,17 @@ void ReadReasons(TReasonList& list, const std::string& path, TWarnings* warnings
 
 void ReadEmps(TEmpList& list, const TReasonList& reasons, const std::string& path,
               TWarnings* warnings, TMissingFile missing) {
-  const TBytes bytes = ReadDataFile(path, missing, warnings);
-  WithWarnings(warnings, [&](TWarnings& w) { ParseEmps(list, reasons, bytes, BaseName(path), w); });
+  // Read in pieces: emp.dat holds nearly all of the data set, and a whole copy of a large one
+  // would be fresh memory to fill at every load.
+  WithWarnings(warnings, [&](TWarnings& w) {
+    TEmpFileReader reader(list, reasons, BaseName(path), w);
+    if (DataFileToRead(path, missing, w))
+      ReadFileInPieces(
+          path, kEmpFilePiece,
+          [&](uint64_t size) { WarnPartialRecord(size, kEmpRecSize, BaseName(path), w); },
+          [&](std::span<const uint8_t> piece) { reader.Records(piece); });
+    reader.Finish();
+  });
 }
 
 void ReadGlobals(TEntryList& globals, TEmpList& emps, const TReasonList& reasons,

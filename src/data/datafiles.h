@@ -18,6 +18,8 @@ using TBytes = std::vector<uint8_t>;
 inline constexpr std::size_t kDeptRecSize = 76;
 inline constexpr std::size_t kReasonRecSize = 41;
 inline constexpr std::size_t kEmpRecSize = 99;
+// emp.dat is read in pieces of this many bytes (whole records).
+inline constexpr std::size_t kEmpFilePiece = kEmpRecSize * 8192;
 inline constexpr std::size_t kGlobalRecSize = 16;
 inline constexpr int kItemsPerRecord = 6;
 

@@ -178,6 +178,31 @@ TBytes ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
+void ReadFileInPieces(const std::string& path, std::size_t pieceSize,
+                      const std::function<void(uint64_t size)>& opened, const TByteSink& sink) {
+  TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) Fail(path);
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) Fail(path);
+  if (S_ISDIR(st.st_mode)) throw EDataFileError(SystemErrorText(path, EISDIR));
+  opened(st.st_size > 0 ? static_cast<uint64_t>(st.st_size) : 0);
+  TBytes piece(pieceSize);
+  for (;;) {
+    std::size_t filled = 0;
+    while (filled < piece.size()) {
+      const ssize_t n = ::read(fd.get(), piece.data() + filled, piece.size() - filled);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        Fail(path);
+      }
+      if (n == 0) break;
+      filled += static_cast<std::size_t>(n);
+    }
+    if (filled > 0) sink(std::span<const uint8_t>(piece).first(filled));
+    if (filled < piece.size()) return;
+  }
+}
+
 TBytes ReadOrCreateFile(const std::string& path) {
   if (!FileExists(path)) {
     TFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));

@@ -49,6 +49,11 @@ bool FileExists(const std::string& path);
 TBytes ReadOrCreateFile(const std::string& path);
 // Reads a whole file that must exist. Throws EDataFileError.
 TBytes ReadWholeFile(const std::string& path);
+// Reads a file that must exist from its start in pieces of `pieceSize` bytes (only the last may
+// be shorter), handing each to `sink` as it is read, so a large file is never held whole.
+// `opened` gets the file's size first. Throws EDataFileError.
+void ReadFileInPieces(const std::string& path, std::size_t pieceSize,
+                      const std::function<void(uint64_t size)>& opened, const TByteSink& sink);
 // "path: system message" for the current errno.
 std::string SystemErrorText(const std::string& path, int err);
 

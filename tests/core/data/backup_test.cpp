@@ -64,10 +64,15 @@ TEST(Backup, FailureKeepsTheExistingBackupFile) {
   for (const char* step : {"write", "rename"}) {
     TFileOps ops = TFileOps::Real();
     if (std::string(step) == "write")
-      ops.WriteFileSynced = [real = ops.WriteFileSynced](const std::string& p,
-                                                         std::span<const uint8_t> b) {
-        real(p, b.first(b.size() / 2));  // a disk that fills up halfway
-        throw EDataFileError(p + ": No space left on device");
+      // The backup is written as it is made: a disk that fills up halfway through.
+      ops.WriteFileFrom = [real = ops.WriteFileFrom](const std::string& p,
+                                                     const TByteSource& source) {
+        real(p, [&](const TByteSink& sink) {
+          source([&](std::span<const uint8_t> piece) {
+            sink(piece.first(piece.size() / 2));
+            throw EDataFileError(p + ": No space left on device");
+          });
+        });
       };
     else
       ops.Rename = [](const std::string&, const std::string& to) {

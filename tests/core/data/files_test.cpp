@@ -1,5 +1,6 @@
 // The data files byte for byte: layouts, cutting, conversion, round trips.
 #include "data/datafiles.h"
+#include "data/fileio.h"
 #include "data/json_dump.h"
 #include "data_test_support.h"
 
@@ -208,6 +209,58 @@ TEST(Files, RoundTripOfRandomDataSetsIsByteIdentical) {
     int i = 0;
     for (const char* f : {kReasonFile, kEmpFile, kGlobalsFile, kDeptFile})
       EXPECT_EQ(ReadWholeFile(tmp.File(f)), first[i++]) << f << " seed " << seed;
+  }
+}
+
+TEST(Files, ReadInPiecesHandsOnEveryByteInFullPieces) {
+  constexpr std::size_t kPiece = 10;
+  for (const std::size_t size :
+       {std::size_t{0}, std::size_t{1}, kPiece - 1, kPiece, kPiece + 1, 2 * kPiece + 7}) {
+    test::TTempFolder tmp;
+    TBytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7);
+    test::WriteBytes(tmp.File("f"), bytes);
+    TBytes read;
+    uint64_t opened = 99;
+    std::vector<std::size_t> pieces;
+    ReadFileInPieces(
+        tmp.File("f"), kPiece, [&](uint64_t n) { opened = n; },
+        [&](std::span<const uint8_t> piece) {
+          pieces.push_back(piece.size());
+          read.insert(read.end(), piece.begin(), piece.end());
+        });
+    EXPECT_EQ(read, bytes) << size;
+    EXPECT_EQ(opened, size);
+    EXPECT_EQ(pieces.size(), (size + kPiece - 1) / kPiece) << size;
+    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) EXPECT_EQ(pieces[i], kPiece) << size;
+  }
+  EXPECT_THROW(
+      ReadFileInPieces(
+          "/nonexistent/absence/f", kPiece, [](uint64_t) {}, [](std::span<const uint8_t>) {}),
+      EDataFileError);
+}
+
+// emp.dat is read in pieces; records on both sides of a piece's end, and a last partial record,
+// read as they do from the whole file.
+TEST(Files, EmpFileLargerThanAPieceLoadsWhole) {
+  TDataSet d = test::MakeRandomDataSet(7, 3200);
+  const std::string json = DumpJson(d);
+  for (const std::size_t tail : {std::size_t{0}, std::size_t{1}, kEmpRecSize - 1}) {
+    test::TTempFolder tmp;
+    SaveDataSet(d, tmp.Folder());
+    TBytes emps = ReadWholeFile(tmp.File(kEmpFile));
+    ASSERT_GT(emps.size(), 2 * kEmpFilePiece) << "the data set no longer fills two pieces";
+    emps.resize(emps.size() + tail, 0xEE);
+    test::WriteBytes(tmp.File(kEmpFile), emps);
+    TDataSet again;
+    TWarnings warnings;
+    LoadDataSet(again, tmp.Folder(), &warnings);
+    EXPECT_EQ(DumpJson(again), json) << tail;
+    TWarnings expected;
+    if (tail > 0)
+      expected.push_back(std::string(kEmpFile) + ": the last " + std::to_string(tail) +
+                         " byte(s) do not make a whole record and were ignored");
+    EXPECT_EQ(warnings, expected) << tail;
   }
 }
 
