@@ -16,6 +16,7 @@
 #include "ui/common/app_state.h"
 #include "ui/common/help_key.h"
 #include "ui/common/scale.h"
+#include "ui/main/dialog_buttons.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -130,7 +131,7 @@ bool ShowBalanceExplanation(const TDataSession& session, int32_t empID, int32_t 
   const std::vector<std::string> lines = ExplainBalance(session.Data(), empID, reasonID, asOf);
   if (lines.empty()) return false;
   TfrmBalanceExplanation window(lines, parent ? parent : QApplication::activeWindow());
-  window.exec();
+  RunDialog(window);
   return true;
 }
 

@@ -22,6 +22,7 @@
 #include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/day_list.h"
+#include "ui/main/dialog_buttons.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/splash.h"
 #include "ui/main/start_hint.h"
@@ -129,8 +130,10 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuHelpHelp, &QAction::triggered, this, &TfrmMain::mnuHelpHelpClick);
   connect(m.mnuHelpTechSupport, &QAction::triggered, this, &TfrmMain::mnuHelpTechSupportClick);
   connect(m.mnuHelpAbout, &QAction::triggered, this, &TfrmMain::mnuHelpAboutClick);
-  connect(m.mnuReportCalendar, &QAction::triggered, this,
-          [this] { TfrmPrintCalendar(*session_, this).exec(); });
+  connect(m.mnuReportCalendar, &QAction::triggered, this, [this] {
+    TfrmPrintCalendar window(*session_, this);
+    RunDialog(window);
+  });
   for (auto [action, kind] : {std::pair{m.mnuReportAbsence, reports::TReportKind::Absence},
                               std::pair{m.mnuReportBalances, reports::TReportKind::Balances},
                               std::pair{m.mnuReportEmpInfo, reports::TReportKind::EmpInfo},

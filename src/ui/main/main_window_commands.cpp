@@ -163,7 +163,7 @@ void TfrmMain::mnuHelpTechSupportClick() {
 
 void TfrmMain::mnuHelpAboutClick() {
   TAboutBox box(this);
-  box.exec();
+  RunDialog(box);
 }
 
 void TfrmMain::spdHelpClick() {

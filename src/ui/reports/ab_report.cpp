@@ -2,6 +2,7 @@
 #include "ui/reports/ab_report.h"
 
 #include "ui/common/wait_cursor.h"
+#include "ui/main/dialog_buttons.h"
 #include "ui/reports/preview_form.h"
 #include "ui/reports/report_paint.h"
 #include "ui/reports/setup_form.h"
@@ -37,13 +38,13 @@ void TfrmABReport::Preview() {
   TPVPreviewForm form(
       Document(), [this] { Print(); }, owner_);
   form.setWindowState(Qt::WindowMaximized);
-  form.exec();
+  RunDialog(form);
 }
 
 bool TfrmABReport::Print() {
   const reports::TDocument& doc = Document();
   TPVSetupForm setup(static_cast<int>(doc.Pages.size()), ChoosePrinter(printerName_), owner_);
-  if (setup.exec() != QDialog::Accepted) return false;
+  if (RunDialog(setup) != QDialog::Accepted) return false;
   return PrintReport(doc, setup.Choice(), Title());
 }
 
