@@ -58,6 +58,9 @@ std::unique_ptr<TAbsenceRecClass> MakeEntry(int32_t reasonID, TDate date, float 
   return e;
 }
 
+constexpr const char* kHoursDoNotFit =
+    "The hours of two entries of one reason and day add up to more than can be stored.";
+
 // Float sums that overflow become infinite, which no file can take back.
 bool MergedHoursFit(float a, float b) {
   return std::isfinite(a + b);
@@ -220,8 +223,7 @@ void AddEntryWithKeys(TEntryList& list, TEmpList& emps, const TReasonKeys& keys,
   // An exclusion carries no hours: a second one of the day and reason changes nothing.
   if (kind == TEntryKind::Exclusion) return;
   if (!MergedHoursFit(e.Hours, hours) || KeepsApart(list, found))
-    throw EHoursRangeError(
-        "The hours of two entries of one reason and day add up to more than can be stored.");
+    throw EHoursRangeError(kHoursDoNotFit);
   e.Hours = e.Hours + hours;
   if (kind != TEntryKind::Global) return;
   for (auto& emp : emps) {
@@ -357,6 +359,8 @@ void Restore(TEntryList& list, TEmpList& emps, TEntryKind listKind, int index,
     return;
   }
   auto& twin = *list[static_cast<std::size_t>(live)];
+  if (!MergedHoursFit(twin.Hours, entry.Hours) || KeepsApart(list, live))
+    throw EHoursRangeError(kHoursDoNotFit);
   twin.Update(twin.ReasonID, emps, twin.Hours + entry.Hours, twin.EntryDate);
   list.erase(list.begin() + index);
 }

@@ -206,6 +206,7 @@ void AddEntry(TEntryList& list, TEmpList& emps, const TReasonList& reasons, int3
 // blocks a copy of a global entry). The list must be sorted by date.
 int FindEntry(const TEntryList& list, int32_t reasonID, TEntryKind kind, TDate entryDate);
 // Takes the entry at `index` out of the trash, merging it into a live twin when there is one.
+// Throws EHoursRangeError, changing nothing, when the twin cannot take its hours (see AddEntry).
 // `listKind` Global: the list is the global list, and a restored entry is copied again.
 void Restore(TEntryList& list, TEmpList& emps, TEntryKind listKind, int index,
              const TReasonList& reasons);

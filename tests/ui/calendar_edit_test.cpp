@@ -14,6 +14,7 @@
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/hints.h"
+#include "ui/common/message_box.h"
 #include "ui/common/num_edit.h"
 #include "ui/common/pictures.h"
 #include "ui/main/absence_rec.h"
@@ -253,6 +254,45 @@ class CalendarEditTest : public QObject {
     QCOMPARE(cal.Text(2, 0), QString("12/08/2026*Anniversary|TVacation"));
     QCOMPARE(cal.Balance("Vacation", 2), QString("16.00"));
     QVERIFY(!Trash(cal)->Full());
+  }
+
+  // Hours a file can hold only apart (a damaged or crafted data set): restoring the trashed one
+  // onto the day's live one, or dropping more hours on it, is refused with a message; nothing
+  // changes and the program goes on.
+  void hoursThatWouldNotFitAreRefusedWithAMessage() {
+    TCalendarWindow& cal = *window_;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    const int32_t vacation = cal.ReasonID("Vacation");
+    constexpr float kHuge = 3e38f;
+    TEmpRecClass& ann = cal.Emp("Smith, Ann");
+    const auto huge = [&] {
+      const int i = FindEntry(ann.Entries, vacation, TEntryKind::Own, kToday);
+      QVERIFY(i != -1);
+      ann.Entries[static_cast<std::size_t>(i)]->Hours = kHuge;
+    };
+    huge();
+    QVERIFY(cal.DragEntryToTrash(2, 0));
+    QVERIFY(cal.DragReason("Vacation", 2, 0));
+    huge();
+    QStringList shown;
+    SetMessageBoxHook([&](const TMessageBoxCall& call) {
+      shown << call.Text;
+      return mbOK;
+    });
+    TDialogDriver restore([](QDialog& dlg) {
+      auto* undelete = qobject_cast<TfrmUnDelete*>(&dlg);
+      QVERIFY(undelete);
+      QTest::keyClick(undelete->lstDeleted, Qt::Key_A, Qt::ControlModifier);
+      QTest::mouseClick(undelete->cmdOK, Qt::LeftButton);
+    });
+    QTest::mouseDClick(Trash(cal), Qt::LeftButton);
+    QCOMPARE(restore.Runs(), 1);
+    QVERIFY(cal.DragReason("Vacation", 2, 0));  // 8 more hours fit: they merge
+    SetMessageBoxHook(nullptr);
+    QCOMPARE(shown, QStringList{"The hours of two entries of one reason and day add up to more "
+                                "than can be stored."});
+    QVERIFY(Trash(cal)->Full());
+    QCOMPARE(LiveHours(ann.Entries, vacation, TEntryKind::Own, kToday), kHuge + 8.0f);
   }
 
  private:

@@ -5,6 +5,7 @@
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/main/absence_rec.h"
+#include "ui/main/entry_change.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -73,8 +74,11 @@ bool NewOwnEntry(TDataSession& session, int32_t empID, QWidget* parent) {
   Prepare(dlg, QStringLiteral("New Absence Entry"), emp.StartDate, nullptr);
   if (RunDialog(dlg) != QDialog::Accepted) return false;
   TDataSet& d = session.Data();
-  AddEntry(emp.Entries, d.EmpList, d.ReasonList, dlg.GetReason(), dlg.GetEntryDate(),
-           dlg.GetHours(), TEntryKind::Own);
+  if (!ChangeEntries([&] {
+        AddEntry(emp.Entries, d.EmpList, d.ReasonList, dlg.GetReason(), dlg.GetEntryDate(),
+                 dlg.GetHours(), TEntryKind::Own);
+      }))
+    return false;
   session.NotifyChanged();
   return true;
 }
@@ -96,8 +100,11 @@ bool NewGlobalEntry(TDataSession& session, QWidget* parent) {
   Prepare(dlg, QStringLiteral("New Global Absence Entry"), 0, nullptr);
   if (RunDialog(dlg) != QDialog::Accepted) return false;
   TDataSet& d = session.Data();
-  AddEntry(d.GlobalList, d.EmpList, d.ReasonList, dlg.GetReason(), dlg.GetEntryDate(),
-           dlg.GetHours(), TEntryKind::Global);
+  if (!ChangeEntries([&] {
+        AddEntry(d.GlobalList, d.EmpList, d.ReasonList, dlg.GetReason(), dlg.GetEntryDate(),
+                 dlg.GetHours(), TEntryKind::Global);
+      }))
+    return false;
   session.NotifyChanged();
   return true;
 }

@@ -22,6 +22,7 @@
 #include "ui/main/absence_entry_flows.h"
 #include "ui/main/calendar_drag.h"
 #include "ui/main/calendar_grid.h"
+#include "ui/main/entry_change.h"
 #include "ui/main/trash_can.h"
 #include "ui/main/undelete_dialog.h"
 #include "ui/session/data_session.h"
@@ -269,14 +270,18 @@ void TCalendarPanel::DropReason(int32_t reasonID, int col, int row) {
         // Days outside the employment take no entry, picked or not.
         const TDate d = grdCalendar->CellDate(c, r);
         if (!emp->IsEmployedOn(d)) continue;
-        AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID, d, hours,
-                 TEntryKind::Own);
+        ChangeEntries([&] {
+          AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID, d, hours,
+                   TEntryKind::Own);
+        });
         SortEntries(emp->Entries, dataSet.ReasonList, TEntryOrder::ByDate);
         RefreshCell(c, r);
       }
   } else {
-    AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID,
-             grdCalendar->CellDate(col, row), hours, TEntryKind::Own);
+    ChangeEntries([&] {
+      AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID,
+               grdCalendar->CellDate(col, row), hours, TEntryKind::Own);
+    });
   }
   SortEntries(emp->Entries, dataSet.ReasonList, TEntryOrder::ByDate);
   RefreshCell(col, row);

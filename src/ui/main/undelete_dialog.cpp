@@ -15,6 +15,7 @@
 #include "ui/common/pictures.h"
 #include "ui/common/scale.h"
 #include "ui/main/dialog_buttons.h"
+#include "ui/main/entry_change.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -252,11 +253,15 @@ void TfrmUnDelete::RestorePositions(const std::vector<int>& positions) {
       RestoreAccruals(*accruals_, positions);
       break;
     case TUndeleteMode::Entries:
-      RestoreEntries(session_.Employee(empID_)->Entries, positions, d.EmpList, TEntryKind::Own,
-                     d.ReasonList);
+      ChangeEntries([&] {
+        RestoreEntries(session_.Employee(empID_)->Entries, positions, d.EmpList, TEntryKind::Own,
+                       d.ReasonList);
+      });
       break;
     case TUndeleteMode::Globals:
-      RestoreEntries(d.GlobalList, positions, d.EmpList, TEntryKind::Global, d.ReasonList);
+      ChangeEntries([&] {
+        RestoreEntries(d.GlobalList, positions, d.EmpList, TEntryKind::Global, d.ReasonList);
+      });
       break;
   }
 }
