@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <unordered_set>
 
 #include "data/binio.h"
 #include "data/entry_order.h"
@@ -183,15 +184,21 @@ void AppendEmpRecords(TBytes& out, const TEmpRecClass& e, const TEntryList& glob
   const auto blocks = [&](const TAbsenceRecClass& x) {
     return FindEntry(globals, x.ReasonID, TEntryKind::Global, x.EntryDate) != -1;
   };
+  // One exclusion per day and reason, though a trashed copy and an exclusion may both stand for
+  // it (an import's exemption next to a copy the user trashed): the reader would keep only one.
+  std::unordered_set<TDayReason, TDayReasonHash> excluded;
+  const auto exclude = [&](const TAbsenceRecClass& x) {
+    if (excluded.insert({x.EntryDate, x.ReasonID}).second)
+      items.push_back({x.ReasonID, -1.0f, x.EntryDate});
+  };
   for (const auto& x : e.Entries) {
     if (x->Kind == TEntryKind::Own) {
       if (x->IsLive()) items.push_back({x->ReasonID, x->Hours, x->EntryDate});
     } else if (x->Kind == TEntryKind::Global) {
       // A copy trashed on this employee only becomes an exclusion.
-      if (x->IsDeleted() && !x->ReasonDeleted && blocks(*x))
-        items.push_back({x->ReasonID, -1.0f, x->EntryDate});
+      if (x->IsDeleted() && !x->ReasonDeleted && blocks(*x)) exclude(*x);
     } else if (x->Kind == TEntryKind::Exclusion && x->IsLive() && blocks(*x)) {
-      items.push_back({x->ReasonID, -1.0f, x->EntryDate});
+      exclude(*x);
     }
   }
   PutItems(out, '3', items);
