@@ -511,14 +511,8 @@ void WithWarnings(TWarnings* warnings, Fn fn) {
   fn(warnings ? *warnings : local);
 }
 
-TBytes ReadDataFile(const std::string& path, TMissingFile missing, TWarnings* warnings) {
-  if (missing == TMissingFile::Create || FileExists(path)) return ReadOrCreateFile(path);
-  if (warnings) warnings->push_back(BaseName(path) + " is missing; read as empty");
-  return {};
-}
-
-// Whether there is anything to read: a missing file is created empty or reported, as
-// ReadDataFile does.
+// Whether there is anything to read: a missing file is created empty, or reported when the
+// data set is only being read.
 bool DataFileToRead(const std::string& path, TMissingFile missing, TWarnings& warnings) {
   if (FileExists(path)) return true;
   if (missing == TMissingFile::Create)
@@ -526,6 +520,12 @@ bool DataFileToRead(const std::string& path, TMissingFile missing, TWarnings& wa
   else
     warnings.push_back(BaseName(path) + " is missing; read as empty");
   return false;
+}
+
+TBytes ReadDataFile(const std::string& path, TMissingFile missing, TWarnings* warnings) {
+  TWarnings local;
+  return DataFileToRead(path, missing, warnings ? *warnings : local) ? ReadWholeFile(path)
+                                                                     : TBytes{};
 }
 }  // namespace
 

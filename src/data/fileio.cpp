@@ -157,27 +157,6 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
-TBytes ReadWholeFile(const std::string& path) {
-  TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) Fail(path);
-  struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) Fail(path);
-  if (S_ISDIR(st.st_mode)) throw EDataFileError(SystemErrorText(path, EISDIR));
-  TBytes bytes;
-  bytes.reserve(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0);
-  uint8_t buf[1 << 16];
-  for (;;) {
-    const ssize_t n = ::read(fd.get(), buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      Fail(path);
-    }
-    if (n == 0) break;
-    bytes.insert(bytes.end(), buf, buf + n);
-  }
-  return bytes;
-}
-
 void ReadFileInPieces(const std::string& path, std::size_t pieceSize,
                       const std::function<void(uint64_t size)>& opened, const TByteSink& sink) {
   TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -201,6 +180,16 @@ void ReadFileInPieces(const std::string& path, std::size_t pieceSize,
     if (filled > 0) sink(std::span<const uint8_t>(piece).first(filled));
     if (filled < piece.size()) return;
   }
+}
+
+TBytes ReadWholeFile(const std::string& path) {
+  TBytes bytes;
+  ReadFileInPieces(
+      path, 1 << 16, [&](uint64_t size) { bytes.reserve(static_cast<std::size_t>(size)); },
+      [&](std::span<const uint8_t> piece) {
+        bytes.insert(bytes.end(), piece.begin(), piece.end());
+      });
+  return bytes;
 }
 
 TBytes ReadOrCreateFile(const std::string& path) {
