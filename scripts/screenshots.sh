@@ -10,7 +10,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 ABSENCE_SCREENSHOT_DIR=$work/windows QT_QPA_PLATFORM=offscreen \
-  "$build/tests/ui/test_ui_sample_screens" >"$work/test.log" 2>&1 ||
+  "$build/tests/ui/absence_ui_tests" sample_screens >"$work/test.log" 2>&1 ||
   { cat "$work/test.log"; exit 1; }
 
 mkdir -p "$out"

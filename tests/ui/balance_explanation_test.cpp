@@ -10,6 +10,7 @@
 #include "data/dataset.h"
 #include "dates/date_text.h"
 #include "dates/dates.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/help.h"
@@ -182,5 +183,5 @@ class BalanceExplanationTest : public QObject {
   }
 };
 
-QTEST_MAIN(BalanceExplanationTest)
+ABSENCE_UI_SUITE("balance_explanation", BalanceExplanationTest)
 #include "balance_explanation_test.moc"

@@ -11,6 +11,7 @@
 
 #include "calendar_window.h"
 #include "dialog_support.h"
+#include "suites.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/hints.h"
@@ -300,5 +301,5 @@ class CalendarEditTest : public QObject {
   std::unique_ptr<TCalendarWindow> window_;
 };
 
-QTEST_MAIN(CalendarEditTest)
+ABSENCE_UI_SUITE("calendar_edit", CalendarEditTest)
 #include "calendar_edit_test.moc"

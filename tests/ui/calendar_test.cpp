@@ -17,6 +17,7 @@
 #include "cli_runner.h"
 #include "data/dataset.h"
 #include "dates/dates.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -407,5 +408,5 @@ class CalendarTest : public QObject {
   }
 };
 
-QTEST_MAIN(CalendarTest)
+ABSENCE_UI_SUITE("calendar", CalendarTest)
 #include "calendar_test.moc"

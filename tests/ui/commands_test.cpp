@@ -17,6 +17,7 @@
 #include "data/dataset.h"
 #include "data/json_dump.h"
 #include "dialog_support.h"
+#include "suites.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_edit.h"
@@ -320,5 +321,5 @@ class CommandsTest : public QObject {
   std::unique_ptr<test::TTempEnvironment> env_;
 };
 
-QTEST_MAIN(CommandsTest)
+ABSENCE_UI_SUITE("commands", CommandsTest)
 #include "commands_test.moc"

@@ -19,6 +19,7 @@
 
 #include "data/dataset.h"
 #include "data/ini_file.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
@@ -431,5 +432,5 @@ class ConvertWizardTest : public QObject {
   }
 };
 
-QTEST_MAIN(ConvertWizardTest)
+ABSENCE_UI_SUITE("convert", ConvertWizardTest)
 #include "convert_wizard_test.moc"

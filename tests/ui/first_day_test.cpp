@@ -33,6 +33,7 @@
 #include "data/json_dump.h"
 #include "dates/dates.h"
 #include "dialog_support.h"
+#include "suites.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_edit.h"
@@ -743,5 +744,5 @@ class FirstDayTest : public QObject {
   nlohmann::json saved_;  // the data set as last saved in the first folder
 };
 
-QTEST_MAIN(FirstDayTest)
+ABSENCE_UI_SUITE("first_day", FirstDayTest)
 #include "first_day_test.moc"

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "data/ini_file.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/column_widths.h"
@@ -482,5 +483,5 @@ class HelpersTest : public QObject {
   }
 };
 
-QTEST_MAIN(HelpersTest)
+ABSENCE_UI_SUITE("helpers", HelpersTest)
 #include "helpers_test.moc"

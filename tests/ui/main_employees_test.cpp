@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "data/dataset.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -161,5 +162,5 @@ class MainEmployeesTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainEmployeesTest)
+ABSENCE_UI_SUITE("main_employees", MainEmployeesTest)
 #include "main_employees_test.moc"

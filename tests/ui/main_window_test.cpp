@@ -17,6 +17,7 @@
 #include "data/backup.h"
 #include "data/dataset.h"
 #include "data/ini_file.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -543,5 +544,5 @@ class MainWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainWindowTest)
+ABSENCE_UI_SUITE("main", MainWindowTest)
 #include "main_window_test.moc"

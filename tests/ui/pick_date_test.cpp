@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "dates/dates.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -376,5 +377,5 @@ class PickDateTest : public QObject {
   }
 };
 
-QTEST_MAIN(PickDateTest)
+ABSENCE_UI_SUITE("pick_date", PickDateTest)
 #include "pick_date_test.moc"

@@ -15,6 +15,7 @@
 
 #include "../core/reports/report_data_set.h"
 #include "reports/report.h"
+#include "suites.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/printers.h"
 #include "ui/reports/ab_report.h"
@@ -33,7 +34,7 @@ namespace {
 
 // The absence taken report with a page per employee and the totals page: three pages.
 TDocument ThreePages() {
-  static const TDataSet data = test::MakeReportDataSet();
+  static const TDataSet data = absence::test::MakeReportDataSet();
   static const TSelection selection = {{"Able, Ann", 1}, {"Cole, Cy", 3}};
   TReportOptions o;
   o.Kind = TReportKind::Absence;
@@ -169,7 +170,7 @@ class ReportPreviewTest : public QObject {
 
   // The print flow: the setup window answers through real clicks once it is up.
   void PrintFlowPrintsOnlyOnOk() {
-    const TDataSet data = test::MakeReportDataSet();
+    const TDataSet data = absence::test::MakeReportDataSet();
     TReportOptions o;
     o.Kind = TReportKind::Department;
     o.NewPagePerGroup = true;
@@ -219,7 +220,7 @@ class ReportPreviewTest : public QObject {
 
   void MonthCalendarSelectionPreviewsTheChosenMonth() {
     QTemporaryDir dir;
-    TDataSet data = test::MakeReportDataSet();
+    TDataSet data = absence::test::MakeReportDataSet();
     SaveDataSet(data, dir.path().toStdString() + "/", false);
     TDataSession session(dir.path().toStdString() + "/");
     QVERIFY(session.Load());
@@ -266,5 +267,5 @@ class ReportPreviewTest : public QObject {
   }
 };
 
-QTEST_MAIN(ReportPreviewTest)
+ABSENCE_UI_SUITE("report_preview", ReportPreviewTest)
 #include "report_preview_test.moc"

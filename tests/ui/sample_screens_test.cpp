@@ -19,6 +19,7 @@
 #include "reports/report.h"
 #include "reports/selection.h"
 #include "screenshots.h"
+#include "suites.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
@@ -300,5 +301,5 @@ class SampleScreensTest : public QObject {
   std::unique_ptr<TTempEnvironment> env_;
 };
 
-QTEST_MAIN(SampleScreensTest)
+ABSENCE_UI_SUITE("sample_screens", SampleScreensTest)
 #include "sample_screens_test.moc"

@@ -19,6 +19,7 @@
 #include "../core/reports/report_data_set.h"
 #include "dialog_support.h"
 #include "reports/report.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -565,5 +566,5 @@ class SelectionTest : public QObject {
   }
 };
 
-QTEST_MAIN(SelectionTest)
+ABSENCE_UI_SUITE("selection", SelectionTest)
 #include "selection_test.moc"

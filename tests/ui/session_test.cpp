@@ -18,6 +18,7 @@
 #include "cli_runner.h"
 #include "data/backup.h"
 #include "data/sample.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/session/data_session.h"
@@ -325,5 +326,5 @@ class SessionTest : public QObject {
   }
 };
 
-QTEST_MAIN(SessionTest)
+ABSENCE_UI_SUITE("session", SessionTest)
 #include "session_test.moc"

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/scale.h"
@@ -166,5 +167,5 @@ class StartupTest : public QObject {
   }
 };
 
-QTEST_MAIN(StartupTest)
+ABSENCE_UI_SUITE("startup", StartupTest)
 #include "startup_test.moc"

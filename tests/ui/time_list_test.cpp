@@ -14,6 +14,7 @@
 
 #include "../core/reports/report_data_set.h"
 #include "dialog_support.h"
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -266,5 +267,5 @@ class TimeListTest : public QObject {
   }
 };
 
-QTEST_MAIN(TimeListTest)
+ABSENCE_UI_SUITE("time_list", TimeListTest)
 #include "time_list_test.moc"

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
@@ -277,5 +278,5 @@ class WidgetsTest : public QObject {
   }
 };
 
-QTEST_MAIN(WidgetsTest)
+ABSENCE_UI_SUITE("widgets", WidgetsTest)
 #include "widgets_test.moc"
