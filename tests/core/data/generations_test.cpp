@@ -35,9 +35,10 @@ std::vector<TBytes> DataFiles(const std::string& folder) {
   return files;
 }
 
-// A change every save can make: one more department.
+// A change every save can make: one more department, named to stay last in the sorted list (so
+// a save after the reload writes the same file).
 void Change(TDataSet& d, int n) {
-  AddDept(d.DeptList, "Changed " + std::to_string(n), 0, true, "", -1);
+  AddDept(d.DeptList, "Zz changed " + std::to_string(n), 0, true, "", -1);
 }
 
 TEST(Generations, EachChangingSaveKeepsWhatItReplacesAndTheNewestAreKept) {
