@@ -99,7 +99,8 @@ TEST(Cli, RestoreRefusesWhatIsNotABackupAndChangesNoFile) {
 // oldest gives the first state back.
 TEST(Cli, BackupsListsTheGenerationsAndRestoreTakesThem) {
   test::TTempFolder tmp;
-  SaveDataSet(test::MakeSampleDataSet(), tmp.Folder());
+  TDataSet sample = test::MakeSampleDataSet();
+  SaveDataSet(sample, tmp.Folder());
   const std::string dir = "--data " + tmp.Folder() + " --ini " + tmp.File("a.ini");
   const std::string first = RunCli(dir + " dump").Out;
   for (int i = 1; i <= 3; ++i) {
@@ -125,7 +126,8 @@ TEST(Cli, BackupsListsTheGenerationsAndRestoreTakesThem) {
 // them.
 TEST(Cli, ASaveAfterARepairedLoadKeepsTheOriginals) {
   test::TTempFolder tmp;
-  SaveDataSet(test::MakeSampleDataSet(), tmp.Folder());
+  TDataSet sample = test::MakeSampleDataSet();
+  SaveDataSet(sample, tmp.Folder());
   TBytes emp = ReadWholeFile(tmp.File(kEmpFile));
   emp[kEmpRecSize * (emp.size() / kEmpRecSize - 1)] = 'x';  // the last record's kind byte
   test::WriteBytes(tmp.File(kEmpFile), emp);
