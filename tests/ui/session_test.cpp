@@ -302,6 +302,7 @@ class SessionTest : public QObject {
 
     AddEmp(session.Data().EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
+    spy.Answer(mbYes);  // replace the data there (the question before a restore)
     spy.Answer(mbOK);
     QVERIFY(session.Restore(file));
     QCOMPARE(spy.Calls().back().Text, QString("Your Absence data was successfully restored."));
