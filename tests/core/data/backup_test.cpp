@@ -165,30 +165,6 @@ TEST(Backup, RestoreRefusesWhatIsNotABackup) {
   EXPECT_EQ(SummarizeDataSet(restored).Employees, SummarizeDataSet(d).Employees);
 }
 
-// What the restore question shows: live records only, and the newest own or global entry.
-TEST(Backup, SummaryCountsLiveRecordsAndTheNewestEntry) {
-  TDataSet d = test::MakeSampleDataSet();
-  const TDataSetSummary all = SummarizeDataSet(d);
-  double newest = 0;
-  std::size_t entries = d.GlobalList.size();
-  for (const auto& g : d.GlobalList) newest = std::max(newest, g->EntryDate);
-  for (const auto& e : d.EmpList)
-    for (const auto& x : e->Entries)
-      if (x->Kind == TEntryKind::Own) {
-        ++entries;
-        newest = std::max(newest, x->EntryDate);
-      }
-  EXPECT_EQ(all.Entries, entries);
-  EXPECT_EQ(all.NewestEntry, newest);
-  EXPECT_EQ(all.Employees, d.EmpList.size());
-  d.EmpList[0]->Deleted = true;
-  d.ReasonList[0]->Deleted = true;
-  const TDataSetSummary trashed = SummarizeDataSet(d);
-  EXPECT_EQ(trashed.Employees, all.Employees - 1);
-  EXPECT_EQ(trashed.Reasons, all.Reasons - 1);
-  EXPECT_LT(trashed.Entries, all.Entries);
-}
-
 TEST(Backup, UnopenableFileGivesTheMessageAndChangesNothing) {
   test::TTempFolder tmp;
   TDataSet d = test::MakeSampleDataSet();
