@@ -2,6 +2,7 @@
 #include "data/backup.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
@@ -71,6 +72,25 @@ void WriteBackup(const TDataSet& data, const TByteSink& sink) {
   if (!out.empty()) sink(out);
 }
 
+TDataSetSummary SummarizeDataSet(const TDataSet& data) {
+  TDataSetSummary s;
+  const auto entry = [&](const TAbsenceRecClass& x) {
+    ++s.Entries;
+    s.NewestEntry = std::max(s.NewestEntry, x.EntryDate);
+  };
+  for (const auto& d : data.DeptList) s.Departments += d->Deleted ? 0 : 1;
+  for (const auto& r : data.ReasonList) s.Reasons += r->Deleted ? 0 : 1;
+  for (const auto& e : data.EmpList) {
+    if (e->Deleted) continue;
+    ++s.Employees;
+    for (const auto& x : e->Entries)
+      if (x->Kind == TEntryKind::Own && x->IsLive()) entry(*x);
+  }
+  for (const auto& g : data.GlobalList)
+    if (g->IsLive()) entry(*g);
+  return s;
+}
+
 TBytes SerializeBackup(const TDataSet& data) {
   TBytes all;
   WriteBackup(data, [&](std::span<const uint8_t> piece) {
@@ -131,6 +151,8 @@ class TBackupReader {
   // Replaces `data` with what was read.
   void Finish(TDataSet& data) {
     FinishEmpRecords(empState_, Keys());
+    EndSkipping(empState_.Parent, warnings_);
+    EndSkipping(reasonParent_, warnings_);
     FlushGlobals();
     if (RenumberRepeatedReasons(fresh_.ReasonList, "backup file", warnings_) ||
         reasonAfterEntries_) {
@@ -189,6 +211,58 @@ void ParseBackup(TDataSet& data, std::span<const uint8_t> bytes, TWarnings& warn
   reader.Finish(data);
 }
 
+namespace {
+
+// Tells a backup file from any other file before a restore replaces the data set with it: every
+// record must carry one of the four tags, and the records that belong to a reason or an
+// employee need one in the file. Text, pictures or a data file
+// picked by mistake fail at once; so does an empty file, which holds nothing to restore.
+class TBackupCheck {
+ public:
+  explicit TBackupCheck(std::string path) : path_(std::move(path)) {}
+
+  void Size(uint64_t bytes) const {
+    if (bytes == 0) Refuse("it is empty");
+    if (bytes % kBackupRecSize != 0)
+      Refuse("its size (" + std::to_string(bytes) + " bytes) is not a whole number of " +
+             std::to_string(kBackupRecSize) + "-byte backup records");
+  }
+
+  void Record(std::span<const uint8_t> r) {
+    ++count_;
+    const char tag = static_cast<char>(r[0]);
+    const char kind = static_cast<char>(r[2]);
+    // A damaged kind byte under a good tag is a damaged record, which the reader skips and
+    // reports (a generation keeps the data files' records as they were, damage included).
+    if (tag != 'R' && tag != 'D' && tag != 'E' && tag != 'G')
+      Refuse("record " + std::to_string(count_) + " is not a backup record");
+    if (tag == 'R' && kind == '1') ++reasons_;
+    if (tag == 'R' && kind == '2') ++rules_;
+    if (tag == 'E' && kind == '1') ++employees_;
+    if (tag == 'E' && (kind == '2' || kind == '3')) ++(kind == '2' ? balances_ : entries_);
+    if (tag == 'G') ++globals_;
+  }
+
+  void Finish() const {
+    if (rules_ > 0 && reasons_ == 0) Refuse("it holds policy rules but no reason");
+    if (balances_ + entries_ > 0 && employees_ == 0)
+      Refuse("it holds balances or absences but no employee");
+    if (entries_ + globals_ > 0 && reasons_ == 0) Refuse("it holds absences but no reason");
+  }
+
+  [[noreturn]] void Refuse(const std::string& why) const {
+    throw ENotABackupError("\"" + path_ + "\" is not an Absence backup file: " + why +
+                           ". Your Absence data was not changed.");
+  }
+
+ private:
+  std::string path_;
+  std::size_t count_ = 0;
+  std::size_t reasons_ = 0, rules_ = 0, employees_ = 0, balances_ = 0, entries_ = 0, globals_ = 0;
+};
+
+}  // namespace
+
 void RestoreData(TDataSet& data, const std::string& path, TWarnings* warnings) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
@@ -196,6 +270,20 @@ void RestoreData(TDataSet& data, const std::string& path, TWarnings* warnings) {
     throw ERestoreOpenError(
         "The following error occurred trying to open your Absence backup file:\n\nCode = " +
         std::to_string(err) + "  Msg = " + std::strerror(err));
+  }
+  TBackupCheck check(path);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    throw EDataFileError(SystemErrorText(path, err));
+  }
+  try {
+    if (!S_ISREG(st.st_mode)) check.Refuse("it is not a file");
+    check.Size(static_cast<uint64_t>(st.st_size));
+  } catch (...) {
+    ::close(fd);
+    throw;
   }
   TWarnings local;
   TBackupReader reader(warnings ? *warnings : local);
@@ -213,14 +301,23 @@ void RestoreData(TDataSet& data, const std::string& path, TWarnings* warnings) {
     filled += static_cast<std::size_t>(n);
     const bool end = n == 0;
     const std::size_t whole = filled / kBackupRecSize * kBackupRecSize;
-    for (std::size_t off = 0; off < whole; off += kBackupRecSize)
-      reader.Record(std::span<const uint8_t>(block.data() + off, kBackupRecSize));
+    try {
+      for (std::size_t off = 0; off < whole; off += kBackupRecSize) {
+        const std::span<const uint8_t> record(block.data() + off, kBackupRecSize);
+        check.Record(record);
+        reader.Record(record);
+      }
+    } catch (...) {
+      ::close(fd);
+      throw;
+    }
     std::copy(block.begin() + static_cast<std::ptrdiff_t>(whole),
               block.begin() + static_cast<std::ptrdiff_t>(filled), block.begin());
     filled -= whole;
     if (end) break;
   }
   ::close(fd);
+  check.Finish();
   reader.Tail(filled);
   reader.Finish(data);
 }

@@ -268,25 +268,45 @@ void ParseDeptRecord(TDeptList& list, std::span<const uint8_t> r, const std::str
   }
 }
 
+void StartSkipping(TParentState& parent, const std::string& where, TWarnings& warnings) {
+  EndSkipping(parent, warnings);
+  parent.Skipped = true;
+  parent.SkippedAt = where;
+}
+
+void EndSkipping(TParentState& parent, TWarnings& warnings) {
+  if (parent.Skipped && parent.Records > 0)
+    warnings.push_back(parent.SkippedAt + "the " + std::to_string(parent.Records) +
+                       " record(s) after it, holding " + std::to_string(parent.Items) +
+                       " item(s), were skipped with it: they may belong to it, not to the "
+                       "record before it");
+  parent = TParentState{};
+}
+
 void ParseReasonRecord(TReasonList& list, std::span<const uint8_t> r, const std::string& where,
                        TWarnings& warnings, TParentState& parent) {
   if (r[0] == '1') {
-    parent.Skipped = false;
+    EndSkipping(parent, warnings);
     try {
       // Any byte is kept as read, so the writer gives back the same file.
       AddReason(list, ReadString(r, 6, kDescriptionLen, where, warnings), r[37] != 0, r[38] != 0,
                 static_cast<TBasis>(r[39]), static_cast<TValidate>(r[40]), GetI32(r, 2));
     } catch (const EIdentifierRangeError& e) {
       warnings.push_back(where + e.what() + " The reason and its rules were skipped.");
-      parent.Skipped = true;
+      StartSkipping(parent, where, warnings);
     }
     return;
   }
   if (r[0] != '2') {
     warnings.push_back(where + UnknownKind(r[0]));
+    StartSkipping(parent, where, warnings);
     return;
   }
-  if (parent.Skipped) return;
+  if (parent.Skipped) {
+    ++parent.Records;
+    ++parent.Items;
+    return;
+  }
   if (list.empty()) {
     warnings.push_back(where + "a policy rule before any reason was skipped");
     return;
@@ -305,10 +325,10 @@ void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uin
   TParentState& parent = state.Parent;
   if (r[0] == '1') {
     FinishEmpRecords(state, keys);
+    EndSkipping(parent, warnings);
     double start = 0, term = 0;
     if (!ReadDate(GetF64(r, 74), where, "the start date", warnings, start)) start = 0;
     if (!ReadDate(GetF64(r, 82), where, "the termination date", warnings, term)) term = 0;
-    parent.Skipped = false;
     try {
       AddEmp(list, ReadString(r, 6, kLastNameLen, where, warnings),
              ReadString(r, 37, kFirstNameLen, where, warnings),
@@ -319,15 +339,20 @@ void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uin
     } catch (const EIdentifierRangeError& e) {
       warnings.push_back(where + e.what() +
                          " The employee, with its balances and entries, was skipped.");
-      parent.Skipped = true;
+      StartSkipping(parent, where, warnings);
     }
     return;
   }
   if (r[0] != '2' && r[0] != '3') {
     warnings.push_back(where + UnknownKind(r[0]));
+    StartSkipping(parent, where, warnings);
     return;
   }
-  if (parent.Skipped) return;
+  if (parent.Skipped) {
+    ++parent.Records;
+    parent.Items += std::min<std::size_t>(r[2], kItemsPerRecord);
+    return;
+  }
   if (list.empty()) {
     warnings.push_back(where + "balances or entries before any employee were skipped");
     return;
@@ -417,6 +442,7 @@ void ParseReasons(TReasonList& list, std::span<const uint8_t> bytes, const std::
   TParentState parent;
   for (std::size_t i = 0; i < records.size(); ++i)
     ParseReasonRecord(list, records[i], where.At(i), warnings, parent);
+  EndSkipping(parent, warnings);
   RenumberRepeatedReasons(list, fileName, warnings);
   SortReasons(list);
 }
@@ -444,6 +470,7 @@ class TEmpFileReader {
   }
   void Finish() {
     FinishEmpRecords(state_, keys_);
+    EndSkipping(state_.Parent, warnings_);
     RenumberRepeatedEmps(list_, fileName_, warnings_);
     SortEmps(list_);
   }

@@ -24,6 +24,7 @@
 #endif
 
 #include "data/datafiles.h"
+#include "data/generations.h"
 
 namespace absence {
 namespace {
@@ -297,7 +298,10 @@ void LoadDataSetReadOnly(TDataSet& data, const std::string& folder, TWarnings* w
 
 // Writes the temporary files and replaces the data files with them as one step. The serialised
 // contents live only here, so they are freed before a reload.
-static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, const TFileOps& ops) {
+// With `generations` > 0 the data set the files held is first kept as a generation, when the
+// save changes them; the older generations are pruned only once the new files are in place.
+static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, const TFileOps& ops,
+                             int generations) {
   // The lists are only read here; nothing in memory changes unless the whole save succeeds.
   const std::array<TBytes, 4> contents = {
       SerializeReasons(data.ReasonList), SerializeEmps(data.EmpList, data.GlobalList),
@@ -307,12 +311,22 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
   RecoverInterruptedSave(folder, ops, &recovery);
   if (!recovery.empty()) throw EDataFileError(recovery.front());
   TMarker marker;
+  bool changes = false;
+  for (std::size_t i = 0; i < kFiles.size(); ++i) {
+    marker[i].New = FingerprintOf(contents[i]);
+    marker[i].Old = FingerprintOfFile(DataPath(folder, kFiles[i].data));
+    changes = changes || marker[i].Old != marker[i].New;
+  }
+  // Kept before anything of the save is written; removed again should the save fail, so it
+  // never pushes out an older generation for a state the files still hold.
+  const std::string generation =
+      generations > 0 && changes ? KeepGeneration(folder, std::time(nullptr), ops) : "";
+  const auto dropGeneration = [&] {
+    if (!generation.empty()) RemoveQuietly(ops, generation);
+  };
   try {
-    for (std::size_t i = 0; i < kFiles.size(); ++i) {
-      marker[i].New = FingerprintOf(contents[i]);
-      marker[i].Old = FingerprintOfFile(DataPath(folder, kFiles[i].data));
+    for (std::size_t i = 0; i < kFiles.size(); ++i)
       ops.WriteFileSynced(DataPath(folder, kFiles[i].temp), contents[i]);
-    }
     for (const auto& f : kFiles) ops.KeepCopy(DataPath(folder, f.data), DataPath(folder, f.old));
     ops.SyncFolder(folder);
     const std::string text = MarkerText(marker);
@@ -325,6 +339,7 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
       RemoveQuietly(ops, DataPath(folder, f.old));
     }
     RemoveQuietly(ops, DataPath(folder, kMarkerTemp));
+    dropGeneration();
     throw;
   }
 
@@ -338,6 +353,7 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
     try {
       if (FileExists(markerPath)) PutBack(folder, marker, ops);
       Close(folder, ops);
+      dropGeneration();
     } catch (const EDataFileError& rollback) {
       throw EDataFileError(
           std::string(failure.what()) +
@@ -351,10 +367,12 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
     Close(folder, ops);
   } catch (const EDataFileError&) {
   }
+  if (!generation.empty()) PruneGenerations(folder, generations, ops);
 }
 
-void SaveDataSet(TDataSet& data, const std::string& folder, bool reload, const TFileOps& ops) {
-  ReplaceDataFiles(data, folder, ops);
+void SaveDataSet(TDataSet& data, const std::string& folder, bool reload, const TFileOps& ops,
+                 int generations) {
+  ReplaceDataFiles(data, folder, ops, generations);
   if (!reload) return;
   // The files are safely in place; reading them back empties the trash and rebuilds the
   // copies of global entries. Should that fail, the lists in memory stay as they were.

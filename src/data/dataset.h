@@ -51,9 +51,11 @@ std::string DataFolderWriteError(const std::string& folder);
 
 // Writes the four temporary files, then replaces the data files as one step; with `reload`
 // reads them back (the trash is emptied, copies rebuilt). On failure throws EDataFileError and
-// leaves both the data set and the data files as they were.
+// leaves both the data set and the data files as they were. With `generations` > 0 a save that
+// changes the files first keeps what they held as a generation and keeps at most that many
+// (see generations.h); a generation that cannot be kept fails the save.
 void SaveDataSet(TDataSet& data, const std::string& folder, bool reload = true,
-                 const TFileOps& ops = TFileOps::Real());
+                 const TFileOps& ops = TFileOps::Real(), int generations = 0);
 
 // Finishes a save that was interrupted after its commit marker was written (or finishes putting
 // the old files back when the save was failing), acting only on files the marker lists whose

@@ -25,9 +25,19 @@ class TRecordWhere {
 // Carried from one record to the next of a file: when a reason or an employee could not be
 // added, the rules, balances or entries that follow it are skipped instead of joining the
 // record before it.
+// An unreadable record may itself have been the reason or employee (its kind byte is what is
+// damaged), so what follows it is skipped too: attached to the record before, it would give one
+// employee's absences to another.
 struct TParentState {
   bool Skipped = false;
+  std::string SkippedAt;    // the skipped record's place, "<file>, record N: "
+  std::size_t Records = 0;  // records skipped with it
+  std::size_t Items = 0;    // the rules, balances or entries they held
 };
+// Starts skipping the records that follow the record at `where`.
+void StartSkipping(TParentState& parent, const std::string& where, TWarnings& warnings);
+// Reports what was skipped with the last skipped record (when anything was) and stops skipping.
+void EndSkipping(TParentState& parent, TWarnings& warnings);
 
 void ParseDeptRecord(TDeptList& list, std::span<const uint8_t> r, const std::string& where,
                      TWarnings& warnings);

@@ -159,6 +159,8 @@ void ReadIniSettings(TIniFile& ini, const std::string& productSection, int scree
   s.StartupState = FormatStartupState(
       ParseStartupState(ini.ReadString(kInitSection, "StartupState", kStartMaximised)));
   s.Organization = ini.ReadString(kInitSection, "Organization", "");
+  s.Generations = std::clamp(ini.ReadInteger(kInitSection, "Generations", kMaxGenerationsDefault),
+                             0, kMaxGenerations);
 }
 
 void WriteIniSettings(TIniFile& ini, const TSettings& s, bool writePrinter) {
@@ -175,6 +177,7 @@ void WriteIniSettings(TIniFile& ini, const TSettings& s, bool writePrinter) {
   ini.WriteString(kInitSection, "DefaultHours", FormatDefaultHours(s.DefaultHours));
   ini.WriteString(kInitSection, "StartupState", s.StartupState);
   ini.WriteString(kInitSection, "Organization", OrganizationLine(s.Organization));
+  ini.WriteInteger(kInitSection, "Generations", s.Generations);
 }
 
 }  // namespace absence

@@ -42,6 +42,10 @@ inline constexpr std::array<const char*, 7> kColumnWidthKeys = {
     "BalancesSettings", "PolicySettings", "ReasonSettings",  "AbsenceSettings",
     "EmployeeSettings", "DeptSettings",   "AccrualsSettings"};
 
+// Generations: how many automatic backups of the data set the saves keep (see generations.h).
+inline constexpr int kMaxGenerationsDefault = 10;
+inline constexpr int kMaxGenerations = 999;
+
 // "0" in StartupState: the main window starts maximised.
 inline constexpr const char* kStartMaximised = "0";
 
@@ -59,6 +63,7 @@ struct TSettings {
   int FontSettings = 96;  // screen resolution (pixels per inch) of the last run
   std::string StartupState = kStartMaximised;
   std::string Organization;  // printed at the top of every report; empty leaves the line blank
+  int Generations = kMaxGenerationsDefault;  // generations kept at each save; 0 keeps none
 };
 
 // The main window's placement as stored in StartupState.

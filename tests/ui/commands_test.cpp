@@ -102,6 +102,7 @@ class CommandsTest : public QObject {
     test::TMessageBoxSpy spy;
     spy.Answer(mbYes);  // create the new backup file
     spy.Answer(mbOK);
+    spy.Answer(mbYes);  // replace the data there with the backup
     spy.Answer(mbOK);
     Trigger(w.get(), "mnuFileBackup");
     QVERIFY(QFile::exists(file));
@@ -110,10 +111,11 @@ class CommandsTest : public QObject {
     d.EmpList[0]->LastName = "Changed";
     Trigger(w.get(), "mnuFileRestore");
     QCOMPARE(DumpJson(w->Session().Data()), before);
-    QCOMPARE(spy.Calls().size(), std::size_t{3});
+    QCOMPARE(spy.Calls().size(), std::size_t{4});
     QVERIFY(spy.Calls()[0].Text.endsWith("This file does not exist.\rDo you want to create it?"));
     QCOMPARE(spy.Calls()[1].Text, QString("Your Absence data was successfully backed up."));
-    QCOMPARE(spy.Calls()[2].Text, QString("Your Absence data was successfully restored."));
+    QCOMPARE(spy.Calls()[2].Kind, TMsgKind::Confirmation);
+    QCOMPARE(spy.Calls()[3].Text, QString("Your Absence data was successfully restored."));
 
     QCOMPARE(files.Calls.size(), std::size_t{2});
     const TFileDialogCall& save = files.Calls[0];

@@ -466,10 +466,13 @@ class FirstDayTest : public QObject {
     QVERIFY(StoredInFolder(env_->DataFolder()) != saved_);
     {
       TMessageBoxSpy spy;
-      spy.Answer(mbOK);  // restored
+      spy.Answer(mbYes);  // replace the data there with the backup
+      spy.Answer(mbOK);   // restored
       Command("mnuFileRestore")->trigger();
-      QCOMPARE(spy.Calls().size(), size_t(1));
-      QCOMPARE(spy.Calls()[0].Text, QString("Your Absence data was successfully restored."));
+      QCOMPARE(spy.Calls().size(), size_t(2));
+      QVERIFY(spy.Calls()[0].Text.endsWith(
+          "Do you want to replace your current data with the backup?"));
+      QCOMPARE(spy.Calls()[1].Text, QString("Your Absence data was successfully restored."));
     }
     SetFileDialogHook(nullptr);
     QCOMPARE(asked, (QList<TFileDialogKind>{TFileDialogKind::Save, TFileDialogKind::Open}));

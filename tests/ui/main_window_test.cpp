@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
@@ -16,12 +17,14 @@
 
 #include "data/backup.h"
 #include "data/dataset.h"
+#include "data/generations.h"
 #include "data/ini_file.h"
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/header_control.h"
 #include "ui/common/help.h"
 #include "ui/common/help_key.h"
@@ -30,6 +33,7 @@
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
 #include "ui/main/main_window.h"
+#include "ui/main/splash.h"
 #include "ui/session/data_session.h"
 
 using namespace absence;
@@ -541,6 +545,52 @@ class MainWindowTest : public QObject {
     w.BringToFront();
     QVERIFY(!(w.windowState() & Qt::WindowMinimized));
     QVERIFY(w.isVisible());
+  }
+
+  // The splash stays on top of every window: the warning of a repaired load must not be under
+  // it.
+  void theLoadWarningIsNotCoveredByTheSplash() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    QFile emp(env.DataFile("emp.dat"));
+    QVERIFY(emp.open(QIODevice::Append));
+    emp.write(QByteArray(1, 'x') + QByteArray(98, '\0'));
+    emp.close();
+    QPointer<TfrmSplash> splash = new TfrmSplash;
+    splash->show();
+    std::vector<std::pair<TMsgKind, bool>> shown;  // kind, splash visible
+    SetMessageBoxHook([&](const TMessageBoxCall& call) {
+      shown.emplace_back(call.Kind, splash && splash->isVisible());
+      return mbOK;
+    });
+    auto w = std::make_unique<TfrmMain>(10);
+    w->SetSplash(splash);
+    w->ShowAsStored();
+    const bool loaded = WaitForLoad(*w);
+    test::FailOnUnexpectedMessageBoxes();
+    QVERIFY(loaded);
+    QVERIFY(!shown.empty());
+    QCOMPARE(shown[0].first, TMsgKind::Warning);
+    QVERIFY(!shown[0].second);
+  }
+
+  // After a save that changed the data, the restore dialog opens where its generations are.
+  void restoreOpensInTheFolderOfTheAutomaticBackups() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    auto w = StartMain();
+    QVERIFY(WaitForLoad(*w));
+    AddDept(w->Session().Data().DeptList, "Sales", 0, true, "S1");
+    Command(w.get(), "mnuFileSave")->trigger();
+    QString folder;
+    SetFileDialogHook([&](const TFileDialogCall& call) {
+      folder = call.Folder;
+      return std::optional<QString>();
+    });
+    Command(w.get(), "mnuFileRestore")->trigger();
+    SetFileDialogHook(nullptr);
+    QCOMPARE(folder, QString::fromStdString(GenerationsFolder(App().AppFolder)));
+    QCOMPARE(ListGenerations(App().AppFolder).size(), size_t(1));
   }
 };
 

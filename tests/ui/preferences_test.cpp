@@ -163,6 +163,10 @@ void PreferencesTest::okReportsWhatChangedAndCancelNothing() {
     dlg.nbNoteBook->setCurrentIndex(5);
     dlg.txtOrganization->setFocus();
     QTest::keyClicks(dlg.txtOrganization, "Acme Widgets");
+    // The number of automatic backups, typed over the default.
+    dlg.spnGenerations->setFocus();
+    dlg.spnGenerations->selectAll();
+    QTest::keyClicks(dlg.spnGenerations, "3");
     QTest::keyClick(dlg.txtOrganization, Qt::Key_Return);
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
     const TPreferencesChanges c = dlg.Store(s);
@@ -171,6 +175,7 @@ void PreferencesTest::okReportsWhatChangedAndCancelNothing() {
     QVERIFY(!c.Balances);
     QCOMPARE(s.EmployeeDisplay, TEmployeeDisplay::Former);
     QCOMPARE(s.Organization, std::string("Acme Widgets"));
+    QCOMPARE(s.Generations, 3);
     QCOMPARE(s.ToolCaption, TToolCaption::PictureAndText);
   }
 }

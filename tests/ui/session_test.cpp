@@ -303,6 +303,7 @@ class SessionTest : public QObject {
 
     AddEmp(session.Data().EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
+    spy.Answer(mbYes);  // replace the data there (the question before a restore)
     spy.Answer(mbOK);
     QVERIFY(session.Restore(file));
     QCOMPARE(spy.Calls().back().Text, QString("Your Absence data was successfully restored."));
@@ -323,6 +324,86 @@ class SessionTest : public QObject {
     spy.Answer(mbOK);
     QVERIFY(!session.Backup(env.DataFolder() + "no/such/folder/copy.abk"));
     QVERIFY(spy.Calls().back().Text.contains("copy.abk"));
+  }
+
+  // A file that is not a backup is refused and changes nothing; a backup asks first, showing
+  // what it holds against what is there, and only Yes replaces the data.
+  void restoreRefusesNonBackupsAndAsksBeforeReplacing() {
+    ui::test::TTempEnvironment env;
+    SaveTwoEmployees(App().AppFolder);
+    TDataSession session(App().AppFolder);
+    QVERIFY(session.Load());
+    QSignalSpy reloaded(&session, &TDataSession::Reloaded);
+    const QString notes = env.DataFolder() + "notes.txt";
+    std::ofstream(notes.toStdString()) << "not a backup\n";
+    ui::test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
+    QVERIFY(!session.Restore(notes));
+    QCOMPARE(spy.Calls().back().Kind, TMsgKind::Error);
+    QVERIFY(spy.Calls().back().Text.contains("is not an Absence backup file"));
+    QCOMPARE(session.Data().EmpList.size(), size_t(2));
+
+    TDataSet other;
+    AddReason(other.ReasonList, "Sick", true, false, TBasis::None, TValidate::None);
+    AddEmp(other.EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
+    AddEntry(other.EmpList[0]->Entries, other.EmpList, other.ReasonList,
+             other.ReasonList[0]->ReasonID, 45474, 8, TEntryKind::Own);
+    const QString file = env.DataFolder() + "other.abk";
+    BackupData(other, file.toStdString());
+    spy.Answer(mbNo);
+    QVERIFY(!session.Restore(file));
+    const TMessageBoxCall question = spy.Calls().back();
+    QCOMPARE(question.Kind, TMsgKind::Confirmation);
+    QVERIFY(question.Text.contains(
+        "Departments: 0, employees: 1, reasons: 1, entries: 1, newest entry: 07/01/2024"));
+    QVERIFY(question.Text.contains("Departments: 0, employees: 2, reasons: 1, entries: 0"));
+    QVERIFY(question.Text.endsWith("Do you want to replace your current data with the backup?"));
+    QCOMPARE(session.Data().EmpList.size(), size_t(2));
+    QCOMPARE(reloaded.count(), 0);
+
+    spy.Answer(mbYes);
+    spy.Answer(mbOK);
+    QVERIFY(session.Restore(file));
+    QCOMPARE(session.Data().EmpList.size(), size_t(1));
+    QCOMPARE(reloaded.count(), 1);
+  }
+
+  // Every skipped record is listed, however many; the files go aside as they were before the
+  // first save writes over them, and only then.
+  void aRepairedLoadListsEveryRecordAndKeepsTheFilesBeforeSaving() {
+    ui::test::TTempEnvironment env;
+    SaveTwoEmployees(App().AppFolder);
+    const std::string emp = env.DataFile("emp.dat").toStdString();
+    std::string bytes = FileBytes(QString::fromStdString(emp)).toStdString();
+    for (int i = 0; i < 30; ++i) bytes += std::string(1, 'x') + std::string(98, '\0');
+    std::ofstream(emp, std::ios::binary) << bytes;
+    TDataSession session(App().AppFolder);
+    ui::test::TMessageBoxSpy spy;
+    spy.Answer(mbOK);
+    QVERIFY(session.Load());
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    const TMessageBoxCall warning = spy.Calls()[0];
+    QCOMPARE(warning.Kind, TMsgKind::Warning);
+    QVERIFY(warning.Text.contains(QDir::toNativeSeparators(env.DataFolder())));
+    for (int record : {3, 17, 32})
+      QVERIFY2(
+          warning.Details.contains(QString("emp.dat, record %1: unknown record kind").arg(record)),
+          qPrintable(warning.Details));
+    QVERIFY(warning.Details.size() > 30 * 40);
+    const auto originals = [&] {
+      return QDir(env.DataFolder()).entryList({"Originals-*"}, QDir::Dirs);
+    };
+    QVERIFY(originals().isEmpty());
+
+    QVERIFY(session.Save());
+    QCOMPARE(originals().size(), 1);
+    QCOMPARE(QString::fromStdString(session.KeptAside()),
+             QDir(env.DataFolder()).filePath(originals()[0]));
+    QCOMPARE(FileBytes(QDir(QString::fromStdString(session.KeptAside())).filePath("emp.dat")),
+             QByteArray::fromStdString(bytes));
+    QVERIFY(FileBytes(QString::fromStdString(emp)).size() < qsizetype(bytes.size()));
+    QVERIFY(session.Save());
+    QCOMPARE(originals().size(), 1);
   }
 };
 

@@ -31,9 +31,15 @@ struct TContext {
   // Loads the data set from DataFolder (creating missing files, finishing an interrupted save);
   // warnings go to Err.
   TDataSet LoadData() const;
+  // Saves `data` into DataFolder without reading it back, keeping a generation as the settings
+  // say. When the load repaired the data files, they are first kept aside as they were (the
+  // folder is named on Err); should that fail, nothing is saved (EDataFileError).
+  void SaveData(TDataSet& data) const;
   // Loads without writing anything: missing files and an interrupted save are only reported.
   TDataSet LoadDataReadOnly() const;
   void ReportWarnings(const TWarnings& warnings) const;
+
+  mutable bool Repaired = false;  // the last load skipped or repaired records
 };
 
 using TRunFn = std::function<int(TContext&)>;

@@ -90,7 +90,7 @@ int RunImport(TContext& ctx, TConvertContent content, const TImportArgs& a) {
     // Nothing is saved, so an add-mode import that stopped half-way changes no file either.
     return Failed(ctx, e);
   }
-  if (!a.DryRun) SaveDataSet(data, ctx.DataFolder, false);
+  if (!a.DryRun) ctx.SaveData(data);
   PrintSummary(*ctx.Out, s, a.DryRun);
   return kExitOk;
 }

@@ -1,9 +1,10 @@
-// absence-cli commands on the data set as a whole: check, dump, save, backup, restore.
+// absence-cli commands on the data set as a whole: check, dump, save, backup, restore, backups.
 #include <iostream>
 #include <memory>
 
 #include "app/cli/cli.h"
 #include "data/backup.h"
+#include "data/generations.h"
 #include "data/json_dump.h"
 
 namespace absence::cli {
@@ -44,7 +45,7 @@ int RunDump(TContext& ctx) {
 
 int RunSave(TContext& ctx) {
   TDataSet data = ctx.LoadData();
-  SaveDataSet(data, ctx.DataFolder, false);
+  ctx.SaveData(data);
   return kExitOk;
 }
 
@@ -59,8 +60,15 @@ int RunRestore(TContext& ctx, const std::string& file) {
   TWarnings warnings;
   RestoreData(data, file, &warnings);
   ctx.ReportWarnings(warnings);
-  SaveDataSet(data, ctx.DataFolder, false);
+  ctx.SaveData(data);
   *ctx.Out << "Your Absence data was successfully restored.\n";
+  return kExitOk;
+}
+
+// Newest first: the path, a tab, the time it was kept.
+int RunBackups(TContext& ctx) {
+  for (const TGeneration& g : ListGenerations(ctx.DataFolder))
+    *ctx.Out << g.Path << '\t' << g.Time << '\n';
   return kExitOk;
 }
 
@@ -79,6 +87,7 @@ void AddDataCommands(CLI::App& app) {
   AddCommand(app, "save", "load the data set and save it back", RunSave);
   AddFileCommand(app, "backup", "back up the data set into FILE", RunBackup);
   AddFileCommand(app, "restore", "restore the data set from FILE, then save it", RunRestore);
+  AddCommand(app, "backups", "the automatic backups kept at each save, newest first", RunBackups);
 }
 
 const TRegistrar kData(AddDataCommands);

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "app/cli/cli.h"
+#include "data/generations.h"
 #include "data/paths.h"
+#include "data/settings.h"
 
 namespace absence::cli {
 namespace {
@@ -61,7 +63,22 @@ TDataSet TContext::LoadData() const {
   TWarnings warnings;
   LoadDataSet(data, DataFolder, &warnings);
   ReportWarnings(warnings);
+  Repaired = !warnings.empty();
   return data;
+}
+
+void TContext::SaveData(TDataSet& data) const {
+  TIniFile ini(IniPath);
+  ini.Load();
+  TSettings s;
+  // The stored resolution, so that reading changes nothing (the file is not written).
+  ReadIniSettings(ini, "Absence", ini.ReadInteger(kInitSection, "FontSettings", 96), s);
+  if (Repaired) {
+    *Err << "warning: the data files as they were read are kept in "
+         << KeepDataFilesAside(DataFolder, std::time(nullptr)) << '\n';
+    Repaired = false;
+  }
+  SaveDataSet(data, DataFolder, false, TFileOps::Real(), s.Generations);
 }
 
 TDataSet TContext::LoadDataReadOnly() const {

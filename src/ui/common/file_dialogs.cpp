@@ -33,6 +33,7 @@ std::optional<QString> RunFileDialog(const TFileDialogCall& call) {
   const bool save = call.Kind == TFileDialogKind::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!call.Folder.isEmpty()) dialog.setDirectory(call.Folder);
   if (!call.InitialName.contains(u'*')) dialog.selectFile(call.InitialName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();

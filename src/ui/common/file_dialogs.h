@@ -18,6 +18,7 @@ struct TFileDialogCall {
   // Save dialogs: a name that does not exist yet is confirmed before it is used, so a mistyped
   // folder or name does not silently create a file somewhere unexpected.
   bool AskBeforeCreating = false;
+  QString Folder;  // where the dialog opens; empty: where it opened last
 };
 
 // Returns the chosen file, or nothing when the dialog was cancelled. An open dialog only accepts

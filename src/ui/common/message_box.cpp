@@ -64,16 +64,17 @@ void SetMessageBoxHook(TMessageBoxHook hook) {
   Hook() = std::move(hook);
 }
 
-TMsgButton MessageBoxTitled(const QString& text, TMsgKind kind, TMsgButtons buttons,
-                            int helpContext) {
-  // An error names what the user must act on (a path, a file name), often at its end.
-  const QString boxText = kind == TMsgKind::Error ? text : text.left(kMaxMessageLength);
-  TMessageBoxCall call{boxText, kind, buttons, helpContext, QApplication::applicationDisplayName()};
-  if (helpContext > 0) call.Buttons |= mbHelp;
+namespace {
+
+TMsgButton ShowBox(TMessageBoxCall call) {
+  if (call.HelpContext > 0) call.Buttons |= mbHelp;
   if (Hook()) return Hook()(call);
 
+  const TMsgKind kind = call.Kind;
+  const int helpContext = call.HelpContext;
   QMessageBox box(IconOf(kind), call.Title, QString(call.Text).replace(u'\r', u'\n'),
                   QMessageBox::NoButton, OwnerWindow());
+  if (!call.Details.isEmpty()) box.setDetailedText(QString(call.Details).replace(u'\r', u'\n'));
   std::vector<std::pair<QAbstractButton*, TMsgButton>> shown;
   for (const TButtonInfo& info : kButtons)
     if (call.Buttons & info.Button)
@@ -97,6 +98,20 @@ TMsgButton MessageBoxTitled(const QString& text, TMsgKind kind, TMsgButtons butt
   if (call.Buttons & mbCancel) return mbCancel;
   if (call.Buttons & mbNo) return mbNo;
   return shown.front().second;
+}
+
+}  // namespace
+
+TMsgButton MessageBoxTitled(const QString& text, TMsgKind kind, TMsgButtons buttons,
+                            int helpContext) {
+  // An error names what the user must act on (a path, a file name), often at its end.
+  const QString boxText = kind == TMsgKind::Error ? text : text.left(kMaxMessageLength);
+  return ShowBox({boxText, kind, buttons, helpContext, QApplication::applicationDisplayName(), {}});
+}
+
+TMsgButton MessageBoxWhole(const QString& text, TMsgKind kind, TMsgButtons buttons,
+                           const QString& details) {
+  return ShowBox({text, kind, buttons, 0, QApplication::applicationDisplayName(), details});
 }
 
 void ShowErrorBox(const QString& text) {

@@ -35,6 +35,7 @@ struct TMessageBoxCall {
   TMsgButtons Buttons = mbOK;
   int HelpContext = 0;
   QString Title;
+  QString Details;  // shown under the text in a scrolling area ("\r" line breaks)
 };
 
 // Shows the box and returns the button pressed. The text is cut to 255 characters, except in an
@@ -42,6 +43,11 @@ struct TMessageBoxCall {
 // help topic.
 TMsgButton MessageBoxTitled(const QString& text, TMsgKind kind, TMsgButtons buttons,
                             int helpContext = 0);
+
+// As MessageBoxTitled, but the text is shown whole, and `details` (a long list, say) in a
+// scrolling area below it.
+TMsgButton MessageBoxWhole(const QString& text, TMsgKind kind, TMsgButtons buttons,
+                           const QString& details = QString());
 
 // The application's general error box for failures that end an operation.
 void ShowErrorBox(const QString& text);

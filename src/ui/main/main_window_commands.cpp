@@ -1,5 +1,8 @@
 // The main window's commands that open help, a file dialog or a small dialog of their own.
+#include <QFileInfo>
 #include <QToolButton>
+
+#include "data/generations.h"
 
 #include "dates/dates.h"
 #include "ui/common/app_state.h"
@@ -54,7 +57,11 @@ void TfrmMain::mnuFileRestoreClick() {
   TWaitCursor wait;
   calendar_->ClearPicks();
   ActivateFront = false;
-  const auto file = PromptForFile(BackupFileDialog(TFileDialogKind::Open));
+  TFileDialogCall call = BackupFileDialog(TFileDialogKind::Open);
+  // The automatic backups of each save are the ones most often wanted.
+  const QString generations = QString::fromStdString(GenerationsFolder(session_->Folder()));
+  if (QFileInfo(generations).isDir()) call.Folder = generations;
+  const auto file = PromptForFile(call);
   ActivateFront = true;
   // A failed restore leaves the data set as it was, and so the window.
   if (!file || !session_->Restore(*file)) return;

@@ -32,6 +32,9 @@ void TfrmMain::FormActivate() {
 
 void TfrmMain::Timer1Timer() {
   Timer1->stop();
+  // The load may have to say something (records repaired, files unreadable), and the splash
+  // stays on top of every window: it must not cover that message.
+  if (splash_) splash_->hide();
   {
     TWaitCursor wait;
     session_->Load();

@@ -264,10 +264,23 @@ QWidget* TfrmPreferences::CreateOrganizationPage() {
   label->setBuddy(txtOrganization);
   auto* note = new QLabel(QStringLiteral("Printed at the top of every report and list."));
   note->setWordWrap(true);
+  spnGenerations = new QSpinBox;
+  spnGenerations->setObjectName(QStringLiteral("spnGenerations"));
+  spnGenerations->setRange(0, kMaxGenerations);
+  auto* generationsLabel = new QLabel(QStringLiteral("&Automatic backups kept:"));
+  generationsLabel->setBuddy(spnGenerations);
+  auto* generationsNote = new QLabel(
+      QStringLiteral("Each save keeps the data it replaces in the Backups folder beside the "
+                     "data files; 0 keeps none."));
+  generationsNote->setWordWrap(true);
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(label);
   layout->addWidget(txtOrganization);
   layout->addWidget(note);
+  layout->addSpacing(Scale(12));
+  layout->addWidget(generationsLabel);
+  layout->addWidget(spnGenerations);
+  layout->addWidget(generationsNote);
   layout->addStretch();
   return page;
 }
@@ -282,6 +295,7 @@ void TfrmPreferences::Load(const TSettings& s) {
   SetRecordTime(s.RecordTime);
   SetDefaultHours(s.DefaultHours);
   SetOrganization(s.Organization);
+  spnGenerations->setValue(s.Generations);
 }
 
 TPreferencesChanges TfrmPreferences::Store(TSettings& s) const {
@@ -299,6 +313,7 @@ TPreferencesChanges TfrmPreferences::Store(TSettings& s) const {
   s.RecordTime = GetRecordTime();
   s.DefaultHours = GetDefaultHours();
   s.Organization = GetOrganization();
+  s.Generations = spnGenerations->value();
   return c;
 }
 

@@ -82,6 +82,7 @@ class TfrmPreferences : public QDialog, public TDialogButtons {
   QSpinBox* UpDown2 = nullptr;
   QLineEdit* txtUserDay = nullptr;
   QLineEdit* txtOrganization = nullptr;
+  QSpinBox* spnGenerations = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -2,23 +2,46 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QStringList>
+#include <ctime>
 
 #include "data/backup.h"
+#include "data/generations.h"
+#include "ui/common/app_state.h"
+#include "ui/common/date_text.h"
 #include "ui/common/message_box.h"
 #include "ui/common/wait_cursor.h"
 
 namespace absence::ui {
 namespace {
 
-constexpr int kMaxWarningsShown = 8;
+QString WarningsDetails(const TWarnings& warnings) {
+  QStringList lines;
+  lines.reserve(static_cast<qsizetype>(warnings.size()));
+  for (const std::string& w : warnings) lines << QString::fromStdString(w);
+  return lines.join(u'\r');
+}
 
-QString WarningsText(const TWarnings& warnings) {
-  QString text = QStringLiteral(
-      "Some records of the data files could not be read and were "
-      "skipped or repaired:\r");
-  for (std::size_t i = 0; i < warnings.size() && i < kMaxWarningsShown; ++i)
-    text += u'\r' + QString::fromStdString(warnings[i]);
-  return text;
+QString WarningsText(const TWarnings& warnings, const std::string& folder) {
+  return QStringLiteral(
+             "Some records of the data files could not be read and were skipped or repaired "
+             "(%1 warnings, listed under Show Details).\r\rBefore anything is saved over them, "
+             "the data files as they are now will be copied into a new folder "
+             "\"Originals-<date>-<time>\" in \"%2\".")
+      .arg(warnings.size())
+      .arg(QDir::toNativeSeparators(QString::fromStdString(folder)));
+}
+
+// One line of the restore question: what a data set holds.
+QString SummaryLine(const TDataSetSummary& s) {
+  QString line = QStringLiteral("Departments: %1, employees: %2, reasons: %3, entries: %4")
+                     .arg(s.Departments)
+                     .arg(s.Employees)
+                     .arg(s.Reasons)
+                     .arg(s.Entries);
+  if (s.Entries > 0)
+    line += QStringLiteral(", newest entry: %1").arg(FormatDate(s.NewestEntry, App().DatePattern));
+  return line;
 }
 
 QString Text(const std::exception& e) {
@@ -36,18 +59,36 @@ bool TDataSession::Load() {
     TWaitCursor wait;
     LoadDataSet(data_, folder_, &warnings);
   } catch (const EDataFileError& e) {
+    // Should a restore replace the set, its save must not be the end of these files either.
+    mustKeepAside_ = true;
     ShowErrorBox(QStringLiteral("The Absence data could not be read:\r\r") + Text(e));
     return false;
   }
   loaded_ = true;
+  // The repaired set replaces the files at the next save: the files as they were go aside
+  // first.
+  mustKeepAside_ = !warnings.empty();
   emit Reloaded();
-  if (!warnings.empty()) MessageBoxTitled(WarningsText(warnings), TMsgKind::Warning, mbOK);
+  if (!warnings.empty())
+    MessageBoxWhole(WarningsText(warnings, folder_), TMsgKind::Warning, mbOK,
+                    WarningsDetails(warnings));
   // Said now, not at the first save: the user can still choose not to make changes.
   if (const std::string error = DataFolderWriteError(folder_); !error.empty())
     MessageBoxTitled(QStringLiteral("Changes to the Absence data cannot be saved:\r\r") +
                          QString::fromStdString(error),
                      TMsgKind::Warning, mbOK);
   return true;
+}
+
+void TDataSession::KeepFilesAside() {
+  if (!mustKeepAside_) return;
+  keptAside_ = KeepDataFilesAside(folder_, std::time(nullptr));
+  mustKeepAside_ = false;
+}
+
+void TDataSession::WriteDataFiles(bool reload) {
+  KeepFilesAside();
+  SaveDataSet(data_, folder_, reload, TFileOps::Real(), App().Settings.Generations);
 }
 
 bool TDataSession::Abandon() {
@@ -58,7 +99,7 @@ bool TDataSession::Save() {
   if (!loaded_) return false;
   try {
     TWaitCursor wait;
-    SaveDataSet(data_, folder_, /*reload=*/true);
+    WriteDataFiles(/*reload=*/true);
   } catch (const EDataFileError& e) {
     ShowErrorBox(Text(e));
     return false;
@@ -71,7 +112,7 @@ void TDataSession::SaveAtClose() {
   if (!loaded_) return;
   try {
     TWaitCursor wait;
-    SaveDataSet(data_, folder_, /*reload=*/false);
+    WriteDataFiles(/*reload=*/false);
   } catch (const EDataFileError& e) {
     // The program ends all the same; the changes must not go with it.
     ShowErrorBox(Text(e) + KeepUnsavedData());
@@ -113,20 +154,40 @@ bool TDataSession::Backup(const QString& path) {
 
 bool TDataSession::Restore(const QString& path) {
   TWarnings warnings;
+  TDataSet restored;
   try {
     TWaitCursor wait;
-    RestoreData(data_, path.toStdString(), &warnings);
+    RestoreData(restored, path.toStdString(), &warnings);
   } catch (const ERestoreOpenError& e) {
+    ShowErrorBox(Text(e));
+    return false;
+  } catch (const ENotABackupError& e) {
     ShowErrorBox(Text(e));
     return false;
   } catch (const EDataFileError& e) {
     ShowErrorBox(Text(e));
     return false;
   }
+  const TDataSetSummary current = SummarizeDataSet(data_);
+  if (current.Departments + current.Employees + current.Reasons + current.Entries > 0) {
+    const QString question =
+        QStringLiteral(
+            "The backup file \"%1\" holds:\r%2\r\rYour current Absence data holds:\r%3\r\r"
+            "Do you want to replace your current data with the backup?")
+            .arg(QDir::toNativeSeparators(path), SummaryLine(SummarizeDataSet(restored)),
+                 SummaryLine(current));
+    if (MessageBoxWhole(question, TMsgKind::Confirmation, mbYes | mbNo) != mbYes) return false;
+  }
+  std::swap(data_, restored);
+  restored.Free();
   // A restored set may be saved even when the files could not be read before.
   loaded_ = true;
   emit Reloaded();
-  if (!warnings.empty()) MessageBoxTitled(WarningsText(warnings), TMsgKind::Warning, mbOK);
+  if (!warnings.empty())
+    MessageBoxWhole(QStringLiteral("Some records of the backup file could not be read and were "
+                                   "skipped or repaired (%1 warnings, listed under Show Details).")
+                        .arg(warnings.size()),
+                    TMsgKind::Warning, mbOK, WarningsDetails(warnings));
   MessageBoxTitled(QStringLiteral("Your Absence data was successfully restored."),
                    TMsgKind::Information, mbOK);
   return true;

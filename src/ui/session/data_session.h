@@ -27,7 +27,8 @@ class TDataSession : public QObject {
   bool Loaded() const { return loaded_; }
 
   // Reads the data files. A failure is reported and leaves the lists as they were; records that
-  // could not be read are listed in a warning.
+  // could not be read are listed in a warning, and the files as they are are kept aside in a
+  // dated subfolder before the first save writes over them.
   bool Load();
   // Writes the four files, replaces the data files and reads them back. A failure is reported
   // and leaves the lists and the files as they were.
@@ -39,9 +40,12 @@ class TDataSession : public QObject {
   void SaveAtClose();
   // Backs the data set up into `path` and says so; a failure is reported.
   bool Backup(const QString& path);
-  // Replaces the data set with the backup in `path` and says so; a failure is reported and the
-  // data set stays as it was.
+  // Replaces the data set with the backup in `path` and says so; a failure (a file that is not
+  // a backup among them) is reported and the data set stays as it was. Before it replaces data,
+  // it shows what the backup holds against the current data and asks.
   bool Restore(const QString& path);
+  // Where the files of the last repaired load were kept; empty when none were.
+  const std::string& KeptAside() const { return keptAside_; }
   // Releases the lists (the program is ending).
   void Release();
 
@@ -62,10 +66,16 @@ class TDataSession : public QObject {
  private:
   // The sentence that says where the unsaved changes were kept.
   QString KeepUnsavedData();
+  // Keeps the data files aside when a repaired load is still to be written over them.
+  void KeepFilesAside();
+  // Writes the data set over the data files, keeping a generation. Throws EDataFileError.
+  void WriteDataFiles(bool reload);
 
   std::string folder_;
   TDataSet data_;
   bool loaded_ = false;
+  bool mustKeepAside_ = false;  // the files were not read as they are: keep them before a save
+  std::string keptAside_;
 };
 
 }  // namespace absence::ui

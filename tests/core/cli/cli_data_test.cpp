@@ -1,6 +1,10 @@
 // absence-cli end to end: exit codes, dump, save, backup and restore on real folders.
+#include <fstream>
+#include <sstream>
+
 #include "cli_runner.h"
 #include "data/backup.h"
+#include "data/datafiles.h"
 #include "data/json_dump.h"
 #include "data_test_support.h"
 
@@ -65,6 +69,77 @@ TEST(Cli, DumpSaveBackupAndRestore) {
   EXPECT_EQ(restore.Status, 0);
   EXPECT_EQ(restore.Out, "Your Absence data was successfully restored.\n");
   EXPECT_EQ(RunCli(dir + " dump").Out, dump.Out);
+}
+
+std::vector<TBytes> DataFiles(const test::TTempFolder& tmp) {
+  std::vector<TBytes> files;
+  for (const char* f : {kReasonFile, kEmpFile, kGlobalsFile, kDeptFile})
+    files.push_back(ReadWholeFile(tmp.File(f)));
+  return files;
+}
+
+TEST(Cli, RestoreRefusesWhatIsNotABackupAndChangesNoFile) {
+  test::TTempFolder tmp;
+  TDataSet d = test::MakeSampleDataSet();
+  SaveDataSet(d, tmp.Folder());
+  const std::string dir = "--data " + tmp.Folder() + " --ini " + tmp.File("a.ini");
+  const auto before = DataFiles(tmp);
+  std::ofstream(tmp.File("hostname")) << "myhost\n";
+  std::ofstream(tmp.File("empty.abk")).flush();
+  for (const std::string& picked : {tmp.File("hostname"), tmp.File("empty.abk"), tmp.Folder()}) {
+    const auto run = RunCli(dir + " restore " + picked, true);
+    EXPECT_EQ(run.Status, 1) << picked;
+    EXPECT_NE(run.Out.find("is not an Absence backup file"), std::string::npos) << run.Out;
+    EXPECT_EQ(DataFiles(tmp), before) << picked;
+  }
+  EXPECT_FALSE(std::filesystem::exists(tmp.File("Backups")));
+}
+
+// After three saves with changes there are three generations, newest first, and restoring the
+// oldest gives the first state back.
+TEST(Cli, BackupsListsTheGenerationsAndRestoreTakesThem) {
+  test::TTempFolder tmp;
+  TDataSet sample = test::MakeSampleDataSet();
+  SaveDataSet(sample, tmp.Folder());
+  const std::string dir = "--data " + tmp.Folder() + " --ini " + tmp.File("a.ini");
+  const std::string first = RunCli(dir + " dump").Out;
+  for (int i = 1; i <= 3; ++i) {
+    BackupData(test::MakeRandomDataSet(static_cast<unsigned>(i), 5), tmp.File("b.abk"));
+    ASSERT_EQ(RunCli(dir + " restore " + tmp.File("b.abk")).Status, 0) << i;
+  }
+  const auto list = RunCli(dir + " backups");
+  ASSERT_EQ(list.Status, 0);
+  std::vector<std::string> paths;
+  std::istringstream lines(list.Out);
+  for (std::string line; std::getline(lines, line);) {
+    const auto tab = line.find('\t');
+    ASSERT_NE(tab, std::string::npos) << line;
+    EXPECT_EQ(line.size() - tab - 1, 19u) << line;  // YYYY-MM-DD HH:MM:SS
+    paths.push_back(line.substr(0, tab));
+  }
+  ASSERT_EQ(paths.size(), 3u) << list.Out;
+  ASSERT_EQ(RunCli(dir + " restore " + paths.back()).Status, 0);
+  EXPECT_EQ(RunCli(dir + " dump").Out, first);
+}
+
+// A load that repaired the files keeps them aside, as they were, before the save writes over
+// them.
+TEST(Cli, ASaveAfterARepairedLoadKeepsTheOriginals) {
+  test::TTempFolder tmp;
+  TDataSet sample = test::MakeSampleDataSet();
+  SaveDataSet(sample, tmp.Folder());
+  TBytes emp = ReadWholeFile(tmp.File(kEmpFile));
+  emp[kEmpRecSize * (emp.size() / kEmpRecSize - 1)] = 'x';  // the last record's kind byte
+  test::WriteBytes(tmp.File(kEmpFile), emp);
+  const auto run = RunCli("--data " + tmp.Folder() + " --ini " + tmp.File("a.ini") + " save", true);
+  EXPECT_EQ(run.Status, 0);
+  std::vector<std::string> kept;
+  for (const auto& e : std::filesystem::directory_iterator(tmp.Folder()))
+    if (e.path().filename().string().starts_with("Originals-")) kept.push_back(e.path());
+  ASSERT_EQ(kept.size(), 1u) << run.Out;
+  EXPECT_NE(run.Out.find(kept[0]), std::string::npos) << run.Out;
+  EXPECT_EQ(ReadWholeFile(kept[0] + "/" + kEmpFile), emp);
+  EXPECT_NE(ReadWholeFile(tmp.File(kEmpFile)), emp);
 }
 
 }  // namespace

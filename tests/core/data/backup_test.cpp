@@ -89,13 +89,80 @@ TEST(Backup, FailureKeepsTheExistingBackupFile) {
   EXPECT_EQ(ReadWholeFile(path), SerializeBackup(test::MakeRandomDataSet(5, 20)));
 }
 
-TEST(Backup, EmptyDataSetGivesEmptyFileAndRestoringItEmpties) {
+// A backup of nothing is an empty file, and an empty file is no backup: restoring it would
+// only empty the data set.
+TEST(Backup, EmptyDataSetGivesEmptyFileWhichRestoreRefuses) {
   test::TTempFolder tmp;
   BackupData(TDataSet{}, tmp.File("e.abk"));
   EXPECT_TRUE(ReadWholeFile(tmp.File("e.abk")).empty());
   TDataSet d = test::MakeSampleDataSet();
-  RestoreData(d, tmp.File("e.abk"));
-  EXPECT_TRUE(d.Empty());
+  const std::string before = DumpJson(d);
+  EXPECT_THROW(RestoreData(d, tmp.File("e.abk")), ENotABackupError);
+  EXPECT_EQ(DumpJson(d), before);
+}
+
+// Whatever else a person may pick in the restore dialog is refused with the reason, and the
+// data set stays as it was; a real backup next to them restores.
+TEST(Backup, RestoreRefusesWhatIsNotABackup) {
+  test::TTempFolder tmp;
+  const TBytes good = SerializeBackup(test::MakeSampleDataSet());
+  const auto record = [&](std::size_t i) {
+    return TBytes(good.begin() + static_cast<std::ptrdiff_t>(i * kBackupRecSize),
+                  good.begin() + static_cast<std::ptrdiff_t>((i + 1) * kBackupRecSize));
+  };
+  const auto only = [&](std::initializer_list<std::size_t> indexes) {
+    TBytes out;
+    for (const std::size_t i : indexes) {
+      const TBytes r = record(i);
+      out.insert(out.end(), r.begin(), r.end());
+    }
+    return out;
+  };
+  TBytes text(kBackupRecSize * 3, 'a');  // text of a whole number of records
+  TBytes oneByteMore = good;
+  oneByteMore.push_back(0);
+  TBytes badTag = good;
+  badTag[5 * kBackupRecSize] = 'X';
+  TBytes reasonFile;  // a data file picked by mistake, of a whole number of backup records
+  const TBytes firstReason = record(0);
+  for (std::size_t i = 0; i < kBackupRecSize; ++i)
+    reasonFile.insert(reasonFile.end(), firstReason.begin() + 2,
+                      firstReason.begin() + 2 + static_cast<std::ptrdiff_t>(kReasonRecSize));
+  // Sick, Vacation, 2 rules; 2 departments; employees from record 6; globals last.
+  const std::size_t last = good.size() / kBackupRecSize - 1;
+  const struct {
+    const char* name;
+    TBytes bytes;
+    const char* why;
+  } cases[] = {
+      {"host name", {'h', 'o', 's', 't', '\n'}, "its size (5 bytes) is not a whole number"},
+      {"text", text, "record 1 is not a backup record"},
+      {"one byte more", oneByteMore, "is not a whole number of 101-byte backup records"},
+      {"unknown tag", badTag, "record 6 is not a backup record"},
+      {"data file", reasonFile, "record 1 is not a backup record"},
+      {"rules alone", only({2, 3}), "it holds policy rules but no reason"},
+      {"entries alone", only({0, 7}), "it holds balances or absences but no employee"},
+      {"absences without reasons", only({6, 7, last}), "it holds absences but no reason"},
+  };
+  TDataSet d = test::MakeSampleDataSet();
+  const std::string before = DumpJson(d);
+  for (const auto& c : cases) {
+    const std::string path = tmp.File("picked");
+    test::WriteBytes(path, c.bytes);
+    try {
+      RestoreData(d, path);
+      ADD_FAILURE() << c.name << ": restored";
+    } catch (const ENotABackupError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.why), std::string::npos) << c.name << ": " << e.what();
+      EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << c.name;
+    }
+    EXPECT_EQ(DumpJson(d), before) << c.name;
+  }
+  EXPECT_THROW(RestoreData(d, tmp.Folder()), ENotABackupError);
+  test::WriteBytes(tmp.File("good.abk"), good);
+  TDataSet restored;
+  RestoreData(restored, tmp.File("good.abk"));
+  EXPECT_EQ(SummarizeDataSet(restored).Employees, SummarizeDataSet(d).Employees);
 }
 
 TEST(Backup, UnopenableFileGivesTheMessageAndChangesNothing) {

@@ -278,6 +278,36 @@ TEST(HostileFiles, UnknownRecordKindsAreSkippedWithAWarningNamingTheRecord) {
   }
 }
 
+// One damaged kind byte must not hand a reason's rules or an employee's balances and absences
+// to the record before it: they are skipped with it and counted, and the records after the next
+// good reason or employee load as before.
+TEST(HostileFiles, ADamagedReasonOrEmployeeTakesItsRecordsAlong) {
+  TFolder f;
+  f.reasons = Join({ReasonRecord(1, "Sick"), RuleRecord(0, 40),
+                    std::move(ReasonRecord(2, "Vacation").U8(0, 'x')), RuleRecord(0, 99),
+                    RuleRecord(12, 99), ReasonRecord(3, "Personal"), RuleRecord(0, 16)});
+  f.emps = Join({EmpRecord(1, "Abel", test::k2024Jan1), EntryRecord({{test::k2024Jan1, 1, 8}}),
+                 std::move(EmpRecord(2, "Baker", test::k2024Jan1).U8(0, 0)),
+                 BalanceRecord(1, 40, test::k2024Jan1),
+                 EntryRecord({{test::k2024Jul1, 1, 4}, {test::k2024Jul1 + 1, 1, 4}}),
+                 EmpRecord(3, "Cole", test::k2024Jan1), EntryRecord({{test::k2024Jul1, 3, 2}})});
+  TWarnings w;
+  const TDataSet d = f.Load(w);
+  ASSERT_EQ(d.ReasonList.size(), 2u);
+  for (const auto& r : d.ReasonList) {
+    ASSERT_EQ(r->Rules.size(), 1u) << r->Description;
+    EXPECT_EQ(r->Rules[0]->Hours, r->ReasonID == 1 ? 40.0f : 16.0f) << r->Description;
+  }
+  ASSERT_EQ(d.EmpList.size(), 2u);
+  for (const auto& e : d.EmpList) {
+    EXPECT_TRUE(e->Accruals.empty()) << e->LastName;
+    ASSERT_EQ(e->Entries.size(), 1u) << e->LastName;
+    EXPECT_EQ(e->Entries[0]->ReasonID, e->LastName == "Abel" ? 1 : 3);
+  }
+  EXPECT_TRUE(AnyWarningHas(w, "reason.dat, record 3: the 2 record(s) after it, holding 2 item"));
+  EXPECT_TRUE(AnyWarningHas(w, "emp.dat, record 3: the 2 record(s) after it, holding 3 item"));
+}
+
 TEST(HostileFiles, ReadOnlyLoadWritesNothing) {
   test::TTempFolder tmp;
   test::WriteBytes(tmp.File(kReasonFile), Join({ReasonRecord(1, "Vacation")}));

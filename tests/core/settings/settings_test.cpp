@@ -160,7 +160,7 @@ TEST(Settings, WriteOrderAndPrinterOnlyWithAPrinter) {
             "[Initialization]\r\nHourFormat=#,##0.0\r\nBenefitMonth=1\r\nBenefitDay=1\r\n"
             "ListOrder=0\r\nFontSettings=96\r\nPrinter=0\r\nShowButtonBorder=0\r\n"
             "ToolCaption=2\r\nEmployeeDisplay=0\r\nRecordTime=0\r\nDefaultHours=7.50\r\n"
-            "StartupState=1,2,700,500\r\nOrganization=\r\n");
+            "StartupState=1,2,700,500\r\nOrganization=\r\nGenerations=10\r\n");
 
   TIniFile kept = IniWith("[Initialization]\nPrinter=1\n");
   s.Printer = TOrientation::Portrait;
