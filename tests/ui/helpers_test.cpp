@@ -348,7 +348,9 @@ class HelpersTest : public QObject {
                                "Absence Backup (*.abk)|*.abk|Any file (*.*)|*.*",
                                "abk",
                                "*.abk",
-                               1230};
+                               1230,
+                               false,
+                               {}};
     QCOMPARE(PromptForFile(call), std::optional<QString>("/tmp/x.abk"));
     QCOMPARE(seen.Title, QString("Backup Absence Data"));
     QCOMPARE(seen.HelpContext, 1230);

@@ -375,7 +375,10 @@ class SessionTest : public QObject {
     SaveTwoEmployees(App().AppFolder);
     const std::string emp = env.DataFile("emp.dat").toStdString();
     std::string bytes = FileBytes(QString::fromStdString(emp)).toStdString();
-    for (int i = 0; i < 30; ++i) bytes += std::string(1, 'x') + std::string(98, '\0');
+    for (int i = 0; i < 30; ++i) {
+      bytes += 'x';
+      bytes.append(98, '\0');
+    }
     std::ofstream(emp, std::ios::binary) << bytes;
     TDataSession session(App().AppFolder);
     ui::test::TMessageBoxSpy spy;
