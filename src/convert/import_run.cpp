@@ -269,7 +269,7 @@ TImportSummary ImportAbsenceLines(TDataSet& data, NextLine next, const TConvertO
     if (!e.Deleted) bySSN.emplace(e.SSN, i);
   }
   // The live company-wide entries, with their hours as the file writes them: a line of the same
-  // employee day, reason and hours text is the employee's copy of one.
+  // day, reason and hours text, for an employee employed that day, is that employee's copy.
   std::unordered_map<TDayReason, std::string, TDayReasonHash> globals;
   for (const auto& g : data.GlobalList)
     if (g->IsLive())
