@@ -39,7 +39,7 @@ namespace {
 
 // The absence taken report with a page per employee and the totals page: three pages.
 TDocument ThreePages() {
-  static const TDataSet data = test::MakeReportDataSet();
+  static const TDataSet data = absence::test::MakeReportDataSet();
   static const TSelection selection = {{"Able, Ann", 1}, {"Cole, Cy", 3}};
   TReportOptions o;
   o.Kind = TReportKind::Absence;
@@ -179,7 +179,7 @@ class ReportPreviewTest : public QObject {
       earlier.write("the previous printout");
     }
     SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(file); });
-    test::TMessageBoxSpy boxes;
+    ui::test::TMessageBoxSpy boxes;
     boxes.Answer(mbOK);
     rlimit before{};
     getrlimit(RLIMIT_FSIZE, &before);
@@ -204,7 +204,7 @@ class ReportPreviewTest : public QObject {
 
   // The print flow: the setup window answers through real clicks once it is up.
   void PrintFlowPrintsOnlyOnOk() {
-    const TDataSet data = test::MakeReportDataSet();
+    const TDataSet data = absence::test::MakeReportDataSet();
     TReportOptions o;
     o.Kind = TReportKind::Department;
     o.NewPagePerGroup = true;
@@ -254,7 +254,7 @@ class ReportPreviewTest : public QObject {
 
   void MonthCalendarSelectionPreviewsTheChosenMonth() {
     QTemporaryDir dir;
-    TDataSet data = test::MakeReportDataSet();
+    TDataSet data = absence::test::MakeReportDataSet();
     SaveDataSet(data, dir.path().toStdString() + "/", false);
     TDataSession session(dir.path().toStdString() + "/");
     QVERIFY(session.Load());
