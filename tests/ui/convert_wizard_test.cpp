@@ -467,7 +467,8 @@ class ConvertWizardTest : public QObject {
       Click(w->cmdNext);
       QTest::keyClicks(w->txtImportFile, file);
       Click(w->cmdNext);
-      boxes.Answer(mbNo);
+      boxes.Answer(mbYes);  // replace the two employees there
+      boxes.Answer(mbNo);   // no other file
       Click(w->cmdNext);
       driven = true;
     });
