@@ -131,13 +131,15 @@ void FuzzDateText(std::span<const uint8_t> bytes) {
   const bool display = choice % 4 < 3;
   const std::string text = Text(in.Rest());
 
+  // The year short years are completed near, from the byte already read.
+  const int nearYear = 1950 + choice;
   FormatDate(anyDay, pattern);
-  CompleteYear(text);
+  CompleteYear(text, nearYear);
   OrderOfPattern(text);
   DatePatternForLocaleFormat(text);
 
   for (const TParsedDate parsed :
-       {ParseDateStrict(text, pattern), ParseDateLenient(text, pattern)}) {
+       {ParseDateStrict(text, pattern), ParseDateLenient(text, pattern, nearYear)}) {
     if (!parsed) continue;
     FuzzCheck(parsed.Date >= kMinDate && parsed.Date <= kLastStoredDate &&
                   parsed.Date == std::floor(parsed.Date),

@@ -32,6 +32,19 @@ std::string FieldErrorMessage(const std::string& fieldName, int record) {
          std::to_string(record) + ".\n\nPlease check your file and try again.";
 }
 
+std::string ExtraFieldsMessage(TConvertContent content, int record, int fields) {
+  return std::string(ContentWord(content)) + " information record " + std::to_string(record) +
+         " has more than " + std::to_string(fields) +
+         " fields.\n\nPlease check your file and try again.";
+}
+
+std::string FieldTooLongMessage(const std::string& fieldName, const std::string& text, int record,
+                                int width) {
+  return "The \"" + fieldName + "\" field in record " + std::to_string(record) + " (\"" + text +
+         "\") does not fit in " + std::to_string(width) +
+         " characters.\n\nPlease check your file and try again.";
+}
+
 std::string UnknownEmployeeMessage(const std::string& employeeID, int record) {
   return "Error locating Employee for ID " + employeeID + " in record " + std::to_string(record) +
          ".";

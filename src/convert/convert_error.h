@@ -32,6 +32,11 @@ std::string ExportWriteErrorMessage(const std::string& systemMessage);
 std::string LengthErrorMessage(TConvertContent content, int record);
 // A delimited line without the separator after `fieldName` (warning box).
 std::string FieldErrorMessage(const std::string& fieldName, int record);
+// A delimited line with more fields than the layout's `fields` (warning box).
+std::string ExtraFieldsMessage(TConvertContent content, int record, int fields);
+// A number field longer than its width, which cutting would change (warning box).
+std::string FieldTooLongMessage(const std::string& fieldName, const std::string& text, int record,
+                                int width);
 // An absence line for an Employee ID no employee has (information box).
 std::string UnknownEmployeeMessage(const std::string& employeeID, int record);
 // A date or hours field that is no date or number (warning box).

@@ -2,8 +2,16 @@
 
 #include <charconv>
 #include <cmath>
+#include <ctime>
 
 namespace absence {
+
+int ThisYear() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local.tm_year + 1900;
+}
 
 bool ParseFileHours(const std::string& text, float& result) {
   // Hours are written with the hours pattern, which may group thousands with ",".

@@ -17,6 +17,11 @@ namespace {
 constexpr std::array<bool, 7> kEmployeeTextFields = {true, true, true, false, false, false, true};
 constexpr std::array<bool, 4> kAbsenceTextFields = {true, true, false, false};
 
+// A line laid out in Windows-1252 (so fixed widths count characters) in the file's encoding.
+std::string Encoded(std::string line, TTextEncoding encoding) {
+  return encoding == TTextEncoding::Utf8 ? FromAnsi(line) : line;
+}
+
 std::string DeptNameOf(const TDeptList& depts, int32_t deptID) {
   if (deptID <= 0) return std::string();
   const int i = FindDept(depts, deptID, std::string());
@@ -72,7 +77,8 @@ std::vector<std::string> ExportEmployees(const TDataSet& data, const TConvertOpt
           ToAnsi(DeptNameOf(data.DeptList, e->DeptID))};
       const std::array<std::string_view, 7> views = {texts[0], texts[1], texts[2], texts[3],
                                                      texts[4], texts[5], texts[6]};
-      lines.push_back(JoinLine(views, options.Format, kEmployeeFields, kEmployeeTextFields));
+      lines.push_back(Encoded(JoinLine(views, options.Format, kEmployeeFields, kEmployeeTextFields),
+                              options.Encoding));
     }
     if (progress) progress(++done);
   }
@@ -94,7 +100,8 @@ void EachAbsenceLine(const TDataSet& data, const TConvertOptions& options,
         if (!x->IsLive() || !range.Contains(x->EntryDate)) continue;
         const std::array<std::string_view, 4> fields = {
             ssn, texts.Reason(x->ReasonID), texts.Date(x->EntryDate), texts.Hours(x->Hours)};
-        put(JoinLine(fields, options.Format, kAbsenceFields, kAbsenceTextFields));
+        put(Encoded(JoinLine(fields, options.Format, kAbsenceFields, kAbsenceTextFields),
+                    options.Encoding));
       }
     }
     if (progress) progress(++done);

@@ -17,7 +17,8 @@ struct TExportRange {
   bool Contains(TDate d) const { return All || (d >= From && d <= To); }
 };
 
-// One line per employee not in the trash, in list order (Windows-1252, without line ends).
+// One line per employee not in the trash, in list order (in the options' encoding, without line
+// ends).
 std::vector<std::string> ExportEmployees(const TDataSet& data, const TConvertOptions& options,
                                          const TProgressFn& progress = {});
 

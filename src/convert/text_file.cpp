@@ -8,7 +8,71 @@
 
 #include "data/fileio.h"
 
+#include "data/ansi.h"
+
 namespace absence {
+namespace {
+
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// Checks UTF-8 piece by piece: a character may be split between two pieces.
+class TUtf8Check {
+ public:
+  void Add(std::string_view bytes) {
+    for (const char ch : bytes) {
+      if (!valid_) return;
+      const auto b = static_cast<unsigned char>(ch);
+      if (need_ > 0) {
+        if (b < lo_ || b > hi_) {
+          valid_ = false;
+          return;
+        }
+        --need_;
+        lo_ = 0x80;
+        hi_ = 0xBF;
+      } else if (b >= 0x80) {
+        high_ = true;
+        Lead(b);
+      }
+    }
+  }
+  bool Valid() const { return valid_ && need_ == 0; }
+  // Some byte was not ASCII.
+  bool High() const { return high_; }
+
+ private:
+  // The continuation bytes a lead byte asks for, and the range of the first one (which rules
+  // out overlong forms, surrogates and values above U+10FFFF).
+  void Lead(unsigned char b) {
+    lo_ = 0x80;
+    hi_ = 0xBF;
+    if (b >= 0xC2 && b <= 0xDF) {
+      need_ = 1;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      need_ = 2;
+      if (b == 0xE0) lo_ = 0xA0;
+      if (b == 0xED) hi_ = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      need_ = 3;
+      if (b == 0xF0) lo_ = 0x90;
+      if (b == 0xF4) hi_ = 0x8F;
+    } else {
+      valid_ = false;
+    }
+  }
+  bool valid_ = true;
+  bool high_ = false;
+  int need_ = 0;
+  unsigned char lo_ = 0x80, hi_ = 0xBF;
+};
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view bytes) {
+  TUtf8Check check;
+  check.Add(bytes);
+  return check.Valid();
+}
 
 TImportFile::TImportFile(const std::string& path, TConvertContent content)
     : file_(nullptr), content_(content), block_(1 << 16) {
@@ -21,6 +85,30 @@ TImportFile::TImportFile(const std::string& path, TConvertContent content)
     const int err = errno != 0 ? errno : EIO;
     throw EConvertError(TMessageKind::Error, OpenErrorMessage(content, err, std::strerror(err)));
   }
+  // The encoding is decided on the whole file before the first line is given: a file is UTF-8
+  // only when every byte of it fits.
+  TUtf8Check check;
+  bool first = true;
+  long start = 0;
+  while (Fill()) {
+    std::string_view piece(block_.data(), end_);
+    if (first && piece.substr(0, 3) == kByteOrderMark) {
+      piece.remove_prefix(3);
+      start = 3;
+    }
+    first = false;
+    check.Add(piece);
+  }
+  if (check.Valid()) encoding_ = TTextEncoding::Utf8;
+  // Plain ASCII reads the same either way.
+  convert_ = check.Valid() && check.High();
+  if (std::fseek(file_, start, SEEK_SET) != 0) ReadFailed();
+  pos_ = end_ = 0;
+}
+
+void TImportFile::ReadFailed() {
+  const int err = errno != 0 ? errno : EIO;
+  throw EConvertError(TMessageKind::Error, OpenErrorMessage(content_, err, std::strerror(err)));
 }
 
 TImportFile::~TImportFile() {
@@ -30,10 +118,7 @@ TImportFile::~TImportFile() {
 bool TImportFile::Fill() {
   end_ = std::fread(block_.data(), 1, block_.size(), file_);
   pos_ = 0;
-  if (std::ferror(file_)) {
-    const int err = errno != 0 ? errno : EIO;
-    throw EConvertError(TMessageKind::Error, OpenErrorMessage(content_, err, std::strerror(err)));
-  }
+  if (std::ferror(file_)) ReadFailed();
   return end_ > 0;
 }
 
@@ -58,6 +143,7 @@ const std::string* TImportFile::Next() {
     break;
   }
   if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+  if (convert_) line_ = ToAnsi(line_);
   return &line_;
 }
 

@@ -204,11 +204,14 @@ std::string FormatDate(TDate d, std::string_view pattern) {
   return out;
 }
 
-std::string CompleteYear(std::string_view yearPart) {
+std::string CompleteYear(std::string_view yearPart, int nearYear) {
   if (yearPart.size() >= 3) return std::string(yearPart);
   int value = 0;
-  DigitsValue(yearPart, value);
-  return (value > 19 ? "19" : "20") + std::string(yearPart);
+  if (yearPart.size() < 2 || !DigitsValue(yearPart, value)) return "20" + std::string(yearPart);
+  const int first = nearYear - 80;
+  int year = first - first % 100 + value;
+  if (year < first) year += 100;
+  return std::to_string(year);
 }
 
 TParsedDate ParseDateStrict(std::string_view text, std::string_view pattern) {
@@ -239,7 +242,7 @@ TParsedDate ParseDateStrict(std::string_view text, std::string_view pattern) {
   return FromParts(year, month, day);
 }
 
-TParsedDate ParseDateLenient(std::string_view text, std::string_view pattern) {
+TParsedDate ParseDateLenient(std::string_view text, std::string_view pattern, int nearYear) {
   char separator = '/';
   for (const char c : pattern) {
     if (!IsPatternLetter(c)) {
@@ -272,7 +275,7 @@ TParsedDate ParseDateLenient(std::string_view text, std::string_view pattern) {
   int year = 0, month = 0, day = 0;
   if (yearText.size() > 4 || monthText.size() > 2 || dayText.size() > 2 ||
       !DigitsValue(yearText, year) || !DigitsValue(monthText, month) ||
-      !DigitsValue(dayText, day) || !DigitsValue(CompleteYear(yearText), year))
+      !DigitsValue(dayText, day) || !DigitsValue(CompleteYear(yearText, nearYear), year))
     return {0, TDateTextFault::Shape};
   return FromParts(year, month, day);
 }

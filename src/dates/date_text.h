@@ -38,10 +38,11 @@ std::string DatePatternForLocaleFormat(const std::string& dateFormat);
 // characters copied). Always 10 characters for the three display patterns.
 std::string FormatDate(TDate d, std::string_view pattern);
 
-// A year part of fewer than three characters completed: a value above 19 gets "19" in front,
-// any other "20" ("45" is 1945, "05" is 2005, "5" is 205). Longer parts are returned as they
-// are.
-std::string CompleteYear(std::string_view yearPart);
+// A year part of fewer than three characters completed. Two digits give the year ending in them
+// from 80 years before `nearYear` to 19 years after it, so a date typed as "26" in 2026 is 2026,
+// never a century back (in 2026: "45" is 2045, "46" is 1946). One digit gets "20" in front ("5"
+// is 205). Longer parts are returned as they are.
+std::string CompleteYear(std::string_view yearPart, int nearYear);
 
 // Why a date text was refused.
 enum class TDateTextFault {
@@ -63,8 +64,9 @@ struct TParsedDate {
 // Both readers refuse days after kLastStoredDate.
 // Reads exactly what FormatDate writes with `pattern`.
 TParsedDate ParseDateStrict(std::string_view text, std::string_view pattern);
-// Reads a date typed in the order of `pattern`, as described at the top. The separator is the
-// first character of the pattern that is no 'y', 'm' or 'd' ('/' when it has none).
-TParsedDate ParseDateLenient(std::string_view text, std::string_view pattern);
+// Reads a date typed in the order of `pattern`, as described at the top, a short year completed
+// near `nearYear` (the current year). The separator is the first character of the pattern that
+// is no 'y', 'm' or 'd' ('/' when it has none).
+TParsedDate ParseDateLenient(std::string_view text, std::string_view pattern, int nearYear);
 
 }  // namespace absence

@@ -140,7 +140,8 @@ class ConvertWizardTest : public QObject {
     QCOMPARE(w.cmdNext->layoutDirection(), Qt::LeftToRight);  // the arrow before the caption
     QCOMPARE(
         w.lblSummary->text(),
-        "Import:\nEmployee Information\n  Replacing all existing Employees\n\nImport from:\n" +
+        "Import:\nEmployee Information\n  Replacing all existing Employees\n  Removing:\n"
+        "    2 employees\n    2 absence entries\n    0 opening balances\n\nImport from:\n" +
             MinimizeName(
                 file,
                 [&](const QString& s) { return w.lblSummary->fontMetrics().horizontalAdvance(s); },
@@ -149,12 +150,17 @@ class ConvertWizardTest : public QObject {
 
     QSignalSpy progress(w.ProgressBar1, &QProgressBar::valueChanged);
     QSignalSpy changed(&wiz.session, &TDataSession::Changed);
-    wiz.boxes.Answer(mbYes);
+    wiz.boxes.Answer(mbYes);  // replace what is there
+    wiz.boxes.Answer(mbYes);  // another file
     Click(w.cmdNext);
-    QCOMPARE(wiz.boxes.Calls().size(), size_t(1));
+    QCOMPARE(wiz.boxes.Calls().size(), size_t(2));
     QCOMPARE(wiz.boxes.Calls()[0].Text,
-             QString("Import complete.  Do you want to Import another file?"));
+             QString("This removes 2 employees, 2 absence entries and 0 opening balances.  Do "
+                     "you want to continue?"));
     QCOMPARE(wiz.boxes.Calls()[0].Kind, TMsgKind::Confirmation);
+    QCOMPARE(wiz.boxes.Calls()[1].Text,
+             QString("Import complete.  Do you want to Import another file?"));
+    QCOMPARE(wiz.boxes.Calls()[1].Kind, TMsgKind::Confirmation);
     QList<int> steps;
     for (const auto& args : progress) steps << args[0].toInt();
     QCOMPARE(steps, (QList<int>{1, 2, 3, 0}));  // a line at a time, then back to 0 for the next
@@ -328,11 +334,20 @@ class ConvertWizardTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), w.txtImportFile);
     QCOMPARE(Page(w), TPage::pgFiles);
 
-    // An unknown Employee ID stops the run; replace mode changes nothing.
+    // Replacing asks first, saying what goes; No runs nothing.
     const QString file = wiz.env.DataFolder() + QStringLiteral("abs.txt");
     WriteFile(file, "100,Sick,01/05/2024,8\r\n999,Sick,01/05/2024,8\r\n");
     w.txtImportFile->setText(file);
     Click(w.cmdNext);
+    QVERIFY(w.lblSummary->text().contains("  Removing:\n    2 absence entries\n"));
+    wiz.boxes.Answer(mbNo);
+    Click(w.cmdNext);
+    QCOMPARE(wiz.boxes.Calls().back().Text,
+             QString("This removes 2 absence entries.  Do you want to continue?"));
+    QCOMPARE(Page(w), TPage::pgRun);
+    QCOMPARE(w.ProgressBar1->value(), 0);
+    // Yes: an unknown Employee ID stops the run, which changes nothing.
+    wiz.boxes.Answer(mbYes);
     wiz.boxes.Answer(mbOK);
     Click(w.cmdNext);
     QCOMPARE(wiz.boxes.Calls().back().Text,
@@ -341,6 +356,52 @@ class ConvertWizardTest : public QObject {
     QCOMPARE(Page(w), TPage::pgRun);
     QCOMPARE(w.ProgressBar1->value(), 0);
     for (const auto& e : wiz.session.Data().EmpList) QCOMPARE(e->Entries.size(), size_t(1));
+  }
+
+  void exportsInUtf8AndAFaultyAddImportKeepsNothing() {
+    TWizardCase wiz(true);
+    QVERIFY(wiz.loaded);
+    wiz.session.Data().EmpList[0]->FirstName = "Zo\xC3\xAB";
+    {
+      TfrmConvert w(wiz.session, false);
+      w.show();
+      Click(w.cmdNext);
+      Click(w.cmdNext);
+      QVERIFY(w.cboEncoding->isVisible());
+      QCOMPARE(w.cboEncoding->currentText(), QString("Windows-1252"));
+      QVERIFY(test::ChooseByKeys(w.cboEncoding, "UTF-8"));
+      const QString out = wiz.env.DataFolder() + QStringLiteral("emps-utf8.txt");
+      QTest::keyClicks(w.txtImportFile, out);
+      Click(w.cmdNext);
+      wiz.boxes.Answer(mbNo);
+      Click(w.cmdNext);
+      QCOMPARE(wiz.boxes.Calls().back().Text,
+               QString("Export complete.  Do you want to Export another file?"));
+      QVERIFY(ReadFile(out).contains("Zo\xC3\xAB"));
+    }
+    TfrmConvert w(wiz.session, true);
+    w.show();
+    Click(w.cmdNext);
+    Click(w.btnAbsence);
+    Click(w.cmdNext);
+    Click(w.btnAdd);
+    Click(w.cmdNext);
+    QVERIFY(!w.cboEncoding->isVisible());  // an import finds its file's encoding
+    const QString file = wiz.env.DataFolder() + QStringLiteral("abs.txt");
+    WriteFile(
+        file,
+        "100,Sick,01/05/2024,8\r\n\r\n100,Training,01/06/2024,8\r\n999,Sick,01/05/2024,8\r\n");
+    QTest::keyClicks(w.txtImportFile, file);
+    Click(w.cmdNext);
+    QSignalSpy changed(&wiz.session, &TDataSession::Changed);
+    wiz.boxes.Answer(mbOK);
+    Click(w.cmdNext);
+    QCOMPARE(wiz.boxes.Calls().back().Text,
+             QString("Error locating Employee for ID 999 in record 4."));
+    QCOMPARE(changed.count(), 0);
+    const TDataSet& d = wiz.session.Data();
+    for (const auto& e : d.EmpList) QCOMPARE(e->Entries.size(), size_t(1));
+    QCOMPARE(FindReason(d.ReasonList, 0, "Training"), -1);
   }
 
   void theStartPageSettingIsKept() {
@@ -407,7 +468,8 @@ class ConvertWizardTest : public QObject {
       Click(w->cmdNext);
       QTest::keyClicks(w->txtImportFile, file);
       Click(w->cmdNext);
-      boxes.Answer(mbNo);
+      boxes.Answer(mbYes);  // replace the two employees there
+      boxes.Answer(mbNo);   // no other file
       Click(w->cmdNext);
       driven = true;
     });

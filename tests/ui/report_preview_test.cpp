@@ -12,11 +12,17 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
 
 #include "../core/reports/report_data_set.h"
 #include "reports/report.h"
 #include "suites.h"
+#include "support.h"
 #include "ui/common/file_dialogs.h"
+#include "ui/common/message_box.h"
 #include "ui/common/printers.h"
 #include "ui/reports/ab_report.h"
 #include "ui/reports/preview_form.h"
@@ -165,6 +171,35 @@ class ReportPreviewTest : public QObject {
     SetFileDialogHook([](const TFileDialogCall&) { return std::optional<QString>(); });
     QVERIFY(!PrintReport(doc, choice, QStringLiteral("Absence Taken")));
     QVERIFY(!QFile::exists(file));
+
+    // A disk that fills up (a file size limit stands in for it): an error box with the system's
+    // message, and the file written before stays whole.
+    {
+      QFile earlier(file);
+      QVERIFY(earlier.open(QIODevice::WriteOnly));
+      earlier.write("the previous printout");
+    }
+    SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(file); });
+    ui::test::TMessageBoxSpy boxes;
+    boxes.Answer(mbOK);
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool printed = PrintReport(doc, choice, QStringLiteral("Absence Taken"));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldSignal);
+    QVERIFY(!printed);
+    QCOMPARE(boxes.Calls().size(), size_t(1));
+    QCOMPARE(boxes.Calls()[0].Kind, TMsgKind::Error);
+    QVERIFY2(boxes.Calls()[0].Text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))),
+             qPrintable(boxes.Calls()[0].Text));
+    QFile kept(file);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("the previous printout"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
     SetFileDialogHook(nullptr);
   }
 

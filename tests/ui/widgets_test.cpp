@@ -3,9 +3,11 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "dates/dates.h"
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
+#include "ui/common/clock.h"
 #include "ui/common/date_edit.h"
 #include "ui/common/date_text.h"
 #include "ui/common/num_edit.h"
@@ -62,15 +64,22 @@ class WidgetsTest : public QObject {
     QTest::newRow("05 is 2005") << "mm/dd/yyyy"
                                 << "12/25/05"
                                 << "12/25/2005";
-    QTest::newRow("45 is 1945") << "mm/dd/yyyy"
+    // Near today (fixed to 2026 below): 19 years ahead at most, never a century back.
+    QTest::newRow("45 is 2045") << "mm/dd/yyyy"
                                 << "12/25/45"
-                                << "12/25/1945";
+                                << "12/25/2045";
+    QTest::newRow("46 is 1946") << "mm/dd/yyyy"
+                                << "12/25/46"
+                                << "12/25/1946";
+    QTest::newRow("26 is 2026") << "mm/dd/yyyy"
+                                << "7/1/26"
+                                << "07/01/2026";
     QTest::newRow("19 is 2019") << "mm/dd/yyyy"
                                 << "1/2/19"
                                 << "01/02/2019";
-    QTest::newRow("20 is 1920") << "mm/dd/yyyy"
+    QTest::newRow("20 is 2020") << "mm/dd/yyyy"
                                 << "1/2/20"
-                                << "01/02/1920";
+                                << "01/02/2020";
     QTest::newRow("padded") << "mm/dd/yyyy"
                             << "1/2/99"
                             << "01/02/1999";
@@ -88,6 +97,7 @@ class WidgetsTest : public QObject {
     QFETCH(QString, pattern);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
+    SetTodayOverride(EncodeDate(2026, 12, 8));
     test::TMessageBoxSpy spy;
     TDateEdit edit;
     edit.SetDateFormat(pattern);
@@ -98,6 +108,7 @@ class WidgetsTest : public QObject {
     QVERIFY(ParseDate(shown, pattern, expected));
     QCOMPARE(edit.Date(), expected);
     QVERIFY(spy.Calls().empty());
+    SetTodayOverride(std::nullopt);
   }
 
   void dateBoxRejectsWithTheExactMessage_data() {

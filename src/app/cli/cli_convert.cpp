@@ -29,9 +29,11 @@ std::string HourFormatSetting(const TContext& ctx) {
 }
 
 // Dates in the system's date pattern and hours in the user's hours pattern, as the wizard uses.
-TConvertOptions OptionsFor(const TContext& ctx, const std::string& format) {
+TConvertOptions OptionsFor(const TContext& ctx, const std::string& format,
+                           const std::string& encoding = "windows-1252") {
   TConvertOptions o;
   o.Format = kFormats.at(format);
+  o.Encoding = encoding == "utf-8" ? TTextEncoding::Utf8 : TTextEncoding::Windows1252;
   o.DatePattern = DateFormat();
   o.HourFormat = HourFormatSetting(ctx);
   return o;
@@ -61,6 +63,10 @@ void PrintSummary(std::ostream& out, const TImportSummary& s, bool dryRun) {
       << "entries added\t" << s.EntriesAdded << '\n'
       << "entries merged\t" << s.EntriesMerged << '\n'
       << "entries replaced\t" << s.EntriesRemoved << '\n';
+  if (s.BalancesRemoved > 0) out << "balances replaced\t" << s.BalancesRemoved << '\n';
+  if (s.CopiesSkipped > 0) out << "company holiday copies skipped\t" << s.CopiesSkipped << '\n';
+  if (s.ExemptionsSkipped > 0)
+    out << "exemptions without a company holiday skipped\t" << s.ExemptionsSkipped << '\n';
   for (const auto& d : s.DepartmentsCreated) out << "department created\t" << d << '\n';
   for (const auto& r : s.ReasonsCreated) out << "reason created\t" << r << '\n';
   if (dryRun) out << "dry run: nothing was changed\n";
@@ -87,7 +93,7 @@ int RunImport(TContext& ctx, TConvertContent content, const TImportArgs& a) {
       s = ImportAbsences(data, file, options, mode);
     }
   } catch (const EConvertError& e) {
-    // Nothing is saved, so an add-mode import that stopped half-way changes no file either.
+    // A faulty line leaves the data set as it was, and nothing is saved.
     return Failed(ctx, e);
   }
   if (!a.DryRun) ctx.SaveData(data);
@@ -98,11 +104,12 @@ int RunImport(TContext& ctx, TConvertContent content, const TImportArgs& a) {
 struct TExportArgs {
   std::string File;
   std::string Format;
+  std::string Encoding = "windows-1252";
   TExportRange Range;
 };
 
 int RunExport(TContext& ctx, TConvertContent content, const TExportArgs& a) {
-  const TConvertOptions options = OptionsFor(ctx, a.Format);
+  const TConvertOptions options = OptionsFor(ctx, a.Format, a.Encoding);
   const TDataSet data = ctx.LoadData();
   std::size_t records = 0;
   try {
@@ -182,6 +189,8 @@ void AddExportKind(TKinds& kinds, const std::string& name, TConvertContent conte
                             [a, content](TContext& ctx) { return RunExport(ctx, content, *a); });
   cmd->add_option("FILE", a->File, "the text file (created with its folder)")->required();
   AddFormat(cmd, a->Format);
+  cmd->add_option("--encoding", a->Encoding, "windows-1252 (the default) or utf-8")
+      ->check(CLI::IsMember({"windows-1252", "utf-8"}));
   if (content == TConvertContent::Absences) AddRange(cmd, a->Range);
 }
 

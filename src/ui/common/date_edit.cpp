@@ -89,7 +89,7 @@ QString TDateEdit::InvalidDateMessage() const {
       QStringLiteral("The date you entered - ") + text() + QStringLiteral(" - is not valid.\r\r ");
   // A real day the data files cannot keep: its format is right, so say what is wrong instead.
   const TDateTextFault fault =
-      ParseDateLenient(text().toStdString(), dateFormat_.toStdString()).Fault;
+      ParseDateLenient(text().toStdString(), dateFormat_.toStdString(), NearYear()).Fault;
   if (fault == TDateTextFault::TooLate)
     return start + QString::fromStdString(DateTextFaultMessage(fault));
   return start + QStringLiteral("Please make sure your date is in the \"") + dateFormat_ +

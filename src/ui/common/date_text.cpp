@@ -4,6 +4,7 @@
 
 #include "dates/date_text.h"
 #include "dates/dates.h"
+#include "ui/common/clock.h"
 
 namespace absence::ui {
 namespace {
@@ -38,12 +39,17 @@ QString FormatDate(TDate d, const QString& pattern) {
   return QString::fromStdString(::absence::FormatDate(d, pattern.toStdString()));
 }
 
+int NearYear() {
+  return DecodeDate(Today()).Year;
+}
+
 QString CompleteYear(const QString& yearPart) {
-  return QString::fromStdString(::absence::CompleteYear(yearPart.toStdString()));
+  return QString::fromStdString(::absence::CompleteYear(yearPart.toStdString(), NearYear()));
 }
 
 bool ParseDate(const QString& text, const QString& pattern, TDate& result) {
-  const TParsedDate parsed = ParseDateLenient(text.toStdString(), pattern.toStdString());
+  const TParsedDate parsed =
+      ParseDateLenient(text.toStdString(), pattern.toStdString(), NearYear());
   if (parsed) result = parsed.Date;
   return static_cast<bool>(parsed);
 }

@@ -27,7 +27,10 @@ QString FormatDate(TDate d, const QString& pattern);
 // is no existing date.
 bool ParseDate(const QString& text, const QString& pattern, TDate& result);
 
-// A year part of fewer than three characters: above 19 it means the 1900s, else the 2000s.
+// The year short years are completed near: today's.
+int NearYear();
+
+// A year part of fewer than three characters completed near today (see the core's CompleteYear).
 QString CompleteYear(const QString& yearPart);
 
 }  // namespace absence::ui

@@ -161,10 +161,19 @@ QWidget* TfrmConvert::MakeFilesPage() {
                          QStringLiteral("Fixed Length")});
   cboFileType->setCurrentIndex(0);
   cboFileType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  lblEncoding = Text(QStringLiteral("Character encoding:"), "lblEncoding");
+  lblEncoding->setWordWrap(false);
+  cboEncoding = new QComboBox;
+  cboEncoding->setObjectName(QStringLiteral("cboEncoding"));
+  cboEncoding->addItems({QStringLiteral("Windows-1252"), QStringLiteral("UTF-8")});
+  cboEncoding->setCurrentIndex(0);
   auto* format = new QWidget;
   auto* formatRow = new QHBoxLayout(format);
   formatRow->setContentsMargins(0, 0, 0, 0);
   formatRow->addWidget(cboFileType);
+  formatRow->addSpacing(Scale(16));
+  formatRow->addWidget(lblEncoding);
+  formatRow->addWidget(cboEncoding);
   formatRow->addStretch(1);
   return WithPicture(
       QStringLiteral("Wizard"),

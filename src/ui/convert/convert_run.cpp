@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QStringList>
 #include <algorithm>
 #include <climits>
 
@@ -11,6 +12,7 @@
 #include "convert/text_file.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
+#include "ui/common/date_text.h"
 #include "ui/common/message_box.h"
 #include "ui/common/page_flow.h"
 #include "ui/common/wait_cursor.h"
@@ -32,14 +34,33 @@ TMsgKind BoxKind(TMessageKind kind) {
   return TMsgKind::Information;
 }
 
-// The layout chosen in the format box, dates in the date pattern, hours in the hours pattern.
-TConvertOptions OptionsFor(int formatIndex) {
+// The layout chosen in the format box, dates in the date pattern (short years near today),
+// hours in the hours pattern, the encoding chosen for an export.
+TConvertOptions OptionsFor(int formatIndex, int encodingIndex) {
   constexpr TFileFormat kFormats[] = {TFileFormat::Comma, TFileFormat::Tab, TFileFormat::Fixed};
   TConvertOptions options;
   options.Format = kFormats[std::clamp(formatIndex, 0, 2)];
   options.DatePattern = App().DatePattern.toStdString();
   options.HourFormat = HourFormatPattern(App().Settings.HourFormat);
+  options.Encoding = encodingIndex == 1 ? TTextEncoding::Utf8 : TTextEncoding::Windows1252;
+  options.NearYear = NearYear();
   return options;
+}
+
+// The lines an import left out on purpose, said after it ran ("" when there were none).
+QString SkippedText(const TImportSummary& s) {
+  QStringList parts;
+  if (s.CopiesSkipped > 0)
+    parts << QStringLiteral(
+                 "%1 line(s) repeated an employee's copy of a company-wide entry; the copies stay "
+                 "with their global entries.")
+                 .arg(s.CopiesSkipped);
+  if (s.ExemptionsSkipped > 0)
+    parts << QStringLiteral(
+                 "%1 line(s) with negative hours were skipped: there is no company-wide entry of "
+                 "that reason on that day to exempt the employee from.")
+                 .arg(s.ExemptionsSkipped);
+  return parts.join(QStringLiteral("\n\n"));
 }
 
 }  // namespace
@@ -61,7 +82,8 @@ bool TfrmConvert::RunImport() {
   const TConvertContent content =
       btnEmployee->isChecked() ? TConvertContent::Employees : TConvertContent::Absences;
   const std::string file = txtImportFile->text().toStdString();
-  const TConvertOptions options = OptionsFor(cboFileType->currentIndex());
+  const TConvertOptions options =
+      OptionsFor(cboFileType->currentIndex(), cboEncoding->currentIndex());
   const TImportMode mode = btnReplace->isChecked() ? TImportMode::Replace : TImportMode::Add;
   TWaitCursor wait;
   const auto progress = [this](int done) { Progress(done); };
@@ -69,29 +91,39 @@ bool TfrmConvert::RunImport() {
     ProgressBar1->setRange(0, static_cast<int>(std::clamp<std::size_t>(lines, 1, INT_MAX)));
     ProgressBar1->setValue(0);
   };
+  TImportSummary summary;
   try {
     if (content == TConvertContent::Employees) {
       const std::vector<std::string> lines = ReadImportLines(file, content);
       startProgress(lines.size());
-      ImportEmployees(session_.Data(), lines, options, mode, progress);
+      summary = ImportEmployees(session_.Data(), lines, options, mode, progress);
     } else {
       // An absence file can hold millions of lines: it is read line by line, never whole.
       startProgress(CountImportLines(file, content));
       TImportFile lines(file, content);
-      ImportAbsences(session_.Data(), lines, options, mode, progress);
+      summary = ImportAbsences(session_.Data(), lines, options, mode, progress);
     }
   } catch (const EConvertError& e) {
-    // Add mode keeps the records read before the faulty line.
-    if (mode == TImportMode::Add) session_.NotifyChanged();
+    // A faulty line leaves the data set as it was, in both modes.
     ShowConvertError(e);
     return false;
   }
   session_.NotifyChanged();
+  if (const QString skipped = SkippedText(summary); !skipped.isEmpty())
+    MessageBoxTitled(skipped, TMsgKind::Information, mbOK);
   return true;
 }
 
+bool TfrmConvert::ReplaceConfirmed() {
+  const QString removal = RemovalText(CurrentChoice());
+  if (removal.isEmpty()) return true;
+  return MessageBoxTitled(removal + QStringLiteral("  Do you want to continue?"),
+                          TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
+}
+
 bool TfrmConvert::RunExport() {
-  const TConvertOptions options = OptionsFor(cboFileType->currentIndex());
+  const TConvertOptions options =
+      OptionsFor(cboFileType->currentIndex(), cboEncoding->currentIndex());
   TExportRange range;
   if (btnSelect->isChecked()) range = {false, txtStartDate->Date(), txtEndDate->Date()};
   TWaitCursor wait;

@@ -4,6 +4,43 @@
 
 namespace absence::ui {
 
+namespace {
+
+QString Count(int n, const char* one, const char* many) {
+  return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+}
+
+}  // namespace
+
+QString RemovalText(const TConvertChoice& c) {
+  if (!c.Import || !c.Replace) return QString();
+  QStringList parts;
+  if (c.Employees) parts << Count(c.RemovesEmployees, "employee", "employees");
+  parts << Count(c.RemovesEntries, "absence entry", "absence entries");
+  if (c.Employees) parts << Count(c.RemovesBalances, "opening balance", "opening balances");
+  if (c.RemovesEmployees + c.RemovesEntries + c.RemovesBalances == 0) return QString();
+  const QString last = parts.takeLast();
+  const QString list =
+      parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+  return QStringLiteral("This removes ") + list + u'.';
+}
+
+namespace {
+
+// What a replace import takes away, a line each under "  Removing:".
+void AddRemovalLines(QStringList& lines, const TConvertChoice& c) {
+  if (RemovalText(c).isEmpty()) return;
+  lines << QStringLiteral("  Removing:");
+  if (c.Employees)
+    lines << QStringLiteral("    ") + Count(c.RemovesEmployees, "employee", "employees");
+  lines << QStringLiteral("    ") + Count(c.RemovesEntries, "absence entry", "absence entries");
+  if (c.Employees)
+    lines << QStringLiteral("    ") +
+                 Count(c.RemovesBalances, "opening balance", "opening balances");
+}
+
+}  // namespace
+
 QString SummaryText(const TConvertChoice& c, const QString& fileName) {
   QStringList lines;
   lines << (c.Import ? QStringLiteral("Import:") : QStringLiteral("Export:"));
@@ -12,11 +49,13 @@ QString SummaryText(const TConvertChoice& c, const QString& fileName) {
     if (c.Import)
       lines << (c.Replace ? QStringLiteral("  Replacing all existing Employees")
                           : QStringLiteral("  Adding to existing Employees"));
+    if (c.Import) AddRemovalLines(lines, c);
   } else {
     lines << QStringLiteral("Absence Information ");
     if (c.Import) {
       lines << (c.Replace ? QStringLiteral("  Replacing all existing Absence entries")
                           : QStringLiteral("  Adding to existing Absence entries"));
+      AddRemovalLines(lines, c);
     } else if (c.Selected) {
       lines << QStringLiteral("  From:\t") + c.StartText << QStringLiteral("  To:\t") + c.EndText;
     }

@@ -13,7 +13,15 @@ struct TConvertChoice {
   bool Selected = false;  // export of entries: only those from StartText to EndText
   QString StartText;
   QString EndText;
+  // Import with replace: what the import takes away (employees and opening balances only for
+  // an employee import).
+  int RemovesEmployees = 0;
+  int RemovesEntries = 0;
+  int RemovesBalances = 0;
 };
+
+// What a replace import takes away, as a sentence ("" when it takes nothing).
+QString RemovalText(const TConvertChoice& choice);
 
 // The summary lines joined by line feeds, ending with the (shortened) file name.
 QString SummaryText(const TConvertChoice& choice, const QString& fileName);

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "convert/import_run.h"
 #include "data/ini_file.h"
 #include "data/settings.h"
 #include "ui/common/app_state.h"
@@ -24,8 +25,8 @@
 #include "ui/common/message_box.h"
 #include "ui/common/page_flow.h"
 #include "ui/common/scale.h"
-#include "ui/convert/convert_summary.h"
 #include "ui/main/pick_date.h"
+#include "ui/session/data_session.h"
 
 namespace absence::ui {
 namespace {
@@ -137,6 +138,8 @@ void TfrmConvert::SetTexts() {
                            : QStringLiteral("Which type of information do you want to export?"));
   lblImportFile->setText(import_ ? QStringLiteral("Where is the import file located?")
                                  : QStringLiteral("Save the exported information as..."));
+  lblEncoding->setVisible(!import_);
+  cboEncoding->setVisible(!import_);
 }
 
 void TfrmConvert::cmdNextClick() {
@@ -160,6 +163,7 @@ void TfrmConvert::cmdNextClick() {
       flow_->GoTo(pgRun);
       break;
     case pgRun:
+      if (import_ && !ReplaceConfirmed()) break;
       if (import_ ? RunImport() : RunExport()) AskAnother();
       break;
   }
@@ -227,7 +231,7 @@ bool TfrmConvert::FileAccepted() {
              TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
 }
 
-void TfrmConvert::BuildSummary() {
+TConvertChoice TfrmConvert::CurrentChoice() const {
   TConvertChoice c;
   c.Import = import_;
   c.Employees = btnEmployee->isChecked();
@@ -235,6 +239,18 @@ void TfrmConvert::BuildSummary() {
   c.Selected = btnSelect->isChecked();
   c.StartText = txtStartDate->text();
   c.EndText = txtEndDate->text();
+  if (import_ && c.Replace) {
+    const TReplaceLoss loss = ReplaceLoss(
+        session_.Data(), c.Employees ? TConvertContent::Employees : TConvertContent::Absences);
+    c.RemovesEmployees = loss.Employees;
+    c.RemovesEntries = loss.Entries;
+    c.RemovesBalances = loss.Balances;
+  }
+  return c;
+}
+
+void TfrmConvert::BuildSummary() {
+  const TConvertChoice c = CurrentChoice();
   const QFontMetrics fm(lblSummary->font());
   const QString file = MinimizeName(
       txtImportFile->text(), [&fm](const QString& s) { return fm.horizontalAdvance(s); },

@@ -14,6 +14,8 @@ class QRadioButton;
 class QStackedWidget;
 class QToolButton;
 
+#include "ui/convert/convert_summary.h"
+
 namespace absence {
 class EConvertError;
 }
@@ -62,6 +64,10 @@ class TfrmConvert : public QDialog {
   QLineEdit* txtImportFile = nullptr;
   QToolButton* spdEmps = nullptr;
   QComboBox* cboFileType = nullptr;
+  // Export only: "Windows-1252" (as earlier versions wrote) or "UTF-8". An import finds the
+  // encoding of its file itself.
+  QLabel* lblEncoding = nullptr;
+  QComboBox* cboEncoding = nullptr;
   QLabel* lblSummary = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
 
@@ -94,6 +100,9 @@ class TfrmConvert : public QDialog {
   // Running (convert_run.cpp): true when it ended without an error message.
   bool RunImport();
   bool RunExport();
+  // A replace import that takes records away asks first; false when the user says No.
+  bool ReplaceConfirmed();
+  TConvertChoice CurrentChoice() const;
   void ShowConvertError(const EConvertError& e);
   void Progress(int done);
   void AskAnother();

@@ -1,33 +1,47 @@
 // Writing a generated report into a PDF file.
 #include "ui/reports/report_pdf.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <span>
 #include <stdexcept>
 
+#include "data/fileio.h"
 #include "ui/reports/report_paint.h"
 
 namespace absence::ui {
 
 void WriteReportPdf(const reports::TDocument& doc, const QString& fileName, const QString& title) {
-  QPdfWriter writer(fileName);
-  writer.setResolution(1200);
-  writer.setTitle(title);
-  writer.setCreator(QStringLiteral("Absence"));
-  const bool landscape = doc.Orientation == TOrientation::Landscape;
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
-                                   landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                   QMarginsF(0, 0, 0, 0)));
-  QPainter painter;
-  if (!painter.begin(&writer)) throw std::runtime_error("cannot write " + fileName.toStdString());
-  TReportPagePainter pages(painter, writer.resolution());
-  for (std::size_t i = 0; i < doc.Pages.size(); ++i) {
-    if (i > 0) writer.newPage();
-    pages.Paint(doc.Pages[i]);
+  // Made in memory, then put in place of the file through a flushed temporary file: a full disk
+  // or a failing device ends in an error, never in a truncated PDF that replaced the last one.
+  QByteArray pdf;
+  {
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1200);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Absence"));
+    const bool landscape = doc.Orientation == TOrientation::Landscape;
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&writer)) throw std::runtime_error("cannot write " + fileName.toStdString());
+    TReportPagePainter pages(painter, writer.resolution());
+    for (std::size_t i = 0; i < doc.Pages.size(); ++i) {
+      if (i > 0) writer.newPage();
+      pages.Paint(doc.Pages[i]);
+    }
+    if (!painter.end()) throw std::runtime_error("cannot write " + fileName.toStdString());
   }
-  if (!painter.end()) throw std::runtime_error("cannot write " + fileName.toStdString());
+  const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(pdf.constData()),
+                                       static_cast<std::size_t>(pdf.size()));
+  ReplaceFile(fileName.toStdString(), bytes, ".~absence-report~");
 }
 
 }  // namespace absence::ui

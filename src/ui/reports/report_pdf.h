@@ -6,7 +6,8 @@
 
 namespace absence::ui {
 
-// Writes every page of `doc`; throws std::runtime_error when the file cannot be written.
+// Writes every page of `doc` in place of the file, which keeps its old contents when anything
+// fails; throws std::runtime_error (EDataFileError with the system's message) on failure.
 void WriteReportPdf(const reports::TDocument& doc, const QString& fileName, const QString& title);
 
 }  // namespace absence::ui

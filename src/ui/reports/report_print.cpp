@@ -9,8 +9,10 @@
 #include <algorithm>
 
 #include "ui/common/file_dialogs.h"
+#include "ui/common/message_box.h"
 #include "ui/common/printers.h"
 #include "ui/reports/report_paint.h"
+#include "ui/reports/report_pdf.h"
 
 namespace absence::ui {
 
@@ -23,32 +25,51 @@ QString ChoosePrinter(const QString& printerName) {
   return chosen.isEmpty() ? DefaultPrinterName() : chosen;
 }
 
+namespace {
+
+// The chosen pages, `copies` times over, into a PDF file that replaces the file only once it is
+// complete; a failure is shown with the system's message and leaves the earlier file whole.
+bool PrintToPdf(const reports::TDocument& doc, int from, int to, int copies, const QString& title) {
+  TFileDialogCall call;
+  call.Kind = TFileDialogKind::Save;
+  call.Title = QStringLiteral("Print to File");
+  call.Filter = QStringLiteral("PDF file (*.pdf)|*.pdf");
+  call.DefaultExt = QStringLiteral("pdf");
+  const std::optional<QString> file = PromptForFile(call);
+  if (!file) return false;
+  reports::TDocument chosen;
+  chosen.Orientation = doc.Orientation;
+  chosen.PageWidth = doc.PageWidth;
+  chosen.PageHeight = doc.PageHeight;
+  for (int run = 0; run < std::max(1, copies); ++run)
+    for (int p = from; p <= to; ++p)
+      chosen.Pages.push_back(doc.Pages[static_cast<std::size_t>(p - 1)]);
+  try {
+    WriteReportPdf(chosen, *file, title);
+  } catch (const std::exception& e) {
+    ShowErrorBox(QString::fromStdString(e.what()));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool PrintReport(const reports::TDocument& doc, const TPrintChoice& choice, const QString& title) {
   if (doc.Pages.empty()) return false;
-  const bool toPdf = choice.Printer == QLatin1String(kPdfPrinterName);
+  const int last = static_cast<int>(doc.Pages.size());
+  const int from = std::clamp(choice.FromPage, 1, last);
+  const int to = choice.ToPage <= 0 ? last : std::clamp(choice.ToPage, from, last);
+  if (choice.Printer == QLatin1String(kPdfPrinterName))
+    return PrintToPdf(doc, from, to, choice.Copies, title);
   QPrinter printer(QPrinter::HighResolution);
-  if (toPdf) {
-    TFileDialogCall call;
-    call.Kind = TFileDialogKind::Save;
-    call.Title = QStringLiteral("Print to File");
-    call.Filter = QStringLiteral("PDF file (*.pdf)|*.pdf");
-    call.DefaultExt = QStringLiteral("pdf");
-    const std::optional<QString> file = PromptForFile(call);
-    if (!file) return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(*file);
-  } else {
-    printer.setPrinterName(choice.Printer);
-  }
+  printer.setPrinterName(choice.Printer);
   printer.setDocName(title);
   printer.setFullPage(true);
   printer.setPageLayout(QPageLayout(
       QPageSize(QPageSize::Letter),
       doc.Orientation == TOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
       QMarginsF(0, 0, 0, 0)));
-  const int last = static_cast<int>(doc.Pages.size());
-  const int from = std::clamp(choice.FromPage, 1, last);
-  const int to = choice.ToPage <= 0 ? last : std::clamp(choice.ToPage, from, last);
   // The driver makes the copies when it can; otherwise the run is printed again.
   printer.setCopyCount(choice.Copies);
   printer.setCollateCopies(choice.Collate);

@@ -20,7 +20,8 @@ struct TPrintChoice {
 QString ChoosePrinter(const QString& printerName);
 
 // Prints the chosen pages; false when nothing was printed (no file name given for the PDF
-// printer, or the printer could not start).
+// printer, the printer could not start, or the PDF file could not be written: an error box then
+// gives the system's message, and an earlier file of that name stays as it was).
 bool PrintReport(const reports::TDocument& doc, const TPrintChoice& choice, const QString& title);
 
 }  // namespace absence::ui

@@ -1,6 +1,11 @@
 // absence-cli report: every kind into a PDF whose text is the report's, and the balance report's
 // figures against the balances command where both use the same dates.
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "cli_runner.h"
@@ -106,6 +111,46 @@ TEST(CliReport, BalanceFiguresEqualTheBalancesCommandOnTheSameDates) {
     ++checked;
   }
   EXPECT_EQ(checked, 1) << tsv;
+}
+
+}  // namespace
+}  // namespace absence
+
+namespace absence {
+namespace {
+
+// A report or printout written where the disk fills up (a file size limit stands in for a full
+// device) fails with a message and exit 1, and the file written before stays whole; written
+// where there is room it replaces that file.
+TEST(CliReport, AFailedWriteKeepsThePreviousFile) {
+  if (!HaveReportCommand()) GTEST_SKIP() << "built without the report command";
+  test::TReportFolder f("");
+  const std::string pdf = f.tmp.File("r.pdf");
+  const std::string err = f.tmp.File("err.txt");
+  for (const char* command : {"report department --plain", "print employees"}) {
+    SCOPED_TRACE(command);
+    std::ofstream(pdf, std::ios::binary) << "the previous printout";
+    const std::string run = std::string(ABSENCE_CLI) + " " + f.args + command + " --pdf " + pdf;
+    // Past 1 KiB every write fails with EFBIG instead of stopping the program.
+    const int raw =
+        std::system(("trap '' XFSZ; ulimit -f 2; " + run + " >/dev/null 2>" + err).c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    std::ifstream message(err);
+    const std::string errors(std::istreambuf_iterator<char>(message), {});
+    EXPECT_NE(errors.find("absence-cli: "), std::string::npos) << errors;
+    EXPECT_NE(errors.find(std::strerror(EFBIG)), std::string::npos) << errors;
+    std::ifstream kept(pdf, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "the previous printout");
+    for (const auto& entry : std::filesystem::directory_iterator(f.tmp.Folder()))
+      EXPECT_EQ(entry.path().filename().string().find("r.pdf."), std::string::npos)
+          << "left behind: " << entry.path();
+    ASSERT_EQ(test::RunCli(f.args + command + " --pdf " + pdf).Status, 0);
+    std::ifstream written(pdf, std::ios::binary);
+    std::string head(4, '\0');
+    written.read(head.data(), 4);
+    EXPECT_EQ(head, "%PDF");
+  }
 }
 
 }  // namespace

@@ -64,9 +64,10 @@ TEST(DateText, LenientReadsTypedDatesInThePatternsOrder) {
       {"12/25/2005", "mm/dd/yyyy", None, D(2005, 12, 25)},
       // Years of one or two digits are completed; three and four digits are taken as they are.
       {"12/25/05", "mm/dd/yyyy", None, D(2005, 12, 25)},
-      {"12/25/45", "mm/dd/yyyy", None, D(1945, 12, 25)},
+      {"12/25/45", "mm/dd/yyyy", None, D(2045, 12, 25)},
+      {"12/25/46", "mm/dd/yyyy", None, D(1946, 12, 25)},
       {"12/25/19", "mm/dd/yyyy", None, D(2019, 12, 25)},
-      {"12/25/20", "mm/dd/yyyy", None, D(1920, 12, 25)},
+      {"12/25/20", "mm/dd/yyyy", None, D(2020, 12, 25)},
       {"12/25/5", "mm/dd/yyyy", None, D(205, 12, 25)},
       {"12/25/205", "mm/dd/yyyy", None, D(205, 12, 25)},
       {"99/1/2", "yyyy/mm/dd", None, D(1999, 1, 2)},
@@ -97,7 +98,7 @@ TEST(DateText, LenientReadsTypedDatesInThePatternsOrder) {
       {"29/12/3798", "dd/mm/yyyy", TooLate, 0},
       {"3799/1/1", "yyyy/mm/dd", TooLate, 0},
   };
-  for (const auto& c : cases) ExpectParsed(ParseDateLenient(c.text, c.pattern), c);
+  for (const auto& c : cases) ExpectParsed(ParseDateLenient(c.text, c.pattern, 2026), c);
 }
 
 TEST(DateText, EveryDisplayPatternReadsBackWhatItWrites) {
@@ -107,7 +108,7 @@ TEST(DateText, EveryDisplayPatternReadsBackWhatItWrites) {
     for (const double day : days) {
       const std::string text = FormatDate(day, pattern);
       for (const TParsedDate& back :
-           {ParseDateStrict(text, pattern), ParseDateLenient(text, pattern)}) {
+           {ParseDateStrict(text, pattern), ParseDateLenient(text, pattern, 2026)}) {
         ASSERT_TRUE(back) << text;
         EXPECT_EQ(back.Date, day) << text;
       }
@@ -139,12 +140,18 @@ TEST(DateText, PatternOrderFromAnyDateFormat) {
 }
 
 TEST(DateText, CompleteYearPutsTheCenturyInFront) {
+  // Two digits: from 80 years before the near year to 19 after it, whatever the century.
   const struct {
     const char* part;
+    int nearYear;
     const char* completed;
-  } cases[] = {{"00", "2000"}, {"19", "2019"}, {"20", "1920"}, {"99", "1999"},  {"5", "205"},
-               {"0", "200"},   {"", "20"},     {"205", "205"}, {"2024", "2024"}};
-  for (const auto& c : cases) EXPECT_EQ(CompleteYear(c.part), c.completed) << c.part;
+  } cases[] = {{"00", 2026, "2000"}, {"26", 2026, "2026"},  {"45", 2026, "2045"},
+               {"46", 2026, "1946"}, {"99", 2026, "1999"},  {"18", 1999, "2018"},
+               {"19", 1999, "1919"}, {"99", 2080, "2099"},  {"00", 2081, "2100"},
+               {"5", 2026, "205"},   {"0", 2026, "200"},    {"", 2026, "20"},
+               {"205", 2026, "205"}, {"2024", 2026, "2024"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(CompleteYear(c.part, c.nearYear), c.completed) << c.part << " near " << c.nearYear;
 }
 
 TEST(DateText, ChronoDaysAreTheSameDays) {
