@@ -171,13 +171,18 @@ QWidget* TfrmConvert::MakeFilesPage() {
   auto* formatRow = new QHBoxLayout(format);
   formatRow->setContentsMargins(0, 0, 0, 0);
   formatRow->addWidget(cboFileType);
-  formatRow->addSpacing(Scale(16));
-  formatRow->addWidget(lblEncoding);
-  formatRow->addWidget(cboEncoding);
   formatRow->addStretch(1);
+  // The encoding on a row of its own: beside the format it would not fit the page.
+  auto* encoding = new QWidget;
+  auto* encodingRow = new QHBoxLayout(encoding);
+  encodingRow->setContentsMargins(0, 0, 0, 0);
+  encodingRow->addWidget(lblEncoding);
+  encodingRow->addWidget(cboEncoding);
+  encodingRow->addStretch(1);
   return WithPicture(
       QStringLiteral("Wizard"),
-      Column({lblImportFile, file, Text(QStringLiteral("What format is your data in?")), format}));
+      Column({lblImportFile, file, Text(QStringLiteral("What format is your data in?")), format,
+              encoding}));
 }
 
 QWidget* TfrmConvert::MakeRunPage() {
