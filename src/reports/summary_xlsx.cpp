@@ -145,6 +145,12 @@ void WriteSummaryXlsx(const std::string& path, const TSummary& summary,
   std::vector<std::string> wanted = {"Totals"};
   for (const TSummaryDept& d : summary.Depts) wanted.push_back(d.Name);
   const std::vector<std::string> names = SheetNames(wanted);
+  // The library reports an unwritable file only when it closes the workbook, on the standard
+  // error; trying the file first gives the system's message instead.
+  if (std::FILE* probe = std::fopen(temp.c_str(), "wb"))
+    std::fclose(probe);
+  else
+    throw EDataFileError(SystemErrorText(temp, errno));
   lxw_error closed = LXW_NO_ERROR;
   try {
     std::unique_ptr<lxw_workbook, TWorkbookCloser> wb(workbook_new(temp.c_str()));

@@ -31,7 +31,32 @@ TEST(Statement, OnePagePerEmployeeWithEntriesTotalsBalancesAndSignatures) {
   f.Employees({1});
   const TDocument doc = f.Run();
   ASSERT_EQ(doc.Pages.size(), 1u);
-  EXPECT_EQ(PageLines(doc.Pages[0]), (TLines{}));
+  EXPECT_EQ(PageLines(doc.Pages[0]),
+            (TLines{"Acme Works",
+                    "Date: 03/15/2024 | Page: 1",
+                    "Employee Statement",
+                    "From 01/01/2024 to 01/31/2024",
+                    "Ann Able",
+                    "Employee: Able, Ann (ID 1) | Department: Sales",
+                    "Date | Reason | Hours",
+                    "01/01/2024 | Holiday | 8.0",
+                    "01/10/2024 | Vacation | 8.0",
+                    "01/31/2024 | Sick | 4.0",
+                    "Totals:",
+                    "Vacation | 8.0",
+                    "Sick | 4.0",
+                    "Holiday | 8.0",
+                    "Balances as of 01/31/2024",
+                    "Absence Reason | Year | Available | Used | Balance",
+                    "Vacation | Cal | 50.0 | 8.0 | 42.0",
+                    "Sick | Cal | --- | 4.0 | ---",
+                    "Holiday | Cal | --- | 8.0 | ---",
+                    "I confirm that the absences and balances in this statement are correct.",
+                    "Employee signature | Date",
+                    "Manager signature (Ann Able) | Date"}));
+  // A rule above each signature label and each date, beside each other.
+  EXPECT_EQ(Rules(doc.Pages[0]),
+            (std::vector<std::string>{"0.75-4.00", "4.50-6.25", "0.75-4.00", "4.50-6.25"}));
 }
 
 TEST(Statement, ByDepartmentEachEmployeeStartsAPageAndSaysWhenNothingWasTaken) {
@@ -40,8 +65,22 @@ TEST(Statement, ByDepartmentEachEmployeeStartsAPageAndSaysWhenNothingWasTaken) {
   f.Options.NewPagePerGroup = false;  // a statement is always a page of its own
   const TDocument doc = f.Run();
   ASSERT_EQ(doc.Pages.size(), 3u);
-  EXPECT_EQ(PageLines(doc.Pages[1]), (TLines{}));
-  EXPECT_EQ(BodyLines(doc.Pages[2], 1.1), (TLines{}));
+  // Bo: nothing taken, no balance to show.
+  EXPECT_EQ(BodyLines(doc.Pages[1], 1.1),
+            (TLines{"Bo Baker", "Employee: Baker, Bo (ID 2) | Department: Sales",
+                    "Date | Reason | Hours", "No absences in this period.",
+                    "I confirm that the absences and balances in this statement are correct.",
+                    "Employee signature | Date", "Manager signature (Ann Able) | Date"}));
+  // Cy has no department, so no manager to name.
+  EXPECT_EQ(
+      BodyLines(doc.Pages[2], 1.1),
+      (TLines{"Cy Cole", "Employee: Cole, Cy (ID 3) | Department: <No Department>",
+              "Date | Reason | Hours", "01/01/2024 | Holiday | 8.0", "01/15/2024 | Vacation | 8.0",
+              "Totals:", "Vacation | 8.0", "Holiday | 8.0", "Balances as of 01/31/2024",
+              "Absence Reason | Year | Available | Used | Balance",
+              "Vacation | Cal | --- | 8.0 | ---", "Holiday | Cal | --- | 8.0 | ---",
+              "I confirm that the absences and balances in this statement are correct.",
+              "Employee signature | Date", "Manager signature | Date"}));
 }
 
 TEST(Statement, ALongStatementContinuesWithItsHeadingsAndKeepsTheSignaturesTogether) {
