@@ -32,7 +32,8 @@ struct TSizeRun {
 void BenchData(TSizeRun& run);
 // The balances panel of one employee for all reasons.
 void BenchAccrual(TSizeRun& run);
-// The balance report and the absence taken report for one year, all employees.
+// The balance report and the absence taken report for one year, the statements and the
+// month-end summary for one month, all employees.
 void BenchReports(TSizeRun& run);
 // Export and import (replace) of all absence entries. Changes the data set in memory only.
 void BenchConvert(TSizeRun& run);

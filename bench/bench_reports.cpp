@@ -1,4 +1,5 @@
-// The balance report and the absence taken report for one year, for every employee. Built with
+// The balance report and the absence taken report for one year, the employee statements and the
+// month-end summary for one month, for every employee. Built with
 // Qt, each run lays the report out with the real fonts and writes the PDF file; without it, the
 // layout is measured with fixed text widths.
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include "dates/dates.h"
 #include "reports/report.h"
 #include "reports/selection.h"
+#include "reports/summary.h"
 
 #ifdef ABSENCE_BENCH_PDF
 #include "ui/reports/report_paint.h"
@@ -35,8 +37,13 @@ std::vector<TReportCase> Cases(const TOrgShape& shape) {
   absence.NewPagePerGroup = false;
   absence.StartDate = EncodeDate(year, 1, 1);
   absence.EndDate = EncodeDate(year, 12, 31);
+  TReportOptions statements;
+  statements.Kind = TReportKind::Statement;
+  statements.StartDate = EncodeDate(year, 11, 1);
+  statements.EndDate = EncodeDate(year, 11, 30);
   return {{"balance_report", "balance report, all employees", balances},
-          {"absence_report", "absence taken report, one year, all", absence}};
+          {"absence_report", "absence taken report, one year, all", absence},
+          {"statements", "employee statements, one month, all", statements}};
 }
 
 }  // namespace
@@ -64,6 +71,23 @@ void BenchReports(TSizeRun& run) {
 #endif
   }
   std::filesystem::remove(file);
+
+  // The month-end summary: gathered and written both as CSV and as a workbook.
+  TReportOptions month;
+  month.StartDate = EncodeDate(run.Shape.LastYear(), 11, 1);
+  month.EndDate = EncodeDate(run.Shape.LastYear(), 11, 30);
+  const TReportInput in{org.EmpList, org.DeptList, org.ReasonList, org.GlobalList,
+                        all,         month,        settings};
+  const std::string csv = run.Folder + "bench-summary.csv";
+  const std::string xlsx = run.Folder + "bench-summary.xlsx";
+  run.Add(MeasureWhole("month_end_summary", "month-end summary, one month (CSV and .xlsx)",
+                       run.Target("month_end_summary"), run.Options.Runs, [&] {
+                         const TSummary summary = BuildSummary(in);
+                         WriteSummaryCsvFile(csv, summary, ',');
+                         WriteSummaryXlsx(xlsx, summary, "#,##0.0");
+                       }));
+  std::filesystem::remove(csv);
+  std::filesystem::remove(xlsx);
 }
 
 }  // namespace absence::bench

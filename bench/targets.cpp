@@ -18,6 +18,8 @@ double TSizeRun::Target(const std::string& key) const {
                                                           {"restore", 2.0},
                                                           {"balance_report", 3.0},
                                                           {"absence_report", 3.0},
+                                                          {"statements", 5.0},
+                                                          {"month_end_summary", 2.0},
                                                           {"export_absences", 3.0},
                                                           {"import_absences", 5.0}};
   if (const auto it = kInteractive.find(key); it != kInteractive.end()) return it->second;

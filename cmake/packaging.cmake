@@ -44,6 +44,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the programs link (Qt, libical...) become dependencies by themselves;
 # the report fonts and the window system plugins are not linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6, hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6, libxlsxwriter4, hicolor-icon-theme")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

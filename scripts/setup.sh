@@ -2,7 +2,8 @@
 # Installs what the build and the tests need on Debian 12; does nothing when all is there.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6
-          libgtest-dev libcli11-dev libical-dev nlohmann-json3-dev fonts-liberation poppler-utils xvfb xauth
+          libgtest-dev libcli11-dev libical-dev nlohmann-json3-dev libxlsxwriter-dev libminizip-dev
+          fonts-liberation poppler-utils xvfb xauth
           clang-format ccache mold)
 missing=()
 for p in "${packages[@]}"; do

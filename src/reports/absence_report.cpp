@@ -1,36 +1,18 @@
 // The absence taken report: each employee's absences in a period with totals per reason for the
 // employee, the department and the whole report.
-#include <algorithm>
-#include <unordered_map>
-
-#include "data/entry_order.h"
 #include "reports/grouped_report.h"
 #include "reports/report_bodies.h"
+#include "reports/taken.h"
 
 namespace absence::reports {
 namespace {
-
-// Hours of one reason, summed three ways.
-struct TTallyRecClass {
-  float EmpTotal = 0;
-  float DeptTotal = 0;
-  float ReportTotal = 0;
-  void AddHours(float hours) {
-    EmpTotal += hours;
-    DeptTotal += hours;
-    ReportTotal += hours;
-  }
-};
 
 class TAbsenceReport : public TGroupedReport {
  public:
   explicit TAbsenceReport(TReportRun& run)
       : TGroupedReport(run, TStyle{3, 4, false, false}),
         keys_(run.In.Reasons),
-        tallies_(run.In.Reasons.size()) {
-    for (std::size_t i = 0; i < run.In.Reasons.size(); ++i)
-      reasonIndex_[run.In.Reasons[i]->ReasonID] = i;
-  }
+        tallies_(run.In.Reasons) {}
 
   void Heading() override {
     const TReportOptions& o = R.Options;
@@ -53,17 +35,16 @@ class TAbsenceReport : public TGroupedReport {
  protected:
   void EmployeeLines(const TEmpRecClass& emp) override {
     const bool detail = R.Options.Detail;
-    for (const TAbsenceRecClass* x : CountedEntries(emp)) {
-      const auto it = reasonIndex_.find(x->ReasonID);
-      if (it == reasonIndex_.end()) continue;
-      tallies_[it->second].AddHours(x->Hours);
-      if (!detail) continue;
+    for (const TAbsenceRecClass* x :
+         TakenEntries(emp, keys_, R.Options.StartDate, R.Options.EndDate)) {
+      if (!tallies_.Add(*x) || !detail) continue;
       EnsureEmployeeLine(emp);
       E.NextTab();
       E.NextTab();
       E.PrintText(R.Date(x->EntryDate));
       E.NextTab();
-      E.PrintText(R.In.Reasons[it->second]->Description);
+      E.PrintText(
+          R.In.Reasons[static_cast<std::size_t>(tallies_.IndexOf(x->ReasonID))]->Description);
       E.NextTab();
       E.PrintLine(R.Hours(x->Hours));
     }
@@ -80,7 +61,7 @@ class TAbsenceReport : public TGroupedReport {
       EnsureEmployeeLine(emp);
       TotalLine(i, tallies_[i].EmpTotal);
     }
-    for (auto& t : tallies_) t.EmpTotal = 0;
+    tallies_.ClearEmp();
   }
 
   void DepartmentDone(const TSelectionItem& dept) override {
@@ -103,19 +84,6 @@ class TAbsenceReport : public TGroupedReport {
   }
 
  private:
-  // The employee's entries in the period that count, by date, reason and kind.
-  std::vector<const TAbsenceRecClass*> CountedEntries(const TEmpRecClass& emp) const {
-    std::vector<const TAbsenceRecClass*> entries;
-    for (const auto& x : emp.Entries)
-      if (x->EntryDate >= R.Options.StartDate && x->EntryDate <= R.Options.EndDate && x->IsLive() &&
-          !x->IsExclusion())
-        entries.push_back(x.get());
-    std::stable_sort(entries.begin(), entries.end(), [&](const auto* a, const auto* b) {
-      return CompareEntries(*a, *b, keys_, true) < 0;
-    });
-    return entries;
-  }
-
   void SpaceOrPage() {
     if (E.LinesLeft() > 5) {
       E.PrintLine();
@@ -143,12 +111,11 @@ class TAbsenceReport : public TGroupedReport {
       }
       TotalLine(i, tallies_[i].*total);
     }
-    for (auto& t : tallies_) t.EmpTotal = t.DeptTotal = 0;
+    tallies_.ClearEmpAndDept();
   }
 
   TReasonKeys keys_;
-  std::vector<TTallyRecClass> tallies_;  // one per reason, in list order
-  std::unordered_map<int32_t, std::size_t> reasonIndex_;
+  TReasonTallies tallies_;
 };
 
 }  // namespace

@@ -13,9 +13,9 @@
 
 namespace absence::reports {
 
-enum class TReportKind { Absence, Balances, Department, EmpInfo, MonthCalendar };
+enum class TReportKind { Absence, Balances, Department, EmpInfo, MonthCalendar, Statement };
 
-// "Absence", "Balances", "Department", "EmpInfo", "MonthCalendar".
+// "Absence", "Balances", "Department", "EmpInfo", "MonthCalendar", "Statement".
 const char* ReportKey(TReportKind kind);
 std::optional<TReportKind> ReportKindFromKey(const std::string& key);
 // The title printed under the page heading.
@@ -34,7 +34,7 @@ struct TReportOptions {
   TReportKind Kind = TReportKind::Absence;
   bool NewPagePerGroup = true;
   bool SelectFromEmployees = true;
-  // Absence taken: the period, both days included, and detail or summary.
+  // Absence taken and employee statements: the period, both days included; detail or summary.
   TDate StartDate = 0;
   TDate EndDate = 0;
   bool Detail = true;

@@ -11,5 +11,6 @@ std::unique_ptr<TReportBody> MakeBalanceReport(TReportRun& run);
 std::unique_ptr<TReportBody> MakeDepartmentReport(TReportRun& run);
 std::unique_ptr<TReportBody> MakeEmpInfoReport(TReportRun& run);
 std::unique_ptr<TReportBody> MakeCalendarReport(TReportRun& run);
+std::unique_ptr<TReportBody> MakeStatementReport(TReportRun& run);
 
 }  // namespace absence::reports

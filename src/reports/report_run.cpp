@@ -104,13 +104,15 @@ const char* ReportKey(TReportKind kind) {
       return "EmpInfo";
     case TReportKind::MonthCalendar:
       return "MonthCalendar";
+    case TReportKind::Statement:
+      return "Statement";
   }
   return "";
 }
 
 std::optional<TReportKind> ReportKindFromKey(const std::string& key) {
   for (TReportKind k : {TReportKind::Absence, TReportKind::Balances, TReportKind::Department,
-                        TReportKind::EmpInfo, TReportKind::MonthCalendar})
+                        TReportKind::EmpInfo, TReportKind::MonthCalendar, TReportKind::Statement})
     if (key == ReportKey(k)) return k;
   return std::nullopt;
 }
@@ -127,6 +129,8 @@ std::string ReportTitle(TReportKind kind, bool informationList) {
       return "Employee Information List";
     case TReportKind::MonthCalendar:
       return "Absence Calendar";
+    case TReportKind::Statement:
+      return "Employee Statement";
   }
   return "";
 }
@@ -160,6 +164,8 @@ std::unique_ptr<TReportBody> MakeBody(TReportRun& run) {
       return MakeEmpInfoReport(run);
     case TReportKind::MonthCalendar:
       return MakeCalendarReport(run);
+    case TReportKind::Statement:
+      return MakeStatementReport(run);
   }
   return nullptr;
 }

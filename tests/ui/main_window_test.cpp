@@ -498,13 +498,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(captions(Find<QMenu>(&w, "mnuFile")),
              (QStringList{"&Save Current Changes", "&Abandon All Changes", "&Backup Data...",
                           "&Restore from Backup...", "&Printer Setup...", "&Import Data...",
-                          "&Export Data...", "Export &Calendar...", "E&xit"}));
+                          "&Export Data...", "Export &Calendar...", "&Month-End...", "E&xit"}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuEdit")),
              (QStringList{"&Absence Entries...", "&Global Absence Entries...", "&Employees...",
                           "&Departments...", "Absence &Reasons...", "&Preferences..."}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuReport")),
              (QStringList{"&Absence Taken...", "Absence &Balances...", "Employee &Information...",
-                          "&Month Calendar...", "&Department Information..."}));
+                          "&Month Calendar...", "&Department Information...",
+                          "Employee &Statements..."}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuHelp")),
              (QStringList{"&Contents", "&Search for Help On...", "&How to Use Help",
                           "&Technical Support", "Tip of the &Day...", "&Reporting Problems...",

@@ -1,14 +1,17 @@
 // The report selection dialog in its four kinds, driven by clicks, keys, double clicks and
 // drags: what each kind shows, moving items, the date checks and the report it starts.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDrag>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -31,6 +34,7 @@
 #include "ui/main/calendar_drag.h"
 #include "ui/main/main_window.h"
 #include "ui/main/pick_date.h"
+#include "ui/reports/month_end.h"
 #include "ui/reports/preview_form.h"
 #include "ui/reports/selection_form.h"
 #include "ui/reports/selection_list.h"
@@ -494,6 +498,17 @@ class SelectionTest : public QObject {
          [](TDialogFixture&) {},
          {QStringLiteral("Department Information List"), QStringLiteral("Unassigned Employees")},
          {}},
+        // The last complete month unless the dates are changed.
+        {TReportKind::Statement,
+         [](TDialogFixture& f) {
+           QCOMPARE(f.dlg->txtStartDate->text(), QStringLiteral("02/01/2024"));
+           QCOMPARE(f.dlg->txtEndDate->text(), QStringLiteral("02/29/2024"));
+           QVERIFY(!f.dlg->chkNewPage->isVisible());
+         },
+         {QStringLiteral("Employee Statement"), QStringLiteral("From 02/01/2024 to 02/29/2024"),
+          QStringLiteral("Cy Cole"), QStringLiteral("02/01/2024"),
+          QStringLiteral("Manager signature (Ann Able)")},
+         {QStringLiteral("01/10/2024")}},
     };
     for (const Row& row : rows) {
       TDialogFixture f(row.kind);
@@ -550,7 +565,8 @@ class SelectionTest : public QObject {
     } rows[] = {{"mnuReportAbsence", "Absence Taken Selection"},
                 {"mnuReportBalances", "Absence Reason Balance Report Selection"},
                 {"mnuReportEmpInfo", "Employee Information Selection"},
-                {"mnuReportDepInfo", "Department Information Selection"}};
+                {"mnuReportDepInfo", "Department Information Selection"},
+                {"mnuReportStatements", "Employee Statement Selection"}};
     for (const Row& row : rows) {
       QString caption;
       ui::test::TDialogDriver driver([&](QDialog& d) {
@@ -562,6 +578,68 @@ class SelectionTest : public QObject {
       action->trigger();
       QCOMPARE(driver.Runs(), 1);
       QCOMPARE(caption, QString::fromLatin1(row.caption));
+    }
+  }
+
+  // File > Month-End: the last complete month by default; the three files in the folder chosen,
+  // and a folder that does not exist refused.
+  void MonthEndWritesTheSummaryAndStatementsIntoTheFolder() {
+    ui::test::TTempEnvironment env;
+    SetTodayOverride(kMarch15);
+    TDataSet data = absence::test::MakeReportDataSet();
+    SaveDataSet(data, env.DataFolder().toStdString(), false);
+    TDataSession session(env.DataFolder().toStdString());
+    QVERIFY(session.Load());
+    TfrmMonthEnd w(session);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.cboMonth->currentText(), QStringLiteral("February"));
+    QCOMPARE(w.txtYear->value(), 2024);
+    QVERIFY(ui::test::ChooseByKeys(w.cboMonth, QStringLiteral("January")));
+    QVERIFY(ui::test::ChooseByKeys(w.cboDelimiter, QStringLiteral("Semicolon")));
+    const QString folder = env.DataFolder() + QStringLiteral("payroll");
+    SetFileDialogHook([&](const TFileDialogCall& call) {
+      return call.Kind == TFileDialogKind::Folder ? std::optional<QString>(folder) : std::nullopt;
+    });
+    QTest::mouseClick(w.cmdBrowse, Qt::LeftButton);
+    SetFileDialogHook(nullptr);
+    QCOMPARE(QDir::fromNativeSeparators(w.txtFolder->text()), folder);
+    {
+      ui::test::TMessageBoxSpy spy;
+      spy.Answer(mbOK);
+      QTest::mouseClick(w.cmdWrite, Qt::LeftButton);
+      QCOMPARE(spy.Calls().size(), std::size_t(1));
+      QCOMPARE(spy.Calls()[0].Text, QStringLiteral("Please choose an existing folder."));
+    }
+    QVERIFY(QDir().mkpath(folder));
+    const QStringList files = MonthEndFiles(folder, 2024, 1);
+    {
+      ui::test::TMessageBoxSpy spy;
+      spy.Answer(mbOK);
+      QTest::keyClick(&w, Qt::Key_Return);  // Write is the default button
+      QCOMPARE(spy.Calls().size(), std::size_t(1));
+      QCOMPARE(spy.Calls()[0].Text,
+               QStringLiteral("The month-end files for January 2024 are written to %1:\r\r"
+                              "absence-summary-2024-01.csv\rabsence-summary-2024-01.xlsx\r"
+                              "absence-statements-2024-01.pdf")
+                   .arg(QDir::toNativeSeparators(folder)));
+    }
+    QFile csv(files[0]);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.value(0),
+             QStringLiteral("ID;Employee;Department;Reason;Hours Taken;Available;Balance"));
+    QCOMPARE(lines.mid(1, 3), (QStringList{QStringLiteral("1;Able, Ann;Sales;Holiday;8;;"),
+                                           QStringLiteral("1;Able, Ann;Sales;Sick;4;;"),
+                                           QStringLiteral("1;Able, Ann;Sales;Vacation;8;50;42")}));
+    QFile xlsx(files[1]);
+    QVERIFY(xlsx.open(QIODevice::ReadOnly));
+    QCOMPARE(xlsx.read(2), QByteArray("PK"));
+    const QString pdf = ui::test::PdfText(files[2]);
+    if (!pdf.isEmpty()) {
+      QVERIFY(pdf.contains(QStringLiteral("Employee Statement")));
+      QVERIFY(pdf.contains(QStringLiteral("From 01/01/2024 to 01/31/2024")));
+      QCOMPARE(pdf.count(QStringLiteral("Employee signature")), 3);
     }
   }
 };

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/cli/cli.h"
+#include "app/cli/cli_summary.h"
 #include "convert/export_run.h"
 #include "convert/ical/ical_export.h"
 #include "convert/import_run.h"
@@ -233,6 +234,9 @@ void AddConvertCommands(CLI::App& app) {
   AddExportKind(exports, "employees", TConvertContent::Employees);
   AddExportKind(exports, "absences", TConvertContent::Absences);
   AddCalendarKind(exports);
+  AddSummaryKind([&exports](const std::string& name, const std::string& what, TRunFn run) {
+    return exports.Add(name, what, std::move(run));
+  });
 }
 
 const TRegistrar kConvert(AddConvertCommands);

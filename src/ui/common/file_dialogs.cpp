@@ -33,8 +33,15 @@ std::optional<QString> RunFileDialog(const TFileDialogCall& call) {
   const bool save = call.Kind == TFileDialogKind::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (!call.Folder.isEmpty()) dialog.setDirectory(call.Folder);
-  if (!call.InitialName.contains(u'*')) dialog.selectFile(call.InitialName);
+  if (call.Kind == TFileDialogKind::Folder) {
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setDirectory(call.InitialName);
+  } else if (!call.Folder.isEmpty()) {
+    dialog.setDirectory(call.Folder);
+  }
+  if (call.Kind != TFileDialogKind::Folder && !call.InitialName.contains(u'*'))
+    dialog.selectFile(call.InitialName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
 }

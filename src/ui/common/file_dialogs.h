@@ -6,7 +6,7 @@
 
 namespace absence::ui {
 
-enum class TFileDialogKind { Open, Save };
+enum class TFileDialogKind { Open, Save, Folder };
 
 struct TFileDialogCall {
   TFileDialogKind Kind = TFileDialogKind::Open;

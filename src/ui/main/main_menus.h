@@ -24,6 +24,7 @@ struct TMainMenus {
   QAction* mnuFileImport = nullptr;
   QAction* mnuFileExport = nullptr;
   QAction* mnuFileCalendar = nullptr;
+  QAction* mnuFileMonthEnd = nullptr;
   QAction* mnuFileExit = nullptr;
   QAction* mnuEditAbsence = nullptr;
   QAction* mnuEditGlobal = nullptr;
@@ -36,6 +37,7 @@ struct TMainMenus {
   QAction* mnuReportEmpInfo = nullptr;
   QAction* mnuReportCalendar = nullptr;
   QAction* mnuReportDepInfo = nullptr;
+  QAction* mnuReportStatements = nullptr;
   QAction* mnuHelpContents = nullptr;
   QAction* mnuHelpSearch = nullptr;
   QAction* mnuHelpHelp = nullptr;

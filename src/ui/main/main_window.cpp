@@ -26,6 +26,7 @@
 #include "ui/main/main_toolbar.h"
 #include "ui/main/splash.h"
 #include "ui/main/start_hint.h"
+#include "ui/reports/month_end.h"
 #include "ui/reports/print_calendar.h"
 #include "ui/reports/selection_form.h"
 #include "ui/session/data_session.h"
@@ -120,6 +121,11 @@ void TfrmMain::ConnectCommands() {
   connect(m.mnuFileImport, &QAction::triggered, this, &TfrmMain::mnuFileImportClick);
   connect(m.mnuFileExport, &QAction::triggered, this, &TfrmMain::mnuFileExportClick);
   connect(m.mnuFileCalendar, &QAction::triggered, this, &TfrmMain::mnuFileCalendarClick);
+  connect(m.mnuFileMonthEnd, &QAction::triggered, this, [this] {
+    calendar_->ClearPicks();
+    TfrmMonthEnd window(*session_, this);
+    RunDialog(window);
+  });
   connect(m.mnuEditEmp, &QAction::triggered, this, &TfrmMain::mnuEditEmpClick);
   connect(toolbar_->spdEmp, &QToolButton::clicked, this, &TfrmMain::spdEmpClick);
   connect(m.mnuEditDept, &QAction::triggered, this, &TfrmMain::mnuEditDeptClick);
@@ -137,7 +143,8 @@ void TfrmMain::ConnectCommands() {
   for (auto [action, kind] : {std::pair{m.mnuReportAbsence, reports::TReportKind::Absence},
                               std::pair{m.mnuReportBalances, reports::TReportKind::Balances},
                               std::pair{m.mnuReportEmpInfo, reports::TReportKind::EmpInfo},
-                              std::pair{m.mnuReportDepInfo, reports::TReportKind::Department}})
+                              std::pair{m.mnuReportDepInfo, reports::TReportKind::Department},
+                              std::pair{m.mnuReportStatements, reports::TReportKind::Statement}})
     connect(action, &QAction::triggered, this, [this, report = kind] {
       calendar_->ClearPicks();
       RunReportSelection(*session_, report, this);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "dates/dates.h"
 #include "reports/selection.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -52,6 +53,7 @@ constexpr TKindLayout kKinds[] = {
     {TReportKind::EmpInfo, "Employee Information Selection", 2150, true, false, false, false, true},
     {TReportKind::Department, "Department Information Selection", 2140, false, false, false, false,
      false},
+    {TReportKind::Statement, "Employee Statement Selection", 2160, true, false, true, false, false},
 };
 
 const TKindLayout& LayoutOf(TReportKind kind) {
@@ -285,6 +287,14 @@ void TfrmSelection::Configure(TReportKind kind) {
   if (k.AsOf) txtAsOfDate->SetDate(Today());
   if (kind == TReportKind::Department)
     chkNewPage->setText(QStringLiteral("New Page for each Department"));
+  if (kind == TReportKind::Statement) {
+    // Each statement is a page of its own; the period defaults to the last complete month.
+    chkNewPage->setVisible(false);
+    const TYMD today = DecodeDate(Today());
+    const TDate first = EncodeDate(today.Year, today.Month, 1);
+    txtStartDate->SetDate(AddMonths(-1, first));
+    txtEndDate->SetDate(first - 1);
+  }
   FillSource();
 }
 
@@ -370,7 +380,7 @@ bool TfrmSelection::DatesValid() {
 reports::TReportOptions TfrmSelection::Options() const {
   reports::TReportOptions o;
   o.Kind = kind_;
-  o.NewPagePerGroup = chkNewPage->isChecked();
+  o.NewPagePerGroup = chkNewPage->isChecked() || kind_ == TReportKind::Statement;
   o.SelectFromEmployees = btnEmps->isChecked();
   o.StartDate = txtStartDate->Date();
   o.EndDate = txtEndDate->Date();
@@ -384,7 +394,7 @@ reports::TReportOptions TfrmSelection::Options() const {
 }
 
 void TfrmSelection::cmdReportClick(bool preview) {
-  if (kind_ == TReportKind::Absence && !DatesValid()) return;
+  if ((kind_ == TReportKind::Absence || kind_ == TReportKind::Statement) && !DatesValid()) return;
   if (kind_ == TReportKind::Balances && !DateReadable(txtAsOfDate)) return;
   selection_ = lstDestination->Items();
   TfrmABReport report(session_.Data(), Options(), selection_, ProgramReportSettings(),

@@ -1,4 +1,4 @@
-// absence-cli report: the five reports into a PDF file, through the same report bodies and page
+// absence-cli report: the reports into a PDF file, through the same report bodies and page
 // engine as the report windows, measured with the real fonts. The only command that needs Qt;
 // it starts a GUI application object without a display when it runs.
 #include <QGuiApplication>
@@ -85,7 +85,8 @@ TReportOptions Options(TReportKind kind, const TReportArgs& a, TDate today) {
 }
 
 int RunReportCommand(TContext& ctx, TReportKind kind, const TReportArgs& a) {
-  if (kind == TReportKind::Absence && a.From > a.To) throw EUsageError("--to is before --from");
+  if ((kind == TReportKind::Absence || kind == TReportKind::Statement) && a.From > a.To)
+    throw EUsageError("--to is before --from");
   const TDataSet data = ctx.LoadData();
   const std::unique_ptr<QGuiApplication> app = GuiApplication();
   const TDate today = a.Today > 0 ? a.Today : TodayDate();
@@ -159,6 +160,13 @@ void AddReportCommands(CLI::App& app) {
     auto [cmd, a] = add(TReportKind::Department, "department", "departments and their employees");
     AddCommon(cmd, *a, false, true);
     cmd->add_flag("--plain", a->Plain, "the department list without employees");
+  }
+  {
+    auto [cmd, a] = add(TReportKind::Statement, "statement",
+                        "a statement to sign for each employee: absences and balances of a period");
+    AddCommon(cmd, *a, true, true);
+    AddDate(cmd, "--from", a->From, "the first day of the period")->required();
+    AddDate(cmd, "--to", a->To, "the last day of the period")->required();
   }
   {
     auto [cmd, a] = add(TReportKind::MonthCalendar, "calendar", "one month's absences as a grid");

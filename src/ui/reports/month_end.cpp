@@ -1,0 +1,178 @@
+// File > Month-End: the month's summary and statements written into one folder.
+#include "ui/reports/month_end.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "dates/dates.h"
+#include "reports/selection.h"
+#include "reports/summary.h"
+#include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/help.h"
+#include "ui/common/help_key.h"
+#include "ui/common/message_box.h"
+#include "ui/common/wait_cursor.h"
+#include "ui/reports/report_paint.h"
+#include "ui/reports/report_pdf.h"
+#include "ui/reports/report_settings.h"
+#include "ui/session/data_session.h"
+
+namespace absence::ui {
+
+QStringList MonthEndFiles(const QString& folder, int year, int month) {
+  const QString stem =
+      QStringLiteral("%1-%2").arg(year, 4, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0'));
+  const QDir dir(folder);
+  return {dir.filePath(QStringLiteral("absence-summary-%1.csv").arg(stem)),
+          dir.filePath(QStringLiteral("absence-summary-%1.xlsx").arg(stem)),
+          dir.filePath(QStringLiteral("absence-statements-%1.pdf").arg(stem))};
+}
+
+TfrmMonthEnd::TfrmMonthEnd(const TDataSession& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
+  setObjectName(QStringLiteral("frmMonthEnd"));
+  setWindowTitle(QStringLiteral("Month-End"));
+  SetHelpContext(this, kMonthEndHelpContext);
+
+  const reports::TReportSettings settings = ProgramReportSettings();
+  cboMonth = new QComboBox;
+  cboMonth->setObjectName(QStringLiteral("cboMonth"));
+  for (const std::string& name : settings.MonthNames)
+    cboMonth->addItem(QString::fromStdString(name));
+  txtYear = new QSpinBox;
+  txtYear->setObjectName(QStringLiteral("txtYear"));
+  txtYear->setRange(1900, 2100);
+  // The last complete month.
+  const TYMD today = DecodeDate(Today());
+  const int month = today.Month == 1 ? 12 : today.Month - 1;
+  cboMonth->setCurrentIndex(month - 1);
+  txtYear->setValue(today.Month == 1 ? today.Year - 1 : today.Year);
+
+  txtFolder = new QLineEdit;
+  txtFolder->setObjectName(QStringLiteral("txtFolder"));
+  QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (docs.isEmpty() || !QDir(docs).exists()) docs = QDir::homePath();
+  txtFolder->setText(QDir::toNativeSeparators(docs));
+  cmdBrowse = new QPushButton(QStringLiteral("&Browse..."));
+  cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+  cmdBrowse->setAutoDefault(false);
+
+  cboDelimiter = new QComboBox;
+  cboDelimiter->setObjectName(QStringLiteral("cboDelimiter"));
+  cboDelimiter->addItem(QStringLiteral("Comma"), QVariant(int(',')));
+  cboDelimiter->addItem(QStringLiteral("Semicolon"), QVariant(int(';')));
+  cboDelimiter->addItem(QStringLiteral("Tab"), QVariant(int('\t')));
+
+  auto* monthRow = new QHBoxLayout;
+  monthRow->addWidget(cboMonth);
+  monthRow->addWidget(txtYear);
+  monthRow->addStretch();
+  auto* folderRow = new QHBoxLayout;
+  folderRow->addWidget(txtFolder, 1);
+  folderRow->addWidget(cmdBrowse);
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("&Month:"), monthRow);
+  form->addRow(QStringLiteral("&Folder:"), folderRow);
+  form->addRow(QStringLiteral("CSV &delimiter:"), cboDelimiter);
+
+  cmdWrite = new QPushButton(QStringLiteral("&Write"));
+  cmdWrite->setObjectName(QStringLiteral("cmdWrite"));
+  cmdWrite->setDefault(true);
+  cmdClose = new QPushButton(QStringLiteral("Close"));
+  cmdClose->setObjectName(QStringLiteral("cmdClose"));
+  cmdClose->setAutoDefault(false);
+  cmdHelp = new QPushButton(QStringLiteral("&Help"));
+  cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+  cmdHelp->setAutoDefault(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(cmdWrite);
+  buttons->addWidget(cmdClose);
+  buttons->addWidget(cmdHelp);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addLayout(buttons);
+  setMinimumWidth(fontMetrics().averageCharWidth() * 70);
+
+  connect(cmdBrowse, &QPushButton::clicked, this, &TfrmMonthEnd::cmdBrowseClick);
+  connect(cmdWrite, &QPushButton::clicked, this, &TfrmMonthEnd::cmdWriteClick);
+  connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+  connect(cmdHelp, &QPushButton::clicked, this,
+          [this] { ShowHelpContext(property(kHelpContextProperty).toInt()); });
+}
+
+void TfrmMonthEnd::cmdBrowseClick() {
+  TFileDialogCall call;
+  call.Kind = TFileDialogKind::Folder;
+  call.Title = QStringLiteral("Month-End Folder");
+  call.InitialName = QDir::fromNativeSeparators(txtFolder->text());
+  if (const std::optional<QString> folder = PromptForFile(call))
+    txtFolder->setText(QDir::toNativeSeparators(*folder));
+}
+
+void TfrmMonthEnd::cmdWriteClick() {
+  const QString folder = QDir::fromNativeSeparators(txtFolder->text().trimmed());
+  if (folder.isEmpty() || !QDir(folder).exists()) {
+    MessageBoxTitled(QStringLiteral("Please choose an existing folder."), TMsgKind::Information,
+                     mbOK);
+    txtFolder->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  const int year = txtYear->value();
+  const int month = cboMonth->currentIndex() + 1;
+  const TDate from = EncodeDate(year, month, 1);
+  const TDate to = EncodeDate(year, month, DaysInMonth(year, month));
+  const QStringList files = MonthEndFiles(folder, year, month);
+  try {
+    TWaitCursor wait;
+    WritePack(files, from, to);
+  } catch (const std::exception& e) {
+    MessageBoxTitled(QString::fromStdString(e.what()), TMsgKind::Error, mbOK);
+    return;
+  }
+  // The folder once and the names under it: the box shows 255 characters at most.
+  QStringList names;
+  for (const QString& f : files) names << QFileInfo(f).fileName();
+  MessageBoxTitled(QStringLiteral("The month-end files for %1 %2 are written to %3:\r\r%4")
+                       .arg(cboMonth->currentText())
+                       .arg(year)
+                       .arg(QDir::toNativeSeparators(folder))
+                       .arg(names.join(QStringLiteral("\r"))),
+                   TMsgKind::Information, mbOK);
+}
+
+void TfrmMonthEnd::WritePack(const QStringList& files, TDate from, TDate to) {
+  const TDataSet& d = session_.Data();
+  const reports::TReportSettings settings = ProgramReportSettings();
+  reports::TSelection selection = reports::EmployeeChoices(d.EmpList, settings.EmployeeDisplay);
+  reports::TReportOptions options;
+  options.Kind = reports::TReportKind::Statement;
+  options.SelectFromEmployees = true;
+  options.NewPagePerGroup = true;
+  options.StartDate = from;
+  options.EndDate = to;
+  const reports::TReportInput input{d.EmpList, d.DeptList, d.ReasonList, d.GlobalList,
+                                    selection, options,    settings};
+  const reports::TSummary summary = reports::BuildSummary(input);
+  const char delimiter = static_cast<char>(cboDelimiter->currentData().toInt());
+  reports::WriteSummaryCsvFile(files[0].toStdString(), summary, delimiter);
+  reports::WriteSummaryXlsx(files[1].toStdString(), summary,
+                            HourFormatPattern(settings.HourFormat));
+  const TQtTextMetrics metrics;
+  const reports::TDocument doc = reports::RunReport(input, metrics);
+  WriteReportPdf(doc, files[2], QString::fromStdString(reports::ReportTitle(options.Kind, false)));
+}
+
+}  // namespace absence::ui
