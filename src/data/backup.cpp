@@ -81,7 +81,7 @@ TBytes SerializeBackup(const TDataSet& data) {
 
 void BackupData(const TDataSet& data, const std::string& path, const TFileOps& ops) {
   ReplaceFileFrom(
-      path, [&](const TByteSink& sink) { WriteBackup(data, sink); }, ".~absence-backup~", ops);
+      path, [&](const TByteSink& sink) { WriteBackup(data, sink); }, ".~absence-backup", ops);
 }
 
 namespace {
@@ -190,13 +190,17 @@ void ParseBackup(TDataSet& data, std::span<const uint8_t> bytes, TWarnings& warn
 }
 
 void RestoreData(TDataSet& data, const std::string& path, TWarnings* warnings) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
+  // Without blocking: a pipe would wait for a writer.
+  const int probe = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (probe < 0) {
     const int err = errno;
     throw ERestoreOpenError(
         "The following error occurred trying to open your Absence backup file:\n\nCode = " +
         std::to_string(err) + "  Msg = " + std::strerror(err));
   }
+  ::close(probe);
+  // Only a regular file of a backup's size is read: a device such as /dev/zero never ends.
+  const int fd = OpenRegularForReading(path, kMaxBackupFileSize);
   TWarnings local;
   TBackupReader reader(warnings ? *warnings : local);
   // Read in blocks of whole records, so the file is never held whole besides two data sets.

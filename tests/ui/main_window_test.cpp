@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "cli_runner.h"
 #include "data/backup.h"
 #include "data/dataset.h"
 #include "data/ini_file.h"
@@ -235,7 +236,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(back.DeptList[0]->DeptName, std::string("Sales"));
     QCOMPARE(back.ReasonList.size(), size_t(2));
     QCOMPARE(back.EmpList.size(), size_t(2));
-    QVERIFY(!QFile::exists(env.DataFile("~absence-save~dept.dat.tmp")));
+    QVERIFY(!QFile::exists(env.DataFile(SaveTempName("dept.dat.tmp").c_str())));
   }
 
   void aFailedSaveAtCloseKeepsTheChangesInABackup() {
@@ -248,7 +249,7 @@ class MainWindowTest : public QObject {
     QVERIFY(WaitForLoad(*w));
     AddDept(w->Session().Data().DeptList, "Sales", 0, true, "S1");
     // A folder where a temporary file belongs makes the save fail.
-    QVERIFY(QDir().mkdir(env.DataFile("~absence-save~dept.dat.tmp")));
+    QVERIFY(QDir().mkdir(env.DataFile(SaveTempName("dept.dat.tmp").c_str())));
     w->close();
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
@@ -294,7 +295,7 @@ class MainWindowTest : public QObject {
     w->close();
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(FileBytes(env.DataFile("reason.dat")), reasons);
-    QVERIFY(!QFile::exists(env.DataFile("~absence-save~reason.dat.tmp")));
+    QVERIFY(!QFile::exists(env.DataFile(SaveTempName("reason.dat.tmp").c_str())));
     QVERIFY(QFileInfo(env.DataFile("globals.dat")).isDir());
   }
 
@@ -530,6 +531,44 @@ class MainWindowTest : public QObject {
     QVERIFY(TfrmHelp::Instance()->isVisible());
     TfrmHelp::Instance()->close();
     QCOMPARE(ActiveHelpContextOf(&w), 1110);
+  }
+
+  // While a window has the data folder open, absence-cli may read it but not change it, and a
+  // second window opens it read-only and says so.
+  void aWindowHoldsItsFolderAgainstOtherWriters() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    test::TMessageBoxSpy spy;
+    auto w = StartMain();
+    QVERIFY(WaitForLoad(*w));
+    const std::string dir =
+        "--data " + App().AppFolder + " --ini " + env.IniPath().toStdString() + " ";
+    const std::string emps = App().AppFolder + "emps.txt";
+    QCOMPARE(absence::test::RunCli(dir + "export employees " + emps + " --format comma").Status, 0);
+    const QByteArray before = FileBytes(env.DataFile("emp.dat"));
+    const auto import = absence::test::RunCli(
+        dir + "import employees " + emps + " --format comma --mode add", true);
+    QCOMPARE(import.Status, 1);
+    QVERIFY2(import.Out.find("is in use by") != std::string::npos, import.Out.c_str());
+    QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
+
+    spy.Answer(mbYes);
+    auto second = StartMain();
+    QVERIFY(WaitForLoad(*second));
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    QVERIFY(spy.Calls()[0].Text.contains("is in use by"));
+    QCOMPARE(second->windowTitle(), QString("Absence - read-only"));
+    QCOMPARE(Find<QLabel>(second.get(), "lblReadOnly")->text(), QString("read-only"));
+    QVERIFY(!Command(second.get(), "mnuFileSave")->isEnabled());
+    QVERIFY(!Command(second.get(), "mnuFileImport")->isEnabled());
+    QCOMPARE(EmpBox(second.get())->count(), 2);
+    second->close();
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
+    QVERIFY(QFile::exists(env.DataFile("absence.lock")));
+    w->close();
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    QVERIFY(!QFile::exists(env.DataFile("absence.lock")));
   }
 
   void aSecondCopyBringsTheWindowBack() {

@@ -43,7 +43,7 @@ int RunDump(TContext& ctx) {
 }
 
 int RunSave(TContext& ctx) {
-  TDataSet data = ctx.LoadData();
+  TDataSet data = ctx.LoadDataForWriting("save");
   SaveDataSet(data, ctx.DataFolder, false);
   return kExitOk;
 }
@@ -55,7 +55,7 @@ int RunBackup(TContext& ctx, const std::string& file) {
 }
 
 int RunRestore(TContext& ctx, const std::string& file) {
-  TDataSet data = ctx.LoadData();
+  TDataSet data = ctx.LoadDataForWriting("restore");
   TWarnings warnings;
   RestoreData(data, file, &warnings);
   ctx.ReportWarnings(warnings);
