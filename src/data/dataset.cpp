@@ -197,7 +197,11 @@ void RemoveLeftovers(const std::string& folder, const TFileOps& ops) {
     while (const dirent* e = ::readdir(d))
       if (IsSaveLeftover(e->d_name)) names.emplace_back(e->d_name);
     ::closedir(d);
-    for (const std::string& n : names) ops.Remove(dir + n);
+    for (const std::string& n : names) {
+      // Only files: a folder of such a name is no save's leftover.
+      struct stat st {};
+      if (::lstat((dir + n).c_str(), &st) == 0 && S_ISREG(st.st_mode)) ops.Remove(dir + n);
+    }
   }
 }
 
@@ -385,7 +389,8 @@ std::array<std::string, 4> DataPaths(const std::string& folder) {
 std::array<std::string, 4> ReadOnlyPlan(const std::string& folder, TWarnings& w) {
   std::array<std::string, 4> paths = DataPaths(folder);
   const std::string markerPath = DataPath(folder, kCommitMarker);
-  if (!FileIsThere(markerPath)) {
+  // A folder that may not be searched is reported by the first data file read.
+  if (!FileExists(markerPath)) {
     bool leftovers = false;
     if (DIR* d = ::opendir(DataPath(folder, "").empty() ? "." : DataPath(folder, "").c_str())) {
       while (const dirent* e = ::readdir(d)) leftovers = leftovers || IsSaveLeftover(e->d_name);
@@ -482,7 +487,7 @@ void LoadDataSetReadOnly(TDataSet& data, const std::string& folder, TWarnings* w
     }
     if (Snapshot(folder) == before) {
       std::swap(data, fresh);
-      for (const auto& line : found) w.push_back(line);
+      w.Append(found);
       return;
     }
     if (attempt + 1 >= kAttempts)

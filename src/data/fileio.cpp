@@ -112,10 +112,10 @@ void RealCopyAttributes(const std::string& from, const std::string& to) {
   }
   // Owner and group first (changing them can clear the mode's special bits). Only the owner's
   // own group, or root, may be given; otherwise the file stays the saver's, as any copy would.
-  if (::chown(to.c_str(), st.st_uid, st.st_gid) != 0 && errno != EPERM) Fail(to);
-  if (errno == EPERM && ::chown(to.c_str(), static_cast<uid_t>(-1), st.st_gid) != 0 &&
-      errno != EPERM)
-    Fail(to);
+  if (::chown(to.c_str(), st.st_uid, st.st_gid) != 0) {
+    if (errno != EPERM) Fail(to);
+    if (::chown(to.c_str(), static_cast<uid_t>(-1), st.st_gid) != 0 && errno != EPERM) Fail(to);
+  }
   if (::chmod(to.c_str(), st.st_mode & 07777) != 0) Fail(to);
 }
 

@@ -68,6 +68,11 @@ class TWarnings {
   // Whether one more warning would only be counted: callers can skip building its text.
   bool Full() const { return listed_.size() >= kMaxListed; }
   void AddCounted() { ++more_; }
+  // Adds another list's warnings, those only counted there included.
+  void Append(const TWarnings& other) {
+    for (const auto& w : other.listed_) push_back(w);
+    more_ += other.more_;
+  }
   // Warnings that were counted but not kept.
   std::size_t More() const { return more_; }
 

@@ -48,18 +48,19 @@ TEST(CliLock, WritersRefuseNamingTheHolderReadersWorkBesideIt) {
   ASSERT_EQ(window.Acquire().Outcome, TLockOutcome::Taken);
   const TFolderFiles before = FilesIn(f.data.Folder());
   const std::string holder = "is in use by ";
-  for (const std::string writer : {"save", "restore " + f.other.File("a.abk"),
-                                   "import employees " + emps + " --format comma --mode add"}) {
+  for (const std::string& writer :
+       std::vector<std::string>{"save", "restore " + f.other.File("a.abk"),
+                                "import employees " + emps + " --format comma --mode add"}) {
     const auto run = RunCli(f.dir + writer, true);
     EXPECT_EQ(run.Status, 1) << writer;
     EXPECT_NE(run.Out.find(holder), std::string::npos) << writer << ": " << run.Out;
     EXPECT_NE(run.Out.find("(absence, process " + std::to_string(::getpid())), std::string::npos)
         << run.Out;
   }
-  for (const std::string reader :
-       {"check", "dump", "balances 2024-06-01", "backup " + f.other.File("b.abk"),
-        "export absences " + f.other.File("abs.txt") + " --format tab",
-        "import employees " + emps + " --format comma --mode add --dry-run"}) {
+  for (const std::string& reader : std::vector<std::string>{
+           "check", "dump", "balances 2024-06-01", "backup " + f.other.File("b.abk"),
+           "export absences " + f.other.File("abs.txt") + " --format tab",
+           "import employees " + emps + " --format comma --mode add --dry-run"}) {
     const auto run = RunCli(f.dir + reader, true);
     EXPECT_EQ(run.Status, 0) << reader << ": " << run.Out;
   }
@@ -147,7 +148,9 @@ TEST(CliLock, AReadOnlyFileSystemCanBeReadByEveryReader) {
     const int raw = p ? ::pclose(p) : -1;
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, c.status) << c.args << ": " << out;
     EXPECT_EQ(out.find("absence-save~"), std::string::npos) << c.args << ": " << out;
-    if (c.status == 1) EXPECT_NE(out.find("Read-only file system"), std::string::npos) << out;
+    if (c.status == 1) {
+      EXPECT_NE(out.find("Read-only file system"), std::string::npos) << out;
+    }
   }
   EXPECT_TRUE(std::filesystem::file_size(f.other.File("b.abk")) > 0);
   EXPECT_EQ(FilesIn(f.data.Folder()), before);
@@ -192,8 +195,8 @@ TEST(CliLock, HugeAndEndlessFilesGiveAClearResultQuickly) {
 
   std::filesystem::remove(f.data.File(kEmpFile));
   ASSERT_EQ(::mkfifo(f.data.File(kEmpFile).c_str(), 0600), 0);
-  for (const std::string args :
-       {"check", "restore /dev/zero", "restore " + f.data.File(kEmpFile)}) {
+  for (const std::string& args :
+       std::vector<std::string>{"check", "restore /dev/zero", "restore " + f.data.File(kEmpFile)}) {
     const auto run = RunCli(f.dir + args, true, 5);
     EXPECT_EQ(run.Status, 1) << args << ": " << run.Out;
     EXPECT_NE(run.Out.find("not a regular file"), std::string::npos) << args << ": " << run.Out;
