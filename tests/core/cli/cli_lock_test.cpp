@@ -129,7 +129,8 @@ TEST(CliLock, AReadOnlyFileSystemCanBeReadByEveryReader) {
   struct TCase {
     std::string args;
     int status;
-  } cases[] = {
+  };
+  std::vector<TCase> cases = {
       {"dump", 0},
       {"balances 2024-06-01", 0},
       {"report absence --from 2024-01-01 --to 2024-01-31 --pdf " + f.other.File("r.pdf"), 0},
@@ -137,6 +138,8 @@ TEST(CliLock, AReadOnlyFileSystemCanBeReadByEveryReader) {
       {"backup " + f.other.File("b.abk"), 0},
       {"save", 1},
   };
+  if (RunCli("--help").Out.find("\n  report ") == std::string::npos)
+    cases.erase(cases.begin() + 2);  // built without the report command
   for (const TCase& c : cases) {
     const std::string cmd = "unshare -m sh -c 'mount --bind -o ro " + folder + " " + folder +
                             " && " + ABSENCE_CLI + " " + f.dir + c.args + "' 2>&1";
@@ -182,7 +185,17 @@ TEST(CliLock, HugeAndEndlessFilesGiveAClearResultQuickly) {
   TCliFolder f;
   std::filesystem::resize_file(f.data.File(kEmpFile), 0);
   std::filesystem::resize_file(f.data.File(kEmpFile), uint64_t{1} << 30);
-  const auto huge = RunCli(f.dir + "check", true, 10);
+  // The time the program itself takes, not the wall clock of a machine busy with other work;
+  // the wall-clock limit only catches a hang.
+  const auto cpuSeconds = [] {
+    rusage u{};
+    ::getrusage(RUSAGE_CHILDREN, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+  };
+  const double cpuBefore = cpuSeconds();
+  const auto huge = RunCli(f.dir + "check", true, 120);
+  EXPECT_LT(cpuSeconds() - cpuBefore, 10.0);
   EXPECT_EQ(huge.Status, 0) << huge.Out.substr(0, 500);
   EXPECT_NE(huge.Out.find("emp.dat, record 1: unknown record kind byte 0"), std::string::npos);
   // One line per damaged record up to the cap, then the count of the rest.
