@@ -348,8 +348,10 @@ class SessionTest : public QObject {
       spy.Answer(c.answer);
       spy.Answer(mbOK);
       QCOMPARE(session.Save(), c.saved);
-      QVERIFY(spy.Calls()[0].Text.startsWith(
-          "Another program changed the Absence data since it was read (dept.dat)."));
+      QVERIFY2(spy.Calls()[0].Text.startsWith(
+                   "Another program changed the Absence data since it was read (") &&
+                   spy.Calls()[0].Text.contains("dept.dat)."),
+               qPrintable(spy.Calls()[0].Text));
       TDataSet files;
       LoadDataSet(files, App().AppFolder);
       QCOMPARE(files.DeptList.at(0)->DeptName, std::string(c.saved ? "Mine" : "Theirs"));
