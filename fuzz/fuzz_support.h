@@ -21,7 +21,7 @@ TDataSet ParseDataFiles(const TDataFiles& files, TWarnings& warnings);
 
 // Fails unless the warnings of reading what a writer wrote are empty (but for entries kept
 // apart, which say so at every load).
-void CheckNoWarnings(TWarnings warnings, const std::string& what);
+void CheckNoWarnings(const TWarnings& warnings, const std::string& what);
 
 // Saves `data` to bytes and reads them back: the files must read without a warning and save
 // again to the same bytes, so nothing moves or is lost from one save to the next.

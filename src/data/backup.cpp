@@ -101,7 +101,7 @@ TBytes SerializeBackup(const TDataSet& data) {
 
 void BackupData(const TDataSet& data, const std::string& path, const TFileOps& ops) {
   ReplaceFileFrom(
-      path, [&](const TByteSink& sink) { WriteBackup(data, sink); }, ".~absence-backup~", ops);
+      path, [&](const TByteSink& sink) { WriteBackup(data, sink); }, ".~absence-backup", ops);
 }
 
 namespace {
@@ -264,23 +264,28 @@ class TBackupCheck {
 }  // namespace
 
 void RestoreData(TDataSet& data, const std::string& path, TWarnings* warnings) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
+  // Without blocking: a pipe would wait for a writer.
+  const int probe = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (probe < 0) {
     const int err = errno;
     throw ERestoreOpenError(
         "The following error occurred trying to open your Absence backup file:\n\nCode = " +
         std::to_string(err) + "  Msg = " + std::strerror(err));
   }
-  TBackupCheck check(path);
   struct stat st {};
-  if (::fstat(fd, &st) != 0) {
+  if (::fstat(probe, &st) != 0) {
     const int err = errno;
-    ::close(fd);
+    ::close(probe);
     throw EDataFileError(SystemErrorText(path, err));
   }
+  ::close(probe);
+  TBackupCheck check(path);
+  if (!S_ISREG(st.st_mode)) check.Refuse("it is not a file");
+  // Only a regular file of a backup's size is read: a device such as /dev/zero never ends.
+  uint64_t size = 0;
+  const int fd = OpenRegularForReading(path, kMaxBackupFileSize, &size);
   try {
-    if (!S_ISREG(st.st_mode)) check.Refuse("it is not a file");
-    check.Size(static_cast<uint64_t>(st.st_size));
+    check.Size(size);
   } catch (...) {
     ::close(fd);
     throw;

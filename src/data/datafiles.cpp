@@ -344,7 +344,12 @@ void ParseEmpRecord(TEmpList& list, const TReasonKeys& keys, std::span<const uin
     return;
   }
   if (r[0] != '2' && r[0] != '3') {
-    warnings.push_back(where + UnknownKind(r[0]));
+    // A damaged emp.dat can hold millions of such records; once the list is full they are only
+    // counted.
+    if (warnings.Full())
+      warnings.AddCounted();
+    else
+      warnings.push_back(where + UnknownKind(r[0]));
     StartSkipping(parent, where, warnings);
     return;
   }
@@ -541,7 +546,7 @@ void WithWarnings(TWarnings* warnings, Fn fn) {
 // Whether there is anything to read: a missing file is created empty, or reported when the
 // data set is only being read.
 bool DataFileToRead(const std::string& path, TMissingFile missing, TWarnings& warnings) {
-  if (FileExists(path)) return true;
+  if (FileIsThere(path)) return true;
   if (missing == TMissingFile::Create)
     ReadOrCreateFile(path);
   else
@@ -551,8 +556,10 @@ bool DataFileToRead(const std::string& path, TMissingFile missing, TWarnings& wa
 
 TBytes ReadDataFile(const std::string& path, TMissingFile missing, TWarnings* warnings) {
   TWarnings local;
-  return DataFileToRead(path, missing, warnings ? *warnings : local) ? ReadWholeFile(path)
-                                                                     : TBytes{};
+  // Read whole, so bounded well below emp.dat: none of these comes near a megabyte.
+  return DataFileToRead(path, missing, warnings ? *warnings : local)
+             ? ReadWholeFile(path, kMaxSmallDataFileSize)
+             : TBytes{};
 }
 }  // namespace
 

@@ -11,9 +11,12 @@
 //                there before: put those back. Otherwise nothing is touched.
 #include "data/dataset.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <optional>
@@ -29,22 +32,38 @@
 namespace absence {
 namespace {
 
-struct TFileNames {
-  const char* data;
-  const char* temp;
-  const char* old;
-};
+// The data files, in the order of the replacement.
+constexpr std::array<const char*, 4> kFiles = {kReasonFile, kEmpFile, kGlobalsFile, kDeptFile};
+constexpr const char* kMarkerHeader = "absence save 2";
+// A marker of the program's earlier versions, whose save files carried no process.
+constexpr const char* kMarkerHeaderUntagged = "absence save 1";
 
-// In the order of the replacement.
-constexpr std::array<TFileNames, 4> kFiles = {{
-    {kReasonFile, "~absence-save~reason.dat.tmp", "~absence-save~reason.dat.old"},
-    {kEmpFile, "~absence-save~emp.dat.tmp", "~absence-save~emp.dat.old"},
-    {kGlobalsFile, "~absence-save~globals.dat.tmp", "~absence-save~globals.dat.old"},
-    {kDeptFile, "~absence-save~dept.dat.tmp", "~absence-save~dept.dat.old"},
-}};
-// The marker is written here first and renamed into place, so it is never seen half written.
-constexpr const char* kMarkerTemp = "~absence-save~commit.new";
-constexpr const char* kMarkerHeader = "absence save 1";
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Where one save's files are: each data file as the file its links lead to (a link stays a
+// link), the save's temporary file and kept copy beside it, named after the saving process.
+struct TSaveLayout {
+  std::string Tag;
+  std::array<std::string, 4> Data, Temp, Old;
+  std::string MarkerTemp;
+
+  TSaveLayout(const std::string& folder, const std::string& tag) : Tag(tag) {
+    for (std::size_t i = 0; i < kFiles.size(); ++i) {
+      Data[i] = ReplaceTarget(DataPath(folder, kFiles[i]));
+      const std::string beside = FolderOf(Data[i]);
+      Temp[i] = beside + SaveFileName(tag, std::string(kFiles[i]) + ".tmp");
+      Old[i] = beside + SaveFileName(tag, std::string(kFiles[i]) + ".old");
+    }
+    MarkerTemp = DataPath(folder, SaveFileName(tag, "commit.new"));
+  }
+
+  static std::string SaveFileName(const std::string& tag, const std::string& what) {
+    return std::string(kSaveFilePrefix) + (tag.empty() ? "" : tag + "~") + what;
+  }
+};
 
 // Size and checksum (64-bit FNV-1a) of a file's contents.
 struct TFingerprint {
@@ -62,14 +81,25 @@ TFingerprint FingerprintOf(std::span<const uint8_t> bytes) {
   return {bytes.size(), h};
 }
 
-// The fingerprint of a file, or nothing when it does not exist or cannot be read.
+// The fingerprint of a file, or nothing when it does not exist or cannot be read. Read in
+// pieces: emp.dat can be large.
 std::optional<TFingerprint> FingerprintOfFile(const std::string& path) {
   if (!FileExists(path)) return std::nullopt;
+  uint64_t h = 14695981039346656037ull, size = 0;
   try {
-    return FingerprintOf(ReadWholeFile(path));
+    ReadFileInPieces(
+        path, 1 << 16, [](uint64_t) {},
+        [&](std::span<const uint8_t> piece) {
+          for (const uint8_t b : piece) {
+            h ^= b;
+            h *= 1099511628211ull;
+          }
+          size += piece.size();
+        });
   } catch (const EDataFileError&) {
     return std::nullopt;
   }
+  return TFingerprint{size, h};
 }
 
 // What the marker records for one data file: the new contents, and the old contents when the
@@ -80,11 +110,11 @@ struct TMarkedFile {
 };
 using TMarker = std::array<TMarkedFile, kFiles.size()>;
 
-std::string MarkerText(const TMarker& m) {
+std::string MarkerText(const TMarker& m, const std::string& tag) {
   std::ostringstream out;
-  out << kMarkerHeader << '\n';
+  out << kMarkerHeader << ' ' << tag << '\n';
   for (std::size_t i = 0; i < kFiles.size(); ++i) {
-    out << kFiles[i].data << ' ' << m[i].New.Size << ' ' << m[i].New.Sum;
+    out << kFiles[i] << ' ' << m[i].New.Size << ' ' << m[i].New.Sum;
     if (m[i].Old)
       out << ' ' << m[i].Old->Size << ' ' << m[i].Old->Sum;
     else
@@ -94,17 +124,24 @@ std::string MarkerText(const TMarker& m) {
   return out.str();
 }
 
-// The marker's contents, or nothing when it is not one this program wrote for these files.
-std::optional<TMarker> ParseMarker(const TBytes& bytes) {
+// The marker's contents and the tag of the save that wrote it, or nothing when it is not one
+// this program wrote for these files.
+std::optional<std::pair<TMarker, std::string>> ParseMarker(const TBytes& bytes) {
   std::istringstream in(std::string(bytes.begin(), bytes.end()));
-  std::string line;
-  if (!std::getline(in, line) || line != kMarkerHeader) return std::nullopt;
+  std::string line, tag;
+  if (!std::getline(in, line)) return std::nullopt;
+  if (line.rfind(std::string(kMarkerHeader) + ' ', 0) == 0) {
+    tag = line.substr(std::string(kMarkerHeader).size() + 1);
+    if (tag.empty() || tag.find_first_of("/~ ") != std::string::npos) return std::nullopt;
+  } else if (line != kMarkerHeaderUntagged) {
+    return std::nullopt;
+  }
   TMarker m;
   for (std::size_t i = 0; i < kFiles.size(); ++i) {
     if (!std::getline(in, line)) return std::nullopt;
     std::istringstream fields(line);
     std::string name, oldSize;
-    if (!(fields >> name >> m[i].New.Size >> m[i].New.Sum >> oldSize) || name != kFiles[i].data)
+    if (!(fields >> name >> m[i].New.Size >> m[i].New.Sum >> oldSize) || name != kFiles[i])
       return std::nullopt;
     if (oldSize != "none") {
       TFingerprint old;
@@ -120,7 +157,7 @@ std::optional<TMarker> ParseMarker(const TBytes& bytes) {
     if (fields >> extra) return std::nullopt;
   }
   if (std::getline(in, line) && !line.empty()) return std::nullopt;
-  return m;
+  return std::make_pair(m, tag);
 }
 
 void RemoveQuietly(const TFileOps& ops, const std::string& path) noexcept {
@@ -131,13 +168,42 @@ void RemoveQuietly(const TFileOps& ops, const std::string& path) noexcept {
   }
 }
 
-// Removes the save's own temporary files and kept copies (never a data file).
+// Whether a file name is one a save of this program leaves behind: its prefix, then what
+// follows the process's tag.
+bool IsSaveLeftover(const std::string& name) {
+  if (name.rfind(kSaveFilePrefix, 0) != 0 || name == kCommitMarker) return false;
+  for (const char* end : {".dat.tmp", ".dat.old", "commit.new", "write-test"})
+    if (name.ends_with(end)) return true;
+  return false;
+}
+
+// Removes the temporary files and kept copies of every save that is over (never a data file):
+// only the holder of the folder's lock calls this, so no other save runs.
 void RemoveLeftovers(const std::string& folder, const TFileOps& ops) {
-  for (const auto& f : kFiles) {
-    ops.Remove(DataPath(folder, f.temp));
-    ops.Remove(DataPath(folder, f.old));
+  std::vector<std::string> folders = {DataPath(folder, "")};
+  for (const char* f : kFiles) {
+    std::string target;
+    try {
+      target = FolderOf(ReplaceTarget(DataPath(folder, f)));
+    } catch (const EDataFileError&) {
+      continue;  // reported when the file is read
+    }
+    if (!target.empty() && std::find(folders.begin(), folders.end(), target) == folders.end())
+      folders.push_back(target);
   }
-  ops.Remove(DataPath(folder, kMarkerTemp));
+  for (const std::string& dir : folders) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) continue;
+    std::vector<std::string> names;
+    while (const dirent* e = ::readdir(d))
+      if (IsSaveLeftover(e->d_name)) names.emplace_back(e->d_name);
+    ::closedir(d);
+    for (const std::string& n : names) {
+      // Only files: a folder of such a name is no save's leftover.
+      struct stat st {};
+      if (::lstat((dir + n).c_str(), &st) == 0 && S_ISREG(st.st_mode)) ops.Remove(dir + n);
+    }
+  }
 }
 
 bool Matches(const std::string& path, const TFingerprint& expected) {
@@ -149,55 +215,71 @@ bool Matches(const std::string& path, const TFingerprint& expected) {
 // it did not exist before the save), or neither (changed by someone else since).
 enum class TState { New, Old, Other };
 
-TState StateOf(const std::string& folder, const TMarkedFile& m, std::size_t i) {
-  const std::string data = DataPath(folder, kFiles[i].data);
-  if (Matches(data, m.New)) return TState::New;
-  if (m.Old ? Matches(data, *m.Old) : !FileExists(data)) return TState::Old;
+TState StateOf(const TSaveLayout& l, const TMarkedFile& m, std::size_t i) {
+  if (Matches(l.Data[i], m.New)) return TState::New;
+  if (m.Old ? Matches(l.Data[i], *m.Old) : !FileExists(l.Data[i])) return TState::Old;
   return TState::Other;
 }
 
 // Whether data file `i` holds the new contents or, still holding the old ones, can be given
 // them from the save's temporary file.
-bool CanFinish(const std::string& folder, const TMarkedFile& m, std::size_t i) {
-  const TState state = StateOf(folder, m, i);
-  return state == TState::New ||
-         (state == TState::Old && Matches(DataPath(folder, kFiles[i].temp), m.New));
+bool CanFinish(const TSaveLayout& l, const TMarkedFile& m, std::size_t i) {
+  const TState state = StateOf(l, m, i);
+  return state == TState::New || (state == TState::Old && Matches(l.Temp[i], m.New));
 }
 
 // Whether data file `i` holds the old contents or, holding the new ones, can be given back the
 // old ones from its kept copy.
-bool CanPutBack(const std::string& folder, const TMarkedFile& m, std::size_t i) {
-  const TState state = StateOf(folder, m, i);
+bool CanPutBack(const TSaveLayout& l, const TMarkedFile& m, std::size_t i) {
+  const TState state = StateOf(l, m, i);
   if (state != TState::New) return state == TState::Old;
-  return !m.Old || Matches(DataPath(folder, kFiles[i].old), *m.Old);
+  return !m.Old || Matches(l.Old[i], *m.Old);
 }
 
-void Finish(const std::string& folder, const TMarker& m, const TFileOps& ops) {
-  for (std::size_t i = 0; i < kFiles.size(); ++i) {
-    const std::string data = DataPath(folder, kFiles[i].data);
-    if (!Matches(data, m[i].New)) ops.Rename(DataPath(folder, kFiles[i].temp), data);
-  }
-  ops.SyncFolder(folder);
+void SyncFolders(const std::string& folder, const TSaveLayout& l, const TFileOps& ops) {
+  ops.SyncFolder(DataPath(folder, ""));
+  for (const auto& d : l.Data)
+    if (FolderOf(d) != DataPath(folder, "") && !FolderOf(d).empty()) ops.SyncFolder(FolderOf(d));
 }
 
-void PutBack(const std::string& folder, const TMarker& m, const TFileOps& ops) {
+void Finish(const std::string& folder, const TSaveLayout& l, const TMarker& m,
+            const TFileOps& ops) {
+  for (std::size_t i = 0; i < kFiles.size(); ++i)
+    if (!Matches(l.Data[i], m[i].New)) ops.Rename(l.Temp[i], l.Data[i]);
+  SyncFolders(folder, l, ops);
+}
+
+void PutBack(const std::string& folder, const TSaveLayout& l, const TMarker& m,
+             const TFileOps& ops) {
   for (std::size_t i = 0; i < kFiles.size(); ++i) {
-    const std::string data = DataPath(folder, kFiles[i].data);
     if (!m[i].Old) {
-      ops.Remove(data);  // it did not exist before the save
-    } else if (!Matches(data, *m[i].Old)) {
-      ops.Rename(DataPath(folder, kFiles[i].old), data);
+      ops.Remove(l.Data[i]);  // it did not exist before the save
+    } else if (!Matches(l.Data[i], *m[i].Old)) {
+      ops.Rename(l.Old[i], l.Data[i]);
     }
   }
-  ops.SyncFolder(folder);
+  SyncFolders(folder, l, ops);
 }
 
 // Removes the marker after its files are dealt with, then the leftovers.
-void Close(const std::string& folder, const TFileOps& ops) {
-  RemoveLeftovers(folder, ops);
-  ops.SyncFolder(folder);
+void Close(const std::string& folder, const TSaveLayout& l, const TFileOps& ops) {
+  for (std::size_t i = 0; i < kFiles.size(); ++i) {
+    ops.Remove(l.Temp[i]);
+    ops.Remove(l.Old[i]);
+  }
+  ops.Remove(l.MarkerTemp);
+  SyncFolders(folder, l, ops);
   ops.Remove(DataPath(folder, kCommitMarker));
-  ops.SyncFolder(folder);
+  ops.SyncFolder(DataPath(folder, ""));
+}
+
+// What a marker that fits no way out tells the user to do.
+std::string UnmatchedMarkerText(const std::string& markerPath) {
+  return markerPath +
+         ": an interrupted save left files that no longer match its record, so it can be "
+         "neither finished nor undone; the data files were left as they are. If they hold the "
+         "data you expect, remove this file; otherwise restore a backup (an automatic "
+         "generation or your own) and then remove it.";
 }
 
 // Hands the memory of a replaced data set back to the system: it is one large block of
@@ -218,7 +300,7 @@ void TDataSet::Free() {
 }
 
 std::string DataFolderWriteError(const std::string& folder) {
-  const std::string probe = DataPath(folder, std::string(kSaveFilePrefix) + "write-test");
+  const std::string probe = DataPath(folder, SaveTempName("write-test"));
   const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (fd < 0) return SystemErrorText(folder, errno);
   ::close(fd);
@@ -231,69 +313,189 @@ std::string DataPath(const std::string& folder, const std::string& fileName) {
   return folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
 }
 
+std::string SaveTempName(const std::string& what) {
+  return TSaveLayout::SaveFileName(ProcessTag(), what);
+}
+
 void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops, TWarnings* warnings) {
   const std::string markerPath = DataPath(folder, kCommitMarker);
-  if (!FileExists(markerPath)) {
+  if (!FileIsThere(markerPath)) {
     RemoveLeftovers(folder, ops);
     return;
   }
-  std::optional<TMarker> marker;
+  std::optional<std::pair<TMarker, std::string>> marker;
   try {
-    marker = ParseMarker(ReadWholeFile(markerPath));
+    marker = ParseMarker(ReadWholeFile(markerPath, kMaxSmallDataFileSize));
   } catch (const EDataFileError&) {
   }
-  const auto all = [&](auto test) {
-    for (std::size_t i = 0; i < kFiles.size(); ++i)
-      if (!test(folder, (*marker)[i], i)) return false;
-    return true;
-  };
-  if (marker && all(CanFinish)) {
-    Finish(folder, *marker, ops);
-  } else if (marker && all(CanPutBack)) {
-    PutBack(folder, *marker, ops);
-  } else {
-    if (warnings)
-      warnings->push_back(markerPath +
-                          ": an interrupted save left files that do not match its record; "
-                          "the data files were left as they are");
-    return;
+  if (marker) {
+    const TSaveLayout layout(folder, marker->second);
+    const TMarker& m = marker->first;
+    const auto all = [&](auto test) {
+      for (std::size_t i = 0; i < kFiles.size(); ++i)
+        if (!test(layout, m[i], i)) return false;
+      return true;
+    };
+    if (all(CanFinish)) {
+      Finish(folder, layout, m, ops);
+      Close(folder, layout, ops);
+      return;
+    }
+    if (all(CanPutBack)) {
+      PutBack(folder, layout, m, ops);
+      Close(folder, layout, ops);
+      return;
+    }
   }
-  Close(folder, ops);
+  if (warnings) warnings->push_back(UnmatchedMarkerText(markerPath));
 }
 
-static void ReadDataFiles(TDataSet& data, const std::string& folder, TWarnings& w,
-                          TMissingFile missing) {
+namespace {
+
+// Reads the four lists from `paths` (an empty path: a file that is to be read as empty).
+void ReadDataFilesFrom(TDataSet& data, const std::array<std::string, 4>& paths, TWarnings& w,
+                       TMissingFile missing) {
   TDataSet fresh;
-  ReadReasons(fresh.ReasonList, DataPath(folder, kReasonFile), &w, missing);
-  ReadEmps(fresh.EmpList, fresh.ReasonList, DataPath(folder, kEmpFile), &w, missing);
-  ReadGlobals(fresh.GlobalList, fresh.EmpList, fresh.ReasonList, DataPath(folder, kGlobalsFile), &w,
-              missing);
-  ReadDepts(fresh.DeptList, DataPath(folder, kDeptFile), &w, missing);
+  const auto bytesOf = [&](const std::string& path) {
+    if (path.empty()) return TBytes{};
+    if (!FileIsThere(path)) {
+      if (missing == TMissingFile::Create) return ReadOrCreateFile(path);
+      w.push_back(path.substr(path.find_last_of('/') + 1) + " is missing; read as empty");
+      return TBytes{};
+    }
+    return ReadWholeFile(path, kMaxSmallDataFileSize);
+  };
+  const auto name = [&](std::size_t i) { return std::string(kFiles[i]); };
+  ParseReasons(fresh.ReasonList, bytesOf(paths[0]), name(0), w);
+  if (paths[1].empty())
+    ParseEmps(fresh.EmpList, fresh.ReasonList, {}, name(1), w);
+  else
+    ReadEmps(fresh.EmpList, fresh.ReasonList, paths[1], &w, missing);
+  ParseGlobals(fresh.GlobalList, fresh.EmpList, fresh.ReasonList, bytesOf(paths[2]), name(2), w);
+  ParseDepts(fresh.DeptList, bytesOf(paths[3]), name(3), w);
   std::swap(data, fresh);
   fresh.Free();
   ReleaseFreedMemory();
 }
+
+std::array<std::string, 4> DataPaths(const std::string& folder) {
+  std::array<std::string, 4> paths;
+  for (std::size_t i = 0; i < kFiles.size(); ++i) paths[i] = DataPath(folder, kFiles[i]);
+  return paths;
+}
+
+// Which file holds each data file's contents for a reader that may not write: the data files,
+// or, when a commit marker says which files belong together, the files an interrupted save
+// would be finished or undone with.
+std::array<std::string, 4> ReadOnlyPlan(const std::string& folder, TWarnings& w) {
+  std::array<std::string, 4> paths = DataPaths(folder);
+  const std::string markerPath = DataPath(folder, kCommitMarker);
+  // A folder that may not be searched is reported by the first data file read.
+  if (!FileExists(markerPath)) {
+    bool leftovers = false;
+    if (DIR* d = ::opendir(DataPath(folder, "").empty() ? "." : DataPath(folder, "").c_str())) {
+      while (const dirent* e = ::readdir(d)) leftovers = leftovers || IsSaveLeftover(e->d_name);
+      ::closedir(d);
+    }
+    if (leftovers)
+      w.push_back(
+          "files of an interrupted save are in the folder; that save had not touched the data "
+          "files, which were read as they are");
+    return paths;
+  }
+  std::optional<std::pair<TMarker, std::string>> marker;
+  try {
+    marker = ParseMarker(ReadWholeFile(markerPath, kMaxSmallDataFileSize));
+  } catch (const EDataFileError&) {
+  }
+  if (marker) {
+    try {
+      const TSaveLayout l(folder, marker->second);
+      const TMarker& m = marker->first;
+      bool finish = true, putBack = true;
+      for (std::size_t i = 0; i < kFiles.size(); ++i) {
+        finish = finish && CanFinish(l, m[i], i);
+        putBack = putBack && CanPutBack(l, m[i], i);
+      }
+      if (finish || putBack) {
+        for (std::size_t i = 0; i < kFiles.size(); ++i) {
+          const TState state = StateOf(l, m[i], i);
+          if (finish)
+            paths[i] = state == TState::New ? l.Data[i] : l.Temp[i];
+          else if (state == TState::New)
+            paths[i] = m[i].Old ? l.Old[i] : std::string();
+        }
+        w.push_back(std::string("an interrupted save is in the folder; the data was read as ") +
+                    (finish ? "that save finished would leave it" : "it was before that save") +
+                    ", without changing any file (the program that next saves finishes it)");
+        return paths;
+      }
+    } catch (const EDataFileError&) {
+      // A data file that cannot be resolved is reported when it is read.
+    }
+  }
+  w.push_back(UnmatchedMarkerText(markerPath));
+  return paths;
+}
+
+// What a reader without the lock compares before and after reading: a save that ran meanwhile
+// replaced a data file (a new file) or put down or removed its marker.
+using TFolderSnapshot = std::vector<std::array<int64_t, 5>>;
+
+TFolderSnapshot Snapshot(const std::string& folder) {
+  TFolderSnapshot snap;
+  std::array<std::string, 5> names = {kReasonFile, kEmpFile, kGlobalsFile, kDeptFile,
+                                      kCommitMarker};
+  for (const std::string& n : names) {
+    struct stat st {};
+    if (::stat(DataPath(folder, n).c_str(), &st) != 0) {
+      snap.push_back({-1, errno, 0, 0, 0});
+      continue;
+    }
+    snap.push_back({static_cast<int64_t>(st.st_dev), static_cast<int64_t>(st.st_ino),
+                    static_cast<int64_t>(st.st_size), static_cast<int64_t>(st.st_mtim.tv_sec),
+                    static_cast<int64_t>(st.st_mtim.tv_nsec)});
+  }
+  return snap;
+}
+
+}  // namespace
 
 void LoadDataSet(TDataSet& data, const std::string& folder, TWarnings* warnings,
                  const TFileOps& ops) {
   TWarnings local;
   TWarnings& w = warnings ? *warnings : local;
   RecoverInterruptedSave(folder, ops, &w);
-  ReadDataFiles(data, folder, w, TMissingFile::Create);
+  ReadDataFilesFrom(data, DataPaths(folder), w, TMissingFile::Create);
 }
 
 void LoadDataSetReadOnly(TDataSet& data, const std::string& folder, TWarnings* warnings) {
   TWarnings local;
   TWarnings& w = warnings ? *warnings : local;
-  bool interrupted = FileExists(DataPath(folder, kCommitMarker));
-  for (const auto& f : kFiles)
-    interrupted =
-        interrupted || FileExists(DataPath(folder, f.temp)) || FileExists(DataPath(folder, f.old));
-  if (interrupted)
-    w.push_back(
-        "files of an interrupted save are in the folder; the data files were read as "
-        "they are, and the next start of the program finishes or discards that save");
-  ReadDataFiles(data, folder, w, TMissingFile::Report);
+  // A writer may save while we read: read again until nothing changed meanwhile, so the four
+  // lists always come from one data set.
+  constexpr int kAttempts = 50;
+  for (int attempt = 0;; ++attempt) {
+    TWarnings found;
+    const TFolderSnapshot before = Snapshot(folder);
+    TDataSet fresh;
+    try {
+      ReadDataFilesFrom(fresh, ReadOnlyPlan(folder, found), found, TMissingFile::Report);
+    } catch (const EDataFileError&) {
+      if (Snapshot(folder) == before || attempt + 1 >= kAttempts) throw;
+      ::usleep(20000);
+      continue;
+    }
+    if (Snapshot(folder) == before) {
+      std::swap(data, fresh);
+      w.Append(found);
+      return;
+    }
+    if (attempt + 1 >= kAttempts)
+      throw EDataFileError(DataPath(folder, "") +
+                           ": the data files kept changing while they were read");
+    ::usleep(20000);
+  }
 }
 
 // Writes the temporary files and replaces the data files with them as one step. The serialised
@@ -310,11 +512,14 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
   TWarnings recovery;
   RecoverInterruptedSave(folder, ops, &recovery);
   if (!recovery.empty()) throw EDataFileError(recovery.front());
+  // Resolved once: a data file that is a link is replaced where it leads, and one that is not a
+  // regular file stops the save here, before anything is written.
+  const TSaveLayout layout(folder, ProcessTag());
   TMarker marker;
   bool changes = false;
   for (std::size_t i = 0; i < kFiles.size(); ++i) {
     marker[i].New = FingerprintOf(contents[i]);
-    marker[i].Old = FingerprintOfFile(DataPath(folder, kFiles[i].data));
+    marker[i].Old = FingerprintOfFile(layout.Data[i]);
     changes = changes || marker[i].Old != marker[i].New;
   }
   // Kept before anything of the save is written; removed again should the save fail, so it
@@ -325,34 +530,36 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
     if (!generation.empty()) RemoveQuietly(ops, generation);
   };
   try {
-    for (std::size_t i = 0; i < kFiles.size(); ++i)
-      ops.WriteFileSynced(DataPath(folder, kFiles[i].temp), contents[i]);
-    for (const auto& f : kFiles) ops.KeepCopy(DataPath(folder, f.data), DataPath(folder, f.old));
-    ops.SyncFolder(folder);
-    const std::string text = MarkerText(marker);
+    for (std::size_t i = 0; i < kFiles.size(); ++i) {
+      ops.WriteFileSynced(layout.Temp[i], contents[i]);
+      if (ops.CopyAttributes) ops.CopyAttributes(layout.Data[i], layout.Temp[i]);
+    }
+    for (std::size_t i = 0; i < kFiles.size(); ++i) ops.KeepCopy(layout.Data[i], layout.Old[i]);
+    SyncFolders(folder, layout, ops);
+    const std::string text = MarkerText(marker, layout.Tag);
     ops.WriteFileSynced(
-        DataPath(folder, kMarkerTemp),
+        layout.MarkerTemp,
         std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   } catch (const EDataFileError&) {
-    for (const auto& f : kFiles) {
-      RemoveQuietly(ops, DataPath(folder, f.temp));
-      RemoveQuietly(ops, DataPath(folder, f.old));
+    for (std::size_t i = 0; i < kFiles.size(); ++i) {
+      RemoveQuietly(ops, layout.Temp[i]);
+      RemoveQuietly(ops, layout.Old[i]);
     }
-    RemoveQuietly(ops, DataPath(folder, kMarkerTemp));
+    RemoveQuietly(ops, layout.MarkerTemp);
     dropGeneration();
     throw;
   }
 
   const std::string markerPath = DataPath(folder, kCommitMarker);
   try {
-    ops.Rename(DataPath(folder, kMarkerTemp), markerPath);
-    ops.SyncFolder(folder);
-    for (const auto& f : kFiles) ops.Rename(DataPath(folder, f.temp), DataPath(folder, f.data));
-    ops.SyncFolder(folder);
+    ops.Rename(layout.MarkerTemp, markerPath);
+    ops.SyncFolder(DataPath(folder, ""));
+    for (std::size_t i = 0; i < kFiles.size(); ++i) ops.Rename(layout.Temp[i], layout.Data[i]);
+    SyncFolders(folder, layout, ops);
   } catch (const EDataFileError& failure) {
     try {
-      if (FileExists(markerPath)) PutBack(folder, marker, ops);
-      Close(folder, ops);
+      if (FileExists(markerPath)) PutBack(folder, layout, marker, ops);
+      Close(folder, layout, ops);
       dropGeneration();
     } catch (const EDataFileError& rollback) {
       throw EDataFileError(
@@ -364,7 +571,7 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
   // The new data set is in place. If this clean-up fails, the marker stays and the next load or
   // save finishes it, so the save still counts as done.
   try {
-    Close(folder, ops);
+    Close(folder, layout, ops);
   } catch (const EDataFileError&) {
   }
   if (!generation.empty()) PruneGenerations(folder, generations, ops);
@@ -377,6 +584,57 @@ void SaveDataSet(TDataSet& data, const std::string& folder, bool reload, const T
   // The files are safely in place; reading them back empties the trash and rebuilds the
   // copies of global entries. Should that fail, the lists in memory stay as they were.
   LoadDataSet(data, folder, nullptr, ops);
+}
+
+uint64_t ContentSum(const TDataSet& data) {
+  uint64_t sum = 0;
+  for (const TBytes& bytes :
+       {SerializeReasons(data.ReasonList), SerializeEmps(data.EmpList, data.GlobalList),
+        SerializeGlobals(data.GlobalList), SerializeDepts(data.DeptList)})
+    sum = sum * 31 + FingerprintOf(bytes).Sum + bytes.size();
+  return sum;
+}
+
+TDataStamp StampDataFiles(const std::string& folder) {
+  TDataStamp stamp;
+  for (std::size_t i = 0; i < kFiles.size(); ++i) {
+    const std::string path = DataPath(folder, kFiles[i]);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) continue;  // missing: Exists stays false
+    TFileStamp& f = stamp[i];
+    f.Exists = true;
+    f.Size = static_cast<uint64_t>(st.st_size);
+    f.Identity = {static_cast<int64_t>(st.st_dev), static_cast<int64_t>(st.st_ino),
+                  static_cast<int64_t>(st.st_mtim.tv_sec),
+                  static_cast<int64_t>(st.st_mtim.tv_nsec)};
+    if (const auto fp = FingerprintOfFile(path)) f.Sum = fp->Sum;
+  }
+  return stamp;
+}
+
+std::vector<std::string> ChangedDataFiles(const std::string& folder, const TDataStamp& stamp) {
+  std::vector<std::string> changed;
+  for (std::size_t i = 0; i < kFiles.size(); ++i) {
+    const std::string path = DataPath(folder, kFiles[i]);
+    const TFileStamp& was = stamp[i];
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    bool same = exists == was.Exists;
+    if (same && exists) {
+      const std::array<int64_t, 4> identity = {
+          static_cast<int64_t>(st.st_dev), static_cast<int64_t>(st.st_ino),
+          static_cast<int64_t>(st.st_mtim.tv_sec), static_cast<int64_t>(st.st_mtim.tv_nsec)};
+      same = static_cast<uint64_t>(st.st_size) == was.Size;
+      // The same file untouched needs no reading; a touched one counts as changed only when
+      // its contents differ.
+      if (same && identity != was.Identity) {
+        const auto fp = FingerprintOfFile(path);
+        same = fp && fp->Sum == was.Sum;
+      }
+    }
+    if (!same) changed.emplace_back(kFiles[i]);
+  }
+  return changed;
 }
 
 }  // namespace absence

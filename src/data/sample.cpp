@@ -8,6 +8,7 @@
 #include <set>
 #include <string_view>
 
+#include "data/folder_lock.h"
 #include "data/paths.h"
 #include "dates/dates.h"
 
@@ -289,17 +290,27 @@ std::vector<std::string> DataFilesIn(const std::string& folder) {
   return found;
 }
 
-void WriteSampleOrganisation(const std::string& folder, TDate today) {
+namespace {
+void RefuseFolderWithData(const std::string& folder) {
   const std::vector<std::string> existing = DataFilesIn(folder);
-  if (!existing.empty()) {
-    std::string names;
-    for (const std::string& n : existing) names += (names.empty() ? "" : ", ") + n;
-    throw ESampleFolderError("the folder " + folder + " already holds data files (" + names +
-                             "); choose an empty or new folder");
-  }
+  if (existing.empty()) return;
+  std::string names;
+  for (const std::string& n : existing) names += (names.empty() ? "" : ", ") + n;
+  throw ESampleFolderError("the folder " + folder + " already holds data files (" + names +
+                           "); choose an empty or new folder");
+}
+}  // namespace
+
+void WriteSampleOrganisation(const std::string& folder, TDate today) {
+  RefuseFolderWithData(folder);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   if (ec) throw EDataFileError("cannot create the folder " + folder + ": " + ec.message());
+  // Asked again under the lock: another program may have started on the folder meanwhile.
+  TFolderLock lock(WithTrailingSeparator(folder), "absence-cli sample");
+  const TLockResult held = lock.Acquire();
+  if (held.Outcome != TLockOutcome::Taken) throw EDataFileError(held.Message);
+  RefuseFolderWithData(folder);
   TDataSet data = MakeSampleOrganisation(today);
   SaveDataSet(data, WithTrailingSeparator(folder), false);
 }

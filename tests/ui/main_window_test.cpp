@@ -1,5 +1,6 @@
 // The main window from creation to close: the delayed load, the printer check, saving without a
 // question, the settings file and the balance column widths.
+#include <sys/wait.h>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -13,6 +14,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <cstdio>
 #include <memory>
 
 #include "data/backup.h"
@@ -77,6 +80,19 @@ void SaveSampleData(const std::string& folder) {
   AddEntry(smith.Entries, data.EmpList, data.ReasonList, data.ReasonList[0]->ReasonID, kToday, 8,
            TEntryKind::Own);
   SaveDataSet(data, folder, false);
+}
+
+// Runs absence-cli with `args`; its exit status and what it wrote to both streams.
+std::pair<int, std::string> RunCliCommand(const std::string& args) {
+  std::string command = ABSENCE_CLI;
+  command.append(" ").append(args).append(" 2>&1");
+  FILE* p = ::popen(command.c_str(), "r");
+  std::string out;
+  char buf[4096];
+  std::size_t n;
+  while (p && (n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+  const int raw = p ? ::pclose(p) : -1;
+  return {raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -240,7 +256,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(back.DeptList[0]->DeptName, std::string("Sales"));
     QCOMPARE(back.ReasonList.size(), size_t(2));
     QCOMPARE(back.EmpList.size(), size_t(2));
-    QVERIFY(!QFile::exists(env.DataFile("~absence-save~dept.dat.tmp")));
+    QVERIFY(!QFile::exists(env.DataFile(SaveTempName("dept.dat.tmp").c_str())));
   }
 
   void aFailedSaveAtCloseKeepsTheChangesInABackup() {
@@ -253,7 +269,7 @@ class MainWindowTest : public QObject {
     QVERIFY(WaitForLoad(*w));
     AddDept(w->Session().Data().DeptList, "Sales", 0, true, "S1");
     // A folder where a temporary file belongs makes the save fail.
-    QVERIFY(QDir().mkdir(env.DataFile("~absence-save~dept.dat.tmp")));
+    QVERIFY(QDir().mkdir(env.DataFile(SaveTempName("dept.dat.tmp").c_str())));
     w->close();
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
@@ -299,7 +315,7 @@ class MainWindowTest : public QObject {
     w->close();
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(FileBytes(env.DataFile("reason.dat")), reasons);
-    QVERIFY(!QFile::exists(env.DataFile("~absence-save~reason.dat.tmp")));
+    QVERIFY(!QFile::exists(env.DataFile(SaveTempName("reason.dat.tmp").c_str())));
     QVERIFY(QFileInfo(env.DataFile("globals.dat")).isDir());
   }
 
@@ -536,6 +552,44 @@ class MainWindowTest : public QObject {
     QVERIFY(TfrmHelp::Instance()->isVisible());
     TfrmHelp::Instance()->close();
     QCOMPARE(ActiveHelpContextOf(&w), 1110);
+  }
+
+  // While a window has the data folder open, absence-cli may read it but not change it, and a
+  // second window opens it read-only and says so.
+  void aWindowHoldsItsFolderAgainstOtherWriters() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    test::TMessageBoxSpy spy;
+    auto w = StartMain();
+    QVERIFY(WaitForLoad(*w));
+    const std::string dir =
+        "--data " + App().AppFolder + " --ini " + env.IniPath().toStdString() + " ";
+    const std::string emps = App().AppFolder + "emps.txt";
+    QCOMPARE(RunCliCommand(dir + "export employees " + emps + " --format comma").first, 0);
+    const QByteArray before = FileBytes(env.DataFile("emp.dat"));
+    const auto [status, out] =
+        RunCliCommand(dir + "import employees " + emps + " --format comma --mode add");
+    QCOMPARE(status, 1);
+    QVERIFY2(out.find("is in use by") != std::string::npos, out.c_str());
+    QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
+
+    spy.Answer(mbYes);
+    auto second = StartMain();
+    QVERIFY(WaitForLoad(*second));
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    QVERIFY(spy.Calls()[0].Text.contains("is in use by"));
+    QCOMPARE(second->windowTitle(), QString("Absence - read-only"));
+    QCOMPARE(Find<QLabel>(second.get(), "lblReadOnly")->text(), QString("read-only"));
+    QVERIFY(!Command(second.get(), "mnuFileSave")->isEnabled());
+    QVERIFY(!Command(second.get(), "mnuFileImport")->isEnabled());
+    QCOMPARE(EmpBox(second.get())->count(), 2);
+    second->close();
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
+    QVERIFY(QFile::exists(env.DataFile("absence.lock")));
+    w->close();
+    QCOMPARE(spy.Calls().size(), size_t(1));
+    QVERIFY(!QFile::exists(env.DataFile("absence.lock")));
   }
 
   void aSecondCopyBringsTheWindowBack() {

@@ -197,7 +197,7 @@ class SessionTest : public QObject {
     QVERIFY(!session.Save());
     session.SaveAtClose();
     QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
-    QVERIFY(!QFile::exists(env.DataFile("~absence-save~emp.dat.tmp")));
+    QVERIFY(!QFile::exists(env.DataFile(SaveTempName("emp.dat.tmp").c_str())));
   }
 
   // A folder where no file can be created (here: the probe's name is taken by a folder) is
@@ -231,14 +231,16 @@ class SessionTest : public QObject {
       ui::test::TMessageBoxSpy spy;
       for (int i = 0; i < 4; ++i) spy.Answer(mbOK);
       session.Load();
-      QVERIFY2(FolderFiles(folder) == before, c.name);
+      TFiles after = FolderFiles(folder);
+      after.erase(kLockFile);  // the session holds the folder while it is open
+      QVERIFY2(after == before, c.name);
     }
   }
 
   void aFolderThatCannotBeWrittenIsReadAndSaysSo() {
     ui::test::TTempEnvironment env;
     SaveTwoEmployees(App().AppFolder);
-    QVERIFY(QDir().mkdir(env.DataFile("~absence-save~write-test")));
+    QVERIFY(QDir().mkdir(env.DataFile(SaveTempName("write-test").c_str())));
     TDataSession session(App().AppFolder);
     ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
@@ -257,7 +259,7 @@ class SessionTest : public QObject {
     QVERIFY(session.Load());
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
     AddDept(session.Data().DeptList, "Sales", 0, true, "S");
-    QVERIFY(QDir().mkdir(env.DataFile("~absence-save~dept.dat.tmp")));
+    QVERIFY(QDir().mkdir(env.DataFile(SaveTempName("dept.dat.tmp").c_str())));
     ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     QVERIFY(!session.Save());
@@ -276,7 +278,7 @@ class SessionTest : public QObject {
     SaveTwoEmployees(deep.toStdString());
     TDataSession session(deep.toStdString());
     QVERIFY(session.Load());
-    QVERIFY(QDir().mkdir(deep + "~absence-save~emp.dat.tmp"));
+    QVERIFY(QDir().mkdir(deep + QString::fromStdString(SaveTempName("emp.dat.tmp"))));
     ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     session.SaveAtClose();
@@ -407,6 +409,88 @@ class SessionTest : public QObject {
     QVERIFY(FileBytes(QString::fromStdString(emp)).size() < qsizetype(bytes.size()));
     QVERIFY(session.Save());
     QCOMPARE(originals().size(), 1);
+  }
+
+  // Another program wrote the data files while the session had them: the save asks first, and
+  // each answer keeps the data it names, never overwriting silently.
+  void aChangeBehindTheSessionsBackIsAskedAboutAtSave() {
+    const struct {
+      TMsgButton answer;
+      bool saved;     // the session's data set is in the files
+      bool keptMine;  // a backup file holds the session's data set
+    } cases[] = {{mbYes, false, false}, {mbNo, true, false}, {mbCancel, false, true}};
+    for (const auto& c : cases) {
+      ui::test::TTempEnvironment env;
+      SaveTwoEmployees(App().AppFolder);
+      TDataSession session(App().AppFolder);
+      QVERIFY(session.Load());
+      AddDept(session.Data().DeptList, "Mine", 0, true, "M");
+      TDataSet theirs;
+      LoadDataSet(theirs, App().AppFolder);
+      AddDept(theirs.DeptList, "Theirs", 0, true, "T");
+      SaveDataSet(theirs, App().AppFolder, false);
+      ui::test::TMessageBoxSpy spy;
+      spy.Answer(c.answer);
+      spy.Answer(mbOK);
+      QCOMPARE(session.Save(), c.saved);
+      QVERIFY2(spy.Calls()[0].Text.startsWith(
+                   "Another program changed the Absence data since it was read (") &&
+                   spy.Calls()[0].Text.contains("dept.dat)."),
+               qPrintable(spy.Calls()[0].Text));
+      TDataSet files;
+      LoadDataSet(files, App().AppFolder);
+      QCOMPARE(files.DeptList.at(0)->DeptName, std::string(c.saved ? "Mine" : "Theirs"));
+      QCOMPARE(session.Data().DeptList.at(0)->DeptName, files.DeptList.at(0)->DeptName);
+      const QStringList kept = QDir(env.DataFolder()).entryList({"Absence-unsaved-*.abk"});
+      QCOMPARE(kept.size(), c.keptMine ? 1 : 0);
+      if (c.keptMine) {
+        TDataSet mine;
+        RestoreData(mine, QDir(env.DataFolder()).filePath(kept[0]).toStdString());
+        QCOMPARE(mine.DeptList.at(0)->DeptName, std::string("Mine"));
+      }
+      // Once settled, the next save asks nothing.
+      const std::size_t asked = spy.Calls().size();
+      QVERIFY(session.Save());
+      QCOMPARE(spy.Calls().size(), asked);
+    }
+  }
+
+  // A second session on a held folder is told who holds it; it may quit, or open read-only:
+  // nothing is ever written, and changes made all the same go to a backup file at close.
+  void aSecondSessionOnAHeldFolderOpensReadOnlyOrNotAtAll() {
+    ui::test::TTempEnvironment env;
+    SaveTwoEmployees(App().AppFolder);
+    TDataSession first(App().AppFolder);
+    QVERIFY(first.Load());
+    ui::test::TMessageBoxSpy spy;
+    spy.Answer(mbNo);
+    TDataSession declined(App().AppFolder);
+    QVERIFY(!declined.Load());
+    QVERIFY(declined.Declined());
+    QVERIFY(spy.Calls()[0].Text.contains("is in use by"));
+    QVERIFY(spy.Calls()[0].Text.contains("(absence, process "));
+
+    const TFiles before = FolderFiles(App().AppFolder);
+    spy.Answer(mbYes);
+    TDataSession second(App().AppFolder);
+    QVERIFY(second.Load());
+    QVERIFY(second.ReadOnly());
+    QCOMPARE(second.Data().EmpList.size(), size_t(2));
+    spy.Answer(mbOK);
+    QVERIFY(!second.Save());
+    QCOMPARE(spy.Calls().back().Text,
+             QString("The Absence data is open read-only; changes cannot be saved."));
+    const std::size_t shown = spy.Calls().size();
+    second.SaveAtClose();  // nothing changed: nothing written, nothing said
+    QCOMPARE(spy.Calls().size(), shown);
+    QCOMPARE(FolderFiles(App().AppFolder), before);
+    AddDept(second.Data().DeptList, "Mine", 0, true, "M");
+    spy.Answer(mbOK);
+    second.SaveAtClose();
+    QVERIFY(spy.Calls().back().Text.contains("Absence-unsaved-"));
+    TDataSet files;
+    LoadDataSetReadOnly(files, App().AppFolder);
+    QVERIFY(files.DeptList.empty());
   }
 };
 

@@ -4,10 +4,12 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "data/dataset.h"
+#include "data/folder_lock.h"
 
 namespace absence::cli {
 
@@ -28,18 +30,23 @@ struct TContext {
   std::ostream* Out = nullptr;
   std::ostream* Err = nullptr;
 
-  // Loads the data set from DataFolder (creating missing files, finishing an interrupted save);
-  // warnings go to Err.
+  // Loads the data set from DataFolder for reading only: nothing in the folder is written, so
+  // this works on a read-only folder and beside a program that holds the folder. Missing files
+  // and an interrupted save are reported; warnings go to Err.
   TDataSet LoadData() const;
   // Saves `data` into DataFolder without reading it back, keeping a generation as the settings
   // say. When the load repaired the data files, they are first kept aside as they were (the
   // folder is named on Err); should that fail, nothing is saved (EDataFileError).
   void SaveData(TDataSet& data) const;
-  // Loads without writing anything: missing files and an interrupted save are only reported.
-  TDataSet LoadDataReadOnly() const;
+  TDataSet LoadDataReadOnly() const { return LoadData(); }
+  // For commands that change the data set: takes the folder's lock for `command` (held until the
+  // program ends), then loads as the desktop program does (creating missing files, finishing an
+  // interrupted save). Throws, naming the holder, when another program holds the folder.
+  TDataSet LoadDataForWriting(const std::string& command);
   void ReportWarnings(const TWarnings& warnings) const;
 
-  mutable bool Repaired = false;  // the last load skipped or repaired records
+  mutable bool Repaired = false;  // the last load for writing skipped or repaired records
+  std::shared_ptr<TFolderLock> Lock;
 };
 
 using TRunFn = std::function<int(TContext&)>;

@@ -83,7 +83,7 @@ struct TImportArgs {
 int RunImport(TContext& ctx, TConvertContent content, const TImportArgs& a) {
   const TConvertOptions options = OptionsFor(ctx, a.Format);
   const TImportMode mode = a.Mode == "replace" ? TImportMode::Replace : TImportMode::Add;
-  TDataSet data = ctx.LoadData();
+  TDataSet data = a.DryRun ? ctx.LoadData() : ctx.LoadDataForWriting("import");
   TImportSummary s;
   try {
     if (content == TConvertContent::Employees) {

@@ -44,7 +44,7 @@ int RunDump(TContext& ctx) {
 }
 
 int RunSave(TContext& ctx) {
-  TDataSet data = ctx.LoadData();
+  TDataSet data = ctx.LoadDataForWriting("save");
   ctx.SaveData(data);
   return kExitOk;
 }
@@ -56,7 +56,7 @@ int RunBackup(TContext& ctx, const std::string& file) {
 }
 
 int RunRestore(TContext& ctx, const std::string& file) {
-  TDataSet data = ctx.LoadData();
+  TDataSet data = ctx.LoadDataForWriting("restore");
   TWarnings warnings;
   RestoreData(data, file, &warnings);
   ctx.ReportWarnings(warnings);

@@ -61,9 +61,8 @@ CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& 
 TDataSet TContext::LoadData() const {
   TDataSet data;
   TWarnings warnings;
-  LoadDataSet(data, DataFolder, &warnings);
+  LoadDataSetReadOnly(data, DataFolder, &warnings);
   ReportWarnings(warnings);
-  Repaired = !warnings.empty();
   return data;
 }
 
@@ -81,11 +80,18 @@ void TContext::SaveData(TDataSet& data) const {
   SaveDataSet(data, DataFolder, false, TFileOps::Real(), s.Generations);
 }
 
-TDataSet TContext::LoadDataReadOnly() const {
+TDataSet TContext::LoadDataForWriting(const std::string& command) {
+  if (!Lock) Lock = std::make_shared<TFolderLock>(DataFolder, "absence-cli " + command);
+  const TLockResult r = Lock->Acquire();
+  if (r.Outcome == TLockOutcome::NotWritable)
+    throw EDataFileError("the data cannot be changed: " + r.Message);
+  if (r.Outcome != TLockOutcome::Taken) throw EDataFileError(r.Message);
+  if (!r.Message.empty()) *Err << "note: " << r.Message << '\n';
   TDataSet data;
   TWarnings warnings;
-  LoadDataSetReadOnly(data, DataFolder, &warnings);
+  LoadDataSet(data, DataFolder, &warnings);
   ReportWarnings(warnings);
+  Repaired = !warnings.empty();
   return data;
 }
 

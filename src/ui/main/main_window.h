@@ -69,6 +69,8 @@ class TfrmMain : public QMainWindow {
   void FormCloseQuery();
   void mnuFileSaveClick();
   void mnuFileAbandonClick();
+  // A data set opened read-only says so in the title and the status bar, and cannot be saved.
+  void ShowReadOnlyMark();
   // The employee box's text, to find the employee again after the lists were replaced.
   QString RememberEmployee() const;
   // Fills the boxes, the calendar and the day list again after the lists were replaced or

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "ui/common/app_state.h"
@@ -38,6 +40,15 @@ void TfrmMain::Timer1Timer() {
   {
     TWaitCursor wait;
     session_->Load();
+    if (session_->Declined()) {
+      // Another program holds the data folder and the user chose to quit.
+      if (splash_) splash_->deleteLater();
+      splash_ = nullptr;
+      QApplication::restoreOverrideCursor();
+      setEnabled(true);
+      close();
+      return;
+    }
     LoadReasonCombo();
     LoadEmpCombo();
     SetGlobalCommands();
@@ -46,6 +57,7 @@ void TfrmMain::Timer1Timer() {
     SetCommandEnabled(menus_.mnuFileSave, session_->Loaded());
     for (QAction* a : {menus_.mnuFileImport, menus_.mnuFileExport, menus_.mnuFileCalendar})
       SetCommandEnabled(a, session_->Loaded());
+    ShowReadOnlyMark();
   }
   if (splash_) splash_->deleteLater();
   splash_ = nullptr;
@@ -60,6 +72,19 @@ void TfrmMain::Timer1Timer() {
   } else {
     App().PrinterName = DefaultPrinterName();
   }
+}
+
+void TfrmMain::ShowReadOnlyMark() {
+  if (!session_->ReadOnly()) return;
+  setWindowTitle(QStringLiteral("Absence - read-only"));
+  if (!statusBar()->findChild<QLabel*>(QStringLiteral("lblReadOnly"))) {
+    auto* mark = new QLabel(QStringLiteral("read-only"));
+    mark->setObjectName(QStringLiteral("lblReadOnly"));
+    statusBar()->addPermanentWidget(mark);
+  }
+  // Nothing read here can be saved: the commands that change the files are off.
+  for (QAction* a : {menus_.mnuFileSave, menus_.mnuFileImport, menus_.mnuFileRestore})
+    SetCommandEnabled(a, false);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -117,6 +142,7 @@ void TfrmMain::mnuFileAbandonClick() {
     for (QAction* a :
          {menus_.mnuFileSave, menus_.mnuFileImport, menus_.mnuFileExport, menus_.mnuFileCalendar})
       SetCommandEnabled(a, true);
+  ShowReadOnlyMark();
   RefreshLists(remembered);
 }
 

@@ -53,11 +53,62 @@ QString Text(const std::exception& e) {
 TDataSession::TDataSession(std::string folder, QObject* parent)
     : QObject(parent), folder_(std::move(folder)) {}
 
+bool TDataSession::TakeFolder() {
+  if (readOnly_ || (lock_ && lock_->Held())) return true;
+  if (!lock_) lock_ = std::make_unique<TFolderLock>(folder_, "absence");
+  TLockResult r;
+  try {
+    r = lock_->Acquire();
+  } catch (const EDataFileError& e) {
+    r = {TLockOutcome::NotWritable, std::nullopt, e.what()};
+  }
+  switch (r.Outcome) {
+    case TLockOutcome::Taken:
+      if (!r.Message.empty())
+        MessageBoxTitled(QString::fromStdString(r.Message), TMsgKind::Information, mbOK);
+      return true;
+    case TLockOutcome::NotWritable:
+      // Nobody can save into this folder: it opens read-only, and the user is told at once.
+      readOnly_ = true;
+      MessageBoxTitled(QStringLiteral("Changes to the Absence data cannot be saved:\r\r") +
+                           QString::fromStdString(r.Message),
+                       TMsgKind::Warning, mbOK);
+      return true;
+    case TLockOutcome::Busy:
+    case TLockOutcome::Stale:
+      break;
+  }
+  // Shown whole (an error box is never cut): it names the holder and, for a stale lock, the
+  // file to remove.
+  const QString question = QString::fromStdString(r.Message) +
+                           QStringLiteral(
+                               "\r\rOpen the Absence data read-only? Changes cannot be saved. "
+                               "Choose No to quit.");
+  if (MessageBoxTitled(question, TMsgKind::Error, mbYes | mbNo) != mbYes) {
+    declined_ = true;
+    return false;
+  }
+  readOnly_ = true;
+  return true;
+}
+
+void TDataSession::RememberFiles() {
+  stamp_ = StampDataFiles(folder_);
+  if (readOnly_) loadedSum_ = ContentSum(data_);
+}
+
 bool TDataSession::Load() {
+  if (!TakeFolder()) return false;
   TWarnings warnings;
   try {
     TWaitCursor wait;
-    LoadDataSet(data_, folder_, &warnings);
+    // A reader that may not write reads the files as they are (an interrupted save is only
+    // recovered in memory): they may belong to the program that holds the folder.
+    if (readOnly_)
+      LoadDataSetReadOnly(data_, folder_, &warnings);
+    else
+      LoadDataSet(data_, folder_, &warnings);
+    RememberFiles();
   } catch (const EDataFileError& e) {
     // Should a restore replace the set, its save must not be the end of these files either.
     mustKeepAside_ = true;
@@ -73,10 +124,11 @@ bool TDataSession::Load() {
     MessageBoxWhole(WarningsText(warnings, folder_), TMsgKind::Warning, mbOK,
                     WarningsDetails(warnings));
   // Said now, not at the first save: the user can still choose not to make changes.
-  if (const std::string error = DataFolderWriteError(folder_); !error.empty())
-    MessageBoxTitled(QStringLiteral("Changes to the Absence data cannot be saved:\r\r") +
-                         QString::fromStdString(error),
-                     TMsgKind::Warning, mbOK);
+  if (!readOnly_)
+    if (const std::string error = DataFolderWriteError(folder_); !error.empty())
+      MessageBoxTitled(QStringLiteral("Changes to the Absence data cannot be saved:\r\r") +
+                           QString::fromStdString(error),
+                       TMsgKind::Warning, mbOK);
   return true;
 }
 
@@ -95,11 +147,46 @@ bool TDataSession::Abandon() {
   return Load();
 }
 
+TDataSession::TChangedChoice TDataSession::AskWhenChangedBehind() {
+  const std::vector<std::string> changed = ChangedDataFiles(folder_, stamp_);
+  if (changed.empty()) return TChangedChoice::Save;
+  QString names;
+  for (const std::string& n : changed)
+    names += (names.isEmpty() ? "" : ", ") + QString::fromStdString(n);
+  const TMsgButton answer = MessageBoxTitled(
+      QStringLiteral("Another program changed the Absence data since it was read (%1).\r\r"
+                     "Yes: keep their data and read it again.\rNo: overwrite it with yours.\r"
+                     "Cancel: keep theirs and save yours as a backup file.")
+          .arg(names),
+      TMsgKind::Warning, mbYes | mbNo | mbCancel);
+  if (answer == mbNo) return TChangedChoice::Save;
+  return answer == mbYes ? TChangedChoice::KeepTheirs : TChangedChoice::KeepBoth;
+}
+
 bool TDataSession::Save() {
   if (!loaded_) return false;
+  if (readOnly_) {
+    MessageBoxTitled(QStringLiteral("The Absence data is open read-only; changes cannot be saved."),
+                     TMsgKind::Information, mbOK);
+    return false;
+  }
+  switch (AskWhenChangedBehind()) {
+    case TChangedChoice::Save:
+      break;
+    case TChangedChoice::KeepTheirs:
+      Load();
+      return false;
+    case TChangedChoice::KeepBoth: {
+      const QString kept = KeepUnsavedData();
+      Load();
+      MessageBoxTitled(kept.trimmed(), TMsgKind::Information, mbOK);
+      return false;
+    }
+  }
   try {
     TWaitCursor wait;
     WriteDataFiles(/*reload=*/true);
+    stamp_ = StampDataFiles(folder_);
   } catch (const EDataFileError& e) {
     ShowErrorBox(Text(e));
     return false;
@@ -110,6 +197,23 @@ bool TDataSession::Save() {
 
 void TDataSession::SaveAtClose() {
   if (!loaded_) return;
+  if (readOnly_) {
+    // Nothing is written into a folder this program may not change; changes made all the same
+    // are kept in a backup file, and only then.
+    if (ContentSum(data_) != loadedSum_)
+      MessageBoxTitled(QStringLiteral("The Absence data was open read-only.") + KeepUnsavedData(),
+                       TMsgKind::Error, mbOK);
+    return;
+  }
+  switch (AskWhenChangedBehind()) {
+    case TChangedChoice::Save:
+      break;
+    case TChangedChoice::KeepTheirs:
+      return;
+    case TChangedChoice::KeepBoth:
+      MessageBoxTitled(KeepUnsavedData().trimmed(), TMsgKind::Error, mbOK);
+      return;
+  }
   try {
     TWaitCursor wait;
     WriteDataFiles(/*reload=*/false);
@@ -196,6 +300,7 @@ bool TDataSession::Restore(const QString& path) {
 void TDataSession::Release() {
   data_.Free();
   loaded_ = false;
+  if (lock_) lock_->Release();
   emit Reloaded();
 }
 

@@ -6,9 +6,11 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "data/dataset.h"
+#include "data/folder_lock.h"
 
 namespace absence::ui {
 
@@ -25,18 +27,28 @@ class TDataSession : public QObject {
   // True once the data files were read; false before and after a failed read, while the data
   // set must never be written back.
   bool Loaded() const { return loaded_; }
+  // The data set was opened read-only: another program holds the folder, or the folder cannot
+  // be written. Nothing is ever written into the folder.
+  bool ReadOnly() const { return readOnly_; }
+  // The user chose to quit rather than open a folder another program holds.
+  bool Declined() const { return declined_; }
 
-  // Reads the data files. A failure is reported and leaves the lists as they were; records that
-  // could not be read are listed in a warning, and the files as they are are kept aside in a
-  // dated subfolder before the first save writes over them.
+  // Takes the data folder's lock (once), then reads the data files. When another program holds
+  // the folder the user is told who and may open it read-only or quit (Declined). A failure is
+  // reported and leaves the lists as they were; records that could not be read are listed in a
+  // warning, and the files as they are are kept aside in a dated subfolder before the first save
+  // writes over them.
   bool Load();
   // Writes the four files, replaces the data files and reads them back. A failure is reported
-  // and leaves the lists and the files as they were.
+  // and leaves the lists and the files as they were. When another program changed the data
+  // files since they were read, the user chooses first: keep theirs and read them again,
+  // overwrite them, or keep theirs and save this data set as a backup file.
   bool Save();
   // Reads the data files again, discarding every change since the last save.
   bool Abandon();
   // At close: writes without reading back. When that fails, the changes are kept in a new
-  // backup file and the user is told where. A data set that was never read is not written.
+  // backup file and the user is told where. A data set that was never read is not written; a
+  // read-only one is kept in a backup file only when it was changed.
   void SaveAtClose();
   // Backs the data set up into `path` and says so; a failure is reported.
   bool Backup(const QString& path);
@@ -46,7 +58,7 @@ class TDataSession : public QObject {
   bool Restore(const QString& path);
   // Where the files of the last repaired load were kept; empty when none were.
   const std::string& KeptAside() const { return keptAside_; }
-  // Releases the lists (the program is ending).
+  // Releases the lists and the folder (the program is ending).
   void Release();
 
   // Records by identifier (trashed ones too); nullptr when not in the list.
@@ -70,12 +82,23 @@ class TDataSession : public QObject {
   void KeepFilesAside();
   // Writes the data set over the data files, keeping a generation. Throws EDataFileError.
   void WriteDataFiles(bool reload);
+  // Takes the folder's lock or asks the user; false when the user chose to quit.
+  bool TakeFolder();
+  // What the user wants when the data files changed behind this program's back; nullopt: save.
+  enum class TChangedChoice { Save, KeepTheirs, KeepBoth };
+  TChangedChoice AskWhenChangedBehind();
+  void RememberFiles();
 
   std::string folder_;
   TDataSet data_;
   bool loaded_ = false;
   bool mustKeepAside_ = false;  // the files were not read as they are: keep them before a save
   std::string keptAside_;
+  bool readOnly_ = false;
+  bool declined_ = false;
+  std::unique_ptr<TFolderLock> lock_;
+  TDataStamp stamp_{};
+  uint64_t loadedSum_ = 0;  // read-only: the data set as read, to tell whether it was changed
 };
 
 }  // namespace absence::ui

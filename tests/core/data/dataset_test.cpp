@@ -1,4 +1,6 @@
 // The save cycle under failures and crashes, and the load's recovery.
+#include <map>
+
 #include "data/json_dump.h"
 #include "data_test_support.h"
 #include "fault_ops.h"
@@ -167,7 +169,7 @@ void SaveUntilMarker(TScenario& s) {
 // files stand; a data file that is neither, or a marker this program did not write, leaves
 // every file as it is, and the load says so (a save then refuses to go on).
 TEST(Recovery, MarkerActsOnlyOnFilesThatMatchIt) {
-  const std::string temp = std::string(kSaveFilePrefix) + "emp.dat.tmp";
+  const std::string temp = SaveTempName("emp.dat.tmp");
   struct TCase {
     const char* file;  // what a person changed after the interrupted save
     bool garbage;      // replaced with other bytes (else cut to half)
@@ -201,9 +203,34 @@ TEST(Recovery, MarkerActsOnlyOnFilesThatMatchIt) {
     EXPECT_TRUE(FileExists(s.tmp.File(temp))) << c.file;
     ASSERT_FALSE(warnings.empty()) << c.file;  // the first one; a garbled file adds its own
     EXPECT_NE(warnings[0].find(kCommitMarker), std::string::npos) << warnings[0];
+    EXPECT_NE(warnings[0].find("remove this file; otherwise restore a backup"), std::string::npos)
+        << warnings[0];
     EXPECT_THROW(SaveDataSet(s.data, s.tmp.Folder()), EDataFileError) << c.file;
     EXPECT_EQ(FilesOf(s.tmp), before) << c.file;
   }
+}
+
+// A reader that may not write finishes an interrupted save in memory only: it sees the data
+// set the marker vouches for, and every file stays as the saving program left it.
+TEST(Recovery, AReadOnlyReaderRecoversInMemoryOnly) {
+  TScenario s;
+  SaveUntilMarker(s);
+  std::map<std::string, TBytes> before;
+  for (const auto& e : std::filesystem::directory_iterator(s.tmp.Folder()))
+    before[e.path().filename().string()] = ReadWholeFile(e.path().string());
+  TDataSet loaded;
+  TWarnings warnings;
+  LoadDataSetReadOnly(loaded, s.tmp.Folder(), &warnings);
+  const std::vector<TBytes> seen = {
+      SerializeReasons(loaded.ReasonList), SerializeEmps(loaded.EmpList, loaded.GlobalList),
+      SerializeGlobals(loaded.GlobalList), SerializeDepts(loaded.DeptList)};
+  EXPECT_EQ(seen, s.newFiles);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find("interrupted save"), std::string::npos) << warnings[0];
+  std::map<std::string, TBytes> after;
+  for (const auto& e : std::filesystem::directory_iterator(s.tmp.Folder()))
+    after[e.path().filename().string()] = ReadWholeFile(e.path().string());
+  EXPECT_EQ(after, before);
 }
 
 // Left by a save that was stopped before its marker: only the save's own files go.
