@@ -16,6 +16,7 @@ void TChange::Apply(TDataSet& data) {
   touched_ = {};
   touched_.Emps = before.ChangedEmps();
   touched_.EmpList = before.EmpListChanged();
+  touched_.EmpRecords = before.EmpRecordsChanged();
   touched_.Reasons = scope.Reasons;
   touched_.Depts = scope.Depts;
   touched_.Globals = scope.Globals;

@@ -27,6 +27,7 @@ class EChangeRefused : public std::runtime_error {
 struct TTouched {
   std::vector<int32_t> Emps;  // employees whose record, balances or entries changed
   bool EmpList = false;       // employees were added or reordered
+  bool EmpRecords = false;    // an employee's own fields changed (name, dates, trash...)
   bool Reasons = false;
   bool Depts = false;
   bool Globals = false;

@@ -79,7 +79,9 @@ void TSnapshot::Trim(const TDataSet& data) {
         TListSlice<TAbsenceRecClass>::Between(std::move(s.EntriesBefore), s.Record->Entries);
     s.AccrualsBefore.clear();
     s.EntriesBefore.clear();
-    if (SameHeader(*s.Header, *s.Record) && s.Accruals->Unchanged(s.Record->Accruals) &&
+    const bool sameHeader = SameHeader(*s.Header, *s.Record);
+    empRecordsChanged_ = empRecordsChanged_ || !sameHeader;
+    if (sameHeader && s.Accruals->Unchanged(s.Record->Accruals) &&
         s.Entries->Unchanged(s.Record->Entries))
       continue;
     changedEmps_.push_back(s.Record->EmpID);

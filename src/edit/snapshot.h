@@ -37,6 +37,8 @@ class TSnapshot {
   // was added to or reordered.
   const std::vector<int32_t>& ChangedEmps() const { return changedEmps_; }
   bool EmpListChanged() const { return empListChanged_; }
+  // Whether an employee's own fields (not only its balances or entries) changed.
+  bool EmpRecordsChanged() const { return empRecordsChanged_; }
 
  private:
   struct TEmpState {
@@ -56,6 +58,7 @@ class TSnapshot {
   std::vector<TEmpState> emps_;
   std::vector<int32_t> changedEmps_;
   bool empListChanged_ = false;
+  bool empRecordsChanged_ = false;
 };
 
 }  // namespace absence::edit
