@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <cmath>
@@ -18,6 +19,7 @@
 #include "cli_runner.h"
 #include "data/backup.h"
 #include "data/sample.h"
+#include "edit/changes.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/session/data_session.h"
@@ -165,25 +167,39 @@ class SessionTest : public QObject {
     QVERIFY(session.Loaded());
     QCOMPARE(reloaded.count(), 1);
     const int32_t smith =
-        session.Data().EmpList[FindEmp(session.Data().EmpList, 0, "Smith, Ann")]->EmpID;
+        absence::ui::test::TestData(session)
+            .EmpList[FindEmp(absence::ui::test::TestData(session).EmpList, 0, "Smith, Ann")]
+            ->EmpID;
 
     // Saving reads the records back: the identifier finds the same employee.
-    AddDept(session.Data().DeptList, "Sales", 0, true, "S");
+    AddDept(absence::ui::test::TestData(session).DeptList, "Sales", 0, true, "S");
     QVERIFY(session.Save());
     QCOMPARE(reloaded.count(), 2);
     QVERIFY(session.Employee(smith));
     QCOMPARE(session.Employee(smith)->FullName(), std::string("Smith, Ann"));
 
     // Abandoning drops what was not saved.
-    AddDept(session.Data().DeptList, "Stores", 0, true, "T");
-    QCOMPARE(session.Data().DeptList.size(), size_t(2));
+    AddDept(absence::ui::test::TestData(session).DeptList, "Stores", 0, true, "T");
+    QCOMPARE(absence::ui::test::TestData(session).DeptList.size(), size_t(2));
     QVERIFY(session.Abandon());
     QCOMPARE(reloaded.count(), 3);
-    QCOMPARE(session.Data().DeptList.size(), size_t(1));
+    QCOMPARE(absence::ui::test::TestData(session).DeptList.size(), size_t(1));
 
+    // A change submitted is announced for what it touched, and undone announced again.
     QSignalSpy changed(&session, &TDataSession::Changed);
-    session.NotifyChanged();
+    QSignalSpy depts(&session, &TDataSession::DeptsChanged);
+    QVERIFY(session.Submit(
+        std::make_unique<edit::TAddDept>(edit::TDeptFields{"Stores", "T", true, 0})));
     QCOMPARE(changed.count(), 1);
+    QCOMPARE(depts.count(), 1);
+    QCOMPARE(session.Data().DeptList.size(), size_t(2));
+    session.History()->undo();
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(session.Data().DeptList.size(), size_t(1));
+    session.History()->redo();
+    QVERIFY(session.History()->canUndo());
+    QVERIFY(session.Save());
+    QVERIFY(!session.History()->canUndo() && !session.History()->canRedo());
     QVERIFY(!session.Employee(0));
     QVERIFY(!session.Reason(0));
   }
@@ -242,7 +258,7 @@ class SessionTest : public QObject {
     ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     QVERIFY(session.Load());
-    QCOMPARE(session.Data().EmpList.size(), size_t(2));
+    QCOMPARE(absence::ui::test::TestData(session).EmpList.size(), size_t(2));
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Warning);
     QVERIFY(spy.Calls()[0].Text.startsWith("Changes to the Absence data cannot be saved:"));
@@ -255,7 +271,7 @@ class SessionTest : public QObject {
     TDataSession session(App().AppFolder);
     QVERIFY(session.Load());
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
-    AddDept(session.Data().DeptList, "Sales", 0, true, "S");
+    AddDept(absence::ui::test::TestData(session).DeptList, "Sales", 0, true, "S");
     QVERIFY(QDir().mkdir(env.DataFile("~absence-save~dept.dat.tmp")));
     ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
@@ -263,7 +279,7 @@ class SessionTest : public QObject {
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
     QCOMPARE(reloaded.count(), 0);
-    QCOMPARE(session.Data().DeptList.size(), size_t(1));
+    QCOMPARE(absence::ui::test::TestData(session).DeptList.size(), size_t(1));
     QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
   }
 
@@ -300,23 +316,23 @@ class SessionTest : public QObject {
     QCOMPARE(spy.Calls().back().Text, QString("Your Absence data was successfully backed up."));
     QCOMPARE(spy.Calls().back().Kind, TMsgKind::Information);
 
-    AddEmp(session.Data().EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
+    AddEmp(absence::ui::test::TestData(session).EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
     spy.Answer(mbOK);
     QVERIFY(session.Restore(file));
     QCOMPARE(spy.Calls().back().Text, QString("Your Absence data was successfully restored."));
     QCOMPARE(reloaded.count(), 1);
-    QCOMPARE(session.Data().EmpList.size(), size_t(2));
+    QCOMPARE(absence::ui::test::TestData(session).EmpList.size(), size_t(2));
 
     // A file that cannot be opened: the system's message, the data set as it was.
-    AddEmp(session.Data().EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
+    AddEmp(absence::ui::test::TestData(session).EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
     spy.Answer(mbOK);
     QVERIFY(!session.Restore(env.DataFolder() + "missing.abk"));
     QCOMPARE(spy.Calls().back().Kind, TMsgKind::Error);
     QVERIFY(spy.Calls().back().Text.startsWith(
         "The following error occurred trying to open your Absence backup file:\n\nCode = "));
     QCOMPARE(reloaded.count(), 1);
-    QCOMPARE(session.Data().EmpList.size(), size_t(3));
+    QCOMPARE(absence::ui::test::TestData(session).EmpList.size(), size_t(3));
 
     // A backup into a folder that does not exist: the error names the file.
     spy.Answer(mbOK);

@@ -45,7 +45,7 @@ struct TListFixture {
     SaveDataSet(data, env.DataFolder().toStdString(), false);
     if (!session.Load()) qFatal("the data set did not load");
     // Changed after loading: saving empties the trash.
-    if (change) change(session.Data());
+    if (change) change(absence::ui::test::TestData(session));
     w = std::make_unique<TfrmTimeList>(session, kind, kind == TEntryKind::Own ? kAnn : 0, year);
     w->show();
     w->activateWindow();
@@ -64,7 +64,7 @@ struct TListFixture {
     QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, Centre(row));
     QTest::mouseDClick(Table()->viewport(), Qt::LeftButton, {}, Centre(row));
   }
-  TEntryList& AnnEntries() { return session.Employee(kAnn)->Entries; }
+  TEntryList& AnnEntries() { return absence::ui::test::TestEmp(session, kAnn).Entries; }
 };
 
 bool SortedByDate(const TEntryList& list) {

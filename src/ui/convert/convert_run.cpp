@@ -9,6 +9,8 @@
 #include "convert/export_run.h"
 #include "convert/import_run.h"
 #include "convert/text_file.h"
+#include "edit/changes.h"
+#include "edit/records_copy.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
 #include "ui/common/message_box.h"
@@ -69,25 +71,28 @@ bool TfrmConvert::RunImport() {
     ProgressBar1->setRange(0, static_cast<int>(std::clamp<std::size_t>(lines, 1, INT_MAX)));
     ProgressBar1->setValue(0);
   };
+  // The import runs on a copy and replaces the data set as one change, which Undo takes back
+  // whole; a file that fails part way changes nothing.
+  TDataSet imported = edit::CloneDataSet(session_.Data());
   try {
     if (content == TConvertContent::Employees) {
       const std::vector<std::string> lines = ReadImportLines(file, content);
       startProgress(lines.size());
-      ImportEmployees(session_.Data(), lines, options, mode, progress);
+      ImportEmployees(imported, lines, options, mode, progress);
     } else {
       // An absence file can hold millions of lines: it is read line by line, never whole.
       startProgress(CountImportLines(file, content));
       TImportFile lines(file, content);
-      ImportAbsences(session_.Data(), lines, options, mode, progress);
+      ImportAbsences(imported, lines, options, mode, progress);
     }
   } catch (const EConvertError& e) {
-    // Add mode keeps the records read before the faulty line.
-    if (mode == TImportMode::Add) session_.NotifyChanged();
     ShowConvertError(e);
     return false;
   }
-  session_.NotifyChanged();
-  return true;
+  const std::string words =
+      std::string(content == TConvertContent::Employees ? "Import employees" : "Import absences") +
+      (mode == TImportMode::Replace ? " (replace)" : "");
+  return session_.Submit(std::make_unique<edit::TReplaceDataSet>(std::move(imported), words));
 }
 
 bool TfrmConvert::RunExport() {

@@ -34,7 +34,7 @@ void TfrmMain::Timer1Timer() {
   Timer1->stop();
   {
     TWaitCursor wait;
-    session_->Load();
+    if (session_->Load()) session_->OfferRecovery();
     LoadReasonCombo();
     LoadEmpCombo();
     SetGlobalCommands();

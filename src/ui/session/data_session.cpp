@@ -1,13 +1,43 @@
 #include "ui/session/data_session.h"
 
+#include <QAction>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QUndoCommand>
+#include <QUndoStack>
 
 #include "data/backup.h"
+#include "edit/changes.h"
+#include "ui/common/app_state.h"
 #include "ui/common/message_box.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/session/crash_guard.h"
 
 namespace absence::ui {
+
+// One change on the history. It is pushed after it was applied, so the push does not apply it
+// again.
+class TChangeCommand : public QUndoCommand {
+ public:
+  TChangeCommand(TDataSession& session, edit::TChangePtr change, const QString& text)
+      : QUndoCommand(text), session_(session), change_(std::move(change)) {}
+  void redo() override {
+    if (applied_) return;
+    session_.Redo(*change_);
+    applied_ = true;
+  }
+  void undo() override {
+    session_.Undo(*change_);
+    applied_ = false;
+  }
+
+ private:
+  TDataSession& session_;
+  edit::TChangePtr change_;
+  bool applied_ = true;
+};
+
 namespace {
 
 constexpr int kMaxWarningsShown = 8;
@@ -28,7 +58,70 @@ QString Text(const std::exception& e) {
 }  // namespace
 
 TDataSession::TDataSession(std::string folder, QObject* parent)
-    : QObject(parent), folder_(std::move(folder)) {}
+    : QObject(parent), folder_(std::move(folder)), history_(new QUndoStack(this)) {}
+
+bool TDataSession::Submit(edit::TChangePtr change) {
+  const QString text =
+      QString::fromStdString(change->Describe(data_, App().DatePattern.toStdString()));
+  // The one place where the data set's refusals are caught: the window that submitted the
+  // change goes on, the data set is as it was.
+  try {
+    TWaitCursor wait;
+    change->Apply(data_);
+  } catch (const edit::EChangeRefused& e) {
+    ShowErrorBox(Text(e));
+    return false;
+  } catch (const std::range_error& e) {  // hours or identifiers out of range
+    ShowErrorBox(Text(e));
+    return false;
+  }
+  const edit::TTouched touched = change->Touched();
+  history_->push(new TChangeCommand(*this, std::move(change), text));
+  Announce(touched);
+  return true;
+}
+
+void TDataSession::Redo(edit::TChange& change) {
+  TWaitCursor wait;
+  change.Apply(data_);
+  Announce(change.Touched());
+}
+
+void TDataSession::Undo(edit::TChange& change) {
+  TWaitCursor wait;
+  change.Revert(data_);
+  Announce(change.Touched());
+}
+
+void TDataSession::Announce(const edit::TTouched& touched) {
+  if (touched.Replaced) {
+    emit Reloaded();
+    emit Replaced();
+    emit Changed();
+    return;
+  }
+  if (touched.EmpList || touched.EmpRecords) emit EmployeeListChanged();
+  for (int32_t id : touched.Emps) emit EmployeeChanged(id);
+  if (touched.Reasons) emit ReasonsChanged();
+  if (touched.Depts) emit DeptsChanged();
+  if (touched.Globals) emit GlobalsChanged();
+  emit Changed();
+}
+
+QAction* TDataSession::CreateUndoAction(QObject* parent) const {
+  QAction* action = history_->createUndoAction(parent, QStringLiteral("&Undo"));
+  action->setObjectName(QStringLiteral("mnuEditUndo"));
+  action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  return action;
+}
+
+QAction* TDataSession::CreateRedoAction(QObject* parent) const {
+  QAction* action = history_->createRedoAction(parent, QStringLiteral("&Redo"));
+  action->setObjectName(QStringLiteral("mnuEditRedo"));
+  action->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  return action;
+}
 
 bool TDataSession::Load() {
   TWarnings warnings;
@@ -40,6 +133,7 @@ bool TDataSession::Load() {
     return false;
   }
   loaded_ = true;
+  history_->clear();
   emit Reloaded();
   if (!warnings.empty()) MessageBoxTitled(WarningsText(warnings), TMsgKind::Warning, mbOK);
   // Said now, not at the first save: the user can still choose not to make changes.
@@ -63,6 +157,8 @@ bool TDataSession::Save() {
     ShowErrorBox(Text(e));
     return false;
   }
+  // The saved files are the new starting point: undo never reaches past them.
+  history_->clear();
   emit Reloaded();
   return true;
 }
@@ -113,9 +209,10 @@ bool TDataSession::Backup(const QString& path) {
 
 bool TDataSession::Restore(const QString& path) {
   TWarnings warnings;
+  TDataSet restored;
   try {
     TWaitCursor wait;
-    RestoreData(data_, path.toStdString(), &warnings);
+    RestoreData(restored, path.toStdString(), &warnings);
   } catch (const ERestoreOpenError& e) {
     ShowErrorBox(Text(e));
     return false;
@@ -123,29 +220,54 @@ bool TDataSession::Restore(const QString& path) {
     ShowErrorBox(Text(e));
     return false;
   }
-  // A restored set may be saved even when the files could not be read before.
-  loaded_ = true;
-  emit Reloaded();
+  const std::string words =
+      "Restore from " + QDir::toNativeSeparators(path).section(QDir::separator(), -1).toStdString();
+  if (loaded_) {
+    Submit(std::make_unique<edit::TReplaceDataSet>(std::move(restored), words));
+  } else {
+    // A restored set may be saved even when the files could not be read before; there is no
+    // read data set to go back to, so this restore is not undone.
+    data_ = std::move(restored);
+    loaded_ = true;
+    history_->clear();
+    emit Reloaded();
+  }
   if (!warnings.empty()) MessageBoxTitled(WarningsText(warnings), TMsgKind::Warning, mbOK);
   MessageBoxTitled(QStringLiteral("Your Absence data was successfully restored."),
                    TMsgKind::Information, mbOK);
   return true;
 }
 
+void TDataSession::OfferRecovery() {
+  const QDir folder(QString::fromStdString(folder_));
+  const QString path = folder.filePath(QString::fromLatin1(kRecoveryFile));
+  if (!loaded_ || !QFile::exists(path)) return;
+  const QString kept = folder.filePath(
+      QStringLiteral("Absence-recovery-%1.abk")
+          .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+  const QString question =
+      QStringLiteral(
+          "Absence ended unexpectedly, and the changes it had not saved were kept in \"%1\"."
+          "\r\rRestore them now? (Otherwise the file is kept as \"%2\".)")
+          .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(kept));
+  if (MessageBoxTitled(question, TMsgKind::Confirmation, mbYes | mbNo) == mbYes && Restore(path)) {
+    QFile::remove(path);
+    return;
+  }
+  QFile::rename(path, kept);
+}
+
 void TDataSession::Release() {
+  history_->clear();
   data_.Free();
   loaded_ = false;
   emit Reloaded();
 }
 
-TEmpRecClass* TDataSession::Employee(int32_t empID) {
+const TEmpRecClass* TDataSession::Employee(int32_t empID) const {
   if (empID <= 0) return nullptr;
   const int i = FindEmp(data_.EmpList, empID, std::string());
-  return i >= 0 ? data_.EmpList[i].get() : nullptr;
-}
-
-const TEmpRecClass* TDataSession::Employee(int32_t empID) const {
-  return const_cast<TDataSession*>(this)->Employee(empID);
+  return i >= 0 ? data_.EmpList[static_cast<std::size_t>(i)].get() : nullptr;
 }
 
 const TReasonRecClass* TDataSession::Reason(int32_t reasonID) const {
