@@ -18,10 +18,12 @@
 
 #include "cli_runner.h"
 #include "data/backup.h"
+#include "data/json_dump.h"
 #include "data/sample.h"
 #include "edit/changes.h"
 #include "support.h"
 #include "ui/common/app_state.h"
+#include "ui/session/crash_guard.h"
 #include "ui/session/data_session.h"
 
 using namespace absence;
@@ -338,6 +340,47 @@ class SessionTest : public QObject {
     spy.Answer(mbOK);
     QVERIFY(!session.Backup(env.DataFolder() + "no/such/folder/copy.abk"));
     QVERIFY(spy.Calls().back().Text.contains("copy.abk"));
+  }
+
+  // What an unexpected error keeps is offered at the next start: Yes restores it as a change
+  // (undo goes back to the files' data set) and the file goes; No keeps it under a dated name.
+  void theRecoveryBackupIsOfferedAtTheNextStart() {
+    ui::test::TTempEnvironment env;
+    SaveTwoEmployees(App().AppFolder);
+    const QString recovery = env.DataFolder() + kRecoveryFile;
+    {
+      TDataSession crashed(App().AppFolder);
+      QVERIFY(crashed.Load());
+      AddEmp(absence::ui::test::TestData(crashed).EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
+      GuardSession(&crashed);
+      QCOMPARE(WriteRecoveryBackup(), QDir::toNativeSeparators(recovery));
+      GuardSession(nullptr);
+    }
+    QVERIFY(WriteRecoveryBackup().isEmpty());  // nothing guarded, nothing written
+
+    TDataSession session(App().AppFolder);
+    QVERIFY(session.Load());
+    const std::string files = DumpJson(session.Data());
+    ui::test::TMessageBoxSpy spy;
+    spy.Answer(mbYes);
+    spy.Answer(mbOK);
+    session.OfferRecovery();
+    QVERIFY(spy.Calls().front().Text.contains(QDir::toNativeSeparators(recovery)));
+    QCOMPARE(session.Data().EmpList.size(), size_t(3));
+    QVERIFY(!QFile::exists(recovery));
+    session.History()->undo();
+    QCOMPARE(DumpJson(session.Data()), files);
+
+    GuardSession(&session);
+    QVERIFY(!WriteRecoveryBackup().isEmpty());
+    GuardSession(nullptr);
+    spy.Answer(mbNo);
+    session.OfferRecovery();
+    QVERIFY(!QFile::exists(recovery));
+    QCOMPARE(QDir(env.DataFolder()).entryList({"Absence-recovery-*.abk"}).size(), 1);
+    QCOMPARE(DumpJson(session.Data()), files);
+    session.OfferRecovery();  // nothing left to offer
+    QCOMPARE(spy.Calls().size(), size_t(3));
   }
 };
 
