@@ -495,8 +495,9 @@ class MainWindowTest : public QObject {
                           "&Restore from Backup...", "&Printer Setup...", "&Import Data...",
                           "&Export Data...", "Export &Calendar...", "E&xit"}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuEdit")),
-             (QStringList{"&Absence Entries...", "&Global Absence Entries...", "&Employees...",
-                          "&Departments...", "Absence &Reasons...", "&Preferences..."}));
+             (QStringList{"&Undo", "&Redo", "&Absence Entries...", "&Global Absence Entries...",
+                          "&Employees...", "&Departments...", "Absence &Reasons...",
+                          "&Preferences..."}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuReport")),
              (QStringList{"&Absence Taken...", "Absence &Balances...", "Employee &Information...",
                           "&Month Calendar...", "&Department Information..."}));
