@@ -32,6 +32,8 @@ struct TSizeRun {
 void BenchData(TSizeRun& run);
 // The balances panel of one employee for all reasons.
 void BenchAccrual(TSizeRun& run);
+// Undo and redo of one change (bench_edit.cpp).
+void BenchEdit(TSizeRun& run);
 // The balance report and the absence taken report for one year, the statements and the
 // month-end summary for one month, all employees.
 void BenchReports(TSizeRun& run);

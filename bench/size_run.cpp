@@ -85,7 +85,7 @@ int RunSize(TSizeRun& run, int writeFd) {
   out["entries"] = entries;
   out["globals"] = run.Data.GlobalList.size();
   out["emp_dat_bytes"] = std::filesystem::file_size(DataPath(run.Folder, kEmpFile));
-  for (auto group : {BenchAccrual, BenchReports, BenchConvert, BenchWindows}) {
+  for (auto group : {BenchAccrual, BenchEdit, BenchReports, BenchConvert, BenchWindows}) {
     const std::size_t before = run.Results.size();
     group(run);
     progress(before);

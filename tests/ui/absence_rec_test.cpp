@@ -50,8 +50,8 @@ void AbsenceRecTest::cleanup() {
 }
 
 void AbsenceRecTest::dayWithOwnAndGlobalEntryStepsThroughBoth() {
-  TDataSet& d = session_->Data();
-  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TEmpRecClass& smith = absence::ui::test::TestEmp(*session_, org_->Smith);
   const TDate day = kToday - 5;
   d.ReasonList[0]->Active = true;  // Holiday, for the global entry
   AddEntry(d.GlobalList, d.EmpList, d.ReasonList, org_->Holiday, day, 8, TEntryKind::Global);
@@ -85,8 +85,8 @@ void AbsenceRecTest::dayWithOwnAndGlobalEntryStepsThroughBoth() {
 }
 
 void AbsenceRecTest::cancelDiscardsEveryEntryOfTheDay() {
-  TDataSet& d = session_->Data();
-  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TEmpRecClass& smith = absence::ui::test::TestEmp(*session_, org_->Smith);
   const TDate day = kToday - 5;
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, day, 2, TEntryKind::Own);
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, TEntryKind::Own);
@@ -103,7 +103,7 @@ void AbsenceRecTest::cancelDiscardsEveryEntryOfTheDay() {
 }
 
 void AbsenceRecTest::dateBeforeTheStartDateIsRefused() {
-  TEmpRecClass& young = *session_->Employee(org_->Young);
+  TEmpRecClass& young = absence::ui::test::TestEmp(*session_, org_->Young);
   const QString startText = FormatDate(young.StartDate, App().DatePattern);
   TMessageBoxSpy spy;
   spy.Answer(mbOK);
@@ -128,8 +128,8 @@ void AbsenceRecTest::dateBeforeTheStartDateIsRefused() {
 }
 
 void AbsenceRecTest::scrollingOntoABadDateStaysOnTheEntry() {
-  TDataSet& d = session_->Data();
-  TEmpRecClass& young = *session_->Employee(org_->Young);
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TEmpRecClass& young = absence::ui::test::TestEmp(*session_, org_->Young);
   const TDate day = young.StartDate;
   AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Sick, day, 2, TEntryKind::Own);
   AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, TEntryKind::Own);
@@ -168,8 +168,8 @@ void AbsenceRecTest::hoursShownWithTheDecimalsOfTheHourDisplay() {
 }
 
 void AbsenceRecTest::inactiveReasonShownOnlyForAnExistingEntry() {
-  TDataSet& d = session_->Data();
-  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TEmpRecClass& smith = absence::ui::test::TestEmp(*session_, org_->Smith);
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Holiday, kToday - 3, 8, TEntryKind::Own);
   QStringList shownForOld, shownForNew;
   auto items = [](TfrmAbsenceRec& rec) {
@@ -189,9 +189,9 @@ void AbsenceRecTest::inactiveReasonShownOnlyForAnExistingEntry() {
 }
 
 void AbsenceRecTest::newGlobalEntryReachesEveryoneEmployedThatDay() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   const TDate day = kToday - 40;  // Jones still employed, Young not yet
-  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  TEmpRecClass& smith = absence::ui::test::TestEmp(*session_, org_->Smith);
   // Smith already excluded this reason on that day: the exclusion is kept.
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 0, TEntryKind::Exclusion);
   App().Settings.DefaultHours = 7.5f;
@@ -229,8 +229,8 @@ void AbsenceRecTest::newGlobalEntryReachesEveryoneEmployedThatDay() {
 }
 
 void AbsenceRecTest::bothModesLookFinishedWithATabOrder() {
-  TDataSet& d = session_->Data();
-  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TEmpRecClass& smith = absence::ui::test::TestEmp(*session_, org_->Smith);
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, kToday, 2, TEntryKind::Own);
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, kToday, 6, TEntryKind::Own);
   QString shot = QStringLiteral("absence-entry-single");

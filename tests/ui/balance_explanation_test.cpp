@@ -157,7 +157,7 @@ class BalanceExplanationTest : public QObject {
   void showBalanceExplanationRunsModally() {
     ui::test::TTempEnvironment env;
     TDataSession session(App().AppFolder);
-    session.Data() = SampleData();
+    absence::ui::test::TestData(session) = SampleData();
     QString title, last;
     QTimer::singleShot(0, [&] {
       auto* window = qobject_cast<TfrmBalanceExplanation*>(QApplication::activeModalWidget());

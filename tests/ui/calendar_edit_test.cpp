@@ -1,6 +1,7 @@
 // Editing on the calendar: a double click opens the day's entries in the entry dialog; an entry
 // dragged onto the trash can goes to the trash, whose picture follows the shown year, and a
 // double click on a full trash can offers the entries back.
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -10,6 +11,7 @@
 #include <QtTest>
 
 #include "calendar_window.h"
+#include "data/json_dump.h"
 #include "dialog_support.h"
 #include "suites.h"
 #include "ui/common/app_state.h"
@@ -127,6 +129,60 @@ class CalendarEditTest : public QObject {
     QCOMPARE(none.Runs(), 0);
   }
 
+  // Changes on the calendar are taken back and made again from the main window's toolbar and
+  // Edit menu, each exactly: a drag that moves an entry, a reason dropped on a day, an entry
+  // put in the trash. The commands say what they would undo; a save ends the history.
+  void calendarChangesAreUndoneAndRedone() {
+    TCalendarWindow& cal = *window_;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    const TDataSession& session = cal.w->Session();
+    auto* undo = Find<QToolButton>(cal.w.get(), "spdUndo");
+    auto* redo = Find<QToolButton>(cal.w.get(), "spdRedo");
+    auto* undoCommand = Find<QAction>(cal.w.get(), "mnuEditUndo");
+    auto* redoCommand = Find<QAction>(cal.w.get(), "mnuEditRedo");
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled() && !undoCommand->isEnabled());
+    QCOMPARE(redoCommand->shortcuts(),
+             QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+
+    std::vector<std::string> dumps{DumpJson(session.Data())};
+    QVERIFY(cal.DragEntry(2, 0, 3, 0));  // Smith's vacation from today to tomorrow
+    QCOMPARE(
+        undoCommand->text(),
+        QString::fromUtf8("&Undo Move Vacation from 12/08/2026 to 12/09/2026 \u2014 Smith, Ann"));
+    dumps.push_back(DumpJson(session.Data()));
+    QVERIFY(cal.DragReason("Sick", 3, 1));
+    dumps.push_back(DumpJson(session.Data()));
+    QVERIFY(cal.DragEntryToTrash(kHolidayCol, 0));
+    dumps.push_back(DumpJson(session.Data()));
+    QCOMPARE(cal.Text(kHolidayCol, 0), QString("12/10/2026"));
+    QVERIFY(undo->isEnabled() && !redo->isEnabled());
+
+    for (std::size_t k = dumps.size() - 1; k-- > 0;) {
+      QTest::mouseClick(undo, Qt::LeftButton);
+      QCOMPARE(DumpJson(session.Data()), dumps[k]);
+    }
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    QCOMPARE(cal.Text(2, 0), QString("12/08/2026*Anniversary|TVacation"));
+    QCOMPARE(cal.Text(3, 0), QString("12/09/2026"));
+    QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
+
+    for (std::size_t k = 1; k < dumps.size(); ++k) {
+      if (k == 1)
+        QTest::mouseClick(redo, Qt::LeftButton);
+      else
+        redoCommand->trigger();
+      QCOMPARE(DumpJson(session.Data()), dumps[k]);
+    }
+    QCOMPARE(cal.Text(kHolidayCol, 0), QString("12/10/2026"));
+    QCOMPARE(cal.Text(3, 0), QString("12/09/2026TVacation"));
+    undoCommand->trigger();
+    QCOMPARE(cal.Text(kHolidayCol, 0), QString("12/10/2026GHoliday"));
+
+    TMessageBoxSpy spy;
+    QVERIFY(cal.w->Session().Save());
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled() && !undoCommand->isEnabled());
+  }
+
   // An own entry and a global copy go to the trash: the day loses them, the other employees
   // keep the holiday, the trash fills. A reason dragged onto the trash is refused.
   void entriesDraggedOntoTheTrashGoToTheTrash() {
@@ -153,7 +209,8 @@ class CalendarEditTest : public QObject {
              -1.0f);
     QCOMPARE(LiveHours(cal.Emp("Brown, Cy").Entries, holiday, TEntryKind::Global, kToday + 2),
              8.0f);
-    QCOMPARE(LiveHours(cal.w->Session().Data().GlobalList, holiday, TEntryKind::Global, kToday + 2),
+    QCOMPARE(LiveHours(absence::ui::test::TestData(cal.w->Session()).GlobalList, holiday,
+                       TEntryKind::Global, kToday + 2),
              8.0f);
     cal.Click(kHolidayCol, 0);
     QCOMPARE(Find<QListWidget>(cal.w.get(), "lstViewDay")->count(), 2);

@@ -61,8 +61,8 @@ class CalendarTest : public QObject {
     for (const QString& line : QString::fromStdString(run.Out).split('\n')) {
       const QStringList f = line.split('\t');
       if (f.size() != 6 || f[0].toInt() != cal.Emp("Smith, Ann").EmpID) continue;
-      const QString name =
-          QString::fromStdString(ReasonText(cal.w->Session().Data().ReasonList, f[1].toInt()));
+      const QString name = QString::fromStdString(
+          ReasonText(absence::ui::test::TestData(cal.w->Session()).ReasonList, f[1].toInt()));
       QCOMPARE(cal.Balance(qPrintable(name), 1), f[2]);
       QCOMPARE(cal.Balance(qPrintable(name), 2), f[3]);
       QCOMPARE(cal.Balance(qPrintable(name), 3), f[4]);
@@ -182,7 +182,7 @@ class CalendarTest : public QObject {
     QVERIFY(cal.DragEntry(4, 0, 4, 1));
     QCOMPARE(cal.Text(4, 0), QString("12/10/2026"));
     QCOMPARE(cal.Text(4, 1), QString("12/17/2026GHoliday"));
-    const TDataSet& data = cal.w->Session().Data();
+    const TDataSet& data = absence::ui::test::TestData(cal.w->Session());
     QCOMPARE(FindEntry(data.GlobalList, holiday, TEntryKind::Global, kToday + 9), 0);
     for (const char* name : {"Smith, Ann", "Brown, Cy", "Jones, Bob"}) {
       QCOMPARE(FindEntry(cal.Emp(name).Entries, holiday, TEntryKind::Global, kToday + 2), -1);

@@ -50,12 +50,12 @@ bool TCalendarWindow::Choose(const char* name) {
 }
 
 TEmpRecClass& TCalendarWindow::Emp(const char* name) {
-  TDataSet& data = w->Session().Data();
+  TDataSet& data = absence::ui::test::TestData(w->Session());
   return *data.EmpList[FindEmp(data.EmpList, 0, name)];
 }
 
 int32_t TCalendarWindow::ReasonID(const char* name) {
-  const TReasonList& reasons = w->Session().Data().ReasonList;
+  const TReasonList& reasons = absence::ui::test::TestData(w->Session()).ReasonList;
   return reasons[FindReason(reasons, 0, name)]->ReasonID;
 }
 

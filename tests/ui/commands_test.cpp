@@ -45,8 +45,8 @@ namespace {
 void SaveSample(const std::string& folder) {
   TDataSession scratch(folder);
   test::TSampleOrg org(scratch);
-  TDataSet& d = scratch.Data();
-  TEmpRecClass& smith = *scratch.Employee(org.Smith);
+  TDataSet& d = absence::ui::test::TestData(scratch);
+  TEmpRecClass& smith = absence::ui::test::TestEmp(scratch, org.Smith);
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org.Vacation, kToday, 8, TEntryKind::Own);
   SaveDataSet(d, folder, false);
 }
@@ -95,7 +95,7 @@ class CommandsTest : public QObject {
 
   void backupThenRestoreGivesTheSameDataSetBack() {
     auto w = StartLoaded();
-    const std::string before = DumpJson(w->Session().Data());
+    const std::string before = DumpJson(absence::ui::test::TestData(w->Session()));
     const QString file = env_->DataFolder() + "../copy.abk";
     TFileAnswers files;
     files.Answers = {file, file};
@@ -107,10 +107,10 @@ class CommandsTest : public QObject {
     Trigger(w.get(), "mnuFileBackup");
     QVERIFY(QFile::exists(file));
     // Changed after the backup, then brought back.
-    TDataSet& d = w->Session().Data();
+    TDataSet& d = absence::ui::test::TestData(w->Session());
     d.EmpList[0]->LastName = "Changed";
     Trigger(w.get(), "mnuFileRestore");
-    QCOMPARE(DumpJson(w->Session().Data()), before);
+    QCOMPARE(DumpJson(absence::ui::test::TestData(w->Session())), before);
     QCOMPARE(spy.Calls().size(), std::size_t{4});
     QVERIFY(spy.Calls()[0].Text.endsWith("This file does not exist.\rDo you want to create it?"));
     QCOMPARE(spy.Calls()[1].Text, QString("Your Absence data was successfully backed up."));
@@ -138,7 +138,7 @@ class CommandsTest : public QObject {
     auto w = StartLoaded();
     QVERIFY(test::ChooseByKeys(Find<QComboBox>(w.get(), "cboEmpBox"), "Smith, Ann"));
     const int32_t shown = w->CurrentEmpID();
-    const std::string before = DumpJson(w->Session().Data());
+    const std::string before = DumpJson(absence::ui::test::TestData(w->Session()));
     TFileAnswers files;
     files.Answers = {env_->DataFolder() + "missing.abk"};
     test::TMessageBoxSpy spy;
@@ -148,7 +148,7 @@ class CommandsTest : public QObject {
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
     QVERIFY2(spy.Calls()[0].Text.contains("Code = 2"), qPrintable(spy.Calls()[0].Text));
     QVERIFY2(spy.Calls()[0].Text.contains("No such file"), qPrintable(spy.Calls()[0].Text));
-    QCOMPARE(DumpJson(w->Session().Data()), before);
+    QCOMPARE(DumpJson(absence::ui::test::TestData(w->Session())), before);
     QCOMPARE(w->CurrentEmpID(), shown);
     QCOMPARE(Find<QComboBox>(w.get(), "cboEmpBox")->currentText(), QString("Smith, Ann"));
   }
@@ -281,7 +281,7 @@ class CommandsTest : public QObject {
     });
     QTest::mouseClick(spdGlobal, Qt::LeftButton);
     QCOMPARE(driver.Runs(), 2);
-    const TDataSet& d = w->Session().Data();
+    const TDataSet& d = absence::ui::test::TestData(w->Session());
     QCOMPARE(d.GlobalList.size(), std::size_t{1});
     for (const auto& emp : d.EmpList)
       QCOMPARE(FindEntry(emp->Entries, d.GlobalList[0]->ReasonID, TEntryKind::Global, day) != -1,
@@ -292,8 +292,12 @@ class CommandsTest : public QObject {
     auto w = StartLoaded();
     TDataSession& session = w->Session();
     const int32_t smith =
-        session.Data().EmpList[FindEmp(session.Data().EmpList, 0, "Smith, Ann")]->EmpID;
-    session.Employee(smith)->Entries[0]->AddDelMark(TTrashMark::Record, session.Data().EmpList);
+        absence::ui::test::TestData(session)
+            .EmpList[FindEmp(absence::ui::test::TestData(session).EmpList, 0, "Smith, Ann")]
+            ->EmpID;
+    absence::ui::test::TestEmp(session, smith)
+        .Entries[0]
+        ->AddDelMark(TTrashMark::Record, absence::ui::test::TestData(session).EmpList);
     {
       TfrmUnDelete dlg(session);
       dlg.SetMode(TUndeleteMode::Entries);

@@ -14,11 +14,13 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 #include <memory>
 
 #include "data/dataset.h"
 #include "data/ini_file.h"
+#include "data/json_dump.h"
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
@@ -148,6 +150,7 @@ class ConvertWizardTest : public QObject {
                 w.lblSummary->width()));
     Screenshot(w, "import-5-summary");
 
+    const std::string before = DumpJson(wiz.session.Data());
     QSignalSpy progress(w.ProgressBar1, &QProgressBar::valueChanged);
     QSignalSpy changed(&wiz.session, &TDataSession::Changed);
     wiz.boxes.Answer(mbYes);  // replace what is there
@@ -166,7 +169,7 @@ class ConvertWizardTest : public QObject {
     QCOMPARE(steps, (QList<int>{1, 2, 3, 0}));  // a line at a time, then back to 0 for the next
     QCOMPARE(w.ProgressBar1->maximum(), 3);
     QCOMPARE(changed.count(), 1);
-    const TDataSet& d = wiz.session.Data();
+    const TDataSet& d = absence::ui::test::TestData(wiz.session);
     QCOMPARE(d.EmpList.size(), size_t(3));
     QCOMPARE(QString::fromStdString(d.EmpList[0]->FullName()), QString("Adams, Al"));
     QCOMPARE(d.EmpList[1]->EmpType, 'T');
@@ -196,6 +199,19 @@ class ConvertWizardTest : public QObject {
     const auto& adams = *d.EmpList[0];
     QCOMPARE(adams.Entries.size(), size_t(1));
     QCOMPARE(adams.Entries[0]->Hours, 9.5f);
+
+    // Each import is one change: undone, the replaced employees are back exactly; redone, the
+    // imports are there again.
+    QUndoStack& history = *wiz.session.History();
+    QCOMPARE(history.undoText(), QString("Import absences"));
+    const std::string imported = DumpJson(wiz.session.Data());
+    history.undo();
+    QCOMPARE(history.undoText(), QString("Import employees (replace)"));
+    history.undo();
+    QCOMPARE(DumpJson(wiz.session.Data()), before);
+    history.redo();
+    history.redo();
+    QCOMPARE(DumpJson(wiz.session.Data()), imported);
   }
 
   void backRetracesEveryPath() {
@@ -355,7 +371,8 @@ class ConvertWizardTest : public QObject {
     QCOMPARE(wiz.boxes.Calls().back().Kind, TMsgKind::Information);
     QCOMPARE(Page(w), TPage::pgRun);
     QCOMPARE(w.ProgressBar1->value(), 0);
-    for (const auto& e : wiz.session.Data().EmpList) QCOMPARE(e->Entries.size(), size_t(1));
+    for (const auto& e : absence::ui::test::TestData(wiz.session).EmpList)
+      QCOMPARE(e->Entries.size(), size_t(1));
   }
 
   void exportsInUtf8AndAFaultyAddImportKeepsNothing() {

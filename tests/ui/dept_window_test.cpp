@@ -51,7 +51,7 @@ void DeptWindowTest::init() {
   SetTodayOverride(kToday);
   session_ = std::make_unique<TDataSession>(env_->DataFolder().toStdString());
   org_ = std::make_unique<TSampleOrg>(*session_);
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   for (const char* name : {"Sales", "Accounts", "Shipping", "Research", "Legal"}) {
     AddDept(d.DeptList, name, org_->Smith, true, std::string(name).substr(0, 3));
   }
@@ -78,7 +78,8 @@ void DeptWindowTest::gridListsDepartmentsAndFillsLastColumn() {
   QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("Smith, Ann"));
   QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Yes"));
   QVERIFY(grid->isColumnHidden(4));
-  QCOMPARE(grid->item(0, 4)->text().toInt(), session_->Data().DeptList[0]->DeptID);
+  QCOMPARE(grid->item(0, 4)->text().toInt(),
+           absence::ui::test::TestData(*session_).DeptList[0]->DeptID);
   // The manager column reaches the grid's right edge; header and grid agree.
   int used = 0;
   for (int c = 0; c < 4; ++c) used += grid->columnWidth(c);
@@ -131,7 +132,7 @@ void DeptWindowTest::newDepartmentAndDuplicateNames() {
   QFETCH(QString, name);
   QFETCH(bool, trashFirst);
   QFETCH(QString, message);
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   if (trashFirst) d.DeptList[1]->Delete(d.EmpList);
   TfrmDept w(*session_);
   w.show();
@@ -166,7 +167,7 @@ void DeptWindowTest::newDepartmentAndDuplicateNames() {
 }
 
 void DeptWindowTest::managerBoxKeepsFormerAndTrashedManagers() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   // Two employees named alike: the box picks the one whose EmpID is the manager's.
   const int32_t twin = AddEmp(d.EmpList, "Smith", "Ann", "", kToday - 50, 0, 0, 'F');
   SortEmps(d.EmpList);
@@ -207,7 +208,7 @@ void DeptWindowTest::managerBoxKeepsFormerAndTrashedManagers() {
 }
 
 void DeptWindowTest::blockDeleteAndUndo() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   TfrmDept w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -221,7 +222,7 @@ void DeptWindowTest::blockDeleteAndUndo() {
   QTest::keyClick(grid, Qt::Key_Delete);
   QCOMPARE(Column(grid, 0, w.Grid()->RecordCount()), QStringList({"Accounts", "Legal", "Sales"}));
   QCOMPARE(w.Grid()->CurrentRow(), 2);  // fewer rows remain than the last deleted row
-  const TEmpRecClass* smith = session_->Employee(org_->Smith);
+  const TEmpRecClass* smith = &absence::ui::test::TestEmp(*session_, org_->Smith);
   QCOMPARE(smith->DeptID, -shipping);
   QVERIFY(w.spdUnDo->isEnabled());
   TDialogDriver driver([&](QDialog& dialog) {
@@ -257,7 +258,7 @@ void DeptWindowTest::shiftPicksBlock() {
 }
 
 void DeptWindowTest::emptyListEditActsAsNew() {
-  session_->Data().DeptList.clear();
+  absence::ui::test::TestData(*session_).DeptList.clear();
   TfrmDept w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -270,8 +271,8 @@ void DeptWindowTest::emptyListEditActsAsNew() {
   QTest::mouseDClick(w.Grid()->Grid()->viewport(), Qt::LeftButton, Qt::NoModifier,
                      RowRect(w.Grid()->Grid(), 0).center());
   QCOMPARE(driver.Runs(), 1);
-  QCOMPARE(session_->Data().DeptList.size(), 1u);
-  QCOMPARE(session_->Data().DeptList[0]->DeptCode, std::string("S"));
+  QCOMPARE(absence::ui::test::TestData(*session_).DeptList.size(), 1u);
+  QCOMPARE(absence::ui::test::TestData(*session_).DeptList[0]->DeptCode, std::string("S"));
 }
 
 }  // namespace absence::ui::test

@@ -3,7 +3,7 @@
 namespace absence::ui::test {
 
 TSampleOrg::TSampleOrg(TDataSession& session) {
-  TDataSet& d = session.Data();
+  TDataSet& d = absence::ui::test::TestData(session);
   Holiday = AddReason(d.ReasonList, "Holiday", false, false, TBasis::None, TValidate::None);
   Sick = AddReason(d.ReasonList, "Sick", true, false, TBasis::None, TValidate::None);
   Vacation = AddReason(d.ReasonList, "Vacation", true, false, TBasis::None, TValidate::None);

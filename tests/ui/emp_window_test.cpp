@@ -8,7 +8,10 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QUndoStack>
+#include <limits>
 
+#include "data/json_dump.h"
 #include "dialog_support.h"
 #include "maintenance_test.h"
 #include "screenshots.h"
@@ -57,7 +60,8 @@ void Retype(QLineEdit* box, const QString& text) {
 }
 
 TEmpRecClass& Emp(TDataSession& s, int32_t id) {
-  return *s.Employee(id);
+  TDataSet& d = absence::ui::test::TestData(s);
+  return *d.EmpList[static_cast<size_t>(FindEmp(d.EmpList, id, ""))];
 }
 
 // A dialog driver that hands each kind of dialog to its own step; a dialog without a step fails.
@@ -91,7 +95,7 @@ void EmpWindowTest::init() {
   App().Settings.EmployeeDisplay = TEmployeeDisplay::All;
   session_ = std::make_unique<TDataSession>(env_->DataFolder().toStdString());
   org_ = std::make_unique<TSampleOrg>(*session_);
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   // Vacation accrues under a policy: every employee has a balance for it.
   TReasonRecClass& vacation =
       *d.ReasonList[static_cast<size_t>(FindReason(d.ReasonList, org_->Vacation, ""))];
@@ -152,7 +156,7 @@ void EmpWindowTest::displayFilterAndCells() {
 }
 
 void EmpWindowTest::newEmployeeGetsBalancesAndGlobalCopies() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   for (TDate day : {kToday - 20, kToday - 5, kToday + 5, kToday + 40})
     AddEntry(d.GlobalList, d.EmpList, d.ReasonList, org_->Sick, day, 8, TEntryKind::Global);
   TfrmEmp w(*session_);
@@ -231,7 +235,7 @@ void EmpWindowTest::okWithoutStartDateStaysOpen() {
   QTest::mouseClick(w.spdNewRec, Qt::LeftButton);
   QCOMPARE(spy.Calls().size(), 1u);
   QCOMPARE(spy.Calls()[0].Text, QStringLiteral("Please enter a start date for this employee."));
-  QCOMPARE(session_->Data().EmpList.size(), 3u);
+  QCOMPARE(absence::ui::test::TestData(*session_).EmpList.size(), 3u);
 }
 
 void EmpWindowTest::startDatePastOwnEntry_data() {
@@ -246,7 +250,7 @@ void EmpWindowTest::startDatePastOwnEntry_data() {
 void EmpWindowTest::startDatePastOwnEntry() {
   QFETCH(int, answer);
   QFETCH(bool, trashed);
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   TEmpRecClass& smith = Emp(*session_, org_->Smith);
   const TDate first = smith.StartDate + 9, second = smith.StartDate + 30;
   // A global copy before both does not count: only the employee's own entries do.
@@ -314,7 +318,7 @@ void EmpWindowTest::startDatePastOwnEntry() {
 }
 
 void EmpWindowTest::termDateBeforeOnlyOwnEntry() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   TEmpRecClass& young = Emp(*session_, org_->Young);
   // The only own entry is the first of the list; a later global copy does not count.
   AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Sick, kToday - 2, 8, TEntryKind::Own);
@@ -365,7 +369,7 @@ void EmpWindowTest::asOfQuestionNoKeepsDialogOpen() {
 }
 
 void EmpWindowTest::managerBoxFollowsTheDepartment() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   auto manager = [&](int32_t deptID) {
     return d.DeptList[static_cast<size_t>(FindDept(d.DeptList, deptID, ""))]->ManagerID;
   };
@@ -387,7 +391,7 @@ void EmpWindowTest::managerBoxFollowsTheDepartment() {
 }
 
 void EmpWindowTest::departmentBoxKeepsInactiveAndTrashed() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   const int32_t archive = AddDept(d.DeptList, "Archive", 0, false, "A");
   SortDepts(d.DeptList);
   struct TCase {
@@ -411,7 +415,7 @@ void EmpWindowTest::departmentBoxKeepsInactiveAndTrashed() {
 }
 
 void EmpWindowTest::shiftPickDeleteFourAndUndo() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   for (const char* name : {"Adams", "Baker", "Clark"})
     AddEmp(d.EmpList, name, "Al", "", kToday - 100, 0, 0, 'F');
   SortEmps(d.EmpList);
@@ -463,7 +467,7 @@ void EmpWindowTest::deletingTheOnlyShownEmployee() {
 }
 
 void EmpWindowTest::balanceSectionCommands() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   TEmpRecClass& smith = Emp(*session_, org_->Smith);
   SetAccrual(smith.Accruals, org_->Sick, 16, smith.StartDate);
   auto driver =
@@ -521,6 +525,62 @@ void EmpWindowTest::balanceSectionCommands() {
   Q_UNUSED(d);
 }
 
+// The balance section edits a copy: Cancel leaves the employee as it was, whatever was deleted
+// or changed in it. OK makes one change of fields and balances, which undo takes back whole.
+void EmpWindowTest::balanceEditsWaitForOkAndUndoWhole() {
+  TEmpRecClass& smith = Emp(*session_, org_->Smith);
+  SetAccrual(smith.Accruals, org_->Sick, 16, smith.StartDate);
+  const std::string before = DumpJson(session_->Data());
+  bool ok = false;
+  auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
+    TAccrualBalances* b = dlg.pnlAccruals;
+    if (b->isHidden()) QTest::mouseClick(dlg.cmdAccruals, Qt::LeftButton);
+    ClickRow(b->grdAccruals, 0);  // Sick
+    QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
+    QCOMPARE(b->grdAccruals->RecordCount(), 1);
+    Retype(dlg.txtLastName, QStringLiteral("Smythe"));
+    if (ok)
+      QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    else
+      QTest::keyClick(&dlg, Qt::Key_Escape);
+  }});
+  QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), 0);
+  QCOMPARE(DumpJson(session_->Data()), before);
+  QVERIFY(!session_->History()->canUndo());
+
+  ok = true;
+  QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), org_->Smith);
+  const std::string after = DumpJson(session_->Data());
+  QCOMPARE(session_->Employee(org_->Smith)->LastName, std::string("Smythe"));
+  QCOMPARE(FindAccrual(session_->Employee(org_->Smith)->Accruals, org_->Sick), -1);
+  QCOMPARE(session_->History()->undoText(), QStringLiteral("Edit employee Smith, Ann"));
+  session_->History()->undo();
+  QCOMPARE(DumpJson(session_->Data()), before);
+  session_->History()->redo();
+  QCOMPARE(DumpJson(session_->Data()), after);
+}
+
+// A new employee when the identifiers are used up: the refusal is shown, the program and the
+// data set go on as they were.
+void EmpWindowTest::newEmployeePastTheLastIdentifierIsRefused() {
+  absence::ui::test::TestData(*session_).EmpList.back()->EmpID =
+      std::numeric_limits<int32_t>::max();
+  const std::string before = DumpJson(session_->Data());
+  TMessageBoxSpy spy;
+  spy.Answer(mbOK);
+  auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
+    QTest::keyClicks(dlg.txtFirstName, "Max");
+    QTest::keyClicks(dlg.txtLastName, "Limit");
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+  }});
+  QCOMPARE(EditEmployee(*session_, 0, nullptr), 0);
+  QCOMPARE(driver->Runs(), 1);
+  QCOMPARE(spy.Calls().size(), 1u);
+  QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
+  QCOMPARE(DumpJson(session_->Data()), before);
+  QVERIFY(!session_->History()->canUndo());
+}
+
 void EmpWindowTest::accrualDialogChecks_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("shown");  // after leaving the box
@@ -535,7 +595,7 @@ void EmpWindowTest::accrualDialogChecks() {
   QFETCH(QString, typed);
   QFETCH(QString, shown);
   QFETCH(bool, refused);
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   TAccrualList list;
   SetAccrual(list, org_->Vacation, 0, kToday);
   TMessageBoxSpy spy;
@@ -569,7 +629,7 @@ void EmpWindowTest::accrualDialogChecks() {
 }
 
 void EmpWindowTest::accrualDialogWithNothingToOffer() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   TAccrualList list;
   for (const auto& r : d.ReasonList) SetAccrual(list, r->ReasonID, 0, kToday);
   TfrmAccrualRec a;

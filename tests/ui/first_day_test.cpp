@@ -660,7 +660,7 @@ class FirstDayTest : public QObject {
   }
 
  private:
-  TDataSet& Data() { return cal_->w->Session().Data(); }
+  TDataSet& Data() { return absence::ui::test::TestData(cal_->w->Session()); }
   QAction* Command(const char* name) { return Find<QAction>(cal_->w.get(), name); }
   const TReasonRecClass& Reason(const char* name) {
     const int at = FindReason(Data().ReasonList, 0, name);

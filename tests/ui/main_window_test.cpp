@@ -247,7 +247,7 @@ class MainWindowTest : public QObject {
     test::TMessageBoxSpy spy;
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
-    AddDept(w->Session().Data().DeptList, "Sales", 0, true, "S1");
+    AddDept(absence::ui::test::TestData(w->Session()).DeptList, "Sales", 0, true, "S1");
     w->close();
     QVERIFY(spy.Calls().empty());
     TDataSet back;
@@ -267,7 +267,7 @@ class MainWindowTest : public QObject {
     spy.Answer(mbOK);
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
-    AddDept(w->Session().Data().DeptList, "Sales", 0, true, "S1");
+    AddDept(absence::ui::test::TestData(w->Session()).DeptList, "Sales", 0, true, "S1");
     // A folder where a temporary file belongs makes the save fail.
     QVERIFY(QDir().mkdir(env.DataFile(SaveTempName("dept.dat.tmp").c_str())));
     w->close();
@@ -328,8 +328,8 @@ class MainWindowTest : public QObject {
     QVERIFY(test::ChooseByKeys(EmpBox(w.get()), "Jones, Bob"));
     const int32_t jones = w->CurrentEmpID();
     QVERIFY(jones > 0);
-    AddReason(w->Session().Data().ReasonList, "Jury Duty", true, false, TBasis::None,
-              TValidate::None);
+    AddReason(absence::ui::test::TestData(w->Session()).ReasonList, "Jury Duty", true, false,
+              TBasis::None, TValidate::None);
     QSignalSpy reloaded(&w->Session(), &TDataSession::Reloaded);
     Command(w.get(), "mnuFileSave")->trigger();
     QVERIFY(spy.Calls().empty());
@@ -353,8 +353,8 @@ class MainWindowTest : public QObject {
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
     QVERIFY(test::ChooseByKeys(EmpBox(w.get()), "Smith, Ann"));
-    AddReason(w->Session().Data().ReasonList, "Jury Duty", true, false, TBasis::None,
-              TValidate::None);
+    AddReason(absence::ui::test::TestData(w->Session()).ReasonList, "Jury Duty", true, false,
+              TBasis::None, TValidate::None);
 
     spy.Answer(mbNo);
     Command(w.get(), "mnuFileAbandon")->trigger();
@@ -364,11 +364,11 @@ class MainWindowTest : public QObject {
                      "last save will be lost.\r\rAre you sure you want to abandon all changes?"));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Confirmation);
     QCOMPARE(spy.Calls()[0].Buttons, TMsgButtons(mbYes | mbNo));
-    QCOMPARE(w->Session().Data().ReasonList.size(), size_t(3));
+    QCOMPARE(absence::ui::test::TestData(w->Session()).ReasonList.size(), size_t(3));
 
     spy.Answer(mbYes);
     Command(w.get(), "mnuFileAbandon")->trigger();
-    QCOMPARE(w->Session().Data().ReasonList.size(), size_t(2));
+    QCOMPARE(absence::ui::test::TestData(w->Session()).ReasonList.size(), size_t(2));
     QCOMPARE(EmpBox(w.get())->currentText(), QString("Smith, Ann"));
     const TEmpRecClass* shown = w->Session().Employee(w->CurrentEmpID());
     QVERIFY(shown);
@@ -516,8 +516,9 @@ class MainWindowTest : public QObject {
                           "&Restore from Backup...", "&Printer Setup...", "&Import Data...",
                           "&Export Data...", "Export &Calendar...", "&Month-End...", "E&xit"}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuEdit")),
-             (QStringList{"&Absence Entries...", "&Global Absence Entries...", "&Employees...",
-                          "&Departments...", "Absence &Reasons...", "&Preferences..."}));
+             (QStringList{"&Undo", "&Redo", "&Absence Entries...", "&Global Absence Entries...",
+                          "&Employees...", "&Departments...", "Absence &Reasons...",
+                          "&Preferences..."}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuReport")),
              (QStringList{"&Absence Taken...", "Absence &Balances...", "Employee &Information...",
                           "&Month Calendar...", "&Department Information...",
@@ -635,7 +636,7 @@ class MainWindowTest : public QObject {
     SaveSampleData(App().AppFolder);
     auto w = StartMain();
     QVERIFY(WaitForLoad(*w));
-    AddDept(w->Session().Data().DeptList, "Sales", 0, true, "S1");
+    AddDept(absence::ui::test::TestData(w->Session()).DeptList, "Sales", 0, true, "S1");
     Command(w.get(), "mnuFileSave")->trigger();
     QString folder;
     SetFileDialogHook([&](const TFileDialogCall& call) {

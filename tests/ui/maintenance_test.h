@@ -33,6 +33,7 @@ class ReasonsWindowTest : public QObject {
   void cleanup();
   void duplicateDescriptionsAndPolicyOffOn();
   void wizardLadderBackAndCancel();
+  void untickingThePolicyAsksAndIsUndone();
   void undoRestoresTrashedReasons();
 
  private:
@@ -59,6 +60,8 @@ class EmpWindowTest : public QObject {
   void shiftPickDeleteFourAndUndo();
   void deletingTheOnlyShownEmployee();
   void balanceSectionCommands();
+  void balanceEditsWaitForOkAndUndoWhole();
+  void newEmployeePastTheLastIdentifierIsRefused();
   void accrualDialogChecks_data();
   void accrualDialogChecks();
   void accrualDialogWithNothingToOffer();

@@ -8,7 +8,9 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QUndoStack>
 
+#include "data/json_dump.h"
 #include "dialog_support.h"
 #include "maintenance_test.h"
 #include "screenshots.h"
@@ -59,7 +61,7 @@ void ReasonsWindowTest::cleanup() {
 }
 
 void ReasonsWindowTest::duplicateDescriptionsAndPolicyOffOn() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   d.ReasonList[0]->Delete(d.EmpList, d.GlobalList);  // Holiday in the trash
   TfrmReasons w(*session_);
   w.show();
@@ -109,8 +111,55 @@ void ReasonsWindowTest::duplicateDescriptionsAndPolicyOffOn() {
   SaveScreenshot(&w, QStringLiteral("reasons"));
 }
 
+// Unticking the policy names what goes and asks first; No keeps everything, Yes takes tiers and
+// balances away in one change that undo brings back exactly.
+void ReasonsWindowTest::untickingThePolicyAsksAndIsUndone() {
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TReasonRecClass& vacation =
+      *d.ReasonList[static_cast<size_t>(FindReason(d.ReasonList, org_->Vacation, ""))];
+  vacation.HasPolicy = true;
+  vacation.Basis = TBasis::Calendar;
+  vacation.Validate = TValidate::YearEnd;
+  AddRule(vacation.Rules, 0, 12, 40, 0);
+  AddRule(vacation.Rules, 12, kMaxRuleMonths, 80, 8);
+  for (auto& e : d.EmpList) SetAccrual(e->Accruals, org_->Vacation, 24, e->StartDate);
+  const std::string before = DumpJson(session_->Data());
+  TfrmReasons w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  TDialogDriver driver([&](QDialog& dialog) {
+    auto& dlg = static_cast<TfrmReasonRec&>(dialog);
+    QTest::mouseClick(dlg.chkRules, Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
+    QVERIFY(!dlg.HasPolicy());
+    QTest::keyClick(dlg.txtReason, Qt::Key_Return);
+  });
+  TMessageBoxSpy spy;
+  spy.Answer(mbNo);
+  spy.Answer(mbYes);
+  ClickRow(w.Grid(), w.Grid()->RowOf(org_->Vacation));
+  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  QCOMPARE(spy.Calls().size(), 1u);
+  QCOMPARE(spy.Calls()[0].Text,
+           QStringLiteral("Without an accrual policy, \"Vacation\" loses its 2 tiers and the "
+                          "opening balances of 3 employees.\r\rRemove the accrual policy?"));
+  QCOMPARE(DumpJson(session_->Data()), before);
+
+  ClickRow(w.Grid(), w.Grid()->RowOf(org_->Vacation));
+  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  QCOMPARE(spy.Calls().size(), 2u);
+  QVERIFY(!session_->Reason(org_->Vacation)->HasPolicy);
+  QVERIFY(session_->Reason(org_->Vacation)->Rules.empty());
+  for (const auto& e : session_->Data().EmpList)
+    QCOMPARE(FindAccrual(e->Accruals, org_->Vacation), -1);
+  const std::string after = DumpJson(session_->Data());
+  session_->History()->undo();
+  QCOMPARE(DumpJson(session_->Data()), before);
+  session_->History()->redo();
+  QCOMPARE(DumpJson(session_->Data()), after);
+}
+
 void ReasonsWindowTest::wizardLadderBackAndCancel() {
-  TDataSet& d = session_->Data();
+  TDataSet& d = absence::ui::test::TestData(*session_);
   TReasonRecClass* vacation = d.ReasonList[2].get();
   vacation->HasPolicy = true;
   AddRule(vacation->Rules, 0, kMaxRuleMonths, 0, 0);
@@ -179,8 +228,8 @@ void ReasonsWindowTest::wizardLadderBackAndCancel() {
 }
 
 void ReasonsWindowTest::undoRestoresTrashedReasons() {
-  TDataSet& d = session_->Data();
-  TEmpRecClass* smith = session_->Employee(org_->Smith);
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TEmpRecClass* smith = &absence::ui::test::TestEmp(*session_, org_->Smith);
   AddEntry(smith->Entries, d.EmpList, d.ReasonList, org_->Sick, kToday - 3, 8, TEntryKind::Own);
   TfrmReasons w(*session_);
   w.show();

@@ -229,7 +229,7 @@ class SampleScreensTest : public QObject {
       } else if (auto* reasons = qobject_cast<TfrmReasons*>(&dlg)) {
         shoot(dlg, "reasons");
         openFirst(*reasons);
-        const TReasonList& list = cal.w->Session().Data().ReasonList;
+        const TReasonList& list = absence::ui::test::TestData(cal.w->Session()).ReasonList;
         // The policy of the most tiers.
         std::size_t most = 0;
         for (int row = 0; row < reasons->Grid()->RecordCount(); ++row) {
@@ -276,7 +276,7 @@ class SampleScreensTest : public QObject {
     WriteSampleOrganisation(App().AppFolder, kToday);
     TCalendarWindow cal;
     QVERIFY(cal.loaded);
-    const TDataSet& d = cal.w->Session().Data();
+    const TDataSet& d = absence::ui::test::TestData(cal.w->Session());
     const reports::TSelection everybody =
         reports::EmployeeChoices(d.EmpList, TEmployeeDisplay::Current);
     reports::TReportOptions options;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <cmath>
@@ -17,10 +18,13 @@
 
 #include "cli_runner.h"
 #include "data/backup.h"
+#include "data/json_dump.h"
 #include "data/sample.h"
+#include "edit/changes.h"
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
+#include "ui/session/crash_guard.h"
 #include "ui/session/data_session.h"
 
 using namespace absence;
@@ -166,25 +170,39 @@ class SessionTest : public QObject {
     QVERIFY(session.Loaded());
     QCOMPARE(reloaded.count(), 1);
     const int32_t smith =
-        session.Data().EmpList[FindEmp(session.Data().EmpList, 0, "Smith, Ann")]->EmpID;
+        absence::ui::test::TestData(session)
+            .EmpList[FindEmp(absence::ui::test::TestData(session).EmpList, 0, "Smith, Ann")]
+            ->EmpID;
 
     // Saving reads the records back: the identifier finds the same employee.
-    AddDept(session.Data().DeptList, "Sales", 0, true, "S");
+    AddDept(absence::ui::test::TestData(session).DeptList, "Sales", 0, true, "S");
     QVERIFY(session.Save());
     QCOMPARE(reloaded.count(), 2);
     QVERIFY(session.Employee(smith));
     QCOMPARE(session.Employee(smith)->FullName(), std::string("Smith, Ann"));
 
     // Abandoning drops what was not saved.
-    AddDept(session.Data().DeptList, "Stores", 0, true, "T");
-    QCOMPARE(session.Data().DeptList.size(), size_t(2));
+    AddDept(absence::ui::test::TestData(session).DeptList, "Stores", 0, true, "T");
+    QCOMPARE(absence::ui::test::TestData(session).DeptList.size(), size_t(2));
     QVERIFY(session.Abandon());
     QCOMPARE(reloaded.count(), 3);
-    QCOMPARE(session.Data().DeptList.size(), size_t(1));
+    QCOMPARE(absence::ui::test::TestData(session).DeptList.size(), size_t(1));
 
+    // A change submitted is announced for what it touched, and undone announced again.
     QSignalSpy changed(&session, &TDataSession::Changed);
-    session.NotifyChanged();
+    QSignalSpy depts(&session, &TDataSession::DeptsChanged);
+    QVERIFY(session.Submit(
+        std::make_unique<edit::TAddDept>(edit::TDeptFields{"Stores", "T", true, 0})));
     QCOMPARE(changed.count(), 1);
+    QCOMPARE(depts.count(), 1);
+    QCOMPARE(session.Data().DeptList.size(), size_t(2));
+    session.History()->undo();
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(session.Data().DeptList.size(), size_t(1));
+    session.History()->redo();
+    QVERIFY(session.History()->canUndo());
+    QVERIFY(session.Save());
+    QVERIFY(!session.History()->canUndo() && !session.History()->canRedo());
     QVERIFY(!session.Employee(0));
     QVERIFY(!session.Reason(0));
   }
@@ -245,7 +263,7 @@ class SessionTest : public QObject {
     ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
     QVERIFY(session.Load());
-    QCOMPARE(session.Data().EmpList.size(), size_t(2));
+    QCOMPARE(absence::ui::test::TestData(session).EmpList.size(), size_t(2));
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Warning);
     QVERIFY(spy.Calls()[0].Text.startsWith("Changes to the Absence data cannot be saved:"));
@@ -258,7 +276,7 @@ class SessionTest : public QObject {
     TDataSession session(App().AppFolder);
     QVERIFY(session.Load());
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
-    AddDept(session.Data().DeptList, "Sales", 0, true, "S");
+    AddDept(absence::ui::test::TestData(session).DeptList, "Sales", 0, true, "S");
     QVERIFY(QDir().mkdir(env.DataFile(SaveTempName("dept.dat.tmp").c_str())));
     ui::test::TMessageBoxSpy spy;
     spy.Answer(mbOK);
@@ -266,7 +284,7 @@ class SessionTest : public QObject {
     QCOMPARE(spy.Calls().size(), size_t(1));
     QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Error);
     QCOMPARE(reloaded.count(), 0);
-    QCOMPARE(session.Data().DeptList.size(), size_t(1));
+    QCOMPARE(absence::ui::test::TestData(session).DeptList.size(), size_t(1));
     QCOMPARE(FileBytes(env.DataFile("emp.dat")), before);
   }
 
@@ -303,24 +321,24 @@ class SessionTest : public QObject {
     QCOMPARE(spy.Calls().back().Text, QString("Your Absence data was successfully backed up."));
     QCOMPARE(spy.Calls().back().Kind, TMsgKind::Information);
 
-    AddEmp(session.Data().EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
+    AddEmp(absence::ui::test::TestData(session).EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
     QSignalSpy reloaded(&session, &TDataSession::Reloaded);
     spy.Answer(mbYes);  // replace the data there (the question before a restore)
     spy.Answer(mbOK);
     QVERIFY(session.Restore(file));
     QCOMPARE(spy.Calls().back().Text, QString("Your Absence data was successfully restored."));
     QCOMPARE(reloaded.count(), 1);
-    QCOMPARE(session.Data().EmpList.size(), size_t(2));
+    QCOMPARE(absence::ui::test::TestData(session).EmpList.size(), size_t(2));
 
     // A file that cannot be opened: the system's message, the data set as it was.
-    AddEmp(session.Data().EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
+    AddEmp(absence::ui::test::TestData(session).EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
     spy.Answer(mbOK);
     QVERIFY(!session.Restore(env.DataFolder() + "missing.abk"));
     QCOMPARE(spy.Calls().back().Kind, TMsgKind::Error);
     QVERIFY(spy.Calls().back().Text.startsWith(
         "The following error occurred trying to open your Absence backup file:\n\nCode = "));
     QCOMPARE(reloaded.count(), 1);
-    QCOMPARE(session.Data().EmpList.size(), size_t(3));
+    QCOMPARE(absence::ui::test::TestData(session).EmpList.size(), size_t(3));
 
     // A backup into a folder that does not exist: the error names the file.
     spy.Answer(mbOK);
@@ -424,7 +442,7 @@ class SessionTest : public QObject {
       SaveTwoEmployees(App().AppFolder);
       TDataSession session(App().AppFolder);
       QVERIFY(session.Load());
-      AddDept(session.Data().DeptList, "Mine", 0, true, "M");
+      AddDept(absence::ui::test::TestData(session).DeptList, "Mine", 0, true, "M");
       TDataSet theirs;
       LoadDataSet(theirs, App().AppFolder);
       AddDept(theirs.DeptList, "Theirs", 0, true, "T");
@@ -484,13 +502,54 @@ class SessionTest : public QObject {
     second.SaveAtClose();  // nothing changed: nothing written, nothing said
     QCOMPARE(spy.Calls().size(), shown);
     QCOMPARE(FolderFiles(App().AppFolder), before);
-    AddDept(second.Data().DeptList, "Mine", 0, true, "M");
+    AddDept(absence::ui::test::TestData(second).DeptList, "Mine", 0, true, "M");
     spy.Answer(mbOK);
     second.SaveAtClose();
     QVERIFY(spy.Calls().back().Text.contains("Absence-unsaved-"));
     TDataSet files;
     LoadDataSetReadOnly(files, App().AppFolder);
     QVERIFY(files.DeptList.empty());
+  }
+
+  // What an unexpected error keeps is offered at the next start: Yes restores it as a change
+  // (undo goes back to the files' data set) and the file goes; No keeps it under a dated name.
+  void theRecoveryBackupIsOfferedAtTheNextStart() {
+    ui::test::TTempEnvironment env;
+    SaveTwoEmployees(App().AppFolder);
+    const QString recovery = env.DataFolder() + kRecoveryFile;
+    {
+      TDataSession crashed(App().AppFolder);
+      QVERIFY(crashed.Load());
+      AddEmp(absence::ui::test::TestData(crashed).EmpList, "Brown", "Cy", "", 40000, 0, 0, 'F');
+      GuardSession(&crashed);
+      QCOMPARE(WriteRecoveryBackup(), QDir::toNativeSeparators(recovery));
+      GuardSession(nullptr);
+    }
+    QVERIFY(WriteRecoveryBackup().isEmpty());  // nothing guarded, nothing written
+
+    TDataSession session(App().AppFolder);
+    QVERIFY(session.Load());
+    const std::string files = DumpJson(session.Data());
+    ui::test::TMessageBoxSpy spy;
+    spy.Answer(mbYes);
+    spy.Answer(mbOK);
+    session.OfferRecovery();
+    QVERIFY(spy.Calls().front().Text.contains(QDir::toNativeSeparators(recovery)));
+    QCOMPARE(session.Data().EmpList.size(), size_t(3));
+    QVERIFY(!QFile::exists(recovery));
+    session.History()->undo();
+    QCOMPARE(DumpJson(session.Data()), files);
+
+    GuardSession(&session);
+    QVERIFY(!WriteRecoveryBackup().isEmpty());
+    GuardSession(nullptr);
+    spy.Answer(mbNo);
+    session.OfferRecovery();
+    QVERIFY(!QFile::exists(recovery));
+    QCOMPARE(QDir(env.DataFolder()).entryList({"Absence-recovery-*.abk"}).size(), 1);
+    QCOMPARE(DumpJson(session.Data()), files);
+    session.OfferRecovery();  // nothing left to offer
+    QCOMPARE(spy.Calls().size(), size_t(3));
   }
 };
 

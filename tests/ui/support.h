@@ -8,12 +8,33 @@
 #include <vector>
 
 #include "ui/common/message_box.h"
+#include "ui/session/data_session.h"
 
 class QComboBox;
 class QMimeData;
 class QWidget;
 
+namespace absence::ui {
+
+// Test set-up only: the data set written directly, outside the change history, as a data file
+// would bring it in.
+struct TSessionTestAccess {
+  static TDataSet& Data(TDataSession& session) { return session.data_; }
+};
+
+}  // namespace absence::ui
+
 namespace absence::ui::test {
+
+inline TDataSet& TestData(TDataSession& session) {
+  return TSessionTestAccess::Data(session);
+}
+
+// The employee's record for a test to arrange; the employee must exist.
+inline TEmpRecClass& TestEmp(TDataSession& session, int32_t empID) {
+  TDataSet& d = TestData(session);
+  return *d.EmpList[static_cast<std::size_t>(FindEmp(d.EmpList, empID, std::string()))];
+}
 
 // Points the program at a fresh data folder and settings file for the lifetime of the object,
 // with a fixed screen resolution and printer list.

@@ -30,7 +30,7 @@ void TrashOneOfEach(TDataSet& d, const TSampleOrg& org) {
 }
 
 std::size_t Trash(TDataSession& s, TUndeleteMode mode, int32_t emp) {
-  TDataSet& d = s.Data();
+  TDataSet& d = absence::ui::test::TestData(s);
   switch (mode) {
     case TUndeleteMode::Reasons:
       return TrashedPositions(d.ReasonList).size();
@@ -56,7 +56,7 @@ void UnDeleteTest::init() {
   App().Settings.HourFormat = THourFormat::Tenth;
   session_ = std::make_unique<TDataSession>(env_->DataFolder().toStdString());
   org_ = std::make_unique<TSampleOrg>(*session_);
-  TrashOneOfEach(session_->Data(), *org_);
+  TrashOneOfEach(absence::ui::test::TestData(*session_), *org_);
 }
 
 void UnDeleteTest::cleanup() {
@@ -107,8 +107,8 @@ void UnDeleteTest::eachModeListsAndRestoresItsTrash() {
 }
 
 void UnDeleteTest::severalEntriesRestoredOnceAndMerged() {
-  TDataSet& d = session_->Data();
-  TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TEmpRecClass& smith = absence::ui::test::TestEmp(*session_, org_->Smith);
   const TDate day = kToday - 1;
   // Beside the trashed 8 hours of Vacation: a live 2 hours and another trashed 1 hour.
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 1, TEntryKind::Own);

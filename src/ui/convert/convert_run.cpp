@@ -10,6 +10,8 @@
 #include "convert/export_run.h"
 #include "convert/import_run.h"
 #include "convert/text_file.h"
+#include "edit/changes.h"
+#include "edit/records_copy.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
 #include "ui/common/date_text.h"
@@ -91,24 +93,30 @@ bool TfrmConvert::RunImport() {
     ProgressBar1->setRange(0, static_cast<int>(std::clamp<std::size_t>(lines, 1, INT_MAX)));
     ProgressBar1->setValue(0);
   };
+  // The import runs on a copy and replaces the data set as one change, which Undo takes back
+  // whole; a faulty line leaves the data set as it was, in both modes.
+  TDataSet imported = edit::CloneDataSet(session_.Data());
   TImportSummary summary;
   try {
     if (content == TConvertContent::Employees) {
       const std::vector<std::string> lines = ReadImportLines(file, content);
       startProgress(lines.size());
-      summary = ImportEmployees(session_.Data(), lines, options, mode, progress);
+      summary = ImportEmployees(imported, lines, options, mode, progress);
     } else {
       // An absence file can hold millions of lines: it is read line by line, never whole.
       startProgress(CountImportLines(file, content));
       TImportFile lines(file, content);
-      summary = ImportAbsences(session_.Data(), lines, options, mode, progress);
+      summary = ImportAbsences(imported, lines, options, mode, progress);
     }
   } catch (const EConvertError& e) {
-    // A faulty line leaves the data set as it was, in both modes.
     ShowConvertError(e);
     return false;
   }
-  session_.NotifyChanged();
+  const std::string words =
+      std::string(content == TConvertContent::Employees ? "Import employees" : "Import absences") +
+      (mode == TImportMode::Replace ? " (replace)" : "");
+  if (!session_.Submit(std::make_unique<edit::TReplaceDataSet>(std::move(imported), words)))
+    return false;
   if (const QString skipped = SkippedText(summary); !skipped.isEmpty())
     MessageBoxTitled(skipped, TMsgKind::Information, mbOK);
   return true;

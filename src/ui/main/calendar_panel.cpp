@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dates/dates.h"
+#include "edit/changes.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
 #include "ui/common/hints.h"
@@ -22,7 +23,6 @@
 #include "ui/main/absence_entry_flows.h"
 #include "ui/main/calendar_drag.h"
 #include "ui/main/calendar_grid.h"
-#include "ui/main/entry_change.h"
 #include "ui/main/trash_can.h"
 #include "ui/main/undelete_dialog.h"
 #include "ui/session/data_session.h"
@@ -50,6 +50,11 @@ TCalendarPanel::TCalendarPanel(TDataSession& session, QWidget* parent)
   connect(imgTrash, &TTrashCan::EntryDropped, this, &TCalendarPanel::imgTrashDragDrop);
   connect(imgTrash, &TTrashCan::Opened, this, &TCalendarPanel::imgTrashDblClick);
   cboReasonBox->installEventFilter(this);
+  // Whatever window changed the shown employee's entries (or a global entry), and undo and
+  // redo too, the cells follow.
+  connect(&session_, &TDataSession::EmployeeChanged, this, [this](int32_t id) {
+    if (id == empID_) FillCells();
+  });
   tmrScroll = new QTimer(this);
   tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
   connect(tmrScroll, &QTimer::timeout, this, &TCalendarPanel::ScrollTimerTick);
@@ -243,24 +248,18 @@ bool TCalendarPanel::DropAllowed(TDate date) const {
 }
 
 void TCalendarPanel::grdCalendarDragDrop(const QMimeData* mime, int col, int row) {
-  if (const auto reason = DraggedReason(mime)) {
+  if (const auto reason = DraggedReason(mime))
     DropReason(*reason, col, row);
-  } else if (const auto entry = DraggedEntry(mime)) {
+  else if (const auto entry = DraggedEntry(mime))
     MoveEntry(entry->Date, entry->ReasonID, entry->Kind, col, row);
-  } else {
-    return;
-  }
-  session_.NotifyChanged();
-  emit EntriesChanged();
 }
 
 // The reason goes to every picked day when dropped on a picked one, else to the day dropped
 // on; an own entry of that reason on the day gets the hours added.
 void TCalendarPanel::DropReason(int32_t reasonID, int col, int row) {
-  TEmpRecClass* emp = session_.Employee(empID_);
-  TDataSet& dataSet = session_.Data();
+  const TEmpRecClass* emp = session_.Employee(empID_);
   if (!emp || !session_.Reason(reasonID)) return;
-  const float hours = App().Settings.DefaultHours;
+  std::vector<TDate> days;
   if (grdCalendar->Picked(col, row)) {
     grdCalendar->SetMultiPick(false);
     for (int c = 0; c < TCalendarGrid::kColumns; ++c)
@@ -269,46 +268,30 @@ void TCalendarPanel::DropReason(int32_t reasonID, int col, int row) {
         grdCalendar->SetPicked(c, r, false);
         // Days outside the employment take no entry, picked or not.
         const TDate d = grdCalendar->CellDate(c, r);
-        if (!emp->IsEmployedOn(d)) continue;
-        ChangeEntries([&] {
-          AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID, d, hours,
-                   TEntryKind::Own);
-        });
-        SortEntries(emp->Entries, dataSet.ReasonList, TEntryOrder::ByDate);
-        RefreshCell(c, r);
+        if (emp->IsEmployedOn(d)) days.push_back(d);
       }
   } else {
-    ChangeEntries([&] {
-      AddEntry(emp->Entries, dataSet.EmpList, dataSet.ReasonList, reasonID,
-               grdCalendar->CellDate(col, row), hours, TEntryKind::Own);
-    });
+    days.push_back(grdCalendar->CellDate(col, row));
   }
-  SortEntries(emp->Entries, dataSet.ReasonList, TEntryOrder::ByDate);
-  RefreshCell(col, row);
   grdCalendar->viewport()->update();
+  if (days.empty()) return;
+  session_.Submit(std::make_unique<edit::TAddEntries>(
+      empID_, reasonID, std::move(days), App().Settings.DefaultHours, TEntryKind::Own));
 }
 
 // A global entry moves with its copies in every employee's list.
 void TCalendarPanel::MoveEntry(TDate from, int32_t reasonID, TEntryKind kind, int col, int row) {
-  TEmpRecClass* emp = session_.Employee(empID_);
-  TDataSet& dataSet = session_.Data();
+  const TEmpRecClass* emp = session_.Employee(empID_);
   const TDate to = grdCalendar->CellDate(col, row);
   if (!emp || to == from) return;
-  if (kind == TEntryKind::Global) {
-    const int master = FindEntry(dataSet.GlobalList, reasonID, TEntryKind::Global, from);
-    if (master < 0) return;
-    TAbsenceRecClass& global = *dataSet.GlobalList[master];
-    global.Update(global.ReasonID, dataSet.EmpList, global.Hours, to);
-    SortEntries(dataSet.GlobalList, dataSet.ReasonList, TEntryOrder::ByDate);
-  } else {
-    const int index = FindEntry(emp->Entries, reasonID, kind, from);
-    if (index < 0) return;
-    TAbsenceRecClass& entry = *emp->Entries[index];
-    entry.Update(entry.ReasonID, dataSet.EmpList, entry.Hours, to);
-  }
-  SortEntries(emp->Entries, dataSet.ReasonList, TEntryOrder::ByDate);
-  RefreshDate(from);
-  RefreshDate(to);
+  const bool global = kind == TEntryKind::Global;
+  const TEntryList& list = global ? session_.Data().GlobalList : emp->Entries;
+  const int index = FindEntry(list, reasonID, kind, from);
+  if (index < 0) return;
+  const TAbsenceRecClass& entry = *list[static_cast<std::size_t>(index)];
+  session_.Submit(std::make_unique<edit::TEditEntries>(
+      global ? edit::kGlobalList : empID_,
+      std::vector<edit::TEntryEdit>{{reasonID, kind, from, entry.ReasonID, entry.Hours, to}}));
 }
 
 // A day's entries open in the entry dialog, unless days are being picked.
@@ -319,23 +302,14 @@ void TCalendarPanel::grdCalendarDblClick() {
                     std::max(0, grdCalendar->currentRow()));
   const TCellContent content = grdCalendar->Cell(cell.x(), cell.y());
   if (content.Entries.isEmpty()) return;
-  if (!EditDayEntries(session_, empID_, content.Date, window())) return;
-  FillCells();
-  emit EntriesChanged();
+  EditDayEntries(session_, empID_, content.Date, window());
 }
 
 // The dropped entry goes to the trash; a global one is hidden for this employee only.
 void TCalendarPanel::imgTrashDragDrop(const TDraggedEntry& dragged) {
-  TEmpRecClass* emp = session_.Employee(empID_);
-  if (!emp) return;
-  TDataSet& dataSet = session_.Data();
-  const int index = FindEntry(emp->Entries, dragged.ReasonID, dragged.Kind, dragged.Date);
-  if (index < 0) return;
-  emp->Entries[static_cast<std::size_t>(index)]->AddDelMark(TTrashMark::Record, dataSet.EmpList);
-  RefreshDate(dragged.Date);
-  imgTrash->SetFull(true);
-  session_.NotifyChanged();
-  emit EntriesChanged();
+  if (!session_.Employee(empID_)) return;
+  session_.Submit(
+      std::make_unique<edit::TTrashEntry>(empID_, dragged.ReasonID, dragged.Kind, dragged.Date));
 }
 
 void TCalendarPanel::imgTrashDblClick() {
@@ -345,9 +319,7 @@ void TCalendarPanel::imgTrashDblClick() {
   TfrmUnDelete dlg(session_, window());
   dlg.SetMode(TUndeleteMode::Entries);
   dlg.SetSource(empID_);
-  if (RunDialog(dlg) != QDialog::Accepted) return;
-  FillCells();
-  emit EntriesChanged();
+  RunDialog(dlg);
 }
 
 // Held down, a scroll button moves one week at once, again after 300 ms, then every 150 ms.

@@ -1,7 +1,7 @@
 #pragma once
 // pnlMain: the reason box to drag from, the month caption, the trash, the day names, the
 // four-week calendar and its week scroll buttons. It shows the selected employee's days and
-// records what the user drops on them into the data session.
+// submits what the user drops on them to the data session, and follows its changes.
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -51,8 +51,6 @@ class TCalendarPanel : public QWidget {
   void WeeksShown();
   // The current day changed by a click.
   void DayChosen();
-  // A drop, the entry dialog or the restore dialog changed entries of the employee shown.
-  void EntriesChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

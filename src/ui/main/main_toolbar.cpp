@@ -55,6 +55,10 @@ TMainToolbar::TMainToolbar(QWidget* parent) : QWidget(parent) {
       row, "spdGlobal", QStringLiteral("&Global"),
       QStringLiteral("Global Entry|Click to add a Absence entry for all active employees"), "Globe",
       3);
+  spdUndo = AddSpeedButton(row, "spdUndo", QStringLiteral("Undo"),
+                           QStringLiteral("Undo|Take back the last change"), "Undo", 6);
+  spdRedo = AddSpeedButton(row, "spdRedo", QStringLiteral("Redo"),
+                           QStringLiteral("Redo|Make the change taken back again"), "Redo", 7);
   bvlToolBar2 = AddSeparator(row, "bvlToolBar2");
   spdDate = AddSpeedButton(
       row, "spdDate", QStringLiteral("&Dates"),
@@ -64,7 +68,7 @@ TMainToolbar::TMainToolbar(QWidget* parent) : QWidget(parent) {
                            QStringLiteral("Absence Help|Click to display help for the Main Screen"),
                            "HelpBmp", 5);
   row->addStretch();
-  for (QToolButton* b : {spdAbsenceView, spdEmp, spdGlobal}) b->setEnabled(false);
+  for (QToolButton* b : {spdAbsenceView, spdEmp, spdGlobal, spdUndo, spdRedo}) b->setEnabled(false);
 }
 
 void TMainToolbar::ArrangeToolbar(TToolCaption toolCaption, bool showButtonBorder) {
@@ -73,7 +77,7 @@ void TMainToolbar::ArrangeToolbar(TToolCaption toolCaption, bool showButtonBorde
   if (toolCaption == TToolCaption::Picture) width = height = 27, panel = 35;
   if (toolCaption == TToolCaption::Text) height = 27, panel = 35;
   const int icon = toolCaption == TToolCaption::Picture ? Scale(22) : Scale(20);
-  for (QToolButton* b : {spdAbsenceView, spdEmp, spdGlobal, spdDate, spdHelp}) {
+  for (QToolButton* b : {spdAbsenceView, spdEmp, spdGlobal, spdUndo, spdRedo, spdDate, spdHelp}) {
     StyleToolButton(b, toolCaption, showButtonBorder);
     b->setIconSize(QSize(icon, icon));
     b->setFixedSize(Scale(width), Scale(height));

@@ -25,6 +25,8 @@ class TMainToolbar : public QWidget {
   QToolButton* spdEmp = nullptr;
   QFrame* bvlToolBar1 = nullptr;
   QToolButton* spdGlobal = nullptr;
+  QToolButton* spdUndo = nullptr;
+  QToolButton* spdRedo = nullptr;
   QFrame* bvlToolBar2 = nullptr;
   QToolButton* spdDate = nullptr;
   QToolButton* spdHelp = nullptr;

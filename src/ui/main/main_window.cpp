@@ -10,12 +10,14 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
 #include "ui/common/help_key.h"
+#include "ui/common/hints.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
 #include "ui/main/balances_panel.h"
@@ -75,6 +77,7 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   setCentralWidget(central);
   CreateStatusBar();
   ConnectCommands();
+  ConnectHistory();
 
   resize(Scale(644), Scale(454));
   setMinimumSize(Scale(580), Scale(430));
@@ -155,11 +158,51 @@ void TfrmMain::ConnectCommands() {
 
   connect(calendar_, &TCalendarPanel::WeeksShown, this, &TfrmMain::WeeksShown);
   connect(calendar_, &TCalendarPanel::DayChosen, this, &TfrmMain::ShowDayEntries);
-  connect(calendar_, &TCalendarPanel::EntriesChanged, this, &TfrmMain::EntriesChanged);
+  // Any change, undo or redo, made from whatever window: the balances and the day list follow.
+  connect(session_, &TDataSession::Changed, this, &TfrmMain::EntriesChanged);
   connect(balances_, &TBalancesPanel::ExplainRequested, this, &TfrmMain::ExplainBalance);
   // Records replaced (save, abandon, restore): find the selection again by its identifier.
   connect(session_, &TDataSession::Reloaded, this, [this] {
     if (!session_->Employee(currentEmpID_)) currentEmpID_ = 0;
+  });
+}
+
+// Undo and redo head the Edit menu and sit on the toolbar, on only while there is something
+// to take back or make again.
+void TfrmMain::ConnectHistory() {
+  mnuEditUndo = session_->CreateUndoAction(this);
+  mnuEditRedo = session_->CreateRedoAction(this);
+  QAction* first = menus_.mnuEdit->actions().value(0);
+  menus_.mnuEdit->insertActions(first, {mnuEditUndo, mnuEditRedo});
+  menus_.mnuEdit->insertSeparator(first);
+  QUndoStack* history = session_->History();
+  connect(history, &QUndoStack::canUndoChanged, toolbar_->spdUndo, &QWidget::setEnabled);
+  connect(history, &QUndoStack::canRedoChanged, toolbar_->spdRedo, &QWidget::setEnabled);
+  connect(history, &QUndoStack::undoTextChanged, toolbar_->spdUndo, [this](const QString& what) {
+    SetHint(toolbar_->spdUndo, QStringLiteral("Undo %1|Take back: %1").arg(what));
+  });
+  connect(history, &QUndoStack::redoTextChanged, toolbar_->spdRedo, [this](const QString& what) {
+    SetHint(toolbar_->spdRedo, QStringLiteral("Redo %1|Make again: %1").arg(what));
+  });
+  connect(toolbar_->spdUndo, &QToolButton::clicked, this, [this] { mnuEditUndo->trigger(); });
+  connect(toolbar_->spdRedo, &QToolButton::clicked, this, [this] { mnuEditRedo->trigger(); });
+  // The lists were replaced by a change (an import or a restore, made, undone or redone).
+  connect(session_, &TDataSession::Replaced, this, [this] { RefreshLists(RememberEmployee()); });
+  // Reasons, departments or employees changed in any window, or by undo and redo: the boxes
+  // are filled again once the change is announced, the shown employee kept when still there.
+  for (auto signal : {&TDataSession::ReasonsChanged, &TDataSession::DeptsChanged,
+                      &TDataSession::EmployeeListChanged})
+    connect(session_, signal, this, [this] { listsStale_ = true; });
+  connect(session_, &TDataSession::Changed, this, [this] {
+    if (!listsStale_) return;
+    listsStale_ = false;
+    const int32_t shown = currentEmpID_;
+    RefreshLists(QString());
+    if (const int i = toolbar_->cboEmpBox->IndexOfID(shown); i >= 0) {
+      toolbar_->cboEmpBox->setCurrentIndex(i);
+      SelectEmployee(shown);
+      ShowDayEntries();
+    }
   });
 }
 

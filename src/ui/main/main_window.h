@@ -58,6 +58,7 @@ class TfrmMain : public QMainWindow {
   // Building (main_window.cpp).
   void CreateStatusBar();
   void ConnectCommands();
+  void ConnectHistory();
   void ArrangeControls();
   void AppActivate(Qt::ApplicationState state);
   // Settings (main_window_settings.cpp).
@@ -122,6 +123,9 @@ class TfrmMain : public QMainWindow {
 
   TDataSession* session_;
   TMainMenus menus_;
+  QAction* mnuEditUndo = nullptr;
+  QAction* mnuEditRedo = nullptr;
+  bool listsStale_ = false;  // a change touched the records the boxes list
   TMainToolbar* toolbar_ = nullptr;
   TCalendarPanel* calendar_ = nullptr;
   TBalancesPanel* balances_ = nullptr;

@@ -39,7 +39,7 @@ void TfrmMain::Timer1Timer() {
   if (splash_) splash_->hide();
   {
     TWaitCursor wait;
-    session_->Load();
+    const bool loaded = session_->Load();
     if (session_->Declined()) {
       // Another program holds the data folder and the user chose to quit.
       if (splash_) splash_->deleteLater();
@@ -49,6 +49,7 @@ void TfrmMain::Timer1Timer() {
       close();
       return;
     }
+    if (loaded) session_->OfferRecovery();
     LoadReasonCombo();
     LoadEmpCombo();
     SetGlobalCommands();

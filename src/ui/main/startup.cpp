@@ -19,6 +19,7 @@
 #include "ui/main/single_instance.h"
 #include "ui/main/splash.h"
 #include "ui/main/termination.h"
+#include "ui/session/crash_guard.h"
 #include "version.h"
 
 namespace absence::ui {
@@ -75,7 +76,8 @@ std::string DataFolderFromCommandLine(const QApplication& app) {
 
 int RunAbsence(int argc, char** argv) {
   if (const auto code = AnsweredWithoutWindows(argc, argv)) return *code;
-  QApplication app(argc, argv);
+  TGuardedApplication app(argc, argv);
+  InstallFatalSignalHandlers();
   QApplication::setApplicationName(QStringLiteral("Absence"));
   QApplication::setApplicationDisplayName(QStringLiteral("Absence"));
   QApplication::setDesktopFileName(QStringLiteral("absence"));
@@ -105,13 +107,16 @@ int RunAbsence(int argc, char** argv) {
   InstallHelpKey(&app);
 
   TfrmMain frmMain;
+  GuardSession(&frmMain.Session());
   frmMain.SetSplash(splash);
   QObject::connect(&instance, &TSingleInstance::ActivationRequested, &frmMain,
                    &TfrmMain::BringToFront);
   CloseOnTerminationSignals(&frmMain);
   frmMain.ShowAsStored();
   splash->raise();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  GuardSession(nullptr);
+  return status;
 }
 
 }  // namespace absence::ui

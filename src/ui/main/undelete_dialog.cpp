@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 
 #include "data/settings.h"
+#include "edit/changes.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
 #include "ui/common/pictures.h"
 #include "ui/common/scale.h"
 #include "ui/main/dialog_buttons.h"
-#include "ui/main/entry_change.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -139,8 +139,8 @@ void TfrmUnDelete::SetMode(TUndeleteMode mode) {
 bool TfrmUnDelete::SetSource(int32_t empID) {
   empID_ = empID;
   lstDeleted->clear();
-  TDataSet& d = session_.Data();
-  TEmpRecClass* emp = session_.Employee(empID);
+  const TDataSet& d = session_.Data();
+  const TEmpRecClass* emp = session_.Employee(empID);
   std::vector<int> positions;
   switch (mode_) {
     case TUndeleteMode::Reasons:
@@ -154,7 +154,12 @@ bool TfrmUnDelete::SetSource(int32_t empID) {
       break;
     case TUndeleteMode::Accruals:
       if (!emp) return false;
-      SetAccrualSource(emp->Accruals);
+      accruals_ = nullptr;
+      shown_ = &emp->Accruals;
+      for (int p : TrashedPositions(emp->Accruals)) {
+        auto* item = new QListWidgetItem(ItemText(p), lstDeleted);
+        item->setData(kPositionRole, p);
+      }
       return true;
     case TUndeleteMode::Entries:
       if (!emp) return false;
@@ -175,6 +180,7 @@ bool TfrmUnDelete::SetSource(int32_t empID) {
 void TfrmUnDelete::SetAccrualSource(TAccrualList& accruals) {
   SetMode(TUndeleteMode::Accruals);
   accruals_ = &accruals;
+  shown_ = &accruals;
   lstDeleted->clear();
   for (int p : TrashedPositions(accruals)) {
     auto* item = new QListWidgetItem(ItemText(p), lstDeleted);
@@ -203,7 +209,7 @@ QString TfrmUnDelete::ItemText(int position) const {
     case TUndeleteMode::Emps:
       return QString::fromStdString(d.EmpList[at]->FullName());
     case TUndeleteMode::Accruals: {
-      const auto& a = *(*accruals_)[at];
+      const auto& a = *(*shown_)[at];
       return reason(a.ReasonID) + u'|' + FormatDate(a.AsOfDate, pattern) + u'|' + Hours(a.Hours);
     }
     case TUndeleteMode::Entries:
@@ -230,38 +236,34 @@ void TfrmUnDelete::cmdOKClick() {
   for (int row = 0; row < lstDeleted->count(); ++row)
     if (lstDeleted->item(row)->isSelected())
       positions.push_back(lstDeleted->item(row)->data(kPositionRole).toInt());
-  if (!positions.empty()) {
-    RestorePositions(positions);
-    session_.NotifyChanged();
-  }
+  if (!positions.empty()) RestorePositions(positions);
   accept();
 }
 
 void TfrmUnDelete::RestorePositions(const std::vector<int>& positions) {
-  TDataSet& d = session_.Data();
   switch (mode_) {
     case TUndeleteMode::Reasons:
-      RestoreReasons(d.ReasonList, positions, d.EmpList, d.GlobalList);
+      session_.Submit(
+          std::make_unique<edit::TRestoreRecords>(edit::TRecordKind::Reason, positions));
       break;
     case TUndeleteMode::Depts:
-      RestoreDepts(d.DeptList, positions, d.EmpList);
+      session_.Submit(std::make_unique<edit::TRestoreRecords>(edit::TRecordKind::Dept, positions));
       break;
     case TUndeleteMode::Emps:
-      RestoreEmps(d.EmpList, positions, d.DeptList);
+      session_.Submit(
+          std::make_unique<edit::TRestoreRecords>(edit::TRecordKind::Employee, positions));
       break;
     case TUndeleteMode::Accruals:
-      RestoreAccruals(*accruals_, positions);
+      if (accruals_)
+        RestoreAccruals(*accruals_, positions);
+      else
+        session_.Submit(std::make_unique<edit::TRestoreBalances>(empID_, positions));
       break;
     case TUndeleteMode::Entries:
-      ChangeEntries([&] {
-        RestoreEntries(session_.Employee(empID_)->Entries, positions, d.EmpList, TEntryKind::Own,
-                       d.ReasonList);
-      });
+      session_.Submit(std::make_unique<edit::TRestoreEntries>(empID_, positions));
       break;
     case TUndeleteMode::Globals:
-      ChangeEntries([&] {
-        RestoreEntries(d.GlobalList, positions, d.EmpList, TEntryKind::Global, d.ReasonList);
-      });
+      session_.Submit(std::make_unique<edit::TRestoreEntries>(edit::kGlobalList, positions));
       break;
   }
 }

@@ -27,7 +27,8 @@ class TfrmUnDelete : public QDialog, public TDialogButtons {
   // Lists the trash of the mode's list. Balances and own entries belong to the employee `empID`.
   // False when that employee does not exist.
   bool SetSource(int32_t empID = 0);
-  // Balance mode on a balance list that is not (yet) an employee's: a new employee's.
+  // Balance mode on a balance list that is not the data set's: the copy the employee dialog
+  // edits until its OK. The restore changes that copy only.
   void SetAccrualSource(TAccrualList& accruals);
   // Items listed.
   int Count() const;
@@ -47,7 +48,8 @@ class TfrmUnDelete : public QDialog, public TDialogButtons {
   TNormalCursor cursor_;
   TUndeleteMode mode_ = TUndeleteMode::Entries;
   int32_t empID_ = 0;
-  TAccrualList* accruals_ = nullptr;
+  TAccrualList* accruals_ = nullptr;     // the dialog's copy, restored in place
+  const TAccrualList* shown_ = nullptr;  // the balances listed
 };
 
 }  // namespace absence::ui

@@ -171,7 +171,6 @@ void TAccrualBalances::RunAccrualDialog(int index) {
     for (auto& a : *accruals_)
       if (a->ReasonID == reasonID) a->Modified = true;
   }
-  session_.NotifyChanged();
   Fill(0);
   for (int row = 0; row < grdAccruals->RecordCount(); ++row)
     if ((*accruals_)[static_cast<std::size_t>(grdAccruals->RowID(row))]->ReasonID == reasonID)
@@ -183,7 +182,6 @@ void TAccrualBalances::spdDeleteRecClick() {
   if (!a || HasPolicy(session_.Data().ReasonList, a->ReasonID)) return;
   const int row = grdAccruals->CurrentRow();
   a->AddDelMark(TTrashMark::Record);
-  session_.NotifyChanged();
   Fill(row);
 }
 

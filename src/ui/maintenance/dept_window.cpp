@@ -1,6 +1,7 @@
 #include "ui/maintenance/dept_window.h"
 
 #include "data/undelete.h"
+#include "edit/changes.h"
 #include "ui/common/app_state.h"
 #include "ui/common/message_box.h"
 #include "ui/common/pick_grid.h"
@@ -21,7 +22,7 @@ QString ManagerName(const TEmpList& emps, int32_t managerID) {
   return QStringLiteral("<No Manager>");
 }
 
-TDeptRecClass* FindByID(TDeptList& depts, int32_t deptID) {
+const TDeptRecClass* FindByID(const TDeptList& depts, int32_t deptID) {
   for (auto& d : depts)
     if (d->DeptID == deptID) return d.get();
   return nullptr;
@@ -78,8 +79,8 @@ bool TfrmDept::AddRows() {
 }
 
 void TfrmDept::EditRecord(int32_t editID) {
-  TDataSet& d = session_.Data();
-  TDeptRecClass* dept = editID != 0 ? FindByID(d.DeptList, editID) : nullptr;
+  const TDataSet& d = session_.Data();
+  const TDeptRecClass* dept = editID != 0 ? FindByID(d.DeptList, editID) : nullptr;
   TfrmDeptRec dlg(this);
   dlg.SetEmpList(d.EmpList);
   dlg.SetDeptList(d.DeptList);
@@ -91,32 +92,23 @@ void TfrmDept::EditRecord(int32_t editID) {
     dlg.SetManager(dept->ManagerID);
   }
   if (RunDialog(dlg) != QDialog::Accepted) return;
+  const edit::TDeptFields fields{dlg.DeptName().toStdString(), dlg.DeptCode().toStdString(),
+                                 dlg.Active(), dlg.Manager()};
   int32_t deptID = dept ? dept->DeptID : -1;
   if (dept) {
-    dept->Update(dlg.DeptName().toStdString(), dlg.DeptCode().toStdString(), dlg.Active(),
-                 dlg.Manager());
+    if (!session_.Submit(std::make_unique<edit::TEditDept>(deptID, fields))) return;
   } else {
-    try {
-      deptID = AddDept(d.DeptList, dlg.DeptName().toStdString(), dlg.Manager(), dlg.Active(),
-                       dlg.DeptCode().toStdString());
-    } catch (const EIdentifierRangeError& e) {
-      ShowErrorBox(QString::fromStdString(e.what()));
-      return;
-    }
-    // A record added since the last save counts as changed (drawn in bold).
-    d.DeptList.back()->Modified = true;
+    auto add = std::make_unique<edit::TAddDept>(fields);
+    const edit::TAddDept& added = *add;
+    if (!session_.Submit(std::move(add))) return;
+    deptID = added.NewID();
   }
-  SortDepts(d.DeptList);
-  session_.NotifyChanged();
   Fill(0);
   Grid()->SelectRow(Grid()->RowOf(deptID));
 }
 
 void TfrmDept::DeleteRecords(const std::vector<int32_t>& ids) {
-  TDataSet& d = session_.Data();
-  for (int32_t id : ids)
-    if (TDeptRecClass* dept = FindByID(d.DeptList, id)) dept->Delete(d.EmpList);
-  session_.NotifyChanged();
+  session_.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Dept, ids));
 }
 
 bool TfrmDept::UndoDelete() {

@@ -1,6 +1,8 @@
 #include "ui/maintenance/emp_edit.h"
 
 #include "data/emp_maintenance.h"
+#include "edit/changes.h"
+#include "edit/records_copy.h"
 #include "ui/common/clock.h"
 #include "ui/main/dialog_buttons.h"
 #include "ui/maintenance/emp_rec.h"
@@ -9,10 +11,10 @@
 namespace absence::ui {
 
 int32_t EditEmployee(TDataSession& session, int32_t empID, QWidget* parent) {
-  TDataSet& d = session.Data();
-  TEmpRecClass* emp = empID != 0 ? session.Employee(empID) : nullptr;
-  // A new employee's balances live here until the dialog is done.
-  TAccrualList newBalances;
+  const TDataSet& d = session.Data();
+  const TEmpRecClass* emp = empID != 0 ? session.Employee(empID) : nullptr;
+  // The balances are edited on a copy until OK; Cancel leaves the employee's as they were.
+  TAccrualList balances;
   TfrmEmpRec dlg(session, parent);
   if (emp) {
     dlg.setWindowTitle(QStringLiteral("Edit Employee"));
@@ -20,32 +22,27 @@ int32_t EditEmployee(TDataSession& session, int32_t empID, QWidget* parent) {
     dlg.SetFields({emp->LastName, emp->FirstName, emp->SSN, emp->EmpType, emp->DeptID,
                    emp->StartDate, emp->TermDate});
     dlg.SetIsManager(ManagesDept(d.DeptList, emp->DeptID, emp->EmpID));
-    dlg.SetAccruals(emp->Accruals);
+    balances = edit::CloneList(emp->Accruals);
+    dlg.SetAccruals(balances);
     dlg.SetEntries(&emp->Entries);
   } else {
     dlg.setWindowTitle(QStringLiteral("New Employee"));
-    newBalances = NewEmployeeBalances(d.ReasonList, Today());
+    balances = NewEmployeeBalances(d.ReasonList, Today());
     dlg.SetEmpID(0);
-    dlg.SetAccruals(newBalances);
+    dlg.SetAccruals(balances);
   }
-  if (RunDialog(dlg) != QDialog::Accepted) {
-    // Balances edited in the dialog stay edited (the dialog works on the list itself).
-    if (emp) session.NotifyChanged();
-    return 0;
-  }
+  if (RunDialog(dlg) != QDialog::Accepted) return 0;
   const TEmpFields fields = dlg.Fields();
-  const int32_t oldDeptID = emp ? emp->DeptID : 0;
   if (emp) {
-    ApplyEmployeeEdit(*emp, fields, d.GlobalList, d.ReasonList);
-  } else {
-    empID = AddNewEmployee(d.EmpList, fields, newBalances, d.GlobalList, d.ReasonList);
-    // Added since the last save: shown as changed.
-    d.EmpList.back()->Modified = true;
+    if (!session.Submit(
+            std::make_unique<edit::TEditEmployee>(empID, fields, dlg.IsManager(), &balances)))
+      return 0;
+    return empID;
   }
-  SetManagerRole(d.DeptList, empID, oldDeptID, fields.DeptID, dlg.IsManager());
-  SortEmps(d.EmpList);
-  session.NotifyChanged();
-  return empID;
+  auto add = std::make_unique<edit::TAddEmployee>(fields, balances, dlg.IsManager());
+  const edit::TAddEmployee& added = *add;
+  if (!session.Submit(std::move(add))) return 0;
+  return added.NewID();
 }
 
 }  // namespace absence::ui

@@ -4,6 +4,7 @@
 
 #include "data/emp_maintenance.h"
 #include "data/undelete.h"
+#include "edit/changes.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
 #include "ui/common/pick_grid.h"
@@ -100,9 +101,7 @@ void TfrmEmp::EditRecord(int32_t editID) {
 }
 
 void TfrmEmp::DeleteRecords(const std::vector<int32_t>& ids) {
-  for (int32_t id : ids)
-    if (TEmpRecClass* e = session_.Employee(id)) e->Delete(session_.Data().DeptList);
-  session_.NotifyChanged();
+  session_.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Employee, ids));
 }
 
 bool TfrmEmp::UndoDelete() {

@@ -7,6 +7,7 @@
 
 #include "data/reason_policy.h"
 #include "data/undelete.h"
+#include "edit/changes.h"
 #include "ui/common/hints.h"
 #include "ui/common/message_box.h"
 #include "ui/common/pick_grid.h"
@@ -38,9 +39,27 @@ QStringList ReasonCells(const TReasonRecClass& r) {
           validate};
 }
 
-TReasonRecClass* FindByID(TReasonList& reasons, int32_t id) {
+const TReasonRecClass* FindByID(const TReasonList& reasons, int32_t id) {
   const int i = FindReason(reasons, id, "");
   return i >= 0 ? reasons[static_cast<size_t>(i)].get() : nullptr;
+}
+
+// Taking the policy away drops the reason's tiers and every employee's balance of it: the user
+// is told how many before anything changes.
+bool PolicyRemovalConfirmed(const TDataSet& d, const TReasonRecClass& reason) {
+  int balances = 0;
+  for (const auto& e : d.EmpList)
+    if (FindAccrual(e->Accruals, reason.ReasonID) >= 0) ++balances;
+  const int tiers = static_cast<int>(reason.Rules.size());
+  const QString text =
+      QStringLiteral(
+          "Without an accrual policy, \"%1\" loses its %2 and the opening balances of %3."
+          "\r\rRemove the accrual policy?")
+          .arg(QString::fromStdString(reason.Description),
+               tiers == 1 ? QStringLiteral("1 tier") : QStringLiteral("%1 tiers").arg(tiers),
+               balances == 1 ? QStringLiteral("1 employee")
+                             : QStringLiteral("%1 employees").arg(balances));
+  return MessageBoxTitled(text, TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
 }
 
 }  // namespace
@@ -100,37 +119,30 @@ void TfrmReasons::PicksChanged() {
 }
 
 void TfrmReasons::EditRecord(int32_t editID) {
-  TDataSet& d = session_.Data();
-  TReasonRecClass* reason = editID != 0 ? FindByID(d.ReasonList, editID) : nullptr;
+  const TDataSet& d = session_.Data();
+  const TReasonRecClass* reason = editID != 0 ? FindByID(d.ReasonList, editID) : nullptr;
   TfrmReasonRec dlg(d.ReasonList, this);
   dlg.Load(reason);
   if (RunDialog(dlg) != QDialog::Accepted) return;
-  const std::string description = dlg.Description().toStdString();
+  const edit::TReasonFields fields{dlg.Description().toStdString(), dlg.Active(), dlg.HasPolicy(),
+                                   dlg.Basis(), dlg.Validate()};
   int32_t id = 0;
   if (reason) {
-    ChangePolicy(*reason, dlg.HasPolicy(), d.EmpList);
-    reason->Update(description, dlg.Active(), dlg.HasPolicy(), dlg.Basis(), dlg.Validate());
     id = reason->ReasonID;
+    if (reason->HasPolicy && !fields.HasPolicy && !PolicyRemovalConfirmed(d, *reason)) return;
+    if (!session_.Submit(std::make_unique<edit::TEditReason>(id, fields))) return;
   } else {
-    try {
-      id = AddReasonWithPolicy(d.ReasonList, d.EmpList, description, dlg.Active(), dlg.HasPolicy(),
-                               dlg.Basis(), dlg.Validate());
-    } catch (const EIdentifierRangeError& e) {
-      ShowErrorBox(QString::fromStdString(e.what()));
-      return;
-    }
+    auto add = std::make_unique<edit::TAddReason>(fields);
+    const edit::TAddReason& added = *add;
+    if (!session_.Submit(std::move(add))) return;
+    id = added.NewID();
   }
-  SortReasons(d.ReasonList);
-  session_.NotifyChanged();
   Fill(0);
   Grid()->SelectRow(Grid()->RowOf(id));
 }
 
 void TfrmReasons::DeleteRecords(const std::vector<int32_t>& ids) {
-  TDataSet& d = session_.Data();
-  for (int32_t id : ids)
-    if (TReasonRecClass* r = FindByID(d.ReasonList, id)) r->Delete(d.EmpList, d.GlobalList);
-  session_.NotifyChanged();
+  session_.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Reason, ids));
 }
 
 bool TfrmReasons::UndoDelete() {
@@ -141,14 +153,15 @@ bool TfrmReasons::UndoDelete() {
 }
 
 void TfrmReasons::spdPolicyClick() {
-  TReasonRecClass* reason =
+  const TReasonRecClass* reason =
       FindByID(session_.Data().ReasonList, Grid()->RowID(Grid()->CurrentRow()));
   if (!reason) return;
+  // The wizard works on its own copy of the ladder; Cancel leaves the reason as it was.
   TfrmRuleWizard wizard(QString::fromStdString(reason->Description), reason->Rules, this);
   if (RunDialog(wizard) != QDialog::Accepted) return;
-  wizard.TakeRules(reason->Rules);
-  reason->Modified = true;
-  session_.NotifyChanged();
+  TRuleList rules;
+  wizard.TakeRules(rules);
+  session_.Submit(std::make_unique<edit::TSetRules>(reason->ReasonID, rules));
 }
 
 }  // namespace absence::ui

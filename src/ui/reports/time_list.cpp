@@ -10,8 +10,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "data/entry_order.h"
 #include "dates/date_text.h"
 #include "dates/dates.h"
+#include "edit/changes.h"
+#include "edit/records_copy.h"
 #include "reports/list_printouts.h"
 #include "ui/common/app_state.h"
 #include "ui/common/pick_grid.h"
@@ -93,9 +96,9 @@ TfrmTimeList::TfrmTimeList(TDataSession& session, TEntryKind kind, int32_t empID
   connect(spnYear, &QSpinBox::valueChanged, this, &TfrmTimeList::spnYearChange);
 }
 
-TEntryList& TfrmTimeList::Entries() {
+const TEntryList& TfrmTimeList::Entries() const {
   if (kind_ == TEntryKind::Global) return session_.Data().GlobalList;
-  TEmpRecClass* emp = session_.Employee(empID_);
+  const TEmpRecClass* emp = session_.Employee(empID_);
   if (!emp) throw std::runtime_error("the employee is no longer in the list");
   return emp->Entries;
 }
@@ -108,9 +111,19 @@ int TfrmTimeList::EntryIndex(int row) const {
   return row >= 0 && row < Grid()->RecordCount() ? Grid()->RowID(row) - 1 : -1;
 }
 
-void TfrmTimeList::Sort(bool byReason) {
-  SortEntries(Entries(), session_.Data().ReasonList,
-              byReason ? TEntryOrder::ByReason : TEntryOrder::ByDate);
+// The list stays in date order (the order the data layer keeps and needs); the window shows
+// it by reason through positions.
+std::vector<std::size_t> TfrmTimeList::ShownOrder() const {
+  const TEntryList& entries = Entries();
+  std::vector<std::size_t> order(entries.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  if (ByReason()) {
+    const TReasonKeys keys(session_.Data().ReasonList);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+      return CompareEntries(*entries[a], *entries[b], keys, false) < 0;
+    });
+  }
+  return order;
 }
 
 // Rows carry the entry's list index plus one (0 means New to the list window).
@@ -118,7 +131,7 @@ bool TfrmTimeList::AddRows() {
   const TDataSet& d = session_.Data();
   const TEntryList& entries = Entries();
   bool trashed = false;
-  for (std::size_t i = 0; i < entries.size(); ++i) {
+  for (std::size_t i : ShownOrder()) {
     const TAbsenceRecClass& e = *entries[i];
     if (!Listed(e, year_)) {
       trashed =
@@ -139,63 +152,46 @@ bool TfrmTimeList::AddRows() {
   return trashed;
 }
 
-void TfrmTimeList::InDateOrder(const std::function<void()>& change) {
-  Sort(false);
-  change();
-  Sort(ByReason());
-}
-
 void TfrmTimeList::EditRecord(int32_t editID) {
   if (!ReasonsExist(session_.Data().ReasonList)) return;
-  const TAbsenceRecClass* target =
-      editID > 0 ? Entries()[static_cast<std::size_t>(editID - 1)].get() : nullptr;
   bool changed = false;
-  InDateOrder([&] {
-    if (!target) {
-      changed = kind_ == TEntryKind::Global ? NewGlobalEntry(session_, this)
-                                            : NewOwnEntry(session_, empID_, this);
-      return;
-    }
-    const TEntryList& entries = Entries();
-    const auto at = std::find_if(entries.begin(), entries.end(),
-                                 [target](const auto& e) { return e.get() == target; });
-    const int index = static_cast<int>(at - entries.begin());
+  if (editID <= 0) {
+    changed = kind_ == TEntryKind::Global ? NewGlobalEntry(session_, this)
+                                          : NewOwnEntry(session_, empID_, this);
+  } else {
+    const int index = editID - 1;
     if (kind_ == TEntryKind::Global)
       changed = EditGlobalEntry(session_, index, this);
-    else if (target->IsGlobal())
+    else if (Entries()[static_cast<std::size_t>(index)]->IsGlobal())
       ShowGlobalCopy(session_, empID_, index, this);
     else
       changed = EditOwnEntry(session_, empID_, index, this);
-  });
+  }
   if (!changed) return;
   const int row = Grid()->CurrentRow();
   Fill(std::max(row, 0));
 }
 
 void TfrmTimeList::DeleteRecords(const std::vector<int32_t>& ids) {
-  TDataSet& d = session_.Data();
-  std::vector<TAbsenceRecClass*> doomed;
-  for (int32_t id : ids) doomed.push_back(Entries()[static_cast<std::size_t>(id - 1)].get());
-  const TTrashMark mark = kind_ == TEntryKind::Global ? TTrashMark::Global : TTrashMark::Record;
-  InDateOrder([&] {
-    for (TAbsenceRecClass* e : doomed) e->AddDelMark(mark, d.EmpList);
-  });
-  session_.NotifyChanged();
+  // Named by reason, kind and day before the first goes, as each trash is a change of its own.
+  std::vector<std::unique_ptr<edit::TTrashEntry>> trashes;
+  const int32_t list = kind_ == TEntryKind::Global ? edit::kGlobalList : empID_;
+  for (int32_t id : ids) {
+    const TAbsenceRecClass& e = *Entries()[static_cast<std::size_t>(id - 1)];
+    trashes.push_back(std::make_unique<edit::TTrashEntry>(list, e.ReasonID, e.Kind, e.EntryDate));
+  }
+  for (auto& t : trashes)
+    if (!session_.Submit(std::move(t))) break;
 }
 
 bool TfrmTimeList::UndoDelete() {
-  bool restored = false;
-  InDateOrder([&] {
-    TfrmUnDelete dlg(session_, this);
-    dlg.SetMode(kind_ == TEntryKind::Global ? TUndeleteMode::Globals : TUndeleteMode::Entries);
-    dlg.SetSource(empID_);
-    restored = RunDialog(dlg) == QDialog::Accepted;
-  });
-  return restored;
+  TfrmUnDelete dlg(session_, this);
+  dlg.SetMode(kind_ == TEntryKind::Global ? TUndeleteMode::Globals : TUndeleteMode::Entries);
+  dlg.SetSource(empID_);
+  return RunDialog(dlg) == QDialog::Accepted;
 }
 
 void TfrmTimeList::OrderClick(bool byReason) {
-  Sort(byReason);
   App().Settings.ListOrder = byReason ? TListOrder::ByReason : TListOrder::ByDate;
   Fill(0);
 }
@@ -209,9 +205,11 @@ void TfrmTimeList::spdPrintClick() {
   const std::string owner = kind_ == TEntryKind::Global ? std::string("Global Absence")
                                                         : session_.Employee(empID_)->FullName();
   const bool byReason = ByReason();
+  // The printout puts the list it is given in its order: it gets a copy.
+  TEntryList entries = edit::CloneList(Entries());
   PrintList(
       [&](const reports::TPrintoutSetup& setup) {
-        return reports::PrintAbsenceList(setup, Entries(), session_.Data().ReasonList, year_,
+        return reports::PrintAbsenceList(setup, entries, session_.Data().ReasonList, year_,
                                          byReason, owner);
       },
       QStringLiteral("Absence List"));
@@ -220,13 +218,7 @@ void TfrmTimeList::spdPrintClick() {
 void TfrmTimeList::showEvent(QShowEvent* event) {
   const bool byReason = App().Settings.ListOrder == TListOrder::ByReason;
   (byReason ? btnReason : btnDate)->setChecked(true);
-  Sort(byReason);
   TListWindow::showEvent(event);
-}
-
-void TfrmTimeList::done(int result) {
-  Sort(false);
-  TListWindow::done(result);
 }
 
 void ShowAbsenceList(TDataSession& session, TEntryKind kind, int32_t empID, int year,

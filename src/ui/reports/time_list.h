@@ -1,8 +1,7 @@
 #pragma once
 // The absence list: one year of an employee's entries (own entries and copies of global ones)
 // or of the global entries, ordered by date or by reason, with New, Edit, Delete, Undo and
-// Print. The entry list itself takes the chosen order while the window is open and is back in
-// date order when it closes.
+// Print. The entries are shown in the chosen order; the list itself stays in date order.
 #include <functional>
 
 #include "data/kinds.h"
@@ -44,17 +43,14 @@ class TfrmTimeList : public TListWindow {
   void DeleteRecords(const std::vector<int32_t>& ids) override;
   bool UndoDelete() override;
   void showEvent(QShowEvent* event) override;
-  void done(int result) override;
 
  private:
-  TEntryList& Entries();
-  void Sort(bool byReason);
+  const TEntryList& Entries() const;
+  // Positions in the entry list, in the order shown.
+  std::vector<std::size_t> ShownOrder() const;
   void OrderClick(bool byReason);
   void spnYearChange(int year);
   void spdPrintClick();
-  // Runs `change` with the list in date order (the order the data layer keeps and needs), then
-  // puts the window's order back.
-  void InDateOrder(const std::function<void()>& change);
 
   TDataSession& session_;
   TEntryKind kind_;

@@ -1,18 +1,47 @@
 #include "ui/session/data_session.h"
 
+#include <QAction>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QStringList>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <ctime>
 
 #include "data/backup.h"
 #include "data/generations.h"
+#include "edit/changes.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
 #include "ui/common/message_box.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/session/crash_guard.h"
 
 namespace absence::ui {
+
+// One change on the history. It is pushed after it was applied, so the push does not apply it
+// again.
+class TChangeCommand : public QUndoCommand {
+ public:
+  TChangeCommand(TDataSession& session, edit::TChangePtr change, const QString& text)
+      : QUndoCommand(text), session_(session), change_(std::move(change)) {}
+  void redo() override {
+    if (applied_) return;
+    session_.Redo(*change_);
+    applied_ = true;
+  }
+  void undo() override {
+    session_.Undo(*change_);
+    applied_ = false;
+  }
+
+ private:
+  TDataSession& session_;
+  edit::TChangePtr change_;
+  bool applied_ = true;
+};
+
 namespace {
 
 QString WarningsDetails(const TWarnings& warnings) {
@@ -51,7 +80,70 @@ QString Text(const std::exception& e) {
 }  // namespace
 
 TDataSession::TDataSession(std::string folder, QObject* parent)
-    : QObject(parent), folder_(std::move(folder)) {}
+    : QObject(parent), folder_(std::move(folder)), history_(new QUndoStack(this)) {}
+
+bool TDataSession::Submit(edit::TChangePtr change) {
+  const QString text =
+      QString::fromStdString(change->Describe(data_, App().DatePattern.toStdString()));
+  // The one place where the data set's refusals are caught: the window that submitted the
+  // change goes on, the data set is as it was.
+  try {
+    TWaitCursor wait;
+    change->Apply(data_);
+  } catch (const edit::EChangeRefused& e) {
+    ShowErrorBox(Text(e));
+    return false;
+  } catch (const std::range_error& e) {  // hours or identifiers out of range
+    ShowErrorBox(Text(e));
+    return false;
+  }
+  const edit::TTouched touched = change->Touched();
+  history_->push(new TChangeCommand(*this, std::move(change), text));
+  Announce(touched);
+  return true;
+}
+
+void TDataSession::Redo(edit::TChange& change) {
+  TWaitCursor wait;
+  change.Apply(data_);
+  Announce(change.Touched());
+}
+
+void TDataSession::Undo(edit::TChange& change) {
+  TWaitCursor wait;
+  change.Revert(data_);
+  Announce(change.Touched());
+}
+
+void TDataSession::Announce(const edit::TTouched& touched) {
+  if (touched.Replaced) {
+    emit Reloaded();
+    emit Replaced();
+    emit Changed();
+    return;
+  }
+  if (touched.EmpList || touched.EmpRecords) emit EmployeeListChanged();
+  for (int32_t id : touched.Emps) emit EmployeeChanged(id);
+  if (touched.Reasons) emit ReasonsChanged();
+  if (touched.Depts) emit DeptsChanged();
+  if (touched.Globals) emit GlobalsChanged();
+  emit Changed();
+}
+
+QAction* TDataSession::CreateUndoAction(QObject* parent) const {
+  QAction* action = history_->createUndoAction(parent, QStringLiteral("&Undo"));
+  action->setObjectName(QStringLiteral("mnuEditUndo"));
+  action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  return action;
+}
+
+QAction* TDataSession::CreateRedoAction(QObject* parent) const {
+  QAction* action = history_->createRedoAction(parent, QStringLiteral("&Redo"));
+  action->setObjectName(QStringLiteral("mnuEditRedo"));
+  action->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  return action;
+}
 
 bool TDataSession::TakeFolder() {
   if (readOnly_ || (lock_ && lock_->Held())) return true;
@@ -119,6 +211,7 @@ bool TDataSession::Load() {
   // The repaired set replaces the files at the next save: the files as they were go aside
   // first.
   mustKeepAside_ = !warnings.empty();
+  history_->clear();
   emit Reloaded();
   if (!warnings.empty())
     MessageBoxWhole(WarningsText(warnings, folder_), TMsgKind::Warning, mbOK,
@@ -191,6 +284,8 @@ bool TDataSession::Save() {
     ShowErrorBox(Text(e));
     return false;
   }
+  // The saved files are the new starting point: undo never reaches past them.
+  history_->clear();
   emit Reloaded();
   return true;
 }
@@ -256,7 +351,7 @@ bool TDataSession::Backup(const QString& path) {
   return true;
 }
 
-bool TDataSession::Restore(const QString& path) {
+bool TDataSession::Restore(const QString& path, bool askFirst) {
   TWarnings warnings;
   TDataSet restored;
   try {
@@ -273,7 +368,7 @@ bool TDataSession::Restore(const QString& path) {
     return false;
   }
   const TDataSetSummary current = SummarizeDataSet(data_);
-  if (current.Departments + current.Employees + current.Reasons + current.Entries > 0) {
+  if (askFirst && current.Departments + current.Employees + current.Reasons + current.Entries > 0) {
     const QString question =
         QStringLiteral(
             "The backup file \"%1\" holds:\r%2\r\rYour current Absence data holds:\r%3\r\r"
@@ -282,11 +377,18 @@ bool TDataSession::Restore(const QString& path) {
                  SummaryLine(current));
     if (MessageBoxWhole(question, TMsgKind::Confirmation, mbYes | mbNo) != mbYes) return false;
   }
-  std::swap(data_, restored);
-  restored.Free();
-  // A restored set may be saved even when the files could not be read before.
-  loaded_ = true;
-  emit Reloaded();
+  const std::string words =
+      "Restore from " + QDir::toNativeSeparators(path).section(QDir::separator(), -1).toStdString();
+  if (loaded_) {
+    if (!Submit(std::make_unique<edit::TReplaceDataSet>(std::move(restored), words))) return false;
+  } else {
+    // A restored set may be saved even when the files could not be read before; there is no
+    // read data set to go back to, so this restore is not undone.
+    data_ = std::move(restored);
+    loaded_ = true;
+    history_->clear();
+    emit Reloaded();
+  }
   if (!warnings.empty())
     MessageBoxWhole(QStringLiteral("Some records of the backup file could not be read and were "
                                    "skipped or repaired (%1 warnings, listed under Show Details).")
@@ -297,21 +399,38 @@ bool TDataSession::Restore(const QString& path) {
   return true;
 }
 
+void TDataSession::OfferRecovery() {
+  const QDir folder(QString::fromStdString(folder_));
+  const QString path = folder.filePath(QString::fromLatin1(kRecoveryFile));
+  if (!loaded_ || !QFile::exists(path)) return;
+  const QString kept = folder.filePath(
+      QStringLiteral("Absence-recovery-%1.abk")
+          .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+  const QString question =
+      QStringLiteral(
+          "Absence ended unexpectedly, and the changes it had not saved were kept in \"%1\"."
+          "\r\rRestore them now? (Otherwise the file is kept as \"%2\".)")
+          .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(kept));
+  if (MessageBoxTitled(question, TMsgKind::Confirmation, mbYes | mbNo) == mbYes &&
+      Restore(path, /*askFirst=*/false)) {
+    QFile::remove(path);
+    return;
+  }
+  QFile::rename(path, kept);
+}
+
 void TDataSession::Release() {
+  history_->clear();
   data_.Free();
   loaded_ = false;
   if (lock_) lock_->Release();
   emit Reloaded();
 }
 
-TEmpRecClass* TDataSession::Employee(int32_t empID) {
+const TEmpRecClass* TDataSession::Employee(int32_t empID) const {
   if (empID <= 0) return nullptr;
   const int i = FindEmp(data_.EmpList, empID, std::string());
-  return i >= 0 ? data_.EmpList[i].get() : nullptr;
-}
-
-const TEmpRecClass* TDataSession::Employee(int32_t empID) const {
-  return const_cast<TDataSession*>(this)->Employee(empID);
+  return i >= 0 ? data_.EmpList[static_cast<std::size_t>(i)].get() : nullptr;
 }
 
 const TReasonRecClass* TDataSession::Reason(int32_t reasonID) const {

@@ -1,8 +1,8 @@
 #pragma once
 // The data session: the one owner of the data set in the running program. It reads, saves,
-// abandons, backs up and restores the four lists, and says when they were replaced (Reloaded)
-// or edited in place (Changed). Windows take the session and keep identifiers, never record
-// pointers, across a Reloaded.
+// abandons, backs up and restores the four lists. Windows read the data set const and change it
+// only by submitting changes, which the session applies, keeps for undo and redo until the next
+// save, and announces record by record. Windows keep identifiers, never record pointers.
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -11,6 +11,10 @@
 
 #include "data/dataset.h"
 #include "data/folder_lock.h"
+#include "edit/change.h"
+
+class QAction;
+class QUndoStack;
 
 namespace absence::ui {
 
@@ -21,7 +25,6 @@ class TDataSession : public QObject {
   explicit TDataSession(std::string folder, QObject* parent = nullptr);
 
   const TDataSet& Data() const { return data_; }
-  TDataSet& Data() { return data_; }
   const std::string& Folder() const { return folder_; }
 
   // True once the data files were read; false before and after a failed read, while the data
@@ -55,27 +58,53 @@ class TDataSession : public QObject {
   // Replaces the data set with the backup in `path` and says so; a failure (a file that is not
   // a backup among them) is reported and the data set stays as it was. Before it replaces data,
   // it shows what the backup holds against the current data and asks.
-  bool Restore(const QString& path);
+  // `askFirst` false: the user already chose this file's data (the recovery offer).
+  bool Restore(const QString& path, bool askFirst = true);
   // Where the files of the last repaired load were kept; empty when none were.
   const std::string& KeptAside() const { return keptAside_; }
+  // The recovery backup an unexpected error left beside the data files: offers to restore it
+  // (a change Undo takes back). When declined, the file is kept under a dated name so that it
+  // is not offered again.
+  void OfferRecovery();
   // Releases the lists and the folder (the program is ending).
   void Release();
 
   // Records by identifier (trashed ones too); nullptr when not in the list.
-  TEmpRecClass* Employee(int32_t empID);
   const TEmpRecClass* Employee(int32_t empID) const;
   const TReasonRecClass* Reason(int32_t reasonID) const;
 
-  // A window edited records in place.
-  void NotifyChanged() { emit Changed(); }
+  // Applies `change` and keeps it for undo. A change the data set refuses is reported in an
+  // error box and changes nothing. Returns whether the change was made.
+  bool Submit(edit::TChangePtr change);
+  // The changes since the last save, abandon or load.
+  QUndoStack* History() const { return history_; }
+  // Edit menu and toolbar commands over the history: "&Undo <what>" and "&Redo <what>", on
+  // only while there is something to take back or make again.
+  QAction* CreateUndoAction(QObject* parent) const;
+  QAction* CreateRedoAction(QObject* parent) const;
 
  signals:
   // The lists were replaced: every record found before is gone.
   void Reloaded();
-  // Records were added, edited or trashed in place.
+  // ... by a change on the history (an import or a restore, made, undone or redone), after
+  // Reloaded.
+  void Replaced();
+  // Records were added, edited or trashed in place (after every change, undo and redo, once the
+  // finer signals below were sent).
   void Changed();
+  // The employee's record, balances or entries changed.
+  void EmployeeChanged(int32_t empID);
+  // Employees were added, the list was reordered, or an employee's own fields changed (name,
+  // dates, department, trash), so lists of employees must be filled again.
+  void EmployeeListChanged();
+  void ReasonsChanged();
+  void DeptsChanged();
+  void GlobalsChanged();
 
  private:
+  friend class TChangeCommand;
+  // Tests lay out their data sets directly, before the windows they check.
+  friend struct TSessionTestAccess;
   // The sentence that says where the unsaved changes were kept.
   QString KeepUnsavedData();
   // Keeps the data files aside when a repaired load is still to be written over them.
@@ -88,6 +117,11 @@ class TDataSession : public QObject {
   enum class TChangedChoice { Save, KeepTheirs, KeepBoth };
   TChangedChoice AskWhenChangedBehind();
   void RememberFiles();
+  // Says what `touched` names, after a change, an undo or a redo.
+  void Announce(const edit::TTouched& touched);
+  // A change applied or taken back by the history.
+  void Redo(edit::TChange& change);
+  void Undo(edit::TChange& change);
 
   std::string folder_;
   TDataSet data_;
@@ -99,6 +133,7 @@ class TDataSession : public QObject {
   std::unique_ptr<TFolderLock> lock_;
   TDataStamp stamp_{};
   uint64_t loadedSum_ = 0;  // read-only: the data set as read, to tell whether it was changed
+  QUndoStack* history_ = nullptr;
 };
 
 }  // namespace absence::ui
