@@ -252,9 +252,11 @@ TConvertChoice TfrmConvert::CurrentChoice() const {
 void TfrmConvert::BuildSummary() {
   const TConvertChoice c = CurrentChoice();
   const QFontMetrics fm(lblSummary->font());
+  // The label's own measure of a line (bearings included), within its margins, so a shortened
+  // name is never cut at the edge.
+  const int room = lblSummary->contentsRect().width() - 2 * lblSummary->margin() - 2;
   const QString file = MinimizeName(
-      txtImportFile->text(), [&fm](const QString& s) { return fm.horizontalAdvance(s); },
-      lblSummary->width());
+      txtImportFile->text(), [&fm](const QString& s) { return fm.boundingRect(s).width(); }, room);
   lblSummary->setText(SummaryText(c, file));
 }
 
