@@ -92,7 +92,12 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   balances_->LoadColumnWidths();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+  // The session goes with the window's children, once this object is no longer a TfrmMain:
+  // nothing it announces then (its history cleared) may reach this window's handlers.
+  session_->History()->disconnect();
+  session_->disconnect(this);
+}
 
 void TfrmMain::CreateStatusBar() {
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
