@@ -7,8 +7,6 @@
 namespace absence::reports {
 namespace {
 
-constexpr const char* kNothing = "---";
-
 class TBalanceReport : public TGroupedReport {
  public:
   explicit TBalanceReport(TReportRun& run) : TGroupedReport(run, TStyle{3, 3, false, false}) {}
@@ -49,17 +47,7 @@ class TBalanceReport : public TGroupedReport {
       E.NextTab();
       E.NextTab();
       E.PrintText(reason->Description);
-      E.NextTab();
-      E.PrintText(ReportYearText(*reason));
-      E.NextTab();
-      E.PrintText(b.Available ? R.Hours(*b.Available) : kNothing);
-      E.NextTab();
-      if (b.Used > 0)
-        E.PrintText(R.Hours(b.Used));
-      else
-        E.PrintText(b.Available ? R.Hours(0) : kNothing);
-      E.NextTab();
-      E.PrintLine(b.Balance ? R.Hours(*b.Balance) : kNothing);
+      PrintBalanceCells(R, *reason, b);
     }
   }
 };

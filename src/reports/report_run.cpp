@@ -195,4 +195,17 @@ TDocument RunReport(const TReportInput& input, const TTextMetrics& metrics) {
   return engine.Finish();
 }
 
+void PrintBalanceCells(TReportRun& run, const TReasonRecClass& reason, const TReportBalance& b) {
+  constexpr const char* kNothing = "---";
+  TPageEngine& e = run.Engine;
+  e.NextTab();
+  e.PrintText(ReportYearText(reason));
+  e.NextTab();
+  e.PrintText(b.Available ? run.Hours(*b.Available) : kNothing);
+  e.NextTab();
+  e.PrintText(b.Used > 0 ? run.Hours(b.Used) : (b.Available ? run.Hours(0) : kNothing));
+  e.NextTab();
+  e.PrintLine(b.Balance ? run.Hours(*b.Balance) : kNothing);
+}
+
 }  // namespace absence::reports

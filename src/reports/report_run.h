@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "accrual/balances.h"
 #include "reports/report.h"
 
 namespace absence::reports {
@@ -73,5 +74,10 @@ class TReportBody {
   TReportRun& R;
   TPageEngine& E;
 };
+
+// The cells of a balance line after the reason's name, each at the next tab stop: the year it
+// is counted over, available, used and balance ("---" where the rule gives no figure, used 0
+// where something is available). Ends the line.
+void PrintBalanceCells(TReportRun& run, const TReasonRecClass& reason, const TReportBalance& b);
 
 }  // namespace absence::reports

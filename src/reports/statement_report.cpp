@@ -11,7 +11,6 @@
 namespace absence::reports {
 namespace {
 
-constexpr const char* kNothing = "---";
 constexpr int kSignatureLines = 8;  // the confirmation and both signature lines with labels
 constexpr int kPen = 3;             // signature rules, in pen units
 
@@ -185,14 +184,7 @@ class TStatementReport : public TReportBody {
       Room(1);
       E.NextTab();
       E.PrintText(reason->Description);
-      E.NextTab();
-      E.PrintText(ReportYearText(*reason));
-      E.NextTab();
-      E.PrintText(b.Available ? R.Hours(*b.Available) : kNothing);
-      E.NextTab();
-      E.PrintText(b.Used > 0 ? R.Hours(b.Used) : (b.Available ? R.Hours(0) : kNothing));
-      E.NextTab();
-      E.PrintLine(b.Balance ? R.Hours(*b.Balance) : kNothing);
+      PrintBalanceCells(R, *reason, b);
     }
     table_ = nullptr;
   }
