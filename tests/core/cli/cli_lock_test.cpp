@@ -17,6 +17,7 @@ namespace absence {
 namespace {
 
 using test::RunCli;
+using test::RunShell;
 
 using TFolderFiles = std::map<std::string, TBytes>;
 
@@ -143,13 +144,8 @@ TEST(CliLock, AReadOnlyFileSystemCanBeReadByEveryReader) {
   for (const TCase& c : cases) {
     const std::string cmd = "unshare -m sh -c 'mount --bind -o ro " + folder + " " + folder +
                             " && " + ABSENCE_CLI + " " + f.dir + c.args + "' 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::string out;
-    char buf[4096];
-    std::size_t n;
-    while (p && (n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    const int raw = p ? ::pclose(p) : -1;
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, c.status) << c.args << ": " << out;
+    const auto [status, out] = RunShell(cmd);
+    EXPECT_EQ(status, c.status) << c.args << ": " << out;
     EXPECT_EQ(out.find("absence-save~"), std::string::npos) << c.args << ": " << out;
     if (c.status == 1) {
       EXPECT_NE(out.find("Read-only file system"), std::string::npos) << out;
@@ -167,14 +163,9 @@ TEST(CliLock, AFolderThatMayNotBeSearchedIsReportedUnreadable) {
       ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
   const std::string cmd = asOther + ABSENCE_CLI + " --data " + f.data.Folder() + " --ini " +
                           f.other.File("absence.ini") + " check 2>&1";
-  FILE* p = ::popen(cmd.c_str(), "r");
-  std::string out;
-  char buf[4096];
-  std::size_t n;
-  while (p && (n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-  const int raw = p ? ::pclose(p) : -1;
+  const auto [status, out] = RunShell(cmd);
   ::chmod(f.data.Folder().c_str(), 0755);
-  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1) << out;
+  EXPECT_EQ(status, 1) << out;
   EXPECT_NE(out.find("reason.dat cannot be read: Permission denied"), std::string::npos) << out;
   EXPECT_EQ(out.find("missing"), std::string::npos) << out;
 }
