@@ -11,8 +11,8 @@
 #include "reports/summary.h"
 
 #ifdef ABSENCE_BENCH_PDF
-#include "ui/reports/report_paint.h"
-#include "ui/reports/report_pdf.h"
+#include "render/report_paint.h"
+#include "render/report_pdf.h"
 #endif
 
 namespace absence::bench {
@@ -62,8 +62,8 @@ void BenchReports(TSizeRun& run) {
 #ifdef ABSENCE_BENCH_PDF
     run.Add(MeasureWhole(
         c.Key, std::string(c.Name) + " (PDF)", run.Target(c.Key), run.Options.Runs, [&] {
-          const ui::TQtTextMetrics metrics;
-          ui::WriteReportPdf(RunReport(in, metrics), QString::fromStdString(file), "bench");
+          const render::TQtTextMetrics metrics;
+          render::WriteReportPdf(RunReport(in, metrics), QString::fromStdString(file), "bench");
         }));
 #else
     run.Add(MeasureWhole(c.Key, std::string(c.Name) + " (layout)", run.Target(c.Key),

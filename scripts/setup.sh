@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6
           libgtest-dev libcli11-dev libical-dev nlohmann-json3-dev libxlsxwriter-dev libminizip-dev
           fonts-liberation poppler-utils xvfb xauth
-          clang-format ccache mold)
+          qt6-tools-dev qt6-l10n-tools clang-format ccache mold)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -15,8 +15,8 @@
 #include "ui/common/date_text.h"
 #include "ui/common/num_edit.h"
 #include "ui/common/pv_combo_box.h"
-#include "ui/main/absence_entry_flows.h"
-#include "ui/main/absence_rec.h"
+#include "ui/dialogs/absence_entry_flows.h"
+#include "ui/dialogs/absence_rec.h"
 
 namespace absence::ui::test {
 namespace {

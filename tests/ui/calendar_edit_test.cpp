@@ -20,9 +20,9 @@
 #include "ui/common/message_box.h"
 #include "ui/common/num_edit.h"
 #include "ui/common/pictures.h"
-#include "ui/main/absence_rec.h"
+#include "ui/dialogs/absence_rec.h"
+#include "ui/dialogs/undelete_dialog.h"
 #include "ui/main/trash_can.h"
-#include "ui/main/undelete_dialog.h"
 #include "ui/session/data_session.h"
 
 using namespace absence;

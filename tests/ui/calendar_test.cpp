@@ -20,12 +20,12 @@
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
+#include "ui/common/calendar_drag.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
+#include "ui/common/pick_date.h"
 #include "ui/main/calendar_cells.h"
-#include "ui/main/calendar_drag.h"
 #include "ui/main/main_window.h"
-#include "ui/main/pick_date.h"
 #include "ui/session/data_session.h"
 
 using namespace absence;

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "support.h"
-#include "ui/main/calendar_drag.h"
+#include "ui/common/calendar_drag.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui::test {

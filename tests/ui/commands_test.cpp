@@ -27,11 +27,11 @@
 #include "ui/common/help_viewer.h"
 #include "ui/common/num_edit.h"
 #include "ui/common/pv_combo_box.h"
-#include "ui/main/absence_rec.h"
+#include "ui/dialogs/absence_rec.h"
+#include "ui/dialogs/undelete_dialog.h"
 #include "ui/main/main_window.h"
 #include "ui/main/preferences.h"
 #include "ui/main/printer_setup.h"
-#include "ui/main/undelete_dialog.h"
 #include "ui/reports/time_list.h"
 
 using namespace absence;

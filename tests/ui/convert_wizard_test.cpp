@@ -26,11 +26,11 @@
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
 #include "ui/common/file_dialogs.h"
+#include "ui/common/pick_date.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/convert/convert_summary.h"
 #include "ui/convert/convert_wizard.h"
 #include "ui/main/main_window.h"
-#include "ui/main/pick_date.h"
 #include "ui/session/data_session.h"
 
 using namespace absence;

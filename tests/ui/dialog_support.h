@@ -9,7 +9,7 @@
 
 #include "data/records.h"
 #include "support.h"
-#include "ui/main/dialog_buttons.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui::test {

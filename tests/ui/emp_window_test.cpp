@@ -23,7 +23,7 @@
 #include "ui/common/num_edit.h"
 #include "ui/common/pick_grid.h"
 #include "ui/common/pv_combo_box.h"
-#include "ui/main/undelete_dialog.h"
+#include "ui/dialogs/undelete_dialog.h"
 #include "ui/maintenance/accrual_balances.h"
 #include "ui/maintenance/accrual_rec.h"
 #include "ui/maintenance/emp_edit.h"

@@ -43,7 +43,7 @@
 #include "ui/common/pick_grid.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/convert/convert_wizard.h"
-#include "ui/main/absence_rec.h"
+#include "ui/dialogs/absence_rec.h"
 #include "ui/main/balance_explanation.h"
 #include "ui/maintenance/accrual_balances.h"
 #include "ui/maintenance/accrual_rec.h"

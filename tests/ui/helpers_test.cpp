@@ -1,22 +1,29 @@
 // Scaling, toolbar styling, column widths, message boxes, file dialogs, version values and help.
 #include <QAction>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
+#include <functional>
 
 #include "data/ini_file.h"
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/column_widths.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/header_control.h"
 #include "ui/common/help.h"
@@ -27,7 +34,9 @@
 #include "ui/common/pick_grid.h"
 #include "ui/common/pictures.h"
 #include "ui/common/scale.h"
+#include "ui/common/settings_service.h"
 #include "ui/common/toolbar_style.h"
+#include "ui/common/translations.h"
 #include "ui/common/version_info.h"
 
 using namespace absence;
@@ -168,7 +177,7 @@ class HelpersTest : public QObject {
     {
       TGridPair pair("hdrReason");
       for (int i = 0; i < 5; ++i) pair.header.SetSectionWidth(i, 30 + 10 * i);
-      SaveColumnWidths(&pair.header, env.IniPath());
+      SaveColumnWidths(&pair.header);
     }
     TIniFile ini(env.IniPath().toStdString());
     ini.Load();
@@ -176,7 +185,7 @@ class HelpersTest : public QObject {
              QString("30,40,50,60,70"));
 
     TGridPair pair("hdrReason");
-    LoadColumnWidths(&pair.header, &pair.grid, env.IniPath());
+    LoadColumnWidths(&pair.header, &pair.grid);
     QCOMPARE(pair.Sections(), (QList<int>{30, 40, 50, 60, 70}));
     QCOMPARE(pair.grid.columnWidth(0), 27);
     QCOMPARE(pair.grid.columnWidth(1), 39);
@@ -189,7 +198,7 @@ class HelpersTest : public QObject {
     test::TTempEnvironment env;
     env.WriteIni("[Absence]\r\nDeptSettings=150\r\n");
     TGridPair pair("hdrDept");
-    LoadColumnWidths(&pair.header, &pair.grid, env.IniPath());
+    LoadColumnWidths(&pair.header, &pair.grid);
     QCOMPARE(pair.header.SectionWidth(0), 150);
     QCOMPARE(pair.grid.columnWidth(0), 147);
     for (int c = 1; c < 6; ++c)
@@ -200,7 +209,7 @@ class HelpersTest : public QObject {
     test::TTempEnvironment env;
     SetScreenResolution(120);
     TGridPair pair("hdrPolicy");
-    LoadColumnWidths(&pair.header, &pair.grid, env.IniPath());
+    LoadColumnWidths(&pair.header, &pair.grid);
     QCOMPARE(pair.grid.columnWidth(0), Scale(97));
     QCOMPARE(pair.grid.columnWidth(3), Scale(59));
     QCOMPARE(pair.header.SectionWidth(0), Scale(97) + 3);
@@ -482,6 +491,144 @@ class HelpersTest : public QObject {
     help.click();
     QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString("Restore_Backup"));
     TfrmHelp::Instance()->close();
+  }
+
+  void dialogButtonsFormAButtonBoxThatKeepsTheirBehaviour() {
+    for (const bool column : {false, true}) {
+      QDialog dlg;
+      auto* layout = column ? static_cast<QBoxLayout*>(new QVBoxLayout(&dlg))
+                            : static_cast<QBoxLayout*>(new QHBoxLayout(&dlg));
+      const TDialogButtons b = AddDialogButtons(&dlg, layout, 1240);
+      int accepted = 0;
+      QObject::connect(b.cmdOK, &QPushButton::clicked, &dlg, [&] { ++accepted; });
+      auto* box = dlg.findChild<QDialogButtonBox*>("buttonBox");
+      QVERIFY(box);
+      QCOMPARE(box->orientation(), column ? Qt::Vertical : Qt::Horizontal);
+      QCOMPARE(box->buttons().size(), 3);
+      const std::pair<QPushButton*, const char*> named[] = {
+          {b.cmdOK, "OK"}, {b.cmdCancel, "Cancel"}, {b.cmdHelp, "Help"}};
+      for (const auto& [button, text] : named) {
+        QCOMPARE(button->text(), QString(text));
+        QCOMPARE(box->findChild<QPushButton*>(QString("cmd") + text), button);
+      }
+      QVERIFY(b.cmdOK->isDefault());
+
+      dlg.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+      // OK is the dialog's to handle: the box alone accepts nothing.
+      QTest::mouseClick(b.cmdOK, Qt::LeftButton);
+      QCOMPARE(accepted, 1);
+      QVERIFY(dlg.isVisible());
+      QTest::mouseClick(b.cmdHelp, Qt::LeftButton);
+      QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString("Restore_Backup"));
+      TfrmHelp::Instance()->close();
+      QVERIFY(dlg.isVisible());
+      if (column) {
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+      } else {
+        QTest::mouseClick(b.cmdCancel, Qt::LeftButton);
+      }
+      QVERIFY(!dlg.isVisible());
+      QCOMPARE(dlg.result(), int(QDialog::Rejected));
+    }
+  }
+
+  void aTranslationForTheUsersLanguageIsPickedUp() {
+#ifndef ABSENCE_TEST_TRANSLATIONS
+    QSKIP("built without Qt's translation tools (qt6-tools-dev, qt6-l10n-tools)");
+#else
+    const auto remove = [](const TTranslators& t) {
+      for (QTranslator* translator : {t.Program, t.Qt}) {
+        if (!translator) continue;
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+      }
+    };
+    const auto buttonTexts = [] {
+      QDialog dlg;
+      auto* row = new QHBoxLayout(&dlg);
+      const TDialogButtons b = AddDialogButtons(&dlg, row, 1240);
+      return QStringList{b.cmdOK->text(), b.cmdCancel->text(), b.cmdHelp->text()};
+    };
+    // The first folder has no catalogue; the second one a German one.
+    const QStringList folders = {QDir::temp().filePath("absence-no-translations"),
+                                 QStringLiteral(ABSENCE_TEST_TRANSLATIONS)};
+    const TTranslators french =
+        InstallTranslations(*qApp, QLocale(QLocale::French, QLocale::France), folders);
+    QVERIFY(!french.Program);
+    QCOMPARE(buttonTexts(), (QStringList{"OK", "Cancel", "Help"}));
+    remove(french);
+
+    const TTranslators german =
+        InstallTranslations(*qApp, QLocale(QLocale::German, QLocale::Germany), folders);
+    QVERIFY(german.Program);
+    // Texts the catalogue does not translate stay as written.
+    QCOMPARE(buttonTexts(), (QStringList{"OK", "Abbrechen", "Hilfe"}));
+    remove(german);
+    QCOMPARE(buttonTexts(), (QStringList{"OK", "Cancel", "Help"}));
+#endif
+  }
+
+  void settingsServiceAnnouncesEachChangedValueOnce() {
+    test::TTempEnvironment env;
+    env.WriteIni("[Initialization]\r\nHourFormat=#,##0\r\nFutureOption=yes\r\n");
+    TSettingsService& service = SettingsService();
+    QSignalSpy spy(&service, &TSettingsService::valueChanged);
+    service.ReadPreferences();
+    QCOMPARE(spy.size(), 1);  // only the hours differ from the defaults held before
+    QCOMPARE(spy.takeFirst().at(0).value<TSettingId>(), TSettingId::HourFormat);
+
+    struct Row {
+      const char* what;
+      std::function<void(TSettings&)> change;
+      QList<TSettingId> announced;
+    };
+    const Row rows[] = {
+        {"nothing", [](TSettings&) {}, {}},
+        {"two values",
+         [](TSettings& s) {
+           s.ToolCaption = TToolCaption::Text;
+           s.BenefitMonth = 7;
+         },
+         {TSettingId::BenefitMonth, TSettingId::ToolCaption}},
+        {"the same two again",
+         [](TSettings& s) {
+           s.ToolCaption = TToolCaption::Text;
+           s.BenefitMonth = 7;
+         },
+         {}},
+        {"one back, one new",
+         [](TSettings& s) {
+           s.ToolCaption = TToolCaption::Picture;
+           s.EmployeeDisplay = TEmployeeDisplay::Former;
+         },
+         {TSettingId::EmployeeDisplay, TSettingId::ToolCaption}},
+    };
+    for (const Row& row : rows) {
+      TSettings s = service.Values();
+      row.change(s);
+      service.SetPreferences(s);
+      QList<TSettingId> got;
+      for (const QList<QVariant>& signal : spy) got << signal.at(0).value<TSettingId>();
+      spy.clear();
+      QVERIFY2(got == row.announced, row.what);
+    }
+
+    // A value out of range is refused whole: nothing changes, nothing is announced.
+    TSettings bad = service.Values();
+    bad.HourFormat = THourFormat::Tenth;
+    bad.BenefitDay = 40;
+    QVERIFY_THROWS_EXCEPTION(ESettingRangeError, service.SetPreferences(bad));
+    QCOMPARE(service.Values().HourFormat, THourFormat::Whole);
+    QCOMPARE(spy.size(), 0);
+
+    // The preferences reach the file when written; keys of others survive.
+    const QString before = env.ReadIni();
+    QVERIFY(!before.contains("ToolCaption"));
+    service.WritePreferences(true);
+    const QString after = env.ReadIni();
+    QVERIFY(after.contains("ToolCaption=0\r\n") && after.contains("BenefitMonth=7\r\n"));
+    QVERIFY(after.contains("FutureOption=yes\r\n"));
   }
 };
 

@@ -16,9 +16,9 @@
 #include "ui/common/clock.h"
 #include "ui/common/date_edit.h"
 #include "ui/common/date_text.h"
+#include "ui/common/pick_date.h"
 #include "ui/common/pv_calendar.h"
 #include "ui/common/wait_cursor.h"
-#include "ui/main/pick_date.h"
 
 using namespace absence;
 using namespace absence::ui;

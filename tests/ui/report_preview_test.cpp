@@ -18,6 +18,7 @@
 #include <sys/resource.h>
 
 #include "../core/reports/report_data_set.h"
+#include "render/report_paint.h"
 #include "reports/report.h"
 #include "suites.h"
 #include "support.h"
@@ -27,7 +28,6 @@
 #include "ui/reports/ab_report.h"
 #include "ui/reports/preview_form.h"
 #include "ui/reports/print_calendar.h"
-#include "ui/reports/report_paint.h"
 #include "ui/reports/report_print.h"
 #include "ui/reports/setup_form.h"
 #include "ui/session/data_session.h"
@@ -49,7 +49,7 @@ TDocument ThreePages() {
   TReportSettings s;
   s.Organization = "Acme Works";
   s.Today = EncodeDate(2024, 3, 15);
-  const TQtTextMetrics metrics;
+  const render::TQtTextMetrics metrics;
   return RunReport({data.EmpList, data.DeptList, data.ReasonList, data.GlobalList, selection, o, s},
                    metrics);
 }

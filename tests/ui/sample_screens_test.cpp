@@ -16,6 +16,7 @@
 #include <QStackedWidget>
 #include "calendar_window.h"
 #include "data/sample.h"
+#include "render/report_paint.h"
 #include "reports/report.h"
 #include "reports/selection.h"
 #include "screenshots.h"
@@ -23,13 +24,13 @@
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
+#include "ui/common/pick_date.h"
 #include "ui/common/pick_grid.h"
 #include "ui/convert/convert_wizard.h"
-#include "ui/main/absence_rec.h"
+#include "ui/dialogs/absence_rec.h"
+#include "ui/dialogs/undelete_dialog.h"
 #include "ui/main/calendar_cells.h"
-#include "ui/main/pick_date.h"
 #include "ui/main/preferences.h"
-#include "ui/main/undelete_dialog.h"
 #include "ui/maintenance/accrual_balances.h"
 #include "ui/maintenance/dept_rec.h"
 #include "ui/maintenance/dept_window.h"
@@ -39,7 +40,6 @@
 #include "ui/maintenance/reasons_window.h"
 #include "ui/maintenance/rule_wizard.h"
 #include "ui/reports/preview_form.h"
-#include "ui/reports/report_paint.h"
 #include "ui/reports/time_list.h"
 #include "ui/session/data_session.h"
 
@@ -285,7 +285,7 @@ class SampleScreensTest : public QObject {
     reports::TReportSettings settings;
     settings.Organization = "Demo Organisation";
     settings.Today = kToday;
-    const TQtTextMetrics metrics;
+    const render::TQtTextMetrics metrics;
     const reports::TDocument doc = reports::RunReport(
         {d.EmpList, d.DeptList, d.ReasonList, d.GlobalList, everybody, options, settings}, metrics);
     QVERIFY(doc.Pages.size() >= 2);

@@ -12,6 +12,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/printers.h"
 #include "ui/common/scale.h"
+#include "ui/common/settings_service.h"
 
 namespace absence::ui::test {
 namespace {
@@ -95,6 +96,9 @@ void TTempEnvironment::WriteIni(const QString& text) const {
   QFile f(IniPath());
   f.open(QIODevice::WriteOnly | QIODevice::Truncate);
   f.write(text.toUtf8());
+  f.close();
+  // As if edited between two runs: the program reads it afresh.
+  SettingsService().Reload();
 }
 
 QString TTempEnvironment::ReadIni() const {

@@ -20,9 +20,9 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/pick_grid.h"
-#include "ui/main/absence_rec.h"
+#include "ui/dialogs/absence_rec.h"
+#include "ui/dialogs/undelete_dialog.h"
 #include "ui/main/main_window.h"
-#include "ui/main/undelete_dialog.h"
 #include "ui/reports/time_list.h"
 
 using namespace absence;

@@ -8,7 +8,7 @@
 #include "screenshots.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
-#include "ui/main/undelete_dialog.h"
+#include "ui/dialogs/undelete_dialog.h"
 
 namespace absence::ui::test {
 namespace {

@@ -5,11 +5,13 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "data/dataset.h"
 #include "data/folder_lock.h"
+#include "data/settings.h"
 
 namespace absence::cli {
 
@@ -44,9 +46,15 @@ struct TContext {
   // interrupted save). Throws, naming the holder, when another program holds the folder.
   TDataSet LoadDataForWriting(const std::string& command);
   void ReportWarnings(const TWarnings& warnings) const;
+  // The user's preferences from the settings file at IniPath, read on first use; the file is
+  // never written.
+  const TSettings& Preferences() const;
 
   mutable bool Repaired = false;  // the last load for writing skipped or repaired records
   std::shared_ptr<TFolderLock> Lock;
+
+ private:
+  mutable std::optional<TSettings> preferences_;
 };
 
 using TRunFn = std::function<int(TContext&)>;

@@ -8,7 +8,6 @@
 #include "accrual/explain.h"
 #include "app/cli/cli.h"
 #include "data/float_text.h"
-#include "data/ini_file.h"
 #include "data/settings.h"
 
 namespace absence::cli {
@@ -16,11 +15,7 @@ namespace {
 
 // BenefitMonth and BenefitDay from the settings file (0 or out of range read as 1).
 TBenefitYear LoadBenefitYear(const TContext& ctx) {
-  TIniFile ini(ctx.IniPath);
-  ini.Load();
-  TSettings s;
-  // Pass the stored resolution so that reading changes nothing (the file is not written).
-  ReadIniSettings(ini, "Absence", ini.ReadInteger(kInitSection, "FontSettings", 96), s);
+  const TSettings& s = ctx.Preferences();
   return NormalizeBenefitYear(s.BenefitMonth, s.BenefitDay);
 }
 

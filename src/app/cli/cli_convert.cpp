@@ -10,7 +10,6 @@
 #include "convert/ical/ical_export.h"
 #include "convert/import_run.h"
 #include "convert/text_file.h"
-#include "data/ini_file.h"
 #include "data/settings.h"
 #include "dates/date_text.h"
 #include "dates/dates.h"
@@ -23,10 +22,7 @@ const std::map<std::string, TFileFormat> kFormats = {
 
 // The user's hours pattern from the settings file.
 std::string HourFormatSetting(const TContext& ctx) {
-  TIniFile ini(ctx.IniPath);
-  ini.Load();
-  return HourFormatPattern(HourFormatFromText(
-      ini.ReadString(kInitSection, "HourFormat", HourFormatPattern(THourFormat::Tenth))));
+  return HourFormatPattern(ctx.Preferences().HourFormat);
 }
 
 // Dates in the system's date pattern and hours in the user's hours pattern, as the wizard uses.

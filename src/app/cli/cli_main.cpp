@@ -6,7 +6,7 @@
 #include "app/cli/cli.h"
 #include "data/generations.h"
 #include "data/paths.h"
-#include "data/settings.h"
+#include "data/settings_file.h"
 
 namespace absence::cli {
 namespace {
@@ -66,18 +66,22 @@ TDataSet TContext::LoadData() const {
   return data;
 }
 
+const TSettings& TContext::Preferences() const {
+  if (!preferences_) {
+    TSettingsFile file(IniPath);
+    file.Load();
+    preferences_ = file.ReadPreferences();
+  }
+  return *preferences_;
+}
+
 void TContext::SaveData(TDataSet& data) const {
-  TIniFile ini(IniPath);
-  ini.Load();
-  TSettings s;
-  // The stored resolution, so that reading changes nothing (the file is not written).
-  ReadIniSettings(ini, "Absence", ini.ReadInteger(kInitSection, "FontSettings", 96), s);
   if (Repaired) {
     *Err << "warning: the data files as they were read are kept in "
          << KeepDataFilesAside(DataFolder, std::time(nullptr)) << '\n';
     Repaired = false;
   }
-  SaveDataSet(data, DataFolder, false, TFileOps::Real(), s.Generations);
+  SaveDataSet(data, DataFolder, false, TFileOps::Real(), Preferences().Generations);
 }
 
 TDataSet TContext::LoadDataForWriting(const std::string& command) {

@@ -6,7 +6,6 @@
 #include <map>
 #include <memory>
 
-#include "data/ini_file.h"
 #include "data/settings.h"
 #include "reports/selection.h"
 #include "reports/summary.h"
@@ -30,10 +29,7 @@ const std::map<std::string, char> kDelimiters = {{"comma", ','}, {"semicolon", '
 // The preferences the summary follows: which employees are shown, the user-defined year, and
 // the hours format of the workbook's cells.
 TReportSettings SummarySettings(const TContext& ctx) {
-  TIniFile ini(ctx.IniPath);
-  ini.Load();
-  TSettings s;
-  ReadIniSettings(ini, "Absence", ini.ReadInteger(kInitSection, "FontSettings", 96), s);
+  const TSettings& s = ctx.Preferences();
   TReportSettings r;
   r.HourFormat = s.HourFormat;
   r.EmployeeDisplay = s.EmployeeDisplay;

@@ -4,11 +4,9 @@
 #include <QStringList>
 #include <QTableWidget>
 
-#include "data/ini_file.h"
 #include "ui/common/header_control.h"
-#include "ui/common/message_box.h"
 #include "ui/common/scale.h"
-#include "ui/common/version_info.h"
+#include "ui/common/settings_service.h"
 
 namespace absence::ui {
 namespace {
@@ -43,27 +41,15 @@ std::optional<QList<int>> ParseColumnWidths(const QString& value) {
   return widths;
 }
 
-void SaveColumnWidths(const THeaderControl* header, const QString& iniFileName) {
+void SaveColumnWidths(const THeaderControl* header) {
   QStringList widths;
   for (int i = 0; i < header->SectionCount(); ++i)
     widths << QString::number(header->SectionWidth(i));
-  TIniFile ini(iniFileName.toStdString());
-  ini.Load();
-  ini.WriteString(ProductSection().toStdString(),
-                  ColumnWidthKey(header->objectName()).toStdString(),
-                  widths.join(u',').toStdString());
-  try {
-    ini.Save();
-  } catch (const std::exception& e) {
-    ShowErrorBox(QString::fromStdString(e.what()));
-  }
+  SettingsService().SetColumnWidths(ColumnWidthKey(header->objectName()), widths.join(u','));
 }
 
-void LoadColumnWidths(THeaderControl* header, QTableWidget* grid, const QString& iniFileName) {
-  TIniFile ini(iniFileName.toStdString());
-  ini.Load();
-  const QString stored = QString::fromStdString(ini.ReadString(
-      ProductSection().toStdString(), ColumnWidthKey(header->objectName()).toStdString(), "0"));
+void LoadColumnWidths(THeaderControl* header, QTableWidget* grid) {
+  const QString stored = SettingsService().ColumnWidths(ColumnWidthKey(header->objectName()));
   const int sections = header->SectionCount();
   if (const auto widths = ParseColumnWidths(stored)) {
     const int n = static_cast<int>(widths->size());

@@ -20,11 +20,11 @@ QString ColumnWidthKey(const QString& headerName);
 std::optional<QList<int>> ParseColumnWidths(const QString& value);
 
 // Writes the header's section widths, joined by commas, to the settings file.
-void SaveColumnWidths(const THeaderControl* header, const QString& iniFileName);
+void SaveColumnWidths(const THeaderControl* header);
 
 // Applies the stored widths to the header and the grid (column 0 three pixels narrower, the
 // others one), or, with none stored, scales the grid's design widths and fits the header to
 // them. Grid columns without a header section are hidden; the row height is scaled.
-void LoadColumnWidths(THeaderControl* header, QTableWidget* grid, const QString& iniFileName);
+void LoadColumnWidths(THeaderControl* header, QTableWidget* grid);
 
 }  // namespace absence::ui

@@ -1,5 +1,6 @@
 #include "ui/common/date_edit.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QToolButton>
@@ -19,7 +20,7 @@ QToolButton* NewCalendarButton(const QString& name) {
   auto* button = new QToolButton;
   button->setObjectName(name);
   button->setIcon(ResourceIcon(QStringLiteral("Dates")));
-  button->setToolTip(QStringLiteral("Show Calendar"));
+  button->setToolTip(QCoreApplication::translate("TDateEdit", "Show Calendar"));
   button->setFocusPolicy(Qt::NoFocus);
   return button;
 }
@@ -85,15 +86,13 @@ bool TDateEdit::ParseText() {
 }
 
 QString TDateEdit::InvalidDateMessage() const {
-  const QString start =
-      QStringLiteral("The date you entered - ") + text() + QStringLiteral(" - is not valid.\r\r ");
+  const QString start = tr("The date you entered - %1 - is not valid.\r\r ").arg(text());
   // A real day the data files cannot keep: its format is right, so say what is wrong instead.
   const TDateTextFault fault =
       ParseDateLenient(text().toStdString(), dateFormat_.toStdString(), NearYear()).Fault;
   if (fault == TDateTextFault::TooLate)
     return start + QString::fromStdString(DateTextFaultMessage(fault));
-  return start + QStringLiteral("Please make sure your date is in the \"") + dateFormat_ +
-         QStringLiteral("\" format.");
+  return start + tr("Please make sure your date is in the \"%1\" format.").arg(dateFormat_);
 }
 
 bool TDateEdit::Validate() {

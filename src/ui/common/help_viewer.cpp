@@ -41,7 +41,7 @@ TfrmHelp* TfrmHelp::Instance() {
 
 TfrmHelp::TfrmHelp(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmHelp"));
-  setWindowTitle(QStringLiteral("Absence Help"));
+  setWindowTitle(tr("Absence Help"));
   setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -51,11 +51,11 @@ TfrmHelp::TfrmHelp(QWidget* parent) : QDialog(parent) {
   std::vector<const THelpTopic*> all;
   for (const THelpTopic& t : HelpTopics()) all.push_back(&t);
   FillTopicList(lstContents, all);
-  nbTabs->addTab(lstContents, QStringLiteral("&Contents"));
+  nbTabs->addTab(lstContents, tr("&Contents"));
 
   auto* searchPage = new QWidget;
   auto* searchLayout = new QVBoxLayout(searchPage);
-  searchLayout->addWidget(new QLabel(QStringLiteral("Type the word(s) to find:")));
+  searchLayout->addWidget(new QLabel(tr("Type the word(s) to find:")));
   txtSearch = new QLineEdit;
   txtSearch->setObjectName(QStringLiteral("txtSearch"));
   txtSearch->setClearButtonEnabled(true);
@@ -63,15 +63,15 @@ TfrmHelp::TfrmHelp(QWidget* parent) : QDialog(parent) {
   lstResults = new QListWidget;
   lstResults->setObjectName(QStringLiteral("lstResults"));
   searchLayout->addWidget(lstResults);
-  nbTabs->addTab(searchPage, QStringLiteral("&Search"));
+  nbTabs->addTab(searchPage, tr("&Search"));
 
   txtPage = new QTextBrowser;
   txtPage->setObjectName(QStringLiteral("txtPage"));
   txtPage->setOpenExternalLinks(true);
 
-  auto* btnBack = new QPushButton(QStringLiteral("&Back"));
-  auto* btnContents = new QPushButton(QStringLiteral("C&ontents"));
-  auto* btnClose = new QPushButton(QStringLiteral("Close"));
+  auto* btnBack = new QPushButton(tr("&Back"));
+  auto* btnContents = new QPushButton(tr("C&ontents"));
+  auto* btnClose = new QPushButton(tr("Close"));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(btnBack);
   buttons->addWidget(btnContents);
@@ -152,7 +152,7 @@ void TfrmHelp::txtPageSourceChanged(const QUrl& url) {
   for (const THelpTopic& t : HelpTopics())
     if (QStringLiteral("qrc") + t.Page == url.toString()) current_ = &t;
   if (current_) {
-    setWindowTitle(QStringLiteral("Absence Help - ") + current_->Title);
+    setWindowTitle(tr("Absence Help - ") + current_->Title);
     for (int i = 0; i < lstContents->count(); ++i)
       if (lstContents->item(i)->data(kTopicRole).toString() == current_->Name)
         lstContents->setCurrentRow(i);

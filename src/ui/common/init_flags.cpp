@@ -1,29 +1,15 @@
 #include "ui/common/init_flags.h"
 
-#include <exception>
-
-#include "data/ini_file.h"
-#include "data/settings.h"
-#include "ui/common/app_state.h"
-#include "ui/common/message_box.h"
+#include "ui/common/settings_service.h"
 
 namespace absence::ui {
 
 bool ReadInitFlag(const char* key) {
-  TIniFile ini(App().IniPath);
-  ini.Load();
-  return ini.ReadInteger(kInitSection, key, 0) == 1;
+  return SettingsService().Flag(key);
 }
 
 void WriteInitFlag(const char* key, bool on) {
-  TIniFile ini(App().IniPath);
-  ini.Load();
-  ini.WriteInteger(kInitSection, key, on ? 1 : 0);
-  try {
-    ini.Save();
-  } catch (const std::exception& e) {
-    ShowErrorBox(QString::fromStdString(e.what()));
-  }
+  SettingsService().SetFlag(key, on);
 }
 
 }  // namespace absence::ui

@@ -25,16 +25,16 @@ struct TButtonInfo {
 };
 
 constexpr std::array<TButtonInfo, 10> kButtons = {{
-    {mbYes, "&Yes", QMessageBox::YesRole},
-    {mbNo, "&No", QMessageBox::NoRole},
-    {mbOK, "OK", QMessageBox::AcceptRole},
-    {mbCancel, "Cancel", QMessageBox::RejectRole},
-    {mbAbort, "&Abort", QMessageBox::RejectRole},
-    {mbRetry, "&Retry", QMessageBox::AcceptRole},
-    {mbIgnore, "&Ignore", QMessageBox::AcceptRole},
-    {mbAll, "&All", QMessageBox::AcceptRole},
-    {mbNoToAll, "N&o to All", QMessageBox::NoRole},
-    {mbYesToAll, "Yes to &All", QMessageBox::YesRole},
+    {mbYes, QT_TRANSLATE_NOOP("TMessageBox", "&Yes"), QMessageBox::YesRole},
+    {mbNo, QT_TRANSLATE_NOOP("TMessageBox", "&No"), QMessageBox::NoRole},
+    {mbOK, QT_TRANSLATE_NOOP("TMessageBox", "OK"), QMessageBox::AcceptRole},
+    {mbCancel, QT_TRANSLATE_NOOP("TMessageBox", "Cancel"), QMessageBox::RejectRole},
+    {mbAbort, QT_TRANSLATE_NOOP("TMessageBox", "&Abort"), QMessageBox::RejectRole},
+    {mbRetry, QT_TRANSLATE_NOOP("TMessageBox", "&Retry"), QMessageBox::AcceptRole},
+    {mbIgnore, QT_TRANSLATE_NOOP("TMessageBox", "&Ignore"), QMessageBox::AcceptRole},
+    {mbAll, QT_TRANSLATE_NOOP("TMessageBox", "&All"), QMessageBox::AcceptRole},
+    {mbNoToAll, QT_TRANSLATE_NOOP("TMessageBox", "N&o to All"), QMessageBox::NoRole},
+    {mbYesToAll, QT_TRANSLATE_NOOP("TMessageBox", "Yes to &All"), QMessageBox::YesRole},
 }};
 
 QMessageBox::Icon IconOf(TMsgKind kind) {
@@ -78,11 +78,17 @@ TMsgButton ShowBox(TMessageBoxCall call) {
   std::vector<std::pair<QAbstractButton*, TMsgButton>> shown;
   for (const TButtonInfo& info : kButtons)
     if (call.Buttons & info.Button)
-      shown.emplace_back(box.addButton(QString::fromUtf8(info.Caption), info.Role), info.Button);
+      shown.emplace_back(
+          box.addButton(QCoreApplication::translate("TMessageBox", info.Caption), info.Role),
+          info.Button);
   if (shown.empty())
-    shown.emplace_back(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), mbOK);
+    shown.emplace_back(
+        box.addButton(QCoreApplication::translate("TMessageBox", "OK"), QMessageBox::AcceptRole),
+        mbOK);
   QPushButton* help = nullptr;
-  if (helpContext > 0) help = box.addButton(QStringLiteral("&Help"), QMessageBox::HelpRole);
+  if (helpContext > 0)
+    help =
+        box.addButton(QCoreApplication::translate("TMessageBox", "&Help"), QMessageBox::HelpRole);
   for (;;) {
     box.exec();
     // The help viewer opens modally on top; the question is asked again when it closes.

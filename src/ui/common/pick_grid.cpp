@@ -288,7 +288,7 @@ void TPickGrid::FitColumnToText(int column, const QString& sample) {
 
 void TPickGrid::LoadColumnWidths() {
   fitting_ = true;
-  absence::ui::LoadColumnWidths(header_, grid_, QString::fromStdString(App().IniPath));
+  absence::ui::LoadColumnWidths(header_, grid_);
   fitting_ = false;
   // The identifier column stays hidden whatever the stored widths say.
   grid_->setColumnHidden(grid_->columnCount() - 1, true);
@@ -298,7 +298,7 @@ void TPickGrid::LoadColumnWidths() {
 }
 
 void TPickGrid::SaveColumnWidths() const {
-  absence::ui::SaveColumnWidths(header_, QString::fromStdString(App().IniPath));
+  absence::ui::SaveColumnWidths(header_);
 }
 
 }  // namespace absence::ui

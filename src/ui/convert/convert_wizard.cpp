@@ -15,17 +15,17 @@
 #include <QVBoxLayout>
 
 #include "convert/import_run.h"
-#include "data/ini_file.h"
 #include "data/settings.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/help.h"
 #include "ui/common/help_key.h"
+#include "ui/common/init_flags.h"
 #include "ui/common/message_box.h"
 #include "ui/common/page_flow.h"
+#include "ui/common/pick_date.h"
 #include "ui/common/scale.h"
-#include "ui/main/pick_date.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -103,14 +103,7 @@ TfrmConvert::TfrmConvert(TDataSession& session, bool import, QWidget* parent)
 }
 
 TfrmConvert::~TfrmConvert() {
-  TIniFile ini(App().IniPath);
-  ini.Load();
-  ini.WriteInteger(kInitSection, ShowPageKey(import_), chkDisplay->isChecked() ? 1 : 0);
-  try {
-    ini.Save();
-  } catch (const std::exception& e) {
-    ShowErrorBox(QString::fromStdString(e.what()));
-  }
+  WriteInitFlag(ShowPageKey(import_), chkDisplay->isChecked());
 }
 
 void TfrmConvert::showEvent(QShowEvent* event) {
@@ -121,9 +114,7 @@ void TfrmConvert::showEvent(QShowEvent* event) {
 }
 
 void TfrmConvert::FormActivate() {
-  TIniFile ini(App().IniPath);
-  ini.Load();
-  const bool skip = ini.ReadInteger(kInitSection, ShowPageKey(import_), 0) == 1;
+  const bool skip = ReadInitFlag(ShowPageKey(import_));
   chkDisplay->setChecked(skip);
   if (skip) cmdNextClick();
 }

@@ -14,9 +14,9 @@
 
 #include "accrual/explain.h"
 #include "ui/common/app_state.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/help_key.h"
 #include "ui/common/scale.h"
-#include "ui/main/dialog_buttons.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {

@@ -137,14 +137,14 @@ void TBalancesPanel::CreateControls() {
 }
 
 void TBalancesPanel::LoadColumnWidths() {
-  absence::ui::LoadColumnWidths(hdrBalances, grdBalances, QString::fromStdString(App().IniPath));
+  absence::ui::LoadColumnWidths(hdrBalances, grdBalances);
   grdBalances->setFixedHeight(kRowsShown * grdBalances->verticalHeader()->defaultSectionSize() +
                               2 * grdBalances->frameWidth());
   FitBalanceColumns();
 }
 
 void TBalancesPanel::SaveColumnWidths() const {
-  absence::ui::SaveColumnWidths(hdrBalances, QString::fromStdString(App().IniPath));
+  absence::ui::SaveColumnWidths(hdrBalances);
 }
 
 void TBalancesPanel::SetYear(int year) {

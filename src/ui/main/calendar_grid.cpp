@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 
 #include "ui/common/app_state.h"
+#include "ui/common/calendar_drag.h"
 #include "ui/common/date_text.h"
-#include "ui/main/calendar_drag.h"
 #include "ui/main/calendar_painter.h"
 
 namespace absence::ui {

@@ -16,15 +16,16 @@
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/help_key.h"
 #include "ui/common/hints.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
+#include "ui/common/settings_service.h"
 #include "ui/main/balances_panel.h"
 #include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/day_list.h"
-#include "ui/main/dialog_buttons.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/splash.h"
 #include "ui/main/start_hint.h"
@@ -83,6 +84,7 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   setMinimumSize(Scale(580), Scale(430));
 
   ReadSettings();
+  connect(&SettingsService(), &TSettingsService::valueChanged, this, &TfrmMain::SettingChanged);
   const TDate today = Today();
   lblStatusDate->setText(FormatDate(today, App().DatePattern));
   ShowWeeks(today);

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <cstdint>
 
+#include "data/settings_file.h"
 #include "data/types.h"
 #include "ui/main/main_menus.h"
 
@@ -64,6 +65,8 @@ class TfrmMain : public QMainWindow {
   // Settings (main_window_settings.cpp).
   void ReadSettings();
   void WriteSettings();
+  // Follows a changed preference: the toolbar, the employee box, the hours and benefit year.
+  void SettingChanged(TSettingId id);
   // Start-up, save, abandon and close (main_window_data.cpp).
   void FormActivate();
   void Timer1Timer();

@@ -9,6 +9,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/help.h"
 #include "ui/common/pv_combo_box.h"
+#include "ui/common/settings_service.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/convert/calendar_export.h"
 #include "ui/convert/convert_wizard.h"
@@ -103,23 +104,12 @@ void TfrmMain::mnuEditPreferencesClick() {
   TWaitCursor wait;
   calendar_->ClearPicks();
   TfrmPreferences dlg(this);
-  TSettings& settings = App().Settings;
+  TSettings settings = App().Settings;
   dlg.Load(settings);
   if (RunDialog(dlg) != QDialog::Accepted) return;
-  const TPreferencesChanges changed = dlg.Store(settings);
-  if (changed.Toolbar) toolbar_->ArrangeToolbar(settings.ToolCaption, settings.ShowButtonBorder);
-  if (changed.EmployeeDisplay) {
-    // The employee stays selected only while the box still offers it.
-    const int32_t shown = currentEmpID_;
-    LoadEmpCombo();
-    const int index = toolbar_->cboEmpBox->IndexOfID(shown);
-    if (index >= 0) {
-      toolbar_->cboEmpBox->setCurrentIndex(index);
-      SelectEmployee(shown);
-    }
-  }
-  // The hour pattern and the benefit year take effect at once on the calendar and balances.
-  if (changed.Balances) ShowWeeks(calendar_->Grid()->StartDate());
+  dlg.Store(settings);
+  // The windows showing a changed preference follow the service's signal (SettingChanged here).
+  SettingsService().SetPreferences(settings);
   if (currentEmpID_ != 0) ShowEmployee();
   ShowDayEntries();
 }

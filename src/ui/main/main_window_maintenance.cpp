@@ -1,8 +1,8 @@
 // The Edit menu's maintenance windows: departments, reasons and employees.
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/main/calendar_panel.h"
-#include "ui/main/dialog_buttons.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/maintenance/dept_window.h"

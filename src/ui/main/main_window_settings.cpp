@@ -3,39 +3,17 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "data/ini_file.h"
 #include "ui/common/app_state.h"
-#include "ui/common/message_box.h"
 #include "ui/common/printers.h"
-#include "ui/common/scale.h"
-#include "ui/common/version_info.h"
+#include "ui/common/settings_service.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
 
 namespace absence::ui {
-namespace {
-
-void SaveIni(const TIniFile& ini) {
-  try {
-    ini.Save();
-  } catch (const std::exception& e) {
-    ShowErrorBox(QString::fromStdString(e.what()));
-  }
-}
-
-QString FolderWithoutSeparator(const std::string& folder) {
-  QString f = QString::fromStdString(folder);
-  while (f.size() > 1 && f.endsWith(u'/')) f.chop(1);
-  return f;
-}
-
-}  // namespace
 
 void TfrmMain::ReadSettings() {
   TAppState& app = App();
-  TIniFile ini(app.IniPath);
-  ini.Load();
-  ReadIniSettings(ini, ProductSection().toStdString(), ScreenResolution(), app.Settings);
+  SettingsService().ReadPreferences();
   app.NoPrinter = AvailablePrinters().isEmpty();
   toolbar_->ArrangeToolbar(app.Settings.ToolCaption, app.Settings.ShowButtonBorder);
 
@@ -52,31 +30,55 @@ void TfrmMain::ReadSettings() {
     resize(std::max(place.ClientWidth, minimumWidth()),
            std::max(place.ClientHeight, minimumHeight()));
   }
-
-  try {
-    ini.WriteString(kInitSection, kAppPathKey, FolderWithoutSeparator(app.AppFolder).toStdString());
-  } catch (const EIniValueError&) {
-    // Only other tools read this key; a folder name with a line break is left out.
-    ini.DeleteKey(kInitSection, kAppPathKey);
-  }
-  SaveIni(ini);
 }
 
 void TfrmMain::WriteSettings() {
-  TAppState& app = App();
+  TSettings settings = App().Settings;
   if (isMaximized()) {
-    app.Settings.StartupState = FormatStartupState(TWindowPlacement{});
+    settings.StartupState = FormatStartupState(TWindowPlacement{});
   } else {
     // A minimised window is stored at the place it returns to.
     const QRect frame = isMinimized() ? normalGeometry() : geometry();
     const QPoint corner = isMinimized() ? frame.topLeft() : pos();
-    app.Settings.StartupState =
-        FormatStartupState({false, corner.y(), corner.x(), frame.width(), frame.height()});
+    // A window never laid out has no size to keep; it starts maximised next time.
+    settings.StartupState =
+        frame.isEmpty()
+            ? FormatStartupState(TWindowPlacement{})
+            : FormatStartupState({false, corner.y(), corner.x(), frame.width(), frame.height()});
   }
-  TIniFile ini(app.IniPath);
-  ini.Load();
-  WriteIniSettings(ini, app.Settings, !app.NoPrinter);
-  SaveIni(ini);
+  SettingsService().SetPreferences(settings);
+  SettingsService().WritePreferences(!App().NoPrinter);
+}
+
+void TfrmMain::SettingChanged(TSettingId id) {
+  const TSettings& settings = App().Settings;
+  switch (id) {
+    case TSettingId::ToolCaption:
+    case TSettingId::ShowButtonBorder:
+      toolbar_->ArrangeToolbar(settings.ToolCaption, settings.ShowButtonBorder);
+      break;
+    case TSettingId::EmployeeDisplay: {
+      if (!session_->Loaded()) break;
+      // The employee stays selected only while the box still offers it.
+      const int32_t shown = currentEmpID_;
+      LoadEmpCombo();
+      const int index = toolbar_->cboEmpBox->IndexOfID(shown);
+      if (index >= 0) {
+        toolbar_->cboEmpBox->setCurrentIndex(index);
+        SelectEmployee(shown);
+      }
+      break;
+    }
+    case TSettingId::HourFormat:
+    case TSettingId::BenefitMonth:
+    case TSettingId::BenefitDay:
+      // The hour pattern and the benefit year take effect at once on the calendar and balances.
+      ShowWeeks(calendar_->Grid()->StartDate());
+      if (currentEmpID_ != 0) ShowEmployee();
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace absence::ui

@@ -8,6 +8,7 @@
 #include "dates/dates.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
+#include "ui/common/pick_date.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/main/balance_explanation.h"
@@ -17,7 +18,6 @@
 #include "ui/main/day_list.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
-#include "ui/main/pick_date.h"
 #include "ui/main/start_hint.h"
 #include "ui/session/data_session.h"
 

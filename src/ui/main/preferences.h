@@ -6,7 +6,7 @@
 #include <string>
 
 #include "data/settings.h"
-#include "ui/main/dialog_buttons.h"
+#include "ui/common/dialog_buttons.h"
 
 class QButtonGroup;
 class QCheckBox;

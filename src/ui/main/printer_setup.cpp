@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/printers.h"
 #include "ui/common/scale.h"
-#include "ui/main/dialog_buttons.h"
 
 namespace absence::ui {
 

@@ -15,6 +15,7 @@
 #include "ui/common/help_key.h"
 #include "ui/common/pictures.h"
 #include "ui/common/scale.h"
+#include "ui/common/translations.h"
 #include "ui/main/main_window.h"
 #include "ui/main/single_instance.h"
 #include "ui/main/splash.h"
@@ -91,6 +92,7 @@ int RunAbsence(int argc, char** argv) {
   }
 
   InitUiResources();
+  InstallTranslations(app, QLocale::system());
   InitScreenResolution();
   QApplication::setWindowIcon(ResourceIcon(QStringLiteral("absence")));
   QApplication::setQuitOnLastWindowClosed(true);

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "data/records.h"
-#include "ui/main/calendar_drag.h"
+#include "ui/common/calendar_drag.h"
 
 namespace absence::ui {
 

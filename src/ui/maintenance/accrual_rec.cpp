@@ -11,11 +11,11 @@
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
 #include "ui/common/date_text.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/num_edit.h"
+#include "ui/common/pick_date.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
-#include "ui/main/dialog_buttons.h"
-#include "ui/main/pick_date.h"
 
 namespace absence::ui {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "data/records.h"
-#include "ui/main/dialog_buttons.h"
+#include "ui/common/dialog_buttons.h"
 
 class QToolButton;
 

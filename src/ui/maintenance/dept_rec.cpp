@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
-#include "ui/main/dialog_buttons.h"
 #include "ui/maintenance/duplicate_name.h"
 
 namespace absence::ui {

@@ -4,7 +4,7 @@
 #include "edit/changes.h"
 #include "edit/records_copy.h"
 #include "ui/common/clock.h"
-#include "ui/main/dialog_buttons.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/maintenance/emp_rec.h"
 #include "ui/session/data_session.h"
 

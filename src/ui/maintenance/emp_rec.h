@@ -9,7 +9,7 @@
 
 #include "data/emp_maintenance.h"
 #include "data/records.h"
-#include "ui/main/dialog_buttons.h"
+#include "ui/common/dialog_buttons.h"
 
 class QCheckBox;
 class QLineEdit;

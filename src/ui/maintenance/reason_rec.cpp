@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/scale.h"
-#include "ui/main/dialog_buttons.h"
 #include "ui/maintenance/duplicate_name.h"
 
 namespace absence::ui {

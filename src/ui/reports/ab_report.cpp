@@ -1,10 +1,10 @@
 // The report window's flows: generate, preview, print.
 #include "ui/reports/ab_report.h"
 
+#include "render/report_paint.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/wait_cursor.h"
-#include "ui/main/dialog_buttons.h"
 #include "ui/reports/preview_form.h"
-#include "ui/reports/report_paint.h"
 #include "ui/reports/setup_form.h"
 
 namespace absence::ui {
@@ -26,7 +26,7 @@ QString TfrmABReport::Title() const {
 const reports::TDocument& TfrmABReport::Document() {
   if (!doc_) {
     const TWaitCursor wait;
-    const TQtTextMetrics metrics;
+    const render::TQtTextMetrics metrics;
     doc_ = reports::RunReport({data_.EmpList, data_.DeptList, data_.ReasonList, data_.GlobalList,
                                selection_, options_, settings_},
                               metrics);

@@ -4,10 +4,10 @@
 #include <QPageLayout>
 #include <QPrinter>
 
+#include "render/report_paint.h"
 #include "ui/common/app_state.h"
 #include "ui/common/printers.h"
 #include "ui/common/wait_cursor.h"
-#include "ui/reports/report_paint.h"
 #include "ui/reports/report_print.h"
 #include "ui/reports/report_settings.h"
 
@@ -39,7 +39,7 @@ bool PrintList(const TLayPrintout& lay, const QString& title) {
   reports::TDocument doc;
   {
     const TWaitCursor wait;
-    const TQtTextMetrics metrics;
+    const render::TQtTextMetrics metrics;
     doc = lay({metrics, PrinterDevice(choice.Printer), ProgramReportSettings()});
   }
   return PrintReport(doc, choice, title);

@@ -14,6 +14,8 @@
 #include <stdexcept>
 
 #include "dates/dates.h"
+#include "render/report_paint.h"
+#include "render/report_pdf.h"
 #include "reports/selection.h"
 #include "reports/summary.h"
 #include "ui/common/app_state.h"
@@ -23,8 +25,6 @@
 #include "ui/common/help_key.h"
 #include "ui/common/message_box.h"
 #include "ui/common/wait_cursor.h"
-#include "ui/reports/report_paint.h"
-#include "ui/reports/report_pdf.h"
 #include "ui/reports/report_settings.h"
 #include "ui/session/data_session.h"
 
@@ -170,9 +170,10 @@ void TfrmMonthEnd::WritePack(const QStringList& files, TDate from, TDate to) {
   reports::WriteSummaryCsvFile(files[0].toStdString(), summary, delimiter);
   reports::WriteSummaryXlsx(files[1].toStdString(), summary,
                             HourFormatPattern(settings.HourFormat));
-  const TQtTextMetrics metrics;
+  const render::TQtTextMetrics metrics;
   const reports::TDocument doc = reports::RunReport(input, metrics);
-  WriteReportPdf(doc, files[2], QString::fromStdString(reports::ReportTitle(options.Kind, false)));
+  render::WriteReportPdf(doc, files[2],
+                         QString::fromStdString(reports::ReportTitle(options.Kind, false)));
 }
 
 }  // namespace absence::ui

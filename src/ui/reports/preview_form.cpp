@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/reports/report_paint.h"
+#include "render/report_paint.h"
 
 namespace absence::ui {
 namespace {
@@ -152,7 +152,7 @@ void TPVPreviewForm::Render() {
   image.fill(Qt::white);
   if (!doc_.Pages.empty()) {
     QPainter painter(&image);
-    TReportPagePainter(painter, dpi).Paint(doc_.Pages[static_cast<std::size_t>(page_ - 1)]);
+    render::TReportPagePainter(painter, dpi).Paint(doc_.Pages[static_cast<std::size_t>(page_ - 1)]);
   }
   imgPage_->setPixmap(QPixmap::fromImage(image));
   imgPage_->resize(image.size());

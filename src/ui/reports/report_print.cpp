@@ -8,11 +8,11 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+#include "render/report_paint.h"
+#include "render/report_pdf.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/printers.h"
-#include "ui/reports/report_paint.h"
-#include "ui/reports/report_pdf.h"
 
 namespace absence::ui {
 
@@ -45,7 +45,7 @@ bool PrintToPdf(const reports::TDocument& doc, int from, int to, int copies, con
     for (int p = from; p <= to; ++p)
       chosen.Pages.push_back(doc.Pages[static_cast<std::size_t>(p - 1)]);
   try {
-    WriteReportPdf(chosen, *file, title);
+    render::WriteReportPdf(chosen, *file, title);
   } catch (const std::exception& e) {
     ShowErrorBox(QString::fromStdString(e.what()));
     return false;
@@ -78,7 +78,7 @@ bool PrintReport(const reports::TDocument& doc, const TPrintChoice& choice, cons
   const int runs = driverCopies ? 1 : choice.Copies;
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  TReportPagePainter pages(painter, printer.resolution());
+  render::TReportPagePainter pages(painter, printer.resolution());
   bool first = true;
   for (int run = 0; run < runs; ++run)
     for (int p = from; p <= to; ++p) {

@@ -3,25 +3,22 @@
 
 #include <QLocale>
 
-#include "data/ini_file.h"
+#include "render/report_locale.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
-#include "ui/reports/report_locale.h"
 
 namespace absence::ui {
 
 reports::TReportSettings ProgramReportSettings() {
   const TAppState& app = App();
   reports::TReportSettings r;
-  TIniFile ini(app.IniPath);
-  ini.Load();
-  r.Organization = ini.ReadString(kInitSection, "Organization", "");
+  r.Organization = app.Settings.Organization;
   r.Today = Today();
   r.DatePattern = app.DatePattern.toStdString();
   r.HourFormat = app.Settings.HourFormat;
   r.EmployeeDisplay = app.Settings.EmployeeDisplay;
   r.BenefitYear = NormalizeBenefitYear(app.Settings.BenefitMonth, app.Settings.BenefitDay);
-  SetLocaleNames(r, QLocale());
+  render::SetLocaleNames(r, QLocale());
   return r;
 }
 

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/common/calendar_drag.h"
 #include "ui/common/pictures.h"
-#include "ui/main/calendar_drag.h"
 
 namespace absence::ui {
 namespace {

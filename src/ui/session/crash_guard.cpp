@@ -1,6 +1,7 @@
 #include "ui/session/crash_guard.h"
 
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <csignal>
 #include <exception>
@@ -50,9 +51,12 @@ QString WriteRecoveryBackup() {
 
 void ReportUnexpectedError(const QString& what) {
   const QString path = WriteRecoveryBackup();
-  QString text = QStringLiteral("An unexpected error occurred:\r\r") + what;
+  QString text =
+      QCoreApplication::translate("TGuardedApplication", "An unexpected error occurred:\r\r") +
+      what;
   if (!path.isEmpty())
-    text += QStringLiteral(
+    text += QCoreApplication::translate(
+                "TGuardedApplication",
                 "\r\rYour unsaved changes were kept in \"%1\"; the next start of Absence offers "
                 "to restore them.")
                 .arg(path);
@@ -69,7 +73,8 @@ bool TGuardedApplication::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& e) {
     ReportUnexpectedError(QString::fromLocal8Bit(e.what()));
   } catch (...) {
-    ReportUnexpectedError(QStringLiteral("An error of an unknown kind."));
+    ReportUnexpectedError(
+        QCoreApplication::translate("TGuardedApplication", "An error of an unknown kind."));
   }
   return false;
 }

@@ -1,6 +1,7 @@
 #include "ui/session/data_session.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -52,7 +53,8 @@ QString WarningsDetails(const TWarnings& warnings) {
 }
 
 QString WarningsText(const TWarnings& warnings, const std::string& folder) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "TDataSession",
              "Some records of the data files could not be read and were skipped or repaired "
              "(%1 warnings, listed under Show Details).\r\rBefore anything is saved over them, "
              "the data files as they are now will be copied into a new folder "
@@ -63,13 +65,15 @@ QString WarningsText(const TWarnings& warnings, const std::string& folder) {
 
 // One line of the restore question: what a data set holds.
 QString SummaryLine(const TDataSetSummary& s) {
-  QString line = QStringLiteral("Departments: %1, employees: %2, reasons: %3, entries: %4")
+  QString line = QCoreApplication::translate(
+                     "TDataSession", "Departments: %1, employees: %2, reasons: %3, entries: %4")
                      .arg(s.Departments)
                      .arg(s.Employees)
                      .arg(s.Reasons)
                      .arg(s.Entries);
   if (s.Entries > 0)
-    line += QStringLiteral(", newest entry: %1").arg(FormatDate(s.NewestEntry, App().DatePattern));
+    line += QCoreApplication::translate("TDataSession", ", newest entry: %1")
+                .arg(FormatDate(s.NewestEntry, App().DatePattern));
   return line;
 }
 
@@ -131,14 +135,14 @@ void TDataSession::Announce(const edit::TTouched& touched) {
 }
 
 QAction* TDataSession::CreateUndoAction(QObject* parent) const {
-  QAction* action = history_->createUndoAction(parent, QStringLiteral("&Undo"));
+  QAction* action = history_->createUndoAction(parent, tr("&Undo"));
   action->setObjectName(QStringLiteral("mnuEditUndo"));
   action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
   return action;
 }
 
 QAction* TDataSession::CreateRedoAction(QObject* parent) const {
-  QAction* action = history_->createRedoAction(parent, QStringLiteral("&Redo"));
+  QAction* action = history_->createRedoAction(parent, tr("&Redo"));
   action->setObjectName(QStringLiteral("mnuEditRedo"));
   action->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -162,7 +166,7 @@ bool TDataSession::TakeFolder() {
     case TLockOutcome::NotWritable:
       // Nobody can save into this folder: it opens read-only, and the user is told at once.
       readOnly_ = true;
-      MessageBoxTitled(QStringLiteral("Changes to the Absence data cannot be saved:\r\r") +
+      MessageBoxTitled(tr("Changes to the Absence data cannot be saved:\r\r") +
                            QString::fromStdString(r.Message),
                        TMsgKind::Warning, mbOK);
       return true;
@@ -173,9 +177,8 @@ bool TDataSession::TakeFolder() {
   // Shown whole (an error box is never cut): it names the holder and, for a stale lock, the
   // file to remove.
   const QString question = QString::fromStdString(r.Message) +
-                           QStringLiteral(
-                               "\r\rOpen the Absence data read-only? Changes cannot be saved. "
-                               "Choose No to quit.");
+                           tr("\r\rOpen the Absence data read-only? Changes cannot be saved. "
+                              "Choose No to quit.");
   if (MessageBoxTitled(question, TMsgKind::Error, mbYes | mbNo) != mbYes) {
     declined_ = true;
     return false;
@@ -204,7 +207,7 @@ bool TDataSession::Load() {
   } catch (const EDataFileError& e) {
     // Should a restore replace the set, its save must not be the end of these files either.
     mustKeepAside_ = true;
-    ShowErrorBox(QStringLiteral("The Absence data could not be read:\r\r") + Text(e));
+    ShowErrorBox(tr("The Absence data could not be read:\r\r") + Text(e));
     return false;
   }
   loaded_ = true;
@@ -219,9 +222,9 @@ bool TDataSession::Load() {
   // Said now, not at the first save: the user can still choose not to make changes.
   if (!readOnly_)
     if (const std::string error = DataFolderWriteError(folder_); !error.empty())
-      MessageBoxTitled(QStringLiteral("Changes to the Absence data cannot be saved:\r\r") +
-                           QString::fromStdString(error),
-                       TMsgKind::Warning, mbOK);
+      MessageBoxTitled(
+          tr("Changes to the Absence data cannot be saved:\r\r") + QString::fromStdString(error),
+          TMsgKind::Warning, mbOK);
   return true;
 }
 
@@ -246,12 +249,12 @@ TDataSession::TChangedChoice TDataSession::AskWhenChangedBehind() {
   QString names;
   for (const std::string& n : changed)
     names += (names.isEmpty() ? "" : ", ") + QString::fromStdString(n);
-  const TMsgButton answer = MessageBoxTitled(
-      QStringLiteral("Another program changed the Absence data since it was read (%1).\r\r"
-                     "Yes: keep their data and read it again.\rNo: overwrite it with yours.\r"
-                     "Cancel: keep theirs and save yours as a backup file.")
-          .arg(names),
-      TMsgKind::Warning, mbYes | mbNo | mbCancel);
+  const TMsgButton answer =
+      MessageBoxTitled(tr("Another program changed the Absence data since it was read (%1).\r\r"
+                          "Yes: keep their data and read it again.\rNo: overwrite it with yours.\r"
+                          "Cancel: keep theirs and save yours as a backup file.")
+                           .arg(names),
+                       TMsgKind::Warning, mbYes | mbNo | mbCancel);
   if (answer == mbNo) return TChangedChoice::Save;
   return answer == mbYes ? TChangedChoice::KeepTheirs : TChangedChoice::KeepBoth;
 }
@@ -259,7 +262,7 @@ TDataSession::TChangedChoice TDataSession::AskWhenChangedBehind() {
 bool TDataSession::Save() {
   if (!loaded_) return false;
   if (readOnly_) {
-    MessageBoxTitled(QStringLiteral("The Absence data is open read-only; changes cannot be saved."),
+    MessageBoxTitled(tr("The Absence data is open read-only; changes cannot be saved."),
                      TMsgKind::Information, mbOK);
     return false;
   }
@@ -296,7 +299,7 @@ void TDataSession::SaveAtClose() {
     // Nothing is written into a folder this program may not change; changes made all the same
     // are kept in a backup file, and only then.
     if (ContentSum(data_) != loadedSum_)
-      MessageBoxTitled(QStringLiteral("The Absence data was open read-only.") + KeepUnsavedData(),
+      MessageBoxTitled(tr("The Absence data was open read-only.") + KeepUnsavedData(),
                        TMsgKind::Error, mbOK);
     return;
   }
@@ -327,15 +330,14 @@ QString TDataSession::KeepUnsavedData() {
     const QString path = QDir(folder).filePath(name);
     try {
       BackupData(data_, path.toStdString());
-      return QStringLiteral(
-                 "\r\rYour changes were kept in the backup file \"%1\"; choose "
-                 "\"Restore from Backup...\" to bring them back.")
+      return tr("\r\rYour changes were kept in the backup file \"%1\"; choose "
+                "\"Restore from Backup...\" to bring them back.")
           .arg(QDir::toNativeSeparators(path));
     } catch (const EDataFileError& e) {
       failures += u'\r' + Text(e);
     }
   }
-  return QStringLiteral("\r\rYour changes could not be kept in a backup file either:") + failures;
+  return tr("\r\rYour changes could not be kept in a backup file either:") + failures;
 }
 
 bool TDataSession::Backup(const QString& path) {
@@ -346,8 +348,8 @@ bool TDataSession::Backup(const QString& path) {
     ShowErrorBox(Text(e));
     return false;
   }
-  MessageBoxTitled(QStringLiteral("Your Absence data was successfully backed up."),
-                   TMsgKind::Information, mbOK);
+  MessageBoxTitled(tr("Your Absence data was successfully backed up."), TMsgKind::Information,
+                   mbOK);
   return true;
 }
 
@@ -370,9 +372,8 @@ bool TDataSession::Restore(const QString& path, bool askFirst) {
   const TDataSetSummary current = SummarizeDataSet(data_);
   if (askFirst && current.Departments + current.Employees + current.Reasons + current.Entries > 0) {
     const QString question =
-        QStringLiteral(
-            "The backup file \"%1\" holds:\r%2\r\rYour current Absence data holds:\r%3\r\r"
-            "Do you want to replace your current data with the backup?")
+        tr("The backup file \"%1\" holds:\r%2\r\rYour current Absence data holds:\r%3\r\r"
+           "Do you want to replace your current data with the backup?")
             .arg(QDir::toNativeSeparators(path), SummaryLine(SummarizeDataSet(restored)),
                  SummaryLine(current));
     if (MessageBoxWhole(question, TMsgKind::Confirmation, mbYes | mbNo) != mbYes) return false;
@@ -390,12 +391,11 @@ bool TDataSession::Restore(const QString& path, bool askFirst) {
     emit Reloaded();
   }
   if (!warnings.empty())
-    MessageBoxWhole(QStringLiteral("Some records of the backup file could not be read and were "
-                                   "skipped or repaired (%1 warnings, listed under Show Details).")
+    MessageBoxWhole(tr("Some records of the backup file could not be read and were "
+                       "skipped or repaired (%1 warnings, listed under Show Details).")
                         .arg(warnings.size()),
                     TMsgKind::Warning, mbOK, WarningsDetails(warnings));
-  MessageBoxTitled(QStringLiteral("Your Absence data was successfully restored."),
-                   TMsgKind::Information, mbOK);
+  MessageBoxTitled(tr("Your Absence data was successfully restored."), TMsgKind::Information, mbOK);
   return true;
 }
 
@@ -407,9 +407,8 @@ void TDataSession::OfferRecovery() {
       QStringLiteral("Absence-recovery-%1.abk")
           .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
   const QString question =
-      QStringLiteral(
-          "Absence ended unexpectedly, and the changes it had not saved were kept in \"%1\"."
-          "\r\rRestore them now? (Otherwise the file is kept as \"%2\".)")
+      tr("Absence ended unexpectedly, and the changes it had not saved were kept in \"%1\"."
+         "\r\rRestore them now? (Otherwise the file is kept as \"%2\".)")
           .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(kept));
   if (MessageBoxTitled(question, TMsgKind::Confirmation, mbYes | mbNo) == mbYes &&
       Restore(path, /*askFirst=*/false)) {

@@ -1,14 +1,13 @@
 // The pieces absence-cli's report and print commands share.
-#include "app/cli/reports/cli_pages.h"
+#include "app/cli/cli_pages.h"
 
 #include <QLocale>
 #include <ctime>
 
-#include "data/ini_file.h"
 #include "data/settings.h"
 #include "dates/date_text.h"
 #include "dates/dates.h"
-#include "ui/reports/report_locale.h"
+#include "render/report_locale.h"
 
 namespace absence::cli {
 
@@ -33,19 +32,15 @@ std::unique_ptr<QGuiApplication> GuiApplication() {
 }
 
 TReportSettings SettingsFromIni(const TContext& ctx, TDate today) {
-  TIniFile ini(ctx.IniPath);
-  ini.Load();
-  TSettings s;
-  // The stored resolution, so that reading changes nothing (the file is not written).
-  ReadIniSettings(ini, "Absence", ini.ReadInteger(kInitSection, "FontSettings", 96), s);
+  const TSettings& s = ctx.Preferences();
   TReportSettings r;
-  r.Organization = ini.ReadString(kInitSection, "Organization", "");
+  r.Organization = s.Organization;
   r.Today = today;
   r.DatePattern = DateFormat();
   r.HourFormat = s.HourFormat;
   r.EmployeeDisplay = s.EmployeeDisplay;
   r.BenefitYear = NormalizeBenefitYear(s.BenefitMonth, s.BenefitDay);
-  ui::SetLocaleNames(r, QLocale::system());
+  render::SetLocaleNames(r, QLocale::system());
   return r;
 }
 

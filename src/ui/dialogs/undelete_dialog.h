@@ -9,7 +9,7 @@
 
 class QListWidget;
 
-#include "ui/main/dialog_buttons.h"
+#include "ui/common/dialog_buttons.h"
 
 namespace absence::ui {
 

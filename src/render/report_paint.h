@@ -11,7 +11,7 @@
 class QPainter;
 class QFontMetricsF;
 
-namespace absence::ui {
+namespace absence::render {
 
 // The Qt font for a report font; `pointScale` enlarges it (for a device whose logical
 // resolution differs from the resolution the page is drawn at).
@@ -48,4 +48,4 @@ class TReportPagePainter {
   std::unique_ptr<TFontCache> fonts_;
 };
 
-}  // namespace absence::ui
+}  // namespace absence::render

@@ -1,5 +1,5 @@
 // Writing a generated report into a PDF file.
-#include "ui/reports/report_pdf.h"
+#include "render/report_pdf.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -11,9 +11,9 @@
 #include <stdexcept>
 
 #include "data/fileio.h"
-#include "ui/reports/report_paint.h"
+#include "render/report_paint.h"
 
-namespace absence::ui {
+namespace absence::render {
 
 void WriteReportPdf(const reports::TDocument& doc, const QString& fileName, const QString& title) {
   // Made in memory, then put in place of the file through a flushed temporary file: a full disk
@@ -44,4 +44,4 @@ void WriteReportPdf(const reports::TDocument& doc, const QString& fileName, cons
   ReplaceFile(fileName.toStdString(), bytes, ".~absence-report~");
 }
 
-}  // namespace absence::ui
+}  // namespace absence::render

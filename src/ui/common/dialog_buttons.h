@@ -21,8 +21,9 @@ struct TDialogButtons {
   void CreateButtons(QDialog* dialog, QBoxLayout* layout, int helpContext);
 };
 
-// Creates the three buttons in `layout` (a row or a column); Cancel rejects `dialog`. OK is
-// left to the caller to connect, because every dialog checks its fields first.
+// Creates the three buttons in a button box ("buttonBox") added to `layout`, a row or a column
+// as the layout runs; Cancel rejects `dialog`. OK is left to the caller to connect, because
+// every dialog checks its fields first.
 TDialogButtons AddDialogButtons(QDialog* dialog, QBoxLayout* layout, int helpContext);
 
 // Runs `dialog` modally and returns its result. While a test hook is set, the hook gets the

@@ -1,11 +1,11 @@
-#include "ui/main/absence_entry_flows.h"
+#include "ui/dialogs/absence_entry_flows.h"
 
 #include <stdexcept>
 
 #include "edit/changes.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
-#include "ui/main/absence_rec.h"
+#include "ui/dialogs/absence_rec.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {

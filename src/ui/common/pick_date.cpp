@@ -1,4 +1,4 @@
-#include "ui/main/pick_date.h"
+#include "ui/common/pick_date.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -45,7 +45,7 @@ QToolButton* MonthButton(const char* name, Qt::ArrowType arrow, const QString& t
 
 TfrmPickDate::TfrmPickDate(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmPickDate"));
-  setWindowTitle(QStringLiteral("Select a Date"));
+  setWindowTitle(tr("Select a Date"));
 
   cboMonth = new QComboBox;
   cboMonth->setObjectName(QStringLiteral("cboMonth"));
@@ -61,8 +61,8 @@ TfrmPickDate::TfrmPickDate(QWidget* parent) : QDialog(parent) {
   UpDown = upDown;
   txtYear = upDown->Text();
 
-  SpeedButton1 = MonthButton("SpeedButton1", Qt::LeftArrow, QStringLiteral("Previous month"));
-  SpeedButton2 = MonthButton("SpeedButton2", Qt::RightArrow, QStringLiteral("Next month"));
+  SpeedButton1 = MonthButton("SpeedButton1", Qt::LeftArrow, tr("Previous month"));
+  SpeedButton2 = MonthButton("SpeedButton2", Qt::RightArrow, tr("Next month"));
 
   Calendar1 = new TPVCalendar;
   Calendar1->setObjectName(QStringLiteral("Calendar1"));
@@ -70,10 +70,10 @@ TfrmPickDate::TfrmPickDate(QWidget* parent) : QDialog(parent) {
   Calendar1->SetYearRange(kFirstYear, kLastYear);
   Calendar1->setFixedSize(Calendar1->sizeHint());
 
-  cmdOK = new QPushButton(QStringLiteral("OK"));
+  cmdOK = new QPushButton(tr("OK"));
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setDefault(true);
-  cmdCancel = new QPushButton(QStringLiteral("Cancel"));
+  cmdCancel = new QPushButton(tr("Cancel"));
   cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
   auto* top = new QHBoxLayout;

@@ -4,10 +4,10 @@
 
 #include "reports/page_document.h"
 
-namespace absence::ui {
+namespace absence::render {
 
 // Writes every page of `doc` in place of the file, which keeps its old contents when anything
 // fails; throws std::runtime_error (EDataFileError with the system's message) on failure.
 void WriteReportPdf(const reports::TDocument& doc, const QString& fileName, const QString& title);
 
-}  // namespace absence::ui
+}  // namespace absence::render

@@ -5,11 +5,11 @@
 #include <stdexcept>
 
 #include "app/cli/cli.h"
-#include "app/cli/reports/cli_pages.h"
+#include "app/cli/cli_pages.h"
 #include "dates/dates.h"
+#include "render/report_paint.h"
+#include "render/report_pdf.h"
 #include "reports/list_printouts.h"
-#include "ui/reports/report_paint.h"
-#include "ui/reports/report_pdf.h"
 
 namespace absence::cli {
 namespace {
@@ -86,10 +86,10 @@ int RunPrintCommand(TContext& ctx, TPrintout kind, const TPrintArgs& a) {
   const std::unique_ptr<QGuiApplication> app = GuiApplication();
   TReportSettings settings = SettingsFromIni(ctx, a.Today > 0 ? a.Today : TodayDate());
   settings.EmployeeDisplay = DisplayFromText(a.Show, settings.EmployeeDisplay);
-  const ui::TQtTextMetrics metrics;
+  const render::TQtTextMetrics metrics;
   // A PDF page has no unprintable edge.
   const TDocument doc = Lay(kind, data, {metrics, LetterDevice(600, 0), settings}, a);
-  ui::WriteReportPdf(doc, QString::fromStdString(a.Pdf), QString::fromLatin1(Title(kind)));
+  render::WriteReportPdf(doc, QString::fromStdString(a.Pdf), QString::fromLatin1(Title(kind)));
   *ctx.Out << "pages\t" << doc.Pages.size() << '\n';
   return kExitOk;
 }

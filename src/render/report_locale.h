@@ -4,8 +4,8 @@
 
 #include "reports/report.h"
 
-namespace absence::ui {
+namespace absence::render {
 
 void SetLocaleNames(reports::TReportSettings& settings, const QLocale& locale);
 
-}  // namespace absence::ui
+}  // namespace absence::render

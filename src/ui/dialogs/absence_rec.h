@@ -11,7 +11,7 @@ class QFrame;
 class QScrollBar;
 class QToolButton;
 
-#include "ui/main/dialog_buttons.h"
+#include "ui/common/dialog_buttons.h"
 
 namespace absence::ui {
 

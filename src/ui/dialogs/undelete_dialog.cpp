@@ -1,4 +1,4 @@
-#include "ui/main/undelete_dialog.h"
+#include "ui/dialogs/undelete_dialog.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -13,9 +13,9 @@
 #include "edit/changes.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/pictures.h"
 #include "ui/common/scale.h"
-#include "ui/main/dialog_buttons.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {

@@ -1,7 +1,8 @@
-#include "ui/main/dialog_buttons.h"
+#include "ui/common/dialog_buttons.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QPushButton>
 
 #include "ui/common/help_key.h"
@@ -12,19 +13,27 @@ TDialogHook g_dialogHook;
 }
 
 TDialogButtons AddDialogButtons(QDialog* dialog, QBoxLayout* layout, int helpContext) {
+  const bool column = layout->direction() == QBoxLayout::TopToBottom ||
+                      layout->direction() == QBoxLayout::BottomToTop;
+  auto* box = new QDialogButtonBox(column ? Qt::Vertical : Qt::Horizontal, dialog);
+  box->setObjectName(QStringLiteral("buttonBox"));
+  // Our own texts rather than the standard buttons': the dialogs keep their wording (and the
+  // translation catalogue holds it).
   TDialogButtons b;
-  b.cmdOK = new QPushButton(QStringLiteral("OK"), dialog);
+  b.cmdOK = box->addButton(QCoreApplication::translate("TDialogButtons", "OK"),
+                           QDialogButtonBox::AcceptRole);
   b.cmdOK->setObjectName(QStringLiteral("cmdOK"));
   b.cmdOK->setDefault(true);
-  b.cmdCancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+  b.cmdCancel = box->addButton(QCoreApplication::translate("TDialogButtons", "Cancel"),
+                               QDialogButtonBox::RejectRole);
   b.cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-  b.cmdHelp = new QPushButton(QStringLiteral("Help"), dialog);
+  b.cmdHelp = box->addButton(QCoreApplication::translate("TDialogButtons", "Help"),
+                             QDialogButtonBox::HelpRole);
   b.cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
   b.cmdHelp->setAutoDefault(false);
-  layout->addWidget(b.cmdOK);
-  layout->addWidget(b.cmdCancel);
-  layout->addWidget(b.cmdHelp);
-  QObject::connect(b.cmdCancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  layout->addWidget(box);
+  // OK is left to the dialog: every dialog checks its fields before it accepts.
+  QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   ConnectHelpButton(b.cmdHelp, helpContext);
   SetHelpContext(dialog, helpContext);
   return b;

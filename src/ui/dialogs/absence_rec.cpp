@@ -1,4 +1,4 @@
-#include "ui/main/absence_rec.h"
+#include "ui/dialogs/absence_rec.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -13,13 +13,13 @@
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
 #include "ui/common/date_text.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/message_box.h"
 #include "ui/common/num_edit.h"
+#include "ui/common/pick_date.h"
 #include "ui/common/pictures.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/scale.h"
-#include "ui/main/dialog_buttons.h"
-#include "ui/main/pick_date.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {

@@ -1,4 +1,4 @@
-#include "ui/main/calendar_drag.h"
+#include "ui/common/calendar_drag.h"
 
 #include <QDataStream>
 #include <QDrag>

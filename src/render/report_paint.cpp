@@ -1,5 +1,5 @@
 // Measuring and painting report pages with Qt.
-#include "ui/reports/report_paint.h"
+#include "render/report_paint.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -12,7 +12,7 @@
 #include <tuple>
 #include <unordered_map>
 
-namespace absence::ui {
+namespace absence::render {
 namespace {
 
 constexpr double kMeasureDpi = 1200.0;
@@ -159,4 +159,4 @@ void TReportPagePainter::Paint(const reports::TPage& page) {
   p.restore();
 }
 
-}  // namespace absence::ui
+}  // namespace absence::render

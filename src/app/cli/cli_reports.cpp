@@ -7,12 +7,12 @@
 #include <stdexcept>
 
 #include "app/cli/cli.h"
-#include "app/cli/reports/cli_pages.h"
+#include "app/cli/cli_pages.h"
 #include "dates/dates.h"
+#include "render/report_paint.h"
+#include "render/report_pdf.h"
 #include "reports/report.h"
 #include "reports/selection.h"
-#include "ui/reports/report_paint.h"
-#include "ui/reports/report_pdf.h"
 
 namespace absence::cli {
 namespace {
@@ -97,12 +97,12 @@ int RunReportCommand(TContext& ctx, TReportKind kind, const TReportArgs& a) {
     throw std::runtime_error("no department with DeptID " + std::to_string(a.CalendarDept));
   const TSelection selection =
       Selection(data, a, !options.SelectFromEmployees, settings.EmployeeDisplay);
-  const ui::TQtTextMetrics metrics;
+  const render::TQtTextMetrics metrics;
   const TDocument doc = RunReport(
       {data.EmpList, data.DeptList, data.ReasonList, data.GlobalList, selection, options, settings},
       metrics);
-  ui::WriteReportPdf(doc, QString::fromStdString(a.Pdf),
-                     QString::fromStdString(ReportTitle(kind, options.InformationList)));
+  render::WriteReportPdf(doc, QString::fromStdString(a.Pdf),
+                         QString::fromStdString(ReportTitle(kind, options.InformationList)));
   *ctx.Out << "pages\t" << doc.Pages.size() << '\n';
   return kExitOk;
 }

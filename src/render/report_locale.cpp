@@ -1,6 +1,6 @@
-#include "ui/reports/report_locale.h"
+#include "render/report_locale.h"
 
-namespace absence::ui {
+namespace absence::render {
 
 void SetLocaleNames(reports::TReportSettings& settings, const QLocale& locale) {
   for (int m = 1; m <= 12; ++m)
@@ -11,4 +11,4 @@ void SetLocaleNames(reports::TReportSettings& settings, const QLocale& locale) {
         locale.standaloneDayName(d == 0 ? 7 : d, QLocale::LongFormat).toStdString();
 }
 
-}  // namespace absence::ui
+}  // namespace absence::render
