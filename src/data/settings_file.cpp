@@ -8,18 +8,21 @@ namespace {
 
 constexpr float kMaxDefaultHours = 9999;  // the largest the file's reader accepts
 
-template <class E>
-void CheckChoice(E value, E last, const char* key) {
-  const int v = static_cast<int>(value);
-  if (v < 0 || v > static_cast<int>(last))
-    throw ESettingRangeError(std::string(key) + " " + std::to_string(v) + " is not one of 0 to " +
-                             std::to_string(static_cast<int>(last)));
+void CheckRange(int value, int low, int high, const char* key) {
+  if (value >= low && value <= high) return;
+  std::string why = key;
+  why += ' ';
+  why += std::to_string(value);
+  why += " is outside ";
+  why += std::to_string(low);
+  why += " to ";
+  why += std::to_string(high);
+  throw ESettingRangeError(why);
 }
 
-void CheckRange(int value, int low, int high, const char* key) {
-  if (value < low || value > high)
-    throw ESettingRangeError(std::string(key) + " " + std::to_string(value) + " is outside " +
-                             std::to_string(low) + " to " + std::to_string(high));
+template <class E>
+void CheckChoice(E value, E last, const char* key) {
+  CheckRange(static_cast<int>(value), 0, static_cast<int>(last), key);
 }
 
 }  // namespace
