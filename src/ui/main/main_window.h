@@ -62,7 +62,7 @@ class TfrmMain : public QMainWindow {
   void ConnectHistory();
   void ArrangeControls();
   void AppActivate(Qt::ApplicationState state);
-  // Settings (main_window_settings.cpp).
+  // Settings (main_window_settings.cpp; SettingChanged in main_window_commands.cpp).
   void ReadSettings();
   void WriteSettings();
   // Follows a changed preference: the toolbar, the employee box, the hours and benefit year.

@@ -50,35 +50,4 @@ void TfrmMain::WriteSettings() {
   SettingsService().WritePreferences(!App().NoPrinter);
 }
 
-void TfrmMain::SettingChanged(TSettingId id) {
-  const TSettings& settings = App().Settings;
-  switch (id) {
-    case TSettingId::ToolCaption:
-    case TSettingId::ShowButtonBorder:
-      toolbar_->ArrangeToolbar(settings.ToolCaption, settings.ShowButtonBorder);
-      break;
-    case TSettingId::EmployeeDisplay: {
-      if (!session_->Loaded()) break;
-      // The employee stays selected only while the box still offers it.
-      const int32_t shown = currentEmpID_;
-      LoadEmpCombo();
-      const int index = toolbar_->cboEmpBox->IndexOfID(shown);
-      if (index >= 0) {
-        toolbar_->cboEmpBox->setCurrentIndex(index);
-        SelectEmployee(shown);
-      }
-      break;
-    }
-    case TSettingId::HourFormat:
-    case TSettingId::BenefitMonth:
-    case TSettingId::BenefitDay:
-      // The hour pattern and the benefit year take effect at once on the calendar and balances.
-      ShowWeeks(calendar_->Grid()->StartDate());
-      if (currentEmpID_ != 0) ShowEmployee();
-      break;
-    default:
-      break;
-  }
-}
-
 }  // namespace absence::ui
