@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QStringList>
+#include <QTableView>
 #include <QTableWidget>
 
 #include "data/ini_file.h"
@@ -21,6 +22,29 @@ int GridWidthFor(int column, int sectionWidth) {
 
 void HideColumnsFrom(QTableWidget* grid, int first) {
   for (int c = 0; c < grid->columnCount(); ++c) grid->setColumnHidden(c, c >= first);
+}
+
+int SectionWidthFor(int column, int gridWidth) {
+  return column == 0 ? gridWidth + 3 : gridWidth + 1;
+}
+
+QString StoredWidths(const QString& iniFileName, const QString& headerName) {
+  TIniFile ini(iniFileName.toStdString());
+  ini.Load();
+  return QString::fromStdString(ini.ReadString(ProductSection().toStdString(),
+                                               ColumnWidthKey(headerName).toStdString(), "0"));
+}
+
+void StoreWidths(const QString& iniFileName, const QString& headerName, const QStringList& widths) {
+  TIniFile ini(iniFileName.toStdString());
+  ini.Load();
+  ini.WriteString(ProductSection().toStdString(), ColumnWidthKey(headerName).toStdString(),
+                  widths.join(u',').toStdString());
+  try {
+    ini.Save();
+  } catch (const std::exception& e) {
+    ShowErrorBox(QString::fromStdString(e.what()));
+  }
 }
 
 }  // namespace
@@ -47,23 +71,39 @@ void SaveColumnWidths(const THeaderControl* header, const QString& iniFileName) 
   QStringList widths;
   for (int i = 0; i < header->SectionCount(); ++i)
     widths << QString::number(header->SectionWidth(i));
-  TIniFile ini(iniFileName.toStdString());
-  ini.Load();
-  ini.WriteString(ProductSection().toStdString(),
-                  ColumnWidthKey(header->objectName()).toStdString(),
-                  widths.join(u',').toStdString());
-  try {
-    ini.Save();
-  } catch (const std::exception& e) {
-    ShowErrorBox(QString::fromStdString(e.what()));
+  StoreWidths(iniFileName, header->objectName(), widths);
+}
+
+void SaveColumnWidths(const QTableView* view, const QString& iniFileName) {
+  const QHeaderView* header = view->horizontalHeader();
+  QStringList widths;
+  // Hidden columns were hidden by a shorter list: saving the shown ones keeps them hidden.
+  for (int c = 0; c < header->count() && !view->isColumnHidden(c); ++c)
+    widths << QString::number(SectionWidthFor(c, view->columnWidth(c)));
+  StoreWidths(iniFileName, header->objectName(), widths);
+}
+
+void LoadColumnWidths(QTableView* view, const QList<int>& designWidths,
+                      const QString& iniFileName) {
+  QHeaderView* header = view->horizontalHeader();
+  const int columns = header->count();
+  const auto widths = ParseColumnWidths(StoredWidths(iniFileName, header->objectName()));
+  for (int c = 0; c < columns; ++c) {
+    if (widths) {
+      const bool listed = c < widths->size();
+      view->setColumnHidden(c, !listed);
+      if (listed) view->setColumnWidth(c, std::max(0, GridWidthFor(c, (*widths)[c])));
+    } else {
+      view->setColumnHidden(c, false);
+      if (c < designWidths.size()) view->setColumnWidth(c, Scale(designWidths[c]));
+    }
   }
+  view->verticalHeader()->setDefaultSectionSize(
+      Scale(view->verticalHeader()->defaultSectionSize()));
 }
 
 void LoadColumnWidths(THeaderControl* header, QTableWidget* grid, const QString& iniFileName) {
-  TIniFile ini(iniFileName.toStdString());
-  ini.Load();
-  const QString stored = QString::fromStdString(ini.ReadString(
-      ProductSection().toStdString(), ColumnWidthKey(header->objectName()).toStdString(), "0"));
+  const QString stored = StoredWidths(iniFileName, header->objectName());
   const int sections = header->SectionCount();
   if (const auto widths = ParseColumnWidths(stored)) {
     const int n = static_cast<int>(widths->size());
