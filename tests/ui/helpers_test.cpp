@@ -309,7 +309,6 @@ class HelpersTest : public QObject {
     env.WriteIni("[" + ProductSection() + "]\nTestSettings=" + stored + "\n");
     TRecordTableModel records({"A", "B", "C"});
     TPickGrid grid("hdrTest", "grdTest", &records, {70, 50, 40}, 3);
-    grid.horizontalHeader()->setStretchLastSection(false);
     grid.LoadColumnWidths();
     for (int c = 0; c < 3; ++c) {
       QCOMPARE(grid.isColumnHidden(c), columns[c] < 0);
@@ -317,7 +316,6 @@ class HelpersTest : public QObject {
     }
     grid.SaveColumnWidths();
     TPickGrid again("hdrTest", "grdTest", &records, {70, 50, 40}, 3);
-    again.horizontalHeader()->setStretchLastSection(false);
     again.LoadColumnWidths();
     for (int c = 0; c < 3; ++c) {
       QCOMPARE(again.isColumnHidden(c), grid.isColumnHidden(c));

@@ -71,7 +71,6 @@ TPickGrid::TPickGrid(const QString& headerName, const QString& gridName, TRecord
   header->setHighlightSections(false);
   header->setMinimumSectionSize(0);
   header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  header->setStretchLastSection(true);
   verticalHeader()->hide();
   verticalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setDefaultSectionSize(kDesignRowHeight);
@@ -89,6 +88,7 @@ TPickGrid::TPickGrid(const QString& headerName, const QString& gridName, TRecord
     setColumnWidth(c, designWidths_[c]);
   FitHeight();
 
+  connect(header, &QHeaderView::sectionResized, this, [this] { FitLastColumn(); });
   // A refill keeps the picked record when it is still listed, else the row it stood on.
   connect(records_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
     keptRow_ = CurrentRow();
@@ -177,6 +177,24 @@ void TPickGrid::keyPressEvent(QKeyEvent* event) {
 void TPickGrid::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   if (!BlockMode() || RecordCount() == 0) emit RowActivated();
+}
+
+void TPickGrid::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  FitLastColumn();
+}
+
+void TPickGrid::FitLastColumn() {
+  int last = records_->columnCount() - 1;
+  while (last >= 0 && isColumnHidden(last)) --last;
+  // Until shown the viewport has no width of its own; showing resizes it.
+  if (last < 0 || fitting_ || !isVisible()) return;
+  fitting_ = true;
+  int others = 0;
+  for (int c = 0; c < last; ++c)
+    if (!isColumnHidden(c)) others += columnWidth(c);
+  setColumnWidth(last, std::max(0, viewport()->width() - others));
+  fitting_ = false;
 }
 
 void TPickGrid::FitColumnToText(int column, const QString& sample) {

@@ -58,9 +58,12 @@ class TPickGrid : public QTableView {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void FitHeight();
+  // The last shown column takes the width the others leave.
+  void FitLastColumn();
 
   TRecordTableModel* records_;
   QList<int> designWidths_;
@@ -68,6 +71,7 @@ class TPickGrid : public QTableView {
   int32_t keptID_ = 0;
   int keptRow_ = -1;
   bool blockPicking_ = true;
+  bool fitting_ = false;
 };
 
 }  // namespace absence::ui
