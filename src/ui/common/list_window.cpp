@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/common/app_state.h"
 #include "ui/common/help_key.h"
@@ -18,6 +19,11 @@
 #include "ui/common/wait_cursor.h"
 
 namespace absence::ui {
+namespace {
+
+constexpr int kMinimumListWidth = 640;
+
+}  // namespace
 
 TRecordButtons AddRecordButtons(QHBoxLayout* row, const TListWindowTexts& texts) {
   TRecordButtons b;
@@ -73,10 +79,11 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
 
   StyleToolbar(this);
   grid_->LoadColumnWidths();
-  // A fixed-size window: the grid shows its rows and scrolls; the width follows the columns.
-  int width = 2 * grid_->frameWidth();
+  // A fixed-size window: the grid shows its rows and scrolls. It is 640 pixels wide at the
+  // least, or as wide as its columns, the last of which takes the room the others leave.
+  int width = 0;
   for (int c = 0; c < records->columnCount(); ++c) width += grid_->columnWidth(c);
-  grid_->setMinimumWidth(width);
+  grid_->setMinimumWidth(std::max(kMinimumListWidth, width + 2 * grid_->frameWidth()));
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(buttons_.New, &QToolButton::clicked, this, &TListWindow::NewClicked);

@@ -54,6 +54,17 @@ class TPickCellDelegate : public QStyledItemDelegate {
   static constexpr int kPictureSize = 13;
 };
 
+// A header one line of text high, with room around it.
+class TOneLineHeader : public QHeaderView {
+ public:
+  explicit TOneLineHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+  QSize sizeHint() const override {
+    QSize size = QHeaderView::sizeHint();
+    size.setHeight(fontMetrics().height() + 8);
+    return size;
+  }
+};
+
 }  // namespace
 
 TPickGrid::TPickGrid(const QString& headerName, const QString& gridName, TRecordTableModel* records,
@@ -63,6 +74,7 @@ TPickGrid::TPickGrid(const QString& headerName, const QString& gridName, TRecord
       designWidths_(designWidths),
       visibleRows_(visibleRows) {
   setObjectName(gridName);
+  setHorizontalHeader(new TOneLineHeader(this));
   setModel(records_);
   QHeaderView* header = horizontalHeader();
   header->setObjectName(headerName);
