@@ -267,8 +267,8 @@ class CommandsTest : public QObject {
     test::TDialogDriver driver([&](QDialog& dlg) {
       if (auto* list = qobject_cast<TfrmTimeList*>(&dlg)) {
         QCOMPARE(list->windowTitle(), QString("Global Absence"));
-        QTest::mouseClick(list->spdNewRec, Qt::LeftButton);
-        QTest::mouseClick(list->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(list->findChild<QToolButton*>("spdNewRec"), Qt::LeftButton);
+        QTest::mouseClick(list->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
         return;
       }
       auto* rec = qobject_cast<TfrmAbsenceRec*>(&dlg);

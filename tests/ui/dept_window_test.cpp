@@ -1,18 +1,18 @@
 // The department list and dialog driven by clicks and keys.
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 
 #include "dialog_support.h"
+#include "list_support.h"
 #include "maintenance_test.h"
 #include "screenshots.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
-#include "ui/common/header_control.h"
-#include "ui/common/pick_grid.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/maintenance/dept_rec.h"
 #include "ui/maintenance/dept_window.h"
@@ -20,28 +20,28 @@
 namespace absence::ui::test {
 namespace {
 
-QRect RowRect(QTableWidget* grid, int row) {
+QRect RowRect(QTableView* grid, int row) {
   return grid->visualRect(grid->model()->index(row, 0));
 }
 
-void ClickRow(QTableWidget* grid, int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, mods, RowRect(grid, row).center());
+QTableView* DeptList(QWidget& w) {
+  return ListView(&w, "grdDept");
 }
 
-QStringList Column(QTableWidget* grid, int column, int rows) {
-  QStringList texts;
-  for (int r = 0; r < rows; ++r) texts << grid->item(r, column)->text();
-  return texts;
+int ColumnsWidth(const QTableView* grid) {
+  int used = 0;
+  for (int c = 0; c < grid->model()->columnCount(); ++c) used += grid->columnWidth(c);
+  return used;
 }
 
 // Types into the dialog's boxes the way a user does and presses Enter.
 void TypeDept(QDialog& dialog, const QString& name, const QString& code) {
   auto& dlg = static_cast<TfrmDeptRec&>(dialog);
-  dlg.txtDeptName->selectAll();
-  QTest::keyClicks(dlg.txtDeptName, name);
-  dlg.txtDeptCode->selectAll();
-  QTest::keyClicks(dlg.txtDeptCode, code);
-  QTest::keyClick(dlg.txtDeptCode, Qt::Key_Return);
+  Find<QLineEdit>(&dlg, "txtDeptName")->selectAll();
+  QTest::keyClicks(Find<QLineEdit>(&dlg, "txtDeptName"), name);
+  Find<QLineEdit>(&dlg, "txtDeptCode")->selectAll();
+  QTest::keyClicks(Find<QLineEdit>(&dlg, "txtDeptCode"), code);
+  QTest::keyClick(Find<QLineEdit>(&dlg, "txtDeptCode"), Qt::Key_Return);
 }
 
 }  // namespace
@@ -72,46 +72,44 @@ void DeptWindowTest::gridListsDepartmentsAndFillsLastColumn() {
   TfrmDept w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  QTableWidget* grid = w.Grid()->Grid();
-  QCOMPARE(w.Grid()->RecordCount(), 5);
-  QCOMPARE(Column(grid, 0, 5), QStringList({"Accounts", "Legal", "Research", "Sales", "Shipping"}));
-  QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("Smith, Ann"));
-  QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Yes"));
-  QVERIFY(grid->isColumnHidden(4));
-  QCOMPARE(grid->item(0, 4)->text().toInt(),
-           absence::ui::test::TestData(*session_).DeptList[0]->DeptID);
-  // The manager column reaches the grid's right edge; header and grid agree.
-  int used = 0;
-  for (int c = 0; c < 4; ++c) used += grid->columnWidth(c);
-  QCOMPARE(used, grid->viewport()->width());
-  THeaderControl* hdr = w.Grid()->Header();
+  QTableView* grid = DeptList(w);
+  QCOMPARE(RowCount(grid), 5);
+  QCOMPARE(ColumnTexts(grid, 0),
+           QStringList({"Accounts", "Legal", "Research", "Sales", "Shipping"}));
+  QCOMPARE(Cell(grid, 0, 3), QStringLiteral("Smith, Ann"));
+  QCOMPARE(Cell(grid, 0, 2), QStringLiteral("Yes"));
+  // The record stands behind the row, not in a column of its own.
+  QCOMPARE(grid->model()->columnCount(), 4);
+  QCOMPARE(RecordAt(grid, 0), absence::ui::test::TestData(*session_).DeptList[0]->DeptID);
+  // The manager column reaches the grid's right edge.
+  QCOMPARE(ColumnsWidth(grid), grid->viewport()->width());
+  QHeaderView* hdr = grid->horizontalHeader();
   QCOMPARE(hdr->objectName(), QStringLiteral("hdrDept"));
-  int sections = 0;
-  for (int i = 0; i < 4; ++i) sections += hdr->SectionWidth(i);
-  QCOMPARE(sections, hdr->width());
-  // Widening the first section narrows the last; the grid column follows.
-  hdr->SetSectionWidth(0, hdr->SectionWidth(0) + 30);
-  QCOMPARE(grid->columnWidth(0), hdr->SectionWidth(0) - 3);
-  used = 0;
-  for (int c = 0; c < 4; ++c) used += grid->columnWidth(c);
-  QCOMPARE(used, grid->viewport()->width());
-  QVERIFY(w.spdPrint->isEnabled());  // rows, and the PDF printer
-  QVERIFY(!w.spdUnDo->isEnabled());
+  // Dragging the first section's edge 30 pixels right widens it and narrows the last.
+  const int first = grid->columnWidth(0), last = grid->columnWidth(3);
+  const int edge = hdr->sectionViewportPosition(1) - 1;
+  DragWithMouse(hdr->viewport(), QPoint(edge, hdr->height() / 2),
+                QPoint(edge + 30, hdr->height() / 2));
+  QCOMPARE(grid->columnWidth(0), first + 30);
+  QCOMPARE(grid->columnWidth(3), last - 30);
+  QCOMPARE(ColumnsWidth(grid), grid->viewport()->width());
+  QVERIFY(ToolButton(&w, "spdPrint")->isEnabled());  // rows, and the PDF printer
+  QVERIFY(!ToolButton(&w, "spdUnDo")->isEnabled());
   QVERIFY(NoCutTexts(&w));
   SaveScreenshot(&w, QStringLiteral("departments"));
-  const QList<int> widths = [&] {
-    QList<int> l;
-    for (int i = 0; i < 4; ++i) l << hdr->SectionWidth(i);
-    return l;
-  }();
-  QTest::mouseClick(w.cmdClose, Qt::LeftButton);
+  QList<int> widths;
+  for (int c = 0; c < 4; ++c) widths << grid->columnWidth(c);
+  QTest::mouseClick(Find<QPushButton>(&w, "cmdClose"), Qt::LeftButton);
+  // Stored as the widths of a header above the grid's frame: the first 3 pixels wider, the
+  // others 1, as settings files already hold them.
   QStringList stored;
-  for (int v : widths) stored << QString::number(v);
+  for (int c = 0; c < 4; ++c) stored << QString::number(widths[c] + (c == 0 ? 3 : 1));
   QVERIFY2(env_->ReadIni().contains("DeptSettings=" + stored.join(',')),
            qPrintable(env_->ReadIni()));
   // A new window takes the stored widths.
   TfrmDept again(*session_);
-  QCOMPARE(again.Grid()->Header()->SectionWidth(0), widths[0]);
+  QCOMPARE(DeptList(again)->columnWidth(0), widths[0]);
+  QCOMPARE(DeptList(again)->columnWidth(1), widths[1]);
 }
 
 void DeptWindowTest::newDepartmentAndDuplicateNames_data() {
@@ -142,23 +140,24 @@ void DeptWindowTest::newDepartmentAndDuplicateNames() {
   TDialogDriver driver([&](QDialog& dialog) {
     auto& dlg = static_cast<TfrmDeptRec&>(dialog);
     QCOMPARE(dlg.windowTitle(), QStringLiteral("New Department"));
-    QVERIFY(dlg.chkActive->isChecked());
-    QCOMPARE(dlg.cboManagerBox->currentText(), QStringLiteral("<No Manager>"));
+    QVERIFY(Find<QCheckBox>(&dlg, "chkActive")->isChecked());
+    QCOMPARE(Find<TPVComboBox>(&dlg, "cboManagerBox")->currentText(),
+             QStringLiteral("<No Manager>"));
     TypeDept(dialog, name, "LG2");
     if (message.isEmpty()) return;
     QVERIFY(dlg.isVisible());
-    QCOMPARE(dlg.focusWidget(), dlg.txtDeptName);
+    QCOMPARE(dlg.focusWidget(), Find<QLineEdit>(&dlg, "txtDeptName"));
     QTest::keyClick(&dlg, Qt::Key_Escape);
   });
-  QTest::mouseClick(w.spdNewRec, Qt::LeftButton);
+  QTest::mouseClick(ToolButton(&w, "spdNewRec"), Qt::LeftButton);
   QCOMPARE(driver.Runs(), 1);
   if (message.isEmpty()) {
     QCOMPARE(spy.Calls().size(), 0u);
     QCOMPARE(d.DeptList.size(), 6u);
-    const int row = w.Grid()->CurrentRow();
-    QCOMPARE(w.Grid()->Grid()->item(row, 0)->text(), name);
-    QVERIFY(w.Grid()->Grid()->item(row, 0)->font().bold());
-    QCOMPARE(w.Grid()->RowID(row), 6);
+    const int row = CurrentRow(DeptList(w));
+    QCOMPARE(Cell(DeptList(w), row, 0), name);
+    QVERIFY(IsBold(DeptList(w), row));
+    QCOMPARE(RecordAt(DeptList(w), row), 6);
   } else {
     QCOMPARE(spy.Calls().size(), 1u);
     QCOMPARE(spy.Calls()[0].Text, message);
@@ -178,7 +177,7 @@ void DeptWindowTest::managerBoxKeepsFormerAndTrashedManagers() {
   TfrmDept w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  QCOMPARE(w.Grid()->Grid()->item(2, 3)->text(), QStringLiteral("<No Manager>"));
+  QCOMPARE(Cell(DeptList(w), 2, 3), QStringLiteral("<No Manager>"));
   struct TCase {
     int row;
     QString shown;
@@ -187,21 +186,23 @@ void DeptWindowTest::managerBoxKeepsFormerAndTrashedManagers() {
   const TCase cases[] = {
       {0, "Smith, Ann", twin}, {1, "Jones, Bob", org_->Jones}, {2, "<No Manager>", -org_->Young}};
   for (const TCase& c : cases) {
-    ClickRow(w.Grid()->Grid(), c.row);
+    ClickRow(DeptList(w), c.row);
     TDialogDriver driver([&](QDialog& dialog) {
       auto& dlg = static_cast<TfrmDeptRec&>(dialog);
       QCOMPARE(dlg.windowTitle(), QStringLiteral("Edit Department"));
-      QCOMPARE(dlg.cboManagerBox->currentText(), c.shown);
-      QCOMPARE(dlg.cboManagerBox->CurrentID(), c.kept > 0 ? c.kept : 0);
+      QCOMPARE(Find<TPVComboBox>(&dlg, "cboManagerBox")->currentText(), c.shown);
+      QCOMPARE(Find<TPVComboBox>(&dlg, "cboManagerBox")->CurrentID(), c.kept > 0 ? c.kept : 0);
       if (c.row == 1) {
         // Jones is inserted before Smith, in name order, above "<No Manager>".
-        QCOMPARE(dlg.cboManagerBox->itemText(0), QStringLiteral("Jones, Bob"));
-        QCOMPARE(dlg.cboManagerBox->itemText(dlg.cboManagerBox->count() - 1),
+        QCOMPARE(Find<TPVComboBox>(&dlg, "cboManagerBox")->itemText(0),
+                 QStringLiteral("Jones, Bob"));
+        QCOMPARE(Find<TPVComboBox>(&dlg, "cboManagerBox")
+                     ->itemText(Find<TPVComboBox>(&dlg, "cboManagerBox")->count() - 1),
                  QStringLiteral("<No Manager>"));
       }
-      QTest::keyClick(dlg.txtDeptName, Qt::Key_Return);
+      QTest::keyClick(Find<QLineEdit>(&dlg, "txtDeptName"), Qt::Key_Return);
     });
-    QTest::keyClick(w.Grid()->Grid(), Qt::Key_Return);
+    QTest::keyClick(DeptList(w), Qt::Key_Return);
     QCOMPARE(driver.Runs(), 1);
     QCOMPARE(d.DeptList[static_cast<size_t>(c.row)]->ManagerID, c.kept);
   }
@@ -212,19 +213,25 @@ void DeptWindowTest::blockDeleteAndUndo() {
   TfrmDept w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  QTableWidget* grid = w.Grid()->Grid();
+  QTableView* grid = DeptList(w);
   ClickRow(grid, 1);
   ClickRow(grid, 2, Qt::ControlModifier);
   ClickRow(grid, 4, Qt::ControlModifier);
   ClickRow(grid, 1, Qt::ControlModifier);  // toggled off again
-  QVERIFY(w.Grid()->BlockMode());
+  QCOMPARE(PickedRows(grid), (QList<int>{2, 4}));
+  // Enter edits nothing while a block is picked.
+  {
+    TDialogDriver none([](QDialog& dialog) { dialog.reject(); });
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(none.Runs(), 0);
+  }
   const int32_t shipping = d.DeptList[4]->DeptID;
   QTest::keyClick(grid, Qt::Key_Delete);
-  QCOMPARE(Column(grid, 0, w.Grid()->RecordCount()), QStringList({"Accounts", "Legal", "Sales"}));
-  QCOMPARE(w.Grid()->CurrentRow(), 2);  // fewer rows remain than the last deleted row
+  QCOMPARE(ColumnTexts(grid, 0), QStringList({"Accounts", "Legal", "Sales"}));
+  QCOMPARE(CurrentRow(grid), 2);  // fewer rows remain than the last deleted row
   const TEmpRecClass* smith = &absence::ui::test::TestEmp(*session_, org_->Smith);
   QCOMPARE(smith->DeptID, -shipping);
-  QVERIFY(w.spdUnDo->isEnabled());
+  QVERIFY(ToolButton(&w, "spdUnDo")->isEnabled());
   TDialogDriver driver([&](QDialog& dialog) {
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstDeleted"));
     QCOMPARE(list->count(), 2);
@@ -232,29 +239,34 @@ void DeptWindowTest::blockDeleteAndUndo() {
       if (list->item(i)->text().startsWith("Shipping")) list->item(i)->setSelected(true);
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
   });
-  QTest::mouseClick(w.spdUnDo, Qt::LeftButton);
+  QTest::mouseClick(ToolButton(&w, "spdUnDo"), Qt::LeftButton);
   QCOMPARE(driver.Runs(), 1);
-  QCOMPARE(w.Grid()->RecordCount(), 4);
+  QCOMPARE(RowCount(grid), 4);
   QCOMPARE(smith->DeptID, shipping);
-  QVERIFY(w.spdUnDo->isEnabled());
+  QVERIFY(ToolButton(&w, "spdUnDo")->isEnabled());
 }
 
 void DeptWindowTest::shiftPicksBlock() {
   TfrmDept w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  QTableWidget* grid = w.Grid()->Grid();
+  QTableView* grid = DeptList(w);
   ClickRow(grid, 1);
   ClickRow(grid, 3, Qt::ShiftModifier);
-  const std::vector<int32_t> picked = w.Grid()->PickedIDs();
-  QCOMPARE(picked.size(), 3u);
+  QCOMPARE(PickedRows(grid), (QList<int>{1, 2, 3}));
   // Double click does not edit in block mode; a plain click leaves it.
   TDialogDriver driver([](QDialog& dialog) { dialog.reject(); });
   QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, RowRect(grid, 2).center());
   QCOMPARE(driver.Runs(), 0);
   ClickRow(grid, 0);
-  QVERIFY(!w.Grid()->BlockMode());
-  QCOMPARE(w.Grid()->PickedIDs().size(), 1u);
+  QCOMPARE(PickedRows(grid), QList<int>{0});
+  // Shift with the arrow keys picks a block from the current row; a plain arrow leaves it.
+  QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+  QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+  QCOMPARE(PickedRows(grid), (QList<int>{0, 1, 2}));
+  QTest::keyClick(grid, Qt::Key_Down);
+  QCOMPARE(PickedRows(grid), QList<int>{3});
+  QCOMPARE(CurrentRow(grid), 3);
 }
 
 void DeptWindowTest::emptyListEditActsAsNew() {
@@ -262,14 +274,14 @@ void DeptWindowTest::emptyListEditActsAsNew() {
   TfrmDept w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  QVERIFY(!w.spdEditRec->isEnabled());
-  QVERIFY(!w.spdDeleteRec->isEnabled());
+  QVERIFY(!ToolButton(&w, "spdEditRec")->isEnabled());
+  QVERIFY(!ToolButton(&w, "spdDeleteRec")->isEnabled());
   TDialogDriver driver([](QDialog& dialog) {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("New Department"));
     TypeDept(dialog, "Sales", "S");
   });
-  QTest::mouseDClick(w.Grid()->Grid()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                     RowRect(w.Grid()->Grid(), 0).center());
+  QTest::mouseDClick(DeptList(w)->viewport(), Qt::LeftButton, Qt::NoModifier,
+                     RowRect(DeptList(w), 0).center());
   QCOMPARE(driver.Runs(), 1);
   QCOMPARE(absence::ui::test::TestData(*session_).DeptList.size(), 1u);
   QCOMPARE(absence::ui::test::TestData(*session_).DeptList[0]->DeptCode, std::string("S"));

@@ -6,13 +6,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QUndoStack>
 #include <limits>
 
 #include "data/json_dump.h"
 #include "dialog_support.h"
+#include "list_support.h"
 #include "maintenance_test.h"
 #include "screenshots.h"
 #include "ui/common/app_state.h"
@@ -21,7 +22,6 @@
 #include "ui/common/date_text.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/num_edit.h"
-#include "ui/common/pick_grid.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/dialogs/undelete_dialog.h"
 #include "ui/maintenance/accrual_balances.h"
@@ -38,15 +38,12 @@ QString Date(TDate d) {
   return FormatDate(d, App().DatePattern);
 }
 
-void ClickRow(TPickGrid* g, int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-  QTest::mouseClick(g->Grid()->viewport(), Qt::LeftButton, mods,
-                    g->Grid()->visualRect(g->Grid()->model()->index(row, 0)).center());
+QTableView* EmpList(QWidget& w) {
+  return ListView(&w, "grdEmployee");
 }
 
-QStringList Names(const TPickGrid* g) {
-  QStringList names;
-  for (int r = 0; r < g->RecordCount(); ++r) names << g->Grid()->item(r, 0)->text();
-  return names;
+QTableView* Balances(TfrmEmpRec& dlg) {
+  return ListView(Find<TAccrualBalances>(&dlg, "pnlAccruals"), "grdAccruals");
 }
 
 // Replaces the text of a box by typing, as a user does.
@@ -136,19 +133,20 @@ void EmpWindowTest::displayFilterAndCells() {
   w.show();
   QVERIFY(QTest::qWaitForWindowActive(&w));
   QCOMPARE(w.windowTitle(), QStringLiteral("Employees"));
-  QCOMPARE(Names(w.Grid()), names);
-  QCOMPARE(w.lblEmpDisplay->text(), caption);
-  QTableWidget* grid = w.Grid()->Grid();
-  for (int r = 0; r < w.Grid()->RecordCount(); ++r) {
-    const TEmpRecClass& e = Emp(*session_, w.Grid()->RowID(r));
-    QCOMPARE(grid->item(r, 2)->text(), Date(e.StartDate));
-    QCOMPARE(grid->item(r, 3)->text(), e.TermDate > 0 ? Date(e.TermDate) : QString());
-    QCOMPARE(grid->item(r, 4)->text(), e.EmpType == 'P' ? QString("No") : QString("Yes"));
-    QCOMPARE(grid->item(r, 5)->text(),
+  QTableView* grid = EmpList(w);
+  QCOMPARE(ColumnTexts(grid, 0), names);
+  QCOMPARE(Find<QLabel>(&w, "lblEmpDisplay")->text(), caption);
+  for (int r = 0; r < RowCount(grid); ++r) {
+    const TEmpRecClass& e = Emp(*session_, static_cast<int32_t>(RecordAt(grid, r)));
+    QCOMPARE(Cell(grid, r, 2), Date(e.StartDate));
+    QCOMPARE(Cell(grid, r, 3), e.TermDate > 0 ? Date(e.TermDate) : QString());
+    QCOMPARE(Cell(grid, r, 4), e.EmpType == 'P' ? QString("No") : QString("Yes"));
+    QCOMPARE(Cell(grid, r, 5),
              e.EmpID == org_->Smith ? QString("Sales") : QString("<No Department>"));
   }
-  QVERIFY(w.spdPrint->isEnabled());  // rows, and the PDF printer
-  QCOMPARE(w.spdPrint->toolTip().section('|', 0, 0), QStringLiteral("Print Employees"));
+  QToolButton* print = ToolButton(&w, "spdPrint");
+  QVERIFY(print->isEnabled());  // rows, and the PDF printer
+  QCOMPARE(print->toolTip().section('|', 0, 0), QStringLiteral("Print Employees"));
   if (display == 0) {
     QVERIFY(NoCutTexts(&w));
     SaveScreenshot(&w, QStringLiteral("employees"));
@@ -165,44 +163,45 @@ void EmpWindowTest::newEmployeeGetsBalancesAndGlobalCopies() {
   TMessageBoxSpy spy;
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
     QCOMPARE(dlg.windowTitle(), QStringLiteral("New Employee"));
-    QCOMPARE(dlg.txtStartDate->text(), Date(kToday));
-    QVERIFY(dlg.txtEndDate->text().isEmpty());
-    QVERIFY(dlg.chkBenefits->isChecked());
-    QCOMPARE(dlg.cboDeptBox->currentText(), QStringLiteral("<No Department>"));
-    QVERIFY(!dlg.chkManager->isEnabled());
-    QCOMPARE(dlg.focusWidget(), dlg.txtFirstName);
+    QCOMPARE(Find<TDateEdit>(&dlg, "txtStartDate")->text(), Date(kToday));
+    QVERIFY(Find<TDateEdit>(&dlg, "txtEndDate")->text().isEmpty());
+    QVERIFY(Find<QCheckBox>(&dlg, "chkBenefits")->isChecked());
+    QCOMPARE(Find<TPVComboBox>(&dlg, "cboDeptBox")->currentText(),
+             QStringLiteral("<No Department>"));
+    QVERIFY(!Find<QCheckBox>(&dlg, "chkManager")->isEnabled());
+    QCOMPARE(dlg.focusWidget(), Find<QLineEdit>(&dlg, "txtFirstName"));
     // The policy balance starts today, then follows the start date typed.
-    QTableWidget* grid = dlg.pnlAccruals->grdAccruals->Grid();
-    QCOMPARE(dlg.pnlAccruals->grdAccruals->RecordCount(), 1);
-    QCOMPARE(grid->item(0, 2)->text(), Date(kToday));
-    QTest::keyClicks(dlg.txtFirstName, "Dee");
-    QTest::keyClick(dlg.txtFirstName, Qt::Key_Tab);
-    QTest::keyClicks(dlg.txtLastName, "Brown");
-    QTest::keyClick(dlg.txtLastName, Qt::Key_Tab);
-    QTest::keyClicks(dlg.txtSSN, "E-77");
-    QTest::keyClick(dlg.txtSSN, Qt::Key_Tab);
-    QCOMPARE(dlg.focusWidget(), dlg.txtStartDate);
-    dlg.txtStartDate->selectAll();
-    QTest::keyClicks(dlg.txtStartDate, Date(kToday - 10));
-    QTest::keyClick(dlg.txtStartDate, Qt::Key_Tab);
-    QCOMPARE(grid->item(0, 2)->text(), Date(kToday - 10));
-    QTest::keyClicks(dlg.txtEndDate, Date(kToday + 20));
-    QTest::keyClick(dlg.txtEndDate, Qt::Key_Tab);
-    QCOMPARE(dlg.focusWidget(), dlg.chkBenefits);
-    QTest::keyClick(dlg.chkBenefits, Qt::Key_Tab);
-    QVERIFY(ChooseByKeys(dlg.cboDeptBox, QStringLiteral("Legal")));
-    QVERIFY(dlg.chkManager->isEnabled());
-    QVERIFY(!dlg.chkManager->isChecked());
-    ClickBox(dlg.chkManager);
+    QTableView* grid = Balances(dlg);
+    QCOMPARE(RowCount(grid), 1);
+    QCOMPARE(Cell(grid, 0, 2), Date(kToday));
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtFirstName"), "Dee");
+    QTest::keyClick(Find<QLineEdit>(&dlg, "txtFirstName"), Qt::Key_Tab);
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtLastName"), "Brown");
+    QTest::keyClick(Find<QLineEdit>(&dlg, "txtLastName"), Qt::Key_Tab);
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtSSN"), "E-77");
+    QTest::keyClick(Find<QLineEdit>(&dlg, "txtSSN"), Qt::Key_Tab);
+    QCOMPARE(dlg.focusWidget(), Find<TDateEdit>(&dlg, "txtStartDate"));
+    Find<TDateEdit>(&dlg, "txtStartDate")->selectAll();
+    QTest::keyClicks(Find<TDateEdit>(&dlg, "txtStartDate"), Date(kToday - 10));
+    QTest::keyClick(Find<TDateEdit>(&dlg, "txtStartDate"), Qt::Key_Tab);
+    QCOMPARE(Cell(grid, 0, 2), Date(kToday - 10));
+    QTest::keyClicks(Find<TDateEdit>(&dlg, "txtEndDate"), Date(kToday + 20));
+    QTest::keyClick(Find<TDateEdit>(&dlg, "txtEndDate"), Qt::Key_Tab);
+    QCOMPARE(dlg.focusWidget(), Find<QCheckBox>(&dlg, "chkBenefits"));
+    QTest::keyClick(Find<QCheckBox>(&dlg, "chkBenefits"), Qt::Key_Tab);
+    QVERIFY(ChooseByKeys(Find<TPVComboBox>(&dlg, "cboDeptBox"), QStringLiteral("Legal")));
+    QVERIFY(Find<QCheckBox>(&dlg, "chkManager")->isEnabled());
+    QVERIFY(!Find<QCheckBox>(&dlg, "chkManager")->isChecked());
+    ClickBox(Find<QCheckBox>(&dlg, "chkManager"));
     QTest::keyClick(&dlg, Qt::Key_Return);
   }});
-  QTest::mouseClick(w.spdNewRec, Qt::LeftButton);
+  QTest::mouseClick(ToolButton(&w, "spdNewRec"), Qt::LeftButton);
   QCOMPARE(driver->Runs(), 1);
   QCOMPARE(spy.Calls().size(), 0u);
-  const int row = w.Grid()->CurrentRow();
-  QCOMPARE(w.Grid()->Grid()->item(row, 0)->text(), QStringLiteral("Brown, Dee"));
-  QVERIFY(w.Grid()->Grid()->item(row, 0)->font().bold());
-  const TEmpRecClass& e = Emp(*session_, w.Grid()->RowID(row));
+  const int row = CurrentRow(EmpList(w));
+  QCOMPARE(Cell(EmpList(w), row, 0), QStringLiteral("Brown, Dee"));
+  QVERIFY(IsBold(EmpList(w), row));
+  const TEmpRecClass& e = Emp(*session_, static_cast<int32_t>(RecordAt(EmpList(w), row)));
   QCOMPARE(e.SSN, std::string("E-77"));
   QCOMPARE(e.StartDate, kToday - 10);
   QCOMPARE(e.TermDate, kToday + 20);
@@ -226,13 +225,13 @@ void EmpWindowTest::okWithoutStartDateStaysOpen() {
   w.show();
   QVERIFY(QTest::qWaitForWindowActive(&w));
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
-    Retype(dlg.txtStartDate, QString());
+    Retype(Find<TDateEdit>(&dlg, "txtStartDate"), QString());
     QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
     QVERIFY(dlg.isVisible());
-    QCOMPARE(dlg.focusWidget(), dlg.txtStartDate);
+    QCOMPARE(dlg.focusWidget(), Find<TDateEdit>(&dlg, "txtStartDate"));
     QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
   }});
-  QTest::mouseClick(w.spdNewRec, Qt::LeftButton);
+  QTest::mouseClick(ToolButton(&w, "spdNewRec"), Qt::LeftButton);
   QCOMPARE(spy.Calls().size(), 1u);
   QCOMPARE(spy.Calls()[0].Text, QStringLiteral("Please enter a start date for this employee."));
   QCOMPARE(absence::ui::test::TestData(*session_).EmpList.size(), 3u);
@@ -265,18 +264,18 @@ void EmpWindowTest::startDatePastOwnEntry() {
   TfrmEmp w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowActive(&w));
-  ClickRow(w.Grid(), w.Grid()->RowOf(org_->Smith));
+  ClickRow(EmpList(w), RowOfRecord(EmpList(w), org_->Smith));
   int asked = 0;
   auto driver = Drive(
       {.EmpRec =
            [&](TfrmEmpRec& dlg) {
              QCOMPARE(dlg.windowTitle(), QStringLiteral("Edit Employee"));
-             QVERIFY(dlg.chkManager->isChecked());
-             Retype(dlg.txtStartDate, Date(typed));
+             QVERIFY(Find<QCheckBox>(&dlg, "chkManager")->isChecked());
+             Retype(Find<TDateEdit>(&dlg, "txtStartDate"), Date(typed));
              QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
              if (answer == 2) {
                QVERIFY(dlg.isVisible());
-               QCOMPARE(dlg.focusWidget(), dlg.txtStartDate);
+               QCOMPARE(dlg.focusWidget(), Find<TDateEdit>(&dlg, "txtStartDate"));
                QTest::keyClick(&dlg, Qt::Key_Escape);
              }
            },
@@ -284,20 +283,22 @@ void EmpWindowTest::startDatePastOwnEntry() {
            [&](TfrmTermDate& t) {
              ++asked;
              QCOMPARE(t.windowTitle(), QStringLiteral("Start Date Error"));
-             QCOMPARE(t.lblMessage->text(),
+             QCOMPARE(Find<QLabel>(&t, "lblMessage")->text(),
                       (trashed ? QStringLiteral("This employee has a deleted absence "
                                                 "entry")
                                : QStringLiteral("This employee has a absence entry")) +
                           " before the Start Date entered.");
-             QCOMPARE(t.btnRemove->text(),
+             QCOMPARE(Find<QRadioButton>(&t, "btnRemove")->text(),
                       "Remove all entries before the entered Start Date (" + Date(typed) + ").");
-             QCOMPARE(t.btnUseDate->text(),
+             QCOMPARE(Find<QRadioButton>(&t, "btnUseDate")->text(),
                       "Use the date of the first entry (" + Date(first) + ") as the Start Date.");
-             QVERIFY(t.btnRemove->isChecked());
-             if (answer == 0) ClickBox(t.btnUseDate);
-             QTest::mouseClick(answer == 2 ? t.cmdCancel : t.cmdOK, Qt::LeftButton);
+             QVERIFY(Find<QRadioButton>(&t, "btnRemove")->isChecked());
+             if (answer == 0) ClickBox(Find<QRadioButton>(&t, "btnUseDate"));
+             QTest::mouseClick(
+                 answer == 2 ? Find<QPushButton>(&t, "cmdCancel") : Find<QPushButton>(&t, "cmdOK"),
+                 Qt::LeftButton);
            }});
-  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  QTest::mouseClick(ToolButton(&w, "spdEditRec"), Qt::LeftButton);
   QCOMPARE(asked, 1);
   switch (answer) {
     case 0:
@@ -324,24 +325,24 @@ void EmpWindowTest::termDateBeforeOnlyOwnEntry() {
   AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Sick, kToday - 2, 8, TEntryKind::Own);
   AddEntry(young.Entries, d.EmpList, d.ReasonList, org_->Sick, kToday + 9, 8, TEntryKind::Global);
   int asked = 0;
-  auto driver =
-      Drive({.EmpRec =
-                 [&](TfrmEmpRec& dlg) {
-                   Retype(dlg.txtEndDate, Date(kToday - 4));
-                   QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
-                 },
-             .TermDate =
-                 [&](TfrmTermDate& t) {
-                   ++asked;
-                   QCOMPARE(t.windowTitle(), QStringLiteral("Termination Date Error"));
-                   QCOMPARE(t.lblMessage->text(),
-                            QStringLiteral("This employee has a absence entry after the "
-                                           "Term Date entered."));
-                   QCOMPARE(t.btnUseDate->text(), "Use the date of the last entry (" +
-                                                      Date(kToday - 2) + ") as the Term Date.");
-                   ClickBox(t.btnUseDate);
-                   QTest::keyClick(&t, Qt::Key_Return);
-                 }});
+  auto driver = Drive({.EmpRec =
+                           [&](TfrmEmpRec& dlg) {
+                             Retype(Find<TDateEdit>(&dlg, "txtEndDate"), Date(kToday - 4));
+                             QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+                           },
+                       .TermDate =
+                           [&](TfrmTermDate& t) {
+                             ++asked;
+                             QCOMPARE(t.windowTitle(), QStringLiteral("Termination Date Error"));
+                             QCOMPARE(Find<QLabel>(&t, "lblMessage")->text(),
+                                      QStringLiteral("This employee has a absence entry after the "
+                                                     "Term Date entered."));
+                             QCOMPARE(Find<QRadioButton>(&t, "btnUseDate")->text(),
+                                      "Use the date of the last entry (" + Date(kToday - 2) +
+                                          ") as the Term Date.");
+                             ClickBox(Find<QRadioButton>(&t, "btnUseDate"));
+                             QTest::keyClick(&t, Qt::Key_Return);
+                           }});
   QCOMPARE(EditEmployee(*session_, org_->Young, nullptr), org_->Young);
   QCOMPARE(asked, 1);
   QCOMPARE(young.TermDate, kToday - 2);
@@ -354,10 +355,10 @@ void EmpWindowTest::asOfQuestionNoKeepsDialogOpen() {
   TMessageBoxSpy spy;
   spy.Answer(mbNo);
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
-    Retype(dlg.txtStartDate, Date(smith.StartDate + 1));
+    Retype(Find<TDateEdit>(&dlg, "txtStartDate"), Date(smith.StartDate + 1));
     QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
     QVERIFY(dlg.isVisible());
-    QCOMPARE(dlg.focusWidget(), dlg.txtStartDate);
+    QCOMPARE(dlg.focusWidget(), Find<TDateEdit>(&dlg, "txtStartDate"));
     QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
   }});
   QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), 0);
@@ -375,14 +376,14 @@ void EmpWindowTest::managerBoxFollowsTheDepartment() {
   };
   // Clearing the box of the department's manager leaves the department without one.
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
-    QCOMPARE(dlg.cboDeptBox->currentText(), QStringLiteral("Sales"));
-    QVERIFY(dlg.chkManager->isChecked());
-    QVERIFY(ChooseByKeys(dlg.cboDeptBox, QStringLiteral("<No Department>")));
-    QVERIFY(!dlg.chkManager->isEnabled());
-    QVERIFY(!dlg.chkManager->isChecked());
-    QVERIFY(ChooseByKeys(dlg.cboDeptBox, QStringLiteral("Sales")));
-    QVERIFY(dlg.chkManager->isChecked());  // she manages it
-    ClickBox(dlg.chkManager);
+    QCOMPARE(Find<TPVComboBox>(&dlg, "cboDeptBox")->currentText(), QStringLiteral("Sales"));
+    QVERIFY(Find<QCheckBox>(&dlg, "chkManager")->isChecked());
+    QVERIFY(ChooseByKeys(Find<TPVComboBox>(&dlg, "cboDeptBox"), QStringLiteral("<No Department>")));
+    QVERIFY(!Find<QCheckBox>(&dlg, "chkManager")->isEnabled());
+    QVERIFY(!Find<QCheckBox>(&dlg, "chkManager")->isChecked());
+    QVERIFY(ChooseByKeys(Find<TPVComboBox>(&dlg, "cboDeptBox"), QStringLiteral("Sales")));
+    QVERIFY(Find<QCheckBox>(&dlg, "chkManager")->isChecked());  // she manages it
+    ClickBox(Find<QCheckBox>(&dlg, "chkManager"));
     QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
   }});
   QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), org_->Smith);
@@ -405,11 +406,13 @@ void EmpWindowTest::departmentBoxKeepsInactiveAndTrashed() {
   for (const TCase& c : cases) {
     TfrmEmpRec dlg(*session_);
     dlg.SetFields({"X", "Y", "", 'F', c.deptID, kToday, 0});
-    QCOMPARE(dlg.cboDeptBox->currentText(), c.shown);
+    QCOMPARE(Find<TPVComboBox>(&dlg, "cboDeptBox")->currentText(), c.shown);
     QCOMPARE(dlg.DeptID(), c.handedBack);
     // Inactive departments are listed only for the employees they have, in name order.
-    QCOMPARE(dlg.cboDeptBox->itemText(0), c.deptID == archive ? QString("Archive") : "Legal");
-    QCOMPARE(dlg.cboDeptBox->itemText(dlg.cboDeptBox->count() - 1),
+    QCOMPARE(Find<TPVComboBox>(&dlg, "cboDeptBox")->itemText(0),
+             c.deptID == archive ? QString("Archive") : "Legal");
+    QCOMPARE(Find<TPVComboBox>(&dlg, "cboDeptBox")
+                 ->itemText(Find<TPVComboBox>(&dlg, "cboDeptBox")->count() - 1),
              QStringLiteral("<No Department>"));
   }
 }
@@ -422,23 +425,32 @@ void EmpWindowTest::shiftPickDeleteFourAndUndo() {
   TfrmEmp w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowActive(&w));
-  QCOMPARE(w.Grid()->RecordCount(), 6);
-  ClickRow(w.Grid(), 1);
-  ClickRow(w.Grid(), 4, Qt::ShiftModifier);
-  const QStringList picked = Names(w.Grid()).mid(1, 4);
-  QTest::keyClick(w.Grid()->Grid(), Qt::Key_Delete);
-  QCOMPARE(w.Grid()->RecordCount(), 2);
-  for (const QString& name : picked) QVERIFY(!Names(w.Grid()).contains(name));
-  QVERIFY(w.spdUnDo->isEnabled());
-  QCOMPARE(w.Grid()->CurrentRow(), 1);  // the row of the last one deleted, or the last row
+  QTableView* grid = EmpList(w);
+  QCOMPARE(RowCount(grid), 6);
+  ClickRow(grid, 1);
+  ClickRow(grid, 4, Qt::ShiftModifier);
+  QCOMPARE(PickedRows(grid), (QList<int>{1, 2, 3, 4}));
+  const QStringList picked = ColumnTexts(grid, 0).mid(1, 4);
+  QTest::keyClick(grid, Qt::Key_Delete);
+  QCOMPARE(RowCount(grid), 2);
+  for (const QString& name : picked) QVERIFY(!ColumnTexts(grid, 0).contains(name));
+  QVERIFY(ToolButton(&w, "spdUnDo")->isEnabled());
+  QCOMPARE(CurrentRow(grid), 1);  // the row of the last one deleted, or the last row
+  // The list follows the session's history: undone, the four are back; redone, gone again.
+  session_->History()->undo();
+  QCOMPARE(RowCount(grid), 6);
+  QVERIFY(!ToolButton(&w, "spdUnDo")->isEnabled());
+  session_->History()->redo();
+  QCOMPARE(RowCount(grid), 2);
+  QVERIFY(ToolButton(&w, "spdUnDo")->isEnabled());
   auto driver = Drive({.UnDelete = [&](TfrmUnDelete& u) {
     QCOMPARE(u.Count(), 4);
     u.lstDeleted->selectAll();
     QTest::mouseClick(u.cmdOK, Qt::LeftButton);
   }});
-  QTest::mouseClick(w.spdUnDo, Qt::LeftButton);
-  QCOMPARE(w.Grid()->RecordCount(), 6);
-  QVERIFY(!w.spdUnDo->isEnabled());
+  QTest::mouseClick(ToolButton(&w, "spdUnDo"), Qt::LeftButton);
+  QCOMPARE(RowCount(grid), 6);
+  QVERIFY(!ToolButton(&w, "spdUnDo")->isEnabled());
   // Smith managed Sales: trashed, the department kept her as a negated manager; restored, back.
   QCOMPARE(d.DeptList[static_cast<size_t>(FindDept(d.DeptList, sales_, ""))]->ManagerID,
            org_->Smith);
@@ -449,20 +461,20 @@ void EmpWindowTest::deletingTheOnlyShownEmployee() {
   TfrmEmp w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowActive(&w));
-  QCOMPARE(w.Grid()->RecordCount(), 1);
-  QTest::mouseClick(w.spdDeleteRec, Qt::LeftButton);
-  QCOMPARE(w.Grid()->RecordCount(), 0);
-  QVERIFY(!w.spdEditRec->isEnabled());
-  QVERIFY(!w.spdDeleteRec->isEnabled());
-  QVERIFY(!w.spdPrint->isEnabled());
-  QVERIFY(w.spdUnDo->isEnabled());
+  QCOMPARE(RowCount(EmpList(w)), 1);
+  QTest::mouseClick(ToolButton(&w, "spdDeleteRec"), Qt::LeftButton);
+  QCOMPARE(RowCount(EmpList(w)), 0);
+  QVERIFY(!ToolButton(&w, "spdEditRec")->isEnabled());
+  QVERIFY(!ToolButton(&w, "spdDeleteRec")->isEnabled());
+  QVERIFY(!ToolButton(&w, "spdPrint")->isEnabled());
+  QVERIFY(ToolButton(&w, "spdUnDo")->isEnabled());
   QVERIFY(Emp(*session_, org_->Jones).Deleted);
   // A double click on the empty grid starts a new employee.
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
     QCOMPARE(dlg.windowTitle(), QStringLiteral("New Employee"));
     QTest::keyClick(&dlg, Qt::Key_Escape);
   }});
-  QTest::mouseDClick(w.Grid()->Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+  QTest::mouseDClick(EmpList(w)->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
   QCOMPARE(driver->Runs(), 1);
 }
 
@@ -470,52 +482,57 @@ void EmpWindowTest::balanceSectionCommands() {
   TDataSet& d = absence::ui::test::TestData(*session_);
   TEmpRecClass& smith = Emp(*session_, org_->Smith);
   SetAccrual(smith.Accruals, org_->Sick, 16, smith.StartDate);
-  auto driver =
-      Drive({.EmpRec =
-                 [&](TfrmEmpRec& dlg) {
-                   TAccrualBalances* b = dlg.pnlAccruals;
-                   if (b->isHidden()) QTest::mouseClick(dlg.cmdAccruals, Qt::LeftButton);
-                   QCOMPARE(dlg.cmdAccruals->text(), QStringLiteral("Hide"));
-                   QCOMPARE(b->grdAccruals->RecordCount(), 2);
-                   QCOMPARE(b->grdAccruals->Grid()->item(0, 0)->text(), QStringLiteral("Sick"));
-                   QCOMPARE(b->grdAccruals->Grid()->item(1, 1)->text(), QStringLiteral("40.0"));
-                   // A balance of a policy reason cannot be deleted; the others can.
-                   ClickRow(b->grdAccruals, 1);
-                   QVERIFY(!b->spdDeleteRec->isEnabled());
-                   QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
-                   QCOMPARE(b->grdAccruals->RecordCount(), 2);
-                   ClickRow(b->grdAccruals, 0);
-                   QVERIFY(b->spdDeleteRec->isEnabled());
-                   QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
-                   QCOMPARE(b->grdAccruals->RecordCount(), 1);
-                   QVERIFY(b->spdUnDo->isEnabled());
-                   QTest::mouseClick(b->spdUnDo, Qt::LeftButton);
-                   QCOMPARE(b->grdAccruals->RecordCount(), 2);
-                   // Edit the Sick balance: the reason is fixed, the hours change.
-                   ClickRow(b->grdAccruals, 0);
-                   QTest::mouseClick(b->spdEditRec, Qt::LeftButton);
-                   QVERIFY(b->grdAccruals->Grid()->item(0, 1)->font().bold());
-                   QCOMPARE(b->grdAccruals->Grid()->item(0, 1)->text(), QStringLiteral("12.5"));
-                   NoCutTexts(&dlg);
-                   SaveScreenshot(&dlg, QStringLiteral("employee_record"));
-                   QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
-                 },
-             .AccrualRec =
-                 [&](TfrmAccrualRec& a) {
-                   QCOMPARE(a.windowTitle(), QStringLiteral("Edit Benefit Accrual"));
-                   QVERIFY(!a.cboReasonBox->isEnabled());
-                   QCOMPARE(a.cboReasonBox->currentText(), QStringLiteral("Sick"));
-                   QCOMPARE(a.focusWidget(), a.txtHours);
-                   a.txtHours->selectAll();
-                   QTest::keyClicks(a.txtHours, "12.5");
-                   QTest::mouseClick(a.cmdOK, Qt::LeftButton);
-                 },
-             .UnDelete =
-                 [&](TfrmUnDelete& u) {
-                   QCOMPARE(u.Count(), 1);
-                   u.lstDeleted->selectAll();
-                   QTest::mouseClick(u.cmdOK, Qt::LeftButton);
-                 }});
+  auto driver = Drive(
+      {.EmpRec =
+           [&](TfrmEmpRec& dlg) {
+             TAccrualBalances* b = Find<TAccrualBalances>(&dlg, "pnlAccruals");
+             if (b->isHidden())
+               QTest::mouseClick(Find<QPushButton>(&dlg, "cmdAccruals"), Qt::LeftButton);
+             QCOMPARE(Find<QPushButton>(&dlg, "cmdAccruals")->text(), QStringLiteral("Hide"));
+             QTableView* grid = Balances(dlg);
+             QToolButton* remove = ToolButton(b, "spdDeleteRec");
+             QCOMPARE(RowCount(grid), 2);
+             QCOMPARE(Cell(grid, 0, 0), QStringLiteral("Sick"));
+             QCOMPARE(Cell(grid, 1, 1), QStringLiteral("40.0"));
+             // A balance of a policy reason cannot be deleted; the others can.
+             ClickRow(grid, 1);
+             QVERIFY(!remove->isEnabled());
+             QTest::keyClick(grid, Qt::Key_Delete);
+             QCOMPARE(RowCount(grid), 2);
+             // One balance at a time: a Ctrl click picks the row alone.
+             ClickRow(grid, 0, Qt::ControlModifier);
+             QCOMPARE(PickedRows(grid), QList<int>{0});
+             QVERIFY(remove->isEnabled());
+             QTest::keyClick(grid, Qt::Key_Delete);
+             QCOMPARE(RowCount(grid), 1);
+             QVERIFY(ToolButton(b, "spdUnDo")->isEnabled());
+             QTest::mouseClick(ToolButton(b, "spdUnDo"), Qt::LeftButton);
+             QCOMPARE(RowCount(grid), 2);
+             // Edit the Sick balance: the reason is fixed, the hours change.
+             ClickRow(grid, 0);
+             QTest::mouseClick(ToolButton(b, "spdEditRec"), Qt::LeftButton);
+             QVERIFY(IsBold(grid, 0, 1));
+             QCOMPARE(Cell(grid, 0, 1), QStringLiteral("12.5"));
+             NoCutTexts(&dlg);
+             SaveScreenshot(&dlg, QStringLiteral("employee_record"));
+             QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+           },
+       .AccrualRec =
+           [&](TfrmAccrualRec& a) {
+             QCOMPARE(a.windowTitle(), QStringLiteral("Edit Benefit Accrual"));
+             QVERIFY(!Find<TPVComboBox>(&a, "cboReasonBox")->isEnabled());
+             QCOMPARE(Find<TPVComboBox>(&a, "cboReasonBox")->currentText(), QStringLiteral("Sick"));
+             QCOMPARE(a.focusWidget(), Find<TNumEdit>(&a, "txtHours"));
+             Find<TNumEdit>(&a, "txtHours")->selectAll();
+             QTest::keyClicks(Find<TNumEdit>(&a, "txtHours"), "12.5");
+             QTest::mouseClick(a.cmdOK, Qt::LeftButton);
+           },
+       .UnDelete =
+           [&](TfrmUnDelete& u) {
+             QCOMPARE(u.Count(), 1);
+             u.lstDeleted->selectAll();
+             QTest::mouseClick(u.cmdOK, Qt::LeftButton);
+           }});
   QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), org_->Smith);
   const int sick = FindAccrual(smith.Accruals, org_->Sick);
   QVERIFY(sick >= 0);
@@ -533,12 +550,12 @@ void EmpWindowTest::balanceEditsWaitForOkAndUndoWhole() {
   const std::string before = DumpJson(session_->Data());
   bool ok = false;
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
-    TAccrualBalances* b = dlg.pnlAccruals;
-    if (b->isHidden()) QTest::mouseClick(dlg.cmdAccruals, Qt::LeftButton);
-    ClickRow(b->grdAccruals, 0);  // Sick
-    QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
-    QCOMPARE(b->grdAccruals->RecordCount(), 1);
-    Retype(dlg.txtLastName, QStringLiteral("Smythe"));
+    TAccrualBalances* b = Find<TAccrualBalances>(&dlg, "pnlAccruals");
+    if (b->isHidden()) QTest::mouseClick(Find<QPushButton>(&dlg, "cmdAccruals"), Qt::LeftButton);
+    ClickRow(Balances(dlg), 0);  // Sick
+    QTest::keyClick(Balances(dlg), Qt::Key_Delete);
+    QCOMPARE(RowCount(Balances(dlg)), 1);
+    Retype(Find<QLineEdit>(&dlg, "txtLastName"), QStringLiteral("Smythe"));
     if (ok)
       QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
     else
@@ -569,8 +586,8 @@ void EmpWindowTest::newEmployeePastTheLastIdentifierIsRefused() {
   TMessageBoxSpy spy;
   spy.Answer(mbOK);
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
-    QTest::keyClicks(dlg.txtFirstName, "Max");
-    QTest::keyClicks(dlg.txtLastName, "Limit");
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtFirstName"), "Max");
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtLastName"), "Limit");
     QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
   }});
   QCOMPARE(EditEmployee(*session_, 0, nullptr), 0);
@@ -609,15 +626,15 @@ void EmpWindowTest::accrualDialogChecks() {
   a.show();
   QVERIFY(QTest::qWaitForWindowActive(&a));
   // Vacation has a balance already: the others are offered, in list order.
-  QCOMPARE(a.cboReasonBox->count(), 2);
-  QCOMPARE(a.cboReasonBox->itemText(0), QStringLiteral("Holiday"));
-  QCOMPARE(a.focusWidget(), a.cboReasonBox);
-  Retype(a.txtAsOfDate, typed);
+  QCOMPARE(Find<TPVComboBox>(&a, "cboReasonBox")->count(), 2);
+  QCOMPARE(Find<TPVComboBox>(&a, "cboReasonBox")->itemText(0), QStringLiteral("Holiday"));
+  QCOMPARE(a.focusWidget(), Find<TPVComboBox>(&a, "cboReasonBox"));
+  Retype(Find<TDateEdit>(&a, "txtAsOfDate"), typed);
   QTest::mouseClick(a.cmdOK, Qt::LeftButton);
-  QCOMPARE(a.txtAsOfDate->text(), shown);
+  QCOMPARE(Find<TDateEdit>(&a, "txtAsOfDate")->text(), shown);
   QCOMPARE(a.isVisible(), refused);
   if (refused) {
-    QCOMPARE(a.focusWidget(), a.txtAsOfDate);
+    QCOMPARE(a.focusWidget(), Find<TDateEdit>(&a, "txtAsOfDate"));
     QCOMPARE(spy.Calls().size(), 1u);
     // Cancel still closes while the date is unfinished.
     QTest::mouseClick(a.cmdCancel, Qt::LeftButton);
@@ -636,13 +653,13 @@ void EmpWindowTest::accrualDialogWithNothingToOffer() {
   a.SetAccrualList(list);
   a.SetReasonList(d.ReasonList);
   a.SetReason(0);
-  QCOMPARE(a.cboReasonBox->count(), 0);
+  QCOMPARE(Find<TPVComboBox>(&a, "cboReasonBox")->count(), 0);
   QVERIFY(!a.cmdOK->isEnabled());
   // A trashed reason is not offered either.
   list.pop_back();
   d.ReasonList.back()->Deleted = true;
   a.SetReasonList(d.ReasonList);
-  QCOMPARE(a.cboReasonBox->count(), 0);
+  QCOMPARE(Find<TPVComboBox>(&a, "cboReasonBox")->count(), 0);
 }
 
 // The employee list prints the employees the window shows; the balance section prints the
@@ -656,7 +673,7 @@ void EmpWindowTest::printButtonsWriteTheirPrintouts() {
   TfrmEmp w(*session_);
   w.show();
   next = listFile;
-  QTest::mouseClick(w.spdPrint, Qt::LeftButton);
+  QTest::mouseClick(ToolButton(&w, "spdPrint"), Qt::LeftButton);
   const QString list = PdfText(listFile);
   QVERIFY(list.contains(QStringLiteral("Current Employees Only")));
   QVERIFY(list.contains(QStringLiteral("Smith, Ann")));
@@ -664,16 +681,16 @@ void EmpWindowTest::printButtonsWriteTheirPrintouts() {
   QVERIFY(!list.contains(QStringLiteral("Jones, Bob")));
 
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
-    TAccrualBalances* b = dlg.pnlAccruals;
-    if (b->isHidden()) QTest::mouseClick(dlg.cmdAccruals, Qt::LeftButton);
-    QVERIFY(b->spdPrint->isEnabled());
-    Retype(dlg.txtLastName, QStringLiteral("Smithers"));
+    TAccrualBalances* b = Find<TAccrualBalances>(&dlg, "pnlAccruals");
+    if (b->isHidden()) QTest::mouseClick(Find<QPushButton>(&dlg, "cmdAccruals"), Qt::LeftButton);
+    QVERIFY(ToolButton(b, "spdPrint")->isEnabled());
+    Retype(Find<QLineEdit>(&dlg, "txtLastName"), QStringLiteral("Smithers"));
     next = balanceFile;
-    QTest::mouseClick(b->spdPrint, Qt::LeftButton);
+    QTest::mouseClick(ToolButton(b, "spdPrint"), Qt::LeftButton);
     QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
   }});
-  ClickRow(w.Grid(), w.Grid()->RowOf(org_->Smith));
-  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  ClickRow(EmpList(w), RowOfRecord(EmpList(w), org_->Smith));
+  QTest::mouseClick(ToolButton(&w, "spdEditRec"), Qt::LeftButton);
   SetFileDialogHook(nullptr);
   const QString balances = PdfText(balanceFile);
   QVERIFY(balances.contains(QStringLiteral("Employees Information List")));

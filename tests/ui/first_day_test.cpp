@@ -33,6 +33,7 @@
 #include "data/json_dump.h"
 #include "dates/dates.h"
 #include "dialog_support.h"
+#include "list_support.h"
 #include "suites.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -40,7 +41,6 @@
 #include "ui/common/date_text.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/num_edit.h"
-#include "ui/common/pick_grid.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/convert/convert_wizard.h"
 #include "ui/dialogs/absence_rec.h"
@@ -83,15 +83,12 @@ void Click(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Clicks the row of a record grid whose first column reads `text`; false when none does.
-bool ClickRowOf(TPickGrid* grid, const QString& text) {
-  for (int row = 0; row < grid->RecordCount(); ++row) {
-    if (grid->Grid()->item(row, 0)->text() != text) continue;
-    QTest::mouseClick(grid->Grid()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      grid->Grid()->visualRect(grid->Grid()->model()->index(row, 0)).center());
-    return grid->CurrentRow() == row;
-  }
-  return false;
+// Clicks the row of a record grid whose first column reads `text`; false when none does or
+// the click did not make it current.
+bool ClickRowOf(QWidget* window, const char* grid, const QString& text) {
+  QTableView* view = ListView(window, grid);
+  return absence::ui::test::ClickRowOf(view, text) &&
+         ColumnTexts(view, 0).value(CurrentRow(view)) == text;
 }
 
 // Confirms the print setup window that Print opens before a report is printed; false for any
@@ -201,15 +198,15 @@ class FirstDayTest : public QObject {
     TDialogDriver driver([&](QDialog& dialog) {
       QApplication::setActiveWindow(&dialog);
       if (auto* list = qobject_cast<TfrmDept*>(&dialog)) {
-        for (int i = 0; i < 2; ++i) Click(list->spdNewRec);
-        QCOMPARE(list->Grid()->RecordCount(), 2);
-        Click(list->cmdClose);
+        for (int i = 0; i < 2; ++i) Click(ToolButton(list, "spdNewRec"));
+        QCOMPARE(RowCount(ListView(list, "grdDept")), 2);
+        Click(Find<QPushButton>(list, "cmdClose"));
       } else if (auto* dept = qobject_cast<TfrmDeptRec*>(&dialog)) {
         const bool first = Data().DeptList.empty();
         QCOMPARE(dept->windowTitle(), QString("New Department"));
-        QTest::keyClicks(dept->txtDeptName, first ? "Office" : "Workshop");
-        QTest::keyClicks(dept->txtDeptCode, first ? "OFF" : "WS");
-        QTest::keyClick(dept->txtDeptCode, Qt::Key_Return);
+        QTest::keyClicks(Find<QLineEdit>(dept, "txtDeptName"), first ? "Office" : "Workshop");
+        QTest::keyClicks(Find<QLineEdit>(dept, "txtDeptCode"), first ? "OFF" : "WS");
+        QTest::keyClick(Find<QLineEdit>(dept, "txtDeptCode"), Qt::Key_Return);
       } else {
         QFAIL(qPrintable("unexpected dialog " + dialog.objectName()));
       }
@@ -236,29 +233,29 @@ class FirstDayTest : public QObject {
     TDialogDriver driver([&](QDialog& dialog) {
       QApplication::setActiveWindow(&dialog);
       if (auto* list = qobject_cast<TfrmReasons*>(&dialog)) {
-        for (int i = 0; i < 3; ++i) Click(list->spdNewRec);
-        QCOMPARE(list->Grid()->RecordCount(), 3);
-        QVERIFY(ClickRowOf(list->Grid(), "Vacation"));
-        Click(list->spdPolicy);
-        Click(list->cmdClose);
+        for (int i = 0; i < 3; ++i) Click(ToolButton(list, "spdNewRec"));
+        QCOMPARE(RowCount(ListView(list, "grdReasons")), 3);
+        QVERIFY(ClickRowOf(list, "grdReasons", "Vacation"));
+        Click(ToolButton(list, "spdPolicy"));
+        Click(Find<QPushButton>(list, "cmdClose"));
       } else if (auto* rec = qobject_cast<TfrmReasonRec*>(&dialog)) {
         const TReason& r = reasons[typed++];
-        QTest::keyClicks(rec->txtReason, r.Name);
+        QTest::keyClicks(Find<QLineEdit>(rec, "txtReason"), r.Name);
         if (r.Basis >= 0) {
-          ClickBox(rec->chkRules);
-          ClickBox(rec->BasisGroup->findChildren<QRadioButton*>()[r.Basis]);
+          ClickBox(Find<QCheckBox>(rec, "chkRules"));
+          ClickBox(Find<QGroupBox>(rec, "BasisGroup")->findChildren<QRadioButton*>()[r.Basis]);
         }
         Click(rec->cmdOK);
       } else if (auto* wizard = qobject_cast<TfrmRuleWizard*>(&dialog)) {
         QCOMPARE(wizard->windowTitle(), QString("Benefit Policy Wizard Vacation"));
-        Click(wizard->cmdNext);
+        Click(Find<QPushButton>(wizard, "cmdNext"));
         // Up to 1 year 40 hours a year, up to 5 years 80, beyond that 120.
         EnterRule(*wizard, 1, 40);
         EnterRule(*wizard, 5, 80);
         EnterRule(*wizard, 100, 120);
-        QCOMPARE(wizard->grdPolicy->RecordCount(), 3);
-        QCOMPARE(wizard->cmdNext->text(), QString("&Finish"));
-        Click(wizard->cmdNext);
+        QCOMPARE(RowCount(ListView(wizard, "grdPolicy")), 3);
+        QCOMPARE(Find<QPushButton>(wizard, "cmdNext")->text(), QString("&Finish"));
+        Click(Find<QPushButton>(wizard, "cmdNext"));
       } else {
         QFAIL(qPrintable("unexpected dialog " + dialog.objectName()));
       }
@@ -295,18 +292,18 @@ class FirstDayTest : public QObject {
       if (auto* list = qobject_cast<TfrmEmp*>(&dialog)) {
         for (const TPerson& p : kPeople) {
           typing = &p;
-          Click(list->spdNewRec);
+          Click(ToolButton(list, "spdNewRec"));
         }
-        QCOMPARE(list->Grid()->RecordCount(), 4);
-        Click(list->cmdClose);
+        QCOMPARE(RowCount(ListView(list, "grdEmployee")), 4);
+        Click(Find<QPushButton>(list, "cmdClose"));
       } else if (auto* rec = qobject_cast<TfrmEmpRec*>(&dialog)) {
         TypeEmployee(*rec, *typing);
       } else if (auto* accrual = qobject_cast<TfrmAccrualRec*>(&dialog)) {
-        QCOMPARE(accrual->cboReasonBox->currentText(), QString("Vacation"));
-        accrual->txtHours->setFocus();
-        accrual->txtHours->selectAll();
-        QTest::keyClicks(accrual->txtHours, QString::number(typing->Opening));
-        Retype(accrual->txtAsOfDate, Date(kOpeningDate));
+        QCOMPARE(Find<TPVComboBox>(accrual, "cboReasonBox")->currentText(), QString("Vacation"));
+        Find<TNumEdit>(accrual, "txtHours")->setFocus();
+        Find<TNumEdit>(accrual, "txtHours")->selectAll();
+        QTest::keyClicks(Find<TNumEdit>(accrual, "txtHours"), QString::number(typing->Opening));
+        Retype(Find<TDateEdit>(accrual, "txtAsOfDate"), Date(kOpeningDate));
         Click(accrual->cmdOK);
       } else {
         QFAIL(qPrintable("unexpected dialog " + dialog.objectName()));
@@ -365,9 +362,9 @@ class FirstDayTest : public QObject {
       QApplication::setActiveWindow(&dialog);
       if (auto* list = qobject_cast<TfrmTimeList*>(&dialog)) {
         QCOMPARE(list->windowTitle(), QString("Global Absence"));
-        Click(list->spdNewRec);
-        QCOMPARE(list->Grid()->RecordCount(), 1);
-        Click(list->cmdClose);
+        Click(ToolButton(list, "spdNewRec"));
+        QCOMPARE(RowCount(ListView(list, "grdAbsence")), 1);
+        Click(Find<QPushButton>(list, "cmdClose"));
       } else if (auto* rec = qobject_cast<TfrmAbsenceRec*>(&dialog)) {
         QCOMPARE(rec->windowTitle(), QString("New Global Absence Entry"));
         QVERIFY(ChooseByKeys(rec->cboReasonBox, "Holiday"));
@@ -533,27 +530,28 @@ class FirstDayTest : public QObject {
       QApplication::setActiveWindow(&dialog);
       if (auto* depts = qobject_cast<TfrmDept*>(&dialog)) {
         next = "departments";
-        Click(depts->spdPrint);
-        Click(depts->cmdClose);
+        Click(ToolButton(depts, "spdPrint"));
+        Click(Find<QPushButton>(depts, "cmdClose"));
       } else if (auto* reasons = qobject_cast<TfrmReasons*>(&dialog)) {
         next = "reasons";
-        Click(reasons->spdPrint);
-        Click(reasons->cmdClose);
+        Click(ToolButton(reasons, "spdPrint"));
+        Click(Find<QPushButton>(reasons, "cmdClose"));
       } else if (auto* emps = qobject_cast<TfrmEmp*>(&dialog)) {
         next = "employees";
-        Click(emps->spdPrint);
-        QVERIFY(ClickRowOf(emps->Grid(), "Adams, Alice"));
-        Click(emps->spdEditRec);
-        Click(emps->cmdClose);
+        Click(ToolButton(emps, "spdPrint"));
+        QVERIFY(ClickRowOf(emps, "grdEmployee", "Adams, Alice"));
+        Click(ToolButton(emps, "spdEditRec"));
+        Click(Find<QPushButton>(emps, "cmdClose"));
       } else if (auto* emp = qobject_cast<TfrmEmpRec*>(&dialog)) {
-        if (emp->pnlAccruals->isHidden()) Click(emp->cmdAccruals);
+        if (Find<TAccrualBalances>(emp, "pnlAccruals")->isHidden())
+          Click(Find<QPushButton>(emp, "cmdAccruals"));
         next = "balances-of-adams";
-        Click(emp->pnlAccruals->spdPrint);
+        Click(ToolButton(Find<TAccrualBalances>(emp, "pnlAccruals"), "spdPrint"));
         Click(emp->cmdCancel);
       } else if (auto* list = qobject_cast<TfrmTimeList*>(&dialog)) {
         next = list->windowTitle() == "Global Absence" ? "global-absences" : "absences-of-baker";
-        Click(list->spdPrint);
-        Click(list->cmdClose);
+        Click(ToolButton(list, "spdPrint"));
+        Click(Find<QPushButton>(list, "cmdClose"));
       } else {
         QFAIL(qPrintable("unexpected dialog " + dialog.objectName()));
       }
@@ -678,29 +676,30 @@ class FirstDayTest : public QObject {
 
   // Types an "up to" period in years and its hours a year on the wizard's details page.
   static void EnterRule(TfrmRuleWizard& w, int years, int hours) {
-    Retype(w.txtEnd, QString::number(years));
-    ClickBox(w.btnEndYears);
-    Retype(w.txtHours, QString::number(hours));
-    ClickBox(w.btnYearHours);
-    Click(w.cmdNext);
+    Retype(Find<QLineEdit>(&w, "txtEnd"), QString::number(years));
+    ClickBox(Find<QRadioButton>(&w, "btnEndYears"));
+    Retype(Find<TNumEdit>(&w, "txtHours"), QString::number(hours));
+    ClickBox(Find<QRadioButton>(&w, "btnYearHours"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
   }
 
   // The employee dialog filled in the order of its boxes; the opening balance through the
   // balance section's Edit.
   static void TypeEmployee(TfrmEmpRec& dlg, const TPerson& p) {
     QCOMPARE(dlg.windowTitle(), QString("New Employee"));
-    QTest::keyClicks(dlg.txtFirstName, p.First);
-    QTest::keyClicks(dlg.txtLastName, p.Last);
-    QTest::keyClicks(dlg.txtSSN, p.ID);
-    Retype(dlg.txtStartDate, Date(p.Start));
-    if (p.End) Retype(dlg.txtEndDate, Date(p.End));
-    QVERIFY(ChooseByKeys(dlg.cboDeptBox, p.Dept));
-    if (p.Manager) ClickBox(dlg.chkManager);
-    QCOMPARE(dlg.chkManager->isChecked(), p.Manager);
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtFirstName"), p.First);
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtLastName"), p.Last);
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtSSN"), p.ID);
+    Retype(Find<TDateEdit>(&dlg, "txtStartDate"), Date(p.Start));
+    if (p.End) Retype(Find<TDateEdit>(&dlg, "txtEndDate"), Date(p.End));
+    QVERIFY(ChooseByKeys(Find<TPVComboBox>(&dlg, "cboDeptBox"), p.Dept));
+    if (p.Manager) ClickBox(Find<QCheckBox>(&dlg, "chkManager"));
+    QCOMPARE(Find<QCheckBox>(&dlg, "chkManager")->isChecked(), p.Manager);
     if (p.Opening > 0) {
-      if (dlg.pnlAccruals->isHidden()) Click(dlg.cmdAccruals);
-      QVERIFY(ClickRowOf(dlg.pnlAccruals->grdAccruals, "Vacation"));
-      Click(dlg.pnlAccruals->spdEditRec);
+      if (Find<TAccrualBalances>(&dlg, "pnlAccruals")->isHidden())
+        Click(Find<QPushButton>(&dlg, "cmdAccruals"));
+      QVERIFY(ClickRowOf(Find<TAccrualBalances>(&dlg, "pnlAccruals"), "grdAccruals", "Vacation"));
+      Click(ToolButton(Find<TAccrualBalances>(&dlg, "pnlAccruals"), "spdEditRec"));
     }
     Click(dlg.cmdOK);
   }

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <functional>
 
@@ -33,6 +35,7 @@
 #include "ui/common/open_document.h"
 #include "ui/common/pick_grid.h"
 #include "ui/common/pictures.h"
+#include "ui/common/record_model.h"
 #include "ui/common/scale.h"
 #include "ui/common/settings_service.h"
 #include "ui/common/toolbar_style.h"
@@ -240,21 +243,24 @@ class HelpersTest : public QObject {
     QFETCH(int, textFrom);
     QFETCH(int, textTo);
     test::TTempEnvironment env;
-    TPickGrid grid("hdrTest", "grdTest", {"Date", "Reason", "Hours"}, {78, 155, 56, 17}, 4);
+    TRecordTableModel records({"Date", "Reason", "Hours"});
+    TPickGrid grid("hdrTest", "grdTest", &records, {78, 155, 56}, 4);
     grid.LoadColumnWidths();
-    if (rightAligned) grid.SetColumnAlignment(column, Qt::AlignRight);
+    if (rightAligned) records.SetColumnAlignment(column, Qt::AlignRight);
     grid.resize(320, grid.sizeHint().height());
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     // The second row is drawn in the window colours: the first is picked.
-    grid.AddRow(1, {"", "", ""}, false);
-    grid.AddRow(2, {"", "", ""}, false);
-    QTableWidget* table = grid.Grid();
-    table->item(1, column)->setText("88");
-    if (picture) table->item(1, column)->setIcon(ResourceIcon("Globe"));
+    TRecordRow second{2, {"", "", ""}, {}, false};
+    second.Cells[column] = "88";
+    if (picture) {
+      second.Icon = ResourceIcon("Globe");
+      second.IconColumn = column;
+    }
+    records.SetRows({{1, {"", "", ""}, {}, false}, second});
     grid.SelectRow(0);
-    const QImage image = table->viewport()->grab().toImage();
-    const QRect cell = table->visualItemRect(table->item(1, column));
+    const QImage image = grid.viewport()->grab().toImage();
+    const QRect cell = grid.visualRect(records.index(1, column));
     const auto [colourFrom, colourTo] = InkColumns(image, cell, Coloured);
     QCOMPARE(colourFrom >= 0, picture);
     if (picture) {
@@ -273,15 +279,57 @@ class HelpersTest : public QObject {
                qPrintable(QString::number(cell.right() - to)));
   }
 
+  // The grid keeps the height of its rows under the header in a taller place, and the header
+  // sits right on the first row.
   void pickGridHeaderStaysOnTheGridWhenTaller() {
     test::TTempEnvironment env;
-    TPickGrid grid("hdrTest", "grdTest", {"Date", "Reason", "Hours"}, {78, 155, 56, 17}, 4);
+    TRecordTableModel records({"Date", "Reason", "Hours"});
+    TPickGrid grid("hdrTest", "grdTest", &records, {78, 155, 56}, 4);
     grid.LoadColumnWidths();
-    grid.resize(320, 600);
-    grid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    QCOMPARE(grid.Grid()->geometry().top(), grid.Header()->geometry().bottom() + 1);
-    QCOMPARE(grid.Header()->geometry().top(), 0);
+    QWidget place;
+    auto* column = new QVBoxLayout(&place);
+    column->addWidget(&grid);
+    column->addStretch();
+    place.resize(320, 600);
+    place.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&place));
+    QVERIFY(grid.height() < 300);
+    QCOMPARE(grid.viewport()->height(), 4 * grid.verticalHeader()->defaultSectionSize());
+    QCOMPARE(grid.viewport()->geometry().top(), grid.horizontalHeader()->geometry().bottom() + 1);
+    column->removeWidget(&grid);
+    grid.setParent(nullptr);
+  }
+
+  // A grid with its own header keeps the stored widths of a header bar above it: stored values
+  // are the grid's columns plus 3 (the first) or 1, missing ones hide their columns, none stored
+  // gives the scaled design widths; what is saved reads back the same.
+  void viewColumnWidthsKeepTheStoredValues_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QList<int>>("columns");  // -1: hidden
+    QTest::newRow("none stored") << "0" << QList<int>{Scale(70), Scale(50), Scale(40)};
+    QTest::newRow("all stored") << "103,51,41" << QList<int>{100, 50, 40};
+    QTest::newRow("one stored") << "83" << QList<int>{80, -1, -1};
+    QTest::newRow("not a list") << "8x,2" << QList<int>{Scale(70), Scale(50), Scale(40)};
+  }
+  void viewColumnWidthsKeepTheStoredValues() {
+    QFETCH(QString, stored);
+    QFETCH(QList<int>, columns);
+    test::TTempEnvironment env;
+    env.WriteIni("[" + ProductSection() + "]\nTestSettings=" + stored + "\n");
+    TRecordTableModel records({"A", "B", "C"});
+    TPickGrid grid("hdrTest", "grdTest", &records, {70, 50, 40}, 3);
+    grid.LoadColumnWidths();
+    for (int c = 0; c < 3; ++c) {
+      QCOMPARE(grid.isColumnHidden(c), columns[c] < 0);
+      if (columns[c] >= 0) QCOMPARE(grid.columnWidth(c), columns[c]);
+    }
+    grid.SaveColumnWidths();
+    TPickGrid again("hdrTest", "grdTest", &records, {70, 50, 40}, 3);
+    again.LoadColumnWidths();
+    for (int c = 0; c < 3; ++c) {
+      QCOMPARE(again.isColumnHidden(c), grid.isColumnHidden(c));
+      QCOMPARE(again.columnWidth(c), grid.columnWidth(c));
+    }
   }
 
   void messageBoxesGoThroughTheHook() {

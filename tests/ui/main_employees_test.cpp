@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -114,16 +115,16 @@ class MainEmployeesTest : public QObject {
       dialog.show();
       QApplication::setActiveWindow(&dialog);
       if (auto* rec = qobject_cast<TfrmEmpRec*>(&dialog)) {
-        QTest::keyClicks(rec->txtFirstName, "Cy");
-        QTest::keyClicks(rec->txtLastName, "Young");
+        QTest::keyClicks(Find<QLineEdit>(rec, "txtFirstName"), "Cy");
+        QTest::keyClicks(Find<QLineEdit>(rec, "txtLastName"), "Young");
         QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
         return;
       }
       auto* list = qobject_cast<TfrmEmp*>(&dialog);
       QVERIFY(list);
-      QTest::mouseClick(list->spdNewRec, Qt::LeftButton);
-      QCOMPARE(list->Grid()->RecordCount(), 1);
-      QTest::mouseClick(list->cmdClose, Qt::LeftButton);
+      QTest::mouseClick(list->findChild<QToolButton*>("spdNewRec"), Qt::LeftButton);
+      QCOMPARE(list->findChild<QTableView*>("grdEmployee")->model()->rowCount(), 1);
+      QTest::mouseClick(list->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
     });
     entry->trigger();
     QCOMPARE(runs, 2);
@@ -148,9 +149,9 @@ class MainEmployeesTest : public QObject {
       auto* rec = qobject_cast<TfrmEmpRec*>(&dialog);
       QVERIFY(rec);
       QCOMPARE(rec->windowTitle(), QStringLiteral("Edit Employee"));
-      QCOMPARE(rec->txtLastName->text(), QStringLiteral("Smith"));
-      rec->txtLastName->selectAll();
-      QTest::keyClicks(rec->txtLastName, "Adams");
+      QCOMPARE(Find<QLineEdit>(rec, "txtLastName")->text(), QStringLiteral("Smith"));
+      Find<QLineEdit>(rec, "txtLastName")->selectAll();
+      QTest::keyClicks(Find<QLineEdit>(rec, "txtLastName"), "Adams");
       QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
     });
     QTest::mouseClick(spdEmp, Qt::LeftButton);

@@ -6,18 +6,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QUndoStack>
 
 #include "data/json_dump.h"
 #include "dialog_support.h"
+#include "list_support.h"
 #include "maintenance_test.h"
 #include "screenshots.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/num_edit.h"
-#include "ui/common/pick_grid.h"
 #include "ui/maintenance/reason_rec.h"
 #include "ui/maintenance/reasons_window.h"
 #include "ui/maintenance/rule_wizard.h"
@@ -25,23 +25,24 @@
 namespace absence::ui::test {
 namespace {
 
-void ClickRow(TPickGrid* g, int row) {
-  QTest::mouseClick(g->Grid()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                    g->Grid()->visualRect(g->Grid()->model()->index(row, 0)).center());
+QTableView* ReasonList(QWidget& w) {
+  return ListView(&w, "grdReasons");
 }
 
 // Types an "up to" period and hours on the details page and presses Next.
 void EnterRule(TfrmRuleWizard& w, int upTo, bool years, double hours, bool forPeriod) {
-  w.txtEnd->selectAll();
-  QTest::keyClicks(w.txtEnd, QString::number(upTo));
-  QTest::mouseClick(years ? w.btnEndYears : w.btnEndMonths, Qt::LeftButton, Qt::NoModifier,
-                    QPoint(6, 6));
-  w.txtHours->setFocus();
-  w.txtHours->selectAll();
-  QTest::keyClicks(w.txtHours, QString::number(hours));
-  QTest::mouseClick(forPeriod ? w.btnPeriodHours : w.btnYearHours, Qt::LeftButton, Qt::NoModifier,
-                    QPoint(6, 6));
-  QTest::mouseClick(w.cmdNext, Qt::LeftButton);
+  Find<QLineEdit>(&w, "txtEnd")->selectAll();
+  QTest::keyClicks(Find<QLineEdit>(&w, "txtEnd"), QString::number(upTo));
+  QTest::mouseClick(
+      years ? Find<QRadioButton>(&w, "btnEndYears") : Find<QRadioButton>(&w, "btnEndMonths"),
+      Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
+  Find<TNumEdit>(&w, "txtHours")->setFocus();
+  Find<TNumEdit>(&w, "txtHours")->selectAll();
+  QTest::keyClicks(Find<TNumEdit>(&w, "txtHours"), QString::number(hours));
+  QTest::mouseClick(
+      forPeriod ? Find<QRadioButton>(&w, "btnPeriodHours") : Find<QRadioButton>(&w, "btnYearHours"),
+      Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
+  QTest::mouseClick(Find<QPushButton>(&w, "cmdNext"), Qt::LeftButton);
 }
 
 }  // namespace
@@ -66,8 +67,8 @@ void ReasonsWindowTest::duplicateDescriptionsAndPolicyOffOn() {
   TfrmReasons w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  QCOMPARE(w.Grid()->RecordCount(), 2);
-  QVERIFY(w.spdUnDo->isEnabled());
+  QCOMPARE(RowCount(ReasonList(w)), 2);
+  QVERIFY(ToolButton(&w, "spdUnDo")->isEnabled());
   TMessageBoxSpy spy;
   spy.Answer(mbOK);
   spy.Answer(mbOK);
@@ -76,20 +77,21 @@ void ReasonsWindowTest::duplicateDescriptionsAndPolicyOffOn() {
     auto& dlg = static_cast<TfrmReasonRec&>(dialog);
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Edit Absence Reason"));
     for (const char* name : {"Vacation", "Holiday"}) {
-      dlg.txtReason->selectAll();
-      QTest::keyClicks(dlg.txtReason, name);
-      QTest::keyClick(dlg.txtReason, Qt::Key_Return);
+      Find<QLineEdit>(&dlg, "txtReason")->selectAll();
+      QTest::keyClicks(Find<QLineEdit>(&dlg, "txtReason"), name);
+      QTest::keyClick(Find<QLineEdit>(&dlg, "txtReason"), Qt::Key_Return);
       QVERIFY(dlg.isVisible());
     }
-    dlg.txtReason->selectAll();
-    QTest::keyClicks(dlg.txtReason, "Sick");
-    QTest::mouseClick(dlg.chkRules, Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
-    QVERIFY(dlg.BasisGroup->isEnabled());
+    Find<QLineEdit>(&dlg, "txtReason")->selectAll();
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtReason"), "Sick");
+    QTest::mouseClick(Find<QCheckBox>(&dlg, "chkRules"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(6, 6));
+    QVERIFY(Find<QGroupBox>(&dlg, "BasisGroup")->isEnabled());
     QVERIFY(dlg.Basis() == TBasis::Calendar);
-    QTest::keyClick(dlg.txtReason, Qt::Key_Return);
+    QTest::keyClick(Find<QLineEdit>(&dlg, "txtReason"), Qt::Key_Return);
   });
-  ClickRow(w.Grid(), 0);  // Sick
-  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  ClickRow(ReasonList(w), 0);  // Sick
+  QTest::mouseClick(ToolButton(&w, "spdEditRec"), Qt::LeftButton);
   QCOMPARE(spy.Calls().size(), 2u);
   QCOMPARE(spy.Calls()[0].Text,
            QStringLiteral("A record for this reason already exists.  Please change the reason "
@@ -100,8 +102,8 @@ void ReasonsWindowTest::duplicateDescriptionsAndPolicyOffOn() {
   const TReasonRecClass* sick = session_->Reason(org_->Sick);
   QVERIFY(sick->HasPolicy);
   QCOMPARE(sick->Rules.size(), 1u);
-  QCOMPARE(w.Grid()->Grid()->item(0, 3)->text(), QStringLiteral("Calendar"));
-  QVERIFY(w.spdPolicy->isEnabled());
+  QCOMPARE(Cell(ReasonList(w), 0, 3), QStringLiteral("Calendar"));
+  QVERIFY(ToolButton(&w, "spdPolicy")->isEnabled());
   for (const auto& e : d.EmpList) {
     const int i = FindAccrual(e->Accruals, org_->Sick);
     QVERIFY(i >= 0);
@@ -129,23 +131,24 @@ void ReasonsWindowTest::untickingThePolicyAsksAndIsUndone() {
   QVERIFY(QTest::qWaitForWindowExposed(&w));
   TDialogDriver driver([&](QDialog& dialog) {
     auto& dlg = static_cast<TfrmReasonRec&>(dialog);
-    QTest::mouseClick(dlg.chkRules, Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
+    QTest::mouseClick(Find<QCheckBox>(&dlg, "chkRules"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(6, 6));
     QVERIFY(!dlg.HasPolicy());
-    QTest::keyClick(dlg.txtReason, Qt::Key_Return);
+    QTest::keyClick(Find<QLineEdit>(&dlg, "txtReason"), Qt::Key_Return);
   });
   TMessageBoxSpy spy;
   spy.Answer(mbNo);
   spy.Answer(mbYes);
-  ClickRow(w.Grid(), w.Grid()->RowOf(org_->Vacation));
-  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  ClickRow(ReasonList(w), RowOfRecord(ReasonList(w), org_->Vacation));
+  QTest::mouseClick(ToolButton(&w, "spdEditRec"), Qt::LeftButton);
   QCOMPARE(spy.Calls().size(), 1u);
   QCOMPARE(spy.Calls()[0].Text,
            QStringLiteral("Without an accrual policy, \"Vacation\" loses its 2 tiers and the "
                           "opening balances of 3 employees.\r\rRemove the accrual policy?"));
   QCOMPARE(DumpJson(session_->Data()), before);
 
-  ClickRow(w.Grid(), w.Grid()->RowOf(org_->Vacation));
-  QTest::mouseClick(w.spdEditRec, Qt::LeftButton);
+  ClickRow(ReasonList(w), RowOfRecord(ReasonList(w), org_->Vacation));
+  QTest::mouseClick(ToolButton(&w, "spdEditRec"), Qt::LeftButton);
   QCOMPARE(spy.Calls().size(), 2u);
   QVERIFY(!session_->Reason(org_->Vacation)->HasPolicy);
   QVERIFY(session_->Reason(org_->Vacation)->Rules.empty());
@@ -166,58 +169,58 @@ void ReasonsWindowTest::wizardLadderBackAndCancel() {
   TfrmReasons w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  ClickRow(w.Grid(), 2);
-  QVERIFY(w.spdPolicy->isEnabled());
+  ClickRow(ReasonList(w), 2);
+  QVERIFY(ToolButton(&w, "spdPolicy")->isEnabled());
   // Cancel on the details page leaves the rules.
   {
     TDialogDriver driver([&](QDialog& dialog) {
       auto& wiz = static_cast<TfrmRuleWizard&>(dialog);
       QCOMPARE(wiz.windowTitle(), QStringLiteral("Benefit Policy Wizard Vacation"));
-      QTest::mouseClick(wiz.cmdNext, Qt::LeftButton);
+      QTest::mouseClick(Find<QPushButton>(&wiz, "cmdNext"), Qt::LeftButton);
       EnterRule(wiz, 1, true, 40, false);
-      QTest::mouseClick(wiz.BitBtn1, Qt::LeftButton);
+      QTest::mouseClick(Find<QPushButton>(&wiz, "BitBtn1"), Qt::LeftButton);
     });
-    QTest::mouseClick(w.spdPolicy, Qt::LeftButton);
+    QTest::mouseClick(ToolButton(&w, "spdPolicy"), Qt::LeftButton);
     QCOMPARE(vacation->Rules.size(), 1u);
   }
   TMessageBoxSpy spy;
   spy.Answer(mbOK);
   TDialogDriver driver([&](QDialog& dialog) {
     auto& wiz = static_cast<TfrmRuleWizard&>(dialog);
-    QTest::mouseClick(wiz.cmdNext, Qt::LeftButton);
-    QVERIFY(!wiz.txtStart->isVisible());
+    QTest::mouseClick(Find<QPushButton>(&wiz, "cmdNext"), Qt::LeftButton);
+    QVERIFY(!Find<QLineEdit>(&wiz, "txtStart")->isVisible());
     EnterRule(wiz, 6, false, 40, true);  // 40 for 6 months
     EnterRule(wiz, 3, false, 8, false);  // not beyond 6 months: refused
     QCOMPARE(spy.Calls().size(), 1u);
     EnterRule(wiz, 5, true, 80, false);
     // Back without storing: the 6-month rule shows its 40 hours for the period again.
-    wiz.txtEnd->selectAll();
-    QTest::keyClicks(wiz.txtEnd, "70");
-    QTest::mouseClick(wiz.cmdBack, Qt::LeftButton);
-    QTest::mouseClick(wiz.cmdBack, Qt::LeftButton);
-    QCOMPARE(wiz.txtEnd->text(), QStringLiteral("6"));
-    QVERIFY(wiz.btnPeriodHours->isChecked());
-    QCOMPARE(wiz.txtHours->Value(), 40.0);
-    QTest::mouseClick(wiz.cmdNext, Qt::LeftButton);
-    QCOMPARE(wiz.txtStart->text(), QStringLiteral("6"));
-    QCOMPARE(wiz.txtEnd->text(), QStringLiteral("5"));
+    Find<QLineEdit>(&wiz, "txtEnd")->selectAll();
+    QTest::keyClicks(Find<QLineEdit>(&wiz, "txtEnd"), "70");
+    QTest::mouseClick(Find<QPushButton>(&wiz, "cmdBack"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&wiz, "cmdBack"), Qt::LeftButton);
+    QCOMPARE(Find<QLineEdit>(&wiz, "txtEnd")->text(), QStringLiteral("6"));
+    QVERIFY(Find<QRadioButton>(&wiz, "btnPeriodHours")->isChecked());
+    QCOMPARE(Find<TNumEdit>(&wiz, "txtHours")->Value(), 40.0);
+    QTest::mouseClick(Find<QPushButton>(&wiz, "cmdNext"), Qt::LeftButton);
+    QCOMPARE(Find<QLineEdit>(&wiz, "txtStart")->text(), QStringLiteral("6"));
+    QCOMPARE(Find<QLineEdit>(&wiz, "txtEnd")->text(), QStringLiteral("5"));
     EnterRule(wiz, 5, true, 80, false);
     EnterRule(wiz, 100, true, 120, false);  // beyond 80 years: the last rule
-    QCOMPARE(wiz.ntWizard->currentIndex(), 2);
-    QCOMPARE(wiz.cmdNext->text(), QStringLiteral("&Finish"));
-    auto* grid = wiz.grdPolicy->Grid();
-    QCOMPARE(wiz.grdPolicy->RecordCount(), 3);
-    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral(" 40.00 hours for the period"));
-    QCOMPARE(grid->item(2, 1)->text(), QStringLiteral(" 80 years"));
+    QCOMPARE(Find<QStackedWidget>(&wiz, "ntWizard")->currentIndex(), 2);
+    QCOMPARE(Find<QPushButton>(&wiz, "cmdNext")->text(), QStringLiteral("&Finish"));
+    QTableView* grid = ListView(&wiz, "grdPolicy");
+    QCOMPARE(RowCount(grid), 3);
+    QCOMPARE(Cell(grid, 0, 2), QStringLiteral(" 40.00 hours for the period"));
+    QCOMPARE(Cell(grid, 2, 1), QStringLiteral(" 80 years"));
     QVERIFY(NoCutTexts(&wiz));
     SaveScreenshot(&wiz, QStringLiteral("policy_wizard"));
     // Back from the finish page, shorten the last rule: a new last rule follows it.
-    QTest::mouseClick(wiz.cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&wiz, "cmdBack"), Qt::LeftButton);
     EnterRule(wiz, 10, true, 120, false);
     EnterRule(wiz, 80, true, 160, false);
-    QTest::mouseClick(wiz.cmdNext, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&wiz, "cmdNext"), Qt::LeftButton);
   });
-  QTest::mouseClick(w.spdPolicy, Qt::LeftButton);
+  QTest::mouseClick(ToolButton(&w, "spdPolicy"), Qt::LeftButton);
   const int32_t bounds[][2] = {{0, 6}, {6, 60}, {60, 120}, {120, 960}};
   QCOMPARE(vacation->Rules.size(), 4u);
   for (size_t i = 0; i < 4; ++i) {
@@ -234,14 +237,14 @@ void ReasonsWindowTest::undoRestoresTrashedReasons() {
   TfrmReasons w(*session_);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  QVERIFY(!w.spdUnDo->isEnabled());
+  QVERIFY(!ToolButton(&w, "spdUnDo")->isEnabled());
   // Holiday, Sick, Vacation: the last two picked with Ctrl and deleted.
-  ClickRow(w.Grid(), 1);
-  QTest::mouseClick(w.Grid()->Grid()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                    w.Grid()->Grid()->visualRect(w.Grid()->Grid()->model()->index(2, 0)).center());
-  QTest::mouseClick(w.spdDeleteRec, Qt::LeftButton);
-  QCOMPARE(w.Grid()->RecordCount(), 1);
-  QVERIFY(w.spdUnDo->isEnabled());
+  ClickRow(ReasonList(w), 1);
+  ClickRow(ReasonList(w), 2, Qt::ControlModifier);
+  QCOMPARE(PickedRows(ReasonList(w)), (QList<int>{1, 2}));
+  QTest::mouseClick(ToolButton(&w, "spdDeleteRec"), Qt::LeftButton);
+  QCOMPARE(RowCount(ReasonList(w)), 1);
+  QVERIFY(ToolButton(&w, "spdUnDo")->isEnabled());
   QVERIFY(smith->Entries[0]->ReasonDeleted);
   // Each Undo restores what is chosen; the rest stays in the trash.
   struct TStep {
@@ -258,14 +261,14 @@ void ReasonsWindowTest::undoRestoresTrashedReasons() {
         list->item(i)->setSelected(list->item(i)->text() == step.restore);
       QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     });
-    QTest::mouseClick(w.spdUnDo, Qt::LeftButton);
+    QTest::mouseClick(ToolButton(&w, "spdUnDo"), Qt::LeftButton);
     QCOMPARE(driver.Runs(), 1);
-    QCOMPARE(w.Grid()->RecordCount(), step.rows);
-    QCOMPARE(w.spdUnDo->isEnabled(), step.undoAfter);
+    QCOMPARE(RowCount(ReasonList(w)), step.rows);
+    QCOMPARE(ToolButton(&w, "spdUnDo")->isEnabled(), step.undoAfter);
   }
   // The entries of a restored reason count again.
   QVERIFY(!smith->Entries[0]->ReasonDeleted);
-  QCOMPARE(w.Grid()->Grid()->item(1, 0)->text(), QStringLiteral("Sick"));
+  QCOMPARE(Cell(ReasonList(w), 1, 0), QStringLiteral("Sick"));
 }
 
 }  // namespace absence::ui::test

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QtTest>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "calendar_window.h"
 #include "data/sample.h"
 #include "render/report_paint.h"
+#include "list_support.h"
 #include "reports/report.h"
 #include "reports/selection.h"
 #include "screenshots.h"
@@ -25,7 +27,6 @@
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
 #include "ui/common/pick_date.h"
-#include "ui/common/pick_grid.h"
 #include "ui/convert/convert_wizard.h"
 #include "ui/dialogs/absence_rec.h"
 #include "ui/dialogs/undelete_dialog.h"
@@ -163,7 +164,7 @@ class SampleScreensTest : public QObject {
         // The global entries of the year; New opens the entry dialog for a new one.
         SaveScreenshot(&dlg, "absence-list");
         shots << dlg.windowTitle();
-        QTest::mouseClick(list->spdNewRec, Qt::LeftButton);
+        QTest::mouseClick(ToolButton(list, "spdNewRec"), Qt::LeftButton);
       } else {
         const QString name = qobject_cast<TfrmUnDelete*>(&dlg)     ? "undelete"
                              : dlg.windowTitle().startsWith("New") ? "entry-single"
@@ -213,8 +214,8 @@ class SampleScreensTest : public QObject {
       }
     };
     auto openFirst = [](TListWindow& list) {
-      list.Grid()->SelectRow(0);
-      QTest::mouseClick(list.spdEditRec, Qt::LeftButton);
+      ClickRow(list.findChild<QTableView*>(), 0);
+      QTest::mouseClick(ToolButton(&list, "spdEditRec"), Qt::LeftButton);
     };
     TDialogDriver driver([&](QDialog& dlg) {
       dlg.resize(dlg.minimumSize());
@@ -232,25 +233,30 @@ class SampleScreensTest : public QObject {
         const TReasonList& list = absence::ui::test::TestData(cal.w->Session()).ReasonList;
         // The policy of the most tiers.
         std::size_t most = 0;
-        for (int row = 0; row < reasons->Grid()->RecordCount(); ++row) {
-          const int at = FindReason(list, reasons->Grid()->RowID(row), "");
+        QTableView* grid = ListView(reasons, "grdReasons");
+        int mostRow = 0;
+        for (int row = 0; row < RowCount(grid); ++row) {
+          const int at = FindReason(list, static_cast<int32_t>(RecordAt(grid, row)), "");
           if (at >= 0 && list[static_cast<std::size_t>(at)]->Rules.size() > most) {
             most = list[static_cast<std::size_t>(at)]->Rules.size();
-            reasons->Grid()->SelectRow(row);
+            mostRow = row;
           }
         }
-        QVERIFY(reasons->spdPolicy->isEnabled());
-        QTest::mouseClick(reasons->spdPolicy, Qt::LeftButton);
+        ClickRow(grid, mostRow);
+        QVERIFY(ToolButton(reasons, "spdPolicy")->isEnabled());
+        QTest::mouseClick(ToolButton(reasons, "spdPolicy"), Qt::LeftButton);
       } else if (qobject_cast<TfrmEmpRec*>(&dlg)) {
         auto* emp = qobject_cast<TfrmEmpRec*>(&dlg);
-        if (emp->pnlAccruals->isHidden()) QTest::mouseClick(emp->cmdAccruals, Qt::LeftButton);
+        if (Find<TAccrualBalances>(emp, "pnlAccruals")->isHidden())
+          QTest::mouseClick(Find<QPushButton>(emp, "cmdAccruals"), Qt::LeftButton);
         shoot(dlg, "employee-record");
       } else if (qobject_cast<TfrmDeptRec*>(&dlg)) {
         shoot(dlg, "department-record");
       } else if (qobject_cast<TfrmReasonRec*>(&dlg)) {
         shoot(dlg, "reason-record");
       } else if (auto* wizard = qobject_cast<TfrmRuleWizard*>(&dlg)) {
-        pages(dlg, wizard->ntWizard, wizard->cmdNext, "policy-wizard", nullptr);
+        pages(dlg, Find<QStackedWidget>(wizard, "ntWizard"), Find<QPushButton>(wizard, "cmdNext"),
+              "policy-wizard", nullptr);
       } else if (auto* convert = qobject_cast<TfrmConvert*>(&dlg)) {
         const bool exporting = dlg.windowTitle().contains("Export");
         pages(dlg, convert->ntWizard, convert->cmdNext, exporting ? "export" : "import", [&](int) {

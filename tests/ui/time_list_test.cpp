@@ -6,20 +6,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QtTest>
 #include <memory>
 
 #include "../core/reports/report_data_set.h"
 #include "dialog_support.h"
+#include "list_support.h"
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
-#include "ui/common/pick_grid.h"
 #include "ui/dialogs/absence_rec.h"
 #include "ui/dialogs/undelete_dialog.h"
 #include "ui/main/main_window.h"
@@ -52,14 +53,25 @@ struct TListFixture {
     w->activateWindow();
     if (!QTest::qWaitForWindowActive(w.get())) qFatal("window not shown");
   }
-  QTableWidget* Table() const { return w->Grid()->Grid(); }
+  QTableView* Table() const { return ui::test::ListView(w.get(), "grdAbsence"); }
+  QToolButton* Button(const char* name) const { return ui::test::ToolButton(w.get(), name); }
+  template <typename T>
+  T* Child(const char* name) const {
+    return ui::test::Find<T>(w.get(), name);
+  }
+  int Rows() const { return ui::test::RowCount(Table()); }
   QStringList Row(int row) const {
     QStringList cells;
-    for (int c = 0; c < 3; ++c)
-      cells << (Table()->item(row, c) ? Table()->item(row, c)->text() : "");
+    for (int c = 0; c < 3; ++c) cells << ui::test::Cell(Table(), row, c);
     return cells;
   }
-  QPoint Centre(int row) const { return Table()->visualItemRect(Table()->item(row, 0)).center(); }
+  // Whether the reason cell shows the globe of a global entry's copy.
+  bool Globe(int row) const {
+    return !Table()->model()->index(row, 1).data(Qt::DecorationRole).value<QIcon>().isNull();
+  }
+  QPoint Centre(int row) const {
+    return Table()->visualRect(Table()->model()->index(row, 0)).center();
+  }
   // The press and release of the first click, then the second.
   void DoubleClick(int row) {
     QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, Centre(row));
@@ -92,11 +104,12 @@ class TimeListTest : public QObject {
     for (const Row& r : rows) {
       TListFixture f(r.kind, 2024);
       QCOMPARE(f.w->windowTitle(), QString::fromLatin1(r.caption));
-      QVERIFY(f.w->spdNewRec->toolTip().startsWith(QString::fromLatin1(r.newHint)));
-      QVERIFY(f.w->spdHelp->toolTip().startsWith(QString::fromLatin1(r.helpHint)));
-      QCOMPARE(f.w->txtYear->text(), QStringLiteral("2024"));
-      QVERIFY(f.w->txtYear->isReadOnly() && f.w->txtYear->font().bold());
-      QVERIFY(f.w->btnDate->isChecked());
+      QVERIFY(f.Button("spdNewRec")->toolTip().startsWith(QString::fromLatin1(r.newHint)));
+      QVERIFY(f.Button("spdHelp")->toolTip().startsWith(QString::fromLatin1(r.helpHint)));
+      QCOMPARE(f.Child<QLineEdit>("txtYear")->text(), QStringLiteral("2024"));
+      QVERIFY(f.Child<QLineEdit>("txtYear")->isReadOnly() &&
+              f.Child<QLineEdit>("txtYear")->font().bold());
+      QVERIFY(f.Child<QRadioButton>("btnDate")->isChecked());
     }
   }
 
@@ -104,12 +117,12 @@ class TimeListTest : public QObject {
   // new entry.
   void YearWithoutEntries() {
     TListFixture f(TEntryKind::Own, 2022);
-    QCOMPARE(f.w->Grid()->RecordCount(), 0);
-    QVERIFY(!f.w->spdEditRec->isEnabled());
-    QVERIFY(!f.w->spdDeleteRec->isEnabled());
-    QVERIFY(!f.w->spdPrint->isEnabled());
-    QVERIFY(!f.w->spdUnDo->isEnabled());
-    QVERIFY(f.w->spdNewRec->isEnabled());
+    QCOMPARE(f.Rows(), 0);
+    QVERIFY(!f.Button("spdEditRec")->isEnabled());
+    QVERIFY(!f.Button("spdDeleteRec")->isEnabled());
+    QVERIFY(!f.Button("spdPrint")->isEnabled());
+    QVERIFY(!f.Button("spdUnDo")->isEnabled());
+    QVERIFY(f.Button("spdNewRec")->isEnabled());
     QString caption;
     ui::test::TDialogDriver driver([&](QDialog& d) {
       caption = d.windowTitle();
@@ -119,7 +132,7 @@ class TimeListTest : public QObject {
                        f.Table()->visualRect(f.Table()->model()->index(0, 0)).center());
     QCOMPARE(driver.Runs(), 1);
     QCOMPARE(caption, QStringLiteral("New Absence Entry"));
-    QCOMPARE(f.w->Grid()->RecordCount(), 0);
+    QCOMPARE(f.Rows(), 0);
   }
 
   // The rows of 2024 in date order, the global copy with the globe; the year steps with the
@@ -130,19 +143,19 @@ class TimeListTest : public QObject {
       const int i = FindEntry(ann, 1, TEntryKind::Own, EncodeDate(2023, 12, 31));
       ann[static_cast<std::size_t>(i)]->AddDelMark(TTrashMark::Record, d.EmpList);
     });
-    QCOMPARE(f.w->Grid()->RecordCount(), 4);
+    QCOMPARE(f.Rows(), 4);
     QCOMPARE(f.Row(0), (QStringList{"01/01/2024", "Holiday", "8.0"}));
     QCOMPARE(f.Row(3), (QStringList{"02/01/2024", "Vacation", "8.0"}));
-    QVERIFY(!f.Table()->item(0, 1)->icon().isNull());  // the globe
-    QVERIFY(f.Table()->item(1, 1)->icon().isNull());
-    QVERIFY(!f.w->spdUnDo->isEnabled());
-    QVERIFY(f.w->spdPrint->isEnabled());
-    QTest::keyClick(f.w->spnYear, Qt::Key_Down);
+    QVERIFY(f.Globe(0));  // the globe
+    QVERIFY(!f.Globe(1));
+    QVERIFY(!f.Button("spdUnDo")->isEnabled());
+    QVERIFY(f.Button("spdPrint")->isEnabled());
+    QTest::keyClick(f.Child<QSpinBox>("spnYear"), Qt::Key_Down);
     QCOMPARE(f.w->Year(), 2023);
-    QCOMPARE(f.w->Grid()->RecordCount(), 0);
-    QVERIFY(f.w->spdUnDo->isEnabled());
-    QTest::keyClick(f.w->spnYear, Qt::Key_Down);
-    QVERIFY(!f.w->spdUnDo->isEnabled());
+    QCOMPARE(f.Rows(), 0);
+    QVERIFY(f.Button("spdUnDo")->isEnabled());
+    QTest::keyClick(f.Child<QSpinBox>("spnYear"), Qt::Key_Down);
+    QVERIFY(!f.Button("spdUnDo")->isEnabled());
   }
 
   void GlobalCopyOpensReadOnlyInEmployeeMode() {
@@ -168,13 +181,13 @@ class TimeListTest : public QObject {
   void DeletingAGlobalEntryRemovesTheCopiesAndUndoRestoresThem() {
     TListFixture f(TEntryKind::Global, 2024);
     const TDate day = EncodeDate(2024, 1, 1);
-    QCOMPARE(f.w->Grid()->RecordCount(), 1);
-    QVERIFY(!f.Table()->item(0, 1)->icon().isNull());
+    QCOMPARE(f.Rows(), 1);
+    QVERIFY(f.Globe(0));
     QCOMPARE(ui::test::LiveHours(f.AnnEntries(), 3, TEntryKind::Global, day), 8.0f);
     QTest::mouseClick(f.Table()->viewport(), Qt::LeftButton, {}, f.Centre(0));
-    QTest::mouseClick(f.w->spdDeleteRec, Qt::LeftButton);
-    QCOMPARE(f.w->Grid()->RecordCount(), 0);
-    QVERIFY(f.w->spdUnDo->isEnabled());
+    QTest::mouseClick(f.Button("spdDeleteRec"), Qt::LeftButton);
+    QCOMPARE(f.Rows(), 0);
+    QVERIFY(f.Button("spdUnDo")->isEnabled());
     QCOMPARE(ui::test::LiveHours(f.AnnEntries(), 3, TEntryKind::Global, day), -1.0f);
     QCOMPARE(ui::test::LiveHours(f.session.Employee(kCy)->Entries, 3, TEntryKind::Global, day),
              -1.0f);
@@ -184,9 +197,9 @@ class TimeListTest : public QObject {
       undelete.lstDeleted->item(0)->setSelected(true);
       QTest::mouseClick(undelete.cmdOK, Qt::LeftButton);
     });
-    QTest::mouseClick(f.w->spdUnDo, Qt::LeftButton);
+    QTest::mouseClick(f.Button("spdUnDo"), Qt::LeftButton);
     QCOMPARE(driver.Runs(), 1);
-    QCOMPARE(f.w->Grid()->RecordCount(), 1);
+    QCOMPARE(f.Rows(), 1);
     QCOMPARE(ui::test::LiveHours(f.AnnEntries(), 3, TEntryKind::Global, day), 8.0f);
     QCOMPARE(ui::test::LiveHours(f.session.Employee(kCy)->Entries, 3, TEntryKind::Global, day),
              8.0f);
@@ -195,7 +208,7 @@ class TimeListTest : public QObject {
   // Ordered by reason while open (and remembered); the list itself keeps its date order.
   void OrderByReasonThenCloseLeavesTheListByDate() {
     TListFixture f(TEntryKind::Own, 2024);
-    ui::test::ClickBox(f.w->btnReason);
+    ui::test::ClickBox(f.Child<QRadioButton>("btnReason"));
     QCOMPARE(App().Settings.ListOrder, TListOrder::ByReason);
     const QStringList reasons = {f.Row(0)[1], f.Row(1)[1], f.Row(2)[1], f.Row(3)[1]};
     QCOMPARE(reasons, (QStringList{"Holiday", "Sick", "Vacation", "Vacation"}));
@@ -211,12 +224,19 @@ class TimeListTest : public QObject {
     f.DoubleClick(1);
     QCOMPARE(driver.Runs(), 1);
     QCOMPARE(f.Row(1), (QStringList{"01/31/2024", "Sick", "2.0"}));
-    QTest::mouseClick(f.w->cmdClose, Qt::LeftButton);
+    // The list follows the session: undoing the edit from elsewhere shows the old hours.
+    const QStringList edited = f.Row(1);
+    f.session.History()->undo();
+    QCOMPARE(f.Row(1)[1], QStringLiteral("Sick"));
+    QVERIFY(f.Row(1) != edited);
+    f.session.History()->redo();
+    QCOMPARE(f.Row(1), edited);
+    QTest::mouseClick(f.Child<QPushButton>("cmdClose"), Qt::LeftButton);
     QVERIFY(SortedByDate(f.AnnEntries()));
     // The next window opens in reason order.
     TfrmTimeList again(f.session, TEntryKind::Own, kAnn, 2024);
     again.show();
-    QVERIFY(again.btnReason->isChecked());
+    QVERIFY(ui::test::Find<QRadioButton>(&again, "btnReason")->isChecked());
     again.close();
     App().Settings.ListOrder = TListOrder::ByDate;
   }
@@ -225,7 +245,7 @@ class TimeListTest : public QObject {
     TListFixture f(TEntryKind::Own, 2024);
     const QString file = f.env.DataFolder() + QStringLiteral("absences.pdf");
     SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(file); });
-    QTest::mouseClick(f.w->spdPrint, Qt::LeftButton);
+    QTest::mouseClick(f.Button("spdPrint"), Qt::LeftButton);
     SetFileDialogHook(nullptr);
     QVERIFY(QFileInfo(file).size() > 0);
   }
@@ -257,8 +277,8 @@ class TimeListTest : public QObject {
         auto& window = dynamic_cast<TfrmTimeList&>(d);
         caption = window.windowTitle();
         QCOMPARE(window.Year(), 2024);
-        shown = window.Grid()->RecordCount();
-        QTest::mouseClick(window.cmdClose, Qt::LeftButton);
+        shown = ui::test::RowCount(ui::test::ListView(&window, "grdAbsence"));
+        QTest::mouseClick(ui::test::Find<QPushButton>(&window, "cmdClose"), Qt::LeftButton);
       });
       QTest::mouseClick(ui::test::Find<QToolButton>(w.get(), r.button), Qt::LeftButton);
       QCOMPARE(driver.Runs(), 1);

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QStringList>
+#include <QTableView>
 #include <QTableWidget>
 
 #include "ui/common/header_control.h"
@@ -19,6 +20,18 @@ int GridWidthFor(int column, int sectionWidth) {
 
 void HideColumnsFrom(QTableWidget* grid, int first) {
   for (int c = 0; c < grid->columnCount(); ++c) grid->setColumnHidden(c, c >= first);
+}
+
+int SectionWidthFor(int column, int gridWidth) {
+  return column == 0 ? gridWidth + 3 : gridWidth + 1;
+}
+
+QString StoredWidths(const QString& headerName) {
+  return SettingsService().ColumnWidths(ColumnWidthKey(headerName));
+}
+
+void StoreWidths(const QString& headerName, const QStringList& widths) {
+  SettingsService().SetColumnWidths(ColumnWidthKey(headerName), widths.join(u','));
 }
 
 }  // namespace
@@ -45,11 +58,38 @@ void SaveColumnWidths(const THeaderControl* header) {
   QStringList widths;
   for (int i = 0; i < header->SectionCount(); ++i)
     widths << QString::number(header->SectionWidth(i));
-  SettingsService().SetColumnWidths(ColumnWidthKey(header->objectName()), widths.join(u','));
+  StoreWidths(header->objectName(), widths);
+}
+
+void SaveColumnWidths(const QTableView* view) {
+  const QHeaderView* header = view->horizontalHeader();
+  QStringList widths;
+  // Hidden columns were hidden by a shorter list: saving the shown ones keeps them hidden.
+  for (int c = 0; c < header->count() && !view->isColumnHidden(c); ++c)
+    widths << QString::number(SectionWidthFor(c, view->columnWidth(c)));
+  StoreWidths(header->objectName(), widths);
+}
+
+void LoadColumnWidths(QTableView* view, const QList<int>& designWidths) {
+  QHeaderView* header = view->horizontalHeader();
+  const int columns = header->count();
+  const auto widths = ParseColumnWidths(StoredWidths(header->objectName()));
+  for (int c = 0; c < columns; ++c) {
+    if (widths) {
+      const bool listed = c < widths->size();
+      view->setColumnHidden(c, !listed);
+      if (listed) view->setColumnWidth(c, std::max(0, GridWidthFor(c, (*widths)[c])));
+    } else {
+      view->setColumnHidden(c, false);
+      if (c < designWidths.size()) view->setColumnWidth(c, Scale(designWidths[c]));
+    }
+  }
+  view->verticalHeader()->setDefaultSectionSize(
+      Scale(view->verticalHeader()->defaultSectionSize()));
 }
 
 void LoadColumnWidths(THeaderControl* header, QTableWidget* grid) {
-  const QString stored = SettingsService().ColumnWidths(ColumnWidthKey(header->objectName()));
+  const QString stored = StoredWidths(header->objectName());
   const int sections = header->SectionCount();
   if (const auto widths = ParseColumnWidths(stored)) {
     const int n = static_cast<int>(widths->size());

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class QTableView;
 class QTableWidget;
 
 namespace absence::ui {
@@ -26,5 +27,12 @@ void SaveColumnWidths(const THeaderControl* header);
 // others one), or, with none stored, scales the grid's design widths and fits the header to
 // them. Grid columns without a header section are hidden; the row height is scaled.
 void LoadColumnWidths(THeaderControl* header, QTableWidget* grid);
+
+// A table view with its own header (whose name gives the key) keeps the same stored values: the
+// widths its cells had under a separate header bar, column 0 three pixels wider and the others
+// one. Without stored widths the columns take the design widths (at 96 pixels per inch),
+// scaled; columns beyond the stored ones are hidden; the last shown column takes the rest.
+void SaveColumnWidths(const QTableView* view);
+void LoadColumnWidths(QTableView* view, const QList<int>& designWidths);
 
 }  // namespace absence::ui

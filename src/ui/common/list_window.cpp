@@ -2,53 +2,59 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/common/app_state.h"
-#include "ui/common/header_control.h"
 #include "ui/common/help_key.h"
 #include "ui/common/pick_grid.h"
+#include "ui/common/record_model.h"
 #include "ui/common/scale.h"
 #include "ui/common/speed_button.h"
 #include "ui/common/toolbar_style.h"
 #include "ui/common/wait_cursor.h"
 
 namespace absence::ui {
+namespace {
+
+constexpr int kMinimumListWidth = 640;
+
+}  // namespace
 
 TRecordButtons AddRecordButtons(QHBoxLayout* row, const TListWindowTexts& texts) {
   TRecordButtons b;
-  b.spdNewRec = AddSpeedButton(row, "spdNewRec", QStringLiteral("&New"),
-                               QStringLiteral("New ") + texts.Record, "Plus", 1);
-  b.spdEditRec = AddSpeedButton(row, "spdEditRec", QStringLiteral("&Edit"),
-                                QStringLiteral("Edit ") + texts.Record, "Emp", 2);
-  b.spdPrint =
-      AddSpeedButton(row, "spdPrint", QStringLiteral("&Print"), texts.PrintHint, "List", 3);
-  b.spdUnDo = AddSpeedButton(row, "spdUnDo", QStringLiteral("&Undo"), QStringLiteral("Undo Delete"),
-                             "Trash_Full", 4);
-  b.spdDeleteRec = AddSpeedButton(row, "spdDeleteRec", QStringLiteral("&Delete"),
-                                  QStringLiteral("Delete ") + texts.Record, "Trash_Empty", 5);
-  b.spdHelp = AddSpeedButton(row, "spdHelp", QStringLiteral("&Help"), texts.HelpHint, "HelpBmp", 6);
+  b.New = AddSpeedButton(row, "spdNewRec", TListWindow::tr("&New"),
+                         TListWindow::tr("New %1").arg(texts.Record), "Plus", 1);
+  b.Edit = AddSpeedButton(row, "spdEditRec", TListWindow::tr("&Edit"),
+                          TListWindow::tr("Edit %1").arg(texts.Record), "Emp", 2);
+  b.Print = AddSpeedButton(row, "spdPrint", TListWindow::tr("&Print"), texts.PrintHint, "List", 3);
+  b.Undo = AddSpeedButton(row, "spdUnDo", TListWindow::tr("&Undo"), TListWindow::tr("Undo Delete"),
+                          "Trash_Full", 4);
+  b.Delete = AddSpeedButton(row, "spdDeleteRec", TListWindow::tr("&Delete"),
+                            TListWindow::tr("Delete %1").arg(texts.Record), "Trash_Empty", 5);
+  b.Help = AddSpeedButton(row, "spdHelp", TListWindow::tr("&Help"), texts.HelpHint, "HelpBmp", 6);
   // Off until the window says what printing its list means.
-  b.spdPrint->setEnabled(false);
-  b.spdUnDo->setEnabled(false);
+  b.Print->setEnabled(false);
+  b.Undo->setEnabled(false);
   return b;
 }
 
 TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& layout,
-                         QWidget* parent)
+                         TRecordTableModel* records, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(texts.Caption);
   SetHelpContext(this, texts.HelpContext);
+  records->setParent(this);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(Scale(8), Scale(4), Scale(8), Scale(8));
   column->setSpacing(Scale(4));
   toolbar_ = new QHBoxLayout;
   toolbar_->setSpacing(Scale(1));
-  static_cast<TRecordButtons&>(*this) = AddRecordButtons(toolbar_, texts);
+  buttons_ = AddRecordButtons(toolbar_, texts);
   toolRow_ = new QHBoxLayout;
   toolRow_->addLayout(toolbar_);
   toolRow_->addStretch();
@@ -60,34 +66,38 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
   column->addWidget(bevel);
   body_ = new QVBoxLayout;
   column->addLayout(body_);
-  grid_ = new TPickGrid(layout.HeaderName, layout.GridName, layout.Captions, layout.DesignWidths,
+  grid_ = new TPickGrid(layout.HeaderName, layout.GridName, records, layout.DesignWidths,
                         layout.VisibleRows);
   column->addWidget(grid_);
   auto* bottom = new QHBoxLayout;
   bottom->addStretch();
-  cmdClose = new QPushButton(QStringLiteral("Close"));
-  cmdClose->setObjectName(QStringLiteral("cmdClose"));
-  cmdClose->setAutoDefault(false);
-  bottom->addWidget(cmdClose);
+  closeButton_ = new QPushButton(tr("Close"));
+  closeButton_->setObjectName(QStringLiteral("cmdClose"));
+  closeButton_->setAutoDefault(false);
+  bottom->addWidget(closeButton_);
   column->addLayout(bottom);
 
   StyleToolbar(this);
   grid_->LoadColumnWidths();
-  // A fixed-size window: the grid shows its rows and scrolls; the width follows the header.
-  grid_->setMinimumWidth(grid_->Header()->length());
+  // A fixed-size window: the grid shows its rows and scrolls. It is 640 pixels wide at the
+  // least, or as wide as its columns, the last of which takes the room the others leave.
+  int width = 0;
+  for (int c = 0; c < records->columnCount(); ++c) width += grid_->columnWidth(c);
+  grid_->setMinimumWidth(std::max(kMinimumListWidth, width + 2 * grid_->frameWidth()));
   column->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(spdNewRec, &QToolButton::clicked, this, &TListWindow::spdNewClick);
-  connect(spdEditRec, &QToolButton::clicked, this, &TListWindow::spdEditClick);
-  connect(spdDeleteRec, &QToolButton::clicked, this, &TListWindow::spdDeleteRecClick);
-  connect(spdUnDo, &QToolButton::clicked, this, &TListWindow::spdUnDoClick);
-  connect(spdPrint, &QToolButton::clicked, this, [this] {
+  connect(buttons_.New, &QToolButton::clicked, this, &TListWindow::NewClicked);
+  connect(buttons_.Edit, &QToolButton::clicked, this, &TListWindow::EditClicked);
+  connect(buttons_.Delete, &QToolButton::clicked, this, &TListWindow::DeleteClicked);
+  connect(buttons_.Undo, &QToolButton::clicked, this, [this] { UndoDelete(); });
+  connect(buttons_.Print, &QToolButton::clicked, this, [this] {
     if (print_) print_();
   });
-  ConnectHelpButton(spdHelp, texts.HelpContext);
-  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
-  connect(grid_, &TPickGrid::RowActivated, this, &TListWindow::spdEditClick);
-  connect(grid_, &TPickGrid::DeletePressed, this, &TListWindow::spdDeleteRecClick);
+  ConnectHelpButton(buttons_.Help, texts.HelpContext);
+  connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(grid_, &TPickGrid::RowActivated, this, &TListWindow::EditClicked);
+  connect(grid_, &TPickGrid::DeletePressed, this, &TListWindow::DeleteClicked);
+  connect(records, &QAbstractItemModel::modelReset, this, &TListWindow::UpdateCommands);
 }
 
 void TListWindow::SetToolbarLabel(QLabel* label) {
@@ -96,15 +106,12 @@ void TListWindow::SetToolbarLabel(QLabel* label) {
   toolRow_->addWidget(label, 1);
 }
 
-void TListWindow::Fill(int keepRow) {
-  grid_->Clear();
-  const bool trashed = AddRows();
-  spdUnDo->setEnabled(trashed);
+void TListWindow::UpdateCommands() {
+  buttons_.Undo->setEnabled(AnyTrashed());
   const bool any = grid_->RecordCount() > 0;
-  spdEditRec->setEnabled(any);
-  spdDeleteRec->setEnabled(any);
-  spdPrint->setEnabled(any && print_ && !App().NoPrinter);
-  if (any) grid_->SelectRow(keepRow);
+  buttons_.Edit->setEnabled(any);
+  buttons_.Delete->setEnabled(any);
+  buttons_.Print->setEnabled(any && print_ && !App().NoPrinter);
 }
 
 void TListWindow::SetPrintAction(std::function<void()> print) {
@@ -115,7 +122,8 @@ void TListWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  Fill(0);
+  grid_->Records()->Refill();
+  grid_->SelectRow(0);
   grid_->setFocus();
 }
 
@@ -124,16 +132,16 @@ void TListWindow::done(int result) {
   QDialog::done(result);
 }
 
-void TListWindow::spdNewClick() {
+void TListWindow::NewClicked() {
   EditRecord(0);
 }
 
-void TListWindow::spdEditClick() {
+void TListWindow::EditClicked() {
   // On an empty list Edit acts as New.
   EditRecord(grid_->RecordCount() > 0 ? grid_->RowID(grid_->CurrentRow()) : 0);
 }
 
-void TListWindow::spdDeleteRecClick() {
+void TListWindow::DeleteClicked() {
   const std::vector<int32_t> ids = grid_->PickedIDs();
   if (ids.empty()) return;
   int lastRow = 0;
@@ -143,12 +151,8 @@ void TListWindow::spdDeleteRecClick() {
     TWaitCursor wait;
     DeleteRecords(ids);
   }
-  Fill(lastRow);
-}
-
-void TListWindow::spdUnDoClick() {
-  const int row = grid_->CurrentRow();
-  if (UndoDelete()) Fill(row);
+  // The row of the last one deleted, or the last row.
+  grid_->SelectRow(lastRow);
 }
 
 }  // namespace absence::ui

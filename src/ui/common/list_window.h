@@ -1,10 +1,10 @@
 #pragma once
 // What the record list windows share: a toolbar of speed buttons (New, Edit, Print, Undo,
-// Delete, Help), the record grid, a Close button, column widths restored when the window is
-// created and saved when it closes, and the grid refilled after every change with the picked
-// row kept.
+// Delete, Help), the record grid over the window's record model, a Close button, column widths
+// restored when the window is created and saved when it closes. The model lists the records
+// again when they change; the window keeps the picked row and its commands in step.
 #include <QDialog>
-#include <QStringList>
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -18,6 +18,7 @@ class QVBoxLayout;
 namespace absence::ui {
 
 class TPickGrid;
+class TRecordTableModel;
 
 struct TListWindowTexts {
   QString Caption;
@@ -29,12 +30,12 @@ struct TListWindowTexts {
 
 // The six speed buttons of a record toolbar: New, Edit, Print, Undo, Delete, Help (tags 1 to 6).
 struct TRecordButtons {
-  QToolButton* spdNewRec = nullptr;
-  QToolButton* spdEditRec = nullptr;
-  QToolButton* spdPrint = nullptr;
-  QToolButton* spdUnDo = nullptr;
-  QToolButton* spdDeleteRec = nullptr;
-  QToolButton* spdHelp = nullptr;
+  QToolButton* New = nullptr;
+  QToolButton* Edit = nullptr;
+  QToolButton* Print = nullptr;
+  QToolButton* Undo = nullptr;
+  QToolButton* Delete = nullptr;
+  QToolButton* Help = nullptr;
 };
 
 // Adds the buttons to `row`, hinted after `texts.Record`. Print stays off until list printing
@@ -44,35 +45,31 @@ TRecordButtons AddRecordButtons(QHBoxLayout* row, const TListWindowTexts& texts)
 struct TListGridLayout {
   QString HeaderName;
   QString GridName;
-  QStringList Captions;
-  QList<int> DesignWidths;  // the hidden identifier column included
+  QList<int> DesignWidths;
   int VisibleRows = 9;
 };
 
-class TListWindow : public QDialog, public TRecordButtons {
+class TListWindow : public QDialog {
   Q_OBJECT
  public:
-  QPushButton* cmdClose = nullptr;
-
-  TPickGrid* Grid() const { return grid_; }
   // What Print does; Print is enabled while the list shows records and a printer exists.
   void SetPrintAction(std::function<void()> print);
 
  protected:
-  TListWindow(const TListWindowTexts& texts, const TListGridLayout& layout, QWidget* parent);
+  // `records` becomes the window's; it is filled when the window is first shown.
+  TListWindow(const TListWindowTexts& texts, const TListGridLayout& layout,
+              TRecordTableModel* records, QWidget* parent);
 
-  // Refills the grid from the records; `keepRow` is the row to select afterwards. The rows
-  // are added by AddRows; Edit and Delete follow whether any row was added and Undo whether
-  // AddRows found a trashed record.
-  void Fill(int keepRow);
-  // Adds one row per listed record; returns true when a trashed record was seen.
-  virtual bool AddRows() = 0;
+  TPickGrid* Grid() const { return grid_; }
+  const TRecordButtons& Buttons() const { return buttons_; }
+  // Whether the trash holds records of this list (Undo is on while it does).
+  virtual bool AnyTrashed() const = 0;
   // New (`editID` 0) or Edit of the record `editID`.
   virtual void EditRecord(int32_t editID) = 0;
-  // Trashes the records; the grid is refilled afterwards.
+  // Trashes the records.
   virtual void DeleteRecords(const std::vector<int32_t>& ids) = 0;
-  // Opens the restore dialog; true when something was restored.
-  virtual bool UndoDelete() = 0;
+  // Opens the restore dialog.
+  virtual void UndoDelete() = 0;
 
   // The toolbar, for windows that add buttons of their own.
   QHBoxLayout* Toolbar() const { return toolbar_; }
@@ -85,11 +82,14 @@ class TListWindow : public QDialog, public TRecordButtons {
   void done(int result) override;
 
  private:
-  void spdNewClick();
-  void spdEditClick();
-  void spdDeleteRecClick();
-  void spdUnDoClick();
+  // Edit, Delete, Print and Undo follow the listed records.
+  void UpdateCommands();
+  void NewClicked();
+  void EditClicked();
+  void DeleteClicked();
 
+  TRecordButtons buttons_;
+  QPushButton* closeButton_ = nullptr;
   TPickGrid* grid_ = nullptr;
   QHBoxLayout* toolbar_ = nullptr;
   QHBoxLayout* toolRow_ = nullptr;

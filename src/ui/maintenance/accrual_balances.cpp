@@ -19,6 +19,7 @@
 #include "ui/maintenance/accrual_rec.h"
 #include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
+#include "ui/session/session_model.h"
 
 namespace absence::ui {
 namespace {
@@ -38,52 +39,56 @@ bool AnyLiveReason(const TReasonList& reasons) {
 TAccrualBalances::TAccrualBalances(TDataSession& session, QWidget* parent)
     : QWidget(parent), session_(session) {
   setObjectName(QStringLiteral("pnlAccruals"));
-  Label6 = new QLabel(QStringLiteral("EMPLOYEE BENEFIT ACCRUAL BALANCES"));
-  Label6->setObjectName(QStringLiteral("Label6"));
-  QFont bold = Label6->font();
+  auto* title = new QLabel(tr("EMPLOYEE BENEFIT ACCRUAL BALANCES"));
+  title->setObjectName(QStringLiteral("Label6"));
+  QFont bold = title->font();
   bold.setBold(true);
-  Label6->setFont(bold);
+  title->setFont(bold);
   auto* toolbar = new QHBoxLayout;
   toolbar->setSpacing(Scale(1));
-  static_cast<TRecordButtons&>(*this) = AddRecordButtons(
-      toolbar,
-      {QString(), QStringLiteral("Accrual Balance"), QStringLiteral("Print Accrual Balances"),
-       QStringLiteral("Accrual Balances Help"), kAccrualBalancesHelpContext});
+  buttons_ =
+      AddRecordButtons(toolbar, {QString(), tr("Accrual Balance"), tr("Print Accrual Balances"),
+                                 tr("Accrual Balances Help"), kAccrualBalancesHelpContext});
   toolbar->addStretch();
-  grdAccruals = new TPickGrid(
-      QStringLiteral("hdrAccruals"), QStringLiteral("grdAccruals"),
-      {QStringLiteral("Absence Reason"), QStringLiteral("Hours"), QStringLiteral("As Of Date")},
-      {190, 53, 89, 30}, 3);
-  grdAccruals->SetBlockPicking(false);
-  grdAccruals->SetColumnAlignment(1, Qt::AlignRight);
-  grdAccruals->LoadColumnWidths();
-  grdAccruals->FitColumnToText(2, QStringLiteral("00/00/0000"));
+  // The balances are the dialog's copy; the reasons' names come from the session.
+  auto* records = new TSessionRecordModel(
+      session_, {tr("Absence Reason"), tr("Hours"), tr("As Of Date")}, {.Reasons = true},
+      [this] { return Rows(); }, this);
+  records->SetColumnAlignment(1, Qt::AlignRight);
+  grid_ = new TPickGrid(QStringLiteral("hdrAccruals"), QStringLiteral("grdAccruals"), records,
+                        {190, 53, 89}, 3);
+  grid_->SetBlockPicking(false);
+  grid_->LoadColumnWidths();
+  grid_->FitColumnToText(2, QStringLiteral("00/00/0000"));
+  int width = 2 * grid_->frameWidth();
+  for (int c = 0; c < records->columnCount(); ++c) width += grid_->columnWidth(c);
+  grid_->setMinimumWidth(width);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
-  column->addWidget(Label6);
+  column->addWidget(title);
   column->addLayout(toolbar);
-  column->addWidget(grdAccruals);
+  column->addWidget(grid_);
   StyleToolbar(this);
 
   // Balances can be made only when a reason exists; by hand only for reasons without a policy
   // (the program makes those of a policy).
   const TReasonList& reasons = session_.Data().ReasonList;
-  spdNewRec->setEnabled(std::any_of(reasons.begin(), reasons.end(),
-                                    [](const auto& r) { return !r->Deleted && !r->HasPolicy; }));
-  if (!AnyLiveReason(reasons)) spdEditRec->setEnabled(false);
+  buttons_.New->setEnabled(std::any_of(reasons.begin(), reasons.end(),
+                                       [](const auto& r) { return !r->Deleted && !r->HasPolicy; }));
+  if (!AnyLiveReason(reasons)) buttons_.Edit->setEnabled(false);
 
-  connect(spdNewRec, &QToolButton::clicked, this, &TAccrualBalances::spdNewRecClick);
-  connect(spdEditRec, &QToolButton::clicked, this, &TAccrualBalances::spdEditRecClick);
-  connect(spdDeleteRec, &QToolButton::clicked, this, &TAccrualBalances::spdDeleteRecClick);
-  connect(spdUnDo, &QToolButton::clicked, this, &TAccrualBalances::spdUnDoClick);
-  connect(spdPrint, &QToolButton::clicked, this, &TAccrualBalances::spdPrintClick);
-  ConnectHelpButton(spdHelp, kAccrualBalancesHelpContext);
-  connect(grdAccruals, &TPickGrid::RowActivated, this, &TAccrualBalances::spdEditRecClick);
-  connect(grdAccruals, &TPickGrid::DeletePressed, this, [this] {
-    if (spdDeleteRec->isEnabled()) spdDeleteRecClick();
+  connect(buttons_.New, &QToolButton::clicked, this, &TAccrualBalances::NewClicked);
+  connect(buttons_.Edit, &QToolButton::clicked, this, &TAccrualBalances::EditClicked);
+  connect(buttons_.Delete, &QToolButton::clicked, this, &TAccrualBalances::DeleteClicked);
+  connect(buttons_.Undo, &QToolButton::clicked, this, &TAccrualBalances::UndoClicked);
+  connect(buttons_.Print, &QToolButton::clicked, this, &TAccrualBalances::PrintClicked);
+  ConnectHelpButton(buttons_.Help, kAccrualBalancesHelpContext);
+  connect(grid_, &TPickGrid::RowActivated, this, &TAccrualBalances::EditClicked);
+  connect(grid_, &TPickGrid::DeletePressed, this, [this] {
+    if (buttons_.Delete->isEnabled()) DeleteClicked();
   });
-  connect(grdAccruals, &TPickGrid::PicksChanged, this, &TAccrualBalances::grdAccrualsClick);
+  connect(grid_, &TPickGrid::PicksChanged, this, &TAccrualBalances::UpdateDeleteButton);
 }
 
 void TAccrualBalances::SetAccruals(TAccrualList& accruals) {
@@ -91,52 +96,66 @@ void TAccrualBalances::SetAccruals(TAccrualList& accruals) {
   Fill(0);
 }
 
+void TAccrualBalances::Refresh() {
+  Fill(grid_->CurrentRow());
+}
+
+void TAccrualBalances::SaveColumnWidths() const {
+  grid_->SaveColumnWidths();
+}
+
+std::vector<TRecordRow> TAccrualBalances::Rows() const {
+  std::vector<TRecordRow> rows;
+  if (!accruals_) return rows;
+  const TReasonList& reasons = session_.Data().ReasonList;
+  const std::string hourFormat = HourFormatPattern(App().Settings.HourFormat);
+  for (std::size_t i = 0; i < accruals_->size(); ++i) {
+    const TAccrualRecClass& a = *(*accruals_)[i];
+    if (!a.IsLive()) continue;
+    rows.push_back({static_cast<int64_t>(i),
+                    {QString::fromStdString(ReasonText(reasons, a.ReasonID)),
+                     QString::fromStdString(FormatNumber(a.Hours, hourFormat)),
+                     FormatDate(a.AsOfDate, App().DatePattern)},
+                    {QVariant(), a.Hours, a.AsOfDate},
+                    a.Modified});
+  }
+  return rows;
+}
+
 void TAccrualBalances::Fill(int keepRow) {
   if (!accruals_) return;
   const TReasonList& reasons = session_.Data().ReasonList;
   SortAccruals(*accruals_, reasons);
-  spdUnDo->setEnabled(!TrashedPositions(*accruals_).empty());
-  grdAccruals->Clear();
-  const QString hourFormat = QString::fromLatin1(HourFormatPattern(App().Settings.HourFormat));
-  for (std::size_t i = 0; i < accruals_->size(); ++i) {
-    const TAccrualRecClass& a = *(*accruals_)[i];
-    if (!a.IsLive()) continue;
-    grdAccruals->AddRow(static_cast<int32_t>(i),
-                        {QString::fromStdString(ReasonText(reasons, a.ReasonID)),
-                         QString::fromStdString(FormatNumber(a.Hours, hourFormat.toStdString())),
-                         FormatDate(a.AsOfDate, App().DatePattern)},
-                        a.Modified);
-  }
-  const bool rows = grdAccruals->RecordCount() > 0;
-  spdEditRec->setEnabled(rows && AnyLiveReason(reasons));
-  spdPrint->setEnabled(rows && !App().NoPrinter);
-  spdDeleteRec->setEnabled(false);
-  if (rows) grdAccruals->SelectRow(keepRow);
-  grdAccrualsClick();
+  buttons_.Undo->setEnabled(!TrashedPositions(*accruals_).empty());
+  grid_->Records()->Refill();
+  const bool rows = grid_->RecordCount() > 0;
+  buttons_.Edit->setEnabled(rows && AnyLiveReason(reasons));
+  buttons_.Print->setEnabled(rows && !App().NoPrinter);
+  if (rows) grid_->SelectRow(keepRow);
+  UpdateDeleteButton();
 }
 
 TAccrualRecClass* TAccrualBalances::CurrentBalance() const {
-  if (!accruals_ || grdAccruals->RecordCount() == 0) return nullptr;
-  const int32_t index = grdAccruals->RowID(grdAccruals->CurrentRow());
+  if (!accruals_ || grid_->RecordCount() == 0) return nullptr;
+  const int32_t index = grid_->RowID(grid_->CurrentRow());
   if (index < 0 || index >= static_cast<int32_t>(accruals_->size())) return nullptr;
   return (*accruals_)[static_cast<std::size_t>(index)].get();
 }
 
-void TAccrualBalances::grdAccrualsClick() {
+void TAccrualBalances::UpdateDeleteButton() {
   const TAccrualRecClass* a = CurrentBalance();
-  spdDeleteRec->setEnabled(spdEditRec->isEnabled() && a &&
-                           !HasPolicy(session_.Data().ReasonList, a->ReasonID));
+  buttons_.Delete->setEnabled(buttons_.Edit->isEnabled() && a &&
+                              !HasPolicy(session_.Data().ReasonList, a->ReasonID));
 }
 
-void TAccrualBalances::spdNewRecClick() {
+void TAccrualBalances::NewClicked() {
   RunAccrualDialog(-1);
 }
 
-void TAccrualBalances::spdEditRecClick() {
+void TAccrualBalances::EditClicked() {
   if (!AnyLiveReason(session_.Data().ReasonList)) return;
   // With no balance listed, Edit acts as New.
-  RunAccrualDialog(grdAccruals->RecordCount() > 0 ? grdAccruals->RowID(grdAccruals->CurrentRow())
-                                                  : -1);
+  RunAccrualDialog(grid_->RecordCount() > 0 ? grid_->RowID(grid_->CurrentRow()) : -1);
 }
 
 void TAccrualBalances::RunAccrualDialog(int index) {
@@ -150,12 +169,12 @@ void TAccrualBalances::RunAccrualDialog(int index) {
   dlg.SetReasonList(reasons);
   dlg.SetEarliestDate(earliest_ ? earliest_() : Today());
   if (balance) {
-    dlg.setWindowTitle(QStringLiteral("Edit Benefit Accrual"));
+    dlg.setWindowTitle(tr("Edit Benefit Accrual"));
     dlg.SetReason(balance->ReasonID);
     dlg.SetHours(balance->Hours);
     dlg.SetAsOfDate(balance->AsOfDate);
   } else {
-    dlg.setWindowTitle(QStringLiteral("New Benefit Accrual"));
+    dlg.setWindowTitle(tr("New Benefit Accrual"));
     dlg.SetReason(0);
     dlg.SetHours(0);
     dlg.SetAsOfDate(Today());
@@ -172,28 +191,28 @@ void TAccrualBalances::RunAccrualDialog(int index) {
       if (a->ReasonID == reasonID) a->Modified = true;
   }
   Fill(0);
-  for (int row = 0; row < grdAccruals->RecordCount(); ++row)
-    if ((*accruals_)[static_cast<std::size_t>(grdAccruals->RowID(row))]->ReasonID == reasonID)
-      grdAccruals->SelectRow(row);
+  for (int row = 0; row < grid_->RecordCount(); ++row)
+    if ((*accruals_)[static_cast<std::size_t>(grid_->RowID(row))]->ReasonID == reasonID)
+      grid_->SelectRow(row);
 }
 
-void TAccrualBalances::spdDeleteRecClick() {
+void TAccrualBalances::DeleteClicked() {
   TAccrualRecClass* a = CurrentBalance();
   if (!a || HasPolicy(session_.Data().ReasonList, a->ReasonID)) return;
-  const int row = grdAccruals->CurrentRow();
+  const int row = grid_->CurrentRow();
   a->AddDelMark(TTrashMark::Record);
   Fill(row);
 }
 
-void TAccrualBalances::spdUnDoClick() {
+void TAccrualBalances::UndoClicked() {
   if (!accruals_) return;
-  const int row = grdAccruals->CurrentRow();
+  const int row = grid_->CurrentRow();
   TfrmUnDelete dlg(session_, this);
   dlg.SetAccrualSource(*accruals_);
   if (RunDialog(dlg) == QDialog::Accepted) Fill(row);
 }
 
-void TAccrualBalances::spdPrintClick() {
+void TAccrualBalances::PrintClicked() {
   if (!accruals_) return;
   const TNames names = names_ ? names_() : TNames{};
   PrintList(
@@ -201,7 +220,7 @@ void TAccrualBalances::spdPrintClick() {
         return reports::PrintEmployeeAccruals(setup, *accruals_, session_.Data().ReasonList,
                                               names.first, names.second);
       },
-      QStringLiteral("Employee Accrual Balances"));
+      tr("Employee Accrual Balances"));
 }
 
 }  // namespace absence::ui

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "data/records.h"
 #include "ui/common/list_window.h"
@@ -17,10 +18,11 @@ namespace absence::ui {
 
 class TDataSession;
 class TPickGrid;
+struct TRecordRow;
 
 inline constexpr int kAccrualBalancesHelpContext = 360;
 
-class TAccrualBalances : public QWidget, public TRecordButtons {
+class TAccrualBalances : public QWidget {
   Q_OBJECT
  public:
   explicit TAccrualBalances(TDataSession& session, QWidget* parent = nullptr);
@@ -32,25 +34,28 @@ class TAccrualBalances : public QWidget, public TRecordButtons {
   // The employee's last and first name as typed, for the heading of the printed balances.
   using TNames = std::pair<std::string, std::string>;
   void SetNamesAsTyped(std::function<TNames()> names) { names_ = std::move(names); }
-  // Sorts the balances and lists the live ones; `keepRow` is selected afterwards.
-  void Fill(int keepRow);
-
-  QLabel* Label6 = nullptr;
-  TPickGrid* grdAccruals = nullptr;
+  // Sorts the balances and lists the live ones again, the picked row kept.
+  void Refresh();
+  void SaveColumnWidths() const;
 
  private:
-  void spdNewRecClick();
-  void spdEditRecClick();
-  void spdDeleteRecClick();
-  void spdUnDoClick();
-  void spdPrintClick();
+  // Sorts the balances and lists the live ones; `keepRow` is selected afterwards.
+  void Fill(int keepRow);
+  std::vector<TRecordRow> Rows() const;
+  void NewClicked();
+  void EditClicked();
+  void DeleteClicked();
+  void UndoClicked();
+  void PrintClicked();
   // Delete only for a balance of a reason without a policy.
-  void grdAccrualsClick();
+  void UpdateDeleteButton();
   // New (`index` -1) or Edit of the balance at `index`.
   void RunAccrualDialog(int index);
   TAccrualRecClass* CurrentBalance() const;
 
   TDataSession& session_;
+  TRecordButtons buttons_;
+  TPickGrid* grid_ = nullptr;
   TAccrualList* accruals_ = nullptr;
   std::function<TDate()> earliest_;
   std::function<TNames()> names_;

@@ -21,35 +21,35 @@ namespace absence::ui {
 
 TfrmAccrualRec::TfrmAccrualRec(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAccrualRec"));
-  setWindowTitle(QStringLiteral("New Benefit Accrual"));
-  cboReasonBox = new TPVComboBox;
-  cboReasonBox->setObjectName(QStringLiteral("cboReasonBox"));
-  cboReasonBox->setMinimumWidth(Scale(180));
-  txtHours = new TNumEdit;
-  txtHours->setObjectName(QStringLiteral("txtHours"));
-  txtHours->SetDecimals(2);
-  txtHours->SetDigits(12);
-  txtHours->SetDisplayMask(QString::fromLatin1(HourFormatPattern(App().Settings.HourFormat)));
-  txtAsOfDate = new TDateEdit;
-  txtAsOfDate->setObjectName(QStringLiteral("txtAsOfDate"));
-  txtAsOfDate->SetDateFormat(App().DatePattern);
-  txtAsOfDate->SetRequiredField(true);
-  txtAsOfDate->setMinimumWidth(
-      txtAsOfDate->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")));
-  spdAsOfDate = NewCalendarButton(QStringLiteral("spdAsOfDate"));
+  setWindowTitle(tr("New Benefit Accrual"));
+  reasonBox_ = new TPVComboBox;
+  reasonBox_->setObjectName(QStringLiteral("cboReasonBox"));
+  reasonBox_->setMinimumWidth(Scale(180));
+  hoursBox_ = new TNumEdit;
+  hoursBox_->setObjectName(QStringLiteral("txtHours"));
+  hoursBox_->SetDecimals(2);
+  hoursBox_->SetDigits(12);
+  hoursBox_->SetDisplayMask(QString::fromLatin1(HourFormatPattern(App().Settings.HourFormat)));
+  asOfDateBox_ = new TDateEdit;
+  asOfDateBox_->setObjectName(QStringLiteral("txtAsOfDate"));
+  asOfDateBox_->SetDateFormat(App().DatePattern);
+  asOfDateBox_->SetRequiredField(true);
+  asOfDateBox_->setMinimumWidth(
+      asOfDateBox_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")));
+  asOfDateButton_ = NewCalendarButton(QStringLiteral("spdAsOfDate"));
 
   auto* fields = new QGridLayout;
   int row = 0;
-  for (auto [caption, field] : {std::pair<const char*, QWidget*>{"&Reason", cboReasonBox},
-                                {"Accrued &Hours", txtHours},
-                                {"&As Of Date", txtAsOfDate}}) {
+  for (auto [caption, field] : {std::pair<const char*, QWidget*>{"&Reason", reasonBox_},
+                                {"Accrued &Hours", hoursBox_},
+                                {"&As Of Date", asOfDateBox_}}) {
     auto* label = new QLabel(QString::fromLatin1(caption));
     label->setBuddy(field);
     fields->addWidget(label, row, 0);
     fields->addWidget(field, row, 1);
     ++row;
   }
-  fields->addWidget(spdAsOfDate, 2, 2);
+  fields->addWidget(asOfDateButton_, 2, 2);
   auto* buttons = new QVBoxLayout;
   CreateButtons(this, buttons, kAccrualRecHelpContext);
   buttons->addStretch();
@@ -59,62 +59,62 @@ TfrmAccrualRec::TfrmAccrualRec(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  setTabOrder(cboReasonBox, txtHours);
-  setTabOrder(txtHours, txtAsOfDate);
-  setTabOrder(txtAsOfDate, cmdOK);
+  setTabOrder(reasonBox_, hoursBox_);
+  setTabOrder(hoursBox_, asOfDateBox_);
+  setTabOrder(asOfDateBox_, cmdOK);
   setTabOrder(cmdOK, cmdCancel);
   setTabOrder(cmdCancel, cmdHelp);
 
-  connect(txtAsOfDate, &TDateEdit::Exit, this, &TfrmAccrualRec::txtAsOfDateExit);
-  connect(spdAsOfDate, &QToolButton::clicked, this, &TfrmAccrualRec::spdAsOfDateClick);
+  connect(asOfDateBox_, &TDateEdit::Exit, this, &TfrmAccrualRec::txtAsOfDateExit);
+  connect(asOfDateButton_, &QToolButton::clicked, this, &TfrmAccrualRec::spdAsOfDateClick);
   connect(cmdOK, &QPushButton::clicked, this, &TfrmAccrualRec::cmdOKClick);
 }
 
 void TfrmAccrualRec::SetReasonList(const TReasonList& reasons) {
   reasons_ = &reasons;
-  cboReasonBox->clear();
+  reasonBox_->clear();
   for (const auto& r : reasons) {
     // A trashed reason is not offered: its balance would be hidden with it.
     if (r->Deleted) continue;
     if (accruals_ && FindAccrual(*accruals_, r->ReasonID) >= 0) continue;
-    cboReasonBox->AddItem(QString::fromStdString(r->Description), r->ReasonID);
+    reasonBox_->AddItem(QString::fromStdString(r->Description), r->ReasonID);
   }
   // Without a reason to choose there is no balance to make.
-  cmdOK->setEnabled(cboReasonBox->count() > 0);
+  cmdOK->setEnabled(reasonBox_->count() > 0);
 }
 
 void TfrmAccrualRec::SetReason(int32_t reasonID) {
   const int at = reasons_ && reasonID > 0 ? FindReason(*reasons_, reasonID, "") : -1;
   if (at < 0) {
-    cboReasonBox->setCurrentIndex(cboReasonBox->count() > 0 ? 0 : -1);
+    reasonBox_->setCurrentIndex(reasonBox_->count() > 0 ? 0 : -1);
     return;
   }
-  cboReasonBox->AddItem(
+  reasonBox_->AddItem(
       QString::fromStdString((*reasons_)[static_cast<std::size_t>(at)]->Description), reasonID);
-  cboReasonBox->setCurrentIndex(cboReasonBox->count() - 1);
-  cboReasonBox->setEnabled(false);
+  reasonBox_->setCurrentIndex(reasonBox_->count() - 1);
+  reasonBox_->setEnabled(false);
   cmdOK->setEnabled(true);
 }
 
 int32_t TfrmAccrualRec::GetReason() const {
-  return cboReasonBox->CurrentID();
+  return reasonBox_->CurrentID();
 }
 
 void TfrmAccrualRec::SetHours(float hours) {
-  txtHours->SetValue(hours);
+  hoursBox_->SetValue(hours);
 }
 
 float TfrmAccrualRec::GetHours() const {
-  return static_cast<float>(txtHours->Value());
+  return static_cast<float>(hoursBox_->Value());
 }
 
 void TfrmAccrualRec::SetAsOfDate(TDate date) {
-  txtAsOfDate->SetDate(date);
+  asOfDateBox_->SetDate(date);
 }
 
 TDate TfrmAccrualRec::GetAsOfDate() const {
   TDate d = 0;
-  return ParseDate(txtAsOfDate->text(), txtAsOfDate->DateFormat(), d) ? d : 0;
+  return ParseDate(asOfDateBox_->text(), asOfDateBox_->DateFormat(), d) ? d : 0;
 }
 
 void TfrmAccrualRec::showEvent(QShowEvent* event) {
@@ -123,10 +123,10 @@ void TfrmAccrualRec::showEvent(QShowEvent* event) {
 }
 
 void TfrmAccrualRec::FormActivate() {
-  if (windowTitle() == QStringLiteral("Edit Benefit Accrual"))
-    txtHours->setFocus();
+  if (windowTitle() == tr("Edit Benefit Accrual"))
+    hoursBox_->setFocus();
   else
-    cboReasonBox->setFocus();
+    reasonBox_->setFocus();
 }
 
 void TfrmAccrualRec::KeepFromEarliest() {
@@ -137,17 +137,17 @@ void TfrmAccrualRec::KeepFromEarliest() {
 void TfrmAccrualRec::txtAsOfDateExit() {
   // Cancel closes the dialog even while the date is unfinished.
   const bool cancelling = QApplication::focusWidget() == cmdCancel;
-  txtAsOfDate->SetValidateInput(!cancelling);
+  asOfDateBox_->SetValidateInput(!cancelling);
   if (cancelling) return;
-  if (txtAsOfDate->ParseText()) KeepFromEarliest();
+  if (asOfDateBox_->ParseText()) KeepFromEarliest();
 }
 
 void TfrmAccrualRec::spdAsOfDateClick() {
-  if (PickDateFor(*txtAsOfDate)) KeepFromEarliest();
+  if (PickDateFor(*asOfDateBox_)) KeepFromEarliest();
 }
 
 void TfrmAccrualRec::cmdOKClick() {
-  if (!LeaveDateBoxes(cmdOK, {txtAsOfDate}) || !txtAsOfDate->Validate()) return;
+  if (!LeaveDateBoxes(cmdOK, {asOfDateBox_}) || !asOfDateBox_->Validate()) return;
   KeepFromEarliest();
   accept();
 }

@@ -36,11 +36,6 @@ class TfrmAccrualRec : public QDialog, public TDialogButtons {
   TDate GetAsOfDate() const;
   void SetEarliestDate(TDate date) { earliest_ = date; }
 
-  TPVComboBox* cboReasonBox = nullptr;
-  TNumEdit* txtHours = nullptr;
-  TDateEdit* txtAsOfDate = nullptr;
-  QToolButton* spdAsOfDate = nullptr;
-
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -55,6 +50,10 @@ class TfrmAccrualRec : public QDialog, public TDialogButtons {
   const TAccrualList* accruals_ = nullptr;
   const TReasonList* reasons_ = nullptr;
   TDate earliest_ = 0;
+  TPVComboBox* reasonBox_ = nullptr;
+  TNumEdit* hoursBox_ = nullptr;
+  TDateEdit* asOfDateBox_ = nullptr;
+  QToolButton* asOfDateButton_ = nullptr;
 };
 
 }  // namespace absence::ui

@@ -34,11 +34,6 @@ class TfrmDeptRec : public QDialog, public TDialogButtons {
   // The chosen manager's EmpID; with "<No Manager>" chosen, a trashed manager stays recorded.
   int32_t Manager() const;
 
-  QLineEdit* txtDeptName = nullptr;
-  QLineEdit* txtDeptCode = nullptr;
-  QCheckBox* chkActive = nullptr;
-  TPVComboBox* cboManagerBox = nullptr;
-
  private:
   void cmdOKClick();
 
@@ -46,6 +41,10 @@ class TfrmDeptRec : public QDialog, public TDialogButtons {
   const TDeptList* depts_ = nullptr;
   int32_t deptID_ = -1;
   int32_t managerID_ = 0;
+  QLineEdit* nameBox_ = nullptr;
+  QLineEdit* codeBox_ = nullptr;
+  QCheckBox* activeBox_ = nullptr;
+  TPVComboBox* managerBox_ = nullptr;
 };
 
 }  // namespace absence::ui

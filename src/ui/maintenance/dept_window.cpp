@@ -1,5 +1,7 @@
 #include "ui/maintenance/dept_window.h"
 
+#include <algorithm>
+
 #include "data/undelete.h"
 #include "edit/changes.h"
 #include "ui/common/app_state.h"
@@ -11,6 +13,7 @@
 #include "ui/reports/ab_report.h"
 #include "ui/reports/report_settings.h"
 #include "ui/session/data_session.h"
+#include "ui/session/session_model.h"
 
 namespace absence::ui {
 namespace {
@@ -19,7 +22,7 @@ QString ManagerName(const TEmpList& emps, int32_t managerID) {
   if (managerID >= 1)
     for (const auto& e : emps)
       if (e->EmpID == managerID) return QString::fromStdString(e->FullName());
-  return QStringLiteral("<No Manager>");
+  return TfrmDept::tr("<No Manager>");
 }
 
 const TDeptRecClass* FindByID(const TDeptList& depts, int32_t deptID) {
@@ -28,30 +31,33 @@ const TDeptRecClass* FindByID(const TDeptList& depts, int32_t deptID) {
   return nullptr;
 }
 
+QStringList Captions() {
+  return {TfrmDept::tr("Department"), TfrmDept::tr("Dept ID"), TfrmDept::tr("Active"),
+          TfrmDept::tr("Manager")};
+}
+
 }  // namespace
 
 TfrmDept::TfrmDept(TDataSession& session, QWidget* parent)
-    : TListWindow({QStringLiteral("Departments"), QStringLiteral("Department"),
-                   QStringLiteral("Print"), QStringLiteral("Departments Help"), kDeptHelpContext},
-                  {QStringLiteral("hdrDept"),
-                   QStringLiteral("grdDept"),
-                   {QStringLiteral("Department"), QStringLiteral("Dept ID"),
-                    QStringLiteral("Active"), QStringLiteral("Manager")},
-                   {180, 80, 45, 160, 30},
-                   9},
+    : TListWindow({tr("Departments"), tr("Department"), tr("Print"), tr("Departments Help"),
+                   kDeptHelpContext},
+                  {QStringLiteral("hdrDept"), QStringLiteral("grdDept"), {180, 80, 45, 160}, 9},
+                  // Manager names follow the employees.
+                  new TSessionRecordModel(session, Captions(), {.Employees = true, .Depts = true},
+                                          [this] { return Rows(); }),
                   parent),
       session_(session) {
   setObjectName(QStringLiteral("frmDept"));
   SetPrintAction([this] { PrintDepartments(); });
 }
 
-// The department information report for the listed departments, in grid order.
+// The department information report for the listed departments, in list order.
 void TfrmDept::PrintDepartments() {
   reports::TSelection selection;
   for (int row = 0; row < Grid()->RecordCount(); ++row) {
     const int32_t id = Grid()->RowID(row);
-    for (const auto& d : session_.Data().DeptList)
-      if (d->DeptID == id) selection.push_back({d->DeptName, id});
+    if (const TDeptRecClass* d = FindByID(session_.Data().DeptList, id))
+      selection.push_back({d->DeptName, id});
   }
   reports::TReportOptions options;
   options.Kind = reports::TReportKind::Department;
@@ -61,21 +67,23 @@ void TfrmDept::PrintDepartments() {
       .Print();
 }
 
-bool TfrmDept::AddRows() {
+std::vector<TRecordRow> TfrmDept::Rows() const {
   const TDataSet& d = session_.Data();
-  bool trashed = false;
+  std::vector<TRecordRow> rows;
   for (const auto& dept : d.DeptList) {
-    if (dept->Deleted) {
-      trashed = true;
-      continue;
-    }
-    Grid()->AddRow(dept->DeptID,
-                   {QString::fromStdString(dept->DeptName), QString::fromStdString(dept->DeptCode),
-                    dept->Active ? QStringLiteral("Yes") : QStringLiteral("No"),
-                    ManagerName(d.EmpList, dept->ManagerID)},
-                   dept->Modified);
+    if (dept->Deleted) continue;
+    rows.push_back({dept->DeptID,
+                    {QString::fromStdString(dept->DeptName), QString::fromStdString(dept->DeptCode),
+                     dept->Active ? tr("Yes") : tr("No"), ManagerName(d.EmpList, dept->ManagerID)},
+                    {},
+                    dept->Modified});
   }
-  return trashed;
+  return rows;
+}
+
+bool TfrmDept::AnyTrashed() const {
+  const TDeptList& depts = session_.Data().DeptList;
+  return std::any_of(depts.begin(), depts.end(), [](const auto& d) { return d->Deleted; });
 }
 
 void TfrmDept::EditRecord(int32_t editID) {
@@ -85,7 +93,7 @@ void TfrmDept::EditRecord(int32_t editID) {
   dlg.SetEmpList(d.EmpList);
   dlg.SetDeptList(d.DeptList);
   if (dept) {
-    dlg.setWindowTitle(QStringLiteral("Edit Department"));
+    dlg.setWindowTitle(tr("Edit Department"));
     dlg.SetDeptID(dept->DeptID);
     dlg.SetFields(QString::fromStdString(dept->DeptName), QString::fromStdString(dept->DeptCode),
                   dept->Active);
@@ -103,7 +111,6 @@ void TfrmDept::EditRecord(int32_t editID) {
     if (!session_.Submit(std::move(add))) return;
     deptID = added.NewID();
   }
-  Fill(0);
   Grid()->SelectRow(Grid()->RowOf(deptID));
 }
 
@@ -111,11 +118,11 @@ void TfrmDept::DeleteRecords(const std::vector<int32_t>& ids) {
   session_.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Dept, ids));
 }
 
-bool TfrmDept::UndoDelete() {
+void TfrmDept::UndoDelete() {
   TfrmUnDelete dlg(session_, this);
   dlg.SetMode(TUndeleteMode::Depts);
   dlg.SetSource();
-  return RunDialog(dlg) == QDialog::Accepted;
+  RunDialog(dlg);
 }
 
 }  // namespace absence::ui

@@ -5,6 +5,7 @@
 namespace absence::ui {
 
 class TDataSession;
+struct TRecordRow;
 
 inline constexpr int kDeptHelpContext = 210;
 
@@ -14,12 +15,13 @@ class TfrmDept : public TListWindow {
   explicit TfrmDept(TDataSession& session, QWidget* parent = nullptr);
 
  protected:
-  bool AddRows() override;
+  bool AnyTrashed() const override;
   void EditRecord(int32_t editID) override;
   void DeleteRecords(const std::vector<int32_t>& ids) override;
-  bool UndoDelete() override;
+  void UndoDelete() override;
 
  private:
+  std::vector<TRecordRow> Rows() const;
   void PrintDepartments();
 
   TDataSession& session_;

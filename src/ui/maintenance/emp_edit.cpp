@@ -17,7 +17,7 @@ int32_t EditEmployee(TDataSession& session, int32_t empID, QWidget* parent) {
   TAccrualList balances;
   TfrmEmpRec dlg(session, parent);
   if (emp) {
-    dlg.setWindowTitle(QStringLiteral("Edit Employee"));
+    dlg.setWindowTitle(TfrmEmpRec::tr("Edit Employee"));
     dlg.SetEmpID(emp->EmpID);
     dlg.SetFields({emp->LastName, emp->FirstName, emp->SSN, emp->EmpType, emp->DeptID,
                    emp->StartDate, emp->TermDate});
@@ -26,7 +26,7 @@ int32_t EditEmployee(TDataSession& session, int32_t empID, QWidget* parent) {
     dlg.SetAccruals(balances);
     dlg.SetEntries(&emp->Entries);
   } else {
-    dlg.setWindowTitle(QStringLiteral("New Employee"));
+    dlg.setWindowTitle(TfrmEmpRec::tr("New Employee"));
     balances = NewEmployeeBalances(d.ReasonList, Today());
     dlg.SetEmpID(0);
     dlg.SetAccruals(balances);

@@ -30,7 +30,9 @@
 namespace absence::ui {
 namespace {
 
-const QString kNoDepartment = QStringLiteral("<No Department>");
+QString NoDepartment() {
+  return TfrmEmpRec::tr("<No Department>");
+}
 
 QLineEdit* TextBox(const char* name, int maxLength) {
   auto* box = new QLineEdit;
@@ -53,25 +55,25 @@ TDateEdit* DateBox(const char* name) {
 TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
   setObjectName(QStringLiteral("frmEmpRec"));
-  setWindowTitle(QStringLiteral("New Employee"));
-  txtFirstName = TextBox("txtFirstName", kFirstNameLen);
-  txtLastName = TextBox("txtLastName", kLastNameLen);
-  txtSSN = TextBox("txtSSN", kSSNLen);
-  txtStartDate = DateBox("txtStartDate");
-  spdStartDate = NewCalendarButton(QStringLiteral("spdStartDate"));
-  txtEndDate = DateBox("txtEndDate");
-  spdEndDate = NewCalendarButton(QStringLiteral("spdEndDate"));
-  chkBenefits = new QCheckBox(QStringLiteral(" Eligible to accrue benefit hours"));
-  chkBenefits->setObjectName(QStringLiteral("chkBenefits"));
-  chkBenefits->setChecked(true);
-  cboDeptBox = new TPVComboBox;
-  cboDeptBox->setObjectName(QStringLiteral("cboDeptBox"));
-  chkManager = new QCheckBox(QStringLiteral("Manager"));
-  chkManager->setObjectName(QStringLiteral("chkManager"));
-  cmdAccruals = new QPushButton(QStringLiteral("Accruals"));
-  cmdAccruals->setObjectName(QStringLiteral("cmdAccruals"));
-  cmdAccruals->setAutoDefault(false);
-  cmdAccruals->setLayoutDirection(Qt::RightToLeft);  // the arrow right of the caption
+  setWindowTitle(tr("New Employee"));
+  firstNameBox_ = TextBox("txtFirstName", kFirstNameLen);
+  lastNameBox_ = TextBox("txtLastName", kLastNameLen);
+  employeeIdBox_ = TextBox("txtSSN", kSSNLen);
+  startDateBox_ = DateBox("txtStartDate");
+  startDateButton_ = NewCalendarButton(QStringLiteral("spdStartDate"));
+  termDateBox_ = DateBox("txtEndDate");
+  termDateButton_ = NewCalendarButton(QStringLiteral("spdEndDate"));
+  benefitsBox_ = new QCheckBox(tr(" Eligible to accrue benefit hours"));
+  benefitsBox_->setObjectName(QStringLiteral("chkBenefits"));
+  benefitsBox_->setChecked(true);
+  departmentBox_ = new TPVComboBox;
+  departmentBox_->setObjectName(QStringLiteral("cboDeptBox"));
+  managerBox_ = new QCheckBox(tr("Manager"));
+  managerBox_->setObjectName(QStringLiteral("chkManager"));
+  accrualsButton_ = new QPushButton(tr("Accruals"));
+  accrualsButton_->setObjectName(QStringLiteral("cmdAccruals"));
+  accrualsButton_->setAutoDefault(false);
+  accrualsButton_->setLayoutDirection(Qt::RightToLeft);  // the arrow right of the caption
 
   auto* fields = new QGridLayout;
   int row = 0;
@@ -83,68 +85,68 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
     if (beside) fields->addWidget(beside, row, 1 + span, Qt::AlignLeft);
     ++row;
   };
-  addRow(QStringLiteral("&First Name"), txtFirstName, nullptr, 2);
-  addRow(QStringLiteral("&Last Name"), txtLastName, nullptr, 2);
-  addRow(QStringLiteral("Employee &ID"), txtSSN, nullptr, 1);
-  addRow(QStringLiteral("&Start Date"), txtStartDate, spdStartDate, 1);
-  addRow(QStringLiteral("&Term Date"), txtEndDate, spdEndDate, 1);
-  fields->addWidget(chkBenefits, row++, 1, 1, 3);
-  addRow(QStringLiteral("De&partment"), cboDeptBox, chkManager, 2);
+  addRow(tr("&First Name"), firstNameBox_, nullptr, 2);
+  addRow(tr("&Last Name"), lastNameBox_, nullptr, 2);
+  addRow(tr("Employee &ID"), employeeIdBox_, nullptr, 1);
+  addRow(tr("&Start Date"), startDateBox_, startDateButton_, 1);
+  addRow(tr("&Term Date"), termDateBox_, termDateButton_, 1);
+  fields->addWidget(benefitsBox_, row++, 1, 1, 3);
+  addRow(tr("De&partment"), departmentBox_, managerBox_, 2);
   fields->setColumnStretch(2, 1);
-  cboDeptBox->setMinimumWidth(Scale(150));
+  departmentBox_->setMinimumWidth(Scale(150));
 
   auto* buttons = new QVBoxLayout;
   CreateButtons(this, buttons, kEmpRecHelpContext);
   buttons->addStretch();
-  buttons->addWidget(cmdAccruals);
+  buttons->addWidget(accrualsButton_);
 
   auto* top = new QHBoxLayout;
   top->addLayout(fields, 1);
   top->addSpacing(Scale(8));
   top->addLayout(buttons);
-  pnlAccruals = new TAccrualBalances(session_);
-  pnlAccruals->SetEarliestDate([this] {
-    const TDate start = TypedDate(txtStartDate);
+  balances_ = new TAccrualBalances(session_);
+  balances_->SetEarliestDate([this] {
+    const TDate start = TypedDate(startDateBox_);
     return start > 0 ? start : Today();
   });
-  pnlAccruals->SetNamesAsTyped([this] {
-    return TAccrualBalances::TNames{txtLastName->text().toStdString(),
-                                    txtFirstName->text().toStdString()};
+  balances_->SetNamesAsTyped([this] {
+    return TAccrualBalances::TNames{lastNameBox_->text().toStdString(),
+                                    firstNameBox_->text().toStdString()};
   });
   auto* column = new QVBoxLayout(this);
   column->addLayout(top);
-  column->addWidget(pnlAccruals);
+  column->addWidget(balances_);
   column->setSizeConstraint(QLayout::SetFixedSize);
   setMinimumWidth(Scale(352));
 
   for (auto [from, to] :
-       std::initializer_list<std::pair<QWidget*, QWidget*>>{{txtFirstName, txtLastName},
-                                                            {txtLastName, txtSSN},
-                                                            {txtSSN, txtStartDate},
-                                                            {txtStartDate, txtEndDate},
-                                                            {txtEndDate, chkBenefits},
-                                                            {chkBenefits, cboDeptBox},
-                                                            {cboDeptBox, cmdAccruals},
-                                                            {cmdAccruals, cmdOK},
+       std::initializer_list<std::pair<QWidget*, QWidget*>>{{firstNameBox_, lastNameBox_},
+                                                            {lastNameBox_, employeeIdBox_},
+                                                            {employeeIdBox_, startDateBox_},
+                                                            {startDateBox_, termDateBox_},
+                                                            {termDateBox_, benefitsBox_},
+                                                            {benefitsBox_, departmentBox_},
+                                                            {departmentBox_, accrualsButton_},
+                                                            {accrualsButton_, cmdOK},
                                                             {cmdOK, cmdCancel},
                                                             {cmdCancel, cmdHelp},
-                                                            {cmdHelp, chkManager}})
+                                                            {cmdHelp, managerBox_}})
     setTabOrder(from, to);
 
   // The active departments that are not in the trash, then "<No Department>".
   for (const auto& d : session_.Data().DeptList)
     if (d->Active && !d->Deleted)
-      cboDeptBox->AddItem(QString::fromStdString(d->DeptName), d->DeptID);
-  cboDeptBox->AddItem(kNoDepartment, 0);
+      departmentBox_->AddItem(QString::fromStdString(d->DeptName), d->DeptID);
+  departmentBox_->AddItem(NoDepartment(), 0);
   SetDeptID(0);
   SetFields(TEmpFields{});
 
-  connect(cboDeptBox, &QComboBox::activated, this, &TfrmEmpRec::cboDeptBoxClick);
-  connect(cmdAccruals, &QPushButton::clicked, this, &TfrmEmpRec::cmdAccrualsClick);
-  connect(spdStartDate, &QToolButton::clicked, this, &TfrmEmpRec::spdStartDateClick);
-  connect(spdEndDate, &QToolButton::clicked, this, &TfrmEmpRec::spdEndDateClick);
-  connect(txtStartDate, &TDateEdit::Exit, this, &TfrmEmpRec::txtStartDateExit);
-  connect(txtEndDate, &TDateEdit::Exit, this, &TfrmEmpRec::txtEndDateExit);
+  connect(departmentBox_, &QComboBox::activated, this, &TfrmEmpRec::cboDeptBoxClick);
+  connect(accrualsButton_, &QPushButton::clicked, this, &TfrmEmpRec::cmdAccrualsClick);
+  connect(startDateButton_, &QToolButton::clicked, this, &TfrmEmpRec::spdStartDateClick);
+  connect(termDateButton_, &QToolButton::clicked, this, &TfrmEmpRec::spdEndDateClick);
+  connect(startDateBox_, &TDateEdit::Exit, this, &TfrmEmpRec::txtStartDateExit);
+  connect(termDateBox_, &TDateEdit::Exit, this, &TfrmEmpRec::txtEndDateExit);
   connect(cmdOK, &QPushButton::clicked, this, &TfrmEmpRec::cmdOKClick);
 
   ShowAccrualSection(ReadInitFlag(kShowAccrualsKey));
@@ -152,30 +154,30 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
 
 void TfrmEmpRec::SetAccruals(TAccrualList& accruals) {
   accruals_ = &accruals;
-  pnlAccruals->SetAccruals(accruals);
+  balances_->SetAccruals(accruals);
 }
 
 void TfrmEmpRec::SetFields(const TEmpFields& f) {
-  txtFirstName->setText(QString::fromStdString(f.FirstName));
-  txtLastName->setText(QString::fromStdString(f.LastName));
-  txtSSN->setText(QString::fromStdString(f.SSN));
-  txtStartDate->SetDate(f.StartDate > 0 ? f.StartDate : Today());
+  firstNameBox_->setText(QString::fromStdString(f.FirstName));
+  lastNameBox_->setText(QString::fromStdString(f.LastName));
+  employeeIdBox_->setText(QString::fromStdString(f.SSN));
+  startDateBox_->SetDate(f.StartDate > 0 ? f.StartDate : Today());
   if (f.TermDate > 0)
-    txtEndDate->SetDate(f.TermDate);
+    termDateBox_->SetDate(f.TermDate);
   else
-    txtEndDate->clear();
-  chkBenefits->setChecked(f.EmpType != 'P' && f.EmpType != 'T');
+    termDateBox_->clear();
+  benefitsBox_->setChecked(f.EmpType != 'P' && f.EmpType != 'T');
   SetDeptID(f.DeptID);
 }
 
 TEmpFields TfrmEmpRec::Fields() const {
   TEmpFields f;
-  f.FirstName = txtFirstName->text().toStdString();
-  f.LastName = txtLastName->text().toStdString();
-  f.SSN = txtSSN->text().toStdString();
-  f.StartDate = TypedDate(txtStartDate);
-  f.TermDate = TypedDate(txtEndDate);
-  f.EmpType = chkBenefits->isChecked() ? 'F' : 'T';
+  f.FirstName = firstNameBox_->text().toStdString();
+  f.LastName = lastNameBox_->text().toStdString();
+  f.SSN = employeeIdBox_->text().toStdString();
+  f.StartDate = TypedDate(startDateBox_);
+  f.TermDate = TypedDate(termDateBox_);
+  f.EmpType = benefitsBox_->isChecked() ? 'F' : 'T';
   f.DeptID = DeptID();
   return f;
 }
@@ -189,96 +191,97 @@ void TfrmEmpRec::SetDeptID(int32_t deptID) {
   incomingDeptID_ = deptID;
   const TDeptList& depts = session_.Data().DeptList;
   const int at = deptID >= 1 ? FindDept(depts, deptID, "") : -1;
-  const int noDept = cboDeptBox->count() - 1;
+  const int noDept = departmentBox_->count() - 1;
   if (at < 0) {
-    cboDeptBox->setCurrentIndex(noDept);
+    departmentBox_->setCurrentIndex(noDept);
     return;
   }
-  int index = cboDeptBox->IndexOfID(deptID);
+  int index = departmentBox_->IndexOfID(deptID);
   if (index < 0) {
     // An inactive department still shows for the employees it has.
     const QString name = QString::fromStdString(depts[static_cast<std::size_t>(at)]->DeptName);
     index = 0;
-    while (index < noDept && cboDeptBox->itemText(index) < name) ++index;
-    cboDeptBox->insertItem(index, name, QVariant(deptID));
+    while (index < noDept && departmentBox_->itemText(index) < name) ++index;
+    departmentBox_->insertItem(index, name, QVariant(deptID));
   }
-  cboDeptBox->setCurrentIndex(index);
+  departmentBox_->setCurrentIndex(index);
 }
 
 int32_t TfrmEmpRec::DeptID() const {
-  const int32_t id = cboDeptBox->CurrentID();
+  const int32_t id = departmentBox_->CurrentID();
   if (id != 0) return id;
   // The department is in the trash: the employee comes back to it when it is restored.
   return incomingDeptID_ < 0 ? incomingDeptID_ : 0;
 }
 
 void TfrmEmpRec::SetIsManager(bool on) {
-  chkManager->setChecked(on);
+  managerBox_->setChecked(on);
 }
 
 bool TfrmEmpRec::IsManager() const {
-  return chkManager->isChecked();
+  return managerBox_->isChecked();
 }
 
 void TfrmEmpRec::cboDeptBoxClick(int index) {
-  const int32_t deptID = cboDeptBox->ItemID(index);
-  chkManager->setEnabled(deptID != 0);
-  chkManager->setChecked(deptID != 0 && ManagesDept(session_.Data().DeptList, deptID, empID_));
+  const int32_t deptID = departmentBox_->ItemID(index);
+  managerBox_->setEnabled(deptID != 0);
+  managerBox_->setChecked(deptID != 0 && ManagesDept(session_.Data().DeptList, deptID, empID_));
 }
 
 void TfrmEmpRec::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (cboDeptBox->CurrentID() == 0) {
-    chkManager->setChecked(false);
-    chkManager->setEnabled(false);
+  if (departmentBox_->CurrentID() == 0) {
+    managerBox_->setChecked(false);
+    managerBox_->setEnabled(false);
   }
-  txtFirstName->setFocus();
+  firstNameBox_->setFocus();
 }
 
 void TfrmEmpRec::cmdAccrualsClick() {
-  ShowAccrualSection(pnlAccruals->isHidden());
+  ShowAccrualSection(balances_->isHidden());
 }
 
 void TfrmEmpRec::ShowAccrualSection(bool on) {
-  pnlAccruals->setVisible(on);
-  cmdAccruals->setText(on ? QStringLiteral("Hide") : QStringLiteral("Accruals"));
-  cmdAccruals->setIcon(ResourceIcon(on ? QStringLiteral("ArrowUp") : QStringLiteral("ArrowDown")));
+  balances_->setVisible(on);
+  accrualsButton_->setText(on ? tr("Hide") : tr("Accruals"));
+  accrualsButton_->setIcon(
+      ResourceIcon(on ? QStringLiteral("ArrowUp") : QStringLiteral("ArrowDown")));
 }
 
 void TfrmEmpRec::spdStartDateClick() {
-  if (PickDateFor(*txtStartDate)) txtStartDateExit();
+  if (PickDateFor(*startDateBox_)) txtStartDateExit();
 }
 
 void TfrmEmpRec::spdEndDateClick() {
-  PickDateFor(*txtEndDate);
+  PickDateFor(*termDateBox_);
 }
 
 void TfrmEmpRec::txtStartDateExit() {
   // Cancel closes the dialog even while the date is unfinished.
   const bool cancelling = QApplication::focusWidget() == cmdCancel;
-  txtStartDate->SetValidateInput(!cancelling);
-  if (cancelling || windowTitle() != QStringLiteral("New Employee") || !accruals_) return;
-  if (!txtStartDate->ParseText()) return;
+  startDateBox_->SetValidateInput(!cancelling);
+  if (cancelling || windowTitle() != tr("New Employee") || !accruals_) return;
+  if (!startDateBox_->ParseText()) return;
   // A new employee's balances start with the employment.
-  FollowStartDate(*accruals_, txtStartDate->Date());
-  pnlAccruals->Fill(pnlAccruals->grdAccruals->CurrentRow());
+  FollowStartDate(*accruals_, startDateBox_->Date());
+  balances_->Refresh();
 }
 
 void TfrmEmpRec::txtEndDateExit() {
-  txtEndDate->SetValidateInput(QApplication::focusWidget() != cmdCancel);
+  termDateBox_->SetValidateInput(QApplication::focusWidget() != cmdCancel);
 }
 
 void TfrmEmpRec::cmdOKClick() {
-  if (!LeaveDateBoxes(cmdOK, {txtStartDate, txtEndDate})) return;
-  if (txtStartDate->text().isEmpty()) {
-    MessageBoxTitled(QString::fromLatin1(kNoStartDateMessage), TMsgKind::Information, mbOK);
-    txtStartDate->setFocus();
+  if (!LeaveDateBoxes(cmdOK, {startDateBox_, termDateBox_})) return;
+  if (startDateBox_->text().isEmpty()) {
+    MessageBoxTitled(tr(kNoStartDateMessage), TMsgKind::Information, mbOK);
+    startDateBox_->setFocus();
     return;
   }
-  if (!txtStartDate->Validate() || !txtEndDate->Validate()) return;
+  if (!startDateBox_->Validate() || !termDateBox_->Validate()) return;
   txtStartDateExit();
   if (!DatesAgreeWithEntries() || !BalancesAgreeWithStart()) return;
-  pnlAccruals->grdAccruals->SaveColumnWidths();
+  balances_->SaveColumnWidths();
   accept();
 }
 
@@ -306,32 +309,32 @@ bool ConfirmEntryDate(QWidget* parent, bool termDate, const TAbsenceRecClass& en
 bool TfrmEmpRec::DatesAgreeWithEntries() {
   if (!entries_ || entries_->empty()) return true;
   const TAbsenceRecClass* first = FirstOwnEntry(*entries_);
-  if (first && TypedDate(txtStartDate) > first->EntryDate &&
-      !ConfirmEntryDate(this, false, *first, txtStartDate))
+  if (first && TypedDate(startDateBox_) > first->EntryDate &&
+      !ConfirmEntryDate(this, false, *first, startDateBox_))
     return false;
-  const TDate term = TypedDate(txtEndDate);
+  const TDate term = TypedDate(termDateBox_);
   const TAbsenceRecClass* last = LastOwnEntry(*entries_);
   if (term > 0 && last && term < last->EntryDate &&
-      !ConfirmEntryDate(this, true, *last, txtEndDate))
+      !ConfirmEntryDate(this, true, *last, termDateBox_))
     return false;
   return true;
 }
 
 bool TfrmEmpRec::BalancesAgreeWithStart() {
-  const TDate start = TypedDate(txtStartDate);
+  const TDate start = TypedDate(startDateBox_);
   if (!accruals_ || !AnyBalanceBefore(*accruals_, start)) return true;
-  if (MessageBoxTitled(QString::fromLatin1(kAsOfQuestion), TMsgKind::Confirmation,
-                       mbYes | mbNo | mbCancel) == mbYes) {
+  if (MessageBoxTitled(tr(kAsOfQuestion), TMsgKind::Confirmation, mbYes | mbNo | mbCancel) ==
+      mbYes) {
     RaiseAsOfDates(*accruals_, start);
-    pnlAccruals->Fill(pnlAccruals->grdAccruals->CurrentRow());
+    balances_->Refresh();
     return true;
   }
-  txtStartDate->setFocus();
+  startDateBox_->setFocus();
   return false;
 }
 
 void TfrmEmpRec::done(int result) {
-  WriteInitFlag(kShowAccrualsKey, !pnlAccruals->isHidden());
+  WriteInitFlag(kShowAccrualsKey, !balances_->isHidden());
   QDialog::done(result);
 }
 

@@ -24,11 +24,13 @@ class TDateEdit;
 class TPVComboBox;
 
 inline constexpr int kEmpRecHelpContext = 320;
-inline constexpr const char* kNoStartDateMessage = "Please enter a start date for this employee.";
-inline constexpr const char* kAsOfQuestion =
+inline constexpr const char* kNoStartDateMessage =
+    QT_TRANSLATE_NOOP("absence::ui::TfrmEmpRec", "Please enter a start date for this employee.");
+inline constexpr const char* kAsOfQuestion = QT_TRANSLATE_NOOP(
+    "absence::ui::TfrmEmpRec",
     "A Benefit Accrual Balance has an As Of Date prior to the start date entered for this "
     "employee.\r\rDo you want to use the start date for the As Of Date of the Accrual Balance "
-    "record?";
+    "record?");
 
 class TfrmEmpRec : public QDialog, public TDialogButtons {
   Q_OBJECT
@@ -51,19 +53,6 @@ class TfrmEmpRec : public QDialog, public TDialogButtons {
   int32_t DeptID() const;
   void SetIsManager(bool on);
   bool IsManager() const;
-
-  QLineEdit* txtFirstName = nullptr;
-  QLineEdit* txtLastName = nullptr;
-  QLineEdit* txtSSN = nullptr;
-  TDateEdit* txtStartDate = nullptr;
-  QToolButton* spdStartDate = nullptr;
-  TDateEdit* txtEndDate = nullptr;
-  QToolButton* spdEndDate = nullptr;
-  QCheckBox* chkBenefits = nullptr;
-  TPVComboBox* cboDeptBox = nullptr;
-  QCheckBox* chkManager = nullptr;
-  QPushButton* cmdAccruals = nullptr;
-  TAccrualBalances* pnlAccruals = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -88,6 +77,18 @@ class TfrmEmpRec : public QDialog, public TDialogButtons {
   const TEntryList* entries_ = nullptr;
   int32_t empID_ = 0;
   int32_t incomingDeptID_ = 0;
+  QLineEdit* firstNameBox_ = nullptr;
+  QLineEdit* lastNameBox_ = nullptr;
+  QLineEdit* employeeIdBox_ = nullptr;
+  TDateEdit* startDateBox_ = nullptr;
+  QToolButton* startDateButton_ = nullptr;
+  TDateEdit* termDateBox_ = nullptr;
+  QToolButton* termDateButton_ = nullptr;
+  QCheckBox* benefitsBox_ = nullptr;
+  TPVComboBox* departmentBox_ = nullptr;
+  QCheckBox* managerBox_ = nullptr;
+  QPushButton* accrualsButton_ = nullptr;
+  TAccrualBalances* balances_ = nullptr;
 };
 
 }  // namespace absence::ui

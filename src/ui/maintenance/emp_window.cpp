@@ -1,6 +1,7 @@
 #include "ui/maintenance/emp_window.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "data/emp_maintenance.h"
 #include "data/undelete.h"
@@ -13,6 +14,7 @@
 #include "ui/maintenance/emp_edit.h"
 #include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
+#include "ui/session/session_model.h"
 
 namespace absence::ui {
 namespace {
@@ -20,13 +22,13 @@ namespace {
 QString DisplayCaption(TEmployeeDisplay display) {
   switch (display) {
     case TEmployeeDisplay::Current:
-      return QStringLiteral("Current Employees Only");
+      return TfrmEmp::tr("Current Employees Only");
     case TEmployeeDisplay::Former:
-      return QStringLiteral("Former Employees Only");
+      return TfrmEmp::tr("Former Employees Only");
     case TEmployeeDisplay::All:
       break;
   }
-  return QStringLiteral("All Employees");
+  return TfrmEmp::tr("All Employees");
 }
 
 QString DateCell(TDate d) {
@@ -35,80 +37,84 @@ QString DateCell(TDate d) {
 
 QString DeptName(const TDeptList& depts, int32_t deptID) {
   const int at = deptID >= 1 ? FindDept(depts, deptID, "") : -1;
-  return at < 0 ? QStringLiteral("<No Department>")
+  return at < 0 ? TfrmEmp::tr("<No Department>")
                 : QString::fromStdString(depts[static_cast<std::size_t>(at)]->DeptName);
+}
+
+QStringList Captions() {
+  return {TfrmEmp::tr("Name"),      TfrmEmp::tr("Employee ID"), TfrmEmp::tr("Start Date"),
+          TfrmEmp::tr("Term Date"), TfrmEmp::tr("Benefits"),    TfrmEmp::tr("Department")};
 }
 
 }  // namespace
 
 TfrmEmp::TfrmEmp(TDataSession& session, QWidget* parent)
-    : TListWindow(
-          {QStringLiteral("Employees"), QStringLiteral("Employee"),
-           QStringLiteral("Print Employees"), QStringLiteral("Employees Help"), kEmpHelpContext},
-          {QStringLiteral("hdrEmployee"),
-           QStringLiteral("grdEmployee"),
-           {QStringLiteral("Name"), QStringLiteral("Employee ID"), QStringLiteral("Start Date"),
-            QStringLiteral("Term Date"), QStringLiteral("Benefits"), QStringLiteral("Department")},
-           {158, 83, 73, 73, 49, 141, 30},
-           9},
-          parent),
+    : TListWindow({tr("Employees"), tr("Employee"), tr("Print Employees"), tr("Employees Help"),
+                   kEmpHelpContext},
+                  {QStringLiteral("hdrEmployee"),
+                   QStringLiteral("grdEmployee"),
+                   {158, 83, 73, 73, 49, 141},
+                   9},
+                  new TSessionRecordModel(session, Captions(), {.Employees = true, .Depts = true},
+                                          [this] { return Rows(); }),
+                  parent),
       session_(session) {
   setObjectName(QStringLiteral("frmEmp"));
-  lblEmpDisplay = new QLabel;
-  lblEmpDisplay->setObjectName(QStringLiteral("lblEmpDisplay"));
-  SetToolbarLabel(lblEmpDisplay);
+  displayLabel_ = new QLabel;
+  displayLabel_->setObjectName(QStringLiteral("lblEmpDisplay"));
+  SetToolbarLabel(displayLabel_);
   // Dates and the benefits caption are shown whole whatever the desktop's font.
   for (int column : {2, 3}) Grid()->FitColumnToText(column, QStringLiteral("00/00/0000"));
-  Grid()->FitColumnToText(4, QStringLiteral("Benefits"));
+  Grid()->FitColumnToText(4, tr("Benefits"));
   SetPrintAction([this] {
     PrintList(
         [this](const reports::TPrintoutSetup& setup) {
           return reports::PrintEmployeeList(setup, session_.Data().EmpList,
                                             session_.Data().DeptList);
         },
-        QStringLiteral("Employee List"));
+        tr("Employee List"));
   });
 }
 
-bool TfrmEmp::AddRows() {
+std::vector<TRecordRow> TfrmEmp::Rows() const {
   const TDataSet& d = session_.Data();
   const TEmployeeDisplay display = App().Settings.EmployeeDisplay;
-  bool trashed = false;
+  std::vector<TRecordRow> rows;
   for (const auto& e : d.EmpList) {
-    if (e->Deleted) {
-      trashed = true;
-      continue;
-    }
-    if (!ShownByDisplay(*e, display)) continue;
-    Grid()->AddRow(
-        e->EmpID,
-        {QString::fromStdString(e->FullName()), QString::fromStdString(e->SSN),
-         DateCell(e->StartDate), DateCell(e->TermDate),
-         e->EmpType == 'T' || e->EmpType == 'P' ? QStringLiteral("No") : QStringLiteral("Yes"),
-         DeptName(d.DeptList, e->DeptID)},
-        e->Modified);
+    if (e->Deleted || !ShownByDisplay(*e, display)) continue;
+    rows.push_back({e->EmpID,
+                    {QString::fromStdString(e->FullName()), QString::fromStdString(e->SSN),
+                     DateCell(e->StartDate), DateCell(e->TermDate),
+                     e->EmpType == 'T' || e->EmpType == 'P' ? tr("No") : tr("Yes"),
+                     DeptName(d.DeptList, e->DeptID)},
+                    {QVariant(), QVariant(), e->StartDate, e->TermDate},
+                    e->Modified});
   }
-  lblEmpDisplay->setText(DisplayCaption(display));
-  return trashed;
+  displayLabel_->setText(DisplayCaption(display));
+  return rows;
+}
+
+bool TfrmEmp::AnyTrashed() const {
+  const TEmpList& emps = session_.Data().EmpList;
+  return std::any_of(emps.begin(), emps.end(), [](const auto& e) { return e->Deleted; });
 }
 
 void TfrmEmp::EditRecord(int32_t editID) {
   const int32_t empID = EditEmployee(session_, editID, this);
   if (empID == 0) return;
-  Fill(0);
   const int row = Grid()->RowOf(empID);
-  if (row >= 0) Grid()->SelectRow(row);
+  Grid()->SelectRow(row >= 0 ? row : 0);
 }
 
 void TfrmEmp::DeleteRecords(const std::vector<int32_t>& ids) {
   session_.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Employee, ids));
 }
 
-bool TfrmEmp::UndoDelete() {
+void TfrmEmp::UndoDelete() {
   TfrmUnDelete dlg(session_, this);
   dlg.SetMode(TUndeleteMode::Emps);
   dlg.SetSource();
-  return RunDialog(dlg) == QDialog::Accepted;
+  RunDialog(dlg);
 }
 
 }  // namespace absence::ui

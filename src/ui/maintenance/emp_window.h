@@ -8,6 +8,7 @@ class QLabel;
 namespace absence::ui {
 
 class TDataSession;
+struct TRecordRow;
 
 inline constexpr int kEmpHelpContext = 310;
 
@@ -16,16 +17,17 @@ class TfrmEmp : public TListWindow {
  public:
   explicit TfrmEmp(TDataSession& session, QWidget* parent = nullptr);
 
-  QLabel* lblEmpDisplay = nullptr;
-
  protected:
-  bool AddRows() override;
+  bool AnyTrashed() const override;
   void EditRecord(int32_t editID) override;
   void DeleteRecords(const std::vector<int32_t>& ids) override;
-  bool UndoDelete() override;
+  void UndoDelete() override;
 
  private:
+  std::vector<TRecordRow> Rows() const;
+
   TDataSession& session_;
+  QLabel* displayLabel_ = nullptr;
 };
 
 }  // namespace absence::ui

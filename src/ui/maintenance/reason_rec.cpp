@@ -57,50 +57,47 @@ TfrmReasonRec::TfrmReasonRec(const TReasonList& reasons, QWidget* parent)
     : QDialog(parent), reasons_(reasons) {
   auto* row = new QHBoxLayout(this);
   auto* fields = new QVBoxLayout;
-  auto* lblReason = new QLabel(QStringLiteral("Description"));
-  txtReason = new QLineEdit;
-  txtReason->setObjectName(QStringLiteral("txtReason"));
-  txtReason->setMaxLength(kDescriptionLen);
-  lblReason->setBuddy(txtReason);
-  chkActive = new QCheckBox(QStringLiteral(" Reason is active"));
-  chkActive->setObjectName(QStringLiteral("chkActive"));
-  chkRules = new QCheckBox(QStringLiteral(" Reason has accrual policy"));
-  chkRules->setObjectName(QStringLiteral("chkRules"));
-  lblBasis = new QLabel(QStringLiteral("Accrual of this benefit is based on the"));
-  lblBasis->setObjectName(QStringLiteral("lblBasis"));
+  auto* lblReason = new QLabel(tr("Description"));
+  descriptionBox_ = new QLineEdit;
+  descriptionBox_->setObjectName(QStringLiteral("txtReason"));
+  descriptionBox_->setMaxLength(kDescriptionLen);
+  lblReason->setBuddy(descriptionBox_);
+  activeBox_ = new QCheckBox(tr(" Reason is active"));
+  activeBox_->setObjectName(QStringLiteral("chkActive"));
+  policyBox_ = new QCheckBox(tr(" Reason has accrual policy"));
+  policyBox_->setObjectName(QStringLiteral("chkRules"));
+  basisLabel_ = new QLabel(tr("Accrual of this benefit is based on the"));
+  basisLabel_->setObjectName(QStringLiteral("lblBasis"));
   basis_ = new QButtonGroup(this);
-  BasisGroup = RadioGroup("BasisGroup",
-                          {QStringLiteral(" Calendar Year"), QStringLiteral(" Anniversary Year"),
-                           QStringLiteral(" User defined Year")},
-                          basis_);
-  lblValidate = new QLabel(QStringLiteral("Hours Available are based on hours earned"));
-  lblValidate->setObjectName(QStringLiteral("lblValidate"));
+  basisFrame_ =
+      RadioGroup("BasisGroup",
+                 {tr(" Calendar Year"), tr(" Anniversary Year"), tr(" User defined Year")}, basis_);
+  validateLabel_ = new QLabel(tr("Hours Available are based on hours earned"));
+  validateLabel_->setObjectName(QStringLiteral("lblValidate"));
   validate_ = new QButtonGroup(this);
-  ValidateGroup = RadioGroup(
-      "ValidateGroup", {QStringLiteral(" As of Month End"), QStringLiteral(" As of Year End")},
-      validate_);
+  validateFrame_ =
+      RadioGroup("ValidateGroup", {tr(" As of Month End"), tr(" As of Year End")}, validate_);
   for (QWidget* w :
-       std::initializer_list<QWidget*>{lblReason, txtReason, chkActive, chkRules, lblBasis,
-                                       BasisGroup, lblValidate, ValidateGroup})
+       std::initializer_list<QWidget*>{lblReason, descriptionBox_, activeBox_, policyBox_,
+                                       basisLabel_, basisFrame_, validateLabel_, validateFrame_})
     fields->addWidget(w);
   row->addLayout(fields);
   auto* buttons = new QVBoxLayout;
   CreateButtons(this, buttons, kReasonRecHelpContext);
   buttons->addStretch();
   row->addLayout(buttons);
-  connect(chkRules, &QCheckBox::clicked, this, &TfrmReasonRec::chkRulesClick);
+  connect(policyBox_, &QCheckBox::clicked, this, &TfrmReasonRec::chkRulesClick);
   connect(cmdOK, &QPushButton::clicked, this, &TfrmReasonRec::cmdOKClick);
   Load(nullptr);
   setFixedSize(sizeHint());
 }
 
 void TfrmReasonRec::Load(const TReasonRecClass* reason) {
-  setWindowTitle(reason ? QStringLiteral("Edit Absence Reason")
-                        : QStringLiteral("New Absence Reason"));
+  setWindowTitle(reason ? tr("Edit Absence Reason") : tr("New Absence Reason"));
   reasonID_ = reason ? reason->ReasonID : -1;
-  txtReason->setText(reason ? QString::fromStdString(reason->Description) : QString());
-  chkActive->setChecked(reason ? reason->Active : true);
-  chkRules->setChecked(reason && reason->HasPolicy);
+  descriptionBox_->setText(reason ? QString::fromStdString(reason->Description) : QString());
+  activeBox_->setChecked(reason ? reason->Active : true);
+  policyBox_->setChecked(reason && reason->HasPolicy);
   chkRulesClick();
   if (reason && reason->HasPolicy) {
     basis_->button(IndexOf(reason->Basis, kBasisCodes))->setChecked(true);
@@ -109,9 +106,9 @@ void TfrmReasonRec::Load(const TReasonRecClass* reason) {
 }
 
 void TfrmReasonRec::chkRulesClick() {
-  const bool on = chkRules->isChecked();
+  const bool on = policyBox_->isChecked();
   for (QWidget* w :
-       std::initializer_list<QWidget*>{lblBasis, BasisGroup, lblValidate, ValidateGroup})
+       std::initializer_list<QWidget*>{basisLabel_, basisFrame_, validateLabel_, validateFrame_})
     w->setEnabled(on);
   for (QButtonGroup* g : {basis_, validate_}) {
     if (!on)
@@ -122,33 +119,33 @@ void TfrmReasonRec::chkRulesClick() {
 }
 
 QString TfrmReasonRec::Description() const {
-  return txtReason->text();
+  return descriptionBox_->text();
 }
 
 bool TfrmReasonRec::Active() const {
-  return chkActive->isChecked();
+  return activeBox_->isChecked();
 }
 
 bool TfrmReasonRec::HasPolicy() const {
-  return chkRules->isChecked();
+  return policyBox_->isChecked();
 }
 
 TBasis TfrmReasonRec::Basis() const {
-  return CodeOf(basis_, BasisGroup, kBasisCodes);
+  return CodeOf(basis_, basisFrame_, kBasisCodes);
 }
 
 TValidate TfrmReasonRec::Validate() const {
-  return CodeOf(validate_, ValidateGroup, kValidateCodes);
+  return CodeOf(validate_, validateFrame_, kValidateCodes);
 }
 
 void TfrmReasonRec::cmdOKClick() {
-  static const TDuplicateTexts texts{
-      QStringLiteral("A record for this reason already exists.  Please change the reason and "
-                     "try again."),
-      QStringLiteral("A record for this reason already exits, but has been deleted.  Please "
-                     "change the reason or Undelete the existing record.")};
+  const TDuplicateTexts texts{
+      tr("A record for this reason already exists.  Please change the reason and "
+         "try again."),
+      tr("A record for this reason already exits, but has been deleted.  Please "
+         "change the reason or Undelete the existing record.")};
   if (AcceptName(FindDuplicateReason(reasons_, Description().toStdString(), reasonID_), texts,
-                 txtReason))
+                 descriptionBox_))
     accept();
 }
 

@@ -32,14 +32,6 @@ class TfrmReasonRec : public QDialog, public TDialogButtons {
   // 'E', 'Y', or ' ' without a policy.
   TValidate Validate() const;
 
-  QLineEdit* txtReason = nullptr;
-  QCheckBox* chkActive = nullptr;
-  QCheckBox* chkRules = nullptr;
-  QLabel* lblBasis = nullptr;
-  QGroupBox* BasisGroup = nullptr;
-  QLabel* lblValidate = nullptr;
-  QGroupBox* ValidateGroup = nullptr;
-
  private:
   void chkRulesClick();
   void cmdOKClick();
@@ -48,6 +40,13 @@ class TfrmReasonRec : public QDialog, public TDialogButtons {
   QButtonGroup* basis_ = nullptr;
   QButtonGroup* validate_ = nullptr;
   int32_t reasonID_ = -1;
+  QLineEdit* descriptionBox_ = nullptr;
+  QCheckBox* activeBox_ = nullptr;
+  QCheckBox* policyBox_ = nullptr;
+  QLabel* basisLabel_ = nullptr;
+  QGroupBox* basisFrame_ = nullptr;
+  QLabel* validateLabel_ = nullptr;
+  QGroupBox* validateFrame_ = nullptr;
 };
 
 }  // namespace absence::ui

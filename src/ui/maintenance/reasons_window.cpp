@@ -2,8 +2,8 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QTableWidget>
 #include <QToolButton>
+#include <algorithm>
 
 #include "data/reason_policy.h"
 #include "data/undelete.h"
@@ -19,21 +19,20 @@
 #include "ui/maintenance/rule_wizard.h"
 #include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
+#include "ui/session/session_model.h"
 
 namespace absence::ui {
 namespace {
 
-constexpr int kPolicyColumn = 2;
-
 QStringList ReasonCells(const TReasonRecClass& r) {
-  const QString yes = QStringLiteral("Yes"), no = QStringLiteral("No");
+  const QString yes = TfrmReasons::tr("Yes"), no = TfrmReasons::tr("No");
   QString basis, validate;
   if (r.HasPolicy) {
-    basis = r.Basis == TBasis::Calendar      ? QStringLiteral("Calendar")
-            : r.Basis == TBasis::Anniversary ? QStringLiteral("Anniversary")
-                                             : QStringLiteral("User Defined");
-    validate = r.Validate == TValidate::YearEnd ? QStringLiteral("As of Year End")
-                                                : QStringLiteral("As of Month End");
+    basis = r.Basis == TBasis::Calendar      ? TfrmReasons::tr("Calendar")
+            : r.Basis == TBasis::Anniversary ? TfrmReasons::tr("Anniversary")
+                                             : TfrmReasons::tr("User Defined");
+    validate = r.Validate == TValidate::YearEnd ? TfrmReasons::tr("As of Year End")
+                                                : TfrmReasons::tr("As of Month End");
   }
   return {QString::fromStdString(r.Description), r.Active ? yes : no, r.HasPolicy ? yes : no, basis,
           validate};
@@ -52,70 +51,72 @@ bool PolicyRemovalConfirmed(const TDataSet& d, const TReasonRecClass& reason) {
     if (FindAccrual(e->Accruals, reason.ReasonID) >= 0) ++balances;
   const int tiers = static_cast<int>(reason.Rules.size());
   const QString text =
-      QStringLiteral(
+      TfrmReasons::tr(
           "Without an accrual policy, \"%1\" loses its %2 and the opening balances of %3."
           "\r\rRemove the accrual policy?")
           .arg(QString::fromStdString(reason.Description),
-               tiers == 1 ? QStringLiteral("1 tier") : QStringLiteral("%1 tiers").arg(tiers),
-               balances == 1 ? QStringLiteral("1 employee")
-                             : QStringLiteral("%1 employees").arg(balances));
+               tiers == 1 ? TfrmReasons::tr("1 tier") : TfrmReasons::tr("%1 tiers").arg(tiers),
+               balances == 1 ? TfrmReasons::tr("1 employee")
+                             : TfrmReasons::tr("%1 employees").arg(balances));
   return MessageBoxTitled(text, TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
+}
+
+QStringList Captions() {
+  return {TfrmReasons::tr("Reason"), TfrmReasons::tr("Active"), TfrmReasons::tr("Policy"),
+          TfrmReasons::tr("Accrual Year"), TfrmReasons::tr("Hours Available")};
 }
 
 }  // namespace
 
 TfrmReasons::TfrmReasons(TDataSession& session, QWidget* parent)
-    : TListWindow({QStringLiteral("Absence Reasons"), QStringLiteral("Absence Reason"),
-                   QStringLiteral("Print Absence Reasons"), QStringLiteral("Absence Reasons Help"),
-                   kReasonsHelpContext},
-                  {QStringLiteral("hdrReason"),
-                   QStringLiteral("grdReasons"),
-                   {QStringLiteral("Reason"), QStringLiteral("Active"), QStringLiteral("Policy"),
-                    QStringLiteral("Accrual Year"), QStringLiteral("Hours Available")},
-                   {150, 45, 45, 85, 110, 30},
-                   9},
-                  parent),
+    : TListWindow(
+          {tr("Absence Reasons"), tr("Absence Reason"), tr("Print Absence Reasons"),
+           tr("Absence Reasons Help"), kReasonsHelpContext},
+          {QStringLiteral("hdrReason"), QStringLiteral("grdReasons"), {150, 45, 45, 85, 110}, 9},
+          new TSessionRecordModel(session, Captions(), {.Reasons = true},
+                                  [this] { return Rows(); }),
+          parent),
       session_(session) {
   setObjectName(QStringLiteral("frmReasons"));
-  SetHint(spdPrint, QStringLiteral("Print Absence Reasons"));
+  SetHint(Buttons().Print, tr("Print Absence Reasons"));
   auto* divider = new QFrame;
   divider->setObjectName(QStringLiteral("bvlPolicy"));
   divider->setFrameShape(QFrame::VLine);
   divider->setFrameShadow(QFrame::Sunken);
   Toolbar()->addWidget(divider);
-  spdPolicy = AddSpeedButton(Toolbar(), "spdPolicy", QStringLiteral("P&olicy"),
-                             QStringLiteral("Benefit Policy Wizard"), "List", 7);
+  policyButton_ =
+      AddSpeedButton(Toolbar(), "spdPolicy", tr("P&olicy"), tr("Benefit Policy Wizard"), "List", 7);
   StyleToolbar(this);
-  spdPolicy->setEnabled(false);
-  connect(spdPolicy, &QToolButton::clicked, this, &TfrmReasons::spdPolicyClick);
-  connect(Grid(), &TPickGrid::PicksChanged, this, &TfrmReasons::PicksChanged);
+  policyButton_->setEnabled(false);
+  connect(policyButton_, &QToolButton::clicked, this, &TfrmReasons::PolicyClicked);
+  connect(Grid(), &TPickGrid::PicksChanged, this, &TfrmReasons::UpdatePolicyButton);
   SetPrintAction([this] {
     PrintList(
         [this](const reports::TPrintoutSetup& setup) {
           return reports::PrintReasonList(setup, session_.Data().ReasonList);
         },
-        QStringLiteral("Absence Reasons List"));
+        tr("Absence Reasons List"));
   });
 }
 
-bool TfrmReasons::AddRows() {
-  bool trashed = false;
-  for (const auto& r : session_.Data().ReasonList) {
-    if (r->Deleted) {
-      trashed = true;
-      continue;
-    }
-    Grid()->AddRow(r->ReasonID, ReasonCells(*r), r->Modified);
-  }
-  PicksChanged();
-  return trashed;
+std::vector<TRecordRow> TfrmReasons::Rows() const {
+  std::vector<TRecordRow> rows;
+  for (const auto& r : session_.Data().ReasonList)
+    if (!r->Deleted) rows.push_back({r->ReasonID, ReasonCells(*r), {}, r->Modified});
+  return rows;
 }
 
-void TfrmReasons::PicksChanged() {
-  const int row = Grid()->CurrentRow();
-  const bool one = !Grid()->BlockMode() && row >= 0 && row < Grid()->RecordCount();
-  spdPolicy->setEnabled(one &&
-                        Grid()->Grid()->item(row, kPolicyColumn)->text() == QStringLiteral("Yes"));
+bool TfrmReasons::AnyTrashed() const {
+  const TReasonList& reasons = session_.Data().ReasonList;
+  return std::any_of(reasons.begin(), reasons.end(), [](const auto& r) { return r->Deleted; });
+}
+
+void TfrmReasons::UpdatePolicyButton() {
+  const TReasonRecClass* reason =
+      Grid()->BlockMode()
+          ? nullptr
+          : FindByID(session_.Data().ReasonList, Grid()->RowID(Grid()->CurrentRow()));
+  policyButton_->setEnabled(reason && reason->HasPolicy);
 }
 
 void TfrmReasons::EditRecord(int32_t editID) {
@@ -137,7 +138,6 @@ void TfrmReasons::EditRecord(int32_t editID) {
     if (!session_.Submit(std::move(add))) return;
     id = added.NewID();
   }
-  Fill(0);
   Grid()->SelectRow(Grid()->RowOf(id));
 }
 
@@ -145,14 +145,14 @@ void TfrmReasons::DeleteRecords(const std::vector<int32_t>& ids) {
   session_.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Reason, ids));
 }
 
-bool TfrmReasons::UndoDelete() {
+void TfrmReasons::UndoDelete() {
   TfrmUnDelete dlg(session_, this);
   dlg.SetMode(TUndeleteMode::Reasons);
   dlg.SetSource();
-  return RunDialog(dlg) == QDialog::Accepted;
+  RunDialog(dlg);
 }
 
-void TfrmReasons::spdPolicyClick() {
+void TfrmReasons::PolicyClicked() {
   const TReasonRecClass* reason =
       FindByID(session_.Data().ReasonList, Grid()->RowID(Grid()->CurrentRow()));
   if (!reason) return;

@@ -5,6 +5,7 @@
 namespace absence::ui {
 
 class TDataSession;
+struct TRecordRow;
 
 inline constexpr int kReasonsHelpContext = 110;
 
@@ -13,19 +14,20 @@ class TfrmReasons : public TListWindow {
  public:
   explicit TfrmReasons(TDataSession& session, QWidget* parent = nullptr);
 
-  QToolButton* spdPolicy = nullptr;
-
  protected:
-  bool AddRows() override;
+  bool AnyTrashed() const override;
   void EditRecord(int32_t editID) override;
   void DeleteRecords(const std::vector<int32_t>& ids) override;
-  bool UndoDelete() override;
+  void UndoDelete() override;
 
  private:
-  void spdPolicyClick();
-  void PicksChanged();
+  std::vector<TRecordRow> Rows() const;
+  void PolicyClicked();
+  // The wizard is for one picked reason with a policy.
+  void UpdatePolicyButton();
 
   TDataSession& session_;
+  QToolButton* policyButton_ = nullptr;
 };
 
 }  // namespace absence::ui

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -25,6 +24,7 @@
 #include "ui/common/page_flow.h"
 #include "ui/common/pick_grid.h"
 #include "ui/common/pictures.h"
+#include "ui/common/record_model.h"
 #include "ui/common/scale.h"
 
 namespace absence::ui {
@@ -81,39 +81,39 @@ TNumEdit* HoursBox(const char* name) {
 TfrmRuleWizard::TfrmRuleWizard(const QString& description, const TRuleList& rules, QWidget* parent)
     : QDialog(parent), rules_(CopyRules(rules)), forPeriod_(rules_.size(), false) {
   setObjectName(QStringLiteral("frmRuleWizard"));
-  setWindowTitle(QStringLiteral("Benefit Policy Wizard ") + description);
+  setWindowTitle(tr("Benefit Policy Wizard ") + description);
   SetHelpContext(this, kRuleWizardHelpContext);
   auto* column = new QVBoxLayout(this);
-  ntWizard = new QStackedWidget;
-  ntWizard->setObjectName(QStringLiteral("ntWizard"));
-  ntWizard->addWidget(StartPage());
-  ntWizard->addWidget(DetailsPage());
-  ntWizard->addWidget(FinishPage());
-  column->addWidget(ntWizard);
+  pages_ = new QStackedWidget;
+  pages_->setObjectName(QStringLiteral("ntWizard"));
+  pages_->addWidget(StartPage());
+  pages_->addWidget(DetailsPage());
+  pages_->addWidget(FinishPage());
+  column->addWidget(pages_);
   auto* buttons = new QHBoxLayout;
-  BitBtn1 = new QPushButton(QStringLiteral("Cancel"));
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  cmdExample = new QPushButton(QStringLiteral("&Examples"));
-  cmdExample->setObjectName(QStringLiteral("cmdExample"));
-  cmdBack = new QPushButton(QStringLiteral("&Back"));
-  cmdBack->setObjectName(QStringLiteral("cmdBack"));
-  cmdNext = new QPushButton(QStringLiteral("&Next"));
-  cmdNext->setObjectName(QStringLiteral("cmdNext"));
-  cmdNext->setDefault(true);
-  for (QPushButton* b : {BitBtn1, cmdExample, cmdBack}) b->setAutoDefault(false);
-  buttons->addWidget(BitBtn1);
+  cancelButton_ = new QPushButton(tr("Cancel"));
+  cancelButton_->setObjectName(QStringLiteral("BitBtn1"));
+  examplesButton_ = new QPushButton(tr("&Examples"));
+  examplesButton_->setObjectName(QStringLiteral("cmdExample"));
+  backButton_ = new QPushButton(tr("&Back"));
+  backButton_->setObjectName(QStringLiteral("cmdBack"));
+  nextButton_ = new QPushButton(tr("&Next"));
+  nextButton_->setObjectName(QStringLiteral("cmdNext"));
+  nextButton_->setDefault(true);
+  for (QPushButton* b : {cancelButton_, examplesButton_, backButton_}) b->setAutoDefault(false);
+  buttons->addWidget(cancelButton_);
   buttons->addStretch();
-  buttons->addWidget(cmdExample);
-  buttons->addWidget(cmdBack);
-  buttons->addWidget(cmdNext);
+  buttons->addWidget(examplesButton_);
+  buttons->addWidget(backButton_);
+  buttons->addWidget(nextButton_);
   column->addLayout(buttons);
-  flow_ = new TPageFlow(ntWizard, cmdBack, cmdNext, this);
+  flow_ = new TPageFlow(pages_, backButton_, nextButton_, this);
   connect(flow_, &TPageFlow::NextPressed, this, &TfrmRuleWizard::cmdNextClick);
   connect(flow_, &TPageFlow::BackPressed, this, &TfrmRuleWizard::cmdBackClick);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-  connect(cmdExample, &QPushButton::clicked, this,
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(examplesButton_, &QPushButton::clicked, this,
           [] { ShowHelpContext(kPolicyExamplesHelpContext, true); });
-  grdPolicy->LoadColumnWidths();
+  summaryGrid_->LoadColumnWidths();
   if (rules_.empty()) {
     AddRule(rules_, 0, kMaxRuleMonths, 0, 0);
     forPeriod_.push_back(false);
@@ -129,17 +129,17 @@ QWidget* TfrmRuleWizard::StartPage() {
   auto* texts = new QVBoxLayout;
   texts->addWidget(WrappedLabel(QStringLiteral(
       "The next few screens will help you enter your policy information into Absence.")));
-  texts->addWidget(WrappedLabel(
-      QStringLiteral("At any time you can click on the Cancel button and abandon your work.  The "
-                     "information you enter here will only be saved when you click on the "
-                     "Finish button that appears at the end of the process.")));
+  texts->addWidget(
+      WrappedLabel(tr("At any time you can click on the Cancel button and abandon your work.  The "
+                      "information you enter here will only be saved when you click on the "
+                      "Finish button that appears at the end of the process.")));
   texts->addWidget(WrappedLabel(QStringLiteral(
       "The Examples button will give you several examples of how to set up a company policy.  "
       "Each company's policies are different, but the examples provide guidelines on how to "
       "setup a policy.")));
-  chkDisplay = new QCheckBox(QStringLiteral("Skip this page next time."));
-  chkDisplay->setObjectName(QStringLiteral("chkDisplay"));
-  texts->addWidget(chkDisplay);
+  skipStartBox_ = new QCheckBox(tr("Skip this page next time."));
+  skipStartBox_->setObjectName(QStringLiteral("chkDisplay"));
+  texts->addWidget(skipStartBox_);
   texts->addStretch();
   row->addLayout(texts, 1);
   return page;
@@ -150,75 +150,74 @@ QWidget* TfrmRuleWizard::DetailsPage() {
   auto* row = new QHBoxLayout(page);
   row->addWidget(Picture());
   auto* texts = new QVBoxLayout;
-  texts->addWidget(new QLabel(QStringLiteral("An employee who has worked for your company for")));
+  texts->addWidget(new QLabel(tr("An employee who has worked for your company for")));
   auto* grid = new QGridLayout;
-  lblStart = new QLabel(QStringLiteral("at least"));
-  lblStart->setObjectName(QStringLiteral("lblStart"));
-  txtStart = new QLineEdit;
-  txtStart->setObjectName(QStringLiteral("txtStart"));
-  txtStart->setReadOnly(true);
-  txtStart->setEnabled(false);
-  txtStart->setFixedWidth(Scale(70));
-  std::tie(btnStartMonths, btnStartYears) = RadioPair(
-      this, "btnStartMonths", QStringLiteral("Months"), "btnStartYears", QStringLiteral("Years"));
-  btnStartMonths->setEnabled(false);
-  btnStartYears->setEnabled(false);
+  startLabel_ = new QLabel(tr("at least"));
+  startLabel_->setObjectName(QStringLiteral("lblStart"));
+  startBox_ = new QLineEdit;
+  startBox_->setObjectName(QStringLiteral("txtStart"));
+  startBox_->setReadOnly(true);
+  startBox_->setEnabled(false);
+  startBox_->setFixedWidth(Scale(70));
+  std::tie(startMonthsButton_, startYearsButton_) =
+      RadioPair(this, "btnStartMonths", tr("Months"), "btnStartYears", tr("Years"));
+  startMonthsButton_->setEnabled(false);
+  startYearsButton_->setEnabled(false);
   startRow_ = new QWidget;
   auto* start = new QHBoxLayout(startRow_);
   start->setContentsMargins(0, 0, 0, 0);
-  start->addWidget(txtStart);
-  start->addWidget(btnStartMonths);
-  start->addWidget(btnStartYears);
+  start->addWidget(startBox_);
+  start->addWidget(startMonthsButton_);
+  start->addWidget(startYearsButton_);
   start->addStretch();
-  grid->addWidget(lblStart, 0, 0);
+  grid->addWidget(startLabel_, 0, 0);
   grid->addWidget(startRow_, 0, 1);
 
-  txtEnd = new QLineEdit;
-  txtEnd->setObjectName(QStringLiteral("txtEnd"));
-  txtEnd->setValidator(new QIntValidator(0, 9999, txtEnd));
-  txtEnd->setMaxLength(4);
-  txtEnd->setFixedWidth(Scale(70));
-  std::tie(btnEndMonths, btnEndYears) = RadioPair(this, "btnEndMonths", QStringLiteral("Months"),
-                                                  "btnEndYears", QStringLiteral("Years"));
+  endBox_ = new QLineEdit;
+  endBox_->setObjectName(QStringLiteral("txtEnd"));
+  endBox_->setValidator(new QIntValidator(0, 9999, endBox_));
+  endBox_->setMaxLength(4);
+  endBox_->setFixedWidth(Scale(70));
+  std::tie(endMonthsButton_, endYearsButton_) =
+      RadioPair(this, "btnEndMonths", tr("Months"), "btnEndYears", tr("Years"));
   auto* end = new QHBoxLayout;
-  end->addWidget(txtEnd);
-  end->addWidget(btnEndMonths);
-  end->addWidget(btnEndYears);
+  end->addWidget(endBox_);
+  end->addWidget(endMonthsButton_);
+  end->addWidget(endYearsButton_);
   end->addStretch();
-  grid->addWidget(new QLabel(QStringLiteral("up to")), 1, 0);
+  grid->addWidget(new QLabel(tr("up to")), 1, 0);
   grid->addLayout(end, 1, 1);
 
-  txtHours = HoursBox("txtHours");
-  std::tie(btnPeriodHours, btnYearHours) =
-      RadioPair(this, "btnPeriodHours", QStringLiteral("Hours for the period"), "btnYearHours",
-                QStringLiteral("Hours per year"));
+  hoursBox_ = HoursBox("txtHours");
+  std::tie(periodHoursButton_, yearHoursButton_) = RadioPair(
+      this, "btnPeriodHours", tr("Hours for the period"), "btnYearHours", tr("Hours per year"));
   auto* hours = new QHBoxLayout;
-  hours->addWidget(txtHours);
-  hours->addWidget(btnPeriodHours);
-  hours->addWidget(btnYearHours);
+  hours->addWidget(hoursBox_);
+  hours->addWidget(periodHoursButton_);
+  hours->addWidget(yearHoursButton_);
   hours->addStretch();
-  grid->addWidget(new QLabel(QStringLiteral("will earn")), 2, 0);
+  grid->addWidget(new QLabel(tr("will earn")), 2, 0);
   grid->addLayout(hours, 2, 1);
 
-  txtCarryOver = HoursBox("txtCarryOver");
+  carryOverBox_ = HoursBox("txtCarryOver");
   auto* carry = new QHBoxLayout;
-  carry->addWidget(txtCarryOver);
-  carry->addWidget(new QLabel(QStringLiteral("hours into the next year")));
+  carry->addWidget(carryOverBox_);
+  carry->addWidget(new QLabel(tr("hours into the next year")));
   carry->addStretch();
-  grid->addWidget(new QLabel(QStringLiteral("and can carry over up to")), 3, 0);
+  grid->addWidget(new QLabel(tr("and can carry over up to")), 3, 0);
   grid->addLayout(carry, 3, 1);
   texts->addLayout(grid);
-  texts->addWidget(WrappedLabel(
-      QStringLiteral("<b>Note:</b> The up to period can not be greater than 80 years (960 "
-                     "months).")));
+  texts->addWidget(
+      WrappedLabel(tr("<b>Note:</b> The up to period can not be greater than 80 years (960 "
+                      "months).")));
   texts->addStretch();
   row->addLayout(texts, 1);
-  setTabOrder(txtEnd, btnEndMonths);
-  setTabOrder(btnEndMonths, btnEndYears);
-  setTabOrder(btnEndYears, txtHours);
-  setTabOrder(txtHours, btnPeriodHours);
-  setTabOrder(btnPeriodHours, btnYearHours);
-  setTabOrder(btnYearHours, txtCarryOver);
+  setTabOrder(endBox_, endMonthsButton_);
+  setTabOrder(endMonthsButton_, endYearsButton_);
+  setTabOrder(endYearsButton_, hoursBox_);
+  setTabOrder(hoursBox_, periodHoursButton_);
+  setTabOrder(periodHoursButton_, yearHoursButton_);
+  setTabOrder(yearHoursButton_, carryOverBox_);
   return page;
 }
 
@@ -230,14 +229,13 @@ QWidget* TfrmRuleWizard::FinishPage() {
   texts->addWidget(WrappedLabel(QStringLiteral(
       "Here is the policy information you just entered. If it is correct, click on the Finish  "
       "button.  If you need to make changes, click on the Back button.")));
-  texts->addWidget(
-      new QLabel(QStringLiteral("An employee who has worked for your company for...")));
-  grdPolicy = new TPickGrid(QStringLiteral("hdrPolicy"), QStringLiteral("grdPolicy"),
-                            {QStringLiteral("at least"), QStringLiteral("up to"),
-                             QStringLiteral("will earn"), QStringLiteral("and carry over")},
-                            {70, 70, 190, 100, 0}, kSummaryRows);
-  grdPolicy->Grid()->setSelectionMode(QAbstractItemView::NoSelection);
-  texts->addWidget(grdPolicy);
+  texts->addWidget(new QLabel(tr("An employee who has worked for your company for...")));
+  summary_ = new TRecordTableModel(
+      {tr("at least"), tr("up to"), tr("will earn"), tr("and carry over")}, page);
+  summaryGrid_ = new TPickGrid(QStringLiteral("hdrPolicy"), QStringLiteral("grdPolicy"), summary_,
+                               {70, 70, 190, 100}, kSummaryRows);
+  summaryGrid_->setSelectionMode(QAbstractItemView::NoSelection);
+  texts->addWidget(summaryGrid_);
   texts->addStretch();
   row->addLayout(texts, 1);
   return page;
@@ -248,36 +246,36 @@ void TfrmRuleWizard::showEvent(QShowEvent* event) {
   if (shownOnce_) return;
   shownOnce_ = true;
   const bool skip = ReadInitFlag(kShowPolicyPageKey);
-  chkDisplay->setChecked(skip);
+  skipStartBox_->setChecked(skip);
   if (skip) cmdNextClick(0);
 }
 
 void TfrmRuleWizard::done(int result) {
-  WriteInitFlag(kShowPolicyPageKey, chkDisplay->isChecked());
-  grdPolicy->SaveColumnWidths();
+  WriteInitFlag(kShowPolicyPageKey, skipStartBox_->isChecked());
+  summaryGrid_->SaveColumnWidths();
   QDialog::done(result);
 }
 
 void TfrmRuleWizard::ShowRule(std::size_t index) {
   index_ = index;
-  lblStart->setVisible(index > 0);
+  startLabel_->setVisible(index > 0);
   startRow_->setVisible(index > 0);
-  const int upTo = txtEnd->text().toInt();
-  const int32_t appendedStart = btnEndYears->isChecked() ? upTo * 12 : upTo;
+  const int upTo = endBox_->text().toInt();
+  const int32_t appendedStart = endYearsButton_->isChecked() ? upTo * 12 : upTo;
   const TFTRuleRecClass& rule = RuleAt(rules_, index, appendedStart);
   forPeriod_.resize(rules_.size(), false);
   const bool startYears = rule.StartMonth % 12 == 0;
-  txtStart->setText(QString::number(startYears ? rule.StartMonth / 12 : rule.StartMonth));
-  (startYears ? btnStartYears : btnStartMonths)->setChecked(true);
+  startBox_->setText(QString::number(startYears ? rule.StartMonth / 12 : rule.StartMonth));
+  (startYears ? startYearsButton_ : startMonthsButton_)->setChecked(true);
   const bool endYears = rule.EndMonth % 12 == 0;
-  txtEnd->setText(QString::number(endYears ? rule.EndMonth / 12 : rule.EndMonth));
-  (endYears ? btnEndYears : btnEndMonths)->setChecked(true);
+  endBox_->setText(QString::number(endYears ? rule.EndMonth / 12 : rule.EndMonth));
+  (endYears ? endYearsButton_ : endMonthsButton_)->setChecked(true);
   const bool period = forPeriod_[index] || std::floor(rule.Hours) != rule.Hours;
-  (period ? btnPeriodHours : btnYearHours)->setChecked(true);
-  txtHours->SetValue(HoursText(period ? HoursForPeriod(rule) : rule.Hours).toDouble());
-  txtCarryOver->SetValue(HoursText(rule.CarryOver).toDouble());
-  txtEnd->setFocus();
-  txtEnd->selectAll();
+  (period ? periodHoursButton_ : yearHoursButton_)->setChecked(true);
+  hoursBox_->SetValue(HoursText(period ? HoursForPeriod(rule) : rule.Hours).toDouble());
+  carryOverBox_->SetValue(HoursText(rule.CarryOver).toDouble());
+  endBox_->setFocus();
+  endBox_->selectAll();
 }
 
 void TfrmRuleWizard::cmdNextClick(int page) {
@@ -291,24 +289,24 @@ void TfrmRuleWizard::cmdNextClick(int page) {
     return;
   }
   TRuleEntry entry;
-  entry.UpTo = txtEnd->text().toInt();
-  entry.UpToYears = btnEndYears->isChecked();
-  entry.Hours = static_cast<float>(txtHours->Value());
-  entry.ForPeriod = btnPeriodHours->isChecked();
-  entry.CarryOver = static_cast<float>(txtCarryOver->Value());
+  entry.UpTo = endBox_->text().toInt();
+  entry.UpToYears = endYearsButton_->isChecked();
+  entry.Hours = static_cast<float>(hoursBox_->Value());
+  entry.ForPeriod = periodHoursButton_->isChecked();
+  entry.CarryOver = static_cast<float>(carryOverBox_->Value());
   switch (StoreRule(rules_, index_, entry)) {
     case TLadderStep::NotGreater:
-      MessageBoxTitled(QStringLiteral("The \"up to\" period must be greater than the \"at least\" "
-                                      "period.  Please check your entry and make the necessary "
-                                      "correction."),
+      MessageBoxTitled(tr("The \"up to\" period must be greater than the \"at least\" "
+                          "period.  Please check your entry and make the necessary "
+                          "correction."),
                        TMsgKind::Information, mbOK, kUpToHelpContext);
-      txtEnd->setFocus();
+      endBox_->setFocus();
       return;
     case TLadderStep::Last:
       forPeriod_.resize(rules_.size());
       forPeriod_[index_] = entry.ForPeriod;
       flow_->GoTo(2);
-      flow_->SetNext(QStringLiteral("&Finish"), false);
+      flow_->SetNext(tr("&Finish"), false);
       FillSummary();
       return;
     case TLadderStep::Next:
@@ -321,7 +319,7 @@ void TfrmRuleWizard::cmdNextClick(int page) {
 void TfrmRuleWizard::cmdBackClick(int page) {
   if (page == 2) {
     flow_->Back();
-    flow_->SetNext(QStringLiteral("&Next"), true);
+    flow_->SetNext(tr("&Next"), true);
     ShowRule(index_);
   } else if (index_ > 0) {
     ShowRule(index_ - 1);
@@ -331,12 +329,13 @@ void TfrmRuleWizard::cmdBackClick(int page) {
 }
 
 void TfrmRuleWizard::FillSummary() {
-  grdPolicy->Clear();
+  std::vector<TRecordRow> rows;
   for (std::size_t i = 0; i < rules_.size(); ++i) {
     QStringList cells;
     for (const std::string& text : RuleSummary(*rules_[i])) cells << QString::fromStdString(text);
-    grdPolicy->AddRow(static_cast<int32_t>(i), cells, false);
+    rows.push_back({static_cast<int64_t>(i), cells, {}, false});
   }
+  summary_->SetRows(std::move(rows));
 }
 
 void TfrmRuleWizard::TakeRules(TRuleList& target) {

@@ -18,6 +18,7 @@ namespace absence::ui {
 class TNumEdit;
 class TPageFlow;
 class TPickGrid;
+class TRecordTableModel;
 
 inline constexpr int kRuleWizardHelpContext = 150;
 inline constexpr int kPolicyExamplesHelpContext = 160;
@@ -32,25 +33,6 @@ class TfrmRuleWizard : public QDialog {
   const TRuleList& Rules() const { return rules_; }
   // Replaces `target` with the wizard's rules.
   void TakeRules(TRuleList& target);
-
-  QStackedWidget* ntWizard = nullptr;
-  QPushButton* BitBtn1 = nullptr;
-  QPushButton* cmdExample = nullptr;
-  QPushButton* cmdBack = nullptr;
-  QPushButton* cmdNext = nullptr;
-  QCheckBox* chkDisplay = nullptr;
-  QLabel* lblStart = nullptr;
-  QLineEdit* txtStart = nullptr;
-  QRadioButton* btnStartMonths = nullptr;
-  QRadioButton* btnStartYears = nullptr;
-  QLineEdit* txtEnd = nullptr;
-  QRadioButton* btnEndMonths = nullptr;
-  QRadioButton* btnEndYears = nullptr;
-  TNumEdit* txtHours = nullptr;
-  QRadioButton* btnPeriodHours = nullptr;
-  QRadioButton* btnYearHours = nullptr;
-  TNumEdit* txtCarryOver = nullptr;
-  TPickGrid* grdPolicy = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -71,7 +53,26 @@ class TfrmRuleWizard : public QDialog {
   std::size_t index_ = 0;
   TPageFlow* flow_ = nullptr;
   QWidget* startRow_ = nullptr;
+  TRecordTableModel* summary_ = nullptr;
   bool shownOnce_ = false;
+  QStackedWidget* pages_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QPushButton* examplesButton_ = nullptr;
+  QPushButton* backButton_ = nullptr;
+  QPushButton* nextButton_ = nullptr;
+  QCheckBox* skipStartBox_ = nullptr;
+  QLabel* startLabel_ = nullptr;
+  QLineEdit* startBox_ = nullptr;
+  QRadioButton* startMonthsButton_ = nullptr;
+  QRadioButton* startYearsButton_ = nullptr;
+  QLineEdit* endBox_ = nullptr;
+  QRadioButton* endMonthsButton_ = nullptr;
+  QRadioButton* endYearsButton_ = nullptr;
+  TNumEdit* hoursBox_ = nullptr;
+  QRadioButton* periodHoursButton_ = nullptr;
+  QRadioButton* yearHoursButton_ = nullptr;
+  TNumEdit* carryOverBox_ = nullptr;
+  TPickGrid* summaryGrid_ = nullptr;
 };
 
 }  // namespace absence::ui

@@ -14,72 +14,71 @@ namespace absence::ui {
 
 TfrmTermDate::TfrmTermDate(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmTermDate"));
-  setWindowTitle(QStringLiteral("Confirm"));
-  lblMessage = new QLabel;
-  lblMessage->setObjectName(QStringLiteral("lblMessage"));
-  lblMessage->setWordWrap(true);
-  auto* question = new QLabel(QStringLiteral("Do you want to... "));
-  btnRemove = new QRadioButton;
-  btnRemove->setObjectName(QStringLiteral("btnRemove"));
-  btnRemove->setChecked(true);
-  btnUseDate = new QRadioButton;
-  btnUseDate->setObjectName(QStringLiteral("btnUseDate"));
-  auto* note = new QLabel(QStringLiteral("Note:"));
+  setWindowTitle(tr("Confirm"));
+  messageLabel_ = new QLabel;
+  messageLabel_->setObjectName(QStringLiteral("lblMessage"));
+  messageLabel_->setWordWrap(true);
+  auto* question = new QLabel(tr("Do you want to... "));
+  removeButton_ = new QRadioButton;
+  removeButton_->setObjectName(QStringLiteral("btnRemove"));
+  removeButton_->setChecked(true);
+  useDateButton_ = new QRadioButton;
+  useDateButton_->setObjectName(QStringLiteral("btnUseDate"));
+  auto* note = new QLabel(tr("Note:"));
   QFont bold = note->font();
   bold.setBold(true);
   note->setFont(bold);
-  auto* noteText = new QLabel(
-      QStringLiteral("If entries are removed they will NOT be available on the Restore Absence "
-                     "screen."));
+  auto* noteText =
+      new QLabel(tr("If entries are removed they will NOT be available on the Restore Absence "
+                    "screen."));
   noteText->setWordWrap(true);
-  cmdOK = new QPushButton(QStringLiteral("OK"));
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setDefault(true);
-  cmdCancel = new QPushButton(QStringLiteral("Cancel"));
-  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-  cmdCancel->setAutoDefault(false);
+  okButton_ = new QPushButton(tr("OK"));
+  okButton_->setObjectName(QStringLiteral("cmdOK"));
+  okButton_->setDefault(true);
+  cancelButton_ = new QPushButton(tr("Cancel"));
+  cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
+  cancelButton_->setAutoDefault(false);
 
   auto* noteRow = new QHBoxLayout;
   noteRow->addWidget(note, 0, Qt::AlignTop);
   noteRow->addWidget(noteText, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(cmdCancel);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   auto* column = new QVBoxLayout(this);
-  column->addWidget(lblMessage);
+  column->addWidget(messageLabel_);
   column->addWidget(question);
-  column->addWidget(btnRemove);
-  column->addWidget(btnUseDate);
+  column->addWidget(removeButton_);
+  column->addWidget(useDateButton_);
   column->addLayout(noteRow);
   column->addLayout(buttons);
   setMinimumWidth(Scale(361));
 
-  connect(btnRemove, &QRadioButton::toggled, this, [this](bool on) {
+  connect(removeButton_, &QRadioButton::toggled, this, [this](bool on) {
     if (on) useDate_ = false;
   });
-  connect(btnUseDate, &QRadioButton::toggled, this, [this](bool on) {
+  connect(useDateButton_, &QRadioButton::toggled, this, [this](bool on) {
     if (on) useDate_ = true;
   });
-  connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TfrmTermDate::showEvent(QShowEvent* event) {
   const QString entryDate = FormatDate(EntryDate, App().DatePattern);
-  const QString which = TermDate ? QStringLiteral("Term Date") : QStringLiteral("Start Date");
-  setWindowTitle(TermDate ? QStringLiteral("Termination Date Error")
-                          : QStringLiteral("Start Date Error"));
-  lblMessage->setText((Deleted ? QStringLiteral("This employee has a deleted absence entry")
-                               : QStringLiteral("This employee has a absence entry")) +
-                      (TermDate ? QStringLiteral(" after the ") : QStringLiteral(" before the ")) +
-                      which + QStringLiteral(" entered."));
-  btnRemove->setText((TermDate ? QStringLiteral("Remove all entries after the entered ")
-                               : QStringLiteral("Remove all entries before the entered ")) +
-                     which + QStringLiteral(" (") + TypedDate + QStringLiteral(")."));
-  btnUseDate->setText((TermDate ? QStringLiteral("Use the date of the last entry (")
-                                : QStringLiteral("Use the date of the first entry (")) +
-                      entryDate + QStringLiteral(") as the ") + which + QStringLiteral("."));
+  const QString which = TermDate ? tr("Term Date") : tr("Start Date");
+  setWindowTitle(TermDate ? tr("Termination Date Error") : tr("Start Date Error"));
+  messageLabel_->setText((Deleted ? tr("This employee has a deleted absence entry")
+                                  : tr("This employee has a absence entry")) +
+                         (TermDate ? tr(" after the ") : tr(" before the ")) + which +
+                         tr(" entered."));
+  removeButton_->setText((TermDate ? tr("Remove all entries after the entered ")
+                                   : tr("Remove all entries before the entered ")) +
+                         which + tr(" (") + TypedDate + tr(")."));
+  useDateButton_->setText((TermDate ? tr("Use the date of the last entry (")
+                                    : tr("Use the date of the first entry (")) +
+                          entryDate + tr(") as the ") + which + tr("."));
   adjustSize();
   QDialog::showEvent(event);
 }

@@ -26,17 +26,16 @@ class TfrmTermDate : public QDialog {
   // The answer: use the entry's date (otherwise remove the entries beyond the typed date).
   bool UseDate() const { return useDate_; }
 
-  QLabel* lblMessage = nullptr;
-  QRadioButton* btnRemove = nullptr;
-  QRadioButton* btnUseDate = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   bool useDate_ = false;
+  QLabel* messageLabel_ = nullptr;
+  QRadioButton* removeButton_ = nullptr;
+  QRadioButton* useDateButton_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace absence::ui

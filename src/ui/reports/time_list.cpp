@@ -5,10 +5,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QToolButton>
 #include <algorithm>
-#include <stdexcept>
 
 #include "data/entry_order.h"
 #include "dates/date_text.h"
@@ -20,26 +18,33 @@
 #include "ui/common/dialog_buttons.h"
 #include "ui/common/pick_grid.h"
 #include "ui/common/pictures.h"
+#include "ui/common/record_model.h"
 #include "ui/dialogs/absence_entry_flows.h"
 #include "ui/dialogs/undelete_dialog.h"
 #include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
+#include "ui/session/session_model.h"
 
 namespace absence::ui {
 namespace {
 
 constexpr int kReasonColumn = 1;
 constexpr int kHoursColumn = 2;
-// The entry's kind, kept beside the reason's text in its cell.
-constexpr int kKindRole = Qt::UserRole + 1;
 
 TListWindowTexts Texts(TEntryKind kind) {
   if (kind == TEntryKind::Global)
-    return {QStringLiteral("Global Absence"), QStringLiteral("Global Absence Entry"),
-            QStringLiteral("Print"), QStringLiteral("Global Absence Help"),
+    return {TfrmTimeList::tr("Global Absence"), TfrmTimeList::tr("Global Absence Entry"),
+            TfrmTimeList::tr("Print"), TfrmTimeList::tr("Global Absence Help"),
             kGlobalAbsenceHelpContext};
-  return {QStringLiteral("Employee Absence"), QStringLiteral("Absence Entry"),
-          QStringLiteral("Print"), QStringLiteral("Absence Help"), kEmployeeAbsenceHelpContext};
+  return {TfrmTimeList::tr("Employee Absence"), TfrmTimeList::tr("Absence Entry"),
+          TfrmTimeList::tr("Print"), TfrmTimeList::tr("Absence Help"), kEmployeeAbsenceHelpContext};
+}
+
+TFollowed Followed(TEntryKind kind, int32_t empID) {
+  // An employee's list holds copies of the global entries, which follow those.
+  return kind == TEntryKind::Global
+             ? TFollowed{.Reasons = true, .Globals = true}
+             : TFollowed{.Reasons = true, .Globals = true, .Employee = empID};
 }
 
 bool Listed(const TAbsenceRecClass& e, int year) {
@@ -57,58 +62,52 @@ bool ReasonsExist(const TReasonList& reasons) {
 TfrmTimeList::TfrmTimeList(TDataSession& session, TEntryKind kind, int32_t empID, int year,
                            QWidget* parent)
     : TListWindow(Texts(kind),
-                  {QStringLiteral("hdrAbsence"),
-                   QStringLiteral("grdAbsence"),
-                   {QStringLiteral("Date"), QStringLiteral("Reason"), QStringLiteral("Hours")},
-                   {78, 155, 56, 17},
-                   12},
+                  {QStringLiteral("hdrAbsence"), QStringLiteral("grdAbsence"), {78, 155, 56}, 12},
+                  new TSessionRecordModel(session, {tr("Date"), tr("Reason"), tr("Hours")},
+                                          Followed(kind, empID), [this] { return Rows(); }),
                   parent),
       session_(session),
       kind_(kind),
       empID_(empID),
       year_(year) {
   setObjectName(QStringLiteral("frmTimeList"));
-  Grid()->SetColumnAlignment(kHoursColumn, Qt::AlignRight);
-  btnDate = new QRadioButton(QStringLiteral("Order by Date "));
-  btnDate->setObjectName(QStringLiteral("btnDate"));
-  btnReason = new QRadioButton(QStringLiteral("Order by Reason "));
-  btnReason->setObjectName(QStringLiteral("btnReason"));
-  spnYear = new QSpinBox;
-  spnYear->setObjectName(QStringLiteral("spnYear"));
-  spnYear->setRange(0, 9999);
-  spnYear->setValue(year);
-  txtYear = spnYear->findChild<QLineEdit*>();
-  txtYear->setObjectName(QStringLiteral("txtYear"));
-  txtYear->setReadOnly(true);
-  QFont bold = txtYear->font();
+  Grid()->Records()->SetColumnAlignment(kHoursColumn, Qt::AlignRight);
+  byDateButton_ = new QRadioButton(tr("Order by Date "));
+  byDateButton_->setObjectName(QStringLiteral("btnDate"));
+  byReasonButton_ = new QRadioButton(tr("Order by Reason "));
+  byReasonButton_->setObjectName(QStringLiteral("btnReason"));
+  yearBox_ = new QSpinBox;
+  yearBox_->setObjectName(QStringLiteral("spnYear"));
+  yearBox_->setRange(0, 9999);
+  yearBox_->setValue(year);
+  auto* yearText = yearBox_->findChild<QLineEdit*>();
+  yearText->setObjectName(QStringLiteral("txtYear"));
+  yearText->setReadOnly(true);
+  QFont bold = yearText->font();
   bold.setBold(true);
-  txtYear->setFont(bold);
+  yearText->setFont(bold);
   auto* row = new QHBoxLayout;
-  row->addWidget(btnDate);
-  row->addWidget(btnReason);
+  row->addWidget(byDateButton_);
+  row->addWidget(byReasonButton_);
   row->addStretch();
-  row->addWidget(spnYear);
+  row->addWidget(yearBox_);
   Body()->addLayout(row);
-  spdNewRec->setEnabled(ReasonsExist(session_.Data().ReasonList));
-  SetPrintAction([this] { spdPrintClick(); });
-  connect(btnDate, &QRadioButton::clicked, this, [this] { OrderClick(false); });
-  connect(btnReason, &QRadioButton::clicked, this, [this] { OrderClick(true); });
-  connect(spnYear, &QSpinBox::valueChanged, this, &TfrmTimeList::spnYearChange);
+  Buttons().New->setEnabled(ReasonsExist(session_.Data().ReasonList));
+  SetPrintAction([this] { PrintClicked(); });
+  connect(byDateButton_, &QRadioButton::clicked, this, [this] { OrderClicked(false); });
+  connect(byReasonButton_, &QRadioButton::clicked, this, [this] { OrderClicked(true); });
+  connect(yearBox_, &QSpinBox::valueChanged, this, &TfrmTimeList::YearChanged);
 }
 
 const TEntryList& TfrmTimeList::Entries() const {
+  static const TEntryList kNone;
   if (kind_ == TEntryKind::Global) return session_.Data().GlobalList;
   const TEmpRecClass* emp = session_.Employee(empID_);
-  if (!emp) throw std::runtime_error("the employee is no longer in the list");
-  return emp->Entries;
+  return emp ? emp->Entries : kNone;
 }
 
 bool TfrmTimeList::ByReason() const {
-  return btnReason->isChecked();
-}
-
-int TfrmTimeList::EntryIndex(int row) const {
-  return row >= 0 && row < Grid()->RecordCount() ? Grid()->RowID(row) - 1 : -1;
+  return byReasonButton_->isChecked();
 }
 
 // The list stays in date order (the order the data layer keeps and needs); the window shows
@@ -126,34 +125,40 @@ std::vector<std::size_t> TfrmTimeList::ShownOrder() const {
   return order;
 }
 
-// Rows carry the entry's list index plus one (0 means New to the list window).
-bool TfrmTimeList::AddRows() {
+std::vector<TRecordRow> TfrmTimeList::Rows() const {
   const TDataSet& d = session_.Data();
   const TEntryList& entries = Entries();
-  bool trashed = false;
+  const std::string hourFormat = HourFormatPattern(App().Settings.HourFormat);
+  std::vector<TRecordRow> rows;
   for (std::size_t i : ShownOrder()) {
     const TAbsenceRecClass& e = *entries[i];
-    if (!Listed(e, year_)) {
-      trashed =
-          trashed || (absence::Year(e.EntryDate) == year_ && e.IsDeleted() && !e.ReasonDeleted);
-      continue;
-    }
-    Grid()->AddRow(
-        static_cast<int32_t>(i) + 1,
+    if (!Listed(e, year_)) continue;
+    TRecordRow row{
+        static_cast<int64_t>(i) + 1,
         {QString::fromStdString(FormatDate(e.EntryDate, App().DatePattern.toStdString())),
          QString::fromStdString(ReasonText(d.ReasonList, e.ReasonID)),
-         QString::fromStdString(
-             FormatNumber(e.Hours, HourFormatPattern(App().Settings.HourFormat)))},
-        e.Modified);
-    QTableWidgetItem* reason = Grid()->Grid()->item(Grid()->RecordCount() - 1, kReasonColumn);
-    reason->setData(kKindRole, static_cast<int>(e.Kind));
-    if (e.IsGlobal()) reason->setIcon(ResourceIcon(QStringLiteral("Globe")));
+         QString::fromStdString(FormatNumber(e.Hours, hourFormat))},
+        {e.EntryDate, QVariant(), e.Hours},
+        e.Modified};
+    if (e.IsGlobal()) {
+      row.Icon = ResourceIcon(QStringLiteral("Globe"));
+      row.IconColumn = kReasonColumn;
+    }
+    rows.push_back(std::move(row));
   }
-  return trashed;
+  return rows;
+}
+
+bool TfrmTimeList::AnyTrashed() const {
+  const TEntryList& entries = Entries();
+  return std::any_of(entries.begin(), entries.end(), [this](const auto& e) {
+    return absence::Year(e->EntryDate) == year_ && e->IsDeleted() && !e->ReasonDeleted;
+  });
 }
 
 void TfrmTimeList::EditRecord(int32_t editID) {
   if (!ReasonsExist(session_.Data().ReasonList)) return;
+  const int row = Grid()->CurrentRow();
   bool changed = false;
   if (editID <= 0) {
     changed = kind_ == TEntryKind::Global ? NewGlobalEntry(session_, this)
@@ -167,9 +172,8 @@ void TfrmTimeList::EditRecord(int32_t editID) {
     else
       changed = EditOwnEntry(session_, empID_, index, this);
   }
-  if (!changed) return;
-  const int row = Grid()->CurrentRow();
-  Fill(std::max(row, 0));
+  // Rows stand for list positions, which an edit may reorder: the pick stays on the row.
+  if (changed) Grid()->SelectRow(std::max(row, 0));
 }
 
 void TfrmTimeList::DeleteRecords(const std::vector<int32_t>& ids) {
@@ -184,25 +188,27 @@ void TfrmTimeList::DeleteRecords(const std::vector<int32_t>& ids) {
     if (!session_.Submit(std::move(t))) break;
 }
 
-bool TfrmTimeList::UndoDelete() {
+void TfrmTimeList::UndoDelete() {
   TfrmUnDelete dlg(session_, this);
   dlg.SetMode(kind_ == TEntryKind::Global ? TUndeleteMode::Globals : TUndeleteMode::Entries);
   dlg.SetSource(empID_);
-  return RunDialog(dlg) == QDialog::Accepted;
+  RunDialog(dlg);
 }
 
-void TfrmTimeList::OrderClick(bool byReason) {
+void TfrmTimeList::OrderClicked(bool byReason) {
   App().Settings.ListOrder = byReason ? TListOrder::ByReason : TListOrder::ByDate;
-  Fill(0);
+  Grid()->Records()->Refill();
+  Grid()->SelectRow(0);
 }
 
-void TfrmTimeList::spnYearChange(int year) {
+void TfrmTimeList::YearChanged(int year) {
   year_ = year;
-  Fill(0);
+  Grid()->Records()->Refill();
+  Grid()->SelectRow(0);
 }
 
-void TfrmTimeList::spdPrintClick() {
-  const std::string owner = kind_ == TEntryKind::Global ? std::string("Global Absence")
+void TfrmTimeList::PrintClicked() {
+  const std::string owner = kind_ == TEntryKind::Global ? tr("Global Absence").toStdString()
                                                         : session_.Employee(empID_)->FullName();
   const bool byReason = ByReason();
   // The printout puts the list it is given in its order: it gets a copy.
@@ -212,12 +218,12 @@ void TfrmTimeList::spdPrintClick() {
         return reports::PrintAbsenceList(setup, entries, session_.Data().ReasonList, year_,
                                          byReason, owner);
       },
-      QStringLiteral("Absence List"));
+      tr("Absence List"));
 }
 
 void TfrmTimeList::showEvent(QShowEvent* event) {
   const bool byReason = App().Settings.ListOrder == TListOrder::ByReason;
-  (byReason ? btnReason : btnDate)->setChecked(true);
+  (byReason ? byReasonButton_ : byDateButton_)->setChecked(true);
   TListWindow::showEvent(event);
 }
 

@@ -10,11 +10,11 @@
 
 class QRadioButton;
 class QSpinBox;
-class QLineEdit;
 
 namespace absence::ui {
 
 class TDataSession;
+struct TRecordRow;
 
 inline constexpr int kEmployeeAbsenceHelpContext = 410;
 inline constexpr int kGlobalAbsenceHelpContext = 450;
@@ -29,33 +29,32 @@ class TfrmTimeList : public TListWindow {
 
   int Year() const { return year_; }
   bool ByReason() const;
-  // The entry list index of a grid row; -1 for none.
-  int EntryIndex(int row) const;
-
-  QRadioButton* btnDate = nullptr;
-  QRadioButton* btnReason = nullptr;
-  QSpinBox* spnYear = nullptr;
-  QLineEdit* txtYear = nullptr;
 
  protected:
-  bool AddRows() override;
+  bool AnyTrashed() const override;
   void EditRecord(int32_t editID) override;
   void DeleteRecords(const std::vector<int32_t>& ids) override;
-  bool UndoDelete() override;
+  void UndoDelete() override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The listed entries; empty when the employee is gone.
   const TEntryList& Entries() const;
   // Positions in the entry list, in the order shown.
   std::vector<std::size_t> ShownOrder() const;
-  void OrderClick(bool byReason);
-  void spnYearChange(int year);
-  void spdPrintClick();
+  // One row per listed entry, its list position plus one as the identifier (0 means New).
+  std::vector<TRecordRow> Rows() const;
+  void OrderClicked(bool byReason);
+  void YearChanged(int year);
+  void PrintClicked();
 
   TDataSession& session_;
   TEntryKind kind_;
   int32_t empID_;
   int year_;
+  QRadioButton* byDateButton_ = nullptr;
+  QRadioButton* byReasonButton_ = nullptr;
+  QSpinBox* yearBox_ = nullptr;
 };
 
 // The main window's List and Global commands: the window for the employee or the global
