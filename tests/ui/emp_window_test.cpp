@@ -433,7 +433,7 @@ void EmpWindowTest::shiftPickDeleteFourAndUndo() {
   QCOMPARE(w.Grid()->CurrentRow(), 1);  // the row of the last one deleted, or the last row
   auto driver = Drive({.UnDelete = [&](TfrmUnDelete& u) {
     QCOMPARE(u.Count(), 4);
-    u.lstDeleted->selectAll();
+    QTest::keyClick(Find<QListView>(&u, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
     QTest::mouseClick(u.cmdOK, Qt::LeftButton);
   }});
   QTest::mouseClick(w.spdUnDo, Qt::LeftButton);
@@ -470,52 +470,52 @@ void EmpWindowTest::balanceSectionCommands() {
   TDataSet& d = absence::ui::test::TestData(*session_);
   TEmpRecClass& smith = Emp(*session_, org_->Smith);
   SetAccrual(smith.Accruals, org_->Sick, 16, smith.StartDate);
-  auto driver =
-      Drive({.EmpRec =
-                 [&](TfrmEmpRec& dlg) {
-                   TAccrualBalances* b = dlg.pnlAccruals;
-                   if (b->isHidden()) QTest::mouseClick(dlg.cmdAccruals, Qt::LeftButton);
-                   QCOMPARE(dlg.cmdAccruals->text(), QStringLiteral("Hide"));
-                   QCOMPARE(b->grdAccruals->RecordCount(), 2);
-                   QCOMPARE(b->grdAccruals->Grid()->item(0, 0)->text(), QStringLiteral("Sick"));
-                   QCOMPARE(b->grdAccruals->Grid()->item(1, 1)->text(), QStringLiteral("40.0"));
-                   // A balance of a policy reason cannot be deleted; the others can.
-                   ClickRow(b->grdAccruals, 1);
-                   QVERIFY(!b->spdDeleteRec->isEnabled());
-                   QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
-                   QCOMPARE(b->grdAccruals->RecordCount(), 2);
-                   ClickRow(b->grdAccruals, 0);
-                   QVERIFY(b->spdDeleteRec->isEnabled());
-                   QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
-                   QCOMPARE(b->grdAccruals->RecordCount(), 1);
-                   QVERIFY(b->spdUnDo->isEnabled());
-                   QTest::mouseClick(b->spdUnDo, Qt::LeftButton);
-                   QCOMPARE(b->grdAccruals->RecordCount(), 2);
-                   // Edit the Sick balance: the reason is fixed, the hours change.
-                   ClickRow(b->grdAccruals, 0);
-                   QTest::mouseClick(b->spdEditRec, Qt::LeftButton);
-                   QVERIFY(b->grdAccruals->Grid()->item(0, 1)->font().bold());
-                   QCOMPARE(b->grdAccruals->Grid()->item(0, 1)->text(), QStringLiteral("12.5"));
-                   NoCutTexts(&dlg);
-                   SaveScreenshot(&dlg, QStringLiteral("employee_record"));
-                   QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
-                 },
-             .AccrualRec =
-                 [&](TfrmAccrualRec& a) {
-                   QCOMPARE(a.windowTitle(), QStringLiteral("Edit Benefit Accrual"));
-                   QVERIFY(!a.cboReasonBox->isEnabled());
-                   QCOMPARE(a.cboReasonBox->currentText(), QStringLiteral("Sick"));
-                   QCOMPARE(a.focusWidget(), a.txtHours);
-                   a.txtHours->selectAll();
-                   QTest::keyClicks(a.txtHours, "12.5");
-                   QTest::mouseClick(a.cmdOK, Qt::LeftButton);
-                 },
-             .UnDelete =
-                 [&](TfrmUnDelete& u) {
-                   QCOMPARE(u.Count(), 1);
-                   u.lstDeleted->selectAll();
-                   QTest::mouseClick(u.cmdOK, Qt::LeftButton);
-                 }});
+  auto driver = Drive(
+      {.EmpRec =
+           [&](TfrmEmpRec& dlg) {
+             TAccrualBalances* b = dlg.pnlAccruals;
+             if (b->isHidden()) QTest::mouseClick(dlg.cmdAccruals, Qt::LeftButton);
+             QCOMPARE(dlg.cmdAccruals->text(), QStringLiteral("Hide"));
+             QCOMPARE(b->grdAccruals->RecordCount(), 2);
+             QCOMPARE(b->grdAccruals->Grid()->item(0, 0)->text(), QStringLiteral("Sick"));
+             QCOMPARE(b->grdAccruals->Grid()->item(1, 1)->text(), QStringLiteral("40.0"));
+             // A balance of a policy reason cannot be deleted; the others can.
+             ClickRow(b->grdAccruals, 1);
+             QVERIFY(!b->spdDeleteRec->isEnabled());
+             QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
+             QCOMPARE(b->grdAccruals->RecordCount(), 2);
+             ClickRow(b->grdAccruals, 0);
+             QVERIFY(b->spdDeleteRec->isEnabled());
+             QTest::keyClick(b->grdAccruals->Grid(), Qt::Key_Delete);
+             QCOMPARE(b->grdAccruals->RecordCount(), 1);
+             QVERIFY(b->spdUnDo->isEnabled());
+             QTest::mouseClick(b->spdUnDo, Qt::LeftButton);
+             QCOMPARE(b->grdAccruals->RecordCount(), 2);
+             // Edit the Sick balance: the reason is fixed, the hours change.
+             ClickRow(b->grdAccruals, 0);
+             QTest::mouseClick(b->spdEditRec, Qt::LeftButton);
+             QVERIFY(b->grdAccruals->Grid()->item(0, 1)->font().bold());
+             QCOMPARE(b->grdAccruals->Grid()->item(0, 1)->text(), QStringLiteral("12.5"));
+             NoCutTexts(&dlg);
+             SaveScreenshot(&dlg, QStringLiteral("employee_record"));
+             QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+           },
+       .AccrualRec =
+           [&](TfrmAccrualRec& a) {
+             QCOMPARE(a.windowTitle(), QStringLiteral("Edit Benefit Accrual"));
+             QVERIFY(!a.cboReasonBox->isEnabled());
+             QCOMPARE(a.cboReasonBox->currentText(), QStringLiteral("Sick"));
+             QCOMPARE(a.focusWidget(), a.txtHours);
+             a.txtHours->selectAll();
+             QTest::keyClicks(a.txtHours, "12.5");
+             QTest::mouseClick(a.cmdOK, Qt::LeftButton);
+           },
+       .UnDelete =
+           [&](TfrmUnDelete& u) {
+             QCOMPARE(u.Count(), 1);
+             QTest::keyClick(Find<QListView>(&u, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
+             QTest::mouseClick(u.cmdOK, Qt::LeftButton);
+           }});
   QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), org_->Smith);
   const int sick = FindAccrual(smith.Accruals, org_->Sick);
   QVERIFY(sick >= 0);
