@@ -431,7 +431,7 @@ class SelectionTest : public QObject {
                   cy = QStringLiteral("Cole, Cy");
     const Step steps[] = {
         {"a chosen employee trashed leaves the destination",
-         TReportKind::Absence,
+         TReportKind::Balances,
          [](TDataSession& s) {
            s.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Employee,
                                                           std::vector<int32_t>{3}));
@@ -439,7 +439,7 @@ class SelectionTest : public QObject {
          {ann},
          {bo}},
         {"the trash undone offers the employee again",
-         TReportKind::Absence,
+         TReportKind::Balances,
          [](TDataSession& s) {
            s.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Employee,
                                                           std::vector<int32_t>{3}));
@@ -450,7 +450,7 @@ class SelectionTest : public QObject {
         {"a department added is offered in its place",
          TReportKind::Department,
          [](TDataSession& s) {
-           s.Submit(std::make_unique<edit::TAddDept>(edit::TDeptFields{"Lab"}));
+           s.Submit(std::make_unique<edit::TAddDept>(edit::TDeptFields{"Lab", "", true, 0}));
          },
          {QStringLiteral("<No Department>"), QStringLiteral("Lab")},
          {QStringLiteral("Office"), QStringLiteral("Sales")}},
