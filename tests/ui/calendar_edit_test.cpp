@@ -275,14 +275,17 @@ class CalendarEditTest : public QObject {
       auto* undelete = qobject_cast<TfrmUnDelete*>(&dlg);
       QVERIFY(undelete);
       QCOMPARE(undelete->windowTitle(), QString("Restore Absence"));
-      for (int i = 0; i < undelete->lstDeleted->count(); ++i)
-        listed << undelete->lstDeleted->item(i)->text();
-      QTest::keyClick(undelete->lstDeleted, Qt::Key_A, Qt::ControlModifier);
+      auto* list = Find<QListView>(undelete, "lstDeleted");
+      for (int i = 0; i < list->model()->rowCount(); ++i) {
+        const QModelIndex row = list->model()->index(i, 0);
+        listed << row.data().toString() + (row.data(kTrashGlobalRole).toBool() ? " G" : " T");
+      }
+      QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
       QTest::mouseClick(undelete->cmdOK, Qt::LeftButton);
     });
     QTest::mouseDClick(trash, Qt::LeftButton);
     QCOMPARE(restore.Runs(), 1);
-    QCOMPARE(listed, QStringList({"12/08/2026|TVacation|8.0", "12/10/2026|GHoliday|8.0"}));
+    QCOMPARE(listed, QStringList({"12/08/2026\tVacation\t8.0 T", "12/10/2026\tHoliday\t8.0 G"}));
     QCOMPARE(cal.Text(2, 0), QString("12/08/2026*Anniversary|TVacation"));
     QCOMPARE(cal.Text(kHolidayCol, 0), QString("12/10/2026GHoliday"));
     QVERIFY(!trash->Full());
@@ -300,8 +303,8 @@ class CalendarEditTest : public QObject {
     TDialogDriver restore([](QDialog& dlg) {
       auto* undelete = qobject_cast<TfrmUnDelete*>(&dlg);
       QVERIFY(undelete);
-      QCOMPARE(undelete->lstDeleted->count(), 1);
-      QTest::keyClick(undelete->lstDeleted, Qt::Key_A, Qt::ControlModifier);
+      QCOMPARE(undelete->Count(), 1);
+      QTest::keyClick(Find<QListView>(undelete, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
       QTest::mouseClick(undelete->cmdOK, Qt::LeftButton);
     });
     QTest::mouseDClick(Trash(cal), Qt::LeftButton);
@@ -340,7 +343,7 @@ class CalendarEditTest : public QObject {
     TDialogDriver restore([](QDialog& dlg) {
       auto* undelete = qobject_cast<TfrmUnDelete*>(&dlg);
       QVERIFY(undelete);
-      QTest::keyClick(undelete->lstDeleted, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(Find<QListView>(undelete, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
       QTest::mouseClick(undelete->cmdOK, Qt::LeftButton);
     });
     QTest::mouseDClick(Trash(cal), Qt::LeftButton);

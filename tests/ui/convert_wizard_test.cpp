@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QtTest>
 #include <memory>
@@ -21,6 +22,7 @@
 #include "data/dataset.h"
 #include "data/ini_file.h"
 #include "data/json_dump.h"
+#include "dialog_support.h"
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
@@ -35,6 +37,7 @@
 
 using namespace absence;
 using namespace absence::ui;
+using absence::ui::test::Find;
 
 namespace {
 
@@ -74,8 +77,8 @@ void Click(QAbstractButton* b) {
   QTest::mouseClick(b, Qt::LeftButton);
 }
 
-int Page(const TfrmConvert& w) {
-  return w.ntWizard->currentIndex();
+int Page(TfrmConvert& w) {
+  return Find<QStackedWidget>(&w, "ntWizard")->currentIndex();
 }
 
 // Saves a picture of the wizard's page when ABSENCE_SCREENSHOTS names a folder.
@@ -116,46 +119,50 @@ class ConvertWizardTest : public QObject {
     TfrmConvert w(wiz.session, true);
     w.show();
     QCOMPARE(w.windowTitle(), QString("Import Wizard"));
-    QCOMPARE(w.lblIntro->text(),
+    QCOMPARE(Find<QLabel>(&w, "lblIntro")->text(),
              QString("The next few screens will help you import information into Absence."));
-    QVERIFY(!w.cmdBack->isEnabled());
+    QVERIFY(!Find<QPushButton>(&w, "cmdBack")->isEnabled());
     Screenshot(w, "import-0-startup");
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(Page(w), TPage::pgDetails);
-    QVERIFY(w.cmdBack->isEnabled());
-    QCOMPARE(w.lblInfo->text(), QString("Which type of information do you want to import?"));
-    QVERIFY(w.btnEmployee->isChecked());
+    QVERIFY(Find<QPushButton>(&w, "cmdBack")->isEnabled());
+    QCOMPARE(Find<QLabel>(&w, "lblInfo")->text(),
+             QString("Which type of information do you want to import?"));
+    QVERIFY(Find<QRadioButton>(&w, "btnEmployee")->isChecked());
     Screenshot(w, "import-1-details");
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(Page(w), TPage::pgFinish);
-    QVERIFY(w.btnReplace->isChecked());
+    QVERIFY(Find<QRadioButton>(&w, "btnReplace")->isChecked());
     Screenshot(w, "import-3-finish");
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(Page(w), TPage::pgFiles);
-    QCOMPARE(w.lblImportFile->text(), QString("Where is the import file located?"));
-    QCOMPARE(w.cboFileType->currentText(), QString("Comma Delimited"));
-    QTest::keyClicks(w.txtImportFile, file);
+    QCOMPARE(Find<QLabel>(&w, "lblImportFile")->text(),
+             QString("Where is the import file located?"));
+    QCOMPARE(Find<QComboBox>(&w, "cboFileType")->currentText(), QString("Comma Delimited"));
+    QTest::keyClicks(Find<QLineEdit>(&w, "txtImportFile"), file);
     Screenshot(w, "import-4-files");
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(Page(w), TPage::pgRun);
-    QCOMPARE(w.cmdNext->text(), QString("&Import"));
-    QCOMPARE(w.cmdNext->layoutDirection(), Qt::LeftToRight);  // the arrow before the caption
-    QCOMPARE(
-        w.lblSummary->text(),
-        "Import:\nEmployee Information\n  Replacing all existing Employees\n  Removing:\n"
-        "    2 employees\n    2 absence entries\n    0 opening balances\n\nImport from:\n" +
-            MinimizeName(
-                file,
-                [&](const QString& s) { return w.lblSummary->fontMetrics().horizontalAdvance(s); },
-                w.lblSummary->width()));
+    QCOMPARE(Find<QPushButton>(&w, "cmdNext")->text(), QString("&Import"));
+    QCOMPARE(Find<QPushButton>(&w, "cmdNext")->layoutDirection(),
+             Qt::LeftToRight);  // the arrow before the caption
+    QCOMPARE(Find<QLabel>(&w, "lblSummary")->text(),
+             "Import:\nEmployee Information\n  Replacing all existing Employees\n  Removing:\n"
+             "    2 employees\n    2 absence entries\n    0 opening balances\n\nImport from:\n" +
+                 MinimizeName(
+                     file,
+                     [&](const QString& s) {
+                       return Find<QLabel>(&w, "lblSummary")->fontMetrics().horizontalAdvance(s);
+                     },
+                     Find<QLabel>(&w, "lblSummary")->width()));
     Screenshot(w, "import-5-summary");
 
     const std::string before = DumpJson(wiz.session.Data());
-    QSignalSpy progress(w.ProgressBar1, &QProgressBar::valueChanged);
+    QSignalSpy progress(Find<QProgressBar>(&w, "ProgressBar1"), &QProgressBar::valueChanged);
     QSignalSpy changed(&wiz.session, &TDataSession::Changed);
     wiz.boxes.Answer(mbYes);  // replace what is there
     wiz.boxes.Answer(mbYes);  // another file
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(wiz.boxes.Calls().size(), size_t(2));
     QCOMPARE(wiz.boxes.Calls()[0].Text,
              QString("This removes 2 employees, 2 absence entries and 0 opening balances.  Do "
@@ -167,7 +174,7 @@ class ConvertWizardTest : public QObject {
     QList<int> steps;
     for (const auto& args : progress) steps << args[0].toInt();
     QCOMPARE(steps, (QList<int>{1, 2, 3, 0}));  // a line at a time, then back to 0 for the next
-    QCOMPARE(w.ProgressBar1->maximum(), 3);
+    QCOMPARE(Find<QProgressBar>(&w, "ProgressBar1")->maximum(), 3);
     QCOMPARE(changed.count(), 1);
     const TDataSet& d = absence::ui::test::TestData(wiz.session);
     QCOMPARE(d.EmpList.size(), size_t(3));
@@ -176,24 +183,26 @@ class ConvertWizardTest : public QObject {
     QVERIFY(FindDept(d.DeptList, 0, "Sales") >= 0);
     // Yes: back on page 1, Next reads Next again.
     QCOMPARE(Page(w), TPage::pgDetails);
-    QCOMPARE(w.cmdNext->text(), QString("&Next"));
-    QVERIFY(w.cmdBack->isEnabled());
+    QCOMPARE(Find<QPushButton>(&w, "cmdNext")->text(), QString("&Next"));
+    QVERIFY(Find<QPushButton>(&w, "cmdBack")->isEnabled());
 
     // A second file: absences added; No closes the wizard with its OK result.
     const QString absences = wiz.env.DataFolder() + QStringLiteral("in/abs.txt");
     WriteFile(absences, "300\tSick\t01/05/2024\t8\r\n300\tSick\t01/05/2024\t1.5\r\n");
-    Click(w.btnAbsence);
-    Click(w.cmdNext);
-    Click(w.btnAdd);
-    Click(w.cmdNext);
-    w.txtImportFile->clear();
-    QTest::keyClicks(w.txtImportFile, absences);
-    QVERIFY(test::ChooseByKeys(w.cboFileType, "Tab Delimited"));
-    Click(w.cmdNext);
-    QVERIFY(w.lblSummary->text().startsWith(
-        "Import:\nAbsence Information \n  Adding to existing Absence entries\n\nImport from:\n"));
+    Click(Find<QRadioButton>(&w, "btnAbsence"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    Click(Find<QRadioButton>(&w, "btnAdd"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    Find<QLineEdit>(&w, "txtImportFile")->clear();
+    QTest::keyClicks(Find<QLineEdit>(&w, "txtImportFile"), absences);
+    QVERIFY(test::ChooseByKeys(Find<QComboBox>(&w, "cboFileType"), "Tab Delimited"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    QVERIFY(Find<QLabel>(&w, "lblSummary")
+                ->text()
+                .startsWith("Import:\nAbsence Information \n  Adding to existing Absence "
+                            "entries\n\nImport from:\n"));
     wiz.boxes.Answer(mbNo);
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(w.result(), int(QDialog::Accepted));
     QVERIFY(!w.isVisible());
     const auto& adams = *d.EmpList[0];
@@ -225,32 +234,36 @@ class ConvertWizardTest : public QObject {
       int page;
     };
     // Export of employees: 0 1 4, and back.
-    for (const Step& s : {Step{w.cmdNext, TPage::pgDetails}, Step{w.cmdNext, TPage::pgFiles},
-                          Step{w.cmdBack, TPage::pgDetails}, Step{w.cmdBack, TPage::pgStartup}}) {
+    for (const Step& s : {Step{Find<QPushButton>(&w, "cmdNext"), TPage::pgDetails},
+                          Step{Find<QPushButton>(&w, "cmdNext"), TPage::pgFiles},
+                          Step{Find<QPushButton>(&w, "cmdBack"), TPage::pgDetails},
+                          Step{Find<QPushButton>(&w, "cmdBack"), TPage::pgStartup}}) {
       Click(s.click);
       QCOMPARE(Page(w), s.page);
     }
-    QVERIFY(!w.cmdBack->isEnabled());
+    QVERIFY(!Find<QPushButton>(&w, "cmdBack")->isEnabled());
     // Export of entries: 0 1 2 4 5, and back.
-    Click(w.cmdNext);
-    Click(w.btnAbsence);
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    Click(Find<QRadioButton>(&w, "btnAbsence"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(Page(w), TPage::pgAbsence);
-    QVERIFY(w.btnAll->isChecked());
-    QVERIFY(!w.txtStartDate->isEnabled());
+    QVERIFY(Find<QRadioButton>(&w, "btnAll")->isChecked());
+    QVERIFY(!Find<TDateEdit>(&w, "txtStartDate")->isEnabled());
     Screenshot(w, "export-2-absence");
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(Page(w), TPage::pgFiles);
-    QTest::keyClicks(w.txtImportFile, wiz.env.DataFolder() + "out.txt");
-    Click(w.cmdNext);
+    QTest::keyClicks(Find<QLineEdit>(&w, "txtImportFile"), wiz.env.DataFolder() + "out.txt");
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(Page(w), TPage::pgRun);
-    QCOMPARE(w.cmdNext->text(), QString("&Export"));
-    QCOMPARE(w.lblSummary->text().section(u'\n', 0, 2), QString("Export:\nAbsence Information \n"));
+    QCOMPARE(Find<QPushButton>(&w, "cmdNext")->text(), QString("&Export"));
+    QCOMPARE(Find<QLabel>(&w, "lblSummary")->text().section(u'\n', 0, 2),
+             QString("Export:\nAbsence Information \n"));
     for (int page : {TPage::pgFiles, TPage::pgAbsence, TPage::pgDetails, TPage::pgStartup}) {
-      Click(w.cmdBack);
+      Click(Find<QPushButton>(&w, "cmdBack"));
       QCOMPARE(Page(w), page);
-      QCOMPARE(w.cmdNext->text(), QString("&Next"));
-      QCOMPARE(w.cmdNext->layoutDirection(), Qt::RightToLeft);  // the arrow after the caption
+      QCOMPARE(Find<QPushButton>(&w, "cmdNext")->text(), QString("&Next"));
+      QCOMPARE(Find<QPushButton>(&w, "cmdNext")->layoutDirection(),
+               Qt::RightToLeft);  // the arrow after the caption
     }
     QVERIFY(wiz.boxes.Calls().empty());
   }
@@ -262,57 +275,61 @@ class ConvertWizardTest : public QObject {
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    Click(w.cmdNext);
-    Click(w.btnAbsence);
-    Click(w.cmdNext);
-    Click(w.btnSelect);
-    QVERIFY(w.txtStartDate->isEnabled() && w.cmdEndCalendar->isEnabled());
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    Click(Find<QRadioButton>(&w, "btnAbsence"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    Click(Find<QRadioButton>(&w, "btnSelect"));
+    QVERIFY(Find<TDateEdit>(&w, "txtStartDate")->isEnabled() &&
+            Find<QPushButton>(&w, "cmdEndCalendar")->isEnabled());
     struct Case {
       QString start, end, message;
       TDateEdit* focus;
     } cases[] = {
         {"", "", "Please enter a Start Date for the Absence entries you wish to export.",
-         w.txtStartDate},
+         Find<TDateEdit>(&w, "txtStartDate")},
         {"01/01/2024", "", "Please enter an End Date for the Absence entries you wish to export.",
-         w.txtEndDate},
+         Find<TDateEdit>(&w, "txtEndDate")},
         {"02/01/2024", "01/01/2024",
-         "The End Date can not be before the Start Date.  Please try again.", w.txtStartDate},
+         "The End Date can not be before the Start Date.  Please try again.",
+         Find<TDateEdit>(&w, "txtStartDate")},
     };
     for (const Case& c : cases) {
-      w.txtStartDate->setText(c.start);
-      w.txtEndDate->setText(c.end);
+      Find<TDateEdit>(&w, "txtStartDate")->setText(c.start);
+      Find<TDateEdit>(&w, "txtEndDate")->setText(c.end);
       wiz.boxes.Answer(mbOK);
-      Click(w.cmdNext);
+      Click(Find<QPushButton>(&w, "cmdNext"));
       QCOMPARE(wiz.boxes.Calls().back().Text, c.message);
       QCOMPARE(wiz.boxes.Calls().back().Kind, TMsgKind::Information);
       QCOMPARE(Page(w), TPage::pgAbsence);
       QCOMPARE(QApplication::focusWidget(), c.focus);
     }
     // The calendar button fills the end date from the picker.
-    w.txtStartDate->setText("01/01/2023");
-    w.txtEndDate->setText("01/01/2024");
+    Find<TDateEdit>(&w, "txtStartDate")->setText("01/01/2023");
+    Find<TDateEdit>(&w, "txtEndDate")->setText("01/01/2024");
     SetPickDateHook([](TfrmPickDate& picker) {
       picker.SetDate(45350);  // 2024-02-28
       QTest::mouseClick(picker.cmdOK, Qt::LeftButton);
     });
-    Click(w.cmdEndCalendar);
+    Click(Find<QPushButton>(&w, "cmdEndCalendar"));
     SetPickDateHook(nullptr);
-    QCOMPARE(w.txtEndDate->text(), QString("02/28/2024"));
-    Click(w.cmdNext);
+    QCOMPARE(Find<TDateEdit>(&w, "txtEndDate")->text(), QString("02/28/2024"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(Page(w), TPage::pgFiles);
     const QString out = wiz.env.DataFolder() + QStringLiteral("new/folder/abs.txt");
-    QTest::keyClicks(w.txtImportFile, out);
+    QTest::keyClicks(Find<QLineEdit>(&w, "txtImportFile"), out);
     wiz.boxes.Answer(mbNo);
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(wiz.boxes.Calls().back().Text,
              QString("The directory does not exist.  Do you want to create it?"));
     QCOMPARE(Page(w), TPage::pgFiles);
     wiz.boxes.Answer(mbYes);
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(Page(w), TPage::pgRun);
-    QVERIFY(w.lblSummary->text().contains("  From:\t01/01/2023\n  To:\t02/28/2024\n"));
+    QVERIFY(Find<QLabel>(&w, "lblSummary")
+                ->text()
+                .contains("  From:\t01/01/2023\n  To:\t02/28/2024\n"));
     wiz.boxes.Answer(mbNo);
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(wiz.boxes.Calls().back().Text,
              QString("Export complete.  Do you want to Export another file?"));
     QCOMPARE(ReadFile(out),
@@ -325,10 +342,10 @@ class ConvertWizardTest : public QObject {
     {
       TfrmConvert w(wiz.session, false);
       w.show();
-      Click(w.cmdNext);
-      Click(w.cmdNext);
+      Click(Find<QPushButton>(&w, "cmdNext"));
+      Click(Find<QPushButton>(&w, "cmdNext"));
       wiz.boxes.Answer(mbOK);
-      Click(w.cmdNext);
+      Click(Find<QPushButton>(&w, "cmdNext"));
       QCOMPARE(wiz.boxes.Calls().back().Text,
                QString("Please select the location of your data file."));
       QCOMPARE(Page(w), TPage::pgFiles);
@@ -337,40 +354,41 @@ class ConvertWizardTest : public QObject {
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    Click(w.cmdNext);
-    Click(w.btnAbsence);
-    Click(w.cmdNext);
-    Click(w.cmdNext);
-    QTest::keyClicks(w.txtImportFile, wiz.env.DataFolder() + "missing.txt");
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    Click(Find<QRadioButton>(&w, "btnAbsence"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    QTest::keyClicks(Find<QLineEdit>(&w, "txtImportFile"), wiz.env.DataFolder() + "missing.txt");
     wiz.boxes.Answer(mbOK);
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(wiz.boxes.Calls().back().Text,
              QString("The Data File you selected does not exist.  Please check your selection and "
                      "try again."));
-    QCOMPARE(QApplication::focusWidget(), w.txtImportFile);
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&w, "txtImportFile"));
     QCOMPARE(Page(w), TPage::pgFiles);
 
     // Replacing asks first, saying what goes; No runs nothing.
     const QString file = wiz.env.DataFolder() + QStringLiteral("abs.txt");
     WriteFile(file, "100,Sick,01/05/2024,8\r\n999,Sick,01/05/2024,8\r\n");
-    w.txtImportFile->setText(file);
-    Click(w.cmdNext);
-    QVERIFY(w.lblSummary->text().contains("  Removing:\n    2 absence entries\n"));
+    Find<QLineEdit>(&w, "txtImportFile")->setText(file);
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    QVERIFY(
+        Find<QLabel>(&w, "lblSummary")->text().contains("  Removing:\n    2 absence entries\n"));
     wiz.boxes.Answer(mbNo);
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(wiz.boxes.Calls().back().Text,
              QString("This removes 2 absence entries.  Do you want to continue?"));
     QCOMPARE(Page(w), TPage::pgRun);
-    QCOMPARE(w.ProgressBar1->value(), 0);
+    QCOMPARE(Find<QProgressBar>(&w, "ProgressBar1")->value(), 0);
     // Yes: an unknown Employee ID stops the run, which changes nothing.
     wiz.boxes.Answer(mbYes);
     wiz.boxes.Answer(mbOK);
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(wiz.boxes.Calls().back().Text,
              QString("Error locating Employee for ID 999 in record 2."));
     QCOMPARE(wiz.boxes.Calls().back().Kind, TMsgKind::Information);
     QCOMPARE(Page(w), TPage::pgRun);
-    QCOMPARE(w.ProgressBar1->value(), 0);
+    QCOMPARE(Find<QProgressBar>(&w, "ProgressBar1")->value(), 0);
     for (const auto& e : absence::ui::test::TestData(wiz.session).EmpList)
       QCOMPARE(e->Entries.size(), size_t(1));
   }
@@ -382,37 +400,38 @@ class ConvertWizardTest : public QObject {
     {
       TfrmConvert w(wiz.session, false);
       w.show();
-      Click(w.cmdNext);
-      Click(w.cmdNext);
-      QVERIFY(w.cboEncoding->isVisible());
-      QCOMPARE(w.cboEncoding->currentText(), QString("Windows-1252"));
-      QVERIFY(test::ChooseByKeys(w.cboEncoding, "UTF-8"));
+      Click(Find<QPushButton>(&w, "cmdNext"));
+      Click(Find<QPushButton>(&w, "cmdNext"));
+      QVERIFY(Find<QComboBox>(&w, "cboEncoding")->isVisible());
+      QCOMPARE(Find<QComboBox>(&w, "cboEncoding")->currentText(), QString("Windows-1252"));
+      QVERIFY(test::ChooseByKeys(Find<QComboBox>(&w, "cboEncoding"), "UTF-8"));
       const QString out = wiz.env.DataFolder() + QStringLiteral("emps-utf8.txt");
-      QTest::keyClicks(w.txtImportFile, out);
-      Click(w.cmdNext);
+      QTest::keyClicks(Find<QLineEdit>(&w, "txtImportFile"), out);
+      Click(Find<QPushButton>(&w, "cmdNext"));
       wiz.boxes.Answer(mbNo);
-      Click(w.cmdNext);
+      Click(Find<QPushButton>(&w, "cmdNext"));
       QCOMPARE(wiz.boxes.Calls().back().Text,
                QString("Export complete.  Do you want to Export another file?"));
       QVERIFY(ReadFile(out).contains("Zo\xC3\xAB"));
     }
     TfrmConvert w(wiz.session, true);
     w.show();
-    Click(w.cmdNext);
-    Click(w.btnAbsence);
-    Click(w.cmdNext);
-    Click(w.btnAdd);
-    Click(w.cmdNext);
-    QVERIFY(!w.cboEncoding->isVisible());  // an import finds its file's encoding
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    Click(Find<QRadioButton>(&w, "btnAbsence"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    Click(Find<QRadioButton>(&w, "btnAdd"));
+    Click(Find<QPushButton>(&w, "cmdNext"));
+    QVERIFY(
+        !Find<QComboBox>(&w, "cboEncoding")->isVisible());  // an import finds its file's encoding
     const QString file = wiz.env.DataFolder() + QStringLiteral("abs.txt");
     WriteFile(
         file,
         "100,Sick,01/05/2024,8\r\n\r\n100,Training,01/06/2024,8\r\n999,Sick,01/05/2024,8\r\n");
-    QTest::keyClicks(w.txtImportFile, file);
-    Click(w.cmdNext);
+    QTest::keyClicks(Find<QLineEdit>(&w, "txtImportFile"), file);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QSignalSpy changed(&wiz.session, &TDataSession::Changed);
     wiz.boxes.Answer(mbOK);
-    Click(w.cmdNext);
+    Click(Find<QPushButton>(&w, "cmdNext"));
     QCOMPARE(wiz.boxes.Calls().back().Text,
              QString("Error locating Employee for ID 999 in record 4."));
     QCOMPARE(changed.count(), 0);
@@ -429,9 +448,9 @@ class ConvertWizardTest : public QObject {
       TfrmConvert w(wiz.session, false);
       w.show();
       QCOMPARE(Page(w), TPage::pgDetails);
-      QVERIFY(w.chkDisplay->isChecked());
-      Click(w.cmdBack);
-      Click(w.chkDisplay);
+      QVERIFY(Find<QCheckBox>(&w, "chkDisplay")->isChecked());
+      Click(Find<QPushButton>(&w, "cmdBack"));
+      Click(Find<QCheckBox>(&w, "chkDisplay"));
     }
     TIniFile ini(App().IniPath);
     ini.Load();
@@ -440,8 +459,8 @@ class ConvertWizardTest : public QObject {
       TfrmConvert w(wiz.session, true);
       w.show();
       QCOMPARE(Page(w), TPage::pgStartup);
-      QVERIFY(!w.chkDisplay->isChecked());
-      Click(w.chkDisplay);
+      QVERIFY(!Find<QCheckBox>(&w, "chkDisplay")->isChecked());
+      Click(Find<QCheckBox>(&w, "chkDisplay"));
     }
     ini.Load();
     QCOMPARE(ini.ReadInteger("Initialization", "ShowImportPage", -1), 1);
@@ -480,14 +499,14 @@ class ConvertWizardTest : public QObject {
     QTimer::singleShot(0, [&] {
       auto* w = qobject_cast<TfrmConvert*>(QApplication::activeModalWidget());
       QVERIFY(w);
-      Click(w->cmdNext);
-      Click(w->cmdNext);
-      Click(w->cmdNext);
-      QTest::keyClicks(w->txtImportFile, file);
-      Click(w->cmdNext);
+      Click(Find<QPushButton>(w, "cmdNext"));
+      Click(Find<QPushButton>(w, "cmdNext"));
+      Click(Find<QPushButton>(w, "cmdNext"));
+      QTest::keyClicks(Find<QLineEdit>(w, "txtImportFile"), file);
+      Click(Find<QPushButton>(w, "cmdNext"));
       boxes.Answer(mbYes);  // replace the two employees there
       boxes.Answer(mbNo);   // no other file
-      Click(w->cmdNext);
+      Click(Find<QPushButton>(w, "cmdNext"));
       driven = true;
     });
     main.findChild<QAction*>("mnuFileImport")->trigger();

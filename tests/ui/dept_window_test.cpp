@@ -233,10 +233,14 @@ void DeptWindowTest::blockDeleteAndUndo() {
   QCOMPARE(smith->DeptID, -shipping);
   QVERIFY(ToolButton(&w, "spdUnDo")->isEnabled());
   TDialogDriver driver([&](QDialog& dialog) {
-    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstDeleted"));
-    QCOMPARE(list->count(), 2);
-    for (int i = 0; i < list->count(); ++i)
-      if (list->item(i)->text().startsWith("Shipping")) list->item(i)->setSelected(true);
+    auto* list = dialog.findChild<QListView*>(QStringLiteral("lstDeleted"));
+    QCOMPARE(list->model()->rowCount(), 2);
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
+      const QModelIndex row = list->model()->index(i, 0);
+      if (row.data().toString().startsWith("Shipping"))
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualRect(row).center());
+    }
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
   });
   QTest::mouseClick(ToolButton(&w, "spdUnDo"), Qt::LeftButton);

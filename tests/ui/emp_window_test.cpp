@@ -445,7 +445,7 @@ void EmpWindowTest::shiftPickDeleteFourAndUndo() {
   QVERIFY(ToolButton(&w, "spdUnDo")->isEnabled());
   auto driver = Drive({.UnDelete = [&](TfrmUnDelete& u) {
     QCOMPARE(u.Count(), 4);
-    u.lstDeleted->selectAll();
+    QTest::keyClick(Find<QListView>(&u, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
     QTest::mouseClick(u.cmdOK, Qt::LeftButton);
   }});
   QTest::mouseClick(ToolButton(&w, "spdUnDo"), Qt::LeftButton);
@@ -530,7 +530,7 @@ void EmpWindowTest::balanceSectionCommands() {
        .UnDelete =
            [&](TfrmUnDelete& u) {
              QCOMPARE(u.Count(), 1);
-             u.lstDeleted->selectAll();
+             QTest::keyClick(Find<QListView>(&u, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
              QTest::mouseClick(u.cmdOK, Qt::LeftButton);
            }});
   QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), org_->Smith);

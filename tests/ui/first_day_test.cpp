@@ -500,14 +500,14 @@ class FirstDayTest : public QObject {
         if (ConfirmedPrintSetup(dialog)) return;
         auto* selection = qobject_cast<TfrmSelection*>(&dialog);
         QVERIFY(selection);
-        Click(selection->IncAllBtn);
-        if (selection->pnlDates->isVisible()) {
-          Retype(selection->txtStartDate, Date(EncodeDate(2026, 12, 1)));
-          Retype(selection->txtEndDate, Date(EncodeDate(2026, 12, 31)));
+        Click(Find<QPushButton>(selection, "IncAllBtn"));
+        if (Find<QGroupBox>(selection, "pnlDates")->isVisible()) {
+          Retype(Find<TDateEdit>(selection, "txtStartDate"), Date(EncodeDate(2026, 12, 1)));
+          Retype(Find<TDateEdit>(selection, "txtEndDate"), Date(EncodeDate(2026, 12, 31)));
         }
         next = report[1];
-        Click(selection->cmdPrint);
-        Click(selection->cmdCancel);
+        Click(Find<QPushButton>(selection, "cmdPrint"));
+        Click(Find<QPushButton>(selection, "cmdCancel"));
       });
       Command(report[0])->trigger();
       QCOMPARE(driver.Runs(), 2);  // the selection, then the print setup
@@ -717,24 +717,26 @@ class FirstDayTest : public QObject {
       QVERIFY(w);
       for (const char* file : {"employees.txt", "absences.txt"}) {
         const bool absences = QString(file) == "absences.txt";
-        if (w->ntWizard->currentIndex() == TfrmConvert::pgStartup) Click(w->cmdNext);
-        QCOMPARE(w->ntWizard->currentIndex(), int(TfrmConvert::pgDetails));
-        Click(absences ? w->btnAbsence : w->btnEmployee);
-        Click(w->cmdNext);
-        if (w->ntWizard->currentIndex() == TfrmConvert::pgAbsence) {
-          QVERIFY(w->btnAll->isChecked());
-          Click(w->cmdNext);
+        if (Find<QStackedWidget>(w, "ntWizard")->currentIndex() == TfrmConvert::pgStartup)
+          Click(Find<QPushButton>(w, "cmdNext"));
+        QCOMPARE(Find<QStackedWidget>(w, "ntWizard")->currentIndex(), int(TfrmConvert::pgDetails));
+        Click(absences ? Find<QRadioButton>(w, "btnAbsence")
+                       : Find<QRadioButton>(w, "btnEmployee"));
+        Click(Find<QPushButton>(w, "cmdNext"));
+        if (Find<QStackedWidget>(w, "ntWizard")->currentIndex() == TfrmConvert::pgAbsence) {
+          QVERIFY(Find<QRadioButton>(w, "btnAll")->isChecked());
+          Click(Find<QPushButton>(w, "cmdNext"));
         }
-        if (w->ntWizard->currentIndex() == TfrmConvert::pgFinish) {
-          QVERIFY(w->btnReplace->isChecked());
-          Click(w->cmdNext);
+        if (Find<QStackedWidget>(w, "ntWizard")->currentIndex() == TfrmConvert::pgFinish) {
+          QVERIFY(Find<QRadioButton>(w, "btnReplace")->isChecked());
+          Click(Find<QPushButton>(w, "cmdNext"));
         }
-        QCOMPARE(w->ntWizard->currentIndex(), int(TfrmConvert::pgFiles));
-        w->txtImportFile->clear();
-        QTest::keyClicks(w->txtImportFile, folder + file);
-        Click(w->cmdNext);
-        QCOMPARE(w->ntWizard->currentIndex(), int(TfrmConvert::pgRun));
-        Click(w->cmdNext);
+        QCOMPARE(Find<QStackedWidget>(w, "ntWizard")->currentIndex(), int(TfrmConvert::pgFiles));
+        Find<QLineEdit>(w, "txtImportFile")->clear();
+        QTest::keyClicks(Find<QLineEdit>(w, "txtImportFile"), folder + file);
+        Click(Find<QPushButton>(w, "cmdNext"));
+        QCOMPARE(Find<QStackedWidget>(w, "ntWizard")->currentIndex(), int(TfrmConvert::pgRun));
+        Click(Find<QPushButton>(w, "cmdNext"));
       }
     });
     Command(command)->trigger();

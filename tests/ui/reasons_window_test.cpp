@@ -255,10 +255,13 @@ void ReasonsWindowTest::undoRestoresTrashedReasons() {
   const TStep steps[] = {{"Sick", 2, true}, {"Vacation", 3, false}};
   for (const TStep& step : steps) {
     TDialogDriver driver([&](QDialog& dialog) {
-      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstDeleted"));
+      auto* list = dialog.findChild<QListView*>(QStringLiteral("lstDeleted"));
       QCOMPARE(dialog.windowTitle(), QStringLiteral("Restore Absence Reasons"));
-      for (int i = 0; i < list->count(); ++i)
-        list->item(i)->setSelected(list->item(i)->text() == step.restore);
+      const QModelIndexList found = list->model()->match(
+          list->model()->index(0, 0), Qt::DisplayRole, step.restore, 1, Qt::MatchExactly);
+      QCOMPARE(found.size(), 1);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                        list->visualRect(found.front()).center());
       QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     });
     QTest::mouseClick(ToolButton(&w, "spdUnDo"), Qt::LeftButton);

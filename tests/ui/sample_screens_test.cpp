@@ -259,10 +259,12 @@ class SampleScreensTest : public QObject {
               "policy-wizard", nullptr);
       } else if (auto* convert = qobject_cast<TfrmConvert*>(&dlg)) {
         const bool exporting = dlg.windowTitle().contains("Export");
-        pages(dlg, convert->ntWizard, convert->cmdNext, exporting ? "export" : "import", [&](int) {
-          if (convert->txtImportFile->isVisible() && convert->txtImportFile->text().isEmpty())
-            QTest::keyClicks(convert->txtImportFile, exporting ? exported : imported);
-        });
+        auto* file = Find<QLineEdit>(convert, "txtImportFile");
+        pages(dlg, Find<QStackedWidget>(convert, "ntWizard"), Find<QPushButton>(convert, "cmdNext"),
+              exporting ? "export" : "import", [&](int) {
+                if (file->isVisible() && file->text().isEmpty())
+                  QTest::keyClicks(file, exporting ? exported : imported);
+              });
       } else {
         QFAIL(qPrintable("unexpected dialog " + dlg.objectName()));
       }

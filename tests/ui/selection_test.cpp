@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QtTest>
 #include <functional>
 #include <map>
@@ -21,6 +23,7 @@
 
 #include "../core/reports/report_data_set.h"
 #include "dialog_support.h"
+#include "edit/changes.h"
 #include "reports/report.h"
 #include "suites.h"
 #include "support.h"
@@ -32,6 +35,8 @@
 #include "ui/common/help.h"
 #include "ui/common/help_key.h"
 #include "ui/common/help_viewer.h"
+#include "ui/common/calendar_drag.h"
+#include "ui/common/item_roles.h"
 #include "ui/common/pick_date.h"
 #include "ui/main/main_window.h"
 #include "ui/reports/month_end.h"
@@ -49,24 +54,30 @@ namespace {
 
 const TDate kMarch15 = EncodeDate(2024, 3, 15);
 
-QStringList Texts(const QListWidget* list) {
+QStringList Texts(const QAbstractItemView* list) {
   QStringList texts;
-  for (int r = 0; r < list->count(); ++r) texts << list->item(r)->text();
+  const QAbstractItemModel* model = list->model();
+  for (int r = 0; r < model->rowCount(); ++r) texts << model->index(r, 0).data().toString();
   return texts;
 }
 
-QString SelectedText(const QListWidget* list) {
-  const auto items = list->selectedItems();
-  return items.size() == 1 ? items.front()->text() : QString();
+int Count(const QAbstractItemView* list) {
+  return list->model()->rowCount();
 }
 
-QPoint ItemCentre(QListWidget* list, const QString& text) {
-  const auto found = list->findItems(text, Qt::MatchExactly);
+QString SelectedText(const QAbstractItemView* list) {
+  const auto rows = list->selectionModel()->selectedRows();
+  return rows.size() == 1 ? rows.front().data().toString() : QString();
+}
+
+QPoint ItemCentre(QAbstractItemView* list, const QString& text) {
+  const auto found =
+      list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
   if (found.isEmpty()) qFatal("no item %s", qPrintable(text));
-  return list->visualItemRect(found.front()).center();
+  return list->visualRect(found.front()).center();
 }
 
-void ClickItem(QListWidget* list, const QString& text, Qt::KeyboardModifiers mods = {}) {
+void ClickItem(QAbstractItemView* list, const QString& text, Qt::KeyboardModifiers mods = {}) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, ItemCentre(list, text));
 }
 
@@ -79,7 +90,7 @@ QString DocumentText(const reports::TDocument& doc) {
 }
 
 // A drop of a real QMimeData through the list's drag and drop handlers; true when taken.
-bool Deliver(const QMimeData* mime, QListWidget* onto) {
+bool Deliver(const QMimeData* mime, QAbstractItemView* onto) {
   const QPoint at = onto->viewport()->rect().center();
   QDragEnterEvent enter(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(onto->viewport(), &enter);
@@ -129,7 +140,7 @@ struct TDialogFixture {
       QTest::mouseClick(preview->findChild<QPushButton*>(QStringLiteral("btnDone")),
                         Qt::LeftButton);
     });
-    QTest::mouseClick(dlg->cmdPreview, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(dlg.get(), "cmdPreview"), Qt::LeftButton);
     QCoreApplication::processEvents();
     return opened;
   }
@@ -187,36 +198,41 @@ class SelectionTest : public QObject {
         auto& dlg = dynamic_cast<TfrmSelection&>(d);
         QCOMPARE(dlg.windowTitle(), QString::fromLatin1(row.caption));
         QCOMPARE(dlg.property(kHelpContextProperty).toInt(), row.help);
-        QCOMPARE(dlg.pnlSelectFrom->isVisible(), row.selectFrom);
-        QCOMPARE(dlg.pnlReportType->isVisible(), row.reportType);
-        QCOMPARE(dlg.pnlDates->isVisible(), row.dates);
-        QCOMPARE(dlg.pnlAsOfDate->isVisible(), row.asOf);
-        QCOMPARE(dlg.pnlEmpInfo->isVisible(), row.empInfo);
-        QCOMPARE(dlg.chkNewPage->text(), QString::fromLatin1(row.newPage));
-        QVERIFY(dlg.chkNewPage->isChecked());
-        QVERIFY(dlg.btnEmps->isChecked());
-        QVERIFY(dlg.btnDetail->isChecked());
-        QCOMPARE(dlg.txtStartDate->text(), QString());
-        QCOMPARE(dlg.txtEndDate->text(), QString());
-        QCOMPARE(dlg.txtAsOfDate->text(), row.asOf ? QStringLiteral("03/15/2024") : QString());
-        QCOMPARE(dlg.spdAsOfDate->toolTip(), QStringLiteral("Show Calendar"));
-        QVERIFY(!dlg.chkIncludeAll->isChecked());
-        QVERIFY(dlg.chkEmpInfo->isChecked() && dlg.chkEmpAccruals->isChecked());
-        QCOMPARE(dlg.lblSource->text(), QString::fromLatin1(row.sourceLabel));
-        QCOMPARE(Texts(dlg.lstSource), row.source);
-        QCOMPARE(dlg.lstDestination->count(), 0);
-        QVERIFY(!dlg.cmdPreview->isEnabled() && !dlg.cmdPrint->isEnabled());
-        QVERIFY(dlg.IncludeBtn->isEnabled() && !dlg.ExcludeBtn->isEnabled());
-        QVERIFY(dlg.IncludeBtn->font().bold());
+        QCOMPARE(Find<QGroupBox>(&dlg, "pnlSelectFrom")->isVisible(), row.selectFrom);
+        QCOMPARE(Find<QGroupBox>(&dlg, "pnlReportType")->isVisible(), row.reportType);
+        QCOMPARE(Find<QGroupBox>(&dlg, "pnlDates")->isVisible(), row.dates);
+        QCOMPARE(Find<QGroupBox>(&dlg, "pnlAsOfDate")->isVisible(), row.asOf);
+        QCOMPARE(Find<QGroupBox>(&dlg, "pnlEmpInfo")->isVisible(), row.empInfo);
+        QCOMPARE(Find<QCheckBox>(&dlg, "chkNewPage")->text(), QString::fromLatin1(row.newPage));
+        QVERIFY(Find<QCheckBox>(&dlg, "chkNewPage")->isChecked());
+        QVERIFY(Find<QRadioButton>(&dlg, "btnEmps")->isChecked());
+        QVERIFY(Find<QRadioButton>(&dlg, "btnDetail")->isChecked());
+        QCOMPARE(Find<TDateEdit>(&dlg, "txtStartDate")->text(), QString());
+        QCOMPARE(Find<TDateEdit>(&dlg, "txtEndDate")->text(), QString());
+        QCOMPARE(Find<TDateEdit>(&dlg, "txtAsOfDate")->text(),
+                 row.asOf ? QStringLiteral("03/15/2024") : QString());
+        QCOMPARE(Find<QToolButton>(&dlg, "spdAsOfDate")->toolTip(),
+                 QStringLiteral("Show Calendar"));
+        QVERIFY(!Find<QCheckBox>(&dlg, "chkIncludeAll")->isChecked());
+        QVERIFY(Find<QCheckBox>(&dlg, "chkEmpInfo")->isChecked() &&
+                Find<QCheckBox>(&dlg, "chkEmpAccruals")->isChecked());
+        QCOMPARE(Find<QLabel>(&dlg, "lblSource")->text(), QString::fromLatin1(row.sourceLabel));
+        QCOMPARE(Texts(Find<QListView>(&dlg, "lstSource")), row.source);
+        QCOMPARE(Count(Find<QListView>(&dlg, "lstDestination")), 0);
+        QVERIFY(!Find<QPushButton>(&dlg, "cmdPreview")->isEnabled() &&
+                !Find<QPushButton>(&dlg, "cmdPrint")->isEnabled());
+        QVERIFY(Find<QPushButton>(&dlg, "IncludeBtn")->isEnabled() &&
+                !Find<QPushButton>(&dlg, "ExcludeBtn")->isEnabled());
+        QVERIFY(Find<QPushButton>(&dlg, "IncludeBtn")->font().bold());
         heights[row.kind] = dlg.height();
         dlg.grab().save(
             QDir::temp().filePath(QStringLiteral("absence-selection-%1.png").arg(row.help)));
-        QTest::mouseClick(dlg.cmdHelp, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&dlg, "cmdHelp"), Qt::LeftButton);
         TfrmHelp* help = TfrmHelp::Instance();
         QVERIFY(help->CurrentTopic());
         QCOMPARE(help->CurrentTopic()->Context, row.help);
         help->close();
-        QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&dlg, "cmdCancel"), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
       });
       RunReportSelection(session, row.kind, nullptr);
@@ -249,9 +265,10 @@ class SelectionTest : public QObject {
     };
     for (const Row& row : rows) {
       TDialogFixture f(TReportKind::Balances, row.display);
-      QCOMPARE(f.dlg->lblSource->text(), QString::fromLatin1(row.source));
-      QCOMPARE(f.dlg->lblDestination->text(), QString::fromLatin1(row.destination));
-      QCOMPARE(Texts(f.dlg->lstSource), row.items);
+      QCOMPARE(Find<QLabel>(f.dlg.get(), "lblSource")->text(), QString::fromLatin1(row.source));
+      QCOMPARE(Find<QLabel>(f.dlg.get(), "lblDestination")->text(),
+               QString::fromLatin1(row.destination));
+      QCOMPARE(Texts(Find<QListView>(f.dlg.get(), "lstSource")), row.items);
     }
   }
 
@@ -264,14 +281,14 @@ class SelectionTest : public QObject {
     bool dropped = false;
     QPixmap dragCursor;
     // A drag the dialog starts is dropped onto `target` (the other list unless told).
-    QListWidget* target = nullptr;
+    QAbstractItemView* target = nullptr;
     SetDragHook([&](QDrag& drag) {
       ++drags;
       dragCursor = drag.dragCursor(Qt::MoveAction);
       dropped = Deliver(drag.mimeData(), target);
       return dropped ? Qt::MoveAction : Qt::IgnoreAction;
     });
-    auto drag = [&](QListWidget* from, QListWidget* onto, const QString& item) {
+    auto drag = [&](QAbstractItemView* from, QAbstractItemView* onto, const QString& item) {
       target = onto;
       const QPoint p = ItemCentre(from, item);
       ui::test::DragWithMouse(from->viewport(), p, p + QPoint(0, 12));
@@ -289,8 +306,8 @@ class SelectionTest : public QObject {
     const Step steps[] = {
         {"> moves the clicked item; the next one is selected",
          [&] {
-           ClickItem(d.lstSource, bo);
-           QTest::mouseClick(d.IncludeBtn, Qt::LeftButton);
+           ClickItem(Find<QListView>(&d, "lstSource"), bo);
+           QTest::mouseClick(Find<QPushButton>(&d, "IncludeBtn"), Qt::LeftButton);
          },
          {ann, cy},
          {bo},
@@ -299,9 +316,9 @@ class SelectionTest : public QObject {
         {"a double click moves the item back",
          [&] {
            // The press and release of the first click, then the second.
-           ClickItem(d.lstDestination, bo);
-           QTest::mouseDClick(d.lstDestination->viewport(), Qt::LeftButton, {},
-                              ItemCentre(d.lstDestination, bo));
+           ClickItem(Find<QListView>(&d, "lstDestination"), bo);
+           QTest::mouseDClick(Find<QListView>(&d, "lstDestination")->viewport(), Qt::LeftButton, {},
+                              ItemCentre(Find<QListView>(&d, "lstDestination"), bo));
          },
          {ann, bo, cy},
          {},
@@ -309,8 +326,8 @@ class SelectionTest : public QObject {
          QString()},
         {"dragging onto the destination moves the selected items",
          [&] {
-           ClickItem(d.lstSource, cy);
-           drag(d.lstSource, d.lstDestination, cy);
+           ClickItem(Find<QListView>(&d, "lstSource"), cy);
+           drag(Find<QListView>(&d, "lstSource"), Find<QListView>(&d, "lstDestination"), cy);
          },
          {ann, bo},
          {cy},
@@ -318,31 +335,31 @@ class SelectionTest : public QObject {
          QString()},
         {"a drag dropped on its own list moves nothing",
          [&] {
-           ClickItem(d.lstDestination, cy);
-           drag(d.lstDestination, d.lstDestination, cy);
+           ClickItem(Find<QListView>(&d, "lstDestination"), cy);
+           drag(Find<QListView>(&d, "lstDestination"), Find<QListView>(&d, "lstDestination"), cy);
          },
          {ann, bo},
          {cy},
          QString(),
          cy},
         {">> moves all, in alphabetical order",
-         [&] { QTest::mouseClick(d.IncAllBtn, Qt::LeftButton); },
+         [&] { QTest::mouseClick(Find<QPushButton>(&d, "IncAllBtn"), Qt::LeftButton); },
          {},
          {ann, bo, cy},
          QString(),
          cy},
         {"< moves two picked items; the last item left is selected",
          [&] {
-           ClickItem(d.lstDestination, bo);
-           ClickItem(d.lstDestination, cy, Qt::ControlModifier);
-           QTest::mouseClick(d.ExcludeBtn, Qt::LeftButton);
+           ClickItem(Find<QListView>(&d, "lstDestination"), bo);
+           ClickItem(Find<QListView>(&d, "lstDestination"), cy, Qt::ControlModifier);
+           QTest::mouseClick(Find<QPushButton>(&d, "ExcludeBtn"), Qt::LeftButton);
          },
          {bo, cy},
          {ann},
          QString(),
          ann},
         {"<< moves all back",
-         [&] { QTest::mouseClick(d.ExAllBtn, Qt::LeftButton); },
+         [&] { QTest::mouseClick(Find<QPushButton>(&d, "ExAllBtn"), Qt::LeftButton); },
          {ann, bo, cy},
          {},
          QString(),
@@ -350,49 +367,116 @@ class SelectionTest : public QObject {
     };
     for (const Step& s : steps) {
       s.act();
-      QVERIFY2(Texts(d.lstSource) == s.source, s.what);
-      QVERIFY2(Texts(d.lstDestination) == s.destination, s.what);
+      QVERIFY2(Texts(Find<QListView>(&d, "lstSource")) == s.source, s.what);
+      QVERIFY2(Texts(Find<QListView>(&d, "lstDestination")) == s.destination, s.what);
       if (!s.selectedInSource.isEmpty())
-        QVERIFY2(SelectedText(d.lstSource) == s.selectedInSource, s.what);
+        QVERIFY2(SelectedText(Find<QListView>(&d, "lstSource")) == s.selectedInSource, s.what);
       if (!s.selectedInDestination.isEmpty())
-        QVERIFY2(SelectedText(d.lstDestination) == s.selectedInDestination, s.what);
+        QVERIFY2(SelectedText(Find<QListView>(&d, "lstDestination")) == s.selectedInDestination,
+                 s.what);
       const bool chosen = !s.destination.isEmpty();
-      QVERIFY2(d.IncludeBtn->isEnabled() == !s.source.isEmpty(), s.what);
-      QVERIFY2(d.IncAllBtn->isEnabled() == !s.source.isEmpty(), s.what);
-      QVERIFY2(d.ExcludeBtn->isEnabled() == chosen, s.what);
-      QVERIFY2(d.ExAllBtn->isEnabled() == chosen, s.what);
-      QVERIFY2(d.cmdPreview->isEnabled() == chosen && d.cmdPrint->isEnabled() == chosen, s.what);
+      QVERIFY2(Find<QPushButton>(&d, "IncludeBtn")->isEnabled() == !s.source.isEmpty(), s.what);
+      QVERIFY2(Find<QPushButton>(&d, "IncAllBtn")->isEnabled() == !s.source.isEmpty(), s.what);
+      QVERIFY2(Find<QPushButton>(&d, "ExcludeBtn")->isEnabled() == chosen, s.what);
+      QVERIFY2(Find<QPushButton>(&d, "ExAllBtn")->isEnabled() == chosen, s.what);
+      QVERIFY2(Find<QPushButton>(&d, "cmdPreview")->isEnabled() == chosen &&
+                   Find<QPushButton>(&d, "cmdPrint")->isEnabled() == chosen,
+               s.what);
     }
     QCOMPARE(drags, 2);
     QVERIFY(dragCursor.isNull());  // one item: the ordinary drag pointer
     // Two picked items drag with the multi-item pointer.
-    ClickItem(d.lstSource, ann);
-    ClickItem(d.lstSource, cy, Qt::ControlModifier);
-    drag(d.lstSource, d.lstDestination, ann);
+    ClickItem(Find<QListView>(&d, "lstSource"), ann);
+    ClickItem(Find<QListView>(&d, "lstSource"), cy, Qt::ControlModifier);
+    drag(Find<QListView>(&d, "lstSource"), Find<QListView>(&d, "lstDestination"), ann);
     QVERIFY(dropped);
     QVERIFY(!dragCursor.isNull());
-    QCOMPARE(Texts(d.lstDestination), (QStringList{ann, cy}));
+    QCOMPARE(Texts(Find<QListView>(&d, "lstDestination")), (QStringList{ann, cy}));
     SetDragHook(nullptr);
   }
 
   void SelectFromSwitchesTheLists() {
     TDialogFixture f(TReportKind::Absence);
     TfrmSelection& d = *f.dlg;
-    QTest::mouseClick(d.IncludeBtn, Qt::LeftButton);
-    ClickItem(d.lstSource, QStringLiteral("Cole, Cy"));
-    QTest::mouseClick(d.IncludeBtn, Qt::LeftButton);
-    ui::test::ClickBox(d.btnDepts);
-    QCOMPARE(d.chkNewPage->text(), QStringLiteral("New page for each Department"));
-    QCOMPARE(d.lblSource->text(), QStringLiteral("Available Departments"));
-    QCOMPARE(d.lblDestination->text(), QStringLiteral("Selected Departments"));
-    QCOMPARE(Texts(d.lstSource), (QStringList{QStringLiteral("<No Department>"),
-                                              QStringLiteral("Office"), QStringLiteral("Sales")}));
-    QCOMPARE(d.lstDestination->count(), 0);
-    QVERIFY(!d.cmdPreview->isEnabled());
-    ui::test::ClickBox(d.btnEmps);
-    QCOMPARE(d.chkNewPage->text(), QStringLiteral("New page for each Employee"));
-    QCOMPARE(d.lstSource->count(), 3);
-    QCOMPARE(d.lstDestination->count(), 0);
+    QTest::mouseClick(Find<QPushButton>(&d, "IncludeBtn"), Qt::LeftButton);
+    ClickItem(Find<QListView>(&d, "lstSource"), QStringLiteral("Cole, Cy"));
+    QTest::mouseClick(Find<QPushButton>(&d, "IncludeBtn"), Qt::LeftButton);
+    ui::test::ClickBox(Find<QRadioButton>(&d, "btnDepts"));
+    QCOMPARE(Find<QCheckBox>(&d, "chkNewPage")->text(),
+             QStringLiteral("New page for each Department"));
+    QCOMPARE(Find<QLabel>(&d, "lblSource")->text(), QStringLiteral("Available Departments"));
+    QCOMPARE(Find<QLabel>(&d, "lblDestination")->text(), QStringLiteral("Selected Departments"));
+    QCOMPARE(Texts(Find<QListView>(&d, "lstSource")),
+             (QStringList{QStringLiteral("<No Department>"), QStringLiteral("Office"),
+                          QStringLiteral("Sales")}));
+    QCOMPARE(Count(Find<QListView>(&d, "lstDestination")), 0);
+    QVERIFY(!Find<QPushButton>(&d, "cmdPreview")->isEnabled());
+    ui::test::ClickBox(Find<QRadioButton>(&d, "btnEmps"));
+    QCOMPARE(Find<QCheckBox>(&d, "chkNewPage")->text(),
+             QStringLiteral("New page for each Employee"));
+    QCOMPARE(Count(Find<QListView>(&d, "lstSource")), 3);
+    QCOMPARE(Count(Find<QListView>(&d, "lstDestination")), 0);
+  }
+
+  // Changes made while the dialog is open (by another window, an undo) reach both lists:
+  // records gone leave them, records added or back are offered, and what is chosen stays chosen.
+  void ListsFollowTheSessionsChanges() {
+    struct Step {
+      const char* what;
+      TReportKind kind;
+      std::function<void(TDataSession&)> change;
+      QStringList source;
+      QStringList destination;
+    };
+    const QString ann = QStringLiteral("Able, Ann"), bo = QStringLiteral("Baker, Bo"),
+                  cy = QStringLiteral("Cole, Cy");
+    const Step steps[] = {
+        {"a chosen employee trashed leaves the destination",
+         TReportKind::Balances,
+         [](TDataSession& s) {
+           s.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Employee,
+                                                          std::vector<int32_t>{3}));
+         },
+         {ann},
+         {bo}},
+        {"the trash undone offers the employee again",
+         TReportKind::Balances,
+         [](TDataSession& s) {
+           s.Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Employee,
+                                                          std::vector<int32_t>{3}));
+           s.History()->undo();
+         },
+         {ann, cy},
+         {bo}},
+        {"a department added is offered in its place",
+         TReportKind::Department,
+         [](TDataSession& s) {
+           s.Submit(std::make_unique<edit::TAddDept>(edit::TDeptFields{"Lab", "", true, 0}));
+         },
+         {QStringLiteral("<No Department>"), QStringLiteral("Lab")},
+         {QStringLiteral("Office"), QStringLiteral("Sales")}},
+    };
+    for (const Step& step : steps) {
+      TDialogFixture f(step.kind);
+      auto* source = Find<QListView>(f.dlg.get(), "lstSource");
+      QTest::mouseClick(Find<QPushButton>(f.dlg.get(), "IncAllBtn"), Qt::LeftButton);
+      ClickItem(Find<QListView>(f.dlg.get(), "lstDestination"),
+                Texts(Find<QListView>(f.dlg.get(), "lstDestination")).front());
+      QTest::mouseClick(Find<QPushButton>(f.dlg.get(), "ExcludeBtn"), Qt::LeftButton);
+      step.change(f.session);
+      QVERIFY2(Texts(source) == step.source, step.what);
+      QVERIFY2(Texts(Find<QListView>(f.dlg.get(), "lstDestination")) == step.destination,
+               step.what);
+      // The report gets the records the destination list holds now.
+      QVERIFY(f.Preview([](const reports::TDocument&) {}));
+      QCOMPARE(f.selection.size(), std::size_t(step.destination.size()));
+      for (int i = 0; i < step.destination.size(); ++i) {
+        const QModelIndex row =
+            Find<QListView>(f.dlg.get(), "lstDestination")->model()->index(i, 0);
+        QCOMPARE(f.selection[std::size_t(i)].ID, row.data(kRecordIdRole).toInt());
+        QCOMPARE(QString::fromStdString(f.selection[std::size_t(i)].Text), step.destination[i]);
+      }
+    }
   }
 
   // The absence taken report's dates: each failure one box and the focus back in its box;
@@ -418,9 +502,9 @@ class SelectionTest : public QObject {
     for (const Row& row : rows) {
       TDialogFixture f(TReportKind::Absence);
       TfrmSelection& d = *f.dlg;
-      QTest::mouseClick(d.IncAllBtn, Qt::LeftButton);
-      f.Type(d.txtStartDate, QString::fromLatin1(row.start));
-      f.Type(d.txtEndDate, QString::fromLatin1(row.end));
+      QTest::mouseClick(Find<QPushButton>(&d, "IncAllBtn"), Qt::LeftButton);
+      f.Type(Find<TDateEdit>(&d, "txtStartDate"), QString::fromLatin1(row.start));
+      f.Type(Find<TDateEdit>(&d, "txtEndDate"), QString::fromLatin1(row.end));
       ui::test::TMessageBoxSpy spy;
       spy.Answer(mbOK);
       spy.Answer(mbOK);
@@ -447,8 +531,9 @@ class SelectionTest : public QObject {
 
   void CloseLeavesAnUnfinishedDateUnchecked() {
     TDialogFixture f(TReportKind::Absence);
-    f.Type(f.dlg->txtStartDate, QStringLiteral("13/4"));
-    QTest::mouseClick(f.dlg->cmdCancel, Qt::LeftButton);  // a box would fail the test
+    f.Type(Find<TDateEdit>(f.dlg.get(), "txtStartDate"), QStringLiteral("13/4"));
+    QTest::mouseClick(Find<QPushButton>(f.dlg.get(), "cmdCancel"),
+                      Qt::LeftButton);  // a box would fail the test
     QCOMPARE(f.dlg->result(), int(QDialog::Rejected));
     QVERIFY(!f.dlg->isVisible());
   }
@@ -460,9 +545,9 @@ class SelectionTest : public QObject {
       picker.SetDate(EncodeDate(2024, 2, 29));
       picker.accept();
     });
-    QTest::mouseClick(f.dlg->spdAsOfDate, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(f.dlg.get(), "spdAsOfDate"), Qt::LeftButton);
     SetPickDateHook(nullptr);
-    QCOMPARE(f.dlg->txtAsOfDate->text(), QStringLiteral("02/29/2024"));
+    QCOMPARE(Find<TDateEdit>(f.dlg.get(), "txtAsOfDate")->text(), QStringLiteral("02/29/2024"));
   }
 
   // Each kind hands its choices to the report: the selection in the destination list's order
@@ -477,21 +562,23 @@ class SelectionTest : public QObject {
     const Row rows[] = {
         {TReportKind::Absence,
          [](TDialogFixture& f) {
-           f.Type(f.dlg->txtStartDate, QStringLiteral("01/01/2024"));
-           f.Type(f.dlg->txtEndDate, QStringLiteral("01/31/2024"));
-           ui::test::ClickBox(f.dlg->btnSummary);
+           f.Type(Find<TDateEdit>(f.dlg.get(), "txtStartDate"), QStringLiteral("01/01/2024"));
+           f.Type(Find<TDateEdit>(f.dlg.get(), "txtEndDate"), QStringLiteral("01/31/2024"));
+           ui::test::ClickBox(Find<QRadioButton>(f.dlg.get(), "btnSummary"));
          },
          {QStringLiteral("Absence Taken"), QStringLiteral("Ann Able")},
          {QStringLiteral("01/10/2024")}},
         {TReportKind::Balances,
          [](TDialogFixture& f) {
-           f.Type(f.dlg->txtAsOfDate, QStringLiteral("01/31/2024"));
-           ui::test::ClickBox(f.dlg->chkIncludeAll);
+           f.Type(Find<TDateEdit>(f.dlg.get(), "txtAsOfDate"), QStringLiteral("01/31/2024"));
+           ui::test::ClickBox(Find<QCheckBox>(f.dlg.get(), "chkIncludeAll"));
          },
          {QStringLiteral("As of 01/31/2024"), QStringLiteral("Holiday")},
          {}},
         {TReportKind::EmpInfo,
-         [](TDialogFixture& f) { ui::test::ClickBox(f.dlg->chkEmpAccruals); },
+         [](TDialogFixture& f) {
+           ui::test::ClickBox(Find<QCheckBox>(f.dlg.get(), "chkEmpAccruals"));
+         },
          {QStringLiteral("111-22")},
          {QStringLiteral("Vacation")}},
         {TReportKind::Department,
@@ -501,9 +588,11 @@ class SelectionTest : public QObject {
         // The last complete month unless the dates are changed.
         {TReportKind::Statement,
          [](TDialogFixture& f) {
-           QCOMPARE(f.dlg->txtStartDate->text(), QStringLiteral("02/01/2024"));
-           QCOMPARE(f.dlg->txtEndDate->text(), QStringLiteral("02/29/2024"));
-           QVERIFY(!f.dlg->chkNewPage->isVisible());
+           QCOMPARE(Find<TDateEdit>(f.dlg.get(), "txtStartDate")->text(),
+                    QStringLiteral("02/01/2024"));
+           QCOMPARE(Find<TDateEdit>(f.dlg.get(), "txtEndDate")->text(),
+                    QStringLiteral("02/29/2024"));
+           QVERIFY(!Find<QCheckBox>(f.dlg.get(), "chkNewPage")->isVisible());
          },
          {QStringLiteral("Employee Statement"), QStringLiteral("From 02/01/2024 to 02/29/2024"),
           QStringLiteral("Cy Cole"), QStringLiteral("02/01/2024"),
@@ -512,7 +601,7 @@ class SelectionTest : public QObject {
     };
     for (const Row& row : rows) {
       TDialogFixture f(row.kind);
-      QTest::mouseClick(f.dlg->IncAllBtn, Qt::LeftButton);
+      QTest::mouseClick(Find<QPushButton>(f.dlg.get(), "IncAllBtn"), Qt::LeftButton);
       row.choose(f);
       QString text;
       QVERIFY(f.Preview([&](const reports::TDocument& doc) { text = DocumentText(doc); }));
@@ -534,8 +623,8 @@ class SelectionTest : public QObject {
   // Print goes through the setup window to the PDF printer, which asks for the file.
   void PrintWritesThePdfAfterTheSetupWindow() {
     TDialogFixture f(TReportKind::Department);
-    ClickItem(f.dlg->lstSource, QStringLiteral("Sales"));
-    QTest::mouseClick(f.dlg->IncludeBtn, Qt::LeftButton);
+    ClickItem(Find<QListView>(f.dlg.get(), "lstSource"), QStringLiteral("Sales"));
+    QTest::mouseClick(Find<QPushButton>(f.dlg.get(), "IncludeBtn"), Qt::LeftButton);
     const QString file = f.env.DataFolder() + QStringLiteral("departments.pdf");
     SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(file); });
     QTimer::singleShot(0, [] {
@@ -544,7 +633,7 @@ class SelectionTest : public QObject {
       QTest::mouseClick(setup->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
                         Qt::LeftButton);
     });
-    QTest::mouseClick(f.dlg->cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(f.dlg.get(), "cmdPrint"), Qt::LeftButton);
     SetFileDialogHook(nullptr);
     QVERIFY(QFileInfo(file).size() > 0);
   }
@@ -593,21 +682,22 @@ class SelectionTest : public QObject {
     TfrmMonthEnd w(session);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.cboMonth->currentText(), QStringLiteral("February"));
-    QCOMPARE(w.txtYear->value(), 2024);
-    QVERIFY(ui::test::ChooseByKeys(w.cboMonth, QStringLiteral("January")));
-    QVERIFY(ui::test::ChooseByKeys(w.cboDelimiter, QStringLiteral("Semicolon")));
+    QCOMPARE(Find<QComboBox>(&w, "cboMonth")->currentText(), QStringLiteral("February"));
+    QCOMPARE(Find<QSpinBox>(&w, "txtYear")->value(), 2024);
+    QVERIFY(ui::test::ChooseByKeys(Find<QComboBox>(&w, "cboMonth"), QStringLiteral("January")));
+    QVERIFY(
+        ui::test::ChooseByKeys(Find<QComboBox>(&w, "cboDelimiter"), QStringLiteral("Semicolon")));
     const QString folder = env.DataFolder() + QStringLiteral("payroll");
     SetFileDialogHook([&](const TFileDialogCall& call) {
       return call.Kind == TFileDialogKind::Folder ? std::optional<QString>(folder) : std::nullopt;
     });
-    QTest::mouseClick(w.cmdBrowse, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&w, "cmdBrowse"), Qt::LeftButton);
     SetFileDialogHook(nullptr);
-    QCOMPARE(QDir::fromNativeSeparators(w.txtFolder->text()), folder);
+    QCOMPARE(QDir::fromNativeSeparators(Find<QLineEdit>(&w, "txtFolder")->text()), folder);
     {
       ui::test::TMessageBoxSpy spy;
       spy.Answer(mbOK);
-      QTest::mouseClick(w.cmdWrite, Qt::LeftButton);
+      QTest::mouseClick(Find<QPushButton>(&w, "cmdWrite"), Qt::LeftButton);
       QCOMPARE(spy.Calls().size(), std::size_t(1));
       QCOMPARE(spy.Calls()[0].Text, QStringLiteral("Please choose an existing folder."));
     }

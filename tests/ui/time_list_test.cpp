@@ -193,8 +193,9 @@ class TimeListTest : public QObject {
              -1.0f);
     ui::test::TDialogDriver driver([](QDialog& d) {
       auto& undelete = dynamic_cast<TfrmUnDelete&>(d);
-      QCOMPARE(undelete.lstDeleted->count(), 1);
-      undelete.lstDeleted->item(0)->setSelected(true);
+      auto* list = d.findChild<QListView*>(QStringLiteral("lstDeleted"));
+      QCOMPARE(list->model()->rowCount(), 1);
+      QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
       QTest::mouseClick(undelete.cmdOK, Qt::LeftButton);
     });
     QTest::mouseClick(f.Button("spdUnDo"), Qt::LeftButton);

@@ -1,10 +1,12 @@
 // The restore dialog in each of its modes, driven by keys and clicks.
 #include "undelete_test.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include "data/undelete.h"
+#include "edit/changes.h"
 #include "screenshots.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
@@ -69,24 +71,26 @@ void UnDeleteTest::eachModeListsAndRestoresItsTrash_data() {
   QTest::addColumn<char>("mode");
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("firstItem");
+  QTest::addColumn<bool>("global");
   QTest::newRow("R") << 'R' << "Restore Absence Reasons"
-                     << "Sick";
+                     << "Sick" << false;
   QTest::newRow("D") << 'D' << "Restore Departments"
-                     << "Sales";
+                     << "Sales" << false;
   QTest::newRow("E") << 'E' << "Restore Employees"
-                     << "Jones, Bob";
+                     << "Jones, Bob" << false;
   QTest::newRow("A") << 'A' << "Restore Benefit Accruals"
-                     << "Vacation|08/30/2026|40.0";
+                     << "Vacation\t08/30/2026\t40.0" << false;
   QTest::newRow("T") << 'T' << "Restore Absence"
-                     << "12/07/2026|TVacation|8.0";
+                     << "12/07/2026\tVacation\t8.0" << false;
   QTest::newRow("G") << 'G' << "Restore Global Absence"
-                     << "12/01/2026|GVacation|8.0";
+                     << "12/01/2026\tVacation\t8.0" << true;
 }
 
 void UnDeleteTest::eachModeListsAndRestoresItsTrash() {
   QFETCH(char, mode);
   QFETCH(QString, caption);
   QFETCH(QString, firstItem);
+  QFETCH(bool, global);
   const auto m = static_cast<TUndeleteMode>(mode);
   TfrmUnDelete dlg(*session_);
   dlg.SetMode(m);
@@ -94,13 +98,16 @@ void UnDeleteTest::eachModeListsAndRestoresItsTrash() {
   QCOMPARE(dlg.windowTitle(), caption);
   QCOMPARE(std::size_t(dlg.Count()), Trash(*session_, m, org_->Smith));
   QVERIFY(dlg.Count() >= 1);
-  QCOMPARE(dlg.lstDeleted->item(0)->text(), firstItem);
+  auto* list = Find<QListView>(&dlg, "lstDeleted");
+  const QModelIndex first = list->model()->index(0, 0);
+  QCOMPARE(first.data().toString(), firstItem);
+  QCOMPARE(first.data(kTrashGlobalRole).toBool(), global);
   dlg.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dlg));
   QVERIFY(NoCutTexts(&dlg));
   SaveScreenshot(&dlg, QStringLiteral("undelete-") + QChar::fromLatin1(mode));
-  QTest::keyClick(dlg.lstDeleted, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(dlg.lstDeleted, Qt::Key_Return);
+  QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(list, Qt::Key_Return);
   QVERIFY(!dlg.isVisible());
   QCOMPARE(dlg.result(), int(QDialog::Accepted));
   QCOMPARE(Trash(*session_, m, org_->Smith), std::size_t{0});
@@ -123,10 +130,11 @@ void UnDeleteTest::severalEntriesRestoredOnceAndMerged() {
   QCOMPARE(dlg.Count(), 2);
   dlg.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-  QTest::mouseClick(dlg.lstDeleted->viewport(), Qt::LeftButton, Qt::NoModifier,
-                    dlg.lstDeleted->visualItemRect(dlg.lstDeleted->item(0)).center());
-  QTest::mouseClick(dlg.lstDeleted->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                    dlg.lstDeleted->visualItemRect(dlg.lstDeleted->item(1)).center());
+  auto* list = Find<QListView>(&dlg, "lstDeleted");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    list->visualRect(list->model()->index(0, 0)).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    list->visualRect(list->model()->index(1, 0)).center());
   QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
   QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, day), 11.0f);
   int onDay = 0;
@@ -140,11 +148,46 @@ void UnDeleteTest::cancelRestoresNothing() {
   dlg.SetSource(org_->Smith);
   dlg.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-  QTest::keyClick(dlg.lstDeleted, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(dlg.lstDeleted, Qt::Key_Escape);
+  QTest::keyClick(Find<QListView>(&dlg, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(Find<QListView>(&dlg, "lstDeleted"), Qt::Key_Escape);
   QVERIFY(!dlg.isVisible());
   QCOMPARE(Trash(*session_, TUndeleteMode::Entries, org_->Smith), std::size_t{1});
   QVERIFY(!dlg.SetSource(9999));
+}
+
+// A change made while the list is open (an undo, another window's delete) shows at once, and
+// the row picked is the record restored.
+void UnDeleteTest::listFollowsChangesMadeWhileOpen() {
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TEmpRecClass& smith = absence::ui::test::TestEmp(*session_, org_->Smith);
+  const TDate day = kToday - 20;
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 3, TEntryKind::Own);
+  TfrmUnDelete dlg(*session_);
+  dlg.SetMode(TUndeleteMode::Entries);
+  QVERIFY(dlg.SetSource(org_->Smith));
+  dlg.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+  auto* list = Find<QListView>(&dlg, "lstDeleted");
+  QCOMPARE(list->model()->rowCount(), 1);
+  QVERIFY(session_->Submit(
+      std::make_unique<edit::TTrashEntry>(org_->Smith, org_->Vacation, TEntryKind::Own, day)));
+  QCOMPARE(list->model()->rowCount(), 2);
+  const QString shown = QStringLiteral("11/18/2026\t") + QStringLiteral("Vacation\t3.0");
+  const QModelIndexList found =
+      list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, shown, 1, Qt::MatchExactly);
+  QCOMPARE(found.size(), 1);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    list->visualRect(found.front()).center());
+  QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, day), 3.0f);
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, kToday - 1), -1.0f);
+  session_->History()->undo();  // the restore taken back
+  TfrmUnDelete again(*session_);
+  again.SetMode(TUndeleteMode::Entries);
+  QVERIFY(again.SetSource(org_->Smith));
+  QCOMPARE(again.Count(), 2);
+  session_->History()->undo();  // the trash taken back
+  QCOMPARE(again.Count(), 1);
 }
 
 }  // namespace absence::ui::test

@@ -15,6 +15,7 @@ class UnDeleteTest : public QObject {
   void eachModeListsAndRestoresItsTrash();
   void severalEntriesRestoredOnceAndMerged();
   void cancelRestoresNothing();
+  void listFollowsChangesMadeWhileOpen();
 
  private:
   std::unique_ptr<TTempEnvironment> env_;

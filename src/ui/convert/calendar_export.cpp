@@ -8,6 +8,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/convert/convert_wizard.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -15,8 +16,8 @@ namespace absence::ui {
 void ExportCalendar(const TDataSession& session) {
   TFileDialogCall call;
   call.Kind = TFileDialogKind::Save;
-  call.Title = QStringLiteral("Export Calendar");
-  call.Filter = QString::fromLatin1(kCalendarFileFilter);
+  call.Title = TfrmConvert::tr("Export Calendar");
+  call.Filter = TfrmConvert::tr(kCalendarFileFilter);
   call.DefaultExt = QStringLiteral("ics");
   call.InitialName = QStringLiteral("Absences.ics");
   const std::optional<QString> file = PromptForFile(call);
@@ -31,10 +32,11 @@ void ExportCalendar(const TDataSession& session) {
     MessageBoxTitled(QString::fromStdString(e.what()), TMsgKind::Information, mbOK);
     return;
   }
-  MessageBoxTitled(QStringLiteral("Export complete.  The calendar file holds %1 %2.")
-                       .arg(cal.Events)
-                       .arg(cal.Events == 1 ? QStringLiteral("event") : QStringLiteral("events")),
-                   TMsgKind::Information, mbOK);
+  MessageBoxTitled(
+      cal.Events == 1
+          ? TfrmConvert::tr("Export complete.  The calendar file holds %1 event.").arg(cal.Events)
+          : TfrmConvert::tr("Export complete.  The calendar file holds %1 events.").arg(cal.Events),
+      TMsgKind::Information, mbOK);
 }
 
 }  // namespace absence::ui

@@ -37,7 +37,7 @@ QRadioButton* Choice(const QString& caption, const char* name) {
 }
 
 QPushButton* CalendarButton(const char* name) {
-  auto* b = new QPushButton(QStringLiteral("Show Calendar"));
+  auto* b = new QPushButton(TfrmConvert::tr("Show Calendar"));
   b->setObjectName(QString::fromLatin1(name));
   b->setAutoDefault(false);
   return b;
@@ -81,121 +81,117 @@ QWidget* TfrmConvert::WithPicture(const QString& picture, QWidget* content) {
 }
 
 QWidget* TfrmConvert::MakeStartupPage() {
-  lblIntro = Text(QString(), "lblIntro");
-  chkDisplay = new QCheckBox(QStringLiteral("Skip this page next time."));
-  chkDisplay->setObjectName(QStringLiteral("chkDisplay"));
+  introLabel_ = Text(QString(), "lblIntro");
+  skipStartBox_ = new QCheckBox(tr("Skip this page next time."));
+  skipStartBox_->setObjectName(QStringLiteral("chkDisplay"));
   QWidget* column = Column(
-      {lblIntro,
-       Text(QStringLiteral(
-           "At any time you can click on the Cancel button and abandon your work.  The "
-           "information will only be imported or exported when you click on the Finish button "
-           "that appears at the end of the process."))});
-  static_cast<QVBoxLayout*>(column->layout())->addWidget(chkDisplay);
+      {introLabel_,
+       Text(tr("At any time you can click on the Cancel button and abandon your work.  The "
+               "information will only be imported or exported when you click on the Finish button "
+               "that appears at the end of the process."))});
+  static_cast<QVBoxLayout*>(column->layout())->addWidget(skipStartBox_);
   return WithPicture(QStringLiteral("Wizard"), column);
 }
 
 QWidget* TfrmConvert::MakeDetailsPage() {
-  lblInfo = Text(QString(), "lblInfo");
-  btnEmployee = Choice(QStringLiteral("Employee Information"), "btnEmployee");
-  btnAbsence = Choice(QStringLiteral("Employee Absence Taken"), "btnAbsence");
-  btnEmployee->setChecked(true);
+  contentQuestion_ = Text(QString(), "lblInfo");
+  employeesChoice_ = Choice(tr("Employee Information"), "btnEmployee");
+  absencesChoice_ = Choice(tr("Employee Absence Taken"), "btnAbsence");
+  employeesChoice_->setChecked(true);
   return WithPicture(
       QStringLiteral("Wizard"),
-      Column({Text(QStringLiteral(
-                  "Please make sure you have reviewed the Help information on importing and "
-                  "exporting information to be sure you are using the right file format and "
-                  "that your data will be complete.")),
-              lblInfo, btnEmployee, btnAbsence}));
+      Column({Text(tr("Please make sure you have reviewed the Help information on importing and "
+                      "exporting information to be sure you are using the right file format and "
+                      "that your data will be complete.")),
+              contentQuestion_, employeesChoice_, absencesChoice_}));
 }
 
 QWidget* TfrmConvert::MakeAbsencePage() {
-  btnAll = Choice(QStringLiteral("All Absence Entries"), "btnAll");
-  btnSelect = Choice(QStringLiteral("Selected Absence Entries"), "btnSelect");
-  btnAll->setChecked(true);
-  lblStartDate = Text(QStringLiteral("Starting on"), "lblStartDate");
-  lblEndDate = Text(QStringLiteral("Ending on"), "lblEndDate");
-  txtStartDate = DateBox("txtStartDate");
-  txtEndDate = DateBox("txtEndDate");
-  cmdStartCalendar = CalendarButton("cmdStartCalendar");
-  cmdEndCalendar = CalendarButton("cmdEndCalendar");
+  allEntriesChoice_ = Choice(tr("All Absence Entries"), "btnAll");
+  selectedEntriesChoice_ = Choice(tr("Selected Absence Entries"), "btnSelect");
+  allEntriesChoice_->setChecked(true);
+  startDateLabel_ = Text(tr("Starting on"), "lblStartDate");
+  endDateLabel_ = Text(tr("Ending on"), "lblEndDate");
+  startDateBox_ = DateBox("txtStartDate");
+  endDateBox_ = DateBox("txtEndDate");
+  startCalendarButton_ = CalendarButton("cmdStartCalendar");
+  endCalendarButton_ = CalendarButton("cmdEndCalendar");
   auto* dates = new QWidget;
   auto* grid = new QGridLayout(dates);
   grid->setContentsMargins(Scale(20), 0, 0, 0);
-  grid->addWidget(lblStartDate, 0, 0);
-  grid->addWidget(txtStartDate, 0, 1);
-  grid->addWidget(cmdStartCalendar, 0, 2);
-  grid->addWidget(lblEndDate, 1, 0);
-  grid->addWidget(txtEndDate, 1, 1);
-  grid->addWidget(cmdEndCalendar, 1, 2);
+  grid->addWidget(startDateLabel_, 0, 0);
+  grid->addWidget(startDateBox_, 0, 1);
+  grid->addWidget(startCalendarButton_, 0, 2);
+  grid->addWidget(endDateLabel_, 1, 0);
+  grid->addWidget(endDateBox_, 1, 1);
+  grid->addWidget(endCalendarButton_, 1, 2);
   grid->setColumnStretch(3, 1);
   return WithPicture(QStringLiteral("Wizard"),
-                     Column({Text(QStringLiteral("Which Absence entries to you want to export?")),
-                             btnAll, btnSelect, dates}));
+                     Column({Text(tr("Which Absence entries to you want to export?")),
+                             allEntriesChoice_, selectedEntriesChoice_, dates}));
 }
 
 QWidget* TfrmConvert::MakeFinishPage() {
-  lblImport =
-      Text(QStringLiteral("What do you want to do with the information already in Absence?"),
-           "lblImport");
-  btnReplace = Choice(QStringLiteral("Replace the information"), "btnReplace");
-  btnAdd = Choice(QStringLiteral("Add to the information"), "btnAdd");
-  btnReplace->setChecked(true);
-  return WithPicture(QStringLiteral("Wizard"), Column({lblImport, btnReplace, btnAdd}));
+  existingDataQuestion_ =
+      Text(tr("What do you want to do with the information already in Absence?"), "lblImport");
+  replaceChoice_ = Choice(tr("Replace the information"), "btnReplace");
+  addChoice_ = Choice(tr("Add to the information"), "btnAdd");
+  replaceChoice_->setChecked(true);
+  return WithPicture(QStringLiteral("Wizard"),
+                     Column({existingDataQuestion_, replaceChoice_, addChoice_}));
 }
 
 QWidget* TfrmConvert::MakeFilesPage() {
-  lblImportFile = Text(QString(), "lblImportFile");
-  txtImportFile = new QLineEdit;
-  txtImportFile->setObjectName(QStringLiteral("txtImportFile"));
-  spdEmps = new QToolButton;
-  spdEmps->setObjectName(QStringLiteral("spdEmps"));
-  spdEmps->setText(QStringLiteral("Browse..."));
+  fileQuestion_ = Text(QString(), "lblImportFile");
+  fileBox_ = new QLineEdit;
+  fileBox_->setObjectName(QStringLiteral("txtImportFile"));
+  browseButton_ = new QToolButton;
+  browseButton_->setObjectName(QStringLiteral("spdEmps"));
+  browseButton_->setText(tr("Browse..."));
   auto* file = new QWidget;
   auto* row = new QHBoxLayout(file);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(txtImportFile, 1);
-  row->addWidget(spdEmps);
-  cboFileType = new QComboBox;
-  cboFileType->setObjectName(QStringLiteral("cboFileType"));
-  cboFileType->addItems({QStringLiteral("Comma Delimited"), QStringLiteral("Tab Delimited"),
-                         QStringLiteral("Fixed Length")});
-  cboFileType->setCurrentIndex(0);
-  cboFileType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  lblEncoding = Text(QStringLiteral("Character encoding:"), "lblEncoding");
-  lblEncoding->setWordWrap(false);
-  cboEncoding = new QComboBox;
-  cboEncoding->setObjectName(QStringLiteral("cboEncoding"));
-  cboEncoding->addItems({QStringLiteral("Windows-1252"), QStringLiteral("UTF-8")});
-  cboEncoding->setCurrentIndex(0);
+  row->addWidget(fileBox_, 1);
+  row->addWidget(browseButton_);
+  formatBox_ = new QComboBox;
+  formatBox_->setObjectName(QStringLiteral("cboFileType"));
+  formatBox_->addItems({tr("Comma Delimited"), tr("Tab Delimited"), tr("Fixed Length")});
+  formatBox_->setCurrentIndex(0);
+  formatBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  encodingLabel_ = Text(tr("Character encoding:"), "lblEncoding");
+  encodingLabel_->setWordWrap(false);
+  encodingBox_ = new QComboBox;
+  encodingBox_->setObjectName(QStringLiteral("cboEncoding"));
+  encodingBox_->addItems({QStringLiteral("Windows-1252"), QStringLiteral("UTF-8")});
+  encodingBox_->setCurrentIndex(0);
   auto* format = new QWidget;
   auto* formatRow = new QHBoxLayout(format);
   formatRow->setContentsMargins(0, 0, 0, 0);
-  formatRow->addWidget(cboFileType);
+  formatRow->addWidget(formatBox_);
   formatRow->addStretch(1);
   // The encoding on a row of its own: beside the format it would not fit the page.
   auto* encoding = new QWidget;
   auto* encodingRow = new QHBoxLayout(encoding);
   encodingRow->setContentsMargins(0, 0, 0, 0);
-  encodingRow->addWidget(lblEncoding);
-  encodingRow->addWidget(cboEncoding);
+  encodingRow->addWidget(encodingLabel_);
+  encodingRow->addWidget(encodingBox_);
   encodingRow->addStretch(1);
   return WithPicture(
       QStringLiteral("Wizard"),
-      Column({lblImportFile, file, Text(QStringLiteral("What format is your data in?")), format,
-              encoding}));
+      Column({fileQuestion_, file, Text(tr("What format is your data in?")), format, encoding}));
 }
 
 QWidget* TfrmConvert::MakeRunPage() {
-  lblSummary = Text(QString(), "lblSummary");
-  lblSummary->setWordWrap(false);
-  lblSummary->setTextFormat(Qt::PlainText);
-  ProgressBar1 = new QProgressBar;
-  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setRange(0, 1);
-  ProgressBar1->setValue(0);
-  ProgressBar1->setTextVisible(false);
-  QWidget* column = Column({Text(QStringLiteral("Here is your data summary:")), lblSummary});
-  static_cast<QVBoxLayout*>(column->layout())->addWidget(ProgressBar1);
+  summaryLabel_ = Text(QString(), "lblSummary");
+  summaryLabel_->setWordWrap(false);
+  summaryLabel_->setTextFormat(Qt::PlainText);
+  progressBar_ = new QProgressBar;
+  progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+  progressBar_->setRange(0, 1);
+  progressBar_->setValue(0);
+  progressBar_->setTextVisible(false);
+  QWidget* column = Column({Text(tr("Here is your data summary:")), summaryLabel_});
+  static_cast<QVBoxLayout*>(column->layout())->addWidget(progressBar_);
   return WithPicture(QStringLiteral("Wizard1"), column);
 }
 

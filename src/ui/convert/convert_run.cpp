@@ -53,12 +53,12 @@ TConvertOptions OptionsFor(int formatIndex, int encodingIndex) {
 QString SkippedText(const TImportSummary& s) {
   QStringList parts;
   if (s.CopiesSkipped > 0)
-    parts << QStringLiteral(
+    parts << TfrmConvert::tr(
                  "%1 line(s) repeated an employee's copy of a company-wide entry; the copies stay "
                  "with their global entries.")
                  .arg(s.CopiesSkipped);
   if (s.ExemptionsSkipped > 0)
-    parts << QStringLiteral(
+    parts << TfrmConvert::tr(
                  "%1 line(s) with negative hours were skipped: there is no company-wide entry of "
                  "that reason on that day to exempt the employee from.")
                  .arg(s.ExemptionsSkipped);
@@ -68,30 +68,30 @@ QString SkippedText(const TImportSummary& s) {
 }  // namespace
 
 void TfrmConvert::ShowConvertError(const EConvertError& e) {
-  ProgressBar1->setValue(0);
+  progressBar_->setValue(0);
   MessageBoxTitled(QString::fromStdString(e.what()), BoxKind(e.Kind), mbOK);
-  txtImportFile->setFocus();
+  fileBox_->setFocus();
 }
 
 void TfrmConvert::Progress(int done) {
-  ProgressBar1->setValue(done);
+  progressBar_->setValue(done);
   // Drawn about a hundred times a run, so a long file shows its progress without slowing it.
-  const int step = std::max(1, ProgressBar1->maximum() / 100);
-  if (done % step == 0 || done == ProgressBar1->maximum()) ProgressBar1->repaint();
+  const int step = std::max(1, progressBar_->maximum() / 100);
+  if (done % step == 0 || done == progressBar_->maximum()) progressBar_->repaint();
 }
 
 bool TfrmConvert::RunImport() {
   const TConvertContent content =
-      btnEmployee->isChecked() ? TConvertContent::Employees : TConvertContent::Absences;
-  const std::string file = txtImportFile->text().toStdString();
+      employeesChoice_->isChecked() ? TConvertContent::Employees : TConvertContent::Absences;
+  const std::string file = fileBox_->text().toStdString();
   const TConvertOptions options =
-      OptionsFor(cboFileType->currentIndex(), cboEncoding->currentIndex());
-  const TImportMode mode = btnReplace->isChecked() ? TImportMode::Replace : TImportMode::Add;
+      OptionsFor(formatBox_->currentIndex(), encodingBox_->currentIndex());
+  const TImportMode mode = replaceChoice_->isChecked() ? TImportMode::Replace : TImportMode::Add;
   TWaitCursor wait;
   const auto progress = [this](int done) { Progress(done); };
   const auto startProgress = [this](std::size_t lines) {
-    ProgressBar1->setRange(0, static_cast<int>(std::clamp<std::size_t>(lines, 1, INT_MAX)));
-    ProgressBar1->setValue(0);
+    progressBar_->setRange(0, static_cast<int>(std::clamp<std::size_t>(lines, 1, INT_MAX)));
+    progressBar_->setValue(0);
   };
   // The import runs on a copy and replaces the data set as one change, which Undo takes back
   // whole; a faulty line leaves the data set as it was, in both modes.
@@ -112,9 +112,11 @@ bool TfrmConvert::RunImport() {
     ShowConvertError(e);
     return false;
   }
-  const std::string words =
-      std::string(content == TConvertContent::Employees ? "Import employees" : "Import absences") +
-      (mode == TImportMode::Replace ? " (replace)" : "");
+  const bool replace = mode == TImportMode::Replace;
+  const QString what = content == TConvertContent::Employees
+                           ? (replace ? tr("Import employees (replace)") : tr("Import employees"))
+                           : (replace ? tr("Import absences (replace)") : tr("Import absences"));
+  const std::string words = what.toStdString();
   if (!session_.Submit(std::make_unique<edit::TReplaceDataSet>(std::move(imported), words)))
     return false;
   if (const QString skipped = SkippedText(summary); !skipped.isEmpty())
@@ -125,23 +127,24 @@ bool TfrmConvert::RunImport() {
 bool TfrmConvert::ReplaceConfirmed() {
   const QString removal = RemovalText(CurrentChoice());
   if (removal.isEmpty()) return true;
-  return MessageBoxTitled(removal + QStringLiteral("  Do you want to continue?"),
-                          TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
+  return MessageBoxTitled(removal + tr("  Do you want to continue?"), TMsgKind::Confirmation,
+                          mbYes | mbNo) == mbYes;
 }
 
 bool TfrmConvert::RunExport() {
   const TConvertOptions options =
-      OptionsFor(cboFileType->currentIndex(), cboEncoding->currentIndex());
+      OptionsFor(formatBox_->currentIndex(), encodingBox_->currentIndex());
   TExportRange range;
-  if (btnSelect->isChecked()) range = {false, txtStartDate->Date(), txtEndDate->Date()};
+  if (selectedEntriesChoice_->isChecked())
+    range = {false, startDateBox_->Date(), endDateBox_->Date()};
   TWaitCursor wait;
   const TDataSet& dataSet = session_.Data();
-  ProgressBar1->setRange(0, std::max<int>(1, static_cast<int>(dataSet.EmpList.size())));
-  ProgressBar1->setValue(0);
+  progressBar_->setRange(0, std::max<int>(1, static_cast<int>(dataSet.EmpList.size())));
+  progressBar_->setValue(0);
   const auto progress = [this](int done) { Progress(done); };
   try {
-    const std::string file = txtImportFile->text().toStdString();
-    if (btnEmployee->isChecked())
+    const std::string file = fileBox_->text().toStdString();
+    if (employeesChoice_->isChecked())
       WriteExportLines(file, ExportEmployees(dataSet, options, progress));
     else
       WriteAbsenceExport(file, dataSet, options, range, progress);
@@ -153,15 +156,14 @@ bool TfrmConvert::RunExport() {
 }
 
 void TfrmConvert::AskAnother() {
-  const QString question =
-      import_ ? QStringLiteral("Import complete.  Do you want to Import another file?")
-              : QStringLiteral("Export complete.  Do you want to Export another file?");
+  const QString question = import_ ? tr("Import complete.  Do you want to Import another file?")
+                                   : tr("Export complete.  Do you want to Export another file?");
   if (MessageBoxTitled(question, TMsgKind::Confirmation, mbYes | mbNo) != mbYes) {
     accept();
     return;
   }
-  flow_->SetNext(QStringLiteral("&Next"), true);
-  ProgressBar1->setValue(0);
+  flow_->SetNext(tr("&Next"), true);
+  progressBar_->setValue(0);
   flow_->Restart(pgStartup, pgDetails);
 }
 

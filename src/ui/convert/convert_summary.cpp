@@ -2,27 +2,38 @@
 
 #include <QStringList>
 
+#include "ui/convert/convert_wizard.h"
+
 namespace absence::ui {
 
 namespace {
 
+// "1 employee", "2 employees": the word is translated as a whole for each number form.
 QString Count(int n, const char* one, const char* many) {
-  return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+  return QStringLiteral("%1 %2").arg(n).arg(TfrmConvert::tr(n == 1 ? one : many));
 }
+
+constexpr const char* kEmployee = QT_TRANSLATE_NOOP("absence::ui::TfrmConvert", "employee");
+constexpr const char* kEmployees = QT_TRANSLATE_NOOP("absence::ui::TfrmConvert", "employees");
+constexpr const char* kEntry = QT_TRANSLATE_NOOP("absence::ui::TfrmConvert", "absence entry");
+constexpr const char* kEntries = QT_TRANSLATE_NOOP("absence::ui::TfrmConvert", "absence entries");
+constexpr const char* kBalance = QT_TRANSLATE_NOOP("absence::ui::TfrmConvert", "opening balance");
+constexpr const char* kBalances = QT_TRANSLATE_NOOP("absence::ui::TfrmConvert", "opening balances");
 
 }  // namespace
 
 QString RemovalText(const TConvertChoice& c) {
   if (!c.Import || !c.Replace) return QString();
   QStringList parts;
-  if (c.Employees) parts << Count(c.RemovesEmployees, "employee", "employees");
-  parts << Count(c.RemovesEntries, "absence entry", "absence entries");
-  if (c.Employees) parts << Count(c.RemovesBalances, "opening balance", "opening balances");
+  if (c.Employees) parts << Count(c.RemovesEmployees, kEmployee, kEmployees);
+  parts << Count(c.RemovesEntries, kEntry, kEntries);
+  if (c.Employees) parts << Count(c.RemovesBalances, kBalance, kBalances);
   if (c.RemovesEmployees + c.RemovesEntries + c.RemovesBalances == 0) return QString();
   const QString last = parts.takeLast();
   const QString list =
-      parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-  return QStringLiteral("This removes ") + list + u'.';
+      parts.isEmpty() ? last
+                      : TfrmConvert::tr("%1 and %2").arg(parts.join(QStringLiteral(", ")), last);
+  return TfrmConvert::tr("This removes %1.").arg(list);
 }
 
 namespace {
@@ -30,37 +41,36 @@ namespace {
 // What a replace import takes away, a line each under "  Removing:".
 void AddRemovalLines(QStringList& lines, const TConvertChoice& c) {
   if (RemovalText(c).isEmpty()) return;
-  lines << QStringLiteral("  Removing:");
+  lines << TfrmConvert::tr("  Removing:");
   if (c.Employees)
-    lines << QStringLiteral("    ") + Count(c.RemovesEmployees, "employee", "employees");
-  lines << QStringLiteral("    ") + Count(c.RemovesEntries, "absence entry", "absence entries");
-  if (c.Employees)
-    lines << QStringLiteral("    ") +
-                 Count(c.RemovesBalances, "opening balance", "opening balances");
+    lines << QStringLiteral("    ") + Count(c.RemovesEmployees, kEmployee, kEmployees);
+  lines << QStringLiteral("    ") + Count(c.RemovesEntries, kEntry, kEntries);
+  if (c.Employees) lines << QStringLiteral("    ") + Count(c.RemovesBalances, kBalance, kBalances);
 }
 
 }  // namespace
 
 QString SummaryText(const TConvertChoice& c, const QString& fileName) {
   QStringList lines;
-  lines << (c.Import ? QStringLiteral("Import:") : QStringLiteral("Export:"));
+  lines << (c.Import ? TfrmConvert::tr("Import:") : TfrmConvert::tr("Export:"));
   if (c.Employees) {
-    lines << QStringLiteral("Employee Information");
+    lines << TfrmConvert::tr("Employee Information");
     if (c.Import)
-      lines << (c.Replace ? QStringLiteral("  Replacing all existing Employees")
-                          : QStringLiteral("  Adding to existing Employees"));
+      lines << (c.Replace ? TfrmConvert::tr("  Replacing all existing Employees")
+                          : TfrmConvert::tr("  Adding to existing Employees"));
     if (c.Import) AddRemovalLines(lines, c);
   } else {
-    lines << QStringLiteral("Absence Information ");
+    lines << TfrmConvert::tr("Absence Information ");
     if (c.Import) {
-      lines << (c.Replace ? QStringLiteral("  Replacing all existing Absence entries")
-                          : QStringLiteral("  Adding to existing Absence entries"));
+      lines << (c.Replace ? TfrmConvert::tr("  Replacing all existing Absence entries")
+                          : TfrmConvert::tr("  Adding to existing Absence entries"));
       AddRemovalLines(lines, c);
     } else if (c.Selected) {
-      lines << QStringLiteral("  From:\t") + c.StartText << QStringLiteral("  To:\t") + c.EndText;
+      lines << TfrmConvert::tr("  From:\t%1").arg(c.StartText)
+            << TfrmConvert::tr("  To:\t%1").arg(c.EndText);
     }
   }
-  lines << QString() << (c.Import ? QStringLiteral("Import from:") : QStringLiteral("Export to:"))
+  lines << QString() << (c.Import ? TfrmConvert::tr("Import from:") : TfrmConvert::tr("Export to:"))
         << fileName;
   return lines.join(u'\n');
 }

@@ -31,7 +31,8 @@
 namespace absence::ui {
 namespace {
 
-constexpr const char* kFileFilter = "Data File (*.txt)|*.txt|Any File (*.*)|*.*";
+constexpr const char* kFileFilter =
+    QT_TRANSLATE_NOOP("absence::ui::TfrmConvert", "Data File (*.txt)|*.txt|Any File (*.*)|*.*");
 constexpr int kSummaryWidth = 300;
 
 const char* ShowPageKey(bool import) {
@@ -47,63 +48,64 @@ void Inform(const QString& text) {
 TfrmConvert::TfrmConvert(TDataSession& session, bool import, QWidget* parent)
     : QDialog(parent), session_(session), import_(import) {
   setObjectName(QStringLiteral("frmConvert"));
-  setWindowTitle(import ? QStringLiteral("Import Wizard") : QStringLiteral("Export Wizard"));
+  setWindowTitle(import ? tr("Import Wizard") : tr("Export Wizard"));
   SetHelpContext(this, import ? kImportHelpContext : kExportHelpContext);
 
-  ntWizard = new QStackedWidget;
-  ntWizard->setObjectName(QStringLiteral("ntWizard"));
+  pages_ = new QStackedWidget;
+  pages_->setObjectName(QStringLiteral("ntWizard"));
   const std::pair<QWidget*, const char*> pages[] = {
       {MakeStartupPage(), "Startup"}, {MakeDetailsPage(), "Details"},
       {MakeAbsencePage(), "Absence"}, {MakeFinishPage(), "Finish"},
       {MakeFilesPage(), "Files"},     {MakeRunPage(), "Import/Export"}};
   for (const auto& [page, caption] : pages) {
     page->setObjectName(QString::fromLatin1(caption));
-    ntWizard->addWidget(page);
+    pages_->addWidget(page);
   }
 
-  cmdCancel = new QPushButton(QStringLiteral("Cancel"));
-  cmdHelp = new QPushButton(QStringLiteral("Help"));
-  cmdBack = new QPushButton(QStringLiteral("&Back"));
-  cmdNext = new QPushButton(QStringLiteral("&Next"));
-  for (auto [b, name] : {std::pair{cmdCancel, "cmdCancel"}, std::pair{cmdHelp, "cmdHelp"},
-                         std::pair{cmdBack, "cmdBack"}, std::pair{cmdNext, "cmdNext"}}) {
+  cancelButton_ = new QPushButton(tr("Cancel"));
+  helpButton_ = new QPushButton(tr("Help"));
+  backButton_ = new QPushButton(tr("&Back"));
+  nextButton_ = new QPushButton(tr("&Next"));
+  for (auto [b, name] : {std::pair{cancelButton_, "cmdCancel"}, std::pair{helpButton_, "cmdHelp"},
+                         std::pair{backButton_, "cmdBack"}, std::pair{nextButton_, "cmdNext"}}) {
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
   }
-  cmdNext->setDefault(true);
+  nextButton_->setDefault(true);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(cmdCancel);
-  buttons->addWidget(cmdHelp);
+  buttons->addWidget(cancelButton_);
+  buttons->addWidget(helpButton_);
   buttons->addStretch(1);
-  buttons->addWidget(cmdBack);
-  buttons->addWidget(cmdNext);
+  buttons->addWidget(backButton_);
+  buttons->addWidget(nextButton_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ntWizard, 1);
+  layout->addWidget(pages_, 1);
   layout->addLayout(buttons);
   setFixedSize(Scale(500), Scale(320));
 
   SetTexts();
-  flow_ = new TPageFlow(ntWizard, cmdBack, cmdNext, this);
-  ntWizard->setCurrentIndex(pgStartup);
+  flow_ = new TPageFlow(pages_, backButton_, nextButton_, this);
+  pages_->setCurrentIndex(pgStartup);
   btnAllClick();
-  lblSummary->setFixedWidth(Scale(kSummaryWidth));
+  summaryLabel_->setFixedWidth(Scale(kSummaryWidth));
 
-  connect(cmdNext, &QPushButton::clicked, this, &TfrmConvert::cmdNextClick);
-  connect(cmdBack, &QPushButton::clicked, this, &TfrmConvert::cmdBackClick);
-  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(cmdHelp, &QPushButton::clicked, this, [import] {
+  connect(nextButton_, &QPushButton::clicked, this, &TfrmConvert::cmdNextClick);
+  connect(backButton_, &QPushButton::clicked, this, &TfrmConvert::cmdBackClick);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(helpButton_, &QPushButton::clicked, this, [import] {
     ShowHelpTopic(import ? QStringLiteral("Importing_Data") : QStringLiteral("Exporting_Data"),
                   true);
   });
-  connect(btnAll, &QRadioButton::clicked, this, &TfrmConvert::btnAllClick);
-  connect(btnSelect, &QRadioButton::clicked, this, &TfrmConvert::btnSelectClick);
-  connect(spdEmps, &QToolButton::clicked, this, &TfrmConvert::spdEmpsClick);
-  connect(cmdStartCalendar, &QPushButton::clicked, this, [this] { PickDateFor(*txtStartDate); });
-  connect(cmdEndCalendar, &QPushButton::clicked, this, [this] { PickDateFor(*txtEndDate); });
+  connect(allEntriesChoice_, &QRadioButton::clicked, this, &TfrmConvert::btnAllClick);
+  connect(selectedEntriesChoice_, &QRadioButton::clicked, this, &TfrmConvert::btnSelectClick);
+  connect(browseButton_, &QToolButton::clicked, this, &TfrmConvert::spdEmpsClick);
+  connect(startCalendarButton_, &QPushButton::clicked, this,
+          [this] { PickDateFor(*startDateBox_); });
+  connect(endCalendarButton_, &QPushButton::clicked, this, [this] { PickDateFor(*endDateBox_); });
 }
 
 TfrmConvert::~TfrmConvert() {
-  WriteInitFlag(ShowPageKey(import_), chkDisplay->isChecked());
+  WriteInitFlag(ShowPageKey(import_), skipStartBox_->isChecked());
 }
 
 void TfrmConvert::showEvent(QShowEvent* event) {
@@ -115,22 +117,20 @@ void TfrmConvert::showEvent(QShowEvent* event) {
 
 void TfrmConvert::FormActivate() {
   const bool skip = ReadInitFlag(ShowPageKey(import_));
-  chkDisplay->setChecked(skip);
+  skipStartBox_->setChecked(skip);
   if (skip) cmdNextClick();
 }
 
 void TfrmConvert::SetTexts() {
-  lblIntro->setText(
-      import_
-          ? QStringLiteral("The next few screens will help you import information into Absence.")
-          : QStringLiteral(
-                "The next few screens will help you export information out of Absence."));
-  lblInfo->setText(import_ ? QStringLiteral("Which type of information do you want to import?")
-                           : QStringLiteral("Which type of information do you want to export?"));
-  lblImportFile->setText(import_ ? QStringLiteral("Where is the import file located?")
-                                 : QStringLiteral("Save the exported information as..."));
-  lblEncoding->setVisible(!import_);
-  cboEncoding->setVisible(!import_);
+  introLabel_->setText(
+      import_ ? tr("The next few screens will help you import information into Absence.")
+              : tr("The next few screens will help you export information out of Absence."));
+  contentQuestion_->setText(import_ ? tr("Which type of information do you want to import?")
+                                    : tr("Which type of information do you want to export?"));
+  fileQuestion_->setText(import_ ? tr("Where is the import file located?")
+                                 : tr("Save the exported information as..."));
+  encodingLabel_->setVisible(!import_);
+  encodingBox_->setVisible(!import_);
 }
 
 void TfrmConvert::cmdNextClick() {
@@ -139,7 +139,7 @@ void TfrmConvert::cmdNextClick() {
       flow_->GoTo(pgDetails);
       break;
     case pgDetails:
-      flow_->GoTo(import_ ? pgFinish : btnEmployee->isChecked() ? pgFiles : pgAbsence);
+      flow_->GoTo(import_ ? pgFinish : employeesChoice_->isChecked() ? pgFiles : pgAbsence);
       break;
     case pgAbsence:
       if (DatesAccepted()) flow_->GoTo(pgFiles);
@@ -149,7 +149,7 @@ void TfrmConvert::cmdNextClick() {
       break;
     case pgFiles:
       if (!FileAccepted()) break;
-      flow_->SetNext(import_ ? QStringLiteral("&Import") : QStringLiteral("&Export"), false);
+      flow_->SetNext(import_ ? tr("&Import") : tr("&Export"), false);
       BuildSummary();
       flow_->GoTo(pgRun);
       break;
@@ -161,75 +161,76 @@ void TfrmConvert::cmdNextClick() {
 }
 
 void TfrmConvert::cmdBackClick() {
-  if (flow_->Current() == pgRun) flow_->SetNext(QStringLiteral("&Next"), true);
+  if (flow_->Current() == pgRun) flow_->SetNext(tr("&Next"), true);
   flow_->Back();
 }
 
 void TfrmConvert::btnAllClick() {
-  btnAll->setChecked(true);
-  for (QWidget* w : std::initializer_list<QWidget*>{lblStartDate, lblEndDate, txtStartDate,
-                                                    txtEndDate, cmdStartCalendar, cmdEndCalendar})
+  allEntriesChoice_->setChecked(true);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{startDateLabel_, endDateLabel_, startDateBox_, endDateBox_,
+                                       startCalendarButton_, endCalendarButton_})
     w->setEnabled(false);
-  txtStartDate->clear();
-  txtEndDate->clear();
+  startDateBox_->clear();
+  endDateBox_->clear();
 }
 
 void TfrmConvert::btnSelectClick() {
-  for (QWidget* w : std::initializer_list<QWidget*>{lblStartDate, lblEndDate, txtStartDate,
-                                                    txtEndDate, cmdStartCalendar, cmdEndCalendar})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{startDateLabel_, endDateLabel_, startDateBox_, endDateBox_,
+                                       startCalendarButton_, endCalendarButton_})
     w->setEnabled(true);
 }
 
 bool TfrmConvert::DatesAccepted() {
-  if (btnAll->isChecked()) return true;
+  if (allEntriesChoice_->isChecked()) return true;
   const auto refuse = [](TDateEdit* box, const QString& text) {
     Inform(text);
     box->setFocus();
     return false;
   };
-  if (txtStartDate->text().trimmed().isEmpty())
-    return refuse(txtStartDate, QStringLiteral("Please enter a Start Date for the Absence entries "
-                                               "you wish to export."));
-  if (txtEndDate->text().trimmed().isEmpty())
-    return refuse(txtEndDate, QStringLiteral("Please enter an End Date for the Absence entries you "
-                                             "wish to export."));
-  for (TDateEdit* box : {txtStartDate, txtEndDate})
+  if (startDateBox_->text().trimmed().isEmpty())
+    return refuse(startDateBox_, tr("Please enter a Start Date for the Absence entries "
+                                    "you wish to export."));
+  if (endDateBox_->text().trimmed().isEmpty())
+    return refuse(endDateBox_, tr("Please enter an End Date for the Absence entries you "
+                                  "wish to export."));
+  for (TDateEdit* box : {startDateBox_, endDateBox_})
     if (!box->ParseText()) return refuse(box, box->InvalidDateMessage());
-  if (txtStartDate->Date() > txtEndDate->Date())
-    return refuse(txtStartDate, QStringLiteral("The End Date can not be before the Start Date.  "
-                                               "Please try again."));
+  if (startDateBox_->Date() > endDateBox_->Date())
+    return refuse(startDateBox_, tr("The End Date can not be before the Start Date.  "
+                                    "Please try again."));
   return true;
 }
 
 bool TfrmConvert::FileAccepted() {
-  const QString name = txtImportFile->text();
+  const QString name = fileBox_->text();
   if (import_) {
     if (QFileInfo(name).isFile()) return true;
     Inform(
-        QStringLiteral("The Data File you selected does not exist.  Please check your selection "
-                       "and try again."));
-    txtImportFile->setFocus();
+        tr("The Data File you selected does not exist.  Please check your selection "
+           "and try again."));
+    fileBox_->setFocus();
     return false;
   }
   if (name.trimmed().isEmpty()) {
-    Inform(QStringLiteral("Please select the location of your data file."));
-    txtImportFile->setFocus();
+    Inform(tr("Please select the location of your data file."));
+    fileBox_->setFocus();
     return false;
   }
   if (QFileInfo(name).absoluteDir().exists()) return true;
-  return MessageBoxTitled(
-             QStringLiteral("The directory does not exist.  Do you want to create it?"),
-             TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
+  return MessageBoxTitled(tr("The directory does not exist.  Do you want to create it?"),
+                          TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
 }
 
 TConvertChoice TfrmConvert::CurrentChoice() const {
   TConvertChoice c;
   c.Import = import_;
-  c.Employees = btnEmployee->isChecked();
-  c.Replace = btnReplace->isChecked();
-  c.Selected = btnSelect->isChecked();
-  c.StartText = txtStartDate->text();
-  c.EndText = txtEndDate->text();
+  c.Employees = employeesChoice_->isChecked();
+  c.Replace = replaceChoice_->isChecked();
+  c.Selected = selectedEntriesChoice_->isChecked();
+  c.StartText = startDateBox_->text();
+  c.EndText = endDateBox_->text();
   if (import_ && c.Replace) {
     const TReplaceLoss loss = ReplaceLoss(
         session_.Data(), c.Employees ? TConvertContent::Employees : TConvertContent::Absences);
@@ -242,28 +243,28 @@ TConvertChoice TfrmConvert::CurrentChoice() const {
 
 void TfrmConvert::BuildSummary() {
   const TConvertChoice c = CurrentChoice();
-  const QFontMetrics fm(lblSummary->font());
+  const QFontMetrics fm(summaryLabel_->font());
   // The label's own measure of a line (bearings included), within its margins, so a shortened
   // name is never cut at the edge.
-  const int room = lblSummary->contentsRect().width() - 2 * lblSummary->margin() - 2;
+  const int room = summaryLabel_->contentsRect().width() - 2 * summaryLabel_->margin() - 2;
   const QString file = MinimizeName(
-      txtImportFile->text(), [&fm](const QString& s) { return fm.boundingRect(s).width(); }, room);
-  lblSummary->setText(SummaryText(c, file));
+      fileBox_->text(), [&fm](const QString& s) { return fm.boundingRect(s).width(); }, room);
+  summaryLabel_->setText(SummaryText(c, file));
 }
 
 void TfrmConvert::spdEmpsClick() {
   TFileDialogCall call;
   call.Kind = import_ ? TFileDialogKind::Open : TFileDialogKind::Save;
-  const bool employees = btnEmployee->isChecked();
-  call.Title = QStringLiteral("%1 %2 File")
-                   .arg(import_ ? QStringLiteral("Import") : QStringLiteral("Export"),
-                        employees ? QStringLiteral("Employees") : QStringLiteral("Absence Taken"));
-  call.Filter = QString::fromLatin1(kFileFilter);
+  const bool employees = employeesChoice_->isChecked();
+  call.Title = tr("%1 %2 File")
+                   .arg(import_ ? tr("Import") : tr("Export"),
+                        employees ? tr("Employees") : tr("Absence Taken"));
+  call.Filter = tr(kFileFilter);
   call.DefaultExt = QStringLiteral("txt");
-  call.InitialName = txtImportFile->text();
+  call.InitialName = fileBox_->text();
   call.AskBeforeCreating = true;
   const std::optional<QString> chosen = PromptForFile(call);
-  if (chosen && *chosen != QStringLiteral("*.txt")) txtImportFile->setText(*chosen);
+  if (chosen && *chosen != QStringLiteral("*.txt")) fileBox_->setText(*chosen);
 }
 
 }  // namespace absence::ui

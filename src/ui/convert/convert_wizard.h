@@ -39,38 +39,6 @@ class TfrmConvert : public QDialog {
   // Stores "Skip this page next time." for the next use.
   ~TfrmConvert() override;
 
-  QStackedWidget* ntWizard = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
-  QPushButton* cmdBack = nullptr;
-  QPushButton* cmdNext = nullptr;
-  QLabel* lblIntro = nullptr;
-  QCheckBox* chkDisplay = nullptr;
-  QLabel* lblInfo = nullptr;
-  QRadioButton* btnEmployee = nullptr;
-  QRadioButton* btnAbsence = nullptr;
-  QRadioButton* btnAll = nullptr;
-  QRadioButton* btnSelect = nullptr;
-  QLabel* lblStartDate = nullptr;
-  QLabel* lblEndDate = nullptr;
-  TDateEdit* txtStartDate = nullptr;
-  TDateEdit* txtEndDate = nullptr;
-  QPushButton* cmdStartCalendar = nullptr;
-  QPushButton* cmdEndCalendar = nullptr;
-  QLabel* lblImport = nullptr;
-  QRadioButton* btnReplace = nullptr;
-  QRadioButton* btnAdd = nullptr;
-  QLabel* lblImportFile = nullptr;
-  QLineEdit* txtImportFile = nullptr;
-  QToolButton* spdEmps = nullptr;
-  QComboBox* cboFileType = nullptr;
-  // Export only: "Windows-1252" (as earlier versions wrote) or "UTF-8". An import finds the
-  // encoding of its file itself.
-  QLabel* lblEncoding = nullptr;
-  QComboBox* cboEncoding = nullptr;
-  QLabel* lblSummary = nullptr;
-  QProgressBar* ProgressBar1 = nullptr;
-
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -111,6 +79,37 @@ class TfrmConvert : public QDialog {
   const bool import_;
   TPageFlow* flow_ = nullptr;
   bool activated_ = false;
+  QStackedWidget* pages_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QPushButton* helpButton_ = nullptr;
+  QPushButton* backButton_ = nullptr;
+  QPushButton* nextButton_ = nullptr;
+  QLabel* introLabel_ = nullptr;
+  QCheckBox* skipStartBox_ = nullptr;
+  QLabel* contentQuestion_ = nullptr;
+  QRadioButton* employeesChoice_ = nullptr;
+  QRadioButton* absencesChoice_ = nullptr;
+  QRadioButton* allEntriesChoice_ = nullptr;
+  QRadioButton* selectedEntriesChoice_ = nullptr;
+  QLabel* startDateLabel_ = nullptr;
+  QLabel* endDateLabel_ = nullptr;
+  TDateEdit* startDateBox_ = nullptr;
+  TDateEdit* endDateBox_ = nullptr;
+  QPushButton* startCalendarButton_ = nullptr;
+  QPushButton* endCalendarButton_ = nullptr;
+  QLabel* existingDataQuestion_ = nullptr;
+  QRadioButton* replaceChoice_ = nullptr;
+  QRadioButton* addChoice_ = nullptr;
+  QLabel* fileQuestion_ = nullptr;
+  QLineEdit* fileBox_ = nullptr;
+  QToolButton* browseButton_ = nullptr;
+  QComboBox* formatBox_ = nullptr;
+  // Export only: "Windows-1252" (as earlier versions wrote) or "UTF-8". An import finds the
+  // encoding of its file itself.
+  QLabel* encodingLabel_ = nullptr;
+  QComboBox* encodingBox_ = nullptr;
+  QLabel* summaryLabel_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
 };
 
 }  // namespace absence::ui

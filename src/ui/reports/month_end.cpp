@@ -42,96 +42,95 @@ QStringList MonthEndFiles(const QString& folder, int year, int month) {
 TfrmMonthEnd::TfrmMonthEnd(const TDataSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
   setObjectName(QStringLiteral("frmMonthEnd"));
-  setWindowTitle(QStringLiteral("Month-End"));
+  setWindowTitle(tr("Month-End"));
   SetHelpContext(this, kMonthEndHelpContext);
 
   const reports::TReportSettings settings = ProgramReportSettings();
-  cboMonth = new QComboBox;
-  cboMonth->setObjectName(QStringLiteral("cboMonth"));
+  monthBox_ = new QComboBox;
+  monthBox_->setObjectName(QStringLiteral("cboMonth"));
   for (const std::string& name : settings.MonthNames)
-    cboMonth->addItem(QString::fromStdString(name));
-  txtYear = new QSpinBox;
-  txtYear->setObjectName(QStringLiteral("txtYear"));
-  txtYear->setRange(1900, 2100);
+    monthBox_->addItem(QString::fromStdString(name));
+  yearBox_ = new QSpinBox;
+  yearBox_->setObjectName(QStringLiteral("txtYear"));
+  yearBox_->setRange(1900, 2100);
   // The last complete month.
   const TYMD today = DecodeDate(Today());
   const int month = today.Month == 1 ? 12 : today.Month - 1;
-  cboMonth->setCurrentIndex(month - 1);
-  txtYear->setValue(today.Month == 1 ? today.Year - 1 : today.Year);
+  monthBox_->setCurrentIndex(month - 1);
+  yearBox_->setValue(today.Month == 1 ? today.Year - 1 : today.Year);
 
-  txtFolder = new QLineEdit;
-  txtFolder->setObjectName(QStringLiteral("txtFolder"));
+  folderBox_ = new QLineEdit;
+  folderBox_->setObjectName(QStringLiteral("txtFolder"));
   QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (docs.isEmpty() || !QDir(docs).exists()) docs = QDir::homePath();
-  txtFolder->setText(QDir::toNativeSeparators(docs));
-  cmdBrowse = new QPushButton(QStringLiteral("&Browse..."));
-  cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
-  cmdBrowse->setAutoDefault(false);
+  folderBox_->setText(QDir::toNativeSeparators(docs));
+  browseButton_ = new QPushButton(tr("&Browse..."));
+  browseButton_->setObjectName(QStringLiteral("cmdBrowse"));
+  browseButton_->setAutoDefault(false);
 
-  cboDelimiter = new QComboBox;
-  cboDelimiter->setObjectName(QStringLiteral("cboDelimiter"));
-  cboDelimiter->addItem(QStringLiteral("Comma"), QVariant(int(',')));
-  cboDelimiter->addItem(QStringLiteral("Semicolon"), QVariant(int(';')));
-  cboDelimiter->addItem(QStringLiteral("Tab"), QVariant(int('\t')));
+  delimiterBox_ = new QComboBox;
+  delimiterBox_->setObjectName(QStringLiteral("cboDelimiter"));
+  delimiterBox_->addItem(tr("Comma"), QVariant(int(',')));
+  delimiterBox_->addItem(tr("Semicolon"), QVariant(int(';')));
+  delimiterBox_->addItem(tr("Tab"), QVariant(int('\t')));
 
   auto* monthRow = new QHBoxLayout;
-  monthRow->addWidget(cboMonth);
-  monthRow->addWidget(txtYear);
+  monthRow->addWidget(monthBox_);
+  monthRow->addWidget(yearBox_);
   monthRow->addStretch();
   auto* folderRow = new QHBoxLayout;
-  folderRow->addWidget(txtFolder, 1);
-  folderRow->addWidget(cmdBrowse);
+  folderRow->addWidget(folderBox_, 1);
+  folderRow->addWidget(browseButton_);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&Month:"), monthRow);
-  form->addRow(QStringLiteral("&Folder:"), folderRow);
-  form->addRow(QStringLiteral("CSV &delimiter:"), cboDelimiter);
+  form->addRow(tr("&Month:"), monthRow);
+  form->addRow(tr("&Folder:"), folderRow);
+  form->addRow(tr("CSV &delimiter:"), delimiterBox_);
 
-  cmdWrite = new QPushButton(QStringLiteral("&Write"));
-  cmdWrite->setObjectName(QStringLiteral("cmdWrite"));
-  cmdWrite->setDefault(true);
-  cmdClose = new QPushButton(QStringLiteral("Close"));
-  cmdClose->setObjectName(QStringLiteral("cmdClose"));
-  cmdClose->setAutoDefault(false);
-  cmdHelp = new QPushButton(QStringLiteral("&Help"));
-  cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-  cmdHelp->setAutoDefault(false);
+  writeButton_ = new QPushButton(tr("&Write"));
+  writeButton_->setObjectName(QStringLiteral("cmdWrite"));
+  writeButton_->setDefault(true);
+  closeButton_ = new QPushButton(tr("Close"));
+  closeButton_->setObjectName(QStringLiteral("cmdClose"));
+  closeButton_->setAutoDefault(false);
+  helpButton_ = new QPushButton(tr("&Help"));
+  helpButton_->setObjectName(QStringLiteral("cmdHelp"));
+  helpButton_->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(cmdWrite);
-  buttons->addWidget(cmdClose);
-  buttons->addWidget(cmdHelp);
+  buttons->addWidget(writeButton_);
+  buttons->addWidget(closeButton_);
+  buttons->addWidget(helpButton_);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addLayout(buttons);
   setMinimumWidth(fontMetrics().averageCharWidth() * 70);
 
-  connect(cmdBrowse, &QPushButton::clicked, this, &TfrmMonthEnd::cmdBrowseClick);
-  connect(cmdWrite, &QPushButton::clicked, this, &TfrmMonthEnd::cmdWriteClick);
-  connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
-  connect(cmdHelp, &QPushButton::clicked, this,
+  connect(browseButton_, &QPushButton::clicked, this, &TfrmMonthEnd::cmdBrowseClick);
+  connect(writeButton_, &QPushButton::clicked, this, &TfrmMonthEnd::cmdWriteClick);
+  connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(helpButton_, &QPushButton::clicked, this,
           [this] { ShowHelpContext(property(kHelpContextProperty).toInt()); });
 }
 
 void TfrmMonthEnd::cmdBrowseClick() {
   TFileDialogCall call;
   call.Kind = TFileDialogKind::Folder;
-  call.Title = QStringLiteral("Month-End Folder");
-  call.InitialName = QDir::fromNativeSeparators(txtFolder->text());
+  call.Title = tr("Month-End Folder");
+  call.InitialName = QDir::fromNativeSeparators(folderBox_->text());
   if (const std::optional<QString> folder = PromptForFile(call))
-    txtFolder->setText(QDir::toNativeSeparators(*folder));
+    folderBox_->setText(QDir::toNativeSeparators(*folder));
 }
 
 void TfrmMonthEnd::cmdWriteClick() {
-  const QString folder = QDir::fromNativeSeparators(txtFolder->text().trimmed());
+  const QString folder = QDir::fromNativeSeparators(folderBox_->text().trimmed());
   if (folder.isEmpty() || !QDir(folder).exists()) {
-    MessageBoxTitled(QStringLiteral("Please choose an existing folder."), TMsgKind::Information,
-                     mbOK);
-    txtFolder->setFocus(Qt::OtherFocusReason);
+    MessageBoxTitled(tr("Please choose an existing folder."), TMsgKind::Information, mbOK);
+    folderBox_->setFocus(Qt::OtherFocusReason);
     return;
   }
-  const int year = txtYear->value();
-  const int month = cboMonth->currentIndex() + 1;
+  const int year = yearBox_->value();
+  const int month = monthBox_->currentIndex() + 1;
   const TDate from = EncodeDate(year, month, 1);
   const TDate to = EncodeDate(year, month, DaysInMonth(year, month));
   const QStringList files = MonthEndFiles(folder, year, month);
@@ -145,8 +144,8 @@ void TfrmMonthEnd::cmdWriteClick() {
   // The folder once and the names under it: the box shows 255 characters at most.
   QStringList names;
   for (const QString& f : files) names << QFileInfo(f).fileName();
-  MessageBoxTitled(QStringLiteral("The month-end files for %1 %2 are written to %3:\r\r%4")
-                       .arg(cboMonth->currentText())
+  MessageBoxTitled(tr("The month-end files for %1 %2 are written to %3:\r\r%4")
+                       .arg(monthBox_->currentText())
                        .arg(year)
                        .arg(QDir::toNativeSeparators(folder))
                        .arg(names.join(QStringLiteral("\r"))),
@@ -166,7 +165,7 @@ void TfrmMonthEnd::WritePack(const QStringList& files, TDate from, TDate to) {
   const reports::TReportInput input{d.EmpList, d.DeptList, d.ReasonList, d.GlobalList,
                                     selection, options,    settings};
   const reports::TSummary summary = reports::BuildSummary(input);
-  const char delimiter = static_cast<char>(cboDelimiter->currentData().toInt());
+  const char delimiter = static_cast<char>(delimiterBox_->currentData().toInt());
   reports::WriteSummaryCsvFile(files[0].toStdString(), summary, delimiter);
   reports::WriteSummaryXlsx(files[1].toStdString(), summary,
                             HourFormatPattern(settings.HourFormat));

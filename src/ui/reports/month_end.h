@@ -26,15 +26,6 @@ class TfrmMonthEnd : public QDialog {
  public:
   explicit TfrmMonthEnd(const TDataSession& session, QWidget* parent = nullptr);
 
-  QComboBox* cboMonth = nullptr;
-  QSpinBox* txtYear = nullptr;
-  QLineEdit* txtFolder = nullptr;
-  QPushButton* cmdBrowse = nullptr;
-  QComboBox* cboDelimiter = nullptr;
-  QPushButton* cmdWrite = nullptr;
-  QPushButton* cmdClose = nullptr;
-  QPushButton* cmdHelp = nullptr;
-
  private:
   void cmdBrowseClick();
   void cmdWriteClick();
@@ -42,6 +33,14 @@ class TfrmMonthEnd : public QDialog {
   void WritePack(const QStringList& files, TDate from, TDate to);
 
   const TDataSession& session_;
+  QComboBox* monthBox_ = nullptr;
+  QSpinBox* yearBox_ = nullptr;
+  QLineEdit* folderBox_ = nullptr;
+  QPushButton* browseButton_ = nullptr;
+  QComboBox* delimiterBox_ = nullptr;
+  QPushButton* writeButton_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+  QPushButton* helpButton_ = nullptr;
 };
 
 }  // namespace absence::ui

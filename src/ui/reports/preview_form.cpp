@@ -36,29 +36,29 @@ QPushButton* Button(const QString& caption, QWidget* parent) {
 TPVPreviewForm::TPVPreviewForm(const reports::TDocument& doc, std::function<void()> print,
                                QWidget* parent)
     : QDialog(parent), doc_(doc), print_(std::move(print)) {
-  setWindowTitle(QStringLiteral("Report Preview"));
+  setWindowTitle(tr("Report Preview"));
   auto* bar = new QHBoxLayout;
-  QPushButton* zoomIn = Button(QStringLiteral("Zoom In"), this);
-  QPushButton* zoomOut = Button(QStringLiteral("Zoom Out"), this);
-  QPushButton* pageWidth = Button(QStringLiteral("Zoom Page Width"), this);
-  QPushButton* wholePage = Button(QStringLiteral("Zoom Whole Page"), this);
+  QPushButton* zoomIn = Button(tr("Zoom In"), this);
+  QPushButton* zoomOut = Button(tr("Zoom Out"), this);
+  QPushButton* pageWidth = Button(tr("Zoom Page Width"), this);
+  QPushButton* wholePage = Button(tr("Zoom Whole Page"), this);
   txtZoom_ = new QSpinBox(this);
   txtZoom_->setObjectName(QStringLiteral("txtZoom"));
   txtZoom_->setRange(kMinZoom, kMaxZoom);
   txtZoom_->setSuffix(QStringLiteral("%"));
   txtZoom_->setValue(100);
-  btnFirst_ = Button(QStringLiteral("First Page"), this);
-  btnPrevious_ = Button(QStringLiteral("Previous Page"), this);
-  btnNext_ = Button(QStringLiteral("Next Page"), this);
-  btnLast_ = Button(QStringLiteral("Last Page"), this);
+  btnFirst_ = Button(tr("First Page"), this);
+  btnPrevious_ = Button(tr("Previous Page"), this);
+  btnNext_ = Button(tr("Next Page"), this);
+  btnLast_ = Button(tr("Last Page"), this);
   txtPage_ = new QSpinBox(this);
   txtPage_->setObjectName(QStringLiteral("txtPage"));
   const int pages = std::max<int>(1, static_cast<int>(doc_.Pages.size()));
   txtPage_->setRange(1, pages);
   lblPage_ = new QLabel(this);
   lblPage_->setObjectName(QStringLiteral("lblPage"));
-  QPushButton* printButton = Button(QStringLiteral("Print"), this);
-  QPushButton* done = Button(QStringLiteral("Done"), this);
+  QPushButton* printButton = Button(tr("Print"), this);
+  QPushButton* done = Button(tr("Done"), this);
   for (QWidget* w : std::initializer_list<QWidget*>{zoomIn, zoomOut, pageWidth, wholePage, txtZoom_,
                                                     btnFirst_, btnPrevious_, btnNext_, btnLast_,
                                                     txtPage_, lblPage_, printButton, done})
@@ -109,7 +109,7 @@ void TPVPreviewForm::SetZoom(int percent) {
 void TPVPreviewForm::ShowPage(int page) {
   const int pages = std::max<int>(1, static_cast<int>(doc_.Pages.size()));
   page_ = std::clamp(page, 1, pages);
-  lblPage_->setText(QStringLiteral("Page %1 of %2").arg(page_).arg(pages));
+  lblPage_->setText(tr("Page %1 of %2").arg(page_).arg(pages));
   const QSignalBlocker block(txtPage_);
   txtPage_->setValue(page_);
   btnFirst_->setEnabled(page_ > 1);

@@ -13,6 +13,8 @@ class QSpinBox;
 namespace absence::ui {
 
 class TPVPreviewForm : public QDialog {
+  Q_OBJECT
+
  public:
   // `print` runs when "Print" is pressed (the report window's print with its copies rule).
   TPVPreviewForm(const reports::TDocument& doc, std::function<void()> print,

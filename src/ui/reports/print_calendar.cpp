@@ -36,7 +36,7 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
 
 TfrmPrintCalendar::TfrmPrintCalendar(const TDataSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
-  setWindowTitle(QStringLiteral("Month Calendar Selection"));
+  setWindowTitle(tr("Month Calendar Selection"));
   const QDate today = ToQDate(Today());
   cboMonthBox_ = new QComboBox(this);
   cboMonthBox_->setObjectName(QStringLiteral("cboMonthBox"));
@@ -49,26 +49,26 @@ TfrmPrintCalendar::TfrmPrintCalendar(const TDataSession& session, QWidget* paren
   txtYear_->setValue(today.year());
   cboDeptBox_ = new QComboBox(this);
   cboDeptBox_->setObjectName(QStringLiteral("cboDeptBox"));
-  cboDeptBox_->addItem(QStringLiteral("All Departments"), 0);
+  cboDeptBox_->addItem(tr("All Departments"), 0);
   for (const auto& d : session_.Data().DeptList)
     if (!d->Deleted) cboDeptBox_->addItem(QString::fromStdString(d->DeptName), d->DeptID);
-  auto* globals = new QGroupBox(QStringLiteral(" Print Global Absence entries "), this);
-  btnOncePerDay_ = new QRadioButton(QStringLiteral("Once per day"), globals);
+  auto* globals = new QGroupBox(tr(" Print Global Absence entries "), this);
+  btnOncePerDay_ = new QRadioButton(tr("Once per day"), globals);
   btnOncePerDay_->setObjectName(QStringLiteral("btnOncePerDay"));
   btnOncePerDay_->setChecked(true);
-  btnEachEmp_ = new QRadioButton(QStringLiteral("Once for each employee"), globals);
+  btnEachEmp_ = new QRadioButton(tr("Once for each employee"), globals);
   btnEachEmp_->setObjectName(QStringLiteral("btnEachEmp"));
   auto* g = new QVBoxLayout(globals);
   g->addWidget(btnOncePerDay_);
   g->addWidget(btnEachEmp_);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Month"), cboMonthBox_);
-  form->addRow(QStringLiteral("Year"), txtYear_);
-  form->addRow(QStringLiteral("Department"), cboDeptBox_);
-  QPushButton* preview = Button(QStringLiteral("Preview"), "cmdPreview", this);
-  QPushButton* print = Button(QStringLiteral("Print"), "cmdPrint", this);
-  QPushButton* close = Button(QStringLiteral("Close"), "cmdClose", this);
-  QPushButton* help = Button(QStringLiteral("Help"), "cmdHelp", this);
+  form->addRow(tr("Month"), cboMonthBox_);
+  form->addRow(tr("Year"), txtYear_);
+  form->addRow(tr("Department"), cboDeptBox_);
+  QPushButton* preview = Button(tr("Preview"), "cmdPreview", this);
+  QPushButton* print = Button(tr("Print"), "cmdPrint", this);
+  QPushButton* close = Button(tr("Close"), "cmdClose", this);
+  QPushButton* help = Button(tr("Help"), "cmdHelp", this);
   print->setEnabled(!App().NoPrinter);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {preview, print, close, help}) buttons->addWidget(b);

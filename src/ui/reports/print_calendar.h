@@ -14,6 +14,8 @@ namespace absence::ui {
 class TDataSession;
 
 class TfrmPrintCalendar : public QDialog {
+  Q_OBJECT
+
  public:
   TfrmPrintCalendar(const TDataSession& session, QWidget* parent = nullptr);
   // The report's options as the window holds them.

@@ -1,6 +1,7 @@
 // Printing generated report pages on a printer or into a PDF file.
 #include "ui/reports/report_print.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -32,8 +33,8 @@ namespace {
 bool PrintToPdf(const reports::TDocument& doc, int from, int to, int copies, const QString& title) {
   TFileDialogCall call;
   call.Kind = TFileDialogKind::Save;
-  call.Title = QStringLiteral("Print to File");
-  call.Filter = QStringLiteral("PDF file (*.pdf)|*.pdf");
+  call.Title = QCoreApplication::translate("absence::ui::TPVSetupForm", "Print to File");
+  call.Filter = QCoreApplication::translate("absence::ui::TPVSetupForm", "PDF file (*.pdf)|*.pdf");
   call.DefaultExt = QStringLiteral("pdf");
   const std::optional<QString> file = PromptForFile(call);
   if (!file) return false;

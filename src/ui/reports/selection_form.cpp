@@ -11,7 +11,9 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "dates/dates.h"
 #include "reports/selection.h"
@@ -47,13 +49,21 @@ struct TKindLayout {
 };
 
 constexpr TKindLayout kKinds[] = {
-    {TReportKind::Absence, "Absence Taken Selection", 2110, true, true, true, false, false},
-    {TReportKind::Balances, "Absence Reason Balance Report Selection", 2130, true, false, false,
-     true, false},
-    {TReportKind::EmpInfo, "Employee Information Selection", 2150, true, false, false, false, true},
-    {TReportKind::Department, "Department Information Selection", 2140, false, false, false, false,
-     false},
-    {TReportKind::Statement, "Employee Statement Selection", 2160, true, false, true, false, false},
+    {TReportKind::Absence,
+     QT_TRANSLATE_NOOP("absence::ui::TfrmSelection", "Absence Taken Selection"), 2110, true, true,
+     true, false, false},
+    {TReportKind::Balances,
+     QT_TRANSLATE_NOOP("absence::ui::TfrmSelection", "Absence Reason Balance Report Selection"),
+     2130, true, false, false, true, false},
+    {TReportKind::EmpInfo,
+     QT_TRANSLATE_NOOP("absence::ui::TfrmSelection", "Employee Information Selection"), 2150, true,
+     false, false, false, true},
+    {TReportKind::Department,
+     QT_TRANSLATE_NOOP("absence::ui::TfrmSelection", "Department Information Selection"), 2140,
+     false, false, false, false, false},
+    {TReportKind::Statement,
+     QT_TRANSLATE_NOOP("absence::ui::TfrmSelection", "Employee Statement Selection"), 2160, true,
+     false, true, false, false},
 };
 
 const TKindLayout& LayoutOf(TReportKind kind) {
@@ -81,7 +91,7 @@ QPushButton* MoveButton(const char* caption, const char* name) {
 QToolButton* CalendarButton(const char* name) {
   auto* b = Named(new QToolButton, name);
   b->setIcon(ResourceIcon(QStringLiteral("Dates")));
-  b->setToolTip(QStringLiteral("Show Calendar"));
+  b->setToolTip(TfrmSelection::tr("Show Calendar"));
   b->setFocusPolicy(Qt::NoFocus);
   return b;
 }
@@ -94,22 +104,24 @@ TDateEdit* DateBox(const char* name) {
 }
 
 QString SourceCaption(TEmployeeDisplay display, bool selected) {
-  const QString head = selected ? QStringLiteral("Selected ") : QStringLiteral("Available ");
   switch (display) {
     case TEmployeeDisplay::Current:
-      return head + QStringLiteral("Current Employees");
+      return selected ? TfrmSelection::tr("Selected Current Employees")
+                      : TfrmSelection::tr("Available Current Employees");
     case TEmployeeDisplay::Former:
-      return head + QStringLiteral("Former Employees");
+      return selected ? TfrmSelection::tr("Selected Former Employees")
+                      : TfrmSelection::tr("Available Former Employees");
     case TEmployeeDisplay::All:
       break;
   }
-  return head + QStringLiteral("Employees");
+  return selected ? TfrmSelection::tr("Selected Employees")
+                  : TfrmSelection::tr("Available Employees");
 }
 
 }  // namespace
 
 QString SelectionCaption(TReportKind kind) {
-  return QString::fromLatin1(LayoutOf(kind).Caption);
+  return TfrmSelection::tr(LayoutOf(kind).Caption);
 }
 
 int SelectionHelpContext(TReportKind kind) {
@@ -120,137 +132,141 @@ TfrmSelection::TfrmSelection(const TDataSession& session, reports::TSelection& s
                              QWidget* parent)
     : QDialog(parent), session_(session), selection_(selection) {
   setObjectName(QStringLiteral("frmSelection"));
-  setWindowTitle(QStringLiteral("Choices Dialog"));
+  setWindowTitle(tr("Choices Dialog"));
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // the height follows the groups shown
   CreateLists();
   CreateOptions();
   CreateButtons();
   UpdateButtons();
+  for (auto changed :
+       {&TDataSession::Reloaded, &TDataSession::EmployeeListChanged, &TDataSession::DeptsChanged})
+    connect(&session_, changed, this, &TfrmSelection::RefreshChoices);
 }
 
 void TfrmSelection::CreateLists() {
-  lblSource = Named(new QLabel(QStringLiteral("Source List:")), "lblSource");
-  lstSource = new TSelectionList("lstSource");
-  lblDestination = Named(new QLabel(QStringLiteral("Destination List:")), "lblDestination");
-  lstDestination = new TSelectionList("lstDestination");
-  lstSource->SetPartner(lstDestination);
-  lstDestination->SetPartner(lstSource);
-  for (TSelectionList* list : {lstSource, lstDestination})
+  sourceLabel_ = Named(new QLabel(tr("Source List:")), "lblSource");
+  sourceList_ = new TSelectionList("lstSource");
+  destinationLabel_ = Named(new QLabel(tr("Destination List:")), "lblDestination");
+  destinationList_ = new TSelectionList("lstDestination");
+  sourceList_->SetPartner(destinationList_);
+  destinationList_->SetPartner(sourceList_);
+  for (TSelectionList* list : {sourceList_, destinationList_})
     list->setMinimumSize(list->fontMetrics().averageCharWidth() * 28,
                          list->fontMetrics().height() * 12);
-  lblSource->setBuddy(lstSource);
-  lblDestination->setBuddy(lstDestination);
-  IncludeBtn = MoveButton(">", "IncludeBtn");
-  IncAllBtn = MoveButton(">>", "IncAllBtn");
-  ExcludeBtn = MoveButton("<", "ExcludeBtn");
-  ExAllBtn = MoveButton("<<", "ExAllBtn");
+  sourceLabel_->setBuddy(sourceList_);
+  destinationLabel_->setBuddy(destinationList_);
+  includeButton_ = MoveButton(">", "IncludeBtn");
+  includeAllButton_ = MoveButton(">>", "IncAllBtn");
+  excludeButton_ = MoveButton("<", "ExcludeBtn");
+  excludeAllButton_ = MoveButton("<<", "ExAllBtn");
 
   auto* moves = new QVBoxLayout;
   moves->addStretch();
-  for (QPushButton* b : {IncludeBtn, IncAllBtn, ExcludeBtn, ExAllBtn}) moves->addWidget(b);
+  for (QPushButton* b : {includeButton_, includeAllButton_, excludeButton_, excludeAllButton_})
+    moves->addWidget(b);
   moves->addStretch();
   auto* grid = new QGridLayout;
-  grid->addWidget(lblSource, 0, 0);
-  grid->addWidget(lstSource, 1, 0);
+  grid->addWidget(sourceLabel_, 0, 0);
+  grid->addWidget(sourceList_, 1, 0);
   grid->addLayout(moves, 1, 1);
-  grid->addWidget(lblDestination, 0, 2);
-  grid->addWidget(lstDestination, 1, 2);
+  grid->addWidget(destinationLabel_, 0, 2);
+  grid->addWidget(destinationList_, 1, 2);
   static_cast<QVBoxLayout*>(layout())->addLayout(grid);
 
-  connect(IncludeBtn, &QPushButton::clicked, this,
-          [this] { Move(lstSource, lstDestination, false); });
-  connect(IncAllBtn, &QPushButton::clicked, this,
-          [this] { Move(lstSource, lstDestination, true); });
-  connect(ExcludeBtn, &QPushButton::clicked, this,
-          [this] { Move(lstDestination, lstSource, false); });
-  connect(ExAllBtn, &QPushButton::clicked, this, [this] { Move(lstDestination, lstSource, true); });
-  connect(lstSource, &QListWidget::itemDoubleClicked, this,
-          [this] { Move(lstSource, lstDestination, false); });
-  connect(lstDestination, &QListWidget::itemDoubleClicked, this,
-          [this] { Move(lstDestination, lstSource, false); });
-  connect(lstDestination, &TSelectionList::Dropped, this,
-          [this] { Move(lstSource, lstDestination, false); });
-  connect(lstSource, &TSelectionList::Dropped, this,
-          [this] { Move(lstDestination, lstSource, false); });
+  connect(includeButton_, &QPushButton::clicked, this,
+          [this] { Move(sourceList_, destinationList_, false); });
+  connect(includeAllButton_, &QPushButton::clicked, this,
+          [this] { Move(sourceList_, destinationList_, true); });
+  connect(excludeButton_, &QPushButton::clicked, this,
+          [this] { Move(destinationList_, sourceList_, false); });
+  connect(excludeAllButton_, &QPushButton::clicked, this,
+          [this] { Move(destinationList_, sourceList_, true); });
+  connect(sourceList_, &QAbstractItemView::doubleClicked, this,
+          [this] { Move(sourceList_, destinationList_, false); });
+  connect(destinationList_, &QAbstractItemView::doubleClicked, this,
+          [this] { Move(destinationList_, sourceList_, false); });
+  connect(destinationList_, &TSelectionList::Dropped, this,
+          [this] { Move(sourceList_, destinationList_, false); });
+  connect(sourceList_, &TSelectionList::Dropped, this,
+          [this] { Move(destinationList_, sourceList_, false); });
 }
 
 void TfrmSelection::CreateOptions() {
-  pnlSelectFrom = Named(new QGroupBox(QStringLiteral(" Select from ")), "pnlSelectFrom");
-  btnEmps = Named(new QRadioButton(QStringLiteral("Employees")), "btnEmps");
-  btnDepts = Named(new QRadioButton(QStringLiteral("Departments")), "btnDepts");
-  btnEmps->setChecked(true);
-  auto* from = new QHBoxLayout(pnlSelectFrom);
-  from->addWidget(btnEmps);
-  from->addWidget(btnDepts);
-  chkNewPage = Named(new QCheckBox(QStringLiteral("New page for each Employee")), "chkNewPage");
-  chkNewPage->setChecked(true);
+  selectFromGroup_ = Named(new QGroupBox(tr(" Select from ")), "pnlSelectFrom");
+  employeesChoice_ = Named(new QRadioButton(tr("Employees")), "btnEmps");
+  departmentsChoice_ = Named(new QRadioButton(tr("Departments")), "btnDepts");
+  employeesChoice_->setChecked(true);
+  auto* from = new QHBoxLayout(selectFromGroup_);
+  from->addWidget(employeesChoice_);
+  from->addWidget(departmentsChoice_);
+  newPageBox_ = Named(new QCheckBox(tr("New page for each Employee")), "chkNewPage");
+  newPageBox_->setChecked(true);
 
-  pnlReportType = Named(new QGroupBox(QStringLiteral(" Report Type ")), "pnlReportType");
-  btnDetail = Named(new QRadioButton(QStringLiteral("Detail")), "btnDetail");
-  btnSummary = Named(new QRadioButton(QStringLiteral("Summary")), "btnSummary");
-  btnDetail->setChecked(true);
-  auto* type = new QHBoxLayout(pnlReportType);
-  type->addWidget(btnDetail);
-  type->addWidget(btnSummary);
+  reportTypeGroup_ = Named(new QGroupBox(tr(" Report Type ")), "pnlReportType");
+  detailChoice_ = Named(new QRadioButton(tr("Detail")), "btnDetail");
+  summaryChoice_ = Named(new QRadioButton(tr("Summary")), "btnSummary");
+  detailChoice_->setChecked(true);
+  auto* type = new QHBoxLayout(reportTypeGroup_);
+  type->addWidget(detailChoice_);
+  type->addWidget(summaryChoice_);
 
-  pnlDates = Named(new QGroupBox, "pnlDates");
-  txtStartDate = DateBox("txtStartDate");
-  spdStartDate = CalendarButton("spdStartDate");
-  txtEndDate = DateBox("txtEndDate");
-  spdEndDate = CalendarButton("spdEndDate");
-  auto* dates = new QGridLayout(pnlDates);
-  dates->addWidget(new QLabel(QStringLiteral("Beginning on")), 0, 0);
-  dates->addWidget(txtStartDate, 0, 1);
-  dates->addWidget(spdStartDate, 0, 2);
-  dates->addWidget(new QLabel(QStringLiteral("Ending on")), 1, 0);
-  dates->addWidget(txtEndDate, 1, 1);
-  dates->addWidget(spdEndDate, 1, 2);
+  datesGroup_ = Named(new QGroupBox, "pnlDates");
+  startDateBox_ = DateBox("txtStartDate");
+  startCalendarButton_ = CalendarButton("spdStartDate");
+  endDateBox_ = DateBox("txtEndDate");
+  endCalendarButton_ = CalendarButton("spdEndDate");
+  auto* dates = new QGridLayout(datesGroup_);
+  dates->addWidget(new QLabel(tr("Beginning on")), 0, 0);
+  dates->addWidget(startDateBox_, 0, 1);
+  dates->addWidget(startCalendarButton_, 0, 2);
+  dates->addWidget(new QLabel(tr("Ending on")), 1, 0);
+  dates->addWidget(endDateBox_, 1, 1);
+  dates->addWidget(endCalendarButton_, 1, 2);
   dates->setColumnStretch(3, 1);
 
-  pnlAsOfDate = Named(new QGroupBox(QStringLiteral(" Report Totals ")), "pnlAsOfDate");
-  txtAsOfDate = DateBox("txtAsOfDate");
-  txtAsOfDate->SetRequiredField(true);  // the report needs a date to total up to
-  spdAsOfDate = CalendarButton("spdAsOfDate");
-  chkIncludeAll = Named(new QCheckBox(QStringLiteral("Include all Reasons")), "chkIncludeAll");
-  auto* asOf = new QGridLayout(pnlAsOfDate);
-  asOf->addWidget(new QLabel(QStringLiteral("As of")), 0, 0);
-  asOf->addWidget(txtAsOfDate, 0, 1);
-  asOf->addWidget(spdAsOfDate, 0, 2);
-  asOf->addWidget(chkIncludeAll, 1, 0, 1, 3);
+  asOfGroup_ = Named(new QGroupBox(tr(" Report Totals ")), "pnlAsOfDate");
+  asOfDateBox_ = DateBox("txtAsOfDate");
+  asOfDateBox_->SetRequiredField(true);  // the report needs a date to total up to
+  asOfCalendarButton_ = CalendarButton("spdAsOfDate");
+  includeAllReasonsBox_ = Named(new QCheckBox(tr("Include all Reasons")), "chkIncludeAll");
+  auto* asOf = new QGridLayout(asOfGroup_);
+  asOf->addWidget(new QLabel(tr("As of")), 0, 0);
+  asOf->addWidget(asOfDateBox_, 0, 1);
+  asOf->addWidget(asOfCalendarButton_, 0, 2);
+  asOf->addWidget(includeAllReasonsBox_, 1, 0, 1, 3);
   asOf->setColumnStretch(3, 1);
 
-  pnlEmpInfo = Named(new QGroupBox(QStringLiteral(" Print ")), "pnlEmpInfo");
-  chkEmpInfo = Named(new QCheckBox(QStringLiteral(" Employee Information")), "chkEmpInfo");
-  chkEmpAccruals =
-      Named(new QCheckBox(QStringLiteral(" Benefit Accrual Balances")), "chkEmpAccruals");
-  chkEmpInfo->setChecked(true);
-  chkEmpAccruals->setChecked(true);
-  auto* info = new QVBoxLayout(pnlEmpInfo);
-  info->addWidget(chkEmpInfo);
-  info->addWidget(chkEmpAccruals);
+  printGroup_ = Named(new QGroupBox(tr(" Print ")), "pnlEmpInfo");
+  employeeInfoBox_ = Named(new QCheckBox(tr(" Employee Information")), "chkEmpInfo");
+  accrualsBox_ = Named(new QCheckBox(tr(" Benefit Accrual Balances")), "chkEmpAccruals");
+  employeeInfoBox_->setChecked(true);
+  accrualsBox_->setChecked(true);
+  auto* info = new QVBoxLayout(printGroup_);
+  info->addWidget(employeeInfoBox_);
+  info->addWidget(accrualsBox_);
 
   auto* options = new QGridLayout;
-  options->addWidget(pnlSelectFrom, 0, 0);
-  options->addWidget(chkNewPage, 0, 1);
-  options->addWidget(pnlReportType, 1, 0);
-  options->addWidget(pnlDates, 1, 1);
-  options->addWidget(pnlAsOfDate, 2, 0, 1, 2);
-  options->addWidget(pnlEmpInfo, 3, 0, 1, 2);
+  options->addWidget(selectFromGroup_, 0, 0);
+  options->addWidget(newPageBox_, 0, 1);
+  options->addWidget(reportTypeGroup_, 1, 0);
+  options->addWidget(datesGroup_, 1, 1);
+  options->addWidget(asOfGroup_, 2, 0, 1, 2);
+  options->addWidget(printGroup_, 3, 0, 1, 2);
   static_cast<QVBoxLayout*>(layout())->addLayout(options);
-  for (QWidget* w : {static_cast<QWidget*>(pnlReportType), static_cast<QWidget*>(pnlDates),
-                     static_cast<QWidget*>(pnlAsOfDate), static_cast<QWidget*>(pnlEmpInfo)})
+  for (QWidget* w : {static_cast<QWidget*>(reportTypeGroup_), static_cast<QWidget*>(datesGroup_),
+                     static_cast<QWidget*>(asOfGroup_), static_cast<QWidget*>(printGroup_)})
     w->hide();
 
-  connect(btnEmps, &QRadioButton::toggled, this, [this](bool on) {
+  connect(employeesChoice_, &QRadioButton::toggled, this, [this](bool on) {
     if (on) SelectFromClick();
   });
-  connect(btnDepts, &QRadioButton::toggled, this, [this](bool on) {
+  connect(departmentsChoice_, &QRadioButton::toggled, this, [this](bool on) {
     if (on) SelectFromClick();
   });
   for (auto [box, button] :
-       {std::pair{txtStartDate, spdStartDate}, std::pair{txtEndDate, spdEndDate},
-        std::pair{txtAsOfDate, spdAsOfDate}}) {
+       {std::pair{startDateBox_, startCalendarButton_}, std::pair{endDateBox_, endCalendarButton_},
+        std::pair{asOfDateBox_, asOfCalendarButton_}}) {
     TDateEdit* b = box;
     connect(b, &TDateEdit::Exit, this, [this, b] { DateExit(b); });
     connect(button, &QToolButton::clicked, this, [b] { PickDateFor(*b); });
@@ -258,91 +274,107 @@ void TfrmSelection::CreateOptions() {
 }
 
 void TfrmSelection::CreateButtons() {
-  cmdPreview = Named(new QPushButton(QStringLiteral("Preview")), "cmdPreview");
-  cmdPrint = Named(new QPushButton(QStringLiteral("Print")), "cmdPrint");
-  cmdCancel = Named(new QPushButton(QStringLiteral("Close")), "cmdCancel");
-  cmdHelp = Named(new QPushButton(QStringLiteral("Help")), "cmdHelp");
+  previewButton_ = Named(new QPushButton(tr("Preview")), "cmdPreview");
+  printButton_ = Named(new QPushButton(tr("Print")), "cmdPrint");
+  closeButton_ = Named(new QPushButton(tr("Close")), "cmdCancel");
+  helpButton_ = Named(new QPushButton(tr("Help")), "cmdHelp");
   auto* row = new QHBoxLayout;
   row->addStretch();
-  for (QPushButton* b : {cmdPreview, cmdPrint, cmdCancel, cmdHelp}) {
+  for (QPushButton* b : {previewButton_, printButton_, closeButton_, helpButton_}) {
     b->setAutoDefault(false);
     row->addWidget(b);
   }
   static_cast<QVBoxLayout*>(layout())->addLayout(row);
-  connect(cmdPreview, &QPushButton::clicked, this, [this] { cmdReportClick(true); });
-  connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdReportClick(false); });
-  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(cmdHelp, &QPushButton::clicked, this,
+  connect(previewButton_, &QPushButton::clicked, this, [this] { cmdReportClick(true); });
+  connect(printButton_, &QPushButton::clicked, this, [this] { cmdReportClick(false); });
+  connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(helpButton_, &QPushButton::clicked, this,
           [this] { ShowHelpContext(property(kHelpContextProperty).toInt()); });
 }
 
 void TfrmSelection::Configure(TReportKind kind) {
   const TKindLayout& k = LayoutOf(kind);
   kind_ = kind;
-  pnlSelectFrom->setVisible(k.SelectFrom);
-  pnlReportType->setVisible(k.ReportType);
-  pnlDates->setVisible(k.Dates);
-  pnlAsOfDate->setVisible(k.AsOf);
-  pnlEmpInfo->setVisible(k.EmpInfo);
-  if (k.AsOf) txtAsOfDate->SetDate(Today());
-  if (kind == TReportKind::Department)
-    chkNewPage->setText(QStringLiteral("New Page for each Department"));
+  selectFromGroup_->setVisible(k.SelectFrom);
+  reportTypeGroup_->setVisible(k.ReportType);
+  datesGroup_->setVisible(k.Dates);
+  asOfGroup_->setVisible(k.AsOf);
+  printGroup_->setVisible(k.EmpInfo);
+  if (k.AsOf) asOfDateBox_->SetDate(Today());
+  if (kind == TReportKind::Department) newPageBox_->setText(tr("New Page for each Department"));
   if (kind == TReportKind::Statement) {
     // Each statement is a page of its own; the period defaults to the last complete month.
-    chkNewPage->setVisible(false);
+    newPageBox_->setVisible(false);
     const TYMD today = DecodeDate(Today());
     const TDate first = EncodeDate(today.Year, today.Month, 1);
-    txtStartDate->SetDate(AddMonths(-1, first));
-    txtEndDate->SetDate(first - 1);
+    startDateBox_->SetDate(AddMonths(-1, first));
+    endDateBox_->SetDate(first - 1);
   }
   FillSource();
 }
 
-void TfrmSelection::FillSource() {
-  lstSource->clear();
-  lstDestination->clear();
+reports::TSelection TfrmSelection::Choices() const {
   const TDataSet& d = session_.Data();
-  const bool departments = kind_ == TReportKind::Department || btnDepts->isChecked();
+  const bool departments = kind_ == TReportKind::Department || departmentsChoice_->isChecked();
+  return departments ? reports::DepartmentChoices(d.DeptList)
+                     : reports::EmployeeChoices(d.EmpList, App().Settings.EmployeeDisplay);
+}
+
+void TfrmSelection::FillSource() {
+  destinationList_->Model().SetItems({});
+  sourceList_->Model().SetItems(Choices());
+  const bool departments = kind_ == TReportKind::Department || departmentsChoice_->isChecked();
   const TEmployeeDisplay display = App().Settings.EmployeeDisplay;
-  const reports::TSelection choices = departments ? reports::DepartmentChoices(d.DeptList)
-                                                  : reports::EmployeeChoices(d.EmpList, display);
-  for (const reports::TSelectionItem& item : choices) lstSource->AddItem(item);
   if (departments) {
-    lblSource->setText(QStringLiteral("Available Departments"));
-    lblDestination->setText(QStringLiteral("Selected Departments"));
+    sourceLabel_->setText(tr("Available Departments"));
+    destinationLabel_->setText(tr("Selected Departments"));
   } else {
-    lblSource->setText(SourceCaption(display, false));
-    lblDestination->setText(SourceCaption(display, true));
+    sourceLabel_->setText(SourceCaption(display, false));
+    destinationLabel_->setText(SourceCaption(display, true));
   }
   UpdateButtons();
 }
 
+void TfrmSelection::RefreshChoices() {
+  reports::TSelection offered;
+  reports::TSelection chosen;
+  const reports::TSelection& wasChosen = destinationList_->Model().Items();
+  for (const reports::TSelectionItem& item : Choices()) {
+    const bool keep = std::any_of(wasChosen.begin(), wasChosen.end(),
+                                  [&](const auto& c) { return c.ID == item.ID; });
+    (keep ? chosen : offered).push_back(item);
+  }
+  sourceList_->Model().SetItems(std::move(offered));
+  destinationList_->Model().SetItems(std::move(chosen));
+  UpdateButtons();
+}
+
 void TfrmSelection::SelectFromClick() {
-  chkNewPage->setText(btnDepts->isChecked() ? QStringLiteral("New page for each Department")
-                                            : QStringLiteral("New page for each Employee"));
+  newPageBox_->setText(departmentsChoice_->isChecked() ? tr("New page for each Department")
+                                                       : tr("New page for each Employee"));
   FillSource();
 }
 
 void TfrmSelection::Move(TSelectionList* from, TSelectionList* to, bool all) {
-  for (const reports::TSelectionItem& item : from->TakeItems(all)) to->AddItem(item);
+  to->Model().AddItems(from->TakeItems(all));
   from->setFocus();
   UpdateButtons();
 }
 
 void TfrmSelection::UpdateButtons() {
-  const bool source = lstSource->count() > 0;
-  const bool chosen = lstDestination->count() > 0;
-  IncludeBtn->setEnabled(source);
-  IncAllBtn->setEnabled(source);
-  ExcludeBtn->setEnabled(chosen);
-  ExAllBtn->setEnabled(chosen);
-  cmdPreview->setEnabled(chosen);
-  cmdPrint->setEnabled(chosen);
+  const bool source = sourceList_->Count() > 0;
+  const bool chosen = destinationList_->Count() > 0;
+  includeButton_->setEnabled(source);
+  includeAllButton_->setEnabled(source);
+  excludeButton_->setEnabled(chosen);
+  excludeAllButton_->setEnabled(chosen);
+  previewButton_->setEnabled(chosen);
+  printButton_->setEnabled(chosen);
 }
 
 void TfrmSelection::DateExit(TDateEdit* box) {
   // Close closes the dialog even while a date is unfinished.
-  box->SetValidateInput(QApplication::focusWidget() != cmdCancel);
+  box->SetValidateInput(QApplication::focusWidget() != closeButton_);
 }
 
 namespace {
@@ -365,38 +397,37 @@ bool Refuse(const QString& message, TDateEdit* focus) {
 }  // namespace
 
 bool TfrmSelection::DatesValid() {
-  if (txtStartDate->text().isEmpty())
-    return Refuse(QStringLiteral("Please enter a Beginning On date."), txtStartDate);
-  if (!DateReadable(txtStartDate)) return false;
-  if (txtEndDate->text().isEmpty())
-    return Refuse(QStringLiteral("Please enter an Ending On date."), txtEndDate);
-  if (!DateReadable(txtEndDate)) return false;
-  if (txtStartDate->Date() > txtEndDate->Date())
-    return Refuse(QStringLiteral("The Ending On date cannot be before the Beginning on date."),
-                  txtStartDate);
+  if (startDateBox_->text().isEmpty())
+    return Refuse(tr("Please enter a Beginning On date."), startDateBox_);
+  if (!DateReadable(startDateBox_)) return false;
+  if (endDateBox_->text().isEmpty())
+    return Refuse(tr("Please enter an Ending On date."), endDateBox_);
+  if (!DateReadable(endDateBox_)) return false;
+  if (startDateBox_->Date() > endDateBox_->Date())
+    return Refuse(tr("The Ending On date cannot be before the Beginning on date."), startDateBox_);
   return true;
 }
 
 reports::TReportOptions TfrmSelection::Options() const {
   reports::TReportOptions o;
   o.Kind = kind_;
-  o.NewPagePerGroup = chkNewPage->isChecked() || kind_ == TReportKind::Statement;
-  o.SelectFromEmployees = btnEmps->isChecked();
-  o.StartDate = txtStartDate->Date();
-  o.EndDate = txtEndDate->Date();
-  o.Detail = btnDetail->isChecked();
-  o.ReportDate = txtAsOfDate->Date();
-  o.IncludeAllReasons = chkIncludeAll->isChecked();
-  o.PrintEmpInfo = chkEmpInfo->isChecked();
-  o.PrintAccruals = chkEmpAccruals->isChecked();
+  o.NewPagePerGroup = newPageBox_->isChecked() || kind_ == TReportKind::Statement;
+  o.SelectFromEmployees = employeesChoice_->isChecked();
+  o.StartDate = startDateBox_->Date();
+  o.EndDate = endDateBox_->Date();
+  o.Detail = detailChoice_->isChecked();
+  o.ReportDate = asOfDateBox_->Date();
+  o.IncludeAllReasons = includeAllReasonsBox_->isChecked();
+  o.PrintEmpInfo = employeeInfoBox_->isChecked();
+  o.PrintAccruals = accrualsBox_->isChecked();
   o.InformationList = true;
   return o;
 }
 
 void TfrmSelection::cmdReportClick(bool preview) {
   if ((kind_ == TReportKind::Absence || kind_ == TReportKind::Statement) && !DatesValid()) return;
-  if (kind_ == TReportKind::Balances && !DateReadable(txtAsOfDate)) return;
-  selection_ = lstDestination->Items();
+  if (kind_ == TReportKind::Balances && !DateReadable(asOfDateBox_)) return;
+  selection_ = destinationList_->Model().Items();
   TfrmABReport report(session_.Data(), Options(), selection_, ProgramReportSettings(),
                       App().PrinterName, this);
   if (preview)

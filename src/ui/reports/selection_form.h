@@ -31,43 +31,15 @@ class TfrmSelection : public QDialog {
   // The report's options as the dialog holds them (dates as last checked).
   reports::TReportOptions Options() const;
 
-  QLabel* lblSource = nullptr;
-  TSelectionList* lstSource = nullptr;
-  QLabel* lblDestination = nullptr;
-  TSelectionList* lstDestination = nullptr;
-  QPushButton* IncludeBtn = nullptr;
-  QPushButton* IncAllBtn = nullptr;
-  QPushButton* ExcludeBtn = nullptr;
-  QPushButton* ExAllBtn = nullptr;
-  QGroupBox* pnlSelectFrom = nullptr;
-  QRadioButton* btnEmps = nullptr;
-  QRadioButton* btnDepts = nullptr;
-  QCheckBox* chkNewPage = nullptr;
-  QGroupBox* pnlReportType = nullptr;
-  QRadioButton* btnDetail = nullptr;
-  QRadioButton* btnSummary = nullptr;
-  QGroupBox* pnlDates = nullptr;
-  TDateEdit* txtStartDate = nullptr;
-  QToolButton* spdStartDate = nullptr;
-  TDateEdit* txtEndDate = nullptr;
-  QToolButton* spdEndDate = nullptr;
-  QGroupBox* pnlAsOfDate = nullptr;
-  TDateEdit* txtAsOfDate = nullptr;
-  QToolButton* spdAsOfDate = nullptr;
-  QCheckBox* chkIncludeAll = nullptr;
-  QGroupBox* pnlEmpInfo = nullptr;
-  QCheckBox* chkEmpInfo = nullptr;
-  QCheckBox* chkEmpAccruals = nullptr;
-  QPushButton* cmdPreview = nullptr;
-  QPushButton* cmdPrint = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
-
  private:
   void CreateLists();
   void CreateOptions();
   void CreateButtons();
   void FillSource();
+  // The session's employees or departments changed under the dialog: the lists offer what is
+  // there now, and the chosen items that still exist stay chosen.
+  void RefreshChoices();
+  reports::TSelection Choices() const;
   void SelectFromClick();
   void Move(TSelectionList* from, TSelectionList* to, bool all);
   void UpdateButtons();
@@ -79,6 +51,41 @@ class TfrmSelection : public QDialog {
   const TDataSession& session_;
   reports::TSelection& selection_;
   reports::TReportKind kind_ = reports::TReportKind::Absence;
+
+  // Lists and move buttons.
+  QLabel* sourceLabel_ = nullptr;
+  TSelectionList* sourceList_ = nullptr;
+  QLabel* destinationLabel_ = nullptr;
+  TSelectionList* destinationList_ = nullptr;
+  QPushButton* includeButton_ = nullptr;
+  QPushButton* includeAllButton_ = nullptr;
+  QPushButton* excludeButton_ = nullptr;
+  QPushButton* excludeAllButton_ = nullptr;
+  // Options.
+  QGroupBox* selectFromGroup_ = nullptr;
+  QRadioButton* employeesChoice_ = nullptr;
+  QRadioButton* departmentsChoice_ = nullptr;
+  QCheckBox* newPageBox_ = nullptr;
+  QGroupBox* reportTypeGroup_ = nullptr;
+  QRadioButton* detailChoice_ = nullptr;
+  QRadioButton* summaryChoice_ = nullptr;
+  QGroupBox* datesGroup_ = nullptr;
+  TDateEdit* startDateBox_ = nullptr;
+  QToolButton* startCalendarButton_ = nullptr;
+  TDateEdit* endDateBox_ = nullptr;
+  QToolButton* endCalendarButton_ = nullptr;
+  QGroupBox* asOfGroup_ = nullptr;
+  TDateEdit* asOfDateBox_ = nullptr;
+  QToolButton* asOfCalendarButton_ = nullptr;
+  QCheckBox* includeAllReasonsBox_ = nullptr;
+  QGroupBox* printGroup_ = nullptr;
+  QCheckBox* employeeInfoBox_ = nullptr;
+  QCheckBox* accrualsBox_ = nullptr;
+  // Buttons.
+  QPushButton* previewButton_ = nullptr;
+  QPushButton* printButton_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+  QPushButton* helpButton_ = nullptr;
 };
 
 // The Report menu's way into the four reports: the dialog with its caption and help context for

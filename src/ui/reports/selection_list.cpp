@@ -9,52 +9,77 @@
 #include <utility>
 
 #include "ui/common/calendar_drag.h"
+#include "ui/common/item_roles.h"
 #include "ui/common/pictures.h"
 
 namespace absence::ui {
 namespace {
 
-constexpr int kIDRole = Qt::UserRole;
-
-// Sorted boxes order their items by text, ignoring case.
-class TSortedItem : public QListWidgetItem {
- public:
-  explicit TSortedItem(const reports::TSelectionItem& item)
-      : QListWidgetItem(QString::fromStdString(item.Text)) {
-    setData(kIDRole, item.ID);
-  }
-  bool operator<(const QListWidgetItem& other) const override {
-    return text().compare(other.text(), Qt::CaseInsensitive) < 0;
-  }
-};
+bool TextBefore(const reports::TSelectionItem& a, const reports::TSelectionItem& b) {
+  return QString::fromStdString(a.Text).compare(QString::fromStdString(b.Text),
+                                                Qt::CaseInsensitive) < 0;
+}
 
 }  // namespace
 
-TSelectionList::TSelectionList(const char* name, QWidget* parent) : QListWidget(parent) {
+TSelectionModel::TSelectionModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int TSelectionModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(items_.size());
+}
+
+QVariant TSelectionModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const reports::TSelectionItem& item = items_[static_cast<std::size_t>(index.row())];
+  switch (role) {
+    case Qt::DisplayRole:
+      return QString::fromStdString(item.Text);
+    case kRecordIdRole:
+      return qint32{item.ID};
+    default:
+      return {};
+  }
+}
+
+void TSelectionModel::SetItems(reports::TSelection items) {
+  beginResetModel();
+  items_ = std::move(items);
+  std::stable_sort(items_.begin(), items_.end(), TextBefore);
+  endResetModel();
+}
+
+void TSelectionModel::AddItems(const reports::TSelection& items) {
+  for (const reports::TSelectionItem& item : items) {
+    const auto at = std::upper_bound(items_.begin(), items_.end(), item, TextBefore);
+    const int row = static_cast<int>(at - items_.begin());
+    beginInsertRows(QModelIndex(), row, row);
+    items_.insert(at, item);
+    endInsertRows();
+  }
+}
+
+reports::TSelection TSelectionModel::TakeRows(const std::vector<int>& rows) {
+  reports::TSelection taken;
+  for (int r : rows) taken.push_back(items_[static_cast<std::size_t>(r)]);
+  for (auto r = rows.rbegin(); r != rows.rend(); ++r) {
+    beginRemoveRows(QModelIndex(), *r, *r);
+    items_.erase(items_.begin() + *r);
+    endRemoveRows();
+  }
+  return taken;
+}
+
+TSelectionList::TSelectionList(const char* name, QWidget* parent) : QListView(parent) {
   setObjectName(QString::fromLatin1(name));
+  setModel(&model_);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
-  setSortingEnabled(true);
   setAcceptDrops(true);
   setDragEnabled(false);  // the drag is started here, carrying the box's name
 }
 
-void TSelectionList::AddItem(const reports::TSelectionItem& item) {
-  addItem(new TSortedItem(item));
-}
-
-reports::TSelection TSelectionList::Items() const {
-  reports::TSelection items;
-  for (int r = 0; r < count(); ++r) items.push_back({item(r)->text().toStdString(), ItemID(r)});
-  return items;
-}
-
-int32_t TSelectionList::ItemID(int row) const {
-  return item(row)->data(kIDRole).toInt();
-}
-
 std::vector<int> TSelectionList::SelectedRows() const {
   std::vector<int> rows;
-  for (const QListWidgetItem* i : selectedItems()) rows.push_back(row(i));
+  for (const QModelIndex& i : selectionModel()->selectedIndexes()) rows.push_back(i.row());
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -62,32 +87,29 @@ std::vector<int> TSelectionList::SelectedRows() const {
 reports::TSelection TSelectionList::TakeItems(bool all) {
   std::vector<int> rows;
   if (all) {
-    for (int r = 0; r < count(); ++r) rows.push_back(r);
+    for (int r = 0; r < Count(); ++r) rows.push_back(r);
   } else {
     rows = SelectedRows();
   }
-  reports::TSelection taken;
-  if (rows.empty()) return taken;
-  for (int r : rows) taken.push_back({item(r)->text().toStdString(), ItemID(r)});
-  for (auto r = rows.rbegin(); r != rows.rend(); ++r) delete takeItem(*r);
+  if (rows.empty()) return {};
+  reports::TSelection taken = model_.TakeRows(rows);
   clearSelection();
-  if (count() > 0)
-    setCurrentRow(std::min(rows.front(), count() - 1), QItemSelectionModel::ClearAndSelect);
+  if (Count() > 0)
+    selectionModel()->setCurrentIndex(model_.index(std::min(rows.front(), Count() - 1)),
+                                      QItemSelectionModel::ClearAndSelect);
   return taken;
 }
 
 void TSelectionList::mousePressEvent(QMouseEvent* event) {
   dragged_ = false;
-  QListWidget::mousePressEvent(event);
-  dragArmed_ = event->button() == Qt::LeftButton && count() > 0 &&
-               itemAt(event->position().toPoint()) != nullptr;
+  QListView::mousePressEvent(event);
+  dragArmed_ = event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
   pressedAt_ = event->position().toPoint();
 }
 
 void TSelectionList::mouseMoveEvent(QMouseEvent* event) {
   if (dragged_) return;
-  if (!dragArmed_ || !(event->buttons() & Qt::LeftButton))
-    return QListWidget::mouseMoveEvent(event);
+  if (!dragArmed_ || !(event->buttons() & Qt::LeftButton)) return QListView::mouseMoveEvent(event);
   if ((event->position().toPoint() - pressedAt_).manhattanLength() <
       QApplication::startDragDistance())
     return;
@@ -99,16 +121,17 @@ void TSelectionList::mouseMoveEvent(QMouseEvent* event) {
 void TSelectionList::mouseReleaseEvent(QMouseEvent* event) {
   dragArmed_ = false;
   if (std::exchange(dragged_, false)) return;
-  QListWidget::mouseReleaseEvent(event);
+  QListView::mouseReleaseEvent(event);
 }
 
 void TSelectionList::StartDrag() {
-  if (selectedItems().isEmpty()) return;
+  const std::size_t picked = SelectedRows().size();
+  if (picked == 0) return;
   auto* mime = new QMimeData;
   mime->setData(QString::fromLatin1(kSelectionMimeType), objectName().toUtf8());
   auto* drag = new QDrag(this);
   drag->setMimeData(mime);
-  if (selectedItems().size() > 1)
+  if (picked > 1)
     drag->setDragCursor(ResourcePicture(QStringLiteral("MultiDrag"), 32), Qt::MoveAction);
   RunDrag(drag);
 }

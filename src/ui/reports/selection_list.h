@@ -1,8 +1,9 @@
 #pragma once
 // One of the selection dialog's two list boxes: items kept in alphabetical order (ignoring
-// case), several selectable, each carrying its record's identifier. Selected items are dragged
-// from one box onto its partner; the partner says so through Dropped.
-#include <QListWidget>
+// case), several selectable, each carrying its record's identifier in kRecordIdRole. Selected
+// items are dragged from one box onto its partner; the partner says so through Dropped.
+#include <QAbstractListModel>
+#include <QListView>
 #include <cstdint>
 #include <vector>
 
@@ -10,7 +11,28 @@
 
 namespace absence::ui {
 
-class TSelectionList : public QListWidget {
+// The items of one box: the text shown and the record's identifier, alphabetical ignoring case.
+class TSelectionModel : public QAbstractListModel {
+  Q_OBJECT
+ public:
+  explicit TSelectionModel(QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+  const reports::TSelection& Items() const { return items_; }
+  // Replaces every item.
+  void SetItems(reports::TSelection items);
+  // Each item goes to its alphabetical place, after items of equal text.
+  void AddItems(const reports::TSelection& items);
+  // Takes out the items at `rows` (ascending) and returns them in their order.
+  reports::TSelection TakeRows(const std::vector<int>& rows);
+
+ private:
+  reports::TSelection items_;
+};
+
+class TSelectionList : public QListView {
   Q_OBJECT
  public:
   explicit TSelectionList(const char* name, QWidget* parent = nullptr);
@@ -18,10 +40,9 @@ class TSelectionList : public QListWidget {
   // The box whose drags this one takes, and that takes this one's.
   void SetPartner(TSelectionList* partner) { partner_ = partner; }
 
-  void AddItem(const reports::TSelectionItem& item);
-  // Every item, in the order shown.
-  reports::TSelection Items() const;
-  int32_t ItemID(int row) const;
+  TSelectionModel& Model() { return model_; }
+  const TSelectionModel& Model() const { return model_; }
+  int Count() const { return model_.rowCount(); }
   // Rows of the selected items, ascending.
   std::vector<int> SelectedRows() const;
   // Takes out the selected items (every item when `all`) and returns them in their order; the
@@ -44,6 +65,7 @@ class TSelectionList : public QListWidget {
   bool FromPartner(const QMimeData* mime) const;
   void StartDrag();
 
+  TSelectionModel model_;
   TSelectionList* partner_ = nullptr;
   QPoint pressedAt_;
   bool dragArmed_ = false;

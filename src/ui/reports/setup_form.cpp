@@ -18,27 +18,27 @@
 namespace absence::ui {
 
 QString PrinterCaption(const QString& printer) {
-  if (printer.isEmpty()) return QStringLiteral("No printers installed!");
-  QString where = QStringLiteral("File");
+  if (printer.isEmpty()) return TPVSetupForm::tr("No printers installed!");
+  QString where = TPVSetupForm::tr("File");
   if (printer != QLatin1String(kPdfPrinterName)) {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
     where = info.location().isEmpty() ? printer : info.location();
   }
-  return QStringLiteral("%1 on %2").arg(printer, where);
+  return TPVSetupForm::tr("%1 on %2").arg(printer, where);
 }
 
 TPVSetupForm::TPVSetupForm(int pageCount, const QString& printer, QWidget* parent)
     : QDialog(parent), pageCount_(pageCount), printer_(printer) {
-  setWindowTitle(QStringLiteral("Report Setup"));
-  auto* range = new QGroupBox(QStringLiteral(" Print Range "), this);
-  optAll_ = new QRadioButton(QStringLiteral("All"), range);
+  setWindowTitle(tr("Report Setup"));
+  auto* range = new QGroupBox(tr(" Print Range "), this);
+  optAll_ = new QRadioButton(tr("All"), range);
   optAll_->setObjectName(QStringLiteral("optAll"));
   optAll_->setChecked(true);
-  optSelection_ = new QRadioButton(QStringLiteral("Selection"), range);
+  optSelection_ = new QRadioButton(tr("Selection"), range);
   optSelection_->setObjectName(QStringLiteral("optSelection"));
   txtSelection_ = new QLineEdit(QStringLiteral("1-%1").arg(pageCount), range);
   txtSelection_->setObjectName(QStringLiteral("txtSelection"));
-  optPages_ = new QRadioButton(QStringLiteral("Pages"), range);
+  optPages_ = new QRadioButton(tr("Pages"), range);
   optPages_->setObjectName(QStringLiteral("optPages"));
   txtFrom_ = new QSpinBox(range);
   txtFrom_->setObjectName(QStringLiteral("txtFrom"));
@@ -52,25 +52,25 @@ TPVSetupForm::TPVSetupForm(int pageCount, const QString& printer, QWidget* paren
   r->addWidget(optSelection_, 1, 0);
   r->addWidget(txtSelection_, 1, 1, 1, 3);
   r->addWidget(optPages_, 2, 0);
-  r->addWidget(new QLabel(QStringLiteral("From"), range), 2, 1);
+  r->addWidget(new QLabel(tr("From"), range), 2, 1);
   r->addWidget(txtFrom_, 2, 2);
-  r->addWidget(new QLabel(QStringLiteral("to"), range), 2, 3);
+  r->addWidget(new QLabel(tr("to"), range), 2, 3);
   r->addWidget(txtTo_, 2, 4);
 
-  auto* selected = new QGroupBox(QStringLiteral(" Selected Printer "), this);
+  auto* selected = new QGroupBox(tr(" Selected Printer "), this);
   lblPrinter_ = new QLabel(PrinterCaption(printer), selected);
   lblPrinter_->setObjectName(QStringLiteral("lblPrinter"));
   (new QVBoxLayout(selected))->addWidget(lblPrinter_);
 
-  auto* options = new QGroupBox(QStringLiteral(" Options "), this);
+  auto* options = new QGroupBox(tr(" Options "), this);
   txtCopies_ = new QSpinBox(options);
   txtCopies_->setObjectName(QStringLiteral("txtCopies"));
   txtCopies_->setRange(1, 99);
-  chkCollate_ = new QCheckBox(QStringLiteral("Collate"), options);
+  chkCollate_ = new QCheckBox(tr("Collate"), options);
   chkCollate_->setObjectName(QStringLiteral("chkCollate"));
   chkCollate_->setChecked(true);
   auto* o = new QGridLayout(options);
-  o->addWidget(new QLabel(QStringLiteral("Copies"), options), 0, 0);
+  o->addWidget(new QLabel(tr("Copies"), options), 0, 0);
   o->addWidget(txtCopies_, 0, 1);
   o->addWidget(chkCollate_, 0, 2);
 

@@ -13,6 +13,8 @@ class QSpinBox;
 namespace absence::ui {
 
 class TPVSetupForm : public QDialog {
+  Q_OBJECT
+
  public:
   TPVSetupForm(int pageCount, const QString& printer, QWidget* parent = nullptr);
   // The choice made; for "Selection" the first range of the page list ("2-", "3", "2-4").
