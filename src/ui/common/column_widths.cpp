@@ -87,4 +87,33 @@ void LoadColumnWidths(THeaderControl* header, QTableWidget* grid, const QString&
       Scale(grid->verticalHeader()->defaultSectionSize()));
 }
 
+void SaveHeaderWidths(const QHeaderView* header, const QString& iniFileName) {
+  QStringList widths;
+  for (int i = 0; i < header->count(); ++i) widths << QString::number(header->sectionSize(i));
+  TIniFile ini(iniFileName.toStdString());
+  ini.Load();
+  ini.WriteString(ProductSection().toStdString(),
+                  ColumnWidthKey(header->objectName()).toStdString(),
+                  widths.join(u',').toStdString());
+  try {
+    ini.Save();
+  } catch (const std::exception& e) {
+    ShowErrorBox(QString::fromStdString(e.what()));
+  }
+}
+
+void LoadHeaderWidths(QHeaderView* header, const QList<int>& designWidths,
+                      const QString& iniFileName) {
+  TIniFile ini(iniFileName.toStdString());
+  ini.Load();
+  const auto stored = ParseColumnWidths(QString::fromStdString(ini.ReadString(
+      ProductSection().toStdString(), ColumnWidthKey(header->objectName()).toStdString(), "0")));
+  const QList<int> widths = stored ? *stored : designWidths;
+  const int n = static_cast<int>(widths.size());
+  for (int i = 0; i < header->count(); ++i) {
+    header->setSectionHidden(i, i >= n);
+    if (i < n) header->resizeSection(i, stored ? widths[i] : Scale(widths[i]));
+  }
+}
+
 }  // namespace absence::ui

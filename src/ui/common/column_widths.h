@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class QHeaderView;
 class QTableWidget;
 
 namespace absence::ui {
@@ -26,5 +27,11 @@ void SaveColumnWidths(const THeaderControl* header, const QString& iniFileName);
 // others one), or, with none stored, scales the grid's design widths and fits the header to
 // them. Grid columns without a header section are hidden; the row height is scaled.
 void LoadColumnWidths(THeaderControl* header, QTableWidget* grid, const QString& iniFileName);
+
+// The same for a view's own header, under the key its object name gives: the stored widths,
+// sections past them hidden, or with none stored the design widths scaled.
+void SaveHeaderWidths(const QHeaderView* header, const QString& iniFileName);
+void LoadHeaderWidths(QHeaderView* header, const QList<int>& designWidths,
+                      const QString& iniFileName);
 
 }  // namespace absence::ui
