@@ -60,20 +60,20 @@ void AbsenceRecTest::dayWithOwnAndGlobalEntryStepsThroughBoth() {
   QStringList captions;
   TDialogDriver driver([&](QDialog& dlg) {
     TfrmAbsenceRec& rec = Rec(dlg);
-    QVERIFY(rec.barScroll->isVisible());
-    QCOMPARE(rec.barScroll->maximum(), 1);
+    QVERIFY(Find<QScrollBar>(&rec, "barScroll")->isVisible());
+    QCOMPARE(Find<QScrollBar>(&rec, "barScroll")->maximum(), 1);
     // Holiday sorts first: the global copy, read-only with Cancel focused.
     captions << rec.windowTitle();
     QVERIFY(rec.ReadOnlyMode());
     QVERIFY(!rec.cmdOK->isEnabled());
-    QVERIFY(!rec.spdDate->isVisible());
+    QVERIFY(!Find<QToolButton>(&rec, "spdDate")->isVisible());
     QCOMPARE(QApplication::focusWidget(), rec.cmdCancel);
-    QTest::keyClick(rec.barScroll, Qt::Key_Down);
+    QTest::keyClick(Find<QScrollBar>(&rec, "barScroll"), Qt::Key_Down);
     captions << rec.windowTitle();
     QCOMPARE(rec.EntryIndex(), 1);
     QVERIFY(!rec.ReadOnlyMode());
     QCOMPARE(rec.GetReason(), org_->Vacation);
-    TypeInto(rec.txtHours, "4");
+    TypeInto(Find<TNumEdit>(&rec, "txtHours"), "4");
     QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
   });
   QVERIFY(EditDayEntries(*session_, org_->Smith, day, nullptr));
@@ -92,9 +92,10 @@ void AbsenceRecTest::cancelDiscardsEveryEntryOfTheDay() {
   AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Vacation, day, 6, TEntryKind::Own);
   TDialogDriver driver([&](QDialog& dlg) {
     TfrmAbsenceRec& rec = Rec(dlg);
-    TypeInto(rec.txtHours, "1");
-    QTest::keyClick(rec.barScroll, Qt::Key_Down);  // stores the first into its copy
-    TypeInto(rec.txtHours, "3");
+    TypeInto(Find<TNumEdit>(&rec, "txtHours"), "1");
+    QTest::keyClick(Find<QScrollBar>(&rec, "barScroll"),
+                    Qt::Key_Down);  // stores the first into its copy
+    TypeInto(Find<TNumEdit>(&rec, "txtHours"), "3");
     QTest::keyClick(&rec, Qt::Key_Escape);
   });
   QVERIFY(!EditDayEntries(*session_, org_->Smith, day, nullptr));
@@ -111,11 +112,11 @@ void AbsenceRecTest::dateBeforeTheStartDateIsRefused() {
   TDialogDriver driver([&](QDialog& dlg) {
     TfrmAbsenceRec& rec = Rec(dlg);
     QCOMPARE(rec.windowTitle(), QString("New Absence Entry"));
-    TypeInto(rec.txtDate, FormatDate(young.StartDate - 1, App().DatePattern));
+    TypeInto(Find<TDateEdit>(&rec, "txtDate"), FormatDate(young.StartDate - 1, App().DatePattern));
     QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
     stayedOpen = rec.isVisible();
-    QVERIFY(rec.txtDate->hasFocus());
-    TypeInto(rec.txtDate, startText);
+    QVERIFY(Find<TDateEdit>(&rec, "txtDate")->hasFocus());
+    TypeInto(Find<TDateEdit>(&rec, "txtDate"), startText);
     QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
   });
   QVERIFY(NewOwnEntry(*session_, org_->Young, nullptr));
@@ -137,10 +138,10 @@ void AbsenceRecTest::scrollingOntoABadDateStaysOnTheEntry() {
   spy.Answer(mbOK);
   TDialogDriver driver([&](QDialog& dlg) {
     TfrmAbsenceRec& rec = Rec(dlg);
-    TypeInto(rec.txtDate, FormatDate(day - 3, App().DatePattern));
-    QTest::keyClick(rec.barScroll, Qt::Key_Down);
+    TypeInto(Find<TDateEdit>(&rec, "txtDate"), FormatDate(day - 3, App().DatePattern));
+    QTest::keyClick(Find<QScrollBar>(&rec, "barScroll"), Qt::Key_Down);
     QCOMPARE(rec.EntryIndex(), 0);
-    QCOMPARE(rec.barScroll->value(), 0);
+    QCOMPARE(Find<QScrollBar>(&rec, "barScroll")->value(), 0);
     QTest::keyClick(&rec, Qt::Key_Escape);
   });
   QVERIFY(!EditDayEntries(*session_, org_->Young, day, nullptr));
@@ -163,8 +164,8 @@ void AbsenceRecTest::hoursShownWithTheDecimalsOfTheHourDisplay() {
   App().Settings.HourFormat = static_cast<THourFormat>(format);
   TfrmAbsenceRec rec(*session_);
   rec.SetHours(7.66f);
-  QCOMPARE(rec.txtHours->Decimals(), decimals);
-  QCOMPARE(rec.txtHours->text(), shown);
+  QCOMPARE(Find<TNumEdit>(&rec, "txtHours")->Decimals(), decimals);
+  QCOMPARE(Find<TNumEdit>(&rec, "txtHours")->text(), shown);
 }
 
 void AbsenceRecTest::inactiveReasonShownOnlyForAnExistingEntry() {
@@ -174,7 +175,8 @@ void AbsenceRecTest::inactiveReasonShownOnlyForAnExistingEntry() {
   QStringList shownForOld, shownForNew;
   auto items = [](TfrmAbsenceRec& rec) {
     QStringList list;
-    for (int i = 0; i < rec.cboReasonBox->count(); ++i) list << rec.cboReasonBox->itemText(i);
+    for (int i = 0; i < Find<TPVComboBox>(&rec, "cboReasonBox")->count(); ++i)
+      list << Find<TPVComboBox>(&rec, "cboReasonBox")->itemText(i);
     return list;
   };
   TDialogDriver driver([&](QDialog& dlg) {
@@ -199,9 +201,9 @@ void AbsenceRecTest::newGlobalEntryReachesEveryoneEmployedThatDay() {
     TfrmAbsenceRec& rec = Rec(dlg);
     QCOMPARE(rec.windowTitle(), QString("New Global Absence Entry"));
     QCOMPARE(rec.GetHours(), 7.5f);
-    QVERIFY(ChooseByKeys(rec.cboReasonBox, "Vacation"));
-    TypeInto(rec.txtDate, FormatDate(day, App().DatePattern));
-    QTest::keyClick(rec.txtHours, Qt::Key_Tab);
+    QVERIFY(ChooseByKeys(Find<TPVComboBox>(&rec, "cboReasonBox"), "Vacation"));
+    TypeInto(Find<TDateEdit>(&rec, "txtDate"), FormatDate(day, App().DatePattern));
+    QTest::keyClick(Find<TNumEdit>(&rec, "txtHours"), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   });
   QVERIFY(NewGlobalEntry(*session_, nullptr));
@@ -219,7 +221,7 @@ void AbsenceRecTest::newGlobalEntryReachesEveryoneEmployedThatDay() {
   TDialogDriver edit([&](QDialog& dlg) {
     TfrmAbsenceRec& rec = Rec(dlg);
     QCOMPARE(rec.windowTitle(), QString("Edit Global Absence Entry"));
-    TypeInto(rec.txtHours, "3");
+    TypeInto(Find<TNumEdit>(&rec, "txtHours"), "3");
     QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
   });
   QVERIFY(EditGlobalEntry(*session_, 0, nullptr));
@@ -238,8 +240,9 @@ void AbsenceRecTest::bothModesLookFinishedWithATabOrder() {
     TfrmAbsenceRec& rec = Rec(dlg);
     QVERIFY(NoCutTexts(&rec));
     SaveScreenshot(&rec, shot);
-    QCOMPARE(QApplication::focusWidget(), rec.cboReasonBox);
-    const QList<QWidget*> order = {rec.txtDate, rec.txtHours, rec.cmdOK, rec.cmdCancel};
+    QCOMPARE(QApplication::focusWidget(), Find<TPVComboBox>(&rec, "cboReasonBox"));
+    const QList<QWidget*> order = {Find<TDateEdit>(&rec, "txtDate"),
+                                   Find<TNumEdit>(&rec, "txtHours"), rec.cmdOK, rec.cmdCancel};
     for (QWidget* next : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);

@@ -120,7 +120,7 @@ class BalanceExplanationTest : public QObject {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
-    QTest::mouseClick(window.cmdCopy, Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdCopy"), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), window.Text());
     QVERIFY(window.Text().count(u'\n') > 5);
     QVERIFY(window.isVisible());
@@ -140,16 +140,17 @@ class BalanceExplanationTest : public QObject {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QString("How this balance was reached"));
-    const QFontMetrics fm(window.txtLedger->font());
+    auto* ledger = window.findChild<QPlainTextEdit*>("txtLedger");
+    const QFontMetrics fm(ledger->font());
     QCOMPARE(fm.horizontalAdvance("iiii"), fm.horizontalAdvance("MMMM"));
     const QString before = window.Text();
-    QTest::keyClicks(window.txtLedger, "xyz");
-    QTest::keyClick(window.txtLedger, Qt::Key_Delete);
+    QTest::keyClicks(ledger, "xyz");
+    QTest::keyClick(ledger, Qt::Key_Delete);
     QCOMPARE(window.Text(), before);
     if (escape)
-      QTest::keyClick(window.txtLedger, Qt::Key_Escape);
+      QTest::keyClick(ledger, Qt::Key_Escape);
     else
-      QTest::mouseClick(window.cmdClose, Qt::LeftButton);
+      QTest::mouseClick(window.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
     QVERIFY(!window.isVisible());
   }
 

@@ -2,13 +2,17 @@
 // dragged onto the trash can goes to the trash, whose picture follows the shown year, and a
 // double click on a full trash can offers the entries back.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 
 #include "calendar_window.h"
 #include "data/json_dump.h"
@@ -16,6 +20,8 @@
 #include "suites.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
+#include "ui/common/help.h"
+#include "ui/common/help_viewer.h"
 #include "ui/common/hints.h"
 #include "ui/common/message_box.h"
 #include "ui/common/num_edit.h"
@@ -42,6 +48,11 @@ void TypeInto(QWidget* box, const QString& text) {
 
 TTrashCan* Trash(TCalendarWindow& cal) {
   return Find<TTrashCan>(cal.w.get(), "imgTrash");
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool ShowsPicture(QLabel* label, const char* name) {
@@ -78,13 +89,13 @@ class CalendarEditTest : public QObject {
     TDialogDriver driver([&](QDialog& dlg) {
       auto* rec = qobject_cast<TfrmAbsenceRec*>(&dlg);
       QVERIFY(rec);
-      QCOMPARE(rec->barScroll->maximum(), 1);
+      QCOMPARE(Find<QScrollBar>(rec, "barScroll")->maximum(), 1);
       captions << rec->windowTitle();
       QVERIFY(!rec->cmdOK->isEnabled());
-      QTest::keyClick(rec->barScroll, Qt::Key_Down);
+      QTest::keyClick(Find<QScrollBar>(rec, "barScroll"), Qt::Key_Down);
       captions << rec->windowTitle();
       QCOMPARE(rec->GetReason(), sick);
-      TypeInto(rec->txtHours, "3");
+      TypeInto(Find<TNumEdit>(rec, "txtHours"), "3");
       QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
     });
     cal.DoubleClick(kHolidayCol, 0);
@@ -95,8 +106,8 @@ class CalendarEditTest : public QObject {
     QCOMPARE(LiveHours(brown.Entries, cal.ReasonID("Holiday"), TEntryKind::Global, kToday + 2),
              8.0f);
     QCOMPARE(cal.Balance("Sick", 2), QString("3.00"));
-    auto* day = Find<QListWidget>(cal.w.get(), "lstViewDay");
-    QCOMPARE(day->count(), 4);  // the holiday of all three, Brown's sick day
+    auto* day = Find<QListView>(cal.w.get(), "lstViewDay")->model();
+    QCOMPARE(day->rowCount(), 4);  // the holiday of all three, Brown's sick day
   }
 
   // Cancel keeps everything; a day without entries, a day only marked, and a double click
@@ -108,7 +119,7 @@ class CalendarEditTest : public QObject {
     TDialogDriver cancel([](QDialog& dlg) {
       auto* rec = qobject_cast<TfrmAbsenceRec*>(&dlg);
       QVERIFY(rec);
-      TypeInto(rec->txtHours, "2");
+      TypeInto(Find<TNumEdit>(rec, "txtHours"), "2");
       QTest::keyClick(rec, Qt::Key_Escape);
     });
     cal.DoubleClick(2, 0);  // today: the anniversary and 8 hours of vacation
@@ -183,6 +194,45 @@ class CalendarEditTest : public QObject {
     QVERIFY(!undo->isEnabled() && !redo->isEnabled() && !undoCommand->isEnabled());
   }
 
+  // While the main window is active its commands answer the platform's keys: undo and redo of
+  // a calendar change, save, the employee box, the screen's help and quitting.
+  void theMainWindowsCommandsAnswerTheirKeys() {
+    TCalendarWindow& cal = *window_;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    const TDataSession& session = cal.w->Session();
+    const std::string before = DumpJson(session.Data());
+    QVERIFY(cal.DragEntry(2, 0, 3, 0));
+    const std::string after = DumpJson(session.Data());
+    const QByteArray stored = FileBytes(env_->DataFile("emp.dat"));
+    auto* undo = Find<QToolButton>(cal.w.get(), "spdUndo");
+    QWidget* employeeBox = Find<QComboBox>(cal.w.get(), "cboEmpBox");
+    cal.grid->setFocus();
+    ShowHelpContents();  // another topic than the one F1 should bring
+    const struct {
+      QKeySequence keys;
+      std::function<bool()> done;
+    } rows[] = {
+        {QKeySequence::Undo, [&] { return DumpJson(session.Data()) == before; }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), [&] { return DumpJson(session.Data()) == after; }},
+        {QKeySequence::Save,
+         [&] { return FileBytes(env_->DataFile("emp.dat")) != stored && !undo->isEnabled(); }},
+        {QKeySequence::Find, [&] { return employeeBox->hasFocus(); }},
+        {QKeySequence::HelpContents,
+         [&] {
+           return TfrmHelp::Instance() && TfrmHelp::Instance()->CurrentTopic() &&
+                  TfrmHelp::Instance()->CurrentTopic()->Name == u"Main_Screen";
+         }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), [&] { return !cal.w->isVisible(); }},
+    };
+    for (const auto& row : rows) {
+      QApplication::setActiveWindow(cal.w.get());
+      QVERIFY(QTest::qWaitForWindowActive(cal.w.get()));
+      QTest::keySequence(cal.w.get(), row.keys);
+      QVERIFY2(row.done(), qPrintable(row.keys.toString()));
+    }
+    if (TfrmHelp::Instance()) TfrmHelp::Instance()->close();
+  }
+
   // An own entry and a global copy go to the trash: the day loses them, the other employees
   // keep the holiday, the trash fills. A reason dragged onto the trash is refused.
   void entriesDraggedOntoTheTrashGoToTheTrash() {
@@ -213,7 +263,7 @@ class CalendarEditTest : public QObject {
                        TEntryKind::Global, kToday + 2),
              8.0f);
     cal.Click(kHolidayCol, 0);
-    QCOMPARE(Find<QListWidget>(cal.w.get(), "lstViewDay")->count(), 2);
+    QCOMPARE(Find<QListView>(cal.w.get(), "lstViewDay")->model()->rowCount(), 2);
 
     // Only entries from the calendar are taken.
     auto* box = Find<QComboBox>(cal.w.get(), "cboReasonBox");

@@ -2,8 +2,10 @@
 // reasons and entries onto days, scrolling by weeks, the day list and the balances beside it.
 #include <QComboBox>
 #include <QDrag>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -23,8 +25,10 @@
 #include "ui/common/calendar_drag.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
+#include "ui/common/item_roles.h"
 #include "ui/common/pick_date.h"
 #include "ui/main/calendar_cells.h"
+#include "ui/main/calendar_panel.h"
 #include "ui/main/main_window.h"
 #include "ui/session/data_session.h"
 
@@ -93,9 +97,10 @@ class CalendarTest : public QObject {
     QCOMPARE(hours, 16.0f);
     QCOMPARE(cal.Balance("Vacation", 2), QString("16.00"));
     // The day list follows.
-    auto* day = Find<QListWidget>(cal.w.get(), "lstViewDay");
-    QCOMPARE(day->count(), 1);
-    QCOMPARE(day->item(0)->text(), QString("Smith, Ann - Vacation"));
+    const QAbstractItemModel* day = Find<QListView>(cal.w.get(), "lstViewDay")->model();
+    QCOMPARE(day->rowCount(), 1);
+    QCOMPARE(day->index(0, 0).data().toString(), QString("Smith, Ann - Vacation"));
+    QCOMPARE(day->index(0, 0).data(kRecordIdRole).toInt(), cal.Emp("Smith, Ann").EmpID);
   }
 
   void daysOutsideTheEmploymentRefuseTheDrop() {
@@ -189,10 +194,10 @@ class CalendarTest : public QObject {
       QVERIFY2(FindEntry(cal.Emp(name).Entries, holiday, TEntryKind::Global, kToday + 9) >= 0,
                name);
     }
-    auto* day = Find<QListWidget>(cal.w.get(), "lstViewDay");
+    const QAbstractItemModel* day = Find<QListView>(cal.w.get(), "lstViewDay")->model();
     cal.Click(4, 1);
-    QCOMPARE(day->count(), 3);
-    QVERIFY(!day->item(0)->icon().isNull());
+    QCOMPARE(day->rowCount(), 3);
+    QVERIFY(!day->index(0, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
     // The move survives a save, which rebuilds the copies from the global list.
     ui::test::TMessageBoxSpy spy;
     QVERIFY(cal.w->Session().Save());
@@ -263,17 +268,16 @@ class CalendarTest : public QObject {
     QCOMPARE(cal.Text(0, 0), QString("12/06/2026"));
     QCOMPARE(year->text(), QString("2026"));
     QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
-    // Held down, the button repeats after 300 ms, then every 150 ms, until released.
-    auto* repeat = Find<QTimer>(cal.w.get(), "tmrScroll");
+    // Held down, the button moves a week at once, then repeats week by week until released.
+    QElapsedTimer held;
+    held.start();
     QTest::mousePress(down, Qt::LeftButton);
     QCOMPARE(cal.Text(0, 0), QString("12/13/2026"));
-    QCOMPARE(repeat->interval(), 300);
-    QVERIFY(repeat->isActive());
     QTRY_COMPARE_WITH_TIMEOUT(cal.Text(0, 0), QString("12/20/2026"), 2000);
-    QCOMPARE(repeat->interval(), 150);
+    // The first repeat waits longer than a steady one would.
+    QVERIFY(held.elapsed() >= TCalendarPanel::kFirstRepeatMs);
     QTRY_COMPARE_WITH_TIMEOUT(cal.Text(0, 0), QString("12/27/2026"), 2000);
     QTest::mouseRelease(down, Qt::LeftButton);
-    QVERIFY(!repeat->isActive());
     const QString stopped = cal.Text(0, 0);
     QTest::qWait(400);
     QCOMPARE(cal.Text(0, 0), stopped);
@@ -300,9 +304,9 @@ class CalendarTest : public QObject {
     SaveSampleData(App().AppFolder);
     TCalendarWindow cal;
     QVERIFY(cal.Choose("Smith, Ann"));
-    auto* balances = Find<QTableWidget>(cal.w.get(), "grdBalances");
-    int row = 0;
-    while (balances->item(row, 0)->text() != "Vacation") ++row;
+    auto* balances = Find<QTableView>(cal.w.get(), "grdBalances");
+    const QModelIndex vacation =
+        balances->model()->match(balances->model()->index(0, 0), Qt::DisplayRole, "Vacation")[0];
     QString shown;
     QTimer::singleShot(0, [&] {
       if (QWidget* box = QApplication::activeModalWidget()) {
@@ -310,7 +314,7 @@ class CalendarTest : public QObject {
         box->close();
       }
     });
-    const QPoint at = balances->visualItemRect(balances->item(row, 0)).center();
+    const QPoint at = balances->visualRect(vacation).center();
     // A double click: the press and release of the first click, then the second.
     QTest::mouseClick(balances->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseDClick(balances->viewport(), Qt::LeftButton, Qt::NoModifier, at);
@@ -386,15 +390,16 @@ class CalendarTest : public QObject {
     env.WriteIni("[Initialization]\r\nHourFormat=#,##0\r\n");
     TCalendarWindow cal;
     QVERIFY(cal.Choose("Smith, Ann"));
-    auto* balances = Find<QTableWidget>(cal.w.get(), "grdBalances");
+    auto* balances = Find<QTableView>(cal.w.get(), "grdBalances");
     // The grid shows whole rows only, and "Anniv" fits its column.
     const int rows = balances->viewport()->height() / balances->rowHeight(0);
     QCOMPARE(balances->viewport()->height(), rows * balances->rowHeight(0));
     QVERIFY(balances->fontMetrics().horizontalAdvance("Anniv") + 5 <= balances->columnWidth(1));
-    // The cell keeps two decimals; the drawing follows the setting.
+    // The figure keeps its two decimals; the text shown follows the setting.
     QCOMPARE(cal.Balance("Vacation", 2), QString("8.00"));
+    QCOMPARE(cal.BalanceShown("Vacation", 2), QString("8"));
     // Seven reasons: the scroll bar shows and the columns stay clear of it.
-    QCOMPARE(balances->rowCount(), 7);
+    QCOMPARE(balances->model()->rowCount(), 7);
     QTRY_VERIFY(balances->verticalScrollBar()->isVisible());
     int used = 0;
     for (int c = 0; c < 5; ++c) used += balances->columnWidth(c);

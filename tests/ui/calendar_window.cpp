@@ -7,6 +7,7 @@
 
 #include "support.h"
 #include "ui/common/calendar_drag.h"
+#include "ui/common/item_roles.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui::test {
@@ -114,11 +115,21 @@ bool TCalendarWindow::DragEntryToTrash(int fromCol, int fromRow) {
 }
 
 QString TCalendarWindow::Balance(const char* reason, int column) const {
-  auto* balances = Find<QTableWidget>(w.get(), "grdBalances");
+  if (column < 2) return BalanceShown(reason, column);
+  const QVariant figure = BalanceCell(reason, column).data(kSortValueRole);
+  return figure.isValid() ? QString::number(figure.toDouble(), 'f', 2) : QString();
+}
+
+QString TCalendarWindow::BalanceShown(const char* reason, int column) const {
+  const QModelIndex cell = BalanceCell(reason, column);
+  return cell.isValid() ? cell.data().toString() : QString("<no row>");
+}
+
+QModelIndex TCalendarWindow::BalanceCell(const char* reason, int column) const {
+  const QAbstractItemModel* balances = Find<QTableView>(w.get(), "grdBalances")->model();
   for (int r = 0; r < balances->rowCount(); ++r)
-    if (balances->item(r, 0) && balances->item(r, 0)->text() == reason)
-      return balances->item(r, column) ? balances->item(r, column)->text() : QString();
-  return "<no row>";
+    if (balances->index(r, 0).data().toString() == reason) return balances->index(r, column);
+  return {};
 }
 
 std::vector<TDate> OwnEntryDates(const TEmpRecClass& emp, int32_t reasonID, float* hours) {

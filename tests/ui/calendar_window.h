@@ -44,7 +44,11 @@ class TCalendarWindow {
   bool DragEntry(int fromCol, int fromRow, int col, int row);
   // Drags from the day (fromCol, fromRow) onto the trash can with the mouse.
   bool DragEntryToTrash(int fromCol, int fromRow);
+  // A figure of the reason's balances row with two decimals (the column's text for the reason
+  // and year columns); "<no row>" when the reason has none.
   QString Balance(const char* reason, int column) const;
+  // The text the row shows in that column.
+  QString BalanceShown(const char* reason, int column) const;
 
   std::unique_ptr<TfrmMain> w;
   QTableWidget* grid = nullptr;
@@ -54,6 +58,7 @@ class TCalendarWindow {
 
  private:
   bool DragFromDay(int fromCol, int fromRow);
+  QModelIndex BalanceCell(const char* reason, int column) const;
 };
 
 // Dates of the live own entries of the reason; `hours` takes the last one's hours.

@@ -180,10 +180,10 @@ class CommandsTest : public QObject {
     test::TDialogDriver driver([&](QDialog& dlg) {
       auto* setup = qobject_cast<TfrmPrinterSetup*>(&dlg);
       QVERIFY(setup);
-      for (int i = 0; i < setup->cboPrinter->count(); ++i)
-        offered << setup->cboPrinter->itemText(i);
-      test::ClickBox(setup->btnLandscape);
-      QTest::mouseClick(setup->cmdOK, Qt::LeftButton);
+      auto* printers = Find<QComboBox>(setup, "cboPrinter");
+      for (int i = 0; i < printers->count(); ++i) offered << printers->itemText(i);
+      test::ClickBox(Find<QRadioButton>(setup, "btnLandscape"));
+      QTest::mouseClick(Find<QPushButton>(setup, "cmdOK"), Qt::LeftButton);
     });
     Trigger(w.get(), "mnuFileSetup");
     QCOMPARE(offered, QStringList({"PDF file"}));
@@ -195,26 +195,34 @@ class CommandsTest : public QObject {
     auto w = StartLoaded();
     auto* box = Find<QComboBox>(w.get(), "cboEmpBox");
     QVERIFY(test::ChooseByKeys(box, "Smith, Ann"));
-    auto* balances = Find<QTableWidget>(w.get(), "grdBalances");
-    const QTableWidgetItem* usedBefore = balances->item(1, 2);
-    QVERIFY(usedBefore);
+    const QAbstractItemModel* balances = Find<QTableView>(w.get(), "grdBalances")->model();
+    // A figure the panel shows, with its decimals.
+    QModelIndex figure;
+    for (int r = 0; r < balances->rowCount() && !figure.isValid(); ++r)
+      for (int c = 2; c <= 4 && !figure.isValid(); ++c)
+        if (!balances->index(r, c).data().toString().isEmpty()) figure = balances->index(r, c);
+    QVERIFY(figure.isValid());
+    const QString before = figure.data().toString();
+    QVERIFY(before.contains(u'.'));
     test::TDialogDriver driver([&](QDialog& dlg) {
       auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
       QVERIFY(prefs);
-      prefs->nbNoteBook->setCurrentIndex(1);
-      test::ClickBox(prefs->btnHoursGroup->button(0));
+      Find<QTabWidget>(prefs, "nbNoteBook")->setCurrentIndex(1);
+      test::ClickBox(Find<QButtonGroup>(prefs, "btnHoursGroup")->button(0));
       QTest::mouseClick(prefs->cmdOK, Qt::LeftButton);
     });
     Trigger(w.get(), "mnuEditPreferences");
     QCOMPARE(App().Settings.HourFormat, THourFormat::Whole);
-    QVERIFY(balances->item(1, 2) != usedBefore);  // refilled
+    // Shown again in whole hours.
+    const QString after = figure.data().toString();
+    QVERIFY2(!after.isEmpty() && !after.contains(u'.') && after != before, qPrintable(after));
     QCOMPARE(w->CurrentEmpID(), box->itemData(box->currentIndex()).toInt());
 
     // Former employees only: Smith is no longer offered and the employee commands go off.
     test::TDialogDriver former([&](QDialog& dlg) {
       auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
-      prefs->nbNoteBook->setCurrentIndex(2);
-      test::ClickBox(prefs->EmployeeGroup->button(2));
+      Find<QTabWidget>(prefs, "nbNoteBook")->setCurrentIndex(2);
+      test::ClickBox(Find<QButtonGroup>(prefs, "EmployeeGroup")->button(2));
       QTest::keyClick(prefs, Qt::Key_Return);
     });
     Trigger(w.get(), "mnuEditPreferences");
@@ -233,7 +241,7 @@ class CommandsTest : public QObject {
     const TSettings before = App().Settings;
     test::TDialogDriver driver([&](QDialog& dlg) {
       auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
-      test::ClickBox(prefs->btnTextOnly);
+      test::ClickBox(Find<QRadioButton>(prefs, "btnTextOnly"));
       QTest::keyClick(prefs, Qt::Key_Escape);
     });
     Trigger(w.get(), "mnuEditPreferences");
@@ -245,10 +253,10 @@ class CommandsTest : public QObject {
     auto w = StartLoaded();
     test::TDialogDriver driver([&](QDialog& dlg) {
       auto* prefs = qobject_cast<TfrmPreferences*>(&dlg);
-      prefs->nbNoteBook->setCurrentIndex(5);
-      prefs->txtOrganization->setFocus();
-      QTest::keyClicks(prefs->txtOrganization, "Acme Widgets");
-      QTest::keyClick(prefs->txtOrganization, Qt::Key_Return);
+      Find<QTabWidget>(prefs, "nbNoteBook")->setCurrentIndex(5);
+      Find<QLineEdit>(prefs, "txtOrganization")->setFocus();
+      QTest::keyClicks(Find<QLineEdit>(prefs, "txtOrganization"), "Acme Widgets");
+      QTest::keyClick(Find<QLineEdit>(prefs, "txtOrganization"), Qt::Key_Return);
     });
     Trigger(w.get(), "mnuEditPreferences");
     w->close();
@@ -274,9 +282,9 @@ class CommandsTest : public QObject {
       auto* rec = qobject_cast<TfrmAbsenceRec*>(&dlg);
       QVERIFY(rec);
       QCOMPARE(rec->windowTitle(), QString("New Global Absence Entry"));
-      rec->txtDate->setFocus();
-      QTest::keyClick(rec->txtDate, Qt::Key_A, Qt::ControlModifier);
-      QTest::keyClicks(rec->txtDate, FormatDate(day, App().DatePattern));
+      Find<TDateEdit>(rec, "txtDate")->setFocus();
+      QTest::keyClick(Find<TDateEdit>(rec, "txtDate"), Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(Find<TDateEdit>(rec, "txtDate"), FormatDate(day, App().DatePattern));
       QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
     });
     QTest::mouseClick(spdGlobal, Qt::LeftButton);

@@ -367,9 +367,9 @@ class FirstDayTest : public QObject {
         Click(Find<QPushButton>(list, "cmdClose"));
       } else if (auto* rec = qobject_cast<TfrmAbsenceRec*>(&dialog)) {
         QCOMPARE(rec->windowTitle(), QString("New Global Absence Entry"));
-        QVERIFY(ChooseByKeys(rec->cboReasonBox, "Holiday"));
-        Retype(rec->txtDate, Date(Day(kHolidayCol, kHolidayRow)));
-        Retype(rec->txtHours, "8");
+        QVERIFY(ChooseByKeys(Find<TPVComboBox>(rec, "cboReasonBox"), "Holiday"));
+        Retype(Find<TDateEdit>(rec, "txtDate"), Date(Day(kHolidayCol, kHolidayRow)));
+        Retype(Find<TNumEdit>(rec, "txtHours"), "8");
         Click(rec->cmdOK);
       } else {
         QFAIL(qPrintable("unexpected dialog " + dialog.objectName()));
@@ -405,17 +405,17 @@ class FirstDayTest : public QObject {
     QCOMPARE(cal_->Balance("Vacation", 4).toDouble(), available.toDouble() - 8.0);
     QCOMPARE(cal_->Balance("Holiday", 3), QString());
     // A double click on the row explains the available hours, ending in that figure.
-    auto* balances = Find<QTableWidget>(cal_->w.get(), "grdBalances");
-    int row = 0;
-    while (balances->item(row, 0)->text() != "Vacation") ++row;
+    auto* balances = Find<QTableView>(cal_->w.get(), "grdBalances");
+    const QModelIndex vacation =
+        balances->model()->match(balances->model()->index(0, 0), Qt::DisplayRole, "Vacation")[0];
     QString explained;
     TDialogDriver driver([&](QDialog& dialog) {
       auto* window = dynamic_cast<TfrmBalanceExplanation*>(&dialog);
       QVERIFY(window);
       explained = window->Text();
-      Click(window->cmdClose);
+      Click(Find<QPushButton>(window, "cmdClose"));
     });
-    const QPoint at = balances->visualItemRect(balances->item(row, 0)).center();
+    const QPoint at = balances->visualRect(vacation).center();
     QTest::mouseClick(balances->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseDClick(balances->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QVERIFY2(!explained.isEmpty(), "no explanation window");

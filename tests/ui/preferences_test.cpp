@@ -49,8 +49,8 @@ void PreferencesTest::userYearText() {
   s.BenefitMonth = month;
   s.BenefitDay = day;
   dlg.Load(s);
-  QCOMPARE(dlg.txtStartYear->text(), start);
-  QCOMPARE(dlg.txtEndYear->text(), end);
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtStartYear")->text(), start);
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtEndYear")->text(), end);
 }
 
 void PreferencesTest::choosingAMonthLimitsTheStartDay() {
@@ -61,16 +61,16 @@ void PreferencesTest::choosingAMonthLimitsTheStartDay() {
   dlg.Load(s);
   dlg.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-  dlg.nbNoteBook->setCurrentIndex(4);
-  QVERIFY(ChooseByKeys(dlg.cboMonth, "February"));
+  Find<QTabWidget>(&dlg, "nbNoteBook")->setCurrentIndex(4);
+  QVERIFY(ChooseByKeys(Find<QComboBox>(&dlg, "cboMonth"), "February"));
   QCOMPARE(dlg.GetBenefitDay(), 28);
-  QCOMPARE(dlg.txtStartYear->text(), QString("February 28"));
-  QCOMPARE(dlg.txtEndYear->text(), QString("February 27"));
-  QTest::keyClick(dlg.UpDown2, Qt::Key_Up);  // no 29th
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtStartYear")->text(), QString("February 28"));
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtEndYear")->text(), QString("February 27"));
+  QTest::keyClick(Find<QSpinBox>(&dlg, "UpDown2"), Qt::Key_Up);  // no 29th
   QCOMPARE(dlg.GetBenefitDay(), 28);
-  QTest::keyClick(dlg.UpDown2, Qt::Key_Down);
-  QCOMPARE(dlg.txtStartYear->text(), QString("February 27"));
-  QCOMPARE(dlg.txtEndYear->text(), QString("February 26"));
+  QTest::keyClick(Find<QSpinBox>(&dlg, "UpDown2"), Qt::Key_Down);
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtStartYear")->text(), QString("February 27"));
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtEndYear")->text(), QString("February 26"));
   dlg.reject();
 }
 
@@ -79,14 +79,14 @@ void PreferencesTest::hourDisplaySampleFollowsTheChoice() {
   dlg.Load(TSettings{});
   dlg.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-  dlg.nbNoteBook->setCurrentIndex(1);
-  QCOMPARE(dlg.Edit1->text(), QString("8.69"));
-  QCOMPARE(dlg.HourDisplay->text(), QString("8.7"));
+  Find<QTabWidget>(&dlg, "nbNoteBook")->setCurrentIndex(1);
+  QCOMPARE(Find<QLineEdit>(&dlg, "Edit1")->text(), QString("8.69"));
+  QCOMPARE(Find<QLineEdit>(&dlg, "HourDisplay")->text(), QString("8.7"));
   const QStringList shown = {"9", "8.7", "8.69"};
   const THourFormat formats[] = {THourFormat::Whole, THourFormat::Tenth, THourFormat::Hundredth};
   for (int id = 0; id < 3; ++id) {
-    ClickBox(dlg.btnHoursGroup->button(id));
-    QCOMPARE(dlg.HourDisplay->text(), shown[id]);
+    ClickBox(Find<QButtonGroup>(&dlg, "btnHoursGroup")->button(id));
+    QCOMPARE(Find<QLineEdit>(&dlg, "HourDisplay")->text(), shown[id]);
     QCOMPARE(dlg.GetHourFormat(), formats[id]);
   }
   dlg.reject();
@@ -97,25 +97,25 @@ void PreferencesTest::defaultHoursStepInHundredths() {
   TSettings s;
   s.DefaultHours = 7.5f;
   dlg.Load(s);
-  QCOMPARE(dlg.txtDefaultHours->text(), QString("7.50"));
-  QCOMPARE(dlg.lblDefault->text(), QString("&Default Hours per Entry"));
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtDefaultHours")->text(), QString("7.50"));
+  QCOMPARE(Find<QLabel>(&dlg, "lblDefault")->text(), QString("&Default Hours per Entry"));
   dlg.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-  dlg.nbNoteBook->setCurrentIndex(3);
-  QTest::keyClick(dlg.UpDown1, Qt::Key_Up);
-  QCOMPARE(dlg.txtDefaultHours->text(), QString("7.55"));
+  Find<QTabWidget>(&dlg, "nbNoteBook")->setCurrentIndex(3);
+  QTest::keyClick(Find<QSpinBox>(&dlg, "UpDown1"), Qt::Key_Up);
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtDefaultHours")->text(), QString("7.55"));
   QCOMPARE(dlg.GetDefaultHours(), 7.55f);
-  QTest::keyClicks(dlg.txtDefaultHours, "9");  // the box takes no typing
-  QCOMPARE(dlg.txtDefaultHours->text(), QString("7.55"));
+  QTest::keyClicks(Find<QLineEdit>(&dlg, "txtDefaultHours"), "9");  // the box takes no typing
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtDefaultHours")->text(), QString("7.55"));
   dlg.SetDefaultHours(0);
-  QCOMPARE(dlg.txtDefaultHours->text(), QString("0.00"));
-  QTest::keyClick(dlg.UpDown1, Qt::Key_Down);
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtDefaultHours")->text(), QString("0.00"));
+  QTest::keyClick(Find<QSpinBox>(&dlg, "UpDown1"), Qt::Key_Down);
   QCOMPARE(dlg.GetDefaultHours(), 0.0f);
   dlg.SetDefaultHours(24);
-  QTest::keyClick(dlg.UpDown1, Qt::Key_Up);
-  QCOMPARE(dlg.txtDefaultHours->text(), QString("24.00"));
+  QTest::keyClick(Find<QSpinBox>(&dlg, "UpDown1"), Qt::Key_Up);
+  QCOMPARE(Find<QLineEdit>(&dlg, "txtDefaultHours")->text(), QString("24.00"));
   dlg.SetRecordTime(TRecordTime::Days);
-  QCOMPARE(dlg.lblDefault->text(), QString("&Default Days per Entry"));
+  QCOMPARE(Find<QLabel>(&dlg, "lblDefault")->text(), QString("&Default Days per Entry"));
   dlg.reject();
 }
 
@@ -124,19 +124,19 @@ void PreferencesTest::testButtonFollowsTheToolbarStyle() {
   dlg.Load(TSettings{});
   dlg.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-  QCOMPARE(dlg.nbNoteBook->currentIndex(), 0);
-  ClickBox(dlg.btnPictureOnly);
-  QCOMPARE(dlg.spdTest->toolButtonStyle(), Qt::ToolButtonIconOnly);
-  QCOMPARE(dlg.spdTest->size(), QSize(Scale(27), Scale(27)));
-  ClickBox(dlg.btnTextOnly);
-  QCOMPARE(dlg.spdTest->toolButtonStyle(), Qt::ToolButtonTextOnly);
-  QCOMPARE(dlg.spdTest->size(), QSize(Scale(40), Scale(27)));
-  ClickBox(dlg.btnBoth);
-  QCOMPARE(dlg.spdTest->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-  QVERIFY(dlg.spdTest->height() >= Scale(41));
-  QVERIFY(dlg.spdTest->autoRaise());
-  ClickBox(dlg.chkFlat);
-  QVERIFY(!dlg.spdTest->autoRaise());
+  QCOMPARE(Find<QTabWidget>(&dlg, "nbNoteBook")->currentIndex(), 0);
+  ClickBox(Find<QRadioButton>(&dlg, "btnPictureOnly"));
+  QCOMPARE(Find<QToolButton>(&dlg, "spdTest")->toolButtonStyle(), Qt::ToolButtonIconOnly);
+  QCOMPARE(Find<QToolButton>(&dlg, "spdTest")->size(), QSize(Scale(27), Scale(27)));
+  ClickBox(Find<QRadioButton>(&dlg, "btnTextOnly"));
+  QCOMPARE(Find<QToolButton>(&dlg, "spdTest")->toolButtonStyle(), Qt::ToolButtonTextOnly);
+  QCOMPARE(Find<QToolButton>(&dlg, "spdTest")->size(), QSize(Scale(40), Scale(27)));
+  ClickBox(Find<QRadioButton>(&dlg, "btnBoth"));
+  QCOMPARE(Find<QToolButton>(&dlg, "spdTest")->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+  QVERIFY(Find<QToolButton>(&dlg, "spdTest")->height() >= Scale(41));
+  QVERIFY(Find<QToolButton>(&dlg, "spdTest")->autoRaise());
+  ClickBox(Find<QCheckBox>(&dlg, "chkFlat"));
+  QVERIFY(!Find<QToolButton>(&dlg, "spdTest")->autoRaise());
   QCOMPARE(dlg.GetToolCaption(), TToolCaption::PictureAndText);
   QVERIFY(dlg.GetShowButtonBorder());
   dlg.reject();
@@ -149,7 +149,7 @@ void PreferencesTest::okReportsWhatChangedAndCancelNothing() {
     dlg.Load(s);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-    ClickBox(dlg.btnTextOnly);
+    ClickBox(Find<QRadioButton>(&dlg, "btnTextOnly"));
     QTest::keyClick(&dlg, Qt::Key_Escape);
     QCOMPARE(dlg.result(), int(QDialog::Rejected));
   }
@@ -158,16 +158,16 @@ void PreferencesTest::okReportsWhatChangedAndCancelNothing() {
     dlg.Load(s);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-    dlg.nbNoteBook->setCurrentIndex(2);
-    ClickBox(dlg.EmployeeGroup->button(2));
-    dlg.nbNoteBook->setCurrentIndex(5);
-    dlg.txtOrganization->setFocus();
-    QTest::keyClicks(dlg.txtOrganization, "Acme Widgets");
+    Find<QTabWidget>(&dlg, "nbNoteBook")->setCurrentIndex(2);
+    ClickBox(Find<QButtonGroup>(&dlg, "EmployeeGroup")->button(2));
+    Find<QTabWidget>(&dlg, "nbNoteBook")->setCurrentIndex(5);
+    Find<QLineEdit>(&dlg, "txtOrganization")->setFocus();
+    QTest::keyClicks(Find<QLineEdit>(&dlg, "txtOrganization"), "Acme Widgets");
     // The number of automatic backups, typed over the default.
-    dlg.spnGenerations->setFocus();
-    dlg.spnGenerations->selectAll();
-    QTest::keyClicks(dlg.spnGenerations, "3");
-    QTest::keyClick(dlg.txtOrganization, Qt::Key_Return);
+    Find<QSpinBox>(&dlg, "spnGenerations")->setFocus();
+    Find<QSpinBox>(&dlg, "spnGenerations")->selectAll();
+    QTest::keyClicks(Find<QSpinBox>(&dlg, "spnGenerations"), "3");
+    QTest::keyClick(Find<QLineEdit>(&dlg, "txtOrganization"), Qt::Key_Return);
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
     const TPreferencesChanges c = dlg.Store(s);
     QVERIFY(c.EmployeeDisplay);
@@ -189,13 +189,13 @@ void PreferencesTest::everyPageLooksFinished() {
   dlg.Load(s);
   dlg.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-  for (int page = 0; page < dlg.nbNoteBook->count(); ++page) {
-    dlg.nbNoteBook->setCurrentIndex(page);
-    QVERIFY2(NoCutTexts(&dlg), qPrintable(dlg.nbNoteBook->tabText(page)));
+  for (int page = 0; page < Find<QTabWidget>(&dlg, "nbNoteBook")->count(); ++page) {
+    Find<QTabWidget>(&dlg, "nbNoteBook")->setCurrentIndex(page);
+    QVERIFY2(NoCutTexts(&dlg), qPrintable(Find<QTabWidget>(&dlg, "nbNoteBook")->tabText(page)));
     SaveScreenshot(&dlg, QStringLiteral("preferences-%1").arg(page + 1));
   }
-  QCOMPARE(dlg.nbNoteBook->count(), 6);
-  QCOMPARE(dlg.nbNoteBook->tabText(5), QString("Organization"));
+  QCOMPARE(Find<QTabWidget>(&dlg, "nbNoteBook")->count(), 6);
+  QCOMPARE(Find<QTabWidget>(&dlg, "nbNoteBook")->tabText(5), QString("Organization"));
   dlg.reject();
 }
 

@@ -17,8 +17,8 @@
 #include <QStackedWidget>
 #include "calendar_window.h"
 #include "data/sample.h"
-#include "render/report_paint.h"
 #include "list_support.h"
+#include "render/report_paint.h"
 #include "reports/report.h"
 #include "reports/selection.h"
 #include "screenshots.h"
@@ -132,8 +132,8 @@ class SampleScreensTest : public QObject {
     SaveScreenshot(cal.w.get(),
                    QString("main-style%1-%2").arg(style).arg(large ? "large" : "minimum"));
     QVERIFY(CellsWithEntries(cal) >= 8);
-    auto* balances = Find<QTableWidget>(cal.w.get(), "grdBalances");
-    QVERIFY(balances->rowCount() >= 5);
+    auto* balances = Find<QTableView>(cal.w.get(), "grdBalances");
+    QVERIFY(balances->model()->rowCount() >= 5);
     for (const char* reason : {"Vacation", "Sick Leave", "Personal"})
       QVERIFY2(!cal.Balance(reason, 4).isEmpty(), reason);
     QVERIFY(NoCutTexts(cal.w.get()));
@@ -154,8 +154,8 @@ class SampleScreensTest : public QObject {
     TDialogDriver driver([&](QDialog& dlg) {
       QVERIFY(NoCutTexts(&dlg));
       if (auto* prefs = qobject_cast<TfrmPreferences*>(&dlg)) {
-        for (int page = 0; page < prefs->nbNoteBook->count(); ++page) {
-          prefs->nbNoteBook->setCurrentIndex(page);
+        for (int page = 0; page < Find<QTabWidget>(prefs, "nbNoteBook")->count(); ++page) {
+          Find<QTabWidget>(prefs, "nbNoteBook")->setCurrentIndex(page);
           QVERIFY(NoCutTexts(&dlg));
           SaveScreenshot(&dlg, QString("preferences-%1").arg(page));
           shots << dlg.windowTitle();

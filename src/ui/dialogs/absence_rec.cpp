@@ -27,26 +27,26 @@ namespace absence::ui {
 TfrmAbsenceRec::TfrmAbsenceRec(TDataSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
   setObjectName(QStringLiteral("frmAbsenceRec"));
-  setWindowTitle(QStringLiteral("Absence Entry"));
+  setWindowTitle(tr("Absence Entry"));
 
-  cboReasonBox = new TPVComboBox;
-  cboReasonBox->setObjectName(QStringLiteral("cboReasonBox"));
-  txtDate = new TDateEdit;
-  txtDate->setObjectName(QStringLiteral("txtDate"));
-  txtDate->SetDateFormat(App().DatePattern);
-  spdDate = NewCalendarButton(QStringLiteral("spdDate"));
-  txtHours = new TNumEdit;
-  txtHours->setObjectName(QStringLiteral("txtHours"));
-  txtHours->SetDecimals(2);
-  txtHours->SetDigits(12);
-  txtHours->SetDisplayMask(QStringLiteral("#,##0.00"));
-  txtHours->SetMaximum(24);
-  barScroll = new QScrollBar(Qt::Vertical);
-  barScroll->setObjectName(QStringLiteral("barScroll"));
-  barScroll->setMinimum(0);
-  barScroll->setMaximum(0);
-  barScroll->setPageStep(1);
-  barScroll->hide();
+  reasonBox_ = new TPVComboBox;
+  reasonBox_->setObjectName(QStringLiteral("cboReasonBox"));
+  dateEdit_ = new TDateEdit;
+  dateEdit_->setObjectName(QStringLiteral("txtDate"));
+  dateEdit_->SetDateFormat(App().DatePattern);
+  dateButton_ = NewCalendarButton(QStringLiteral("spdDate"));
+  hoursEdit_ = new TNumEdit;
+  hoursEdit_->setObjectName(QStringLiteral("txtHours"));
+  hoursEdit_->SetDecimals(2);
+  hoursEdit_->SetDigits(12);
+  hoursEdit_->SetDisplayMask(QStringLiteral("#,##0.00"));
+  hoursEdit_->SetMaximum(24);
+  entryScroll_ = new QScrollBar(Qt::Vertical);
+  entryScroll_->setObjectName(QStringLiteral("barScroll"));
+  entryScroll_->setMinimum(0);
+  entryScroll_->setMaximum(0);
+  entryScroll_->setPageStep(1);
+  entryScroll_->hide();
 
   auto* fields = new QGridLayout;
   auto addRow = [&](int row, const QString& caption, QWidget* field) {
@@ -55,20 +55,20 @@ TfrmAbsenceRec::TfrmAbsenceRec(TDataSession& session, QWidget* parent)
     fields->addWidget(label, row, 0);
     fields->addWidget(field, row, 1);
   };
-  addRow(0, QStringLiteral("&Reason"), cboReasonBox);
-  addRow(1, QStringLiteral("&Date"), txtDate);
-  fields->addWidget(spdDate, 1, 2);
-  addRow(2, QStringLiteral("&Hours"), txtHours);
+  addRow(0, tr("&Reason"), reasonBox_);
+  addRow(1, tr("&Date"), dateEdit_);
+  fields->addWidget(dateButton_, 1, 2);
+  addRow(2, tr("&Hours"), hoursEdit_);
   fields->setColumnMinimumWidth(1, Scale(150));
-  const int textWidth = txtDate->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000"));
-  txtDate->setMinimumWidth(textWidth);
+  const int textWidth = dateEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000"));
+  dateEdit_->setMinimumWidth(textWidth);
 
   auto* frame = new QFrame;
   frame->setObjectName(QStringLiteral("bvlFrame"));
   frame->setFrameShape(QFrame::StyledPanel);
   auto* frameLayout = new QHBoxLayout(frame);
   frameLayout->addLayout(fields);
-  frameLayout->addWidget(barScroll);
+  frameLayout->addWidget(entryScroll_);
 
   auto* buttons = new QVBoxLayout;
   CreateButtons(this, buttons, kAbsenceRecHelpContext);
@@ -79,20 +79,20 @@ TfrmAbsenceRec::TfrmAbsenceRec(TDataSession& session, QWidget* parent)
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  setTabOrder(cboReasonBox, txtDate);
-  setTabOrder(txtDate, txtHours);
-  setTabOrder(txtHours, cmdOK);
+  setTabOrder(reasonBox_, dateEdit_);
+  setTabOrder(dateEdit_, hoursEdit_);
+  setTabOrder(hoursEdit_, cmdOK);
   setTabOrder(cmdOK, cmdCancel);
   setTabOrder(cmdCancel, cmdHelp);
 
-  connect(spdDate, &QToolButton::clicked, this, &TfrmAbsenceRec::spdDateClick);
-  connect(txtDate, &TDateEdit::Exit, this, &TfrmAbsenceRec::txtDateExit);
-  connect(barScroll, &QScrollBar::valueChanged, this, &TfrmAbsenceRec::barScrollScroll);
+  connect(dateButton_, &QToolButton::clicked, this, &TfrmAbsenceRec::spdDateClick);
+  connect(dateEdit_, &TDateEdit::Exit, this, &TfrmAbsenceRec::txtDateExit);
+  connect(entryScroll_, &QScrollBar::valueChanged, this, &TfrmAbsenceRec::barScrollScroll);
   connect(cmdOK, &QPushButton::clicked, this, &TfrmAbsenceRec::cmdOKClick);
 }
 
 void TfrmAbsenceRec::SetReasons() {
-  cboReasonBox->clear();
+  reasonBox_->clear();
   std::vector<const TReasonRecClass*> offered;
   for (const auto& r : session_.Data().ReasonList)
     if (r->Active && !r->Deleted) offered.push_back(r.get());
@@ -101,7 +101,7 @@ void TfrmAbsenceRec::SetReasons() {
                .compare(QString::fromStdString(b->Description), Qt::CaseInsensitive) < 0;
   });
   for (const auto* r : offered)
-    cboReasonBox->AddItem(QString::fromStdString(r->Description), r->ReasonID);
+    reasonBox_->AddItem(QString::fromStdString(r->Description), r->ReasonID);
 }
 
 void TfrmAbsenceRec::SetEntries(TEntryList* entries) {
@@ -110,10 +110,10 @@ void TfrmAbsenceRec::SetEntries(TEntryList* entries) {
   if (!entries_ || entries_->empty()) return;
   ShowEntry(0);
   if (entries_->size() > 1) {
-    const QSignalBlocker block(barScroll);
-    barScroll->setMaximum(static_cast<int>(entries_->size()) - 1);
-    barScroll->setValue(0);
-    barScroll->show();
+    const QSignalBlocker block(entryScroll_);
+    entryScroll_->setMaximum(static_cast<int>(entries_->size()) - 1);
+    entryScroll_->setValue(0);
+    entryScroll_->show();
   }
 }
 
@@ -127,55 +127,54 @@ void TfrmAbsenceRec::ShowEntry(int index) {
 
 void TfrmAbsenceRec::SetReason(int32_t reasonID) {
   if (reasonID == 0) {
-    cboReasonBox->setCurrentIndex(cboReasonBox->count() > 0 ? 0 : -1);
+    reasonBox_->setCurrentIndex(reasonBox_->count() > 0 ? 0 : -1);
     return;
   }
-  int at = cboReasonBox->IndexOfID(reasonID);
+  int at = reasonBox_->IndexOfID(reasonID);
   if (at == -1) {
     // An inactive reason still shows for an entry that already uses it.
     const QString text = QString::fromStdString(ReasonText(session_.Data().ReasonList, reasonID));
     at = 0;
-    while (at < cboReasonBox->count() &&
-           cboReasonBox->itemText(at).compare(text, Qt::CaseInsensitive) < 0)
+    while (at < reasonBox_->count() &&
+           reasonBox_->itemText(at).compare(text, Qt::CaseInsensitive) < 0)
       ++at;
-    cboReasonBox->insertItem(at, text, reasonID);
+    reasonBox_->insertItem(at, text, reasonID);
   }
-  cboReasonBox->setCurrentIndex(at);
+  reasonBox_->setCurrentIndex(at);
 }
 
 int32_t TfrmAbsenceRec::GetReason() const {
-  return cboReasonBox->CurrentID();
+  return reasonBox_->CurrentID();
 }
 
 void TfrmAbsenceRec::SetEntryDate(TDate date) {
-  txtDate->SetDate(date);
+  dateEdit_->SetDate(date);
 }
 
 TDate TfrmAbsenceRec::GetEntryDate() const {
   TDate d = 0;
-  return ParseDate(txtDate->text(), txtDate->DateFormat(), d) ? d : 0;
+  return ParseDate(dateEdit_->text(), dateEdit_->DateFormat(), d) ? d : 0;
 }
 
 void TfrmAbsenceRec::SetHours(float hours) {
   const QString format = QString::fromLatin1(HourFormatPattern(App().Settings.HourFormat));
-  txtHours->SetDecimals(format.size() == 5 ? 0 : format.size() == 7 ? 1 : 2);
-  txtHours->SetDisplayMask(format);
-  txtHours->SetValue(hours);
+  hoursEdit_->SetDecimals(format.size() == 5 ? 0 : format.size() == 7 ? 1 : 2);
+  hoursEdit_->SetDisplayMask(format);
+  hoursEdit_->SetValue(hours);
 }
 
 float TfrmAbsenceRec::GetHours() const {
-  return static_cast<float>(txtHours->Value());
+  return static_cast<float>(hoursEdit_->Value());
 }
 
 void TfrmAbsenceRec::SetReadOnly(bool readOnly) {
   readOnly_ = readOnly;
   cmdOK->setEnabled(!readOnly);
-  cboReasonBox->setEnabled(!readOnly);
-  txtDate->setEnabled(!readOnly);
-  txtHours->setEnabled(!readOnly);
-  spdDate->setVisible(!readOnly);
-  setWindowTitle(readOnly ? QStringLiteral("Global Absence Entry")
-                          : QStringLiteral("Edit Absence Entry"));
+  reasonBox_->setEnabled(!readOnly);
+  dateEdit_->setEnabled(!readOnly);
+  hoursEdit_->setEnabled(!readOnly);
+  dateButton_->setVisible(!readOnly);
+  setWindowTitle(readOnly ? tr("Global Absence Entry") : tr("Edit Absence Entry"));
 }
 
 void TfrmAbsenceRec::hideEvent(QHideEvent* event) {
@@ -193,16 +192,15 @@ void TfrmAbsenceRec::FormActivate() {
   if (readOnly_)
     cmdCancel->setFocus();
   else
-    cboReasonBox->setFocus();
+    reasonBox_->setFocus();
 }
 
 bool TfrmAbsenceRec::DateRuleHolds() {
   if (GetEntryDate() >= EarliestDate) return true;
-  MessageBoxTitled(
-      QStringLiteral("The absence date may not be before the employee's start date (") +
-          FormatDate(EarliestDate, App().DatePattern) + QStringLiteral(")."),
-      TMsgKind::Information, mbOK);
-  txtDate->setFocus();
+  MessageBoxTitled(tr("The absence date may not be before the employee's start date (%1).")
+                       .arg(FormatDate(EarliestDate, App().DatePattern)),
+                   TMsgKind::Information, mbOK);
+  dateEdit_->setFocus();
   return false;
 }
 
@@ -215,7 +213,7 @@ void TfrmAbsenceRec::StoreShown() {
 
 void TfrmAbsenceRec::cmdOKClick() {
   // Leaving the date box makes it check its text first.
-  if (!LeaveDateBoxes(cmdOK, {txtDate})) return;
+  if (!LeaveDateBoxes(cmdOK, {dateEdit_})) return;
   if (!DateRuleHolds()) return;
   StoreShown();
   accept();
@@ -224,8 +222,8 @@ void TfrmAbsenceRec::cmdOKClick() {
 void TfrmAbsenceRec::barScrollScroll(int position) {
   if (!entries_ || position == entryIndex_) return;
   if (!readOnly_ && !DateRuleHolds()) {
-    const QSignalBlocker block(barScroll);
-    barScroll->setValue(entryIndex_);
+    const QSignalBlocker block(entryScroll_);
+    entryScroll_->setValue(entryIndex_);
     return;
   }
   StoreShown();
@@ -234,16 +232,16 @@ void TfrmAbsenceRec::barScrollScroll(int position) {
   if (readOnly_)
     cmdCancel->setFocus();
   else
-    cboReasonBox->setFocus();
+    reasonBox_->setFocus();
 }
 
 void TfrmAbsenceRec::spdDateClick() {
-  if (PickDateFor(*txtDate)) txtDateExit();
+  if (PickDateFor(*dateEdit_)) txtDateExit();
 }
 
 void TfrmAbsenceRec::txtDateExit() {
   // Cancel closes the dialog even while the date is unfinished.
-  txtDate->SetValidateInput(QApplication::focusWidget() != cmdCancel);
+  dateEdit_->SetValidateInput(QApplication::focusWidget() != cmdCancel);
 }
 
 }  // namespace absence::ui

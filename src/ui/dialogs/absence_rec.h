@@ -47,12 +47,6 @@ class TfrmAbsenceRec : public QDialog, public TDialogButtons {
   bool ReadOnlyMode() const { return readOnly_; }
   int EntryIndex() const { return entryIndex_; }
 
-  TPVComboBox* cboReasonBox = nullptr;
-  TDateEdit* txtDate = nullptr;
-  QToolButton* spdDate = nullptr;
-  TNumEdit* txtHours = nullptr;
-  QScrollBar* barScroll = nullptr;
-
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
@@ -69,6 +63,11 @@ class TfrmAbsenceRec : public QDialog, public TDialogButtons {
   void ShowEntry(int index);
 
   TDataSession& session_;
+  TPVComboBox* reasonBox_ = nullptr;
+  TDateEdit* dateEdit_ = nullptr;
+  QToolButton* dateButton_ = nullptr;
+  TNumEdit* hoursEdit_ = nullptr;
+  QScrollBar* entryScroll_ = nullptr;
   TNormalCursor cursor_;
   TEntryList* entries_ = nullptr;
   int entryIndex_ = 0;

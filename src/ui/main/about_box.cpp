@@ -13,7 +13,7 @@ namespace absence::ui {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("About Absence"));
+  setWindowTitle(tr("About Absence"));
   const QString self = QApplication::applicationFilePath();
 
   auto* icon = new QLabel;
@@ -24,13 +24,13 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   big.setBold(true);
   product->setFont(big);
   auto* version = new QLabel(VersionCaption(GetVersionValue(self, QStringLiteral("FileVersion"))));
-  auto* description = new QLabel(QStringLiteral(
-      "Keeps the absence records of a small organisation: employees, departments, absence "
-      "reasons with accrual policies, balances and reports."));
+  auto* description =
+      new QLabel(tr("Keeps the absence records of a small organisation: employees, departments, "
+                    "absence reasons with accrual policies, balances and reports."));
   description->setWordWrap(true);
   auto* copyright = new QLabel(GetVersionValue(self, QStringLiteral("LegalCopyright")));
   auto* places = new QLabel(
-      QStringLiteral("Data folder: %1\nSettings file: %2")
+      tr("Data folder: %1\nSettings file: %2")
           .arg(QString::fromStdString(App().AppFolder), QString::fromStdString(App().IniPath)));
   places->setTextInteractionFlags(Qt::TextSelectableByMouse);
   places->setWordWrap(true);

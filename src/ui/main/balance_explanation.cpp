@@ -48,69 +48,69 @@ TfrmBalanceExplanation::TfrmBalanceExplanation(const std::vector<std::string>& l
                                                QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmBalanceExplanation"));
-  setWindowTitle(QStringLiteral("How this balance was reached"));
+  setWindowTitle(tr("How this balance was reached"));
   SetHelpContext(this, kBalanceExplanationHelpContext);
 
   QStringList text;
   for (const std::string& line : lines) text << QString::fromStdString(line);
 
-  txtLedger = new QPlainTextEdit;
-  txtLedger->setObjectName(QStringLiteral("txtLedger"));
-  txtLedger->setReadOnly(true);
-  txtLedger->setLineWrapMode(QPlainTextEdit::NoWrap);
-  txtLedger->setFont(LedgerFont());
-  txtLedger->setPlainText(text.join(u'\n'));
+  ledger_ = new QPlainTextEdit;
+  ledger_->setObjectName(QStringLiteral("txtLedger"));
+  ledger_->setReadOnly(true);
+  ledger_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  ledger_->setFont(LedgerFont());
+  ledger_->setPlainText(text.join(u'\n'));
 
-  cmdCopy = new QPushButton(QStringLiteral("&Copy"));
-  cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-  cmdCopy->setAutoDefault(false);
-  cmdClose = new QPushButton(QStringLiteral("Close"));
-  cmdClose->setObjectName(QStringLiteral("cmdClose"));
-  cmdClose->setDefault(true);
-  cmdHelp = new QPushButton(QStringLiteral("Help"));
-  cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-  cmdHelp->setAutoDefault(false);
+  auto* copy = new QPushButton(tr("&Copy"));
+  copy->setObjectName(QStringLiteral("cmdCopy"));
+  copy->setAutoDefault(false);
+  auto* close = new QPushButton(tr("Close"));
+  close->setObjectName(QStringLiteral("cmdClose"));
+  close->setDefault(true);
+  auto* help = new QPushButton(tr("Help"));
+  help->setObjectName(QStringLiteral("cmdHelp"));
+  help->setAutoDefault(false);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(cmdCopy);
+  buttons->addWidget(copy);
   buttons->addStretch(1);
-  buttons->addWidget(cmdClose);
-  buttons->addWidget(cmdHelp);
+  buttons->addWidget(close);
+  buttons->addWidget(help);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(txtLedger, 1);
+  layout->addWidget(ledger_, 1);
   layout->addLayout(buttons);
 
-  connect(cmdCopy, &QPushButton::clicked, this, &TfrmBalanceExplanation::cmdCopyClick);
-  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
-  ConnectHelpButton(cmdHelp, kBalanceExplanationHelpContext);
+  connect(copy, &QPushButton::clicked, this, &TfrmBalanceExplanation::CopyLedger);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  ConnectHelpButton(help, kBalanceExplanationHelpContext);
 
   // Wide enough for the longest line, as far as the screen allows; the rest scrolls.
-  const QFontMetrics fm(txtLedger->font());
+  const QFontMetrics fm(ledger_->font());
   int widest = 0;
   for (const QString& line : text) widest = std::max(widest, fm.horizontalAdvance(line));
   const int frame =
-      2 * txtLedger->frameWidth() + 2 * static_cast<int>(txtLedger->document()->documentMargin());
-  const int scrollBar = txtLedger->verticalScrollBar()->sizeHint().width();
+      2 * ledger_->frameWidth() + 2 * static_cast<int>(ledger_->document()->documentMargin());
+  const int scrollBar = ledger_->verticalScrollBar()->sizeHint().width();
   const QRect screen =
       (parent ? parent->screen() : QApplication::primaryScreen())->availableGeometry();
   const int width = std::min(widest + frame + scrollBar + Scale(4), screen.width() * 9 / 10);
   const int shown = std::min(static_cast<int>(text.size()), kShownLines);
-  const int height = std::min((shown + 1) * fm.lineSpacing() + frame +
-                                  txtLedger->horizontalScrollBar()->sizeHint().height(),
-                              screen.height() * 7 / 10);
-  txtLedger->setMinimumSize(Scale(320), Scale(120));
-  txtLedger->resize(width, height);
+  const int height = std::min(
+      (shown + 1) * fm.lineSpacing() + frame + ledger_->horizontalScrollBar()->sizeHint().height(),
+      screen.height() * 7 / 10);
+  ledger_->setMinimumSize(Scale(320), Scale(120));
+  ledger_->resize(width, height);
   resize(width + layout->contentsMargins().left() + layout->contentsMargins().right(),
-         height + cmdClose->sizeHint().height() + layout->spacing() +
-             layout->contentsMargins().top() + layout->contentsMargins().bottom());
-  txtLedger->setFocus(Qt::OtherFocusReason);
+         height + close->sizeHint().height() + layout->spacing() + layout->contentsMargins().top() +
+             layout->contentsMargins().bottom());
+  ledger_->setFocus(Qt::OtherFocusReason);
 }
 
 QString TfrmBalanceExplanation::Text() const {
-  return txtLedger->toPlainText();
+  return ledger_->toPlainText();
 }
 
-void TfrmBalanceExplanation::cmdCopyClick() {
+void TfrmBalanceExplanation::CopyLedger() {
   QGuiApplication::clipboard()->setText(Text());
 }
 

@@ -7,7 +7,6 @@
 #include "data/dataset.h"
 
 class QPlainTextEdit;
-class QPushButton;
 
 namespace absence::ui {
 
@@ -23,13 +22,10 @@ class TfrmBalanceExplanation : public QDialog {
 
   QString Text() const;
 
-  QPlainTextEdit* txtLedger = nullptr;
-  QPushButton* cmdCopy = nullptr;
-  QPushButton* cmdClose = nullptr;
-  QPushButton* cmdHelp = nullptr;
-
  private:
-  void cmdCopyClick();
+  void CopyLedger();
+
+  QPlainTextEdit* ledger_ = nullptr;
 };
 
 // The explanation of the accrued hours of employee `empID` for reason `reasonID` as of `asOf`

@@ -1,246 +1,287 @@
 #include "ui/main/balances_panel.h"
 
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QScrollBar>
-#include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "accrual/balances.h"
 #include "ui/common/app_state.h"
 #include "ui/common/column_widths.h"
-#include "ui/common/header_control.h"
+#include "ui/common/item_roles.h"
 #include "ui/common/scale.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
 namespace {
 
-constexpr int kBalanceColumns = 6;
-constexpr int kFirstFigure = 2;
-constexpr int kLastFigure = 4;
+enum TBalanceColumn { kReasonColumn, kYearColumn, kUsedColumn, kAvailableColumn, kBalanceColumn };
+constexpr int kColumns = 5;
 constexpr int kRowHeight = 16;
 constexpr int kRowsShown = 4;
-
-// Figures in the hour format, negative ones red and bold; other cells as they are.
-class TBalanceCellDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    painter->save();
-    const bool selected = option.state & QStyle::State_Selected;
-    painter->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
-    const QRect area = option.rect.adjusted(2, 0, -3, 0);
-    QFont font = option.font;
-    QColor colour = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
-    QString text = index.data(Qt::DisplayRole).toString();
-    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
-    const int column = index.column();
-    if (column >= kFirstFigure && column <= kLastFigure) {
-      const QVariant value = index.data(TBalancesPanel::kValueRole);
-      text = value.isValid() ? QString::fromStdString(FormatNumber(
-                                   value.toDouble(), HourFormatPattern(App().Settings.HourFormat)))
-                             : QString();
-      align = Qt::AlignRight | Qt::AlignVCenter;
-      if (value.isValid() && value.toDouble() < 0 && !selected) {
-        colour = Qt::red;
-        font.setBold(true);
-      }
-    }
-    painter->setFont(font);
-    painter->setPen(colour);
-    painter->drawText(area, int(align) | Qt::TextSingleLine,
-                      QFontMetrics(font).elidedText(text, Qt::ElideRight, area.width()));
-    painter->restore();
-  }
-};
-
-QTableWidgetItem* Figure(const std::string& text, std::optional<double> value) {
-  auto* item = new QTableWidgetItem(QString::fromStdString(text));
-  if (value) item->setData(TBalancesPanel::kValueRole, *value);
-  return item;
-}
+// The date the accrual engine is asked about for a row; no value while no employee is shown.
+constexpr int kAsOfRole = Qt::UserRole + 10;
 
 }  // namespace
 
-TBalancesPanel::TBalancesPanel(TDataSession& session, QWidget* parent)
-    : QWidget(parent), session_(session) {
-  setObjectName(QStringLiteral("pnlAccruals"));
-  CreateControls();
-}
+// One row per active reason in list order, with the shown employee's figures as numbers; the
+// texts follow the hour format whenever they are drawn.
+class TBalancesModel : public QAbstractTableModel {
+ public:
+  explicit TBalancesModel(TDataSession& session, QObject* parent)
+      : QAbstractTableModel(parent), session_(session) {
+    connect(&session, &TDataSession::Changed, this, [this] { Refresh(); });
+    connect(&session, &TDataSession::Reloaded, this, [this] { Refresh(); });
+  }
 
-void TBalancesPanel::CreateControls() {
-  auto* acc = new QVBoxLayout(this);
-  acc->setContentsMargins(0, 0, 0, 0);
-  acc->setSpacing(Scale(2));
+  void Show(int32_t empID, TDate date) {
+    empID_ = empID;
+    date_ = date;
+    Refresh();
+  }
+
+  int32_t ReasonID(int row) const { return rows_[static_cast<std::size_t>(row)].ReasonID; }
+  std::optional<TDate> AsOf(int row) const { return rows_[static_cast<std::size_t>(row)].AsOf; }
+
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : kColumns;
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid()) return {};
+    const TRow& row = rows_[static_cast<std::size_t>(index.row())];
+    const int column = index.column();
+    const std::optional<double> figure = Figure(row, column);
+    switch (role) {
+      case Qt::DisplayRole:
+        if (column == kReasonColumn) return row.Name;
+        if (column == kYearColumn) return row.Year;
+        return figure ? QString::fromStdString(
+                            FormatNumber(*figure, HourFormatPattern(App().Settings.HourFormat)))
+                      : QString();
+      case kRecordIdRole:
+        return row.ReasonID;
+      case kSortValueRole:
+        return figure ? QVariant(*figure) : QVariant();
+      case kAsOfRole:
+        return row.AsOf ? QVariant(*row.AsOf) : QVariant();
+      case Qt::TextAlignmentRole:
+        return column >= kUsedColumn ? int(Qt::AlignRight | Qt::AlignVCenter)
+                                     : int(Qt::AlignLeft | Qt::AlignVCenter);
+      // A negative figure stands out.
+      case Qt::ForegroundRole:
+        return figure && *figure < 0 ? QVariant(QColor(Qt::red)) : QVariant();
+      case Qt::FontRole:
+        if (figure && *figure < 0) {
+          QFont bold;
+          bold.setBold(true);
+          return bold;
+        }
+        return {};
+      default:
+        return {};
+    }
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    switch (section) {
+      case kReasonColumn:
+        return TBalancesPanel::tr("Reason");
+      case kYearColumn:
+        return TBalancesPanel::tr("Year");
+      case kUsedColumn:
+        return TBalancesPanel::tr("Used");
+      case kAvailableColumn:
+        return TBalancesPanel::tr("Available");
+      case kBalanceColumn:
+        return TBalancesPanel::tr("Balance");
+      default:
+        return {};
+    }
+  }
+
+ private:
+  struct TRow {
+    int32_t ReasonID = 0;
+    QString Name;
+    QString Year;
+    std::optional<TDate> AsOf;
+    std::optional<double> Used, Available, Balance;
+  };
+
+  static std::optional<double> Figure(const TRow& row, int column) {
+    if (column == kUsedColumn) return row.Used;
+    if (column == kAvailableColumn) return row.Available;
+    if (column == kBalanceColumn) return row.Balance;
+    return std::nullopt;
+  }
+
+  // Rows for the reasons as they are now; the figures when the employee is still there. The
+  // rows stay put (and with them the picked row) while the reasons are the same.
+  void Refresh() {
+    const TDataSet& data = session_.Data();
+    std::vector<TRow> rows;
+    for (const auto& reason : data.ReasonList) {
+      if (!reason->Active || reason->Deleted) continue;
+      TRow row;
+      row.ReasonID = reason->ReasonID;
+      row.Name = QString::fromStdString(reason->Description);
+      row.Year = QString::fromStdString(PanelYearText(*reason));
+      rows.push_back(std::move(row));
+    }
+    if (const TEmpRecClass* emp = session_.Employee(empID_)) {
+      const TBenefitYear by =
+          NormalizeBenefitYear(App().Settings.BenefitMonth, App().Settings.BenefitDay);
+      for (TRow& row : rows) {
+        const TReasonRecClass& reason = *session_.Reason(row.ReasonID);
+        const TPanelBalance b = PanelBalance(*emp, data.ReasonList, reason, date_, by);
+        row.AsOf = PanelAsOfDate(reason, *emp, date_, by);
+        if (!b.UsedText.empty()) row.Used = RoundFixed2(b.Used);
+        if (b.Available) row.Available = RoundFixed2(*b.Available);
+        row.Balance = b.Balance;
+      }
+    }
+    const bool sameRows =
+        rows.size() == rows_.size() &&
+        std::equal(rows.begin(), rows.end(), rows_.begin(),
+                   [](const TRow& a, const TRow& b) { return a.ReasonID == b.ReasonID; });
+    if (!sameRows) beginResetModel();
+    rows_ = std::move(rows);
+    if (!sameRows)
+      endResetModel();
+    else if (!rows_.empty())
+      emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+  }
+
+  TDataSession& session_;
+  int32_t empID_ = 0;
+  TDate date_ = 0;
+  std::vector<TRow> rows_;
+};
+
+TBalancesPanel::TBalancesPanel(TDataSession& session, QWidget* parent)
+    : QWidget(parent), model_(new TBalancesModel(session, this)) {
+  setObjectName(QStringLiteral("pnlAccruals"));
+  auto* panel = new QVBoxLayout(this);
+  panel->setContentsMargins(0, 0, 0, 0);
+  panel->setSpacing(Scale(2));
   auto* title = new QHBoxLayout;
-  lblAccrual = new QLabel(QStringLiteral("Employee Absence Reason Balances for:"));
-  lblAccrual->setObjectName(QStringLiteral("lblAccrual"));
-  lblBalanceYear = new QLabel;
-  lblBalanceYear->setObjectName(QStringLiteral("lblBalanceYear"));
-  QFont bold = lblBalanceYear->font();
+  auto* heading = new QLabel(tr("Employee Absence Reason Balances for:"));
+  heading->setObjectName(QStringLiteral("lblAccrual"));
+  yearLabel_ = new QLabel;
+  yearLabel_->setObjectName(QStringLiteral("lblBalanceYear"));
+  QFont bold = yearLabel_->font();
   bold.setBold(true);
-  lblBalanceYear->setFont(bold);
-  title->addWidget(lblAccrual);
+  yearLabel_->setFont(bold);
+  title->addWidget(heading);
   title->addSpacing(4);
-  title->addWidget(lblBalanceYear);
+  title->addWidget(yearLabel_);
   title->addStretch();
-  acc->addLayout(title);
+  panel->addLayout(title);
 
   // The year column is wide enough for "Anniv" in the font of this desktop.
   const int yearWidth =
       std::max(35, QFontMetrics(font()).horizontalAdvance(QStringLiteral("Anniv")) + 8);
-  hdrBalances =
-      new THeaderControl(QStringLiteral("hdrBalances"),
-                         {QStringLiteral("Reason"), QStringLiteral("Year"), QStringLiteral("Used"),
-                          QStringLiteral("Available"), QStringLiteral("Balance")},
-                         {156, yearWidth + 1, 50, 57, 61});
-  hdrBalances->setMaximumSectionSize(324);
-  hdrBalances->setFixedWidth(Scale(156 + 50 + 57 + 61 + 4) + Scale(yearWidth + 1));
-  connect(hdrBalances, &QHeaderView::sectionResized, this,
-          &TBalancesPanel::hdrBalancesSectionResize);
-  acc->addWidget(hdrBalances);
-  acc->addSpacing(-Scale(2));
+  designWidths_ = {153, yearWidth, 49, 56, 60};
 
-  grdBalances = new QTableWidget(1, kBalanceColumns);
-  grdBalances->setObjectName(QStringLiteral("grdBalances"));
-  grdBalances->horizontalHeader()->hide();
-  grdBalances->verticalHeader()->hide();
-  grdBalances->verticalHeader()->setMinimumSectionSize(1);
-  grdBalances->verticalHeader()->setDefaultSectionSize(kRowHeight);
-  grdBalances->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grdBalances->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  grdBalances->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_ = new QTableView;
+  table_->setObjectName(QStringLiteral("grdBalances"));
+  table_->setModel(model_);
+  QHeaderView* header = table_->horizontalHeader();
+  header->setObjectName(QStringLiteral("hdrBalances"));
+  header->setSectionsClickable(false);
+  header->setSectionsMovable(false);
+  header->setHighlightSections(false);
+  header->setMinimumSectionSize(0);
+  header->setMaximumSectionSize(324);
+  header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  header->setFixedHeight(header->fontMetrics().height() + 8);
+  for (int c = 0; c < kColumns; ++c) header->resizeSection(c, designWidths_[c]);
+  QHeaderView* rows = table_->verticalHeader();
+  rows->hide();
+  rows->setMinimumSectionSize(1);
+  rows->setDefaultSectionSize(kRowHeight);
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  table_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // Whole rows only, also after wheel scrolling.
-  grdBalances->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-  grdBalances->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  // A row is chosen to see how its balance was reached; the grid is no tab stop.
-  grdBalances->setSelectionMode(QAbstractItemView::SingleSelection);
-  grdBalances->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grdBalances->setFocusPolicy(Qt::ClickFocus);
-  grdBalances->installEventFilter(this);
-  connect(grdBalances, &QTableWidget::cellDoubleClicked, this,
-          [this](int row, int) { grdBalancesDblClick(row); });
-  grdBalances->setShowGrid(false);
-  grdBalances->setWordWrap(false);
-  grdBalances->setItemDelegate(new TBalanceCellDelegate(grdBalances));
-  grdBalances->setFixedWidth(hdrBalances->width());
-  const int designWidths[kBalanceColumns] = {153, yearWidth, 49, 56, 59, 33};
-  for (int c = 0; c < kBalanceColumns; ++c) grdBalances->setColumnWidth(c, designWidths[c]);
-  acc->addWidget(grdBalances);
-  acc->addStretch();
+  table_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // A row is chosen to see how its balance was reached; the table is no tab stop.
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setFocusPolicy(Qt::ClickFocus);
+  table_->setShowGrid(false);
+  table_->setWordWrap(false);
+  table_->installEventFilter(this);
+  // The last column takes what the others leave, less the scroll bar when it shows.
+  table_->viewport()->installEventFilter(this);
+  connect(header, &QHeaderView::sectionResized, this, [this] { FitLastColumn(); });
+  connect(table_, &QTableView::doubleClicked, this,
+          [this](const QModelIndex& index) { ExplainRow(index.row()); });
+  table_->setFixedWidth(Scale(156 + 50 + 57 + 61 + 4) + Scale(yearWidth + 1));
+  panel->addWidget(table_);
+  panel->addStretch();
 }
 
 void TBalancesPanel::LoadColumnWidths() {
-  absence::ui::LoadColumnWidths(hdrBalances, grdBalances);
-  grdBalances->setFixedHeight(kRowsShown * grdBalances->verticalHeader()->defaultSectionSize() +
-                              2 * grdBalances->frameWidth());
-  FitBalanceColumns();
+  absence::ui::LoadColumnWidths(table_, designWidths_);
+  QHeaderView* rows = table_->verticalHeader();
+  rows->setDefaultSectionSize(Scale(kRowHeight));
+  table_->setFixedHeight(table_->horizontalHeader()->height() +
+                         kRowsShown * rows->defaultSectionSize() + 2 * table_->frameWidth());
+  FitLastColumn();
 }
 
 void TBalancesPanel::SaveColumnWidths() const {
-  absence::ui::SaveColumnWidths(hdrBalances);
+  absence::ui::SaveColumnWidths(table_);
+}
+
+void TBalancesPanel::FitLastColumn() {
+  QHeaderView* header = table_->horizontalHeader();
+  const int last = header->count() - 1;
+  int used = 0;
+  for (int c = 0; c < last; ++c) used += header->sectionSize(c);
+  const int width = std::max(0, table_->viewport()->width() - used);
+  if (last >= 0 && header->sectionSize(last) != width) header->resizeSection(last, width);
 }
 
 void TBalancesPanel::SetYear(int year) {
-  lblBalanceYear->setText(QString::number(year));
+  yearLabel_->setText(QString::number(year));
 }
 
-void TBalancesPanel::LoadReasons() {
-  grdBalances->clearContents();
-  grdBalances->setRowCount(1);
-  int row = 0;
-  for (const auto& reason : session_.Data().ReasonList) {
-    if (!reason->Active || reason->Deleted) continue;
-    if (row > 0) grdBalances->setRowCount(row + 1);
-    auto* name = new QTableWidgetItem(QString::fromStdString(reason->Description));
-    name->setData(kReasonIDRole, reason->ReasonID);
-    grdBalances->setItem(row, 0, name);
-    grdBalances->setItem(row, 1,
-                         new QTableWidgetItem(QString::fromStdString(PanelYearText(*reason))));
-    grdBalances->setItem(row, 5, new QTableWidgetItem(QString::number(reason->ReasonID)));
-    ++row;
-  }
-  FitBalanceColumns();
+void TBalancesPanel::ShowBalances(int32_t empID, TDate date) {
+  model_->Show(empID, date);
 }
 
-void TBalancesPanel::FillBalances(const TEmpRecClass& emp, TDate date) {
-  const TDataSet& dataSet = session_.Data();
-  const TBenefitYear by =
-      NormalizeBenefitYear(App().Settings.BenefitMonth, App().Settings.BenefitDay);
-  for (int row = 0; row < grdBalances->rowCount(); ++row) {
-    const QTableWidgetItem* name = grdBalances->item(row, 0);
-    const TReasonRecClass* reason =
-        name ? session_.Reason(name->data(kReasonIDRole).toInt()) : nullptr;
-    if (!reason) continue;
-    const TPanelBalance b = PanelBalance(emp, dataSet.ReasonList, *reason, date, by);
-    grdBalances->item(row, 0)->setData(kAsOfRole, PanelAsOfDate(*reason, emp, date, by));
-    grdBalances->setItem(
-        row, 2,
-        Figure(b.UsedText, b.UsedText.empty() ? std::nullopt : std::optional(RoundFixed2(b.Used))));
-    grdBalances->setItem(
-        row, 3,
-        Figure(b.AvailableText,
-               b.Available ? std::optional(RoundFixed2(*b.Available)) : std::nullopt));
-    grdBalances->setItem(row, 4, Figure(b.BalanceText, b.Balance));
-  }
-}
-
-void TBalancesPanel::ClearBalances() {
-  for (int row = 0; row < grdBalances->rowCount(); ++row) {
-    for (int c = kFirstFigure; c <= kLastFigure; ++c) delete grdBalances->takeItem(row, c);
-    if (QTableWidgetItem* name = grdBalances->item(row, 0)) name->setData(kAsOfRole, QVariant());
-  }
-}
-
-void TBalancesPanel::grdBalancesDblClick(int row) {
-  const QTableWidgetItem* name = grdBalances->item(row, 0);
-  if (!name || !name->data(kAsOfRole).isValid()) return;
-  emit ExplainRequested(name->data(kReasonIDRole).toInt(), name->data(kAsOfRole).toDouble());
+void TBalancesPanel::ExplainRow(int row) {
+  if (row < 0 || row >= model_->rowCount()) return;
+  if (const std::optional<TDate> asOf = model_->AsOf(row))
+    emit ExplainRequested(model_->ReasonID(row), *asOf);
 }
 
 bool TBalancesPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == grdBalances && event->type() == QEvent::KeyPress) {
+  if (watched == table_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grdBalances->currentRow() >= 0) {
-      grdBalancesDblClick(grdBalances->currentRow());
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && table_->currentIndex().isValid()) {
+      ExplainRow(table_->currentIndex().row());
       return true;
     }
   }
+  if (watched == table_->viewport() && event->type() == QEvent::Resize) FitLastColumn();
   return QWidget::eventFilter(watched, event);
-}
-
-void TBalancesPanel::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  FitBalanceColumns();
-}
-
-void TBalancesPanel::hdrBalancesSectionResize(int section, int, int newSize) {
-  if (adjustingHeader_) return;
-  adjustingHeader_ = true;
-  grdBalances->setColumnWidth(section, std::max(0, newSize - (section == 0 ? 3 : 1)));
-  FitBalanceColumns();
-  adjustingHeader_ = false;
-}
-
-void TBalancesPanel::FitBalanceColumns() {
-  const bool wasAdjusting = adjustingHeader_;
-  adjustingHeader_ = true;
-  int used = 0;
-  for (int i = 0; i < 4; ++i) used += hdrBalances->SectionWidth(i);
-  hdrBalances->SetSectionWidth(4, std::max(0, hdrBalances->width() - used));
-  int columns = 0;
-  for (int c = 0; c < 4; ++c) columns += grdBalances->columnWidth(c);
-  int width = grdBalances->width() - columns - 8;
-  if (grdBalances->rowCount() >= 5)
-    width -= grdBalances->verticalScrollBar()->sizeHint().width() + 1;
-  grdBalances->setColumnWidth(4, std::max(0, width));
-  adjustingHeader_ = wasAdjusting;
 }
 
 }  // namespace absence::ui

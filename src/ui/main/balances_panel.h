@@ -1,35 +1,28 @@
 #pragma once
-// pnlAccruals: the selected employee's balance per active reason (used, available, balance) for
-// the displayed year, under a header whose column widths the user drags and the settings keep.
+// pnlAccruals: the shown employee's balance per active reason (used, available, balance) for
+// the displayed year, in a table whose column widths the user drags and the settings keep.
 #include <QWidget>
 
 #include "data/records.h"
 
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 namespace absence::ui {
 
+class TBalancesModel;
 class TDataSession;
-class THeaderControl;
 
 class TBalancesPanel : public QWidget {
   Q_OBJECT
  public:
-  // Typed values beside the texts of grdBalances.
-  static constexpr int kReasonIDRole = Qt::UserRole;  // column 0
-  static constexpr int kValueRole = Qt::UserRole;     // columns 2 to 4, the shown number
-  static constexpr int kAsOfRole = Qt::UserRole + 1;  // column 0, the date the engine is asked
-
   explicit TBalancesPanel(TDataSession& session, QWidget* parent = nullptr);
 
-  // One row per active reason, figures blank.
-  void LoadReasons();
   // The year the figures are for.
   void SetYear(int year);
-  // Used, available and balance of `emp` as of `date`.
-  void FillBalances(const TEmpRecClass& emp, TDate date);
-  void ClearBalances();
+  // The balances of employee `empID` as of `date`, kept up to date as the data set changes;
+  // 0 or an employee no longer there leaves the figures blank beside the reasons.
+  void ShowBalances(int32_t empID, TDate date);
   // Column widths from and to the settings file.
   void LoadColumnWidths();
   void SaveColumnWidths() const;
@@ -39,22 +32,17 @@ class TBalancesPanel : public QWidget {
   void ExplainRequested(int32_t reasonID, TDate asOf);
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void CreateControls();
-  void hdrBalancesSectionResize(int section, int oldSize, int newSize);
-  // The last column takes what the others leave, less the scroll bar when it shows.
-  void FitBalanceColumns();
-  void grdBalancesDblClick(int row);
+  void ExplainRow(int row);
+  // The last column takes what the others leave.
+  void FitLastColumn();
 
-  TDataSession& session_;
-  QLabel* lblAccrual = nullptr;
-  QLabel* lblBalanceYear = nullptr;
-  THeaderControl* hdrBalances = nullptr;
-  QTableWidget* grdBalances = nullptr;
-  bool adjustingHeader_ = false;
+  TBalancesModel* model_ = nullptr;
+  QLabel* yearLabel_ = nullptr;
+  QTableView* table_ = nullptr;
+  QList<int> designWidths_;
 };
 
 }  // namespace absence::ui

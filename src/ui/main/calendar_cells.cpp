@@ -1,5 +1,7 @@
 #include "ui/main/calendar_cells.h"
 
+#include <QCoreApplication>
+
 #include "dates/dates.h"
 #include "ui/common/date_text.h"
 
@@ -18,12 +20,14 @@ TCellContent BuildCellText(TDate date, const QString& pattern, const TEmpRecClas
   const int year = Year(date);
   const bool userYear = NearestValidDate(year, benefitMonth, benefitDay) == date;
   const bool anniversary = NearestValidDate(year, Month(emp.StartDate), Day(emp.StartDate)) == date;
+  const char* marker = nullptr;
   if (userYear && anniversary)
-    cell.Marker = QStringLiteral("User/Anniv");
+    marker = QT_TRANSLATE_NOOP("absence::ui::TCalendarPanel", "User/Anniv");
   else if (userYear)
-    cell.Marker = QStringLiteral("User Year");
+    marker = QT_TRANSLATE_NOOP("absence::ui::TCalendarPanel", "User Year");
   else if (anniversary)
-    cell.Marker = QStringLiteral("Anniversary");
+    marker = QT_TRANSLATE_NOOP("absence::ui::TCalendarPanel", "Anniversary");
+  if (marker) cell.Marker = QCoreApplication::translate("absence::ui::TCalendarPanel", marker);
   if (!cell.Marker.isEmpty()) cell.Text += u'*' + cell.Marker;
 
   TEntryList onDate;

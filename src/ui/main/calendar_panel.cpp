@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -55,12 +54,14 @@ TCalendarPanel::TCalendarPanel(TDataSession& session, QWidget* parent)
   connect(&session_, &TDataSession::EmployeeChanged, this, [this](int32_t id) {
     if (id == empID_) FillCells();
   });
-  tmrScroll = new QTimer(this);
-  tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
-  connect(tmrScroll, &QTimer::timeout, this, &TCalendarPanel::ScrollTimerTick);
+  // Held down, a scroll button moves one week at once, again after a pause, then steadily: the
+  // button repeats its press while held.
   for (QToolButton* b : {spdCalendarUp, spdCalendarDown}) {
-    connect(b, &QToolButton::pressed, this, [this, b] { spdCalendarScrollMouseDown(b); });
-    connect(b, &QToolButton::released, this, &TCalendarPanel::spdCalendarScrollMouseUp);
+    b->setAutoRepeat(true);
+    b->setAutoRepeatDelay(kFirstRepeatMs);
+    b->setAutoRepeatInterval(kRepeatMs);
+    connect(b, &QToolButton::pressed, this,
+            [this, back = b == spdCalendarUp] { ScrollOneWeek(back); });
   }
 }
 
@@ -71,12 +72,11 @@ void TCalendarPanel::CreateControls() {
   grid->setVerticalSpacing(Scale(2));
 
   auto* top = new QHBoxLayout;
-  auto* lblReason = new QLabel(QStringLiteral("Reason"));
+  auto* lblReason = new QLabel(tr("Reason"));
   cboReasonBox = new TPVComboBox;
   cboReasonBox->setObjectName(QStringLiteral("cboReasonBox"));
   cboReasonBox->setMinimumWidth(Scale(160));
-  SetHint(cboReasonBox,
-          QStringLiteral("|Drag the Reason to the selected date(s) to add a Absence entry."));
+  SetHint(cboReasonBox, tr("|Drag the Reason to the selected date(s) to add a Absence entry."));
   lblReason->setBuddy(cboReasonBox);
   lblMonth = new QLabel;
   lblMonth->setObjectName(QStringLiteral("lblMonth"));
@@ -119,11 +119,11 @@ void TCalendarPanel::CreateControls() {
   spdCalendarUp = new QToolButton;
   spdCalendarUp->setObjectName(QStringLiteral("spdCalendarUp"));
   spdCalendarUp->setArrowType(Qt::UpArrow);
-  SetHint(spdCalendarUp, QStringLiteral("Back one week"));
+  SetHint(spdCalendarUp, tr("Back one week"));
   spdCalendarDown = new QToolButton;
   spdCalendarDown->setObjectName(QStringLiteral("spdCalendarDown"));
   spdCalendarDown->setArrowType(Qt::DownArrow);
-  SetHint(spdCalendarDown, QStringLiteral("Forward one week"));
+  SetHint(spdCalendarDown, tr("Forward one week"));
   for (QToolButton* b : {spdCalendarUp, spdCalendarDown}) {
     b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     b->setFixedWidth(Scale(18));
@@ -320,24 +320,6 @@ void TCalendarPanel::imgTrashDblClick() {
   dlg.SetMode(TUndeleteMode::Entries);
   dlg.SetSource(empID_);
   RunDialog(dlg);
-}
-
-// Held down, a scroll button moves one week at once, again after 300 ms, then every 150 ms.
-void TCalendarPanel::spdCalendarScrollMouseDown(QToolButton* button) {
-  HeldButton = button;
-  tmrScroll->start(kFirstRepeatMs);
-  ScrollOneWeek(button == spdCalendarUp);
-}
-
-void TCalendarPanel::spdCalendarScrollMouseUp() {
-  tmrScroll->stop();
-  HeldButton = nullptr;
-}
-
-void TCalendarPanel::ScrollTimerTick() {
-  if (!HeldButton) return tmrScroll->stop();
-  tmrScroll->setInterval(kRepeatMs);
-  ScrollOneWeek(HeldButton == spdCalendarUp);
 }
 
 void TCalendarPanel::ScrollOneWeek(bool back) {

@@ -11,7 +11,6 @@
 
 class QLabel;
 class QMimeData;
-class QTimer;
 class QToolButton;
 
 namespace absence::ui {
@@ -25,6 +24,7 @@ class TPVComboBox;
 class TCalendarPanel : public QWidget {
   Q_OBJECT
  public:
+  // A held scroll button's pause before repeating, and between repeats.
   static constexpr int kFirstRepeatMs = 300;
   static constexpr int kRepeatMs = 150;
 
@@ -69,9 +69,6 @@ class TCalendarPanel : public QWidget {
   void grdCalendarDblClick();
   void imgTrashDragDrop(const TDraggedEntry& dragged);
   void imgTrashDblClick();
-  void spdCalendarScrollMouseDown(QToolButton* button);
-  void spdCalendarScrollMouseUp();
-  void ScrollTimerTick();
   void ScrollOneWeek(bool back);
 
   TDataSession& session_;
@@ -86,9 +83,6 @@ class TCalendarPanel : public QWidget {
   TCalendarGrid* grdCalendar = nullptr;
   QToolButton* spdCalendarUp = nullptr;
   QToolButton* spdCalendarDown = nullptr;
-  // Repeats the week scrolling while a scroll button is held.
-  QTimer* tmrScroll = nullptr;
-  QToolButton* HeldButton = nullptr;
 };
 
 }  // namespace absence::ui

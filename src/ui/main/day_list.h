@@ -1,37 +1,28 @@
 #pragma once
 // pnlEmpData: every employee's entries on one day, global ones marked with the globe.
-#include <QMetaType>
 #include <QWidget>
 
-#include "data/kinds.h"
 #include "data/types.h"
 
 class QLabel;
-class QListWidget;
+class QListView;
 
 namespace absence::ui {
 
 class TDataSession;
+class TDayEntriesModel;
 
 class TDayList : public QWidget {
   Q_OBJECT
  public:
-  // Typed values beside each item's text.
-  static constexpr int kEmpIDRole = Qt::UserRole;
-  static constexpr int kReasonIDRole = Qt::UserRole + 1;
-  static constexpr int kKindRole = Qt::UserRole + 2;  // TEntryKind
-  static constexpr int kDateRole = Qt::UserRole + 3;
-
   explicit TDayList(TDataSession& session, QWidget* parent = nullptr);
 
+  // The entries of `date`, kept up to date as the data set changes.
   void ShowDayEntries(TDate date);
 
  private:
-  TDataSession& session_;
-  QLabel* lblDayViewDate = nullptr;
-  QListWidget* lstViewDay = nullptr;
+  TDayEntriesModel* model_ = nullptr;
+  QLabel* dateLabel_ = nullptr;
 };
 
 }  // namespace absence::ui
-
-Q_DECLARE_METATYPE(absence::TEntryKind)

@@ -1,35 +1,31 @@
 #pragma once
-// pnlToolBack: the employee box and the speed buttons, styled by the ToolCaption and
-// ShowButtonBorder settings.
+// The strip under the menus: the employee box and the buttons of the main window's commands,
+// styled by the ToolCaption and ShowButtonBorder settings.
 #include <QWidget>
 
 #include "data/settings.h"
 
 class QFrame;
-class QLabel;
 class QToolButton;
 
 namespace absence::ui {
 
+class TMainActions;
 class TPVComboBox;
 
 class TMainToolbar : public QWidget {
   Q_OBJECT
  public:
-  explicit TMainToolbar(QWidget* parent = nullptr);
+  explicit TMainToolbar(const TMainActions& actions, QWidget* parent = nullptr);
   void ArrangeToolbar(TToolCaption toolCaption, bool showButtonBorder);
 
-  QLabel* lblEmp = nullptr;
-  TPVComboBox* cboEmpBox = nullptr;
-  QToolButton* spdAbsenceView = nullptr;
-  QToolButton* spdEmp = nullptr;
-  QFrame* bvlToolBar1 = nullptr;
-  QToolButton* spdGlobal = nullptr;
-  QToolButton* spdUndo = nullptr;
-  QToolButton* spdRedo = nullptr;
-  QFrame* bvlToolBar2 = nullptr;
-  QToolButton* spdDate = nullptr;
-  QToolButton* spdHelp = nullptr;
+  // The box that chooses the employee the window shows.
+  TPVComboBox* EmployeeBox() const { return employeeBox_; }
+
+ private:
+  TPVComboBox* employeeBox_ = nullptr;
+  QList<QToolButton*> buttons_;
+  QList<QFrame*> separators_;
 };
 
 }  // namespace absence::ui

@@ -26,6 +26,8 @@
 #include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/day_list.h"
+#include "ui/main/main_actions.h"
+#include "ui/main/main_menus.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/splash.h"
 #include "ui/main/start_hint.h"
@@ -39,7 +41,7 @@ namespace absence::ui {
 TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
     : QMainWindow(parent), session_(new TDataSession(App().AppFolder, this)) {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Absence"));
+  setWindowTitle(tr("Absence"));
   SetHelpContext(this, kMainHelpContext);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, &TfrmMain::AppActivate);
 
@@ -50,8 +52,10 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
   Timer1->start();
 
-  menus_.Create(menuBar());
-  toolbar_ = new TMainToolbar;
+  actions_ =
+      new TMainActions(this, session_->CreateUndoAction(this), session_->CreateRedoAction(this));
+  reportMenu_ = CreateMainMenus(menuBar(), *actions_);
+  toolbar_ = new TMainToolbar(*actions_);
   calendar_ = new TCalendarPanel(*session_);
   auto* bottom = new QWidget;
   bottom->setObjectName(QStringLiteral("Panel1"));
@@ -117,56 +121,55 @@ void TfrmMain::CreateStatusBar() {
 }
 
 void TfrmMain::ConnectCommands() {
-  const TMainMenus& m = menus_;
-  connect(m.mnuFileSave, &QAction::triggered, this, &TfrmMain::mnuFileSaveClick);
-  connect(m.mnuFileAbandon, &QAction::triggered, this, &TfrmMain::mnuFileAbandonClick);
-  connect(m.mnuFileBackup, &QAction::triggered, this, &TfrmMain::mnuFileBackupClick);
-  connect(m.mnuFileRestore, &QAction::triggered, this, &TfrmMain::mnuFileRestoreClick);
-  connect(m.mnuFileSetup, &QAction::triggered, this, &TfrmMain::mnuFileSetupClick);
-  connect(m.mnuEditGlobal, &QAction::triggered, this, &TfrmMain::mnuEditGlobalClick);
-  connect(m.mnuEditAbsence, &QAction::triggered, this, &TfrmMain::mnuEditAbsenceClick);
-  connect(toolbar_->spdAbsenceView, &QToolButton::clicked, this, &TfrmMain::mnuEditAbsenceClick);
-  connect(toolbar_->spdGlobal, &QToolButton::clicked, this, &TfrmMain::mnuEditGlobalClick);
-  connect(m.mnuEditPreferences, &QAction::triggered, this, &TfrmMain::mnuEditPreferencesClick);
-  connect(m.mnuFileImport, &QAction::triggered, this, &TfrmMain::mnuFileImportClick);
-  connect(m.mnuFileExport, &QAction::triggered, this, &TfrmMain::mnuFileExportClick);
-  connect(m.mnuFileCalendar, &QAction::triggered, this, &TfrmMain::mnuFileCalendarClick);
-  connect(m.mnuFileMonthEnd, &QAction::triggered, this, [this] {
+  const auto on = [this](TCommand command, auto handler) {
+    connect((*actions_)[command], &QAction::triggered, this, handler);
+  };
+  on(TCommand::Save, &TfrmMain::mnuFileSaveClick);
+  on(TCommand::Abandon, &TfrmMain::mnuFileAbandonClick);
+  on(TCommand::Backup, &TfrmMain::mnuFileBackupClick);
+  on(TCommand::Restore, &TfrmMain::mnuFileRestoreClick);
+  on(TCommand::PrinterSetup, &TfrmMain::mnuFileSetupClick);
+  on(TCommand::GlobalEntries, &TfrmMain::mnuEditGlobalClick);
+  on(TCommand::AbsenceEntries, &TfrmMain::mnuEditAbsenceClick);
+  on(TCommand::Preferences, &TfrmMain::mnuEditPreferencesClick);
+  on(TCommand::Import, &TfrmMain::mnuFileImportClick);
+  on(TCommand::Export, &TfrmMain::mnuFileExportClick);
+  on(TCommand::ExportCalendar, &TfrmMain::mnuFileCalendarClick);
+  on(TCommand::MonthEnd, [this] {
     calendar_->ClearPicks();
     TfrmMonthEnd window(*session_, this);
     RunDialog(window);
   });
-  connect(m.mnuEditEmp, &QAction::triggered, this, &TfrmMain::mnuEditEmpClick);
-  connect(toolbar_->spdEmp, &QToolButton::clicked, this, &TfrmMain::spdEmpClick);
-  connect(m.mnuEditDept, &QAction::triggered, this, &TfrmMain::mnuEditDeptClick);
-  connect(m.mnuEditReason, &QAction::triggered, this, &TfrmMain::mnuEditReasonClick);
-  connect(m.mnuFileExit, &QAction::triggered, this, &TfrmMain::mnuFileExitClick);
-  connect(m.mnuHelpContents, &QAction::triggered, this, &TfrmMain::mnuHelpContentsClick);
-  connect(m.mnuHelpSearch, &QAction::triggered, this, &TfrmMain::mnuHelpSearchClick);
-  connect(m.mnuHelpHelp, &QAction::triggered, this, &TfrmMain::mnuHelpHelpClick);
-  connect(m.mnuHelpTechSupport, &QAction::triggered, this, &TfrmMain::mnuHelpTechSupportClick);
-  connect(m.mnuHelpAbout, &QAction::triggered, this, &TfrmMain::mnuHelpAboutClick);
-  connect(m.mnuReportCalendar, &QAction::triggered, this, [this] {
+  on(TCommand::Employees, &TfrmMain::mnuEditEmpClick);
+  on(TCommand::EmployeeData, &TfrmMain::spdEmpClick);
+  on(TCommand::Departments, &TfrmMain::mnuEditDeptClick);
+  on(TCommand::Reasons, &TfrmMain::mnuEditReasonClick);
+  on(TCommand::Exit, &TfrmMain::mnuFileExitClick);
+  on(TCommand::HelpContents, &TfrmMain::mnuHelpContentsClick);
+  on(TCommand::HelpSearch, &TfrmMain::mnuHelpSearchClick);
+  on(TCommand::HelpOnHelp, &TfrmMain::mnuHelpHelpClick);
+  on(TCommand::TechSupport, &TfrmMain::mnuHelpTechSupportClick);
+  on(TCommand::About, &TfrmMain::mnuHelpAboutClick);
+  on(TCommand::ReportCalendar, [this] {
     TfrmPrintCalendar window(*session_, this);
     RunDialog(window);
   });
-  for (auto [action, kind] : {std::pair{m.mnuReportAbsence, reports::TReportKind::Absence},
-                              std::pair{m.mnuReportBalances, reports::TReportKind::Balances},
-                              std::pair{m.mnuReportEmpInfo, reports::TReportKind::EmpInfo},
-                              std::pair{m.mnuReportDepInfo, reports::TReportKind::Department},
-                              std::pair{m.mnuReportStatements, reports::TReportKind::Statement}})
-    connect(action, &QAction::triggered, this, [this, report = kind] {
+  for (auto [command, kind] :
+       {std::pair{TCommand::ReportAbsence, reports::TReportKind::Absence},
+        std::pair{TCommand::ReportBalances, reports::TReportKind::Balances},
+        std::pair{TCommand::ReportEmpInfo, reports::TReportKind::EmpInfo},
+        std::pair{TCommand::ReportDepInfo, reports::TReportKind::Department},
+        std::pair{TCommand::ReportStatements, reports::TReportKind::Statement}})
+    on(command, [this, report = kind] {
       calendar_->ClearPicks();
       RunReportSelection(*session_, report, this);
     });
-  connect(toolbar_->spdHelp, &QToolButton::clicked, this, &TfrmMain::spdHelpClick);
-  connect(toolbar_->cboEmpBox, &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
-  connect(toolbar_->spdDate, &QToolButton::clicked, this, &TfrmMain::spdDateClick);
+  on(TCommand::ScreenHelp, &TfrmMain::spdHelpClick);
+  on(TCommand::PickDate, &TfrmMain::spdDateClick);
+  connect(toolbar_->EmployeeBox(), &QComboBox::activated, this, &TfrmMain::cboEmpBoxClick);
 
   connect(calendar_, &TCalendarPanel::WeeksShown, this, &TfrmMain::WeeksShown);
   connect(calendar_, &TCalendarPanel::DayChosen, this, &TfrmMain::ShowDayEntries);
-  // Any change, undo or redo, made from whatever window: the balances and the day list follow.
-  connect(session_, &TDataSession::Changed, this, &TfrmMain::EntriesChanged);
   connect(balances_, &TBalancesPanel::ExplainRequested, this, &TfrmMain::ExplainBalance);
   // Records replaced (save, abandon, restore): find the selection again by its identifier.
   connect(session_, &TDataSession::Reloaded, this, [this] {
@@ -177,22 +180,13 @@ void TfrmMain::ConnectCommands() {
 // Undo and redo head the Edit menu and sit on the toolbar, on only while there is something
 // to take back or make again.
 void TfrmMain::ConnectHistory() {
-  mnuEditUndo = session_->CreateUndoAction(this);
-  mnuEditRedo = session_->CreateRedoAction(this);
-  QAction* first = menus_.mnuEdit->actions().value(0);
-  menus_.mnuEdit->insertActions(first, {mnuEditUndo, mnuEditRedo});
-  menus_.mnuEdit->insertSeparator(first);
   QUndoStack* history = session_->History();
-  connect(history, &QUndoStack::canUndoChanged, toolbar_->spdUndo, &QWidget::setEnabled);
-  connect(history, &QUndoStack::canRedoChanged, toolbar_->spdRedo, &QWidget::setEnabled);
-  connect(history, &QUndoStack::undoTextChanged, toolbar_->spdUndo, [this](const QString& what) {
-    SetHint(toolbar_->spdUndo, QStringLiteral("Undo %1|Take back: %1").arg(what));
-  });
-  connect(history, &QUndoStack::redoTextChanged, toolbar_->spdRedo, [this](const QString& what) {
-    SetHint(toolbar_->spdRedo, QStringLiteral("Redo %1|Make again: %1").arg(what));
-  });
-  connect(toolbar_->spdUndo, &QToolButton::clicked, this, [this] { mnuEditUndo->trigger(); });
-  connect(toolbar_->spdRedo, &QToolButton::clicked, this, [this] { mnuEditRedo->trigger(); });
+  QAction* undo = (*actions_)[TCommand::Undo];
+  QAction* redo = (*actions_)[TCommand::Redo];
+  connect(history, &QUndoStack::undoTextChanged, undo,
+          [undo](const QString& what) { SetHint(undo, tr("Undo %1|Take back: %1").arg(what)); });
+  connect(history, &QUndoStack::redoTextChanged, redo,
+          [redo](const QString& what) { SetHint(redo, tr("Redo %1|Make again: %1").arg(what)); });
   // The lists were replaced by a change (an import or a restore, made, undone or redone).
   connect(session_, &TDataSession::Replaced, this, [this] { RefreshLists(RememberEmployee()); });
   // Reasons, departments or employees changed in any window, or by undo and redo: the boxes
@@ -205,8 +199,8 @@ void TfrmMain::ConnectHistory() {
     listsStale_ = false;
     const int32_t shown = currentEmpID_;
     RefreshLists(QString());
-    if (const int i = toolbar_->cboEmpBox->IndexOfID(shown); i >= 0) {
-      toolbar_->cboEmpBox->setCurrentIndex(i);
+    if (const int i = toolbar_->EmployeeBox()->IndexOfID(shown); i >= 0) {
+      toolbar_->EmployeeBox()->setCurrentIndex(i);
       SelectEmployee(shown);
       ShowDayEntries();
     }

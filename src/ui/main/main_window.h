@@ -8,7 +8,6 @@
 
 #include "data/settings_file.h"
 #include "data/types.h"
-#include "ui/main/main_menus.h"
 
 class QLabel;
 class QTimer;
@@ -20,16 +19,19 @@ class TCalendarPanel;
 class TDataSession;
 class TDayList;
 class TfrmSplash;
+class TMainActions;
 class TMainToolbar;
 
 inline constexpr int kMainHelpContext = 1110;
 inline constexpr int kLoadDelayMs = 3000;
-inline constexpr const char* kAbandonQuestion =
+inline constexpr const char* kAbandonQuestion = QT_TRANSLATE_NOOP(
+    "absence::ui::TfrmMain",
     "All entries and changes since the beginning of this session or since your last save will "
-    "be lost.\r\rAre you sure you want to abandon all changes?";
-inline constexpr const char* kNoPrinterMessage =
+    "be lost.\r\rAre you sure you want to abandon all changes?");
+inline constexpr const char* kNoPrinterMessage = QT_TRANSLATE_NOOP(
+    "absence::ui::TfrmMain",
     "No printer has been detected on this computer, so all printing and reporting functions "
-    "have been disabled.";
+    "have been disabled.");
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -99,7 +101,6 @@ class TfrmMain : public QMainWindow {
   void ShowDayEntries();
   void SetEmployeeCommands();
   void SetGlobalCommands();
-  void EntriesChanged();
   void spdDateClick();
   void ExplainBalance(int32_t reasonID, TDate asOf);
   // Help and the other small commands (main_window_commands.cpp).
@@ -125,10 +126,9 @@ class TfrmMain : public QMainWindow {
   void spdHelpClick();
 
   TDataSession* session_;
-  TMainMenus menus_;
-  QAction* mnuEditUndo = nullptr;
-  QAction* mnuEditRedo = nullptr;
-  bool listsStale_ = false;  // a change touched the records the boxes list
+  TMainActions* actions_ = nullptr;
+  QAction* reportMenu_ = nullptr;  // off when there is no printer
+  bool listsStale_ = false;        // a change touched the records the boxes list
   TMainToolbar* toolbar_ = nullptr;
   TCalendarPanel* calendar_ = nullptr;
   TBalancesPanel* balances_ = nullptr;

@@ -16,6 +16,7 @@
 #include "ui/main/about_box.h"
 #include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
+#include "ui/main/main_actions.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/main/preferences.h"
@@ -32,9 +33,9 @@ constexpr int kRestoreHelpContext = 1240;
 TFileDialogCall BackupFileDialog(TFileDialogKind kind) {
   TFileDialogCall call;
   call.Kind = kind;
-  call.Title = kind == TFileDialogKind::Save ? QStringLiteral("Backup Absence Data")
-                                             : QStringLiteral("Restore from Absence Backup");
-  call.Filter = QStringLiteral("Absence Backup (*.abk)|*.abk|Any file (*.*)|*.*");
+  call.Title = kind == TFileDialogKind::Save ? TfrmMain::tr("Backup Absence Data")
+                                             : TfrmMain::tr("Restore from Absence Backup");
+  call.Filter = TfrmMain::tr("Absence Backup (*.abk)|*.abk|Any file (*.*)|*.*");
   call.DefaultExt = QStringLiteral("abk");
   call.InitialName = QStringLiteral("*.abk");
   call.HelpContext = kind == TFileDialogKind::Save ? kBackupHelpContext : kRestoreHelpContext;
@@ -66,7 +67,7 @@ void TfrmMain::mnuFileRestoreClick() {
   ActivateFront = true;
   // A failed restore leaves the data set as it was, and so the window.
   if (!file || !session_->Restore(*file)) return;
-  SetCommandEnabled(menus_.mnuFileSave, true);
+  actions_->SetEnabled(TCommand::Save, true);
   LoadReasonCombo();
   LoadEmpCombo();
   SetGlobalCommands();
@@ -126,9 +127,9 @@ void TfrmMain::SettingChanged(TSettingId id) {
       // The employee stays selected only while the box still offers it.
       const int32_t shown = currentEmpID_;
       LoadEmpCombo();
-      const int index = toolbar_->cboEmpBox->IndexOfID(shown);
+      const int index = toolbar_->EmployeeBox()->IndexOfID(shown);
       if (index >= 0) {
-        toolbar_->cboEmpBox->setCurrentIndex(index);
+        toolbar_->EmployeeBox()->setCurrentIndex(index);
         SelectEmployee(shown);
       }
       break;

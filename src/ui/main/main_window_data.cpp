@@ -17,6 +17,7 @@
 #include "ui/main/balances_panel.h"
 #include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
+#include "ui/main/main_actions.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/main/splash.h"
@@ -55,9 +56,9 @@ void TfrmMain::Timer1Timer() {
     SetGlobalCommands();
     ShowDayEntries();
     // Without a data set there is nothing to save, and abandoning means reading it again.
-    SetCommandEnabled(menus_.mnuFileSave, session_->Loaded());
-    for (QAction* a : {menus_.mnuFileImport, menus_.mnuFileExport, menus_.mnuFileCalendar})
-      SetCommandEnabled(a, session_->Loaded());
+    for (TCommand c :
+         {TCommand::Save, TCommand::Import, TCommand::Export, TCommand::ExportCalendar})
+      actions_->SetEnabled(c, session_->Loaded());
     ShowReadOnlyMark();
   }
   if (splash_) splash_->deleteLater();
@@ -65,10 +66,12 @@ void TfrmMain::Timer1Timer() {
   QApplication::restoreOverrideCursor();
   setEnabled(true);
   if (App().NoPrinter) {
-    MessageBoxTitled(QString::fromLatin1(kNoPrinterMessage), TMsgKind::Information, mbOK);
-    menus_.mnuReport->setEnabled(false);
-    menus_.mnuReport->menuAction()->setEnabled(false);
-    menus_.mnuFileSetup->setEnabled(false);
+    MessageBoxTitled(tr(kNoPrinterMessage), TMsgKind::Information, mbOK);
+    reportMenu_->setEnabled(false);
+    for (TCommand c : {TCommand::ReportAbsence, TCommand::ReportBalances, TCommand::ReportEmpInfo,
+                       TCommand::ReportCalendar, TCommand::ReportDepInfo,
+                       TCommand::ReportStatements, TCommand::PrinterSetup})
+      actions_->SetEnabled(c, false);
     App().PrinterName.clear();
   } else {
     App().PrinterName = DefaultPrinterName();
@@ -77,15 +80,15 @@ void TfrmMain::Timer1Timer() {
 
 void TfrmMain::ShowReadOnlyMark() {
   if (!session_->ReadOnly()) return;
-  setWindowTitle(QStringLiteral("Absence - read-only"));
+  setWindowTitle(tr("Absence - read-only"));
   if (!statusBar()->findChild<QLabel*>(QStringLiteral("lblReadOnly"))) {
-    auto* mark = new QLabel(QStringLiteral("read-only"));
+    auto* mark = new QLabel(tr("read-only"));
     mark->setObjectName(QStringLiteral("lblReadOnly"));
     statusBar()->addPermanentWidget(mark);
   }
   // Nothing read here can be saved: the commands that change the files are off.
-  for (QAction* a : {menus_.mnuFileSave, menus_.mnuFileImport, menus_.mnuFileRestore})
-    SetCommandEnabled(a, false);
+  for (TCommand c : {TCommand::Save, TCommand::Import, TCommand::Restore})
+    actions_->SetEnabled(c, false);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -117,43 +120,41 @@ void TfrmMain::mnuFileSaveClick() {
   TWaitCursor wait;
   calendar_->ClearPicks();
   WriteSettings();
-  const bool shown = toolbar_->cboEmpBox->currentIndex() >= 0;
+  const bool shown = toolbar_->EmployeeBox()->currentIndex() >= 0;
   if (!session_->Save()) return;
   // The combo keeps its items; the employee shown may be gone after the reload.
   if (shown) {
-    if (session_->Employee(toolbar_->cboEmpBox->CurrentID())) {
-      SelectEmployee(toolbar_->cboEmpBox->CurrentID());
-    } else if (toolbar_->cboEmpBox->count() > 0) {
-      toolbar_->cboEmpBox->setCurrentIndex(0);
-      SelectEmployee(toolbar_->cboEmpBox->ItemID(0));
+    if (session_->Employee(toolbar_->EmployeeBox()->CurrentID())) {
+      SelectEmployee(toolbar_->EmployeeBox()->CurrentID());
+    } else if (toolbar_->EmployeeBox()->count() > 0) {
+      toolbar_->EmployeeBox()->setCurrentIndex(0);
+      SelectEmployee(toolbar_->EmployeeBox()->ItemID(0));
     }
   }
   ShowDayEntries();
 }
 
 void TfrmMain::mnuFileAbandonClick() {
-  if (MessageBoxTitled(QString::fromLatin1(kAbandonQuestion), TMsgKind::Confirmation,
-                       mbYes | mbNo) != mbYes)
-    return;
+  if (MessageBoxTitled(tr(kAbandonQuestion), TMsgKind::Confirmation, mbYes | mbNo) != mbYes) return;
   TWaitCursor wait;
   calendar_->ClearPicks();
   const QString remembered = RememberEmployee();
   ReadSettings();
   if (session_->Abandon())
-    for (QAction* a :
-         {menus_.mnuFileSave, menus_.mnuFileImport, menus_.mnuFileExport, menus_.mnuFileCalendar})
-      SetCommandEnabled(a, true);
+    for (TCommand c :
+         {TCommand::Save, TCommand::Import, TCommand::Export, TCommand::ExportCalendar})
+      actions_->SetEnabled(c, true);
   ShowReadOnlyMark();
   RefreshLists(remembered);
 }
 
 QString TfrmMain::RememberEmployee() const {
-  const TPVComboBox* box = toolbar_->cboEmpBox;
+  const TPVComboBox* box = toolbar_->EmployeeBox();
   return box->currentIndex() >= 0 ? box->currentText() : QString();
 }
 
 void TfrmMain::RefreshLists(const QString& rememberedEmployee) {
-  TPVComboBox* box = toolbar_->cboEmpBox;
+  TPVComboBox* box = toolbar_->EmployeeBox();
   LoadReasonCombo();
   LoadEmpCombo();
   SetGlobalCommands();

@@ -34,9 +34,9 @@ void TfrmMain::spdEmpClick() {
 
 void TfrmMain::ReselectEmployee(int32_t empID) {
   LoadEmpCombo();
-  const int index = toolbar_->cboEmpBox->IndexOfID(empID);
+  const int index = toolbar_->EmployeeBox()->IndexOfID(empID);
   if (empID != 0 && index >= 0) {
-    toolbar_->cboEmpBox->setCurrentIndex(index);
+    toolbar_->EmployeeBox()->setCurrentIndex(index);
     SelectEmployee(empID);
   }
   ShowDayEntries();

@@ -16,6 +16,7 @@
 #include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/day_list.h"
+#include "ui/main/main_actions.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/main/start_hint.h"
@@ -24,7 +25,7 @@
 namespace absence::ui {
 
 void TfrmMain::LoadEmpCombo() {
-  TPVComboBox* box = toolbar_->cboEmpBox;
+  TPVComboBox* box = toolbar_->EmployeeBox();
   QSignalBlocker block(box);
   box->clear();
   const TEmployeeDisplay display = App().Settings.EmployeeDisplay;
@@ -42,7 +43,7 @@ void TfrmMain::LoadEmpCombo() {
 
 void TfrmMain::LoadReasonCombo() {
   ReasonsExist = calendar_->LoadReasons();
-  balances_->LoadReasons();
+  balances_->ShowBalances(currentEmpID_, calendar_->BalanceDate());
   SetEmployeeCommands();
   ShowStartHint();
 }
@@ -58,10 +59,10 @@ void TfrmMain::ShowStartHint() {
 }
 
 void TfrmMain::cboEmpBoxClick() {
-  const int index = toolbar_->cboEmpBox->currentIndex();
+  const int index = toolbar_->EmployeeBox()->currentIndex();
   if (index < 0) return;
   TWaitCursor wait;
-  SelectEmployee(toolbar_->cboEmpBox->ItemID(index));
+  SelectEmployee(toolbar_->EmployeeBox()->ItemID(index));
 }
 
 void TfrmMain::SelectEmployee(int32_t empID) {
@@ -78,13 +79,13 @@ void TfrmMain::ShowEmployee() {
   const TEmpRecClass* emp = session_->Employee(currentEmpID_);
   if (!emp) return ClearEmployee();
   calendar_->ShowEmployee(currentEmpID_);
-  balances_->FillBalances(*emp, calendar_->BalanceDate());
+  balances_->ShowBalances(currentEmpID_, calendar_->BalanceDate());
 }
 
 void TfrmMain::ClearEmployee() {
   currentEmpID_ = 0;
   calendar_->ShowEmployee(0);
-  balances_->ClearBalances();
+  balances_->ShowBalances(0, calendar_->BalanceDate());
   SetEmployeeCommands();
 }
 
@@ -94,8 +95,7 @@ void TfrmMain::ShowWeeks(TDate date) {
 
 void TfrmMain::WeeksShown() {
   balances_->SetYear(Year(calendar_->BalanceDate()));
-  if (const TEmpRecClass* emp = session_->Employee(currentEmpID_))
-    balances_->FillBalances(*emp, calendar_->BalanceDate());
+  balances_->ShowBalances(currentEmpID_, calendar_->BalanceDate());
   ShowDayEntries();
 }
 
@@ -105,16 +105,9 @@ void TfrmMain::ShowDayEntries() {
 
 void TfrmMain::SetEmployeeCommands() {
   const bool emp = currentEmpID_ != 0;
-  SetCommandEnabled(toolbar_->spdAbsenceView, emp && ReasonsExist);
-  SetCommandEnabled(menus_.mnuEditAbsence, emp && ReasonsExist);
-  SetCommandEnabled(toolbar_->spdEmp, emp);
+  actions_->SetEnabled(TCommand::AbsenceEntries, emp && ReasonsExist);
+  actions_->SetEnabled(TCommand::EmployeeData, emp);
   calendar_->SetReasonDragEnabled(emp && ReasonsExist);
-}
-
-void TfrmMain::EntriesChanged() {
-  if (const TEmpRecClass* emp = session_->Employee(currentEmpID_))
-    balances_->FillBalances(*emp, calendar_->BalanceDate());
-  ShowDayEntries();
 }
 
 void TfrmMain::spdDateClick() {
@@ -133,8 +126,7 @@ void TfrmMain::ExplainBalance(int32_t reasonID, TDate asOf) {
 }
 
 void TfrmMain::SetGlobalCommands() {
-  SetCommandEnabled(toolbar_->spdGlobal, ReasonsExist);
-  SetCommandEnabled(menus_.mnuEditGlobal, ReasonsExist);
+  actions_->SetEnabled(TCommand::GlobalEntries, ReasonsExist);
 }
 
 }  // namespace absence::ui

@@ -83,16 +83,16 @@ QString UserYearEnd(int month, int day) {
 
 TfrmPreferences::TfrmPreferences(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmPreferences"));
-  setWindowTitle(QStringLiteral("Preferences"));
+  setWindowTitle(tr("Preferences"));
   nbNoteBook = new QTabWidget;
   nbNoteBook->setObjectName(QStringLiteral("nbNoteBook"));
   nbNoteBook->setUsesScrollButtons(false);
-  nbNoteBook->addTab(CreateToolBarPage(), QStringLiteral("Tool Bar"));
-  nbNoteBook->addTab(CreateHourPage(), QStringLiteral("Hour Display"));
-  nbNoteBook->addTab(CreateEmployeePage(), QStringLiteral("Employees"));
-  nbNoteBook->addTab(CreateDefaultHoursPage(), QStringLiteral("Default Hours"));
-  nbNoteBook->addTab(CreateUserYearPage(), QStringLiteral("User Year"));
-  nbNoteBook->addTab(CreateOrganizationPage(), QStringLiteral("Organization"));
+  nbNoteBook->addTab(CreateToolBarPage(), tr("Tool Bar"));
+  nbNoteBook->addTab(CreateHourPage(), tr("Hour Display"));
+  nbNoteBook->addTab(CreateEmployeePage(), tr("Employees"));
+  nbNoteBook->addTab(CreateDefaultHoursPage(), tr("Default Hours"));
+  nbNoteBook->addTab(CreateUserYearPage(), tr("User Year"));
+  nbNoteBook->addTab(CreateOrganizationPage(), tr("Organization"));
   nbNoteBook->setCurrentIndex(0);
 
   auto* buttons = new QVBoxLayout;
@@ -111,19 +111,19 @@ QWidget* TfrmPreferences::CreateToolBarPage() {
   auto* page = new QWidget;
   auto* group = new QButtonGroup(page);
   auto* choices = new QVBoxLayout;
-  choices->addWidget(new QLabel(QStringLiteral("Display Tool Bar buttons:")));
-  btnPictureOnly = AddRadio(group, choices, QStringLiteral("&Picture Only"), 0, "btnPictureOnly");
-  btnTextOnly = AddRadio(group, choices, QStringLiteral("Te&xt Only"), 1, "btnTextOnly");
-  btnBoth = AddRadio(group, choices, QStringLiteral("Picture &and Text"), 2, "btnBoth");
+  choices->addWidget(new QLabel(tr("Display Tool Bar buttons:")));
+  btnPictureOnly = AddRadio(group, choices, tr("&Picture Only"), 0, "btnPictureOnly");
+  btnTextOnly = AddRadio(group, choices, tr("Te&xt Only"), 1, "btnTextOnly");
+  btnBoth = AddRadio(group, choices, tr("Picture &and Text"), 2, "btnBoth");
   choices->addSpacing(Scale(8));
-  chkFlat = new QCheckBox(QStringLiteral("Show Button &Border"));
+  chkFlat = new QCheckBox(tr("Show Button &Border"));
   chkFlat->setObjectName(QStringLiteral("chkFlat"));
   choices->addWidget(chkFlat);
   choices->addStretch();
   spdTest = new QToolButton;
   spdTest->setObjectName(QStringLiteral("spdTest"));
-  spdTest->setText(QStringLiteral("&Test"));
-  spdTest->setToolTip(QStringLiteral("Test Button"));
+  spdTest->setText(tr("&Test"));
+  spdTest->setToolTip(tr("Test Button"));
   spdTest->setIcon(ResourceIcon(QStringLiteral("Test")));
   spdTest->setIconSize(QSize(Scale(20), Scale(20)));
   spdTest->setFocusPolicy(Qt::NoFocus);
@@ -139,11 +139,12 @@ QWidget* TfrmPreferences::CreateToolBarPage() {
 QWidget* TfrmPreferences::CreateHourPage() {
   auto* page = new QWidget;
   btnHoursGroup = new QButtonGroup(page);
-  auto* box = new QGroupBox(QStringLiteral("Display hours to the nearest:"));
+  btnHoursGroup->setObjectName(QStringLiteral("btnHoursGroup"));
+  auto* box = new QGroupBox(tr("Display hours to the nearest:"));
   auto* radios = new QVBoxLayout(box);
-  AddRadio(btnHoursGroup, radios, QStringLiteral("&Whole"), 0);
-  AddRadio(btnHoursGroup, radios, QStringLiteral("&Tenth"), 1);
-  AddRadio(btnHoursGroup, radios, QStringLiteral("&Hundredth"), 2);
+  AddRadio(btnHoursGroup, radios, tr("&Whole"), 0);
+  AddRadio(btnHoursGroup, radios, tr("&Tenth"), 1);
+  AddRadio(btnHoursGroup, radios, tr("&Hundredth"), 2);
   Edit1 = ReadOnlyBox("Edit1");
   Edit1->setText(QString::asprintf("%.2f", kSampleHours));
   HourDisplay = ReadOnlyBox("HourDisplay");
@@ -152,9 +153,9 @@ QWidget* TfrmPreferences::CreateHourPage() {
     e->setMaximumWidth(Scale(60));
   }
   auto* sample = new QGridLayout;
-  sample->addWidget(new QLabel(QStringLiteral("Actual")), 0, 0);
+  sample->addWidget(new QLabel(tr("Actual")), 0, 0);
   sample->addWidget(Edit1, 0, 1);
-  sample->addWidget(new QLabel(QStringLiteral("Display")), 1, 0);
+  sample->addWidget(new QLabel(tr("Display")), 1, 0);
   sample->addWidget(HourDisplay, 1, 1);
   sample->setRowStretch(2, 1);
   auto* layout = new QHBoxLayout(page);
@@ -167,11 +168,12 @@ QWidget* TfrmPreferences::CreateHourPage() {
 QWidget* TfrmPreferences::CreateEmployeePage() {
   auto* page = new QWidget;
   EmployeeGroup = new QButtonGroup(page);
-  auto* box = new QGroupBox(QStringLiteral("Display and select from:"));
+  EmployeeGroup->setObjectName(QStringLiteral("EmployeeGroup"));
+  auto* box = new QGroupBox(tr("Display and select from:"));
   auto* radios = new QVBoxLayout(box);
-  AddRadio(EmployeeGroup, radios, QStringLiteral("&All Employees"), 0);
-  AddRadio(EmployeeGroup, radios, QStringLiteral("&Current Employees"), 1);
-  AddRadio(EmployeeGroup, radios, QStringLiteral("&Former Employees"), 2);
+  AddRadio(EmployeeGroup, radios, tr("&All Employees"), 0);
+  AddRadio(EmployeeGroup, radios, tr("&Current Employees"), 1);
+  AddRadio(EmployeeGroup, radios, tr("&Former Employees"), 2);
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(box);
   layout->addStretch();
@@ -180,7 +182,7 @@ QWidget* TfrmPreferences::CreateEmployeePage() {
 
 QWidget* TfrmPreferences::CreateDefaultHoursPage() {
   auto* page = new QWidget;
-  lblDefault = new QLabel(QStringLiteral("&Default Hours per Absence Entry:"));
+  lblDefault = new QLabel(tr("&Default Hours per Absence Entry:"));
   lblDefault->setObjectName(QStringLiteral("lblDefault"));
   UpDown1 = new TUpDown(Hundredths);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
@@ -191,12 +193,13 @@ QWidget* TfrmPreferences::CreateDefaultHoursPage() {
   txtDefaultHours->setObjectName(QStringLiteral("txtDefaultHours"));
   lblDefault->setBuddy(UpDown1);
   // Recording in days is kept from the settings file but not offered.
-  AbsenceGroup = new QGroupBox(QStringLiteral("Record and display time in:"));
+  AbsenceGroup = new QGroupBox(tr("Record and display time in:"));
   AbsenceGroup->setObjectName(QStringLiteral("AbsenceGroup"));
   AbsenceButtons = new QButtonGroup(page);
+  AbsenceButtons->setObjectName(QStringLiteral("AbsenceButtons"));
   auto* radios = new QVBoxLayout(AbsenceGroup);
-  AddRadio(AbsenceButtons, radios, QStringLiteral("Hours"), 0);
-  AddRadio(AbsenceButtons, radios, QStringLiteral("Days"), 1);
+  AddRadio(AbsenceButtons, radios, tr("Hours"), 0);
+  AddRadio(AbsenceButtons, radios, tr("Days"), 1);
   AbsenceGroup->hide();
   auto* row = new QHBoxLayout;
   row->addWidget(lblDefault);
@@ -231,13 +234,13 @@ QWidget* TfrmPreferences::CreateUserYearPage() {
 
   auto* year = new QHBoxLayout;
   year->addWidget(txtStartYear);
-  year->addWidget(new QLabel(QStringLiteral("To")));
+  year->addWidget(new QLabel(tr("To")));
   year->addWidget(txtEndYear);
   year->addStretch();
   auto* grid = new QGridLayout;
-  auto* monthLabel = new QLabel(QStringLiteral("Start &Month"));
+  auto* monthLabel = new QLabel(tr("Start &Month"));
   monthLabel->setBuddy(cboMonth);
-  auto* dayLabel = new QLabel(QStringLiteral("Start Da&y"));
+  auto* dayLabel = new QLabel(tr("Start Da&y"));
   dayLabel->setBuddy(UpDown2);
   grid->addWidget(monthLabel, 0, 0);
   grid->addWidget(cboMonth, 1, 0);
@@ -245,7 +248,7 @@ QWidget* TfrmPreferences::CreateUserYearPage() {
   grid->addWidget(UpDown2, 1, 1);
   grid->setColumnStretch(2, 1);
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(new QLabel(QStringLiteral("Define the benefit year as:")));
+  layout->addWidget(new QLabel(tr("Define the benefit year as:")));
   layout->addLayout(year);
   layout->addSpacing(Scale(8));
   layout->addLayout(grid);
@@ -260,18 +263,18 @@ QWidget* TfrmPreferences::CreateOrganizationPage() {
   txtOrganization = new QLineEdit;
   txtOrganization->setObjectName(QStringLiteral("txtOrganization"));
   txtOrganization->setMaxLength(80);
-  auto* label = new QLabel(QStringLiteral("&Organization name:"));
+  auto* label = new QLabel(tr("&Organization name:"));
   label->setBuddy(txtOrganization);
-  auto* note = new QLabel(QStringLiteral("Printed at the top of every report and list."));
+  auto* note = new QLabel(tr("Printed at the top of every report and list."));
   note->setWordWrap(true);
   spnGenerations = new QSpinBox;
   spnGenerations->setObjectName(QStringLiteral("spnGenerations"));
   spnGenerations->setRange(0, kMaxGenerations);
-  auto* generationsLabel = new QLabel(QStringLiteral("&Automatic backups kept:"));
+  auto* generationsLabel = new QLabel(tr("&Automatic backups kept:"));
   generationsLabel->setBuddy(spnGenerations);
-  auto* generationsNote = new QLabel(
-      QStringLiteral("Each save keeps the data it replaces in the Backups folder beside the "
-                     "data files; 0 keeps none."));
+  auto* generationsNote =
+      new QLabel(tr("Each save keeps the data it replaces in the Backups folder beside the "
+                    "data files; 0 keeps none."));
   generationsNote->setWordWrap(true);
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(label);
@@ -421,9 +424,8 @@ TRecordTime TfrmPreferences::GetRecordTime() const {
 }
 
 void TfrmPreferences::AbsenceGroupClick() {
-  lblDefault->setText(GetRecordTime() == TRecordTime::Days
-                          ? QStringLiteral("&Default Days per Entry")
-                          : QStringLiteral("&Default Hours per Entry"));
+  lblDefault->setText(GetRecordTime() == TRecordTime::Days ? tr("&Default Days per Entry")
+                                                           : tr("&Default Hours per Entry"));
 }
 
 void TfrmPreferences::SetDefaultHours(float hours) {

@@ -61,6 +61,23 @@ class TfrmPreferences : public QDialog, public TDialogButtons {
   std::string GetOrganization() const;
   void UpdateYearText();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  QWidget* CreateToolBarPage();
+  QWidget* CreateHourPage();
+  QWidget* CreateEmployeePage();
+  QWidget* CreateDefaultHoursPage();
+  QWidget* CreateUserYearPage();
+  QWidget* CreateOrganizationPage();
+  void ShowTestButton();
+  void btnHoursGroupClick();
+  void AbsenceGroupClick();
+  void cboMonthChange(int index);
+
+  // The pages' controls; tests and help reach them by their object names.
   QTabWidget* nbNoteBook = nullptr;
   QRadioButton* btnPictureOnly = nullptr;
   QRadioButton* btnTextOnly = nullptr;
@@ -83,23 +100,6 @@ class TfrmPreferences : public QDialog, public TDialogButtons {
   QLineEdit* txtUserDay = nullptr;
   QLineEdit* txtOrganization = nullptr;
   QSpinBox* spnGenerations = nullptr;
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-
- private:
-  QWidget* CreateToolBarPage();
-  QWidget* CreateHourPage();
-  QWidget* CreateEmployeePage();
-  QWidget* CreateDefaultHoursPage();
-  QWidget* CreateUserYearPage();
-  QWidget* CreateOrganizationPage();
-  void ShowTestButton();
-  void btnHoursGroupClick();
-  void AbsenceGroupClick();
-  void cboMonthChange(int index);
-
   TNormalCursor cursor_;
 };
 

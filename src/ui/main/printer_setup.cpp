@@ -16,48 +16,46 @@ namespace absence::ui {
 
 TfrmPrinterSetup::TfrmPrinterSetup(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmPrinterSetup"));
-  setWindowTitle(QStringLiteral("Printer Setup"));
-  cboPrinter = new QComboBox;
-  cboPrinter->setObjectName(QStringLiteral("cboPrinter"));
-  cboPrinter->addItems(AvailablePrinters());
-  cboPrinter->setMinimumWidth(Scale(220));
-  auto* orientation = new QGroupBox(QStringLiteral("Orientation"));
-  btnPortrait = new QRadioButton(QStringLiteral("P&ortrait"));
-  btnPortrait->setObjectName(QStringLiteral("btnPortrait"));
-  btnLandscape = new QRadioButton(QStringLiteral("&Landscape"));
-  btnLandscape->setObjectName(QStringLiteral("btnLandscape"));
+  setWindowTitle(tr("Printer Setup"));
+  printerBox_ = new QComboBox;
+  printerBox_->setObjectName(QStringLiteral("cboPrinter"));
+  printerBox_->addItems(AvailablePrinters());
+  printerBox_->setMinimumWidth(Scale(220));
+  auto* orientation = new QGroupBox(tr("Orientation"));
+  portrait_ = new QRadioButton(tr("P&ortrait"));
+  portrait_->setObjectName(QStringLiteral("btnPortrait"));
+  landscape_ = new QRadioButton(tr("&Landscape"));
+  landscape_->setObjectName(QStringLiteral("btnLandscape"));
   auto* radios = new QVBoxLayout(orientation);
-  radios->addWidget(btnPortrait);
-  radios->addWidget(btnLandscape);
+  radios->addWidget(portrait_);
+  radios->addWidget(landscape_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  cmdOK = buttons->button(QDialogButtonBox::Ok);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdCancel = buttons->button(QDialogButtonBox::Cancel);
-  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&Printer:"), cboPrinter);
+  form->addRow(tr("&Printer:"), printerBox_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(orientation);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  btnPortrait->setChecked(true);
+  portrait_->setChecked(true);
 }
 
 void TfrmPrinterSetup::SetChoice(const QString& printerName, TOrientation orientation) {
-  const int at = cboPrinter->findText(printerName);
-  cboPrinter->setCurrentIndex(at >= 0 ? at : 0);
-  (orientation == TOrientation::Portrait ? btnPortrait : btnLandscape)->setChecked(true);
+  const int at = printerBox_->findText(printerName);
+  printerBox_->setCurrentIndex(at >= 0 ? at : 0);
+  (orientation == TOrientation::Portrait ? portrait_ : landscape_)->setChecked(true);
 }
 
 QString TfrmPrinterSetup::PrinterName() const {
-  return cboPrinter->currentText();
+  return printerBox_->currentText();
 }
 
 TOrientation TfrmPrinterSetup::Orientation() const {
-  return btnLandscape->isChecked() ? TOrientation::Landscape : TOrientation::Portrait;
+  return landscape_->isChecked() ? TOrientation::Landscape : TOrientation::Portrait;
 }
 
 bool PrinterSetup(QString& printerName, TOrientation& orientation, QWidget* parent) {

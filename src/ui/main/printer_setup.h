@@ -7,7 +7,6 @@
 
 class QComboBox;
 class QRadioButton;
-class QPushButton;
 
 namespace absence::ui {
 
@@ -16,17 +15,15 @@ class TfrmPrinterSetup : public QDialog {
  public:
   explicit TfrmPrinterSetup(QWidget* parent = nullptr);
 
-  // Selects `printerName` (the first printer when it is not offered) and the orientation
-
+  // Selects `printerName` (the first printer when it is not offered) and the orientation.
   void SetChoice(const QString& printerName, TOrientation orientation);
   QString PrinterName() const;
   TOrientation Orientation() const;
 
-  QComboBox* cboPrinter = nullptr;
-  QRadioButton* btnPortrait = nullptr;
-  QRadioButton* btnLandscape = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
+ private:
+  QComboBox* printerBox_ = nullptr;
+  QRadioButton* portrait_ = nullptr;
+  QRadioButton* landscape_ = nullptr;
 };
 
 // Shows the dialog for `printerName` and `orientation`; on OK both take the choice and the result

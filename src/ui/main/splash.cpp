@@ -30,40 +30,40 @@ TfrmSplash::TfrmSplash(QWidget* parent)
   setPalette(pal);
 
   const QString self = QApplication::applicationFilePath();
-  PgmIcon = new QLabel(this);
-  PgmIcon->setObjectName(QStringLiteral("PgmIcon"));
-  PgmIcon->setPixmap(QApplication::windowIcon().pixmap(Scale(48), Scale(48)));
-  lblProductName = new QLabel(GetVersionValue(self, QStringLiteral("ProductName")), this);
-  lblProductName->setObjectName(QStringLiteral("lblProductName"));
+  auto* icon = new QLabel(this);
+  icon->setObjectName(QStringLiteral("PgmIcon"));
+  icon->setPixmap(QApplication::windowIcon().pixmap(Scale(48), Scale(48)));
+  auto* productName = new QLabel(GetVersionValue(self, QStringLiteral("ProductName")), this);
+  productName->setObjectName(QStringLiteral("lblProductName"));
   QFont big = font();
   big.setPointSizeF(big.pointSizeF() * 2.2);
   big.setBold(true);
-  lblProductName->setFont(big);
-  lblVersion =
+  productName->setFont(big);
+  auto* version =
       new QLabel(VersionCaption(GetVersionValue(self, QStringLiteral("FileVersion"))), this);
-  lblVersion->setObjectName(QStringLiteral("lblVersion"));
-  lblCopyright = WrappedLabel(GetVersionValue(self, QStringLiteral("LegalCopyright")), this);
-  lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
+  version->setObjectName(QStringLiteral("lblVersion"));
+  auto* copyright = WrappedLabel(GetVersionValue(self, QStringLiteral("LegalCopyright")), this);
+  copyright->setObjectName(QStringLiteral("lblCopyright"));
 
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.85);
   auto* lblWarning1 = WrappedLabel(
-      QStringLiteral("Warning: this computer program is protected by copyright law and "
-                     "international treaties."),
+      tr("Warning: this computer program is protected by copyright law and international "
+         "treaties."),
       this);
   auto* lblWarning2 = WrappedLabel(
-      QStringLiteral("Unauthorized reproduction or distribution of this program, or any portion "
-                     "of it, may result in civil and criminal penalties."),
+      tr("Unauthorized reproduction or distribution of this program, or any portion of it, may "
+         "result in civil and criminal penalties."),
       this);
-  auto* lblRights = new QLabel(QStringLiteral("All rights reserved."), this);
+  auto* lblRights = new QLabel(tr("All rights reserved."), this);
   for (QLabel* l : {lblWarning1, lblWarning2, lblRights}) l->setFont(small);
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(Scale(14), Scale(12), Scale(14), Scale(10));
-  layout->addWidget(PgmIcon, 0, 0, 2, 1, Qt::AlignTop);
-  layout->addWidget(lblProductName, 0, 1);
-  layout->addWidget(lblVersion, 1, 1, Qt::AlignTop);
-  layout->addWidget(lblCopyright, 2, 0, 1, 2);
+  layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+  layout->addWidget(productName, 0, 1);
+  layout->addWidget(version, 1, 1, Qt::AlignTop);
+  layout->addWidget(copyright, 2, 0, 1, 2);
   layout->addWidget(lblRights, 3, 0, 1, 2);
   layout->addWidget(lblWarning1, 4, 0, 1, 2);
   layout->addWidget(lblWarning2, 5, 0, 1, 2);

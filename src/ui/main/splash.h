@@ -3,19 +3,12 @@
 // and centred until the data set is loaded.
 #include <QWidget>
 
-class QLabel;
-
 namespace absence::ui {
 
 class TfrmSplash : public QWidget {
   Q_OBJECT
  public:
   explicit TfrmSplash(QWidget* parent = nullptr);
-
-  QLabel* lblProductName = nullptr;
-  QLabel* lblVersion = nullptr;
-  QLabel* lblCopyright = nullptr;
-  QLabel* PgmIcon = nullptr;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

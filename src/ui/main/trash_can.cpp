@@ -33,7 +33,7 @@ void TTrashCan::SetFull(bool full) {
   full_ = full;
   setPixmap(ResourcePicture(full ? QStringLiteral("Trash_Full") : QStringLiteral("Trash_Empty"),
                             kTrashSize));
-  SetHint(this, QString::fromLatin1(full ? kTrashFullHint : kTrashEmptyHint));
+  SetHint(this, tr(full ? kTrashFullHint : kTrashEmptyHint));
 }
 
 void TTrashCan::dragEnterEvent(QDragEnterEvent* event) {

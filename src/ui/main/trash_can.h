@@ -9,11 +9,12 @@
 
 namespace absence::ui {
 
-inline constexpr const char* kTrashEmptyHint =
-    "Delete Absence|Drag a Absence entry to the trash can to remove it";
-inline constexpr const char* kTrashFullHint =
+inline constexpr const char* kTrashEmptyHint = QT_TRANSLATE_NOOP(
+    "absence::ui::TTrashCan", "Delete Absence|Drag a Absence entry to the trash can to remove it");
+inline constexpr const char* kTrashFullHint = QT_TRANSLATE_NOOP(
+    "absence::ui::TTrashCan",
     "Delete Absence|Drag a Absence entry to the trash can to remove it or double-click to "
-    "Undelete an entry";
+    "Undelete an entry");
 
 // Whether the date-sorted `entries` hold a trashed entry of `year` whose reason is not trashed.
 bool HasTrashInYear(const TEntryList& entries, int year);
