@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>TFileDialogs</name>
+    <message>
+        <source>%1<byte value="xd"/>This file does not exist.<byte value="xd"/>Do you want to create it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TGuardedApplication</name>
     <message>
         <source>An unexpected error occurred:<byte value="xd"/><byte value="xd"/></source>
@@ -97,6 +104,13 @@
     </message>
     <message>
         <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TVersionInfo</name>
+    <message>
+        <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

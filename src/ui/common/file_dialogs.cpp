@@ -47,9 +47,11 @@ std::optional<QString> RunFileDialog(const TFileDialogCall& call) {
 }
 
 bool ConfirmCreating(const QString& file) {
-  return MessageBoxTitled(QStringLiteral("%1\rThis file does not exist.\rDo you want to create it?")
-                              .arg(QDir::toNativeSeparators(file)),
-                          TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
+  return MessageBoxTitled(
+             QCoreApplication::translate("TFileDialogs",
+                                         "%1\rThis file does not exist.\rDo you want to create it?")
+                 .arg(QDir::toNativeSeparators(file)),
+             TMsgKind::Confirmation, mbYes | mbNo) == mbYes;
 }
 
 }  // namespace

@@ -41,10 +41,9 @@ QString ProductSection() {
 
 QString VersionCaption(const QString& fileVersion) {
   const QStringList n = fileVersion.split(u'.');
-  QString text = QStringLiteral("Version ") + n.value(0, QStringLiteral("0")) + u'.' +
-                 n.value(1, QStringLiteral("0"));
-  if (n.value(2).toInt() > 0) text += n.value(2);
-  return text;
+  QString number = n.value(0, QStringLiteral("0")) + u'.' + n.value(1, QStringLiteral("0"));
+  if (n.value(2).toInt() > 0) number += n.value(2);
+  return QCoreApplication::translate("TVersionInfo", "Version %1").arg(number);
 }
 
 }  // namespace absence::ui
