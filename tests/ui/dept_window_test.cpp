@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "dialog_support.h"
+#include "edit/changes.h"
 #include "list_support.h"
 #include "maintenance_test.h"
 #include "screenshots.h"
@@ -289,6 +291,26 @@ void DeptWindowTest::emptyListEditActsAsNew() {
   QCOMPARE(driver.Runs(), 1);
   QCOMPARE(absence::ui::test::TestData(*session_).DeptList.size(), 1u);
   QCOMPARE(absence::ui::test::TestData(*session_).DeptList[0]->DeptCode, std::string("S"));
+}
+
+// The list follows the session, whoever changes the data set: trashing the employee who
+// manages the departments empties their manager column, and undoing it fills it again, with
+// the picked department kept.
+void DeptWindowTest::listFollowsChangesMadeElsewhere() {
+  TfrmDept w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  QTableView* grid = DeptList(w);
+  ClickRow(grid, 3);
+  const int64_t picked = RecordAt(grid, 3);
+  QVERIFY(session_->Submit(std::make_unique<edit::TTrashRecords>(edit::TRecordKind::Employee,
+                                                                 std::vector{org_->Smith})));
+  QCOMPARE(ColumnTexts(grid, 3), QStringList(5, QStringLiteral("<No Manager>")));
+  QCOMPARE(RecordAt(grid, CurrentRow(grid)), picked);
+  session_->History()->undo();
+  QCOMPARE(ColumnTexts(grid, 3), QStringList(5, QStringLiteral("Smith, Ann")));
+  QCOMPARE(RecordAt(grid, CurrentRow(grid)), picked);
+  QCOMPARE(PickedRows(grid), QList<int>{3});
 }
 
 }  // namespace absence::ui::test

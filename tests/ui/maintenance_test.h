@@ -19,6 +19,7 @@ class DeptWindowTest : public QObject {
   void blockDeleteAndUndo();
   void shiftPicksBlock();
   void emptyListEditActsAsNew();
+  void listFollowsChangesMadeElsewhere();
 
  private:
   std::unique_ptr<TTempEnvironment> env_;

@@ -25,22 +25,19 @@ constexpr int kMinimumListWidth = 640;
 
 }  // namespace
 
-TRecordButtons AddRecordButtons(QHBoxLayout* row, const TListWindowTexts& texts) {
-  TRecordButtons b;
-  b.New = AddSpeedButton(row, "spdNewRec", TListWindow::tr("&New"),
-                         TListWindow::tr("New %1").arg(texts.Record), "Plus", 1);
-  b.Edit = AddSpeedButton(row, "spdEditRec", TListWindow::tr("&Edit"),
-                          TListWindow::tr("Edit %1").arg(texts.Record), "Emp", 2);
-  b.Print = AddSpeedButton(row, "spdPrint", TListWindow::tr("&Print"), texts.PrintHint, "List", 3);
-  b.Undo = AddSpeedButton(row, "spdUnDo", TListWindow::tr("&Undo"), TListWindow::tr("Undo Delete"),
-                          "Trash_Full", 4);
-  b.Delete = AddSpeedButton(row, "spdDeleteRec", TListWindow::tr("&Delete"),
-                            TListWindow::tr("Delete %1").arg(texts.Record), "Trash_Empty", 5);
-  b.Help = AddSpeedButton(row, "spdHelp", TListWindow::tr("&Help"), texts.HelpHint, "HelpBmp", 6);
-  // Off until the window says what printing its list means.
-  b.Print->setEnabled(false);
-  b.Undo->setEnabled(false);
-  return b;
+TRecordButtons::TRecordButtons(QHBoxLayout* row, const TListWindowTexts& texts) {
+  new_ = AddSpeedButton(row, "spdNewRec", TListWindow::tr("&New"),
+                        TListWindow::tr("New %1").arg(texts.Record), "Plus", 1);
+  edit_ = AddSpeedButton(row, "spdEditRec", TListWindow::tr("&Edit"),
+                         TListWindow::tr("Edit %1").arg(texts.Record), "Emp", 2);
+  print_ = AddSpeedButton(row, "spdPrint", TListWindow::tr("&Print"), texts.PrintHint, "List", 3);
+  undo_ = AddSpeedButton(row, "spdUnDo", TListWindow::tr("&Undo"), TListWindow::tr("Undo Delete"),
+                         "Trash_Full", 4);
+  delete_ = AddSpeedButton(row, "spdDeleteRec", TListWindow::tr("&Delete"),
+                           TListWindow::tr("Delete %1").arg(texts.Record), "Trash_Empty", 5);
+  help_ = AddSpeedButton(row, "spdHelp", TListWindow::tr("&Help"), texts.HelpHint, "HelpBmp", 6);
+  print_->setEnabled(false);
+  undo_->setEnabled(false);
 }
 
 TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& layout,
@@ -54,7 +51,7 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
   column->setSpacing(Scale(4));
   toolbar_ = new QHBoxLayout;
   toolbar_->setSpacing(Scale(1));
-  buttons_ = AddRecordButtons(toolbar_, texts);
+  buttons_ = TRecordButtons(toolbar_, texts);
   toolRow_ = new QHBoxLayout;
   toolRow_->addLayout(toolbar_);
   toolRow_->addStretch();
@@ -86,14 +83,14 @@ TListWindow::TListWindow(const TListWindowTexts& texts, const TListGridLayout& l
   grid_->setMinimumWidth(std::max(kMinimumListWidth, width + 2 * grid_->frameWidth()));
   column->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(buttons_.New, &QToolButton::clicked, this, &TListWindow::NewClicked);
-  connect(buttons_.Edit, &QToolButton::clicked, this, &TListWindow::EditClicked);
-  connect(buttons_.Delete, &QToolButton::clicked, this, &TListWindow::DeleteClicked);
-  connect(buttons_.Undo, &QToolButton::clicked, this, [this] { UndoDelete(); });
-  connect(buttons_.Print, &QToolButton::clicked, this, [this] {
+  connect(buttons_.NewButton(), &QToolButton::clicked, this, &TListWindow::NewClicked);
+  connect(buttons_.EditButton(), &QToolButton::clicked, this, &TListWindow::EditClicked);
+  connect(buttons_.DeleteButton(), &QToolButton::clicked, this, &TListWindow::DeleteClicked);
+  connect(buttons_.UndoButton(), &QToolButton::clicked, this, [this] { UndoDelete(); });
+  connect(buttons_.PrintButton(), &QToolButton::clicked, this, [this] {
     if (print_) print_();
   });
-  ConnectHelpButton(buttons_.Help, texts.HelpContext);
+  ConnectHelpButton(buttons_.HelpButton(), texts.HelpContext);
   connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(grid_, &TPickGrid::RowActivated, this, &TListWindow::EditClicked);
   connect(grid_, &TPickGrid::DeletePressed, this, &TListWindow::DeleteClicked);
@@ -107,11 +104,11 @@ void TListWindow::SetToolbarLabel(QLabel* label) {
 }
 
 void TListWindow::UpdateCommands() {
-  buttons_.Undo->setEnabled(AnyTrashed());
+  buttons_.UndoButton()->setEnabled(AnyTrashed());
   const bool any = grid_->RecordCount() > 0;
-  buttons_.Edit->setEnabled(any);
-  buttons_.Delete->setEnabled(any);
-  buttons_.Print->setEnabled(any && print_ && !App().NoPrinter);
+  buttons_.EditButton()->setEnabled(any);
+  buttons_.DeleteButton()->setEnabled(any);
+  buttons_.PrintButton()->setEnabled(any && print_ && !App().NoPrinter);
 }
 
 void TListWindow::SetPrintAction(std::function<void()> print) {

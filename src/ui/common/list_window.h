@@ -29,18 +29,28 @@ struct TListWindowTexts {
 };
 
 // The six speed buttons of a record toolbar: New, Edit, Print, Undo, Delete, Help (tags 1 to 6).
-struct TRecordButtons {
-  QToolButton* New = nullptr;
-  QToolButton* Edit = nullptr;
-  QToolButton* Print = nullptr;
-  QToolButton* Undo = nullptr;
-  QToolButton* Delete = nullptr;
-  QToolButton* Help = nullptr;
-};
+class TRecordButtons {
+ public:
+  TRecordButtons() = default;
+  // Adds the buttons to `row`, hinted after `texts.Record`. Print stays off until the window
+  // says what printing its list means; Undo is off until something was put in the trash.
+  TRecordButtons(QHBoxLayout* row, const TListWindowTexts& texts);
 
-// Adds the buttons to `row`, hinted after `texts.Record`. Print stays off until list printing
-// is in the program; Undo is off until something was put in the trash.
-TRecordButtons AddRecordButtons(QHBoxLayout* row, const TListWindowTexts& texts);
+  QToolButton* NewButton() const { return new_; }
+  QToolButton* EditButton() const { return edit_; }
+  QToolButton* PrintButton() const { return print_; }
+  QToolButton* UndoButton() const { return undo_; }
+  QToolButton* DeleteButton() const { return delete_; }
+  QToolButton* HelpButton() const { return help_; }
+
+ private:
+  QToolButton* new_ = nullptr;
+  QToolButton* edit_ = nullptr;
+  QToolButton* print_ = nullptr;
+  QToolButton* undo_ = nullptr;
+  QToolButton* delete_ = nullptr;
+  QToolButton* help_ = nullptr;
+};
 
 struct TListGridLayout {
   QString HeaderName;

@@ -47,8 +47,8 @@ TAccrualBalances::TAccrualBalances(TDataSession& session, QWidget* parent)
   auto* toolbar = new QHBoxLayout;
   toolbar->setSpacing(Scale(1));
   buttons_ =
-      AddRecordButtons(toolbar, {QString(), tr("Accrual Balance"), tr("Print Accrual Balances"),
-                                 tr("Accrual Balances Help"), kAccrualBalancesHelpContext});
+      TRecordButtons(toolbar, {QString(), tr("Accrual Balance"), tr("Print Accrual Balances"),
+                               tr("Accrual Balances Help"), kAccrualBalancesHelpContext});
   toolbar->addStretch();
   // The balances are the dialog's copy; the reasons' names come from the session.
   auto* records = new TSessionRecordModel(
@@ -74,19 +74,19 @@ TAccrualBalances::TAccrualBalances(TDataSession& session, QWidget* parent)
   // Balances can be made only when a reason exists; by hand only for reasons without a policy
   // (the program makes those of a policy).
   const TReasonList& reasons = session_.Data().ReasonList;
-  buttons_.New->setEnabled(std::any_of(reasons.begin(), reasons.end(),
-                                       [](const auto& r) { return !r->Deleted && !r->HasPolicy; }));
-  if (!AnyLiveReason(reasons)) buttons_.Edit->setEnabled(false);
+  buttons_.NewButton()->setEnabled(std::any_of(
+      reasons.begin(), reasons.end(), [](const auto& r) { return !r->Deleted && !r->HasPolicy; }));
+  if (!AnyLiveReason(reasons)) buttons_.EditButton()->setEnabled(false);
 
-  connect(buttons_.New, &QToolButton::clicked, this, &TAccrualBalances::NewClicked);
-  connect(buttons_.Edit, &QToolButton::clicked, this, &TAccrualBalances::EditClicked);
-  connect(buttons_.Delete, &QToolButton::clicked, this, &TAccrualBalances::DeleteClicked);
-  connect(buttons_.Undo, &QToolButton::clicked, this, &TAccrualBalances::UndoClicked);
-  connect(buttons_.Print, &QToolButton::clicked, this, &TAccrualBalances::PrintClicked);
-  ConnectHelpButton(buttons_.Help, kAccrualBalancesHelpContext);
+  connect(buttons_.NewButton(), &QToolButton::clicked, this, &TAccrualBalances::NewClicked);
+  connect(buttons_.EditButton(), &QToolButton::clicked, this, &TAccrualBalances::EditClicked);
+  connect(buttons_.DeleteButton(), &QToolButton::clicked, this, &TAccrualBalances::DeleteClicked);
+  connect(buttons_.UndoButton(), &QToolButton::clicked, this, &TAccrualBalances::UndoClicked);
+  connect(buttons_.PrintButton(), &QToolButton::clicked, this, &TAccrualBalances::PrintClicked);
+  ConnectHelpButton(buttons_.HelpButton(), kAccrualBalancesHelpContext);
   connect(grid_, &TPickGrid::RowActivated, this, &TAccrualBalances::EditClicked);
   connect(grid_, &TPickGrid::DeletePressed, this, [this] {
-    if (buttons_.Delete->isEnabled()) DeleteClicked();
+    if (buttons_.DeleteButton()->isEnabled()) DeleteClicked();
   });
   connect(grid_, &TPickGrid::PicksChanged, this, &TAccrualBalances::UpdateDeleteButton);
 }
@@ -126,11 +126,11 @@ void TAccrualBalances::Fill(int keepRow) {
   if (!accruals_) return;
   const TReasonList& reasons = session_.Data().ReasonList;
   SortAccruals(*accruals_, reasons);
-  buttons_.Undo->setEnabled(!TrashedPositions(*accruals_).empty());
+  buttons_.UndoButton()->setEnabled(!TrashedPositions(*accruals_).empty());
   grid_->Records()->Refill();
   const bool rows = grid_->RecordCount() > 0;
-  buttons_.Edit->setEnabled(rows && AnyLiveReason(reasons));
-  buttons_.Print->setEnabled(rows && !App().NoPrinter);
+  buttons_.EditButton()->setEnabled(rows && AnyLiveReason(reasons));
+  buttons_.PrintButton()->setEnabled(rows && !App().NoPrinter);
   if (rows) grid_->SelectRow(keepRow);
   UpdateDeleteButton();
 }
@@ -144,8 +144,8 @@ TAccrualRecClass* TAccrualBalances::CurrentBalance() const {
 
 void TAccrualBalances::UpdateDeleteButton() {
   const TAccrualRecClass* a = CurrentBalance();
-  buttons_.Delete->setEnabled(buttons_.Edit->isEnabled() && a &&
-                              !HasPolicy(session_.Data().ReasonList, a->ReasonID));
+  buttons_.DeleteButton()->setEnabled(buttons_.EditButton()->isEnabled() && a &&
+                                      !HasPolicy(session_.Data().ReasonList, a->ReasonID));
 }
 
 void TAccrualBalances::NewClicked() {

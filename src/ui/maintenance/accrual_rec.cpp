@@ -40,10 +40,10 @@ TfrmAccrualRec::TfrmAccrualRec(QWidget* parent) : QDialog(parent) {
 
   auto* fields = new QGridLayout;
   int row = 0;
-  for (auto [caption, field] : {std::pair<const char*, QWidget*>{"&Reason", reasonBox_},
-                                {"Accrued &Hours", hoursBox_},
-                                {"&As Of Date", asOfDateBox_}}) {
-    auto* label = new QLabel(QString::fromLatin1(caption));
+  for (auto [caption, field] : {std::pair<QString, QWidget*>{tr("&Reason"), reasonBox_},
+                                {tr("Accrued &Hours"), hoursBox_},
+                                {tr("&As Of Date"), asOfDateBox_}}) {
+    auto* label = new QLabel(caption);
     label->setBuddy(field);
     fields->addWidget(label, row, 0);
     fields->addWidget(field, row, 1);

@@ -78,7 +78,7 @@ TfrmReasons::TfrmReasons(TDataSession& session, QWidget* parent)
           parent),
       session_(session) {
   setObjectName(QStringLiteral("frmReasons"));
-  SetHint(Buttons().Print, tr("Print Absence Reasons"));
+  SetHint(Buttons().PrintButton(), tr("Print Absence Reasons"));
   auto* divider = new QFrame;
   divider->setObjectName(QStringLiteral("bvlPolicy"));
   divider->setFrameShape(QFrame::VLine);

@@ -127,16 +127,16 @@ QWidget* TfrmRuleWizard::StartPage() {
   auto* row = new QHBoxLayout(page);
   row->addWidget(Picture());
   auto* texts = new QVBoxLayout;
-  texts->addWidget(WrappedLabel(QStringLiteral(
-      "The next few screens will help you enter your policy information into Absence.")));
+  texts->addWidget(WrappedLabel(
+      tr("The next few screens will help you enter your policy information into Absence.")));
   texts->addWidget(
       WrappedLabel(tr("At any time you can click on the Cancel button and abandon your work.  The "
                       "information you enter here will only be saved when you click on the "
                       "Finish button that appears at the end of the process.")));
-  texts->addWidget(WrappedLabel(QStringLiteral(
-      "The Examples button will give you several examples of how to set up a company policy.  "
-      "Each company's policies are different, but the examples provide guidelines on how to "
-      "setup a policy.")));
+  texts->addWidget(WrappedLabel(
+      tr("The Examples button will give you several examples of how to set up a company policy.  "
+         "Each company's policies are different, but the examples provide guidelines on how to "
+         "setup a policy.")));
   skipStartBox_ = new QCheckBox(tr("Skip this page next time."));
   skipStartBox_->setObjectName(QStringLiteral("chkDisplay"));
   texts->addWidget(skipStartBox_);
@@ -226,9 +226,9 @@ QWidget* TfrmRuleWizard::FinishPage() {
   auto* row = new QHBoxLayout(page);
   row->addWidget(Picture());
   auto* texts = new QVBoxLayout;
-  texts->addWidget(WrappedLabel(QStringLiteral(
-      "Here is the policy information you just entered. If it is correct, click on the Finish  "
-      "button.  If you need to make changes, click on the Back button.")));
+  texts->addWidget(WrappedLabel(
+      tr("Here is the policy information you just entered. If it is correct, click on the Finish  "
+         "button.  If you need to make changes, click on the Back button.")));
   texts->addWidget(new QLabel(tr("An employee who has worked for your company for...")));
   summary_ = new TRecordTableModel(
       {tr("at least"), tr("up to"), tr("will earn"), tr("and carry over")}, page);

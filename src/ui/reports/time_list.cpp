@@ -92,7 +92,7 @@ TfrmTimeList::TfrmTimeList(TDataSession& session, TEntryKind kind, int32_t empID
   row->addStretch();
   row->addWidget(yearBox_);
   Body()->addLayout(row);
-  Buttons().New->setEnabled(ReasonsExist(session_.Data().ReasonList));
+  Buttons().NewButton()->setEnabled(ReasonsExist(session_.Data().ReasonList));
   SetPrintAction([this] { PrintClicked(); });
   connect(byDateButton_, &QRadioButton::clicked, this, [this] { OrderClicked(false); });
   connect(byReasonButton_, &QRadioButton::clicked, this, [this] { OrderClicked(true); });
