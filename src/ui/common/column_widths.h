@@ -35,7 +35,4 @@ void LoadColumnWidths(THeaderControl* header, QTableWidget* grid);
 void SaveColumnWidths(const QTableView* view);
 void LoadColumnWidths(QTableView* view, const QList<int>& designWidths);
 
-void LoadHeaderWidths(QHeaderView* header, const QList<int>& designWidths,
-                      const QString& iniFileName);
-
 }  // namespace absence::ui
