@@ -27,7 +27,6 @@
 #include "ui/common/column_widths.h"
 #include "ui/common/dialog_buttons.h"
 #include "ui/common/file_dialogs.h"
-#include "ui/common/header_control.h"
 #include "ui/common/help.h"
 #include "ui/common/help_key.h"
 #include "ui/common/help_viewer.h"
@@ -46,25 +45,6 @@ using namespace absence;
 using namespace absence::ui;
 
 namespace {
-
-// A header of five sections over a grid of six columns, as the list windows have.
-struct TGridPair {
-  THeaderControl header;
-  QTableWidget grid;
-  explicit TGridPair(const QString& name)
-      : header(name, {"A", "B", "C", "D", "E"}, {100, 40, 50, 60, 70}), grid(3, 6) {
-    header.resize(400, 20);
-    const int design[] = {97, 39, 49, 59, 69, 30};
-    for (int c = 0; c < 6; ++c) grid.setColumnWidth(c, design[c]);
-    grid.verticalHeader()->setMinimumSectionSize(1);
-    grid.verticalHeader()->setDefaultSectionSize(16);
-  }
-  QList<int> Sections() const {
-    QList<int> w;
-    for (int i = 0; i < header.SectionCount(); ++i) w << header.SectionWidth(i);
-    return w;
-  }
-};
 
 // Horizontal extent of the pixels of `cell` that pass `ink`; {-1, -1} when none do.
 template <class Ink>
@@ -175,52 +155,19 @@ class HelpersTest : public QObject {
     if (stored) QCOMPARE(*parsed, widths);
   }
 
-  void columnWidthsRoundTripUnderTheirKey() {
+  void columnWidthsAreStoredUnderTheHeadersKey() {
     test::TTempEnvironment env;
     {
-      TGridPair pair("hdrReason");
-      for (int i = 0; i < 5; ++i) pair.header.SetSectionWidth(i, 30 + 10 * i);
-      SaveColumnWidths(&pair.header);
+      TRecordTableModel records({"A", "B", "C"});
+      TPickGrid grid("hdrReason", "grdReason", &records, {70, 50, 40}, 3);
+      grid.LoadColumnWidths();
+      for (int c = 0; c < 3; ++c) grid.setColumnWidth(c, 27 + 10 * c);
+      grid.SaveColumnWidths();
     }
     TIniFile ini(env.IniPath().toStdString());
     ini.Load();
     QCOMPARE(QString::fromStdString(ini.ReadString("Absence", "ReasonSettings", "")),
-             QString("30,40,50,60,70"));
-
-    TGridPair pair("hdrReason");
-    LoadColumnWidths(&pair.header, &pair.grid);
-    QCOMPARE(pair.Sections(), (QList<int>{30, 40, 50, 60, 70}));
-    QCOMPARE(pair.grid.columnWidth(0), 27);
-    QCOMPARE(pair.grid.columnWidth(1), 39);
-    QCOMPARE(pair.grid.columnWidth(4), 69);
-    QVERIFY(!pair.grid.isColumnHidden(4));
-    QVERIFY(pair.grid.isColumnHidden(5));
-  }
-
-  void oneStoredWidthHidesTheOtherColumns() {
-    test::TTempEnvironment env;
-    env.WriteIni("[Absence]\r\nDeptSettings=150\r\n");
-    TGridPair pair("hdrDept");
-    LoadColumnWidths(&pair.header, &pair.grid);
-    QCOMPARE(pair.header.SectionWidth(0), 150);
-    QCOMPARE(pair.grid.columnWidth(0), 147);
-    for (int c = 1; c < 6; ++c)
-      QVERIFY2(pair.grid.isColumnHidden(c), qPrintable(QString::number(c)));
-  }
-
-  void designWidthsAreScaledAndTheHeaderFitted() {
-    test::TTempEnvironment env;
-    SetScreenResolution(120);
-    TGridPair pair("hdrPolicy");
-    LoadColumnWidths(&pair.header, &pair.grid);
-    QCOMPARE(pair.grid.columnWidth(0), Scale(97));
-    QCOMPARE(pair.grid.columnWidth(3), Scale(59));
-    QCOMPARE(pair.header.SectionWidth(0), Scale(97) + 3);
-    QCOMPARE(pair.header.SectionWidth(1), Scale(39) + 1);
-    const int firstFour = Scale(97) + 3 + Scale(39) + 1 + Scale(49) + 1 + Scale(59) + 1;
-    QCOMPARE(pair.header.SectionWidth(4), 400 - firstFour);
-    QVERIFY(pair.grid.isColumnHidden(5));
-    QCOMPARE(pair.grid.verticalHeader()->defaultSectionSize(), Scale(16));
+             QString("30,38,48"));
   }
 
   // Cell text keeps 2 pixels from the left edge and 3 from the right (5 when right-aligned); a
@@ -304,17 +251,25 @@ class HelpersTest : public QObject {
   // are the grid's columns plus 3 (the first) or 1, missing ones hide their columns, none stored
   // gives the scaled design widths; what is saved reads back the same.
   void viewColumnWidthsKeepTheStoredValues_data() {
+    QTest::addColumn<int>("resolution");
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QList<int>>("columns");  // -1: hidden
-    QTest::newRow("none stored") << "0" << QList<int>{Scale(70), Scale(50), Scale(40)};
-    QTest::newRow("all stored") << "103,51,41" << QList<int>{100, 50, 40};
-    QTest::newRow("one stored") << "83" << QList<int>{80, -1, -1};
-    QTest::newRow("not a list") << "8x,2" << QList<int>{Scale(70), Scale(50), Scale(40)};
+    QTest::addColumn<QList<int>>("columns");  // -1: hidden; -2: the design width, scaled
+    QTest::newRow("none stored") << 96 << "0" << QList<int>{-2, -2, -2};
+    QTest::newRow("none stored, 120 dpi") << 120 << "0" << QList<int>{-2, -2, -2};
+    QTest::newRow("all stored") << 96 << "103,51,41" << QList<int>{100, 50, 40};
+    QTest::newRow("all stored, 120 dpi") << 120 << "103,51,41" << QList<int>{100, 50, 40};
+    QTest::newRow("one stored") << 96 << "83" << QList<int>{80, -1, -1};
+    QTest::newRow("not a list") << 96 << "8x,2" << QList<int>{-2, -2, -2};
   }
   void viewColumnWidthsKeepTheStoredValues() {
+    QFETCH(int, resolution);
     QFETCH(QString, stored);
     QFETCH(QList<int>, columns);
     test::TTempEnvironment env;
+    SetScreenResolution(resolution);
+    const int design[] = {70, 50, 40};
+    for (int c = 0; c < 3; ++c)
+      if (columns[c] == -2) columns[c] = Scale(design[c]);
     env.WriteIni("[" + ProductSection() + "]\nTestSettings=" + stored + "\n");
     TRecordTableModel records({"A", "B", "C"});
     TPickGrid grid("hdrTest", "grdTest", &records, {70, 50, 40}, 3);

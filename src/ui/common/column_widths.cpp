@@ -3,9 +3,7 @@
 #include <QHeaderView>
 #include <QStringList>
 #include <QTableView>
-#include <QTableWidget>
 
-#include "ui/common/header_control.h"
 #include "ui/common/scale.h"
 #include "ui/common/settings_service.h"
 
@@ -16,10 +14,6 @@ constexpr int kMaxColumnWidth = 10000;
 
 int GridWidthFor(int column, int sectionWidth) {
   return column == 0 ? sectionWidth - 3 : sectionWidth - 1;
-}
-
-void HideColumnsFrom(QTableWidget* grid, int first) {
-  for (int c = 0; c < grid->columnCount(); ++c) grid->setColumnHidden(c, c >= first);
 }
 
 int SectionWidthFor(int column, int gridWidth) {
@@ -54,13 +48,6 @@ std::optional<QList<int>> ParseColumnWidths(const QString& value) {
   return widths;
 }
 
-void SaveColumnWidths(const THeaderControl* header) {
-  QStringList widths;
-  for (int i = 0; i < header->SectionCount(); ++i)
-    widths << QString::number(header->SectionWidth(i));
-  StoreWidths(header->objectName(), widths);
-}
-
 void SaveColumnWidths(const QTableView* view) {
   const QHeaderView* header = view->horizontalHeader();
   QStringList widths;
@@ -86,31 +73,6 @@ void LoadColumnWidths(QTableView* view, const QList<int>& designWidths) {
   }
   view->verticalHeader()->setDefaultSectionSize(
       Scale(view->verticalHeader()->defaultSectionSize()));
-}
-
-void LoadColumnWidths(THeaderControl* header, QTableWidget* grid) {
-  const QString stored = StoredWidths(header->objectName());
-  const int sections = header->SectionCount();
-  if (const auto widths = ParseColumnWidths(stored)) {
-    const int n = static_cast<int>(widths->size());
-    for (int i = 0; i < n && i < sections; ++i) header->SetSectionWidth(i, (*widths)[i]);
-    for (int i = 0; i < n && i < grid->columnCount(); ++i)
-      grid->setColumnWidth(i, std::max(0, GridWidthFor(i, (*widths)[i])));
-    HideColumnsFrom(grid, std::min(n, sections));
-  } else {
-    for (int c = 0; c < grid->columnCount(); ++c)
-      grid->setColumnWidth(c, Scale(grid->columnWidth(c)));
-    int used = 0;
-    for (int i = 0; i + 1 < sections; ++i) {
-      const int w = grid->columnWidth(i) + (i == 0 ? 3 : 1);
-      header->SetSectionWidth(i, w);
-      used += w;
-    }
-    if (sections > 0) header->SetSectionWidth(sections - 1, std::max(0, header->width() - used));
-    HideColumnsFrom(grid, sections);
-  }
-  grid->verticalHeader()->setDefaultSectionSize(
-      Scale(grid->verticalHeader()->defaultSectionSize()));
 }
 
 }  // namespace absence::ui

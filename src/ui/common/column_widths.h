@@ -6,11 +6,8 @@
 #include <optional>
 
 class QTableView;
-class QTableWidget;
 
 namespace absence::ui {
-
-class THeaderControl;
 
 // The header's name without its first three letters, then "Settings" ("hdrBalances" gives
 // "BalancesSettings"; a name of three letters or fewer gives "Settings").
@@ -19,14 +16,6 @@ QString ColumnWidthKey(const QString& headerName);
 // The widths stored under a key: nothing for "0" (design widths) or a value that is no list of
 // widths. The last value counts by at most its first four characters.
 std::optional<QList<int>> ParseColumnWidths(const QString& value);
-
-// Writes the header's section widths, joined by commas, to the settings file.
-void SaveColumnWidths(const THeaderControl* header);
-
-// Applies the stored widths to the header and the grid (column 0 three pixels narrower, the
-// others one), or, with none stored, scales the grid's design widths and fits the header to
-// them. Grid columns without a header section are hidden; the row height is scaled.
-void LoadColumnWidths(THeaderControl* header, QTableWidget* grid);
 
 // A table view with its own header (whose name gives the key) keeps the same stored values: the
 // widths its cells had under a separate header bar, column 0 three pixels wider and the others
