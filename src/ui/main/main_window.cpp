@@ -196,7 +196,7 @@ void TfrmMain::ConnectHistory() {
     if (!listsStale_) return;
     listsStale_ = false;
     const int32_t shown = currentEmpID_;
-    RefreshLists(QString());
+    RefreshLists({});
     if (const int i = toolbar_->EmployeeBox()->IndexOfID(shown); i >= 0) {
       toolbar_->EmployeeBox()->setCurrentIndex(i);
       SelectEmployee(shown);

@@ -4,6 +4,7 @@
 // identifier, and runs the menu commands. Tests reach its controls by object name.
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 #include <cstdint>
 
 #include "data/types.h"
@@ -74,11 +75,17 @@ class TfrmMain : public QMainWindow {
   void mnuFileAbandonClick();
   // A data set opened read-only says so in the title and the status bar, and cannot be saved.
   void ShowReadOnlyMark();
-  // The employee box's text, to find the employee again after the lists were replaced.
-  QString RememberEmployee() const;
+  // The shown employee, to find again after the lists were replaced: by identifier, and only
+  // while the name is still the same (a restored or imported set may give the number to
+  // someone else; two employees may share a name).
+  struct TShownEmployee {
+    int32_t EmpID = 0;
+    QString Name;
+  };
+  TShownEmployee RememberEmployee() const;
   // Fills the boxes, the calendar and the day list again after the lists were replaced or
   // edited by another window; the remembered employee is selected again when still there.
-  void RefreshLists(const QString& rememberedEmployee);
+  void RefreshLists(const TShownEmployee& remembered);
   // Import and export (main_window_commands.cpp).
   void mnuFileImportClick();
   void mnuFileExportClick();

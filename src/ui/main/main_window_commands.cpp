@@ -139,7 +139,7 @@ void TfrmMain::mnuFileExportClick() {
 
 void TfrmMain::RunConvertWizard(bool import) {
   calendar_->ClearPicks();
-  const QString remembered = RememberEmployee();
+  const TShownEmployee remembered = RememberEmployee();
   {
     TfrmConvert wizard(*session_, import, this);
     RunDialog(wizard);

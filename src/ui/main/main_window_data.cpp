@@ -138,7 +138,7 @@ void TfrmMain::mnuFileAbandonClick() {
   if (MessageBoxTitled(tr(kAbandonQuestion), TMsgKind::Confirmation, mbYes | mbNo) != mbYes) return;
   TWaitCursor wait;
   calendar_->ClearPicks();
-  const QString remembered = RememberEmployee();
+  const TShownEmployee remembered = RememberEmployee();
   ReadSettings();
   if (session_->Abandon())
     for (TCommand c :
@@ -148,19 +148,20 @@ void TfrmMain::mnuFileAbandonClick() {
   RefreshLists(remembered);
 }
 
-QString TfrmMain::RememberEmployee() const {
+TfrmMain::TShownEmployee TfrmMain::RememberEmployee() const {
   const TPVComboBox* box = toolbar_->EmployeeBox();
-  return box->currentIndex() >= 0 ? box->currentText() : QString();
+  if (box->currentIndex() < 0) return {};
+  return {box->CurrentID(), box->currentText()};
 }
 
-void TfrmMain::RefreshLists(const QString& rememberedEmployee) {
+void TfrmMain::RefreshLists(const TShownEmployee& remembered) {
   TPVComboBox* box = toolbar_->EmployeeBox();
   LoadReasonCombo();
   LoadEmpCombo();
   SetGlobalCommands();
   ShowWeeks(calendar_->Grid()->StartDate());
-  const int index = rememberedEmployee.isEmpty() ? -1 : box->findText(rememberedEmployee);
-  if (index >= 0) {
+  const int index = remembered.EmpID != 0 ? box->IndexOfID(remembered.EmpID) : -1;
+  if (index >= 0 && box->itemText(index) == remembered.Name) {
     box->setCurrentIndex(index);
     SelectEmployee(box->ItemID(index));
   } else {
