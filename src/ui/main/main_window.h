@@ -69,7 +69,7 @@ class TfrmMain : public QMainWindow {
   void WriteSettings();
   // Start-up, save, abandon and close (main_window_data.cpp).
   void FormActivate();
-  void Timer1Timer();
+  void LoadWhenDue();
   void FormCloseQuery();
   void mnuFileSaveClick();
   void mnuFileAbandonClick();
@@ -137,17 +137,17 @@ class TfrmMain : public QMainWindow {
   TCalendarPanel* calendar_ = nullptr;
   TBalancesPanel* balances_ = nullptr;
   TDayList* dayList_ = nullptr;
-  QLabel* lblStatusDate = nullptr;
-  QLabel* lblStartHint = nullptr;
-  QTimer* Timer1 = nullptr;
+  QLabel* statusDate_ = nullptr;
+  QLabel* startHint_ = nullptr;
+  QTimer* loadTimer_ = nullptr;
   QPointer<TfrmSplash> splash_;
 
   int32_t currentEmpID_ = 0;
-  bool ReasonsExist = false;
-  bool EmployeesExist = false;
+  bool reasonsExist_ = false;
+  bool employeesExist_ = false;
   // While true, the program's active window comes to the front when the program is activated;
   // commands that open a system dialog clear it while the dialog is open.
-  bool ActivateFront = true;
+  bool activateFront_ = true;
   bool activated_ = false;
   bool closing_ = false;
 };

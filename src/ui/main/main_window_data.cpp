@@ -29,12 +29,12 @@ void TfrmMain::FormActivate() {
   ShowWeeks(Today());
   // No command may run before the data set exists.
   setEnabled(false);
-  if (!Timer1->isActive()) Timer1->start();
+  if (!loadTimer_->isActive()) loadTimer_->start();
   calendar_->ShowTrash();
 }
 
-void TfrmMain::Timer1Timer() {
-  Timer1->stop();
+void TfrmMain::LoadWhenDue() {
+  loadTimer_->stop();
   // The load may have to say something (records repaired, files unreadable), and the splash
   // stays on top of every window: it must not cover that message.
   if (splash_) splash_->hide();
@@ -99,7 +99,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 void TfrmMain::FormCloseQuery() {
   if (closing_) return;
   closing_ = true;
-  Timer1->stop();
+  loadTimer_->stop();
   balances_->SaveColumnWidths();
   WriteSettings();
   // A data set that was never read (or failed to) is not written: that would replace the
