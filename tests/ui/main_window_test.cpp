@@ -381,6 +381,32 @@ class MainWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(shown->FullName()), QString("Smith, Ann"));
   }
 
+  // Of two employees with one name, the one shown stays shown when the lists are read again.
+  void abandonKeepsTheShownOneOfTwoNamesakes() {
+    test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TDataSet data;
+    LoadDataSet(data, App().AppFolder);
+    AddEmp(data.EmpList, "Smith", "Ann", "", kToday - 100, 0, 0, 'F');
+    SaveDataSet(data, App().AppFolder, false);
+    test::TMessageBoxSpy spy;
+    auto w = StartMain();
+    QVERIFY(WaitForLoad(*w));
+    QComboBox* box = EmpBox(w.get());
+    int namesake = -1;
+    for (int i = box->findText("Smith, Ann") + 1; i < box->count(); ++i)
+      if (box->itemText(i) == "Smith, Ann") namesake = i;
+    QVERIFY(namesake > 0);
+    box->setFocus();
+    while (box->currentIndex() < namesake) QTest::keyClick(box, Qt::Key_Down);
+    const int32_t shown = w->CurrentEmpID();
+    QCOMPARE(shown, box->itemData(namesake).toInt());
+    spy.Answer(mbYes);
+    Command(w.get(), "mnuFileAbandon")->trigger();
+    QCOMPARE(w->CurrentEmpID(), shown);
+    QCOMPARE(box->currentIndex(), namesake);
+  }
+
   void firstRunDefaultsAreWrittenAtClose() {
     test::TTempEnvironment env;
     auto w = StartMain();

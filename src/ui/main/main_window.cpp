@@ -46,11 +46,11 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   connect(qApp, &QGuiApplication::applicationStateChanged, this, &TfrmMain::AppActivate);
 
   // Counting starts now: the first tick loads the data set.
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(loadDelayMs);
-  connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
-  Timer1->start();
+  loadTimer_ = new QTimer(this);
+  loadTimer_->setObjectName(QStringLiteral("Timer1"));
+  loadTimer_->setInterval(loadDelayMs);
+  connect(loadTimer_, &QTimer::timeout, this, &TfrmMain::LoadWhenDue);
+  loadTimer_->start();
 
   actions_ =
       new TMainActions(this, session_->CreateUndoAction(this), session_->CreateRedoAction(this));
@@ -90,7 +90,7 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   ReadSettings();
   connect(&SettingsService(), &TSettingsService::valueChanged, this, &TfrmMain::SettingChanged);
   const TDate today = Today();
-  lblStatusDate->setText(FormatDate(today, App().DatePattern));
+  statusDate_->setText(FormatDate(today, App().DatePattern));
   ShowWeeks(today);
   // Today is the picked day until the user picks another.
   TCalendarGrid* grid = calendar_->Grid();
@@ -109,15 +109,15 @@ void TfrmMain::CreateStatusBar() {
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->setFixedHeight(Scale(20));
   statusBar()->setSizeGripEnabled(true);
-  lblStatusDate = new QLabel;
-  lblStatusDate->setObjectName(QStringLiteral("lblStatusDate"));
-  lblStatusDate->setMinimumWidth(Scale(90) - 10);
-  lblStatusDate->setAlignment(Qt::AlignCenter);
-  statusBar()->addPermanentWidget(lblStatusDate);
-  lblStartHint = new QLabel;
-  lblStartHint->setObjectName(QStringLiteral("lblStartHint"));
-  lblStartHint->setToolTip(StartHintTip());
-  statusBar()->addWidget(lblStartHint, 1);
+  statusDate_ = new QLabel;
+  statusDate_->setObjectName(QStringLiteral("lblStatusDate"));
+  statusDate_->setMinimumWidth(Scale(90) - 10);
+  statusDate_->setAlignment(Qt::AlignCenter);
+  statusBar()->addPermanentWidget(statusDate_);
+  startHint_ = new QLabel;
+  startHint_->setObjectName(QStringLiteral("lblStartHint"));
+  startHint_->setToolTip(StartHintTip());
+  statusBar()->addWidget(startHint_, 1);
 }
 
 void TfrmMain::ConnectCommands() {
@@ -198,7 +198,7 @@ void TfrmMain::ConnectHistory() {
     if (!listsStale_) return;
     listsStale_ = false;
     const int32_t shown = currentEmpID_;
-    RefreshLists(QString());
+    RefreshLists({});
     if (const int i = toolbar_->EmployeeBox()->IndexOfID(shown); i >= 0) {
       toolbar_->EmployeeBox()->setCurrentIndex(i);
       SelectEmployee(shown);
@@ -219,7 +219,7 @@ void TfrmMain::ShowAsStored() {
 }
 
 void TfrmMain::AppActivate(Qt::ApplicationState state) {
-  if (state != Qt::ApplicationActive || !ActivateFront) return;
+  if (state != Qt::ApplicationActive || !activateFront_) return;
   QWidget* front = QApplication::activeModalWidget();
   if (!front) front = QApplication::activeWindow();
   if (front) front->raise();

@@ -4,6 +4,7 @@
 // identifier, and runs the menu commands. Tests reach its controls by object name.
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 #include <cstdint>
 
 #include "data/settings_file.h"
@@ -71,17 +72,23 @@ class TfrmMain : public QMainWindow {
   void SettingChanged(TSettingId id);
   // Start-up, save, abandon and close (main_window_data.cpp).
   void FormActivate();
-  void Timer1Timer();
+  void LoadWhenDue();
   void FormCloseQuery();
   void mnuFileSaveClick();
   void mnuFileAbandonClick();
   // A data set opened read-only says so in the title and the status bar, and cannot be saved.
   void ShowReadOnlyMark();
-  // The employee box's text, to find the employee again after the lists were replaced.
-  QString RememberEmployee() const;
+  // The shown employee, to find again after the lists were replaced: by identifier, and only
+  // while the name is still the same (a restored or imported set may give the number to
+  // someone else; two employees may share a name).
+  struct TShownEmployee {
+    int32_t EmpID = 0;
+    QString Name;
+  };
+  TShownEmployee RememberEmployee() const;
   // Fills the boxes, the calendar and the day list again after the lists were replaced or
   // edited by another window; the remembered employee is selected again when still there.
-  void RefreshLists(const QString& rememberedEmployee);
+  void RefreshLists(const TShownEmployee& remembered);
   // Import and export (main_window_commands.cpp).
   void mnuFileImportClick();
   void mnuFileExportClick();
@@ -133,17 +140,17 @@ class TfrmMain : public QMainWindow {
   TCalendarPanel* calendar_ = nullptr;
   TBalancesPanel* balances_ = nullptr;
   TDayList* dayList_ = nullptr;
-  QLabel* lblStatusDate = nullptr;
-  QLabel* lblStartHint = nullptr;
-  QTimer* Timer1 = nullptr;
+  QLabel* statusDate_ = nullptr;
+  QLabel* startHint_ = nullptr;
+  QTimer* loadTimer_ = nullptr;
   QPointer<TfrmSplash> splash_;
 
   int32_t currentEmpID_ = 0;
-  bool ReasonsExist = false;
-  bool EmployeesExist = false;
+  bool reasonsExist_ = false;
+  bool employeesExist_ = false;
   // While true, the program's active window comes to the front when the program is activated;
   // commands that open a system dialog clear it while the dialog is open.
-  bool ActivateFront = true;
+  bool activateFront_ = true;
   bool activated_ = false;
   bool closing_ = false;
 };

@@ -49,22 +49,22 @@ void TfrmMain::mnuFileBackupClick() {
   if (!session_->Loaded()) return;
   TWaitCursor wait;
   calendar_->ClearPicks();
-  ActivateFront = false;
+  activateFront_ = false;
   const auto file = PromptForFile(BackupFileDialog(TFileDialogKind::Save));
-  ActivateFront = true;
+  activateFront_ = true;
   if (file) session_->Backup(*file);
 }
 
 void TfrmMain::mnuFileRestoreClick() {
   TWaitCursor wait;
   calendar_->ClearPicks();
-  ActivateFront = false;
+  activateFront_ = false;
   TFileDialogCall call = BackupFileDialog(TFileDialogKind::Open);
   // The automatic backups of each save are the ones most often wanted.
   const QString generations = QString::fromStdString(GenerationsFolder(session_->Folder()));
   if (QFileInfo(generations).isDir()) call.Folder = generations;
   const auto file = PromptForFile(call);
-  ActivateFront = true;
+  activateFront_ = true;
   // A failed restore leaves the data set as it was, and so the window.
   if (!file || !session_->Restore(*file)) return;
   actions_->SetEnabled(TCommand::Save, true);
@@ -77,10 +77,10 @@ void TfrmMain::mnuFileRestoreClick() {
 
 void TfrmMain::mnuFileSetupClick() {
   calendar_->ClearPicks();
-  ActivateFront = false;
+  activateFront_ = false;
   TAppState& app = App();
   PrinterSetup(app.PrinterName, app.Settings.Printer, this);
-  ActivateFront = true;
+  activateFront_ = true;
 }
 
 void TfrmMain::mnuEditGlobalClick() {
@@ -160,7 +160,7 @@ void TfrmMain::mnuFileExportClick() {
 
 void TfrmMain::RunConvertWizard(bool import) {
   calendar_->ClearPicks();
-  const QString remembered = RememberEmployee();
+  const TShownEmployee remembered = RememberEmployee();
   {
     TfrmConvert wizard(*session_, import, this);
     RunDialog(wizard);

@@ -29,12 +29,12 @@ void TfrmMain::FormActivate() {
   ShowWeeks(Today());
   // No command may run before the data set exists.
   setEnabled(false);
-  if (!Timer1->isActive()) Timer1->start();
+  if (!loadTimer_->isActive()) loadTimer_->start();
   calendar_->ShowTrash();
 }
 
-void TfrmMain::Timer1Timer() {
-  Timer1->stop();
+void TfrmMain::LoadWhenDue() {
+  loadTimer_->stop();
   // The load may have to say something (records repaired, files unreadable), and the splash
   // stays on top of every window: it must not cover that message.
   if (splash_) splash_->hide();
@@ -99,7 +99,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 void TfrmMain::FormCloseQuery() {
   if (closing_) return;
   closing_ = true;
-  Timer1->stop();
+  loadTimer_->stop();
   balances_->SaveColumnWidths();
   WriteSettings();
   // A data set that was never read (or failed to) is not written: that would replace the
@@ -138,7 +138,7 @@ void TfrmMain::mnuFileAbandonClick() {
   if (MessageBoxTitled(tr(kAbandonQuestion), TMsgKind::Confirmation, mbYes | mbNo) != mbYes) return;
   TWaitCursor wait;
   calendar_->ClearPicks();
-  const QString remembered = RememberEmployee();
+  const TShownEmployee remembered = RememberEmployee();
   ReadSettings();
   if (session_->Abandon())
     for (TCommand c :
@@ -148,19 +148,20 @@ void TfrmMain::mnuFileAbandonClick() {
   RefreshLists(remembered);
 }
 
-QString TfrmMain::RememberEmployee() const {
+TfrmMain::TShownEmployee TfrmMain::RememberEmployee() const {
   const TPVComboBox* box = toolbar_->EmployeeBox();
-  return box->currentIndex() >= 0 ? box->currentText() : QString();
+  if (box->currentIndex() < 0) return {};
+  return {box->CurrentID(), box->currentText()};
 }
 
-void TfrmMain::RefreshLists(const QString& rememberedEmployee) {
+void TfrmMain::RefreshLists(const TShownEmployee& remembered) {
   TPVComboBox* box = toolbar_->EmployeeBox();
   LoadReasonCombo();
   LoadEmpCombo();
   SetGlobalCommands();
   ShowWeeks(calendar_->Grid()->StartDate());
-  const int index = rememberedEmployee.isEmpty() ? -1 : box->findText(rememberedEmployee);
-  if (index >= 0) {
+  const int index = remembered.EmpID != 0 ? box->IndexOfID(remembered.EmpID) : -1;
+  if (index >= 0 && box->itemText(index) == remembered.Name) {
     box->setCurrentIndex(index);
     SelectEmployee(box->ItemID(index));
   } else {

@@ -36,13 +36,13 @@ void TfrmMain::LoadEmpCombo() {
     box->AddItem(QString::fromStdString(emp->FullName()), emp->EmpID);
   }
   box->setCurrentIndex(-1);
-  EmployeesExist = box->count() > 0;
+  employeesExist_ = box->count() > 0;
   ClearEmployee();
   ShowStartHint();
 }
 
 void TfrmMain::LoadReasonCombo() {
-  ReasonsExist = calendar_->LoadReasons();
+  reasonsExist_ = calendar_->LoadReasons();
   balances_->ShowBalances(currentEmpID_, calendar_->BalanceDate());
   SetEmployeeCommands();
   ShowStartHint();
@@ -54,8 +54,8 @@ void TfrmMain::ShowStartHint() {
     return std::any_of(list.begin(), list.end(), [](const auto& r) { return !r->Deleted; });
   };
   // Nothing to say before the data set was read.
-  lblStartHint->setText(session_->Loaded() ? StartHint(live(d.ReasonList), live(d.EmpList))
-                                           : QString());
+  startHint_->setText(session_->Loaded() ? StartHint(live(d.ReasonList), live(d.EmpList))
+                                         : QString());
 }
 
 void TfrmMain::cboEmpBoxClick() {
@@ -105,9 +105,9 @@ void TfrmMain::ShowDayEntries() {
 
 void TfrmMain::SetEmployeeCommands() {
   const bool emp = currentEmpID_ != 0;
-  actions_->SetEnabled(TCommand::AbsenceEntries, emp && ReasonsExist);
+  actions_->SetEnabled(TCommand::AbsenceEntries, emp && reasonsExist_);
   actions_->SetEnabled(TCommand::EmployeeData, emp);
-  calendar_->SetReasonDragEnabled(emp && ReasonsExist);
+  calendar_->SetReasonDragEnabled(emp && reasonsExist_);
 }
 
 void TfrmMain::spdDateClick() {
@@ -126,7 +126,7 @@ void TfrmMain::ExplainBalance(int32_t reasonID, TDate asOf) {
 }
 
 void TfrmMain::SetGlobalCommands() {
-  actions_->SetEnabled(TCommand::GlobalEntries, ReasonsExist);
+  actions_->SetEnabled(TCommand::GlobalEntries, reasonsExist_);
 }
 
 }  // namespace absence::ui
