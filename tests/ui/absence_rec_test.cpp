@@ -65,16 +65,16 @@ void AbsenceRecTest::dayWithOwnAndGlobalEntryStepsThroughBoth() {
     // Holiday sorts first: the global copy, read-only with Cancel focused.
     captions << rec.windowTitle();
     QVERIFY(rec.ReadOnlyMode());
-    QVERIFY(!rec.cmdOK->isEnabled());
+    QVERIFY(!rec.OkButton()->isEnabled());
     QVERIFY(!Find<QToolButton>(&rec, "spdDate")->isVisible());
-    QCOMPARE(QApplication::focusWidget(), rec.cmdCancel);
+    QCOMPARE(QApplication::focusWidget(), rec.CancelButton());
     QTest::keyClick(Find<QScrollBar>(&rec, "barScroll"), Qt::Key_Down);
     captions << rec.windowTitle();
     QCOMPARE(rec.EntryIndex(), 1);
     QVERIFY(!rec.ReadOnlyMode());
     QCOMPARE(rec.GetReason(), org_->Vacation);
     TypeInto(Find<TNumEdit>(&rec, "txtHours"), "4");
-    QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(rec.OkButton(), Qt::LeftButton);
   });
   QVERIFY(EditDayEntries(*session_, org_->Smith, day, nullptr));
   QCOMPARE(driver.Runs(), 1);
@@ -113,11 +113,11 @@ void AbsenceRecTest::dateBeforeTheStartDateIsRefused() {
     TfrmAbsenceRec& rec = Rec(dlg);
     QCOMPARE(rec.windowTitle(), QString("New Absence Entry"));
     TypeInto(Find<TDateEdit>(&rec, "txtDate"), FormatDate(young.StartDate - 1, App().DatePattern));
-    QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(rec.OkButton(), Qt::LeftButton);
     stayedOpen = rec.isVisible();
     QVERIFY(Find<TDateEdit>(&rec, "txtDate")->hasFocus());
     TypeInto(Find<TDateEdit>(&rec, "txtDate"), startText);
-    QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(rec.OkButton(), Qt::LeftButton);
   });
   QVERIFY(NewOwnEntry(*session_, org_->Young, nullptr));
   QVERIFY(stayedOpen);
@@ -222,7 +222,7 @@ void AbsenceRecTest::newGlobalEntryReachesEveryoneEmployedThatDay() {
     TfrmAbsenceRec& rec = Rec(dlg);
     QCOMPARE(rec.windowTitle(), QString("Edit Global Absence Entry"));
     TypeInto(Find<TNumEdit>(&rec, "txtHours"), "3");
-    QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(rec.OkButton(), Qt::LeftButton);
   });
   QVERIFY(EditGlobalEntry(*session_, 0, nullptr));
   QCOMPARE(
@@ -242,7 +242,8 @@ void AbsenceRecTest::bothModesLookFinishedWithATabOrder() {
     SaveScreenshot(&rec, shot);
     QCOMPARE(QApplication::focusWidget(), Find<TPVComboBox>(&rec, "cboReasonBox"));
     const QList<QWidget*> order = {Find<TDateEdit>(&rec, "txtDate"),
-                                   Find<TNumEdit>(&rec, "txtHours"), rec.cmdOK, rec.cmdCancel};
+                                   Find<TNumEdit>(&rec, "txtHours"), rec.OkButton(),
+                                   rec.CancelButton()};
     for (QWidget* next : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);

@@ -91,12 +91,12 @@ class CalendarEditTest : public QObject {
       QVERIFY(rec);
       QCOMPARE(Find<QScrollBar>(rec, "barScroll")->maximum(), 1);
       captions << rec->windowTitle();
-      QVERIFY(!rec->cmdOK->isEnabled());
+      QVERIFY(!rec->OkButton()->isEnabled());
       QTest::keyClick(Find<QScrollBar>(rec, "barScroll"), Qt::Key_Down);
       captions << rec->windowTitle();
       QCOMPARE(rec->GetReason(), sick);
       TypeInto(Find<TNumEdit>(rec, "txtHours"), "3");
-      QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
+      QTest::mouseClick(rec->OkButton(), Qt::LeftButton);
     });
     cal.DoubleClick(kHolidayCol, 0);
     QCOMPARE(driver.Runs(), 1);
@@ -331,7 +331,7 @@ class CalendarEditTest : public QObject {
         listed << row.data().toString() + (row.data(kTrashGlobalRole).toBool() ? " G" : " T");
       }
       QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-      QTest::mouseClick(undelete->cmdOK, Qt::LeftButton);
+      QTest::mouseClick(undelete->OkButton(), Qt::LeftButton);
     });
     QTest::mouseDClick(trash, Qt::LeftButton);
     QCOMPARE(restore.Runs(), 1);
@@ -355,7 +355,7 @@ class CalendarEditTest : public QObject {
       QVERIFY(undelete);
       QCOMPARE(undelete->Count(), 1);
       QTest::keyClick(Find<QListView>(undelete, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
-      QTest::mouseClick(undelete->cmdOK, Qt::LeftButton);
+      QTest::mouseClick(undelete->OkButton(), Qt::LeftButton);
     });
     QTest::mouseDClick(Trash(cal), Qt::LeftButton);
     QCOMPARE(restore.Runs(), 1);
@@ -394,7 +394,7 @@ class CalendarEditTest : public QObject {
       auto* undelete = qobject_cast<TfrmUnDelete*>(&dlg);
       QVERIFY(undelete);
       QTest::keyClick(Find<QListView>(undelete, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
-      QTest::mouseClick(undelete->cmdOK, Qt::LeftButton);
+      QTest::mouseClick(undelete->OkButton(), Qt::LeftButton);
     });
     QTest::mouseDClick(Trash(cal), Qt::LeftButton);
     QCOMPARE(restore.Runs(), 1);

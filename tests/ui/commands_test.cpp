@@ -209,7 +209,7 @@ class CommandsTest : public QObject {
       QVERIFY(prefs);
       Find<QTabWidget>(prefs, "nbNoteBook")->setCurrentIndex(1);
       test::ClickBox(Find<QButtonGroup>(prefs, "btnHoursGroup")->button(0));
-      QTest::mouseClick(prefs->cmdOK, Qt::LeftButton);
+      QTest::mouseClick(prefs->OkButton(), Qt::LeftButton);
     });
     Trigger(w.get(), "mnuEditPreferences");
     QCOMPARE(App().Settings.HourFormat, THourFormat::Whole);
@@ -285,7 +285,7 @@ class CommandsTest : public QObject {
       Find<TDateEdit>(rec, "txtDate")->setFocus();
       QTest::keyClick(Find<TDateEdit>(rec, "txtDate"), Qt::Key_A, Qt::ControlModifier);
       QTest::keyClicks(Find<TDateEdit>(rec, "txtDate"), FormatDate(day, App().DatePattern));
-      QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
+      QTest::mouseClick(rec->OkButton(), Qt::LeftButton);
     });
     QTest::mouseClick(spdGlobal, Qt::LeftButton);
     QCOMPARE(driver.Runs(), 2);

@@ -308,7 +308,7 @@ class ConvertWizardTest : public QObject {
     Find<TDateEdit>(&w, "txtEndDate")->setText("01/01/2024");
     SetPickDateHook([](TfrmPickDate& picker) {
       picker.SetDate(45350);  // 2024-02-28
-      QTest::mouseClick(picker.cmdOK, Qt::LeftButton);
+      QTest::mouseClick(picker.OkButton(), Qt::LeftButton);
     });
     Click(Find<QPushButton>(&w, "cmdEndCalendar"));
     SetPickDateHook(nullptr);

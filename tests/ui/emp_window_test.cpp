@@ -226,10 +226,10 @@ void EmpWindowTest::okWithoutStartDateStaysOpen() {
   QVERIFY(QTest::qWaitForWindowActive(&w));
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
     Retype(Find<TDateEdit>(&dlg, "txtStartDate"), QString());
-    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
     QVERIFY(dlg.isVisible());
     QCOMPARE(dlg.focusWidget(), Find<TDateEdit>(&dlg, "txtStartDate"));
-    QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+    QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
   }});
   QTest::mouseClick(ToolButton(&w, "spdNewRec"), Qt::LeftButton);
   QCOMPARE(spy.Calls().size(), 1u);
@@ -272,7 +272,7 @@ void EmpWindowTest::startDatePastOwnEntry() {
              QCOMPARE(dlg.windowTitle(), QStringLiteral("Edit Employee"));
              QVERIFY(Find<QCheckBox>(&dlg, "chkManager")->isChecked());
              Retype(Find<TDateEdit>(&dlg, "txtStartDate"), Date(typed));
-             QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+             QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
              if (answer == 2) {
                QVERIFY(dlg.isVisible());
                QCOMPARE(dlg.focusWidget(), Find<TDateEdit>(&dlg, "txtStartDate"));
@@ -328,7 +328,7 @@ void EmpWindowTest::termDateBeforeOnlyOwnEntry() {
   auto driver = Drive({.EmpRec =
                            [&](TfrmEmpRec& dlg) {
                              Retype(Find<TDateEdit>(&dlg, "txtEndDate"), Date(kToday - 4));
-                             QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+                             QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
                            },
                        .TermDate =
                            [&](TfrmTermDate& t) {
@@ -356,10 +356,10 @@ void EmpWindowTest::asOfQuestionNoKeepsDialogOpen() {
   spy.Answer(mbNo);
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
     Retype(Find<TDateEdit>(&dlg, "txtStartDate"), Date(smith.StartDate + 1));
-    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
     QVERIFY(dlg.isVisible());
     QCOMPARE(dlg.focusWidget(), Find<TDateEdit>(&dlg, "txtStartDate"));
-    QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+    QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
   }});
   QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), 0);
   QCOMPARE(spy.Calls().size(), 1u);
@@ -384,7 +384,7 @@ void EmpWindowTest::managerBoxFollowsTheDepartment() {
     QVERIFY(ChooseByKeys(Find<TPVComboBox>(&dlg, "cboDeptBox"), QStringLiteral("Sales")));
     QVERIFY(Find<QCheckBox>(&dlg, "chkManager")->isChecked());  // she manages it
     ClickBox(Find<QCheckBox>(&dlg, "chkManager"));
-    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
   }});
   QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), org_->Smith);
   QCOMPARE(manager(sales_), 0);
@@ -446,7 +446,7 @@ void EmpWindowTest::shiftPickDeleteFourAndUndo() {
   auto driver = Drive({.UnDelete = [&](TfrmUnDelete& u) {
     QCOMPARE(u.Count(), 4);
     QTest::keyClick(Find<QListView>(&u, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
-    QTest::mouseClick(u.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(u.OkButton(), Qt::LeftButton);
   }});
   QTest::mouseClick(ToolButton(&w, "spdUnDo"), Qt::LeftButton);
   QCOMPARE(RowCount(grid), 6);
@@ -515,7 +515,7 @@ void EmpWindowTest::balanceSectionCommands() {
              QCOMPARE(Cell(grid, 0, 1), QStringLiteral("12.5"));
              NoCutTexts(&dlg);
              SaveScreenshot(&dlg, QStringLiteral("employee_record"));
-             QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+             QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
            },
        .AccrualRec =
            [&](TfrmAccrualRec& a) {
@@ -525,13 +525,13 @@ void EmpWindowTest::balanceSectionCommands() {
              QCOMPARE(a.focusWidget(), Find<TNumEdit>(&a, "txtHours"));
              Find<TNumEdit>(&a, "txtHours")->selectAll();
              QTest::keyClicks(Find<TNumEdit>(&a, "txtHours"), "12.5");
-             QTest::mouseClick(a.cmdOK, Qt::LeftButton);
+             QTest::mouseClick(a.OkButton(), Qt::LeftButton);
            },
        .UnDelete =
            [&](TfrmUnDelete& u) {
              QCOMPARE(u.Count(), 1);
              QTest::keyClick(Find<QListView>(&u, "lstDeleted"), Qt::Key_A, Qt::ControlModifier);
-             QTest::mouseClick(u.cmdOK, Qt::LeftButton);
+             QTest::mouseClick(u.OkButton(), Qt::LeftButton);
            }});
   QCOMPARE(EditEmployee(*session_, org_->Smith, nullptr), org_->Smith);
   const int sick = FindAccrual(smith.Accruals, org_->Sick);
@@ -557,7 +557,7 @@ void EmpWindowTest::balanceEditsWaitForOkAndUndoWhole() {
     QCOMPARE(RowCount(Balances(dlg)), 1);
     Retype(Find<QLineEdit>(&dlg, "txtLastName"), QStringLiteral("Smythe"));
     if (ok)
-      QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+      QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
     else
       QTest::keyClick(&dlg, Qt::Key_Escape);
   }});
@@ -588,7 +588,7 @@ void EmpWindowTest::newEmployeePastTheLastIdentifierIsRefused() {
   auto driver = Drive({.EmpRec = [&](TfrmEmpRec& dlg) {
     QTest::keyClicks(Find<QLineEdit>(&dlg, "txtFirstName"), "Max");
     QTest::keyClicks(Find<QLineEdit>(&dlg, "txtLastName"), "Limit");
-    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
   }});
   QCOMPARE(EditEmployee(*session_, 0, nullptr), 0);
   QCOMPARE(driver->Runs(), 1);
@@ -630,14 +630,14 @@ void EmpWindowTest::accrualDialogChecks() {
   QCOMPARE(Find<TPVComboBox>(&a, "cboReasonBox")->itemText(0), QStringLiteral("Holiday"));
   QCOMPARE(a.focusWidget(), Find<TPVComboBox>(&a, "cboReasonBox"));
   Retype(Find<TDateEdit>(&a, "txtAsOfDate"), typed);
-  QTest::mouseClick(a.cmdOK, Qt::LeftButton);
+  QTest::mouseClick(a.OkButton(), Qt::LeftButton);
   QCOMPARE(Find<TDateEdit>(&a, "txtAsOfDate")->text(), shown);
   QCOMPARE(a.isVisible(), refused);
   if (refused) {
     QCOMPARE(a.focusWidget(), Find<TDateEdit>(&a, "txtAsOfDate"));
     QCOMPARE(spy.Calls().size(), 1u);
     // Cancel still closes while the date is unfinished.
-    QTest::mouseClick(a.cmdCancel, Qt::LeftButton);
+    QTest::mouseClick(a.CancelButton(), Qt::LeftButton);
     QVERIFY(!a.isVisible());
     QCOMPARE(spy.Calls().size(), 1u);
   } else {
@@ -654,7 +654,7 @@ void EmpWindowTest::accrualDialogWithNothingToOffer() {
   a.SetReasonList(d.ReasonList);
   a.SetReason(0);
   QCOMPARE(Find<TPVComboBox>(&a, "cboReasonBox")->count(), 0);
-  QVERIFY(!a.cmdOK->isEnabled());
+  QVERIFY(!a.OkButton()->isEnabled());
   // A trashed reason is not offered either.
   list.pop_back();
   d.ReasonList.back()->Deleted = true;
@@ -687,7 +687,7 @@ void EmpWindowTest::printButtonsWriteTheirPrintouts() {
     Retype(Find<QLineEdit>(&dlg, "txtLastName"), QStringLiteral("Smithers"));
     next = balanceFile;
     QTest::mouseClick(ToolButton(b, "spdPrint"), Qt::LeftButton);
-    QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+    QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
   }});
   ClickRow(EmpList(w), RowOfRecord(EmpList(w), org_->Smith));
   QTest::mouseClick(ToolButton(&w, "spdEditRec"), Qt::LeftButton);

@@ -245,7 +245,7 @@ class FirstDayTest : public QObject {
           ClickBox(Find<QCheckBox>(rec, "chkRules"));
           ClickBox(Find<QGroupBox>(rec, "BasisGroup")->findChildren<QRadioButton*>()[r.Basis]);
         }
-        Click(rec->cmdOK);
+        Click(rec->OkButton());
       } else if (auto* wizard = qobject_cast<TfrmRuleWizard*>(&dialog)) {
         QCOMPARE(wizard->windowTitle(), QString("Benefit Policy Wizard Vacation"));
         Click(Find<QPushButton>(wizard, "cmdNext"));
@@ -304,7 +304,7 @@ class FirstDayTest : public QObject {
         Find<TNumEdit>(accrual, "txtHours")->selectAll();
         QTest::keyClicks(Find<TNumEdit>(accrual, "txtHours"), QString::number(typing->Opening));
         Retype(Find<TDateEdit>(accrual, "txtAsOfDate"), Date(kOpeningDate));
-        Click(accrual->cmdOK);
+        Click(accrual->OkButton());
       } else {
         QFAIL(qPrintable("unexpected dialog " + dialog.objectName()));
       }
@@ -370,7 +370,7 @@ class FirstDayTest : public QObject {
         QVERIFY(ChooseByKeys(Find<TPVComboBox>(rec, "cboReasonBox"), "Holiday"));
         Retype(Find<TDateEdit>(rec, "txtDate"), Date(Day(kHolidayCol, kHolidayRow)));
         Retype(Find<TNumEdit>(rec, "txtHours"), "8");
-        Click(rec->cmdOK);
+        Click(rec->OkButton());
       } else {
         QFAIL(qPrintable("unexpected dialog " + dialog.objectName()));
       }
@@ -547,7 +547,7 @@ class FirstDayTest : public QObject {
           Click(Find<QPushButton>(emp, "cmdAccruals"));
         next = "balances-of-adams";
         Click(ToolButton(Find<TAccrualBalances>(emp, "pnlAccruals"), "spdPrint"));
-        Click(emp->cmdCancel);
+        Click(emp->CancelButton());
       } else if (auto* list = qobject_cast<TfrmTimeList*>(&dialog)) {
         next = list->windowTitle() == "Global Absence" ? "global-absences" : "absences-of-baker";
         Click(ToolButton(list, "spdPrint"));
@@ -701,7 +701,7 @@ class FirstDayTest : public QObject {
       QVERIFY(ClickRowOf(Find<TAccrualBalances>(&dlg, "pnlAccruals"), "grdAccruals", "Vacation"));
       Click(ToolButton(Find<TAccrualBalances>(&dlg, "pnlAccruals"), "spdEditRec"));
     }
-    Click(dlg.cmdOK);
+    Click(dlg.OkButton());
   }
 
   // Runs the export (or import) wizard over the employees and then the absences, in and out of

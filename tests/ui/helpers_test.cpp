@@ -503,33 +503,33 @@ class HelpersTest : public QObject {
                             : static_cast<QBoxLayout*>(new QHBoxLayout(&dlg));
       const TDialogButtons b = AddDialogButtons(&dlg, layout, 1240);
       int accepted = 0;
-      QObject::connect(b.cmdOK, &QPushButton::clicked, &dlg, [&] { ++accepted; });
+      QObject::connect(b.OkButton(), &QPushButton::clicked, &dlg, [&] { ++accepted; });
       auto* box = dlg.findChild<QDialogButtonBox*>("buttonBox");
       QVERIFY(box);
       QCOMPARE(box->orientation(), column ? Qt::Vertical : Qt::Horizontal);
       QCOMPARE(box->buttons().size(), 3);
       const std::pair<QPushButton*, const char*> named[] = {
-          {b.cmdOK, "OK"}, {b.cmdCancel, "Cancel"}, {b.cmdHelp, "Help"}};
+          {b.OkButton(), "OK"}, {b.CancelButton(), "Cancel"}, {b.HelpButton(), "Help"}};
       for (const auto& [button, text] : named) {
         QCOMPARE(button->text(), QString(text));
         QCOMPARE(box->findChild<QPushButton*>(QString("cmd") + text), button);
       }
-      QVERIFY(b.cmdOK->isDefault());
+      QVERIFY(b.OkButton()->isDefault());
 
       dlg.show();
       QVERIFY(QTest::qWaitForWindowExposed(&dlg));
       // OK is the dialog's to handle: the box alone accepts nothing.
-      QTest::mouseClick(b.cmdOK, Qt::LeftButton);
+      QTest::mouseClick(b.OkButton(), Qt::LeftButton);
       QCOMPARE(accepted, 1);
       QVERIFY(dlg.isVisible());
-      QTest::mouseClick(b.cmdHelp, Qt::LeftButton);
+      QTest::mouseClick(b.HelpButton(), Qt::LeftButton);
       QCOMPARE(TfrmHelp::Instance()->CurrentTopic()->Name, QString("Restore_Backup"));
       TfrmHelp::Instance()->close();
       QVERIFY(dlg.isVisible());
       if (column) {
         QTest::keyClick(&dlg, Qt::Key_Escape);
       } else {
-        QTest::mouseClick(b.cmdCancel, Qt::LeftButton);
+        QTest::mouseClick(b.CancelButton(), Qt::LeftButton);
       }
       QVERIFY(!dlg.isVisible());
       QCOMPARE(dlg.result(), int(QDialog::Rejected));
@@ -551,7 +551,7 @@ class HelpersTest : public QObject {
       QDialog dlg;
       auto* row = new QHBoxLayout(&dlg);
       const TDialogButtons b = AddDialogButtons(&dlg, row, 1240);
-      return QStringList{b.cmdOK->text(), b.cmdCancel->text(), b.cmdHelp->text()};
+      return QStringList{b.OkButton()->text(), b.CancelButton()->text(), b.HelpButton()->text()};
     };
     // The first folder has no catalogue; the second one a German one.
     const QStringList folders = {QDir::temp().filePath("absence-no-translations"),

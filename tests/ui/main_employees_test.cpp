@@ -117,7 +117,7 @@ class MainEmployeesTest : public QObject {
       if (auto* rec = qobject_cast<TfrmEmpRec*>(&dialog)) {
         QTest::keyClicks(Find<QLineEdit>(rec, "txtFirstName"), "Cy");
         QTest::keyClicks(Find<QLineEdit>(rec, "txtLastName"), "Young");
-        QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(rec->OkButton(), Qt::LeftButton);
         return;
       }
       auto* list = qobject_cast<TfrmEmp*>(&dialog);
@@ -152,7 +152,7 @@ class MainEmployeesTest : public QObject {
       QCOMPARE(Find<QLineEdit>(rec, "txtLastName")->text(), QStringLiteral("Smith"));
       Find<QLineEdit>(rec, "txtLastName")->selectAll();
       QTest::keyClicks(Find<QLineEdit>(rec, "txtLastName"), "Adams");
-      QTest::mouseClick(rec->cmdOK, Qt::LeftButton);
+      QTest::mouseClick(rec->OkButton(), Qt::LeftButton);
     });
     QTest::mouseClick(spdEmp, Qt::LeftButton);
     auto* box = Find<TPVComboBox>(w.get(), "cboEmpBox");

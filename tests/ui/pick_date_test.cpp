@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "dates/dates.h"
+#include "dialog_support.h"
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
@@ -22,6 +23,7 @@
 
 using namespace absence;
 using namespace absence::ui;
+using absence::ui::test::Find;
 
 namespace {
 
@@ -41,25 +43,25 @@ struct TShownPicker {
     QVERIFY(QTest::qWaitForWindowExposed(&picker));
   }
   void Click(int col, int row) {
-    QTest::mouseClick(picker.Calendar1, Qt::LeftButton, {},
-                      picker.Calendar1->CellRect(col, row).center());
+    QTest::mouseClick(Find<TPVCalendar>(&picker, "Calendar1"), Qt::LeftButton, {},
+                      Find<TPVCalendar>(&picker, "Calendar1")->CellRect(col, row).center());
   }
   // Press, release, and the second press that the window system turns into a double click.
   void DoubleClick(int col, int row) {
-    QTest::mouseDClick(picker.Calendar1, Qt::LeftButton, {},
-                       picker.Calendar1->CellRect(col, row).center());
+    QTest::mouseDClick(Find<TPVCalendar>(&picker, "Calendar1"), Qt::LeftButton, {},
+                       Find<TPVCalendar>(&picker, "Calendar1")->CellRect(col, row).center());
   }
   // The cell showing `text` in the given row.
   int ColumnOf(const QString& text, int row) const {
     for (int c = 0; c < TPVCalendar::kColumns; ++c)
-      if (picker.Calendar1->CellText(c, row) == text) return c;
+      if (Find<TPVCalendar>(&picker, "Calendar1")->CellText(c, row) == text) return c;
     return -1;
   }
   // What the month and year choosers show, as "yyyy-mm".
   QString Choosers() const {
     return QStringLiteral("%1-%2")
-        .arg(picker.UpDown->value())
-        .arg(picker.cboMonth->currentIndex() + 1, 2, 10, QChar(u'0'));
+        .arg(Find<QSpinBox>(&picker, "UpDown")->value())
+        .arg(Find<QComboBox>(&picker, "cboMonth")->currentIndex() + 1, 2, 10, QChar(u'0'));
   }
   TfrmPickDate picker;
 };
@@ -147,8 +149,12 @@ class PickDateTest : public QObject {
     p.Click(col, row);
     QCOMPARE(DateText(p.picker.Date()), DateText(expected));
     QCOMPARE(p.Choosers(), DateText(expected).left(7));
-    QVERIFY(p.picker.Calendar1->IsInMonth(p.picker.Calendar1->Col(), p.picker.Calendar1->Row()));
-    QCOMPARE(p.picker.Calendar1->CellText(p.picker.Calendar1->Col(), p.picker.Calendar1->Row()),
+    QVERIFY(Find<TPVCalendar>(&p.picker, "Calendar1")
+                ->IsInMonth(Find<TPVCalendar>(&p.picker, "Calendar1")->Col(),
+                            Find<TPVCalendar>(&p.picker, "Calendar1")->Row()));
+    QCOMPARE(Find<TPVCalendar>(&p.picker, "Calendar1")
+                 ->CellText(Find<TPVCalendar>(&p.picker, "Calendar1")->Col(),
+                            Find<TPVCalendar>(&p.picker, "Calendar1")->Row()),
              QString::number(Day(expected)));
     QVERIFY(p.picker.isVisible());
   }
@@ -173,39 +179,40 @@ class PickDateTest : public QObject {
     QFETCH(TDate, expected);
     TShownPicker p(start);
     if (action == "next")
-      QTest::mouseClick(p.picker.SpeedButton2, Qt::LeftButton);
+      QTest::mouseClick(Find<QToolButton>(&p.picker, "SpeedButton2"), Qt::LeftButton);
     else if (action == "previous")
-      QTest::mouseClick(p.picker.SpeedButton1, Qt::LeftButton);
+      QTest::mouseClick(Find<QToolButton>(&p.picker, "SpeedButton1"), Qt::LeftButton);
     else if (action == "month down")
-      QTest::keyClick(p.picker.cboMonth, Qt::Key_Down);
+      QTest::keyClick(Find<QComboBox>(&p.picker, "cboMonth"), Qt::Key_Down);
     else
-      QTest::keyClick(p.picker.UpDown, action == "year up" ? Qt::Key_Up : Qt::Key_Down);
+      QTest::keyClick(Find<QSpinBox>(&p.picker, "UpDown"),
+                      action == "year up" ? Qt::Key_Up : Qt::Key_Down);
     QCOMPARE(DateText(p.picker.Date()), DateText(expected));
     QCOMPARE(p.Choosers(), DateText(expected).left(7));
-    QCOMPARE(p.picker.txtYear->text(), QString::number(Year(expected)));
+    QCOMPARE(Find<QLineEdit>(&p.picker, "txtYear")->text(), QString::number(Year(expected)));
   }
 
   // The picker never leaves 1900 to 2100, whichever way the user pushes.
   void yearsStayWithin1900To2100() {
     {
       TShownPicker p(D(2100, 12, 31));
-      QVERIFY(!p.picker.SpeedButton2->isEnabled());
-      QVERIFY(p.picker.SpeedButton1->isEnabled());
-      QTest::keyClick(p.picker.UpDown, Qt::Key_Up);
-      QTest::keyClick(p.picker.Calendar1, Qt::Key_Right);
-      QTest::keyClick(p.picker.Calendar1, Qt::Key_PageDown);
+      QVERIFY(!Find<QToolButton>(&p.picker, "SpeedButton2")->isEnabled());
+      QVERIFY(Find<QToolButton>(&p.picker, "SpeedButton1")->isEnabled());
+      QTest::keyClick(Find<QSpinBox>(&p.picker, "UpDown"), Qt::Key_Up);
+      QTest::keyClick(Find<TPVCalendar>(&p.picker, "Calendar1"), Qt::Key_Right);
+      QTest::keyClick(Find<TPVCalendar>(&p.picker, "Calendar1"), Qt::Key_PageDown);
       p.Click(p.ColumnOf("1", 5), 5);  // a greyed January 2101 day
       QCOMPARE(DateText(p.picker.Date()), QString("2100-12-31"));
-      QCOMPARE(p.picker.txtYear->text(), QString("2100"));
+      QCOMPARE(Find<QLineEdit>(&p.picker, "txtYear")->text(), QString("2100"));
     }
     {
       TShownPicker p(D(1900, 1, 1));
-      QVERIFY(!p.picker.SpeedButton1->isEnabled());
-      QTest::keyClick(p.picker.UpDown, Qt::Key_Down);
-      QTest::keyClick(p.picker.Calendar1, Qt::Key_Left);
-      QTest::keyClick(p.picker.Calendar1, Qt::Key_Up);
+      QVERIFY(!Find<QToolButton>(&p.picker, "SpeedButton1")->isEnabled());
+      QTest::keyClick(Find<QSpinBox>(&p.picker, "UpDown"), Qt::Key_Down);
+      QTest::keyClick(Find<TPVCalendar>(&p.picker, "Calendar1"), Qt::Key_Left);
+      QTest::keyClick(Find<TPVCalendar>(&p.picker, "Calendar1"), Qt::Key_Up);
       QCOMPARE(DateText(p.picker.Date()), QString("1900-01-01"));
-      QCOMPARE(p.picker.txtYear->text(), QString("1900"));
+      QCOMPARE(Find<QLineEdit>(&p.picker, "txtYear")->text(), QString("1900"));
     }
     {
       TShownPicker p(D(1850, 6, 15));
@@ -218,8 +225,8 @@ class PickDateTest : public QObject {
 
   void theYearCannotBeTypedOver() {
     TShownPicker p(D(2026, 4, 15));
-    QTest::keyClicks(p.picker.txtYear, "19");
-    QCOMPARE(p.picker.txtYear->text(), QString("2026"));
+    QTest::keyClicks(Find<QLineEdit>(&p.picker, "txtYear"), "19");
+    QCOMPARE(Find<QLineEdit>(&p.picker, "txtYear")->text(), QString("2026"));
     QCOMPARE(Year(p.picker.Date()), 2026);
   }
 
@@ -244,7 +251,7 @@ class PickDateTest : public QObject {
     QFETCH(TDate, expected);
     QFETCH(bool, accepted);
     TShownPicker p(D(2026, 4, 30));
-    QVERIFY(p.picker.Calendar1->hasFocus());
+    QVERIFY(Find<TPVCalendar>(&p.picker, "Calendar1")->hasFocus());
     for (int key : keys) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(DateText(p.picker.Date()), DateText(expected));
     QVERIFY(!p.picker.isVisible());
@@ -320,8 +327,8 @@ class PickDateTest : public QObject {
     SetPickDateHook([&](TfrmPickDate& picker) {
       shown = DateText(picker.Date());
       caption = picker.windowTitle();
-      QTest::keyClick(picker.Calendar1, Qt::Key_Right);
-      QTest::mouseClick(ok ? picker.cmdOK : picker.cmdCancel, Qt::LeftButton);
+      QTest::keyClick(Find<TPVCalendar>(&picker, "Calendar1"), Qt::Key_Right);
+      QTest::mouseClick(ok ? picker.OkButton() : picker.CancelButton(), Qt::LeftButton);
     });
     QString dateText = text;
     QCOMPARE(PickDate(dateText, pattern), ok);
@@ -333,8 +340,8 @@ class PickDateTest : public QObject {
   // A date box's calendar button puts the chosen date into the box.
   void pickDateForADateBox() {
     SetPickDateHook([](TfrmPickDate& picker) {
-      QTest::keyClick(picker.Calendar1, Qt::Key_Down);
-      QTest::keyClick(picker.Calendar1, Qt::Key_Return);
+      QTest::keyClick(Find<TPVCalendar>(&picker, "Calendar1"), Qt::Key_Down);
+      QTest::keyClick(Find<TPVCalendar>(&picker, "Calendar1"), Qt::Key_Return);
     });
     TDateEdit box;
     box.SetDateFormat("dd/mm/yyyy");
@@ -342,8 +349,9 @@ class PickDateTest : public QObject {
     QVERIFY(PickDateFor(box));
     QCOMPARE(box.text(), QString("06/03/2016"));
     QCOMPARE(DateText(box.Date()), QString("2016-03-06"));
-    SetPickDateHook(
-        [](TfrmPickDate& picker) { QTest::keyClick(picker.Calendar1, Qt::Key_Escape); });
+    SetPickDateHook([](TfrmPickDate& picker) {
+      QTest::keyClick(Find<TPVCalendar>(&picker, "Calendar1"), Qt::Key_Escape);
+    });
     QVERIFY(!PickDateFor(box));
     QCOMPARE(box.text(), QString("06/03/2016"));
   }

@@ -35,7 +35,6 @@
 #include "ui/common/help.h"
 #include "ui/common/help_key.h"
 #include "ui/common/help_viewer.h"
-#include "ui/common/calendar_drag.h"
 #include "ui/common/item_roles.h"
 #include "ui/common/pick_date.h"
 #include "ui/main/main_window.h"

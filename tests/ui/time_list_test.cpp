@@ -196,7 +196,7 @@ class TimeListTest : public QObject {
       auto* list = d.findChild<QListView*>(QStringLiteral("lstDeleted"));
       QCOMPARE(list->model()->rowCount(), 1);
       QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-      QTest::mouseClick(undelete.cmdOK, Qt::LeftButton);
+      QTest::mouseClick(undelete.OkButton(), Qt::LeftButton);
     });
     QTest::mouseClick(f.Button("spdUnDo"), Qt::LeftButton);
     QCOMPARE(driver.Runs(), 1);
@@ -220,7 +220,7 @@ class TimeListTest : public QObject {
       auto& rec = dynamic_cast<TfrmAbsenceRec&>(d);
       QCOMPARE(rec.GetEntryDate(), EncodeDate(2024, 1, 31));
       rec.SetHours(2);
-      QTest::mouseClick(rec.cmdOK, Qt::LeftButton);
+      QTest::mouseClick(rec.OkButton(), Qt::LeftButton);
     });
     f.DoubleClick(1);
     QCOMPARE(driver.Runs(), 1);

@@ -135,7 +135,7 @@ void UnDeleteTest::severalEntriesRestoredOnceAndMerged() {
                     list->visualRect(list->model()->index(0, 0)).center());
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
                     list->visualRect(list->model()->index(1, 0)).center());
-  QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+  QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
   QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, day), 11.0f);
   int onDay = 0;
   for (const auto& e : smith.Entries) onDay += e->EntryDate == day;
@@ -178,7 +178,7 @@ void UnDeleteTest::listFollowsChangesMadeWhileOpen() {
   QCOMPARE(found.size(), 1);
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                     list->visualRect(found.front()).center());
-  QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+  QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
   QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, day), 3.0f);
   QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, kToday - 1), -1.0f);
   session_->History()->undo();  // the restore taken back

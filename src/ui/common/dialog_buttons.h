@@ -9,22 +9,25 @@ class QPushButton;
 
 namespace absence::ui {
 
-// A dialog holding the three buttons derives from this, so tests and its code reach them by
-// name.
-struct TDialogButtons {
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdHelp = nullptr;
+// A dialog holding the three buttons derives from this; its code and the tests reach them
+// through the accessors (object names "cmdOK", "cmdCancel", "cmdHelp").
+class TDialogButtons {
+ public:
+  QPushButton* OkButton() const { return ok_; }
+  QPushButton* CancelButton() const { return cancel_; }
+  QPushButton* HelpButton() const { return help_; }
 
  protected:
-  // AddDialogButtons into these members.
+  // Creates the three buttons in a button box ("buttonBox") added to `layout`, a row or a
+  // column as the layout runs; Cancel rejects `dialog`. OK is left to the dialog to connect,
+  // because every dialog checks its fields first.
   void CreateButtons(QDialog* dialog, QBoxLayout* layout, int helpContext);
-};
 
-// Creates the three buttons in a button box ("buttonBox") added to `layout`, a row or a column
-// as the layout runs; Cancel rejects `dialog`. OK is left to the caller to connect, because
-// every dialog checks its fields first.
-TDialogButtons AddDialogButtons(QDialog* dialog, QBoxLayout* layout, int helpContext);
+ private:
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QPushButton* help_ = nullptr;
+};
 
 // Runs `dialog` modally and returns its result. While a test hook is set, the hook gets the
 // prepared dialog instead and drives it (events, accept or reject); its result is returned.

@@ -47,61 +47,61 @@ TfrmPickDate::TfrmPickDate(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmPickDate"));
   setWindowTitle(tr("Select a Date"));
 
-  cboMonth = new QComboBox;
-  cboMonth->setObjectName(QStringLiteral("cboMonth"));
+  monthBox_ = new QComboBox;
+  monthBox_->setObjectName(QStringLiteral("cboMonth"));
   const QLocale locale = QLocale::system();
   for (int m = 1; m <= 12; ++m)
-    cboMonth->addItem(locale.standaloneMonthName(m, QLocale::LongFormat));
+    monthBox_->addItem(locale.standaloneMonthName(m, QLocale::LongFormat));
 
   auto* upDown = new TYearUpDown;
   upDown->setObjectName(QStringLiteral("UpDown"));
   upDown->setRange(kFirstYear, kLastYear);
   upDown->setGroupSeparatorShown(false);
   upDown->setWrapping(false);
-  UpDown = upDown;
-  txtYear = upDown->Text();
+  yearBox_ = upDown;
+  yearText_ = upDown->Text();
 
-  SpeedButton1 = MonthButton("SpeedButton1", Qt::LeftArrow, tr("Previous month"));
-  SpeedButton2 = MonthButton("SpeedButton2", Qt::RightArrow, tr("Next month"));
+  previousMonthButton_ = MonthButton("SpeedButton1", Qt::LeftArrow, tr("Previous month"));
+  nextMonthButton_ = MonthButton("SpeedButton2", Qt::RightArrow, tr("Next month"));
 
-  Calendar1 = new TPVCalendar;
-  Calendar1->setObjectName(QStringLiteral("Calendar1"));
-  Calendar1->SetStartOfWeek(0);
-  Calendar1->SetYearRange(kFirstYear, kLastYear);
-  Calendar1->setFixedSize(Calendar1->sizeHint());
+  calendar_ = new TPVCalendar;
+  calendar_->setObjectName(QStringLiteral("Calendar1"));
+  calendar_->SetStartOfWeek(0);
+  calendar_->SetYearRange(kFirstYear, kLastYear);
+  calendar_->setFixedSize(calendar_->sizeHint());
 
-  cmdOK = new QPushButton(tr("OK"));
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setDefault(true);
-  cmdCancel = new QPushButton(tr("Cancel"));
-  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+  okButton_ = new QPushButton(tr("OK"));
+  okButton_->setObjectName(QStringLiteral("cmdOK"));
+  okButton_->setDefault(true);
+  cancelButton_ = new QPushButton(tr("Cancel"));
+  cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
 
   auto* top = new QHBoxLayout;
-  top->addWidget(SpeedButton1);
-  top->addWidget(cboMonth, 1);
-  top->addWidget(UpDown);
-  top->addWidget(SpeedButton2);
+  top->addWidget(previousMonthButton_);
+  top->addWidget(monthBox_, 1);
+  top->addWidget(yearBox_);
+  top->addWidget(nextMonthButton_);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(cmdCancel);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(Calendar1, 0, Qt::AlignHCenter);
+  layout->addWidget(calendar_, 0, Qt::AlignHCenter);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(Calendar1, &TPVCalendar::Change, this, &TfrmPickDate::Calendar1Change);
-  connect(Calendar1, &TPVCalendar::DblClick, this, &QDialog::accept);
-  connect(cboMonth, &QComboBox::activated, this, &TfrmPickDate::cboMonthClick);
-  connect(UpDown, &QSpinBox::valueChanged, this, &TfrmPickDate::UpDownClick);
-  connect(SpeedButton1, &QToolButton::clicked, this, &TfrmPickDate::SpeedButton1Click);
-  connect(SpeedButton2, &QToolButton::clicked, this, &TfrmPickDate::SpeedButton2Click);
-  connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(calendar_, &TPVCalendar::Change, this, &TfrmPickDate::Calendar1Change);
+  connect(calendar_, &TPVCalendar::DblClick, this, &QDialog::accept);
+  connect(monthBox_, &QComboBox::activated, this, &TfrmPickDate::cboMonthClick);
+  connect(yearBox_, &QSpinBox::valueChanged, this, &TfrmPickDate::UpDownClick);
+  connect(previousMonthButton_, &QToolButton::clicked, this, &TfrmPickDate::SpeedButton1Click);
+  connect(nextMonthButton_, &QToolButton::clicked, this, &TfrmPickDate::SpeedButton2Click);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
   Calendar1Change();
-  Calendar1->setFocus(Qt::OtherFocusReason);
+  calendar_->setFocus(Qt::OtherFocusReason);
 }
 
 TfrmPickDate::~TfrmPickDate() {
@@ -109,11 +109,11 @@ TfrmPickDate::~TfrmPickDate() {
 }
 
 TDate TfrmPickDate::Date() const {
-  return Calendar1->CalendarDate();
+  return calendar_->CalendarDate();
 }
 
 void TfrmPickDate::SetDate(TDate date) {
-  Calendar1->SetCalendarDate(date);
+  calendar_->SetCalendarDate(date);
 }
 
 void TfrmPickDate::showEvent(QShowEvent* event) {
@@ -134,28 +134,28 @@ void TfrmPickDate::hideEvent(QHideEvent* event) {
 }
 
 void TfrmPickDate::Calendar1Change() {
-  const QSignalBlocker monthBlocker(cboMonth);
-  const QSignalBlocker yearBlocker(UpDown);
-  cboMonth->setCurrentIndex(Calendar1->Month() - 1);
-  UpDown->setValue(Calendar1->Year());
-  SpeedButton1->setEnabled(Calendar1->Year() > kFirstYear || Calendar1->Month() > 1);
-  SpeedButton2->setEnabled(Calendar1->Year() < kLastYear || Calendar1->Month() < 12);
+  const QSignalBlocker monthBlocker(monthBox_);
+  const QSignalBlocker yearBlocker(yearBox_);
+  monthBox_->setCurrentIndex(calendar_->Month() - 1);
+  yearBox_->setValue(calendar_->Year());
+  previousMonthButton_->setEnabled(calendar_->Year() > kFirstYear || calendar_->Month() > 1);
+  nextMonthButton_->setEnabled(calendar_->Year() < kLastYear || calendar_->Month() < 12);
 }
 
 void TfrmPickDate::cboMonthClick(int index) {
-  Calendar1->SetMonth(index + 1);
+  calendar_->SetMonth(index + 1);
 }
 
 void TfrmPickDate::UpDownClick(int year) {
-  Calendar1->SetYear(year);
+  calendar_->SetYear(year);
 }
 
 void TfrmPickDate::SpeedButton1Click() {
-  Calendar1->PrevMonth();
+  calendar_->PrevMonth();
 }
 
 void TfrmPickDate::SpeedButton2Click() {
-  Calendar1->NextMonth();
+  calendar_->NextMonth();
 }
 
 bool PickDate(QString& dateText, const QString& pattern, QWidget* parent) {

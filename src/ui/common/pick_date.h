@@ -29,14 +29,8 @@ class TfrmPickDate : public QDialog {
   TDate Date() const;
   void SetDate(TDate date);
 
-  QComboBox* cboMonth = nullptr;
-  QSpinBox* UpDown = nullptr;
-  QLineEdit* txtYear = nullptr;  // the up-down's own read-only text
-  QToolButton* SpeedButton1 = nullptr;
-  QToolButton* SpeedButton2 = nullptr;
-  TPVCalendar* Calendar1 = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
+  QPushButton* OkButton() const { return okButton_; }
+  QPushButton* CancelButton() const { return cancelButton_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -49,6 +43,14 @@ class TfrmPickDate : public QDialog {
   void SpeedButton1Click();
   void SpeedButton2Click();
 
+  QComboBox* monthBox_ = nullptr;
+  QSpinBox* yearBox_ = nullptr;
+  QLineEdit* yearText_ = nullptr;  // the year box's own read-only text
+  QToolButton* previousMonthButton_ = nullptr;
+  QToolButton* nextMonthButton_ = nullptr;
+  TPVCalendar* calendar_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
   bool arrowCursor_ = false;
 };
 

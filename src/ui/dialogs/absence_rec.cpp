@@ -81,14 +81,14 @@ TfrmAbsenceRec::TfrmAbsenceRec(TDataSession& session, QWidget* parent)
 
   setTabOrder(reasonBox_, dateEdit_);
   setTabOrder(dateEdit_, hoursEdit_);
-  setTabOrder(hoursEdit_, cmdOK);
-  setTabOrder(cmdOK, cmdCancel);
-  setTabOrder(cmdCancel, cmdHelp);
+  setTabOrder(hoursEdit_, OkButton());
+  setTabOrder(OkButton(), CancelButton());
+  setTabOrder(CancelButton(), HelpButton());
 
   connect(dateButton_, &QToolButton::clicked, this, &TfrmAbsenceRec::spdDateClick);
   connect(dateEdit_, &TDateEdit::Exit, this, &TfrmAbsenceRec::txtDateExit);
   connect(entryScroll_, &QScrollBar::valueChanged, this, &TfrmAbsenceRec::barScrollScroll);
-  connect(cmdOK, &QPushButton::clicked, this, &TfrmAbsenceRec::cmdOKClick);
+  connect(OkButton(), &QPushButton::clicked, this, &TfrmAbsenceRec::cmdOKClick);
 }
 
 void TfrmAbsenceRec::SetReasons() {
@@ -169,7 +169,7 @@ float TfrmAbsenceRec::GetHours() const {
 
 void TfrmAbsenceRec::SetReadOnly(bool readOnly) {
   readOnly_ = readOnly;
-  cmdOK->setEnabled(!readOnly);
+  OkButton()->setEnabled(!readOnly);
   reasonBox_->setEnabled(!readOnly);
   dateEdit_->setEnabled(!readOnly);
   hoursEdit_->setEnabled(!readOnly);
@@ -190,7 +190,7 @@ void TfrmAbsenceRec::showEvent(QShowEvent* event) {
 
 void TfrmAbsenceRec::FormActivate() {
   if (readOnly_)
-    cmdCancel->setFocus();
+    CancelButton()->setFocus();
   else
     reasonBox_->setFocus();
 }
@@ -213,7 +213,7 @@ void TfrmAbsenceRec::StoreShown() {
 
 void TfrmAbsenceRec::cmdOKClick() {
   // Leaving the date box makes it check its text first.
-  if (!LeaveDateBoxes(cmdOK, {dateEdit_})) return;
+  if (!LeaveDateBoxes(OkButton(), {dateEdit_})) return;
   if (!DateRuleHolds()) return;
   StoreShown();
   accept();
@@ -230,7 +230,7 @@ void TfrmAbsenceRec::barScrollScroll(int position) {
   ShowEntry(position);
   entryIndex_ = position;
   if (readOnly_)
-    cmdCancel->setFocus();
+    CancelButton()->setFocus();
   else
     reasonBox_->setFocus();
 }
@@ -241,7 +241,7 @@ void TfrmAbsenceRec::spdDateClick() {
 
 void TfrmAbsenceRec::txtDateExit() {
   // Cancel closes the dialog even while the date is unfinished.
-  dateEdit_->SetValidateInput(QApplication::focusWidget() != cmdCancel);
+  dateEdit_->SetValidateInput(QApplication::focusWidget() != CancelButton());
 }
 
 }  // namespace absence::ui

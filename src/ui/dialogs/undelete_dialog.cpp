@@ -246,7 +246,7 @@ TfrmUnDelete::TfrmUnDelete(TDataSession& session, QWidget* parent)
   layout->addSpacing(Scale(12) - layout->spacing());
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  connect(cmdOK, &QPushButton::clicked, this, &TfrmUnDelete::cmdOKClick);
+  connect(OkButton(), &QPushButton::clicked, this, &TfrmUnDelete::cmdOKClick);
   SetMode(mode_);
 }
 

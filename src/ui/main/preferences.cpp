@@ -99,7 +99,7 @@ TfrmPreferences::TfrmPreferences(QWidget* parent) : QDialog(parent) {
   buttons->addSpacing(nbNoteBook->tabBar()->sizeHint().height());
   CreateButtons(this, buttons, kPreferencesHelpContext);
   buttons->addStretch();
-  connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(OkButton(), &QPushButton::clicked, this, &QDialog::accept);
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(nbNoteBook, 1);

@@ -61,13 +61,13 @@ TfrmAccrualRec::TfrmAccrualRec(QWidget* parent) : QDialog(parent) {
 
   setTabOrder(reasonBox_, hoursBox_);
   setTabOrder(hoursBox_, asOfDateBox_);
-  setTabOrder(asOfDateBox_, cmdOK);
-  setTabOrder(cmdOK, cmdCancel);
-  setTabOrder(cmdCancel, cmdHelp);
+  setTabOrder(asOfDateBox_, OkButton());
+  setTabOrder(OkButton(), CancelButton());
+  setTabOrder(CancelButton(), HelpButton());
 
   connect(asOfDateBox_, &TDateEdit::Exit, this, &TfrmAccrualRec::txtAsOfDateExit);
   connect(asOfDateButton_, &QToolButton::clicked, this, &TfrmAccrualRec::spdAsOfDateClick);
-  connect(cmdOK, &QPushButton::clicked, this, &TfrmAccrualRec::cmdOKClick);
+  connect(OkButton(), &QPushButton::clicked, this, &TfrmAccrualRec::cmdOKClick);
 }
 
 void TfrmAccrualRec::SetReasonList(const TReasonList& reasons) {
@@ -80,7 +80,7 @@ void TfrmAccrualRec::SetReasonList(const TReasonList& reasons) {
     reasonBox_->AddItem(QString::fromStdString(r->Description), r->ReasonID);
   }
   // Without a reason to choose there is no balance to make.
-  cmdOK->setEnabled(reasonBox_->count() > 0);
+  OkButton()->setEnabled(reasonBox_->count() > 0);
 }
 
 void TfrmAccrualRec::SetReason(int32_t reasonID) {
@@ -93,7 +93,7 @@ void TfrmAccrualRec::SetReason(int32_t reasonID) {
       QString::fromStdString((*reasons_)[static_cast<std::size_t>(at)]->Description), reasonID);
   reasonBox_->setCurrentIndex(reasonBox_->count() - 1);
   reasonBox_->setEnabled(false);
-  cmdOK->setEnabled(true);
+  OkButton()->setEnabled(true);
 }
 
 int32_t TfrmAccrualRec::GetReason() const {
@@ -136,7 +136,7 @@ void TfrmAccrualRec::KeepFromEarliest() {
 
 void TfrmAccrualRec::txtAsOfDateExit() {
   // Cancel closes the dialog even while the date is unfinished.
-  const bool cancelling = QApplication::focusWidget() == cmdCancel;
+  const bool cancelling = QApplication::focusWidget() == CancelButton();
   asOfDateBox_->SetValidateInput(!cancelling);
   if (cancelling) return;
   if (asOfDateBox_->ParseText()) KeepFromEarliest();
@@ -147,7 +147,7 @@ void TfrmAccrualRec::spdAsOfDateClick() {
 }
 
 void TfrmAccrualRec::cmdOKClick() {
-  if (!LeaveDateBoxes(cmdOK, {asOfDateBox_}) || !asOfDateBox_->Validate()) return;
+  if (!LeaveDateBoxes(OkButton(), {asOfDateBox_}) || !asOfDateBox_->Validate()) return;
   KeepFromEarliest();
   accept();
 }

@@ -53,7 +53,7 @@ TfrmDeptRec::TfrmDeptRec(QWidget* parent) : QDialog(parent) {
   CreateButtons(this, buttons, kDeptRecHelpContext);
   buttons->addStretch();
   row->addLayout(buttons);
-  connect(cmdOK, &QPushButton::clicked, this, &TfrmDeptRec::cmdOKClick);
+  connect(OkButton(), &QPushButton::clicked, this, &TfrmDeptRec::cmdOKClick);
   managerBox_->AddItem(NoManager(), 0);
   setFixedSize(sizeHint());
 }

@@ -127,10 +127,10 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
                                                             {termDateBox_, benefitsBox_},
                                                             {benefitsBox_, departmentBox_},
                                                             {departmentBox_, accrualsButton_},
-                                                            {accrualsButton_, cmdOK},
-                                                            {cmdOK, cmdCancel},
-                                                            {cmdCancel, cmdHelp},
-                                                            {cmdHelp, managerBox_}})
+                                                            {accrualsButton_, OkButton()},
+                                                            {OkButton(), CancelButton()},
+                                                            {CancelButton(), HelpButton()},
+                                                            {HelpButton(), managerBox_}})
     setTabOrder(from, to);
 
   // The active departments that are not in the trash, then "<No Department>".
@@ -147,7 +147,7 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
   connect(termDateButton_, &QToolButton::clicked, this, &TfrmEmpRec::spdEndDateClick);
   connect(startDateBox_, &TDateEdit::Exit, this, &TfrmEmpRec::txtStartDateExit);
   connect(termDateBox_, &TDateEdit::Exit, this, &TfrmEmpRec::txtEndDateExit);
-  connect(cmdOK, &QPushButton::clicked, this, &TfrmEmpRec::cmdOKClick);
+  connect(OkButton(), &QPushButton::clicked, this, &TfrmEmpRec::cmdOKClick);
 
   ShowAccrualSection(ReadInitFlag(kShowAccrualsKey));
 }
@@ -258,7 +258,7 @@ void TfrmEmpRec::spdEndDateClick() {
 
 void TfrmEmpRec::txtStartDateExit() {
   // Cancel closes the dialog even while the date is unfinished.
-  const bool cancelling = QApplication::focusWidget() == cmdCancel;
+  const bool cancelling = QApplication::focusWidget() == CancelButton();
   startDateBox_->SetValidateInput(!cancelling);
   if (cancelling || windowTitle() != tr("New Employee") || !accruals_) return;
   if (!startDateBox_->ParseText()) return;
@@ -268,11 +268,11 @@ void TfrmEmpRec::txtStartDateExit() {
 }
 
 void TfrmEmpRec::txtEndDateExit() {
-  termDateBox_->SetValidateInput(QApplication::focusWidget() != cmdCancel);
+  termDateBox_->SetValidateInput(QApplication::focusWidget() != CancelButton());
 }
 
 void TfrmEmpRec::cmdOKClick() {
-  if (!LeaveDateBoxes(cmdOK, {startDateBox_, termDateBox_})) return;
+  if (!LeaveDateBoxes(OkButton(), {startDateBox_, termDateBox_})) return;
   if (startDateBox_->text().isEmpty()) {
     MessageBoxTitled(tr(kNoStartDateMessage), TMsgKind::Information, mbOK);
     startDateBox_->setFocus();

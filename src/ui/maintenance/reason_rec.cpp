@@ -87,7 +87,7 @@ TfrmReasonRec::TfrmReasonRec(const TReasonList& reasons, QWidget* parent)
   buttons->addStretch();
   row->addLayout(buttons);
   connect(policyBox_, &QCheckBox::clicked, this, &TfrmReasonRec::chkRulesClick);
-  connect(cmdOK, &QPushButton::clicked, this, &TfrmReasonRec::cmdOKClick);
+  connect(OkButton(), &QPushButton::clicked, this, &TfrmReasonRec::cmdOKClick);
   Load(nullptr);
   setFixedSize(sizeHint());
 }
