@@ -46,6 +46,16 @@ using namespace absence::ui;
 
 namespace {
 
+// A bare dialog with the shared buttons in a row or a column, under help topic 1240.
+class TButtonsDialog : public QDialog, public TDialogButtons {
+ public:
+  explicit TButtonsDialog(bool column) {
+    QBoxLayout* layout = column ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
+                                : static_cast<QBoxLayout*>(new QHBoxLayout(this));
+    CreateButtons(this, layout, 1240);
+  }
+};
+
 // Horizontal extent of the pixels of `cell` that pass `ink`; {-1, -1} when none do.
 template <class Ink>
 std::pair<int, int> InkColumns(const QImage& image, const QRect& cell, Ink ink) {
@@ -498,10 +508,8 @@ class HelpersTest : public QObject {
 
   void dialogButtonsFormAButtonBoxThatKeepsTheirBehaviour() {
     for (const bool column : {false, true}) {
-      QDialog dlg;
-      auto* layout = column ? static_cast<QBoxLayout*>(new QVBoxLayout(&dlg))
-                            : static_cast<QBoxLayout*>(new QHBoxLayout(&dlg));
-      const TDialogButtons b = AddDialogButtons(&dlg, layout, 1240);
+      TButtonsDialog dlg(column);
+      const TDialogButtons& b = dlg;
       int accepted = 0;
       QObject::connect(b.OkButton(), &QPushButton::clicked, &dlg, [&] { ++accepted; });
       auto* box = dlg.findChild<QDialogButtonBox*>("buttonBox");
@@ -548,9 +556,8 @@ class HelpersTest : public QObject {
       }
     };
     const auto buttonTexts = [] {
-      QDialog dlg;
-      auto* row = new QHBoxLayout(&dlg);
-      const TDialogButtons b = AddDialogButtons(&dlg, row, 1240);
+      TButtonsDialog dlg(false);
+      const TDialogButtons& b = dlg;
       return QStringList{b.OkButton()->text(), b.CancelButton()->text(), b.HelpButton()->text()};
     };
     // The first folder has no catalogue; the second one a German one.

@@ -52,13 +52,13 @@ struct TShownPicker {
                        Find<TPVCalendar>(&picker, "Calendar1")->CellRect(col, row).center());
   }
   // The cell showing `text` in the given row.
-  int ColumnOf(const QString& text, int row) const {
+  int ColumnOf(const QString& text, int row) {
     for (int c = 0; c < TPVCalendar::kColumns; ++c)
       if (Find<TPVCalendar>(&picker, "Calendar1")->CellText(c, row) == text) return c;
     return -1;
   }
   // What the month and year choosers show, as "yyyy-mm".
-  QString Choosers() const {
+  QString Choosers() {
     return QStringLiteral("%1-%2")
         .arg(Find<QSpinBox>(&picker, "UpDown")->value())
         .arg(Find<QComboBox>(&picker, "cboMonth")->currentIndex() + 1, 2, 10, QChar(u'0'));
@@ -376,8 +376,8 @@ class PickDateTest : public QObject {
     QTimer::singleShot(0, [] {
       auto* picker = qobject_cast<TfrmPickDate*>(QApplication::activeModalWidget());
       QVERIFY(picker);
-      QTest::keyClick(picker->Calendar1, Qt::Key_Left);
-      QTest::keyClick(picker->Calendar1, Qt::Key_Return);
+      QTest::keyClick(Find<TPVCalendar>(picker, "Calendar1"), Qt::Key_Left);
+      QTest::keyClick(Find<TPVCalendar>(picker, "Calendar1"), Qt::Key_Return);
     });
     QString text = "03/01/2026";
     QVERIFY(PickDate(text, "mm/dd/yyyy"));
