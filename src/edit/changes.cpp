@@ -137,6 +137,37 @@ std::string TAddEntries::Describe(const TDataSet& data, std::string_view pattern
 }
 
 // ---------------------------------------------------------------------------------------------
+TAddGlobalEntries::TAddGlobalEntries(std::vector<TGlobalDay> days, std::string what)
+    : days_(std::move(days)), what_(std::move(what)) {}
+
+TScope TAddGlobalEntries::Scope(const TDataSet&) const {
+  return EntryScope(kGlobalList, false);
+}
+
+void TAddGlobalEntries::Run(TDataSet& data) {
+  for (const TGlobalDay& d : days_) {
+    CheckEntryReason(data, d.ReasonID);
+    CheckHours(d.Hours);
+  }
+  for (const TGlobalDay& d : days_) {
+    // A day already there keeps its hours: merging would double a holiday added twice.
+    if (FindEntry(data.GlobalList, d.ReasonID, TEntryKind::Global, d.Date) >= 0) continue;
+    AddEntry(data.GlobalList, data.EmpList, data.ReasonList, d.ReasonID, d.Date, d.Hours,
+             TEntryKind::Global);
+  }
+}
+
+std::string TAddGlobalEntries::Describe(const TDataSet&, std::string_view) const {
+  std::string text = "Add ";
+  text += Counted(days_.size(), "global entry", "global entries");
+  if (!what_.empty()) {
+    text += ": ";
+    text += what_;
+  }
+  return text;
+}
+
+// ---------------------------------------------------------------------------------------------
 TEditEntries::TEditEntries(int32_t empID, std::vector<TEntryEdit> edits)
     : empID_(empID), edits_(std::move(edits)) {}
 

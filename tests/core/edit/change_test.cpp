@@ -79,6 +79,14 @@ const std::vector<TKindCase>& KindCases() {
                                               8.f, TEntryKind::Global);
        },
        "Add global Vacation on 01/08/2024"},
+      {"add global entries of several days and reasons, one day already there",
+       [] {
+         return std::make_unique<TAddGlobalEntries>(
+             std::vector<TGlobalDay>{
+                 {1, k2024Jan1 + 7, 8.f}, {2, k2024Jan1 + 30, 4.f}, {2, k2024Jan1 + 9, 6.f}},
+             "holidays of 2024");
+       },
+       "Add 3 global entries: holidays of 2024"},
       {"move own entry",
        [] {
          return std::make_unique<TEditEntries>(
@@ -289,6 +297,14 @@ TEST(ChangeTest, RefusedChangesLeaveTheDataSetAsItWas) {
        [] {
          return std::make_unique<TAddEntries>(1, 2, std::vector<TDate>{k2024Jan1 + 3}, 8.f,
                                               TEntryKind::Own);
+       },
+       [](TDataSet& d) {
+         d.ReasonList[static_cast<std::size_t>(FindReason(d.ReasonList, 2, ""))]->Deleted = true;
+       }},
+      {"global entries whose last day has a trashed reason",
+       [] {
+         return std::make_unique<TAddGlobalEntries>(
+             std::vector<TGlobalDay>{{1, k2024Jan1 + 7, 8.f}, {2, k2024Jan1 + 8, 8.f}}, "");
        },
        [](TDataSet& d) {
          d.ReasonList[static_cast<std::size_t>(FindReason(d.ReasonList, 2, ""))]->Deleted = true;
