@@ -22,6 +22,7 @@
 #include "ui/main/absence_entry_flows.h"
 #include "ui/main/dialog_buttons.h"
 #include "ui/main/undelete_dialog.h"
+#include "ui/reports/holiday_windows.h"
 #include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
 
@@ -89,6 +90,9 @@ TfrmTimeList::TfrmTimeList(TDataSession& session, TEntryKind kind, int32_t empID
   row->addStretch();
   row->addWidget(spnYear);
   Body()->addLayout(row);
+  if (kind_ == TEntryKind::Global)
+    AddHolidayButtons(
+        this, session_, Body(), [this] { return year_; }, [this] { Fill(0); });
   spdNewRec->setEnabled(ReasonsExist(session_.Data().ReasonList));
   SetPrintAction([this] { spdPrintClick(); });
   connect(btnDate, &QRadioButton::clicked, this, [this] { OrderClick(false); });
