@@ -52,6 +52,10 @@ struct TGlobalDay {
 class TAddGlobalEntries : public TChange {
  public:
   TAddGlobalEntries(std::vector<TGlobalDay> days, std::string what);
+  // A year's holidays reach every employee's list: a snapshot of all of them would cost far
+  // more than the change, so this change takes back exactly the entries and copies it made.
+  void Apply(TDataSet& data) override;
+  void Revert(TDataSet& data) override;
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
 
  protected:
@@ -59,8 +63,12 @@ class TAddGlobalEntries : public TChange {
   void Run(TDataSet& data) override;
 
  private:
+  // Removes the global entries of added_ with their copies, last first.
+  void RemoveAdded(TDataSet& data);
   std::vector<TGlobalDay> days_;
   std::string what_;
+  std::vector<TGlobalDay> added_;  // the days the last Apply added
+  bool applied_ = false;
 };
 
 // One live entry named by reason, kind and day, and what it becomes.

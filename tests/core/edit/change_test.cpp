@@ -398,8 +398,15 @@ TChangePtr RandomChange(const TDataSet& d, std::mt19937& rng) {
                                            std::vector<TDate>{day, day + pick(0, 3)},
                                            static_cast<float>(pick(1, 32)) / 4, TEntryKind::Own);
     case 1:
-      return std::make_unique<TAddEntries>(kGlobalList, reason, std::vector<TDate>{day}, 8.f,
-                                           TEntryKind::Global);
+      if (pick(0, 1) == 0)
+        return std::make_unique<TAddEntries>(kGlobalList, reason, std::vector<TDate>{day}, 8.f,
+                                             TEntryKind::Global);
+      // Several days and reasons at once, some of them perhaps already there.
+      return std::make_unique<TAddGlobalEntries>(
+          std::vector<TGlobalDay>{{reason, day, 8.f},
+                                  {pick(1, 5), day + pick(0, 3), 4.f},
+                                  {reason, day - pick(1, 40), 8.f}},
+          "");
     case 2:
       if (const auto* e = someEntry(emp.Entries))
         return std::make_unique<TEditEntries>(
