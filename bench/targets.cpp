@@ -24,7 +24,8 @@ double TSizeRun::Target(const std::string& key) const {
                                                           {"statements", 5.0},
                                                           {"month_end_summary", 2.0},
                                                           {"export_absences", 3.0},
-                                                          {"import_absences", 5.0}};
+                                                          {"import_absences", 5.0},
+                                                          {"holidays_year", 0.1}};
   if (const auto it = kInteractive.find(key); it != kInteractive.end()) return it->second;
   if (Size == TOrgSize::Huge) return key == "load" ? 5.0 : 0;
   const auto it = kWholeSet.find(key);

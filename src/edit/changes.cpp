@@ -137,6 +137,79 @@ std::string TAddEntries::Describe(const TDataSet& data, std::string_view pattern
 }
 
 // ---------------------------------------------------------------------------------------------
+TAddGlobalEntries::TAddGlobalEntries(std::vector<TGlobalDay> days, std::string what)
+    : days_(std::move(days)), what_(std::move(what)) {}
+
+TScope TAddGlobalEntries::Scope(const TDataSet&) const {
+  return EntryScope(kGlobalList, false);
+}
+
+void TAddGlobalEntries::Run(TDataSet& data) {
+  for (const TGlobalDay& d : days_) {
+    CheckEntryReason(data, d.ReasonID);
+    CheckHours(d.Hours);
+  }
+  for (const TGlobalDay& d : days_) {
+    // A day already there keeps its hours: merging would double a holiday added twice.
+    if (FindEntry(data.GlobalList, d.ReasonID, TEntryKind::Global, d.Date) >= 0) continue;
+    AddEntry(data.GlobalList, data.EmpList, data.ReasonList, d.ReasonID, d.Date, d.Hours,
+             TEntryKind::Global);
+    added_.push_back(d);
+  }
+}
+
+void TAddGlobalEntries::Apply(TDataSet& data) {
+  if (applied_) throw std::logic_error("a change was made twice without being taken back");
+  std::vector<std::size_t> sizes;
+  sizes.reserve(data.EmpList.size());
+  for (const auto& e : data.EmpList) sizes.push_back(e->Entries.size());
+  added_.clear();
+  try {
+    Run(data);
+  } catch (...) {
+    RemoveAdded(data);
+    throw;
+  }
+  touched_ = {};
+  touched_.Globals = true;
+  for (std::size_t i = 0; i < sizes.size(); ++i)
+    if (data.EmpList[i]->Entries.size() != sizes[i])
+      touched_.Emps.push_back(data.EmpList[i]->EmpID);
+  applied_ = true;
+}
+
+void TAddGlobalEntries::Revert(TDataSet& data) {
+  if (!applied_) throw std::logic_error("a change was taken back that was not made");
+  RemoveAdded(data);
+  applied_ = false;
+}
+
+void TAddGlobalEntries::RemoveAdded(TDataSet& data) {
+  // A new global entry was the only live one of its reason and day, and so is each copy of it:
+  // no other live global entry of that day and reason exists to have copies.
+  const auto removeFrom = [](TEntryList& list, const TGlobalDay& d) {
+    const int at = FindEntry(list, d.ReasonID, TEntryKind::Global, d.Date);
+    if (at >= 0) list.erase(list.begin() + at);
+  };
+  for (auto d = added_.rbegin(); d != added_.rend(); ++d) {
+    removeFrom(data.GlobalList, *d);
+    for (auto& e : data.EmpList)
+      if (e->IsEmployedOn(d->Date)) removeFrom(e->Entries, *d);
+  }
+  added_.clear();
+}
+
+std::string TAddGlobalEntries::Describe(const TDataSet&, std::string_view) const {
+  std::string text = "Add ";
+  text += Counted(days_.size(), "global entry", "global entries");
+  if (!what_.empty()) {
+    text += ": ";
+    text += what_;
+  }
+  return text;
+}
+
+// ---------------------------------------------------------------------------------------------
 TEditEntries::TEditEntries(int32_t empID, std::vector<TEntryEdit> edits)
     : empID_(empID), edits_(std::move(edits)) {}
 

@@ -38,6 +38,39 @@ class TAddEntries : public TChange {
   TEntryKind kind_;
 };
 
+// One global entry to add: its reason, day and hours.
+struct TGlobalDay {
+  int32_t ReasonID = 0;
+  TDate Date = 0;
+  float Hours = 0;
+};
+
+// Global entries of several days and reasons as one change (a year's holidays, a calendar's
+// days), each copied to the employees as a global entry made by hand is. A day whose reason
+// already has a live global entry keeps it as it is: adding the same holidays twice adds nothing.
+// `what` names the days in the description ("holidays of 2030").
+class TAddGlobalEntries : public TChange {
+ public:
+  TAddGlobalEntries(std::vector<TGlobalDay> days, std::string what);
+  // A year's holidays reach every employee's list: a snapshot of all of them would cost far
+  // more than the change, so this change takes back exactly the entries and copies it made.
+  void Apply(TDataSet& data) override;
+  void Revert(TDataSet& data) override;
+  std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+
+ protected:
+  TScope Scope(const TDataSet& data) const override;
+  void Run(TDataSet& data) override;
+
+ private:
+  // Removes the global entries of added_ with their copies, last first.
+  void RemoveAdded(TDataSet& data);
+  std::vector<TGlobalDay> days_;
+  std::string what_;
+  std::vector<TGlobalDay> added_;  // the days the last Apply added
+  bool applied_ = false;
+};
+
 // One live entry named by reason, kind and day, and what it becomes.
 struct TEntryEdit {
   int32_t ReasonID = 0;

@@ -21,6 +21,7 @@
 #include "ui/common/record_model.h"
 #include "ui/dialogs/absence_entry_flows.h"
 #include "ui/dialogs/undelete_dialog.h"
+#include "ui/reports/holiday_windows.h"
 #include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
 #include "ui/session/session_model.h"
@@ -92,6 +93,9 @@ TfrmTimeList::TfrmTimeList(TDataSession& session, TEntryKind kind, int32_t empID
   row->addStretch();
   row->addWidget(yearBox_);
   Body()->addLayout(row);
+  // The list follows the session, so the holiday windows need not refill it.
+  if (kind_ == TEntryKind::Global)
+    AddHolidayButtons(this, session_, Body(), [this] { return year_; });
   Buttons().NewButton()->setEnabled(ReasonsExist(session_.Data().ReasonList));
   SetPrintAction([this] { PrintClicked(); });
   connect(byDateButton_, &QRadioButton::clicked, this, [this] { OrderClicked(false); });

@@ -45,13 +45,16 @@ TEST(CliLock, WritersRefuseNamingTheHolderReadersWorkBesideIt) {
   const std::string emps = f.other.File("emps.txt");
   ASSERT_EQ(RunCli(f.dir + "export employees " + emps + " --format comma").Status, 0);
   ASSERT_EQ(RunCli(f.dir + "backup " + f.other.File("a.abk")).Status, 0);
+  const std::string rules = f.other.File("holidays.txt");
+  std::ofstream(rules) << "Labor Day: 1st Monday of September\n";
   TFolderLock window(f.data.Folder(), "absence");
   ASSERT_EQ(window.Acquire().Outcome, TLockOutcome::Taken);
   const TFolderFiles before = FilesIn(f.data.Folder());
   const std::string holder = "is in use by ";
   for (const std::string& writer :
        std::vector<std::string>{"save", "restore " + f.other.File("a.abk"),
-                                "import employees " + emps + " --format comma --mode add"}) {
+                                "import employees " + emps + " --format comma --mode add",
+                                "holidays add 2030 --reason 2 --rules " + rules}) {
     const auto run = RunCli(f.dir + writer, true);
     EXPECT_EQ(run.Status, 1) << writer;
     EXPECT_NE(run.Out.find(holder), std::string::npos) << writer << ": " << run.Out;
@@ -61,7 +64,8 @@ TEST(CliLock, WritersRefuseNamingTheHolderReadersWorkBesideIt) {
   for (const std::string& reader : std::vector<std::string>{
            "check", "dump", "balances 2024-06-01", "backup " + f.other.File("b.abk"),
            "export absences " + f.other.File("abs.txt") + " --format tab",
-           "import employees " + emps + " --format comma --mode add --dry-run"}) {
+           "import employees " + emps + " --format comma --mode add --dry-run",
+           "holidays add 2030 --reason 2 --dry-run --rules " + rules}) {
     const auto run = RunCli(f.dir + reader, true);
     EXPECT_EQ(run.Status, 0) << reader << ": " << run.Out;
   }

@@ -79,6 +79,14 @@ const std::vector<TKindCase>& KindCases() {
                                               8.f, TEntryKind::Global);
        },
        "Add global Vacation on 01/08/2024"},
+      {"add global entries of several days and reasons, one day already there",
+       [] {
+         return std::make_unique<TAddGlobalEntries>(
+             std::vector<TGlobalDay>{
+                 {1, k2024Jan1 + 7, 8.f}, {2, k2024Jan1 + 30, 4.f}, {2, k2024Jan1 + 9, 6.f}},
+             "holidays of 2024");
+       },
+       "Add 3 global entries: holidays of 2024"},
       {"move own entry",
        [] {
          return std::make_unique<TEditEntries>(
@@ -293,6 +301,14 @@ TEST(ChangeTest, RefusedChangesLeaveTheDataSetAsItWas) {
        [](TDataSet& d) {
          d.ReasonList[static_cast<std::size_t>(FindReason(d.ReasonList, 2, ""))]->Deleted = true;
        }},
+      {"global entries whose last day has a trashed reason",
+       [] {
+         return std::make_unique<TAddGlobalEntries>(
+             std::vector<TGlobalDay>{{1, k2024Jan1 + 7, 8.f}, {2, k2024Jan1 + 8, 8.f}}, "");
+       },
+       [](TDataSet& d) {
+         d.ReasonList[static_cast<std::size_t>(FindReason(d.ReasonList, 2, ""))]->Deleted = true;
+       }},
       {"hours that are no number",
        [] {
          return std::make_unique<TAddEntries>(1, 1, std::vector<TDate>{k2024Jan1 + 3},
@@ -382,8 +398,15 @@ TChangePtr RandomChange(const TDataSet& d, std::mt19937& rng) {
                                            std::vector<TDate>{day, day + pick(0, 3)},
                                            static_cast<float>(pick(1, 32)) / 4, TEntryKind::Own);
     case 1:
-      return std::make_unique<TAddEntries>(kGlobalList, reason, std::vector<TDate>{day}, 8.f,
-                                           TEntryKind::Global);
+      if (pick(0, 1) == 0)
+        return std::make_unique<TAddEntries>(kGlobalList, reason, std::vector<TDate>{day}, 8.f,
+                                             TEntryKind::Global);
+      // Several days and reasons at once, some of them perhaps already there.
+      return std::make_unique<TAddGlobalEntries>(
+          std::vector<TGlobalDay>{{reason, day, 8.f},
+                                  {pick(1, 5), day + pick(0, 3), 4.f},
+                                  {reason, day - pick(1, 40), 8.f}},
+          "");
     case 2:
       if (const auto* e = someEntry(emp.Entries))
         return std::make_unique<TEditEntries>(
