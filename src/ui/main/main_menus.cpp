@@ -80,6 +80,8 @@ const TMenuRow kMenus[] = {
           "Departments|Add, edit and delete departments"},
          {&M::mnuEditReason, "mnuEditReason", "Absence &Reasons...",
           "Reasons|Add, edit and delete absence reasons and policies"},
+         {&M::mnuEditHistory, "mnuEditHistory", "&History...",
+          "History|The saved changes to the data, newest first", kSeparatorBefore},
          {&M::mnuEditPreferences, "mnuEditPreferences", "&Preferences...",
           "Preferences|Change the tool bar, hour display and defaults", kSeparatorBefore},
      }},

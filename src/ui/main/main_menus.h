@@ -31,6 +31,7 @@ struct TMainMenus {
   QAction* mnuEditEmp = nullptr;
   QAction* mnuEditDept = nullptr;
   QAction* mnuEditReason = nullptr;
+  QAction* mnuEditHistory = nullptr;
   QAction* mnuEditPreferences = nullptr;
   QAction* mnuReportAbsence = nullptr;
   QAction* mnuReportBalances = nullptr;

@@ -28,6 +28,7 @@
 #include "ui/main/main_toolbar.h"
 #include "ui/main/splash.h"
 #include "ui/main/start_hint.h"
+#include "ui/reports/history_window.h"
 #include "ui/reports/month_end.h"
 #include "ui/reports/print_calendar.h"
 #include "ui/reports/selection_form.h"
@@ -138,6 +139,7 @@ void TfrmMain::ConnectCommands() {
   connect(toolbar_->spdEmp, &QToolButton::clicked, this, &TfrmMain::spdEmpClick);
   connect(m.mnuEditDept, &QAction::triggered, this, &TfrmMain::mnuEditDeptClick);
   connect(m.mnuEditReason, &QAction::triggered, this, &TfrmMain::mnuEditReasonClick);
+  connect(m.mnuEditHistory, &QAction::triggered, this, [this] { ShowHistory(*session_, 0, this); });
   connect(m.mnuFileExit, &QAction::triggered, this, &TfrmMain::mnuFileExitClick);
   connect(m.mnuHelpContents, &QAction::triggered, this, &TfrmMain::mnuHelpContentsClick);
   connect(m.mnuHelpSearch, &QAction::triggered, this, &TfrmMain::mnuHelpSearchClick);

@@ -25,6 +25,7 @@
 #include "ui/main/pick_date.h"
 #include "ui/maintenance/accrual_balances.h"
 #include "ui/maintenance/term_date.h"
+#include "ui/reports/history_window.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -72,6 +73,9 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
   cmdAccruals->setObjectName(QStringLiteral("cmdAccruals"));
   cmdAccruals->setAutoDefault(false);
   cmdAccruals->setLayoutDirection(Qt::RightToLeft);  // the arrow right of the caption
+  cmdHistory = new QPushButton(tr("&History..."));
+  cmdHistory->setObjectName(QStringLiteral("cmdHistory"));
+  cmdHistory->setAutoDefault(false);
 
   auto* fields = new QGridLayout;
   int row = 0;
@@ -96,6 +100,7 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
   auto* buttons = new QVBoxLayout;
   CreateButtons(this, buttons, kEmpRecHelpContext);
   buttons->addStretch();
+  buttons->addWidget(cmdHistory);
   buttons->addWidget(cmdAccruals);
 
   auto* top = new QHBoxLayout;
@@ -141,6 +146,7 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
 
   connect(cboDeptBox, &QComboBox::activated, this, &TfrmEmpRec::cboDeptBoxClick);
   connect(cmdAccruals, &QPushButton::clicked, this, &TfrmEmpRec::cmdAccrualsClick);
+  connect(cmdHistory, &QPushButton::clicked, this, [this] { ShowHistory(session_, empID_, this); });
   connect(spdStartDate, &QToolButton::clicked, this, &TfrmEmpRec::spdStartDateClick);
   connect(spdEndDate, &QToolButton::clicked, this, &TfrmEmpRec::spdEndDateClick);
   connect(txtStartDate, &TDateEdit::Exit, this, &TfrmEmpRec::txtStartDateExit);
@@ -228,6 +234,8 @@ void TfrmEmpRec::cboDeptBoxClick(int index) {
 
 void TfrmEmpRec::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // A new employee has no changes on record yet.
+  cmdHistory->setVisible(empID_ != 0);
   if (cboDeptBox->CurrentID() == 0) {
     chkManager->setChecked(false);
     chkManager->setEnabled(false);

@@ -63,6 +63,8 @@ class TfrmEmpRec : public QDialog, public TDialogButtons {
   TPVComboBox* cboDeptBox = nullptr;
   QCheckBox* chkManager = nullptr;
   QPushButton* cmdAccruals = nullptr;
+  // The employee's saved changes (the History window, filtered to the employee).
+  QPushButton* cmdHistory = nullptr;
   TAccrualBalances* pnlAccruals = nullptr;
 
  protected:
