@@ -1,10 +1,12 @@
 // The History window driven by keys and clicks: each filter box, the employee dialog's History
 // button, printing and CSV export of the rows shown, and journals that are damaged or missing.
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 #include <fstream>
 #include <functional>
@@ -21,6 +23,7 @@
 #include "ui/common/date_edit.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/item_roles.h"
+#include "ui/main/main_window.h"
 #include "ui/maintenance/emp_rec.h"
 #include "ui/reports/history_window.h"
 
@@ -47,6 +50,7 @@ class HistoryWindowTest : public QObject {
   void theEmployeeDialogOpensItForItsEmployee();
   void printsAndExportsTheRowsShown();
   void damagedAndMissingJournalsAreReported();
+  void theEditMenuOpensIt();
 
  private:
   // The five changes, oldest first (positions 0 to 4 in the journal).
@@ -290,6 +294,25 @@ void HistoryWindowTest::damagedAndMissingJournalsAreReported() {
     QVERIFY2(Find<QPushButton>(w.get(), "cmdPrint")->isEnabled() == (c.Rows > 0), c.Name);
     QVERIFY2(Find<QPushButton>(w.get(), "cmdExport")->isEnabled() == (c.Rows > 0), c.Name);
   }
+}
+
+void HistoryWindowTest::theEditMenuOpensIt() {
+  TfrmMain main(10);
+  main.ShowAsStored();
+  auto* timer = Find<QTimer>(&main, "Timer1");
+  QVERIFY(QTest::qWaitFor([&] { return !timer->isActive() && main.isEnabled(); }, 5000));
+  std::vector<qint64> rows;
+  TDialogDriver driver([&](QDialog& dialog) {
+    auto* history = qobject_cast<TfrmHistory*>(&dialog);
+    QVERIFY(history);
+    rows = Positions(*history);
+    QTest::keyClick(history, Qt::Key_Escape);
+  });
+  auto* command = Find<QAction>(&main, "mnuEditHistory");
+  QVERIFY(command->isEnabled());
+  command->trigger();
+  QCOMPARE(driver.Runs(), 1);
+  QCOMPARE(rows, (std::vector<qint64>{4, 3, 2, 1, 0}));
 }
 
 ABSENCE_UI_SUITE("history", HistoryWindowTest)
