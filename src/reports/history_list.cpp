@@ -1,6 +1,8 @@
 // The change history's printout and CSV file.
 #include "reports/history_list.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <sstream>
 
