@@ -7,18 +7,63 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "bench.h"
+#include "data/journal.h"
 #include "dates/dates.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/main/main_window.h"
+#include "ui/reports/history_window.h"
+#include "ui/session/data_session.h"
 
 namespace absence::bench {
 
 using namespace absence::ui;
+
+namespace {
+
+constexpr int kJournalChanges = 100000;
+
+// A journal of kJournalChanges entry changes over a year, spread over the organisation's
+// employees, with their before and after values.
+void WriteJournal(const std::string& folder, int employees) {
+  std::string lines;
+  const int64_t start = 1'700'000'000'000;
+  for (int i = 0; i < kJournalChanges; ++i) {
+    TJournalRecord r;
+    r.Time = start + int64_t{i} * 300'000;
+    r.User = "clerk";
+    r.Host = "office";
+    r.Kind = journal_kind::kEditEntries;
+    const int emp = 1 + i % std::max(1, employees);
+    r.Text = "Change Vacation on 03/04/2024 \u2014 Employee " + std::to_string(emp);
+    r.Records = {{TJournalRefType::Employee, emp, "Employee " + std::to_string(emp), 1 + emp % 7},
+                 {TJournalRefType::Reason, 1 + i % 20, "Reason", 0}};
+    r.Values = {{"Hours", "8", "4"}, {"EntryDate", "2024-03-04", "2024-03-05"}};
+    lines += JournalLine(r);
+  }
+  AppendJournal(JournalPath(folder), lines);
+}
+
+// The History window opening on the journal: read, filter, model and the first paint.
+void BenchHistoryWindow(TSizeRun& run, int employees) {
+  WriteJournal(run.Folder, employees);
+  const TDataSession session(run.Folder);
+  run.Add(MeasureWhole("history_window", "open the History window (100,000 changes)",
+                       run.Target("history_window"), run.Options.QuickRuns, [&] {
+                         TfrmHistory w(session);
+                         w.show();
+                         w.repaint();
+                       }));
+  std::remove(JournalPath(run.Folder).c_str());
+}
+
+}  // namespace
 
 void BenchWindows(TSizeRun& run) {
   static bool resourcesReady = false;
@@ -30,6 +75,7 @@ void BenchWindows(TSizeRun& run) {
   App().IniPath = run.Folder + "bench.ini";
   // The calendar shows the last year of the history.
   SetTodayOverride(EncodeDate(run.Shape.LastYear(), 6, 15));
+  const auto employees = static_cast<int>(run.Data.EmpList.size());
   // The window loads its own copy of the data set: the bench's copy is not counted beside it.
   run.Data.Free();
 
@@ -68,6 +114,7 @@ void BenchWindows(TSizeRun& run) {
   w->close();
   w.reset();
   QApplication::processEvents();
+  BenchHistoryWindow(run, employees);
 }
 
 }  // namespace absence::bench

@@ -67,6 +67,14 @@ void RealWriteFileSynced(const std::string& path, std::span<const uint8_t> bytes
   if (fd.Close() != 0) Fail(path);
 }
 
+void RealAppendSynced(const std::string& path, std::span<const uint8_t> bytes) {
+  TFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode));
+  if (fd.get() < 0) Fail(path);
+  WriteAll(fd.get(), bytes, path);
+  if (::fsync(fd.get()) != 0) Fail(path);
+  if (fd.Close() != 0) Fail(path);
+}
+
 void RealWriteFileFrom(const std::string& path, const TByteSource& source) {
   TFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode));
   if (fd.get() < 0) Fail(path);
@@ -133,8 +141,8 @@ std::string SystemErrorText(const std::string& path, int err) {
 }
 
 TFileOps TFileOps::Real() {
-  return TFileOps{RealWriteFileSynced, RealRename,        RealRemove,        RealKeepCopy,
-                  RealSyncFolder,      RealWriteFileFrom, RealCopyAttributes};
+  return TFileOps{RealWriteFileSynced, RealRename,        RealRemove,         RealKeepCopy,
+                  RealSyncFolder,      RealWriteFileFrom, RealCopyAttributes, RealAppendSynced};
 }
 
 const std::string& ProcessTag() {

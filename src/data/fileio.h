@@ -31,6 +31,9 @@ struct TFileOps {
   // Gives the new file `to` the mode of the file `from` it is about to replace, and its owner
   // and group where the system permits; throws EDataFileError when the mode cannot be set.
   std::function<void(const std::string& from, const std::string& to)> CopyAttributes;
+  // Appends to the file (created when missing) and flushes it to disk; throws EDataFileError.
+  // When empty, the real append is used.
+  std::function<void(const std::string& path, std::span<const uint8_t> bytes)> AppendSynced;
 
   static TFileOps Real();
 };

@@ -552,7 +552,7 @@ class MainWindowTest : public QObject {
                           "&Export Data...", "Export &Calendar...", "&Month-End...", "E&xit"}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuEdit")),
              (QStringList{"&Undo", "&Redo", "&Absence Entries...", "&Global Absence Entries...",
-                          "&Employees...", "&Departments...", "Absence &Reasons...",
+                          "&Employees...", "&Departments...", "Absence &Reasons...", "&History...",
                           "&Preferences..."}));
     QCOMPARE(captions(Find<QMenu>(&w, "mnuReport")),
              (QStringList{"&Absence Taken...", "Absence &Balances...", "Employee &Information...",

@@ -28,6 +28,7 @@ enum class TCommand {
   Employees,
   Departments,
   Reasons,
+  History,
   Preferences,
   ReportAbsence,
   ReportBalances,

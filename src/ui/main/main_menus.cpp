@@ -44,6 +44,7 @@ const TMenuRow kMenus[] = {
       {TCommand::Employees, true},
       {TCommand::Departments},
       {TCommand::Reasons},
+      {TCommand::History, true},
       {TCommand::Preferences, true}}},
     {"mnuReport",
      QT_TRANSLATE_NOOP("absence::ui::TMainMenus", "&Report"),

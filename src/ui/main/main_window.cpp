@@ -31,6 +31,7 @@
 #include "ui/main/main_toolbar.h"
 #include "ui/main/splash.h"
 #include "ui/main/start_hint.h"
+#include "ui/reports/history_window.h"
 #include "ui/reports/month_end.h"
 #include "ui/reports/print_calendar.h"
 #include "ui/reports/selection_form.h"
@@ -144,6 +145,7 @@ void TfrmMain::ConnectCommands() {
   on(TCommand::EmployeeData, &TfrmMain::spdEmpClick);
   on(TCommand::Departments, &TfrmMain::mnuEditDeptClick);
   on(TCommand::Reasons, &TfrmMain::mnuEditReasonClick);
+  on(TCommand::History, [this] { ShowHistory(*session_, 0, this); });
   on(TCommand::Exit, &TfrmMain::mnuFileExitClick);
   on(TCommand::HelpContents, &TfrmMain::mnuHelpContentsClick);
   on(TCommand::HelpSearch, &TfrmMain::mnuHelpSearchClick);

@@ -25,6 +25,7 @@
 #include "ui/common/scale.h"
 #include "ui/maintenance/accrual_balances.h"
 #include "ui/maintenance/term_date.h"
+#include "ui/reports/history_window.h"
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
@@ -74,6 +75,9 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
   accrualsButton_->setObjectName(QStringLiteral("cmdAccruals"));
   accrualsButton_->setAutoDefault(false);
   accrualsButton_->setLayoutDirection(Qt::RightToLeft);  // the arrow right of the caption
+  historyButton_ = new QPushButton(tr("&History..."));
+  historyButton_->setObjectName(QStringLiteral("cmdHistory"));
+  historyButton_->setAutoDefault(false);
 
   auto* fields = new QGridLayout;
   int row = 0;
@@ -98,6 +102,7 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
   auto* buttons = new QVBoxLayout;
   CreateButtons(this, buttons, kEmpRecHelpContext);
   buttons->addStretch();
+  buttons->addWidget(historyButton_);
   buttons->addWidget(accrualsButton_);
 
   auto* top = new QHBoxLayout;
@@ -143,6 +148,8 @@ TfrmEmpRec::TfrmEmpRec(TDataSession& session, QWidget* parent)
 
   connect(departmentBox_, &QComboBox::activated, this, &TfrmEmpRec::cboDeptBoxClick);
   connect(accrualsButton_, &QPushButton::clicked, this, &TfrmEmpRec::cmdAccrualsClick);
+  connect(historyButton_, &QPushButton::clicked, this,
+          [this] { ShowHistory(session_, empID_, this); });
   connect(startDateButton_, &QToolButton::clicked, this, &TfrmEmpRec::spdStartDateClick);
   connect(termDateButton_, &QToolButton::clicked, this, &TfrmEmpRec::spdEndDateClick);
   connect(startDateBox_, &TDateEdit::Exit, this, &TfrmEmpRec::txtStartDateExit);
@@ -230,6 +237,8 @@ void TfrmEmpRec::cboDeptBoxClick(int index) {
 
 void TfrmEmpRec::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // A new employee has no changes on record yet.
+  historyButton_->setVisible(empID_ != 0);
   if (departmentBox_->CurrentID() == 0) {
     managerBox_->setChecked(false);
     managerBox_->setEnabled(false);

@@ -88,6 +88,8 @@ class TfrmEmpRec : public QDialog, public TDialogButtons {
   TPVComboBox* departmentBox_ = nullptr;
   QCheckBox* managerBox_ = nullptr;
   QPushButton* accrualsButton_ = nullptr;
+  // The employee's saved changes (the History window, filtered to the employee).
+  QPushButton* historyButton_ = nullptr;
   TAccrualBalances* balances_ = nullptr;
 };
 
