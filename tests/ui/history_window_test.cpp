@@ -227,15 +227,15 @@ void HistoryWindowTest::theEmployeeDialogOpensItForItsEmployee() {
   dlg.SetEmpID(org_->Jones);
   dlg.show();
   QVERIFY(QTest::qWaitForWindowActive(&dlg));
-  QVERIFY(dlg.cmdHistory->isVisible());
-  QTest::mouseClick(dlg.cmdHistory, Qt::LeftButton);
+  QVERIFY(Find<QPushButton>(&dlg, "cmdHistory")->isVisible());
+  QTest::mouseClick(Find<QPushButton>(&dlg, "cmdHistory"), Qt::LeftButton);
   QCOMPARE(driver.Runs(), 1);
   QCOMPARE(shownEmployee, QStringLiteral("Jones, Bob"));
   QCOMPARE(rows, (std::vector<qint64>{3, 1}));
 
   TfrmEmpRec added(*session_);
   added.show();
-  QVERIFY(!added.cmdHistory->isVisible());
+  QVERIFY(!Find<QPushButton>(&added, "cmdHistory")->isVisible());
 }
 
 void HistoryWindowTest::printsAndExportsTheRowsShown() {

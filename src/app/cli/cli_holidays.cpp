@@ -25,11 +25,7 @@ struct THolidayArgs {
 };
 
 float DefaultHoursSetting(const TContext& ctx) {
-  TIniFile ini(ctx.IniPath);
-  ini.Load();
-  TSettings s;
-  ReadIniSettings(ini, "Absence", ini.ReadInteger(kInitSection, "FontSettings", 96), s);
-  return s.DefaultHours;
+  return ctx.Preferences().DefaultHours;
 }
 
 std::string RulesText(const TContext& ctx, const std::string& file) {

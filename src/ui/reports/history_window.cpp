@@ -19,12 +19,12 @@
 #include "reports/history_list.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_edit.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/item_roles.h"
 #include "ui/common/message_box.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/common/wait_cursor.h"
-#include "ui/main/dialog_buttons.h"
 #include "ui/reports/list_print.h"
 #include "ui/session/data_session.h"
 

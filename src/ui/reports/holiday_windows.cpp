@@ -24,11 +24,11 @@
 #include "dates/date_text.h"
 #include "dates/dates.h"
 #include "ui/common/app_state.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/help.h"
 #include "ui/common/item_roles.h"
 #include "ui/common/message_box.h"
-#include "ui/main/dialog_buttons.h"
 #include "ui/reports/time_list.h"
 #include "ui/session/data_session.h"
 
