@@ -115,7 +115,8 @@ bool TfrmConvert::RunImport() {
   const std::string words =
       std::string(content == TConvertContent::Employees ? "Import employees" : "Import absences") +
       (mode == TImportMode::Replace ? " (replace)" : "");
-  if (!session_.Submit(std::make_unique<edit::TReplaceDataSet>(std::move(imported), words)))
+  if (!session_.Submit(std::make_unique<edit::TReplaceDataSet>(std::move(imported), words,
+                                                               journal_kind::kImport)))
     return false;
   if (const QString skipped = SkippedText(summary); !skipped.isEmpty())
     MessageBoxTitled(skipped, TMsgKind::Information, mbOK);

@@ -380,7 +380,9 @@ bool TDataSession::Restore(const QString& path, bool askFirst) {
   const std::string words =
       "Restore from " + QDir::toNativeSeparators(path).section(QDir::separator(), -1).toStdString();
   if (loaded_) {
-    if (!Submit(std::make_unique<edit::TReplaceDataSet>(std::move(restored), words))) return false;
+    if (!Submit(std::make_unique<edit::TReplaceDataSet>(std::move(restored), words,
+                                                        journal_kind::kRestore)))
+      return false;
   } else {
     // A restored set may be saved even when the files could not be read before; there is no
     // read data set to go back to, so this restore is not undone.
