@@ -317,6 +317,7 @@ void AppendJournal(const std::string& path, std::string_view lines, const TFileO
   std::string_view rest = lines;
   bool closeTornLine = false;
   bool created = false;
+  uint64_t sizeBefore = 0;
   {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 && errno != ENOENT) throw EDataFileError(SystemErrorText(path, errno));
@@ -330,6 +331,7 @@ void AppendJournal(const std::string& path, std::string_view lines, const TFileO
         if (!S_ISREG(st.st_mode))
           throw EDataFileError(path + ": not a regular file; the change history cannot be kept");
         const auto size = static_cast<uint64_t>(st.st_size);
+        sizeBefore = size;
         tail = ReadTail(fd, size, lines.size() + 1, path);
         const std::size_t done = AlreadyAppended(tail, tail.size() == size, lines);
         rest.remove_prefix(done);
@@ -346,7 +348,15 @@ void AppendJournal(const std::string& path, std::string_view lines, const TFileO
   if (closeTornLine) bytes += '\n';
   bytes += rest;
   const auto append = ops.AppendSynced ? ops.AppendSynced : TFileOps::Real().AppendSynced;
-  append(path, Span(bytes));
+  try {
+    append(path, Span(bytes));
+  } catch (const EDataFileError&) {
+    // A failed append (a full disk) takes back what it put down, so no part of these records
+    // stays; should that fail too, readers skip the unfinished line.
+    [[maybe_unused]] const int undone =
+        created ? ::unlink(path.c_str()) : ::truncate(path.c_str(), static_cast<off_t>(sizeBefore));
+    throw;
+  }
   // A new file's name must reach the disk too.
   const std::size_t slash = path.find_last_of('/');
   if (created && ops.SyncFolder)
