@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "data/dataset.h"
 #include "dates/dates.h"
@@ -361,6 +362,84 @@ void AppendJournal(const std::string& path, std::string_view lines, const TFileO
   const std::size_t slash = path.find_last_of('/');
   if (created && ops.SyncFolder)
     ops.SyncFolder(slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1));
+}
+
+std::string JournalBesideBackup(const std::string& backupPath) {
+  return backupPath + ".history.jsonl";
+}
+
+void BackupJournal(const std::string& folder, const std::string& backupPath, const TFileOps& ops) {
+  const std::string source = JournalPath(folder);
+  const std::string target = JournalBesideBackup(backupPath);
+  if (!FileIsThere(source)) {
+    ops.Remove(target);
+    return;
+  }
+  const TBytes bytes = ReadWholeFile(source);
+  ReplaceFile(target, bytes, ".~absence-backup", ops);
+}
+
+namespace {
+
+struct TTimedLine {
+  int64_t Time = 0;
+  std::string_view Text;  // the line with its newline
+};
+
+// The lines of journal text with their times; a line that is no record keeps the time of the
+// record before it, so it stays where it was.
+std::vector<TTimedLine> TimedLines(std::string_view text) {
+  std::vector<TTimedLine> lines;
+  int64_t last = INT64_MIN;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
+    const std::string_view line = text.substr(0, length);
+    text.remove_prefix(length);
+    if (const auto r = ParseJournalLine(
+            line.substr(0, end == std::string_view::npos ? line.size() : line.size() - 1)))
+      last = r->Time;
+    lines.push_back({last, line});
+  }
+  return lines;
+}
+
+}  // namespace
+
+bool RestoreJournal(const std::string& backupPath, const std::string& folder, const TFileOps& ops) {
+  const std::string kept = JournalBesideBackup(backupPath);
+  if (!FileIsThere(kept)) return false;
+  const TBytes keptBytes = ReadWholeFile(kept);
+  const std::string path = JournalPath(folder);
+  const TBytes ownBytes = FileIsThere(path) ? ReadWholeFile(path) : TBytes{};
+  const std::vector<TTimedLine> own = TimedLines(Bytes(ownBytes));
+  std::set<std::string_view> known;
+  for (const TTimedLine& l : own) known.insert(l.Text);
+  std::vector<TTimedLine> added;
+  for (const TTimedLine& l : TimedLines(Bytes(keptBytes))) {
+    // Only whole records come back: damage in the kept copy stays there.
+    if (l.Text.empty() || l.Text.back() != '\n' || l.Time == INT64_MIN) continue;
+    if (!ParseJournalLine(l.Text.substr(0, l.Text.size() - 1))) continue;
+    if (known.insert(l.Text).second) added.push_back(l);
+  }
+  if (added.empty()) return true;
+  // Each journal keeps its own order; the added records go before the first later one.
+  std::vector<TTimedLine> merged;
+  merged.reserve(own.size() + added.size());
+  for (std::size_t i = 0, j = 0; i < own.size() || j < added.size();) {
+    if (j == added.size() || (i < own.size() && own[i].Time <= added[j].Time))
+      merged.push_back(own[i++]);
+    else
+      merged.push_back(added[j++]);
+  }
+  std::string text;
+  for (const TTimedLine& l : merged) {
+    text += l.Text;
+    // An unfinished line of the folder's journal stays a damaged line of its own.
+    if (text.back() != '\n') text += '\n';
+  }
+  ReplaceFile(path, Span(text), ".~absence-journal", ops);
+  return true;
 }
 
 }  // namespace absence
