@@ -5,6 +5,7 @@
 
 #include "app/cli/cli.h"
 #include "data/generations.h"
+#include "data/journal.h"
 #include "data/paths.h"
 #include "data/settings.h"
 
@@ -66,7 +67,7 @@ TDataSet TContext::LoadData() const {
   return data;
 }
 
-void TContext::SaveData(TDataSet& data) const {
+void TContext::SaveData(TDataSet& data, const std::vector<TJournalRecord>& events) const {
   TIniFile ini(IniPath);
   ini.Load();
   TSettings s;
@@ -77,7 +78,16 @@ void TContext::SaveData(TDataSet& data) const {
          << KeepDataFilesAside(DataFolder, std::time(nullptr)) << '\n';
     Repaired = false;
   }
-  SaveDataSet(data, DataFolder, false, TFileOps::Real(), s.Generations);
+  const TLockEnvironment platform = TLockEnvironment::Real();
+  TSaveJournal journal;
+  for (TJournalRecord r : events) {
+    if (r.Time == 0) r.Time = JournalNow();
+    r.User = platform.UserName();
+    r.Host = platform.HostName();
+    journal.Lines += JournalLine(r);
+  }
+  SaveDataSet(data, DataFolder, false, TFileOps::Real(), s.Generations, &journal);
+  ReportWarnings(journal.Problems);
 }
 
 TDataSet TContext::LoadDataForWriting(const std::string& command) {
