@@ -50,12 +50,6 @@ std::string Text(const TJson& j, const char* key) {
   return j.at(key).get<std::string>();
 }
 
-std::optional<std::string> OptionalText(const TJson& j, const char* key) {
-  const auto it = j.find(key);
-  if (it == j.end() || it->is_null()) return std::nullopt;
-  return it->get<std::string>();
-}
-
 int32_t Id(const TJson& j, const char* key) {
   const auto it = j.find(key);
   if (it == j.end()) return 0;
@@ -193,24 +187,37 @@ std::string JournalLine(const TJournalRecord& r) {
 }
 
 std::optional<TJournalRecord> ParseJournalLine(std::string_view line) {
-  const TJson j = TJson::parse(line.begin(), line.end(), nullptr, false);
+  TJson j = TJson::parse(line.begin(), line.end(), nullptr, false);
   if (!j.is_object()) return std::nullopt;
+  // The strings are moved out of the parsed line: a long history is read at the pace of parsing.
+  const auto take = [](TJson& from, const char* key) {
+    return std::move(from.at(key).get_ref<std::string&>());
+  };
+  const auto takeOptional = [](TJson& from, const char* key) -> std::optional<std::string> {
+    const auto it = from.find(key);
+    if (it == from.end() || it->is_null()) return std::nullopt;
+    return std::move(it->get_ref<std::string&>());
+  };
   try {
     TJournalRecord r;
     const auto time = ParseJournalTime(Text(j, "time"));
     if (!time) return std::nullopt;
     r.Time = *time;
-    r.User = Text(j, "user");
-    r.Host = Text(j, "host");
-    r.Kind = Text(j, "kind");
-    r.Text = Text(j, "text");
-    for (const TJson& ref : j.at("records")) {
-      const auto type = TypeOf(Text(ref, "type"));
+    r.User = take(j, "user");
+    r.Host = take(j, "host");
+    r.Kind = take(j, "kind");
+    r.Text = take(j, "text");
+    TJson& records = j.at("records");
+    r.Records.reserve(records.size());
+    for (TJson& ref : records) {
+      const auto type = TypeOf(ref.at("type").get_ref<const std::string&>());
       if (!type) return std::nullopt;
-      r.Records.push_back({*type, Id(ref, "id"), Text(ref, "name"), Id(ref, "dept")});
+      r.Records.push_back({*type, Id(ref, "id"), take(ref, "name"), Id(ref, "dept")});
     }
-    for (const TJson& v : j.at("values"))
-      r.Values.push_back({Text(v, "what"), OptionalText(v, "before"), OptionalText(v, "after")});
+    TJson& values = j.at("values");
+    r.Values.reserve(values.size());
+    for (TJson& v : values)
+      r.Values.push_back({take(v, "what"), takeOptional(v, "before"), takeOptional(v, "after")});
     return r;
   } catch (const std::exception&) {
     // A field missing or of the wrong type: the line is damaged.
@@ -220,6 +227,7 @@ std::optional<TJournalRecord> ParseJournalLine(std::string_view line) {
 
 TJournal ParseJournal(std::string_view text) {
   TJournal journal;
+  journal.Records.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
   std::size_t number = 0;
   while (!text.empty()) {
     ++number;
