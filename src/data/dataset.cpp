@@ -9,6 +9,9 @@
 //   marker:      every data file is, or has a temporary file that is, what the save wrote: finish
 //                the renames. Otherwise every data file is, or has a kept copy that is, what was
 //                there before: put those back. Otherwise nothing is touched.
+// The save's change-history lines wait in a file of their own, written before the marker and
+// appended to the journal only once the data files are in place, so the journal records a save
+// exactly when its data files hold it.
 #include "data/dataset.h"
 
 #include <dirent.h>
@@ -28,6 +31,7 @@
 
 #include "data/datafiles.h"
 #include "data/generations.h"
+#include "data/journal.h"
 
 namespace absence {
 namespace {
@@ -49,6 +53,7 @@ struct TSaveLayout {
   std::string Tag;
   std::array<std::string, 4> Data, Temp, Old;
   std::string MarkerTemp;
+  std::string JournalTemp;  // the journal lines of the save, appended once it is finished
 
   TSaveLayout(const std::string& folder, const std::string& tag) : Tag(tag) {
     for (std::size_t i = 0; i < kFiles.size(); ++i) {
@@ -58,6 +63,7 @@ struct TSaveLayout {
       Old[i] = beside + SaveFileName(tag, std::string(kFiles[i]) + ".old");
     }
     MarkerTemp = DataPath(folder, SaveFileName(tag, "commit.new"));
+    JournalTemp = DataPath(folder, SaveFileName(tag, "history.pending"));
   }
 
   static std::string SaveFileName(const std::string& tag, const std::string& what) {
@@ -172,7 +178,7 @@ void RemoveQuietly(const TFileOps& ops, const std::string& path) noexcept {
 // follows the process's tag.
 bool IsSaveLeftover(const std::string& name) {
   if (name.rfind(kSaveFilePrefix, 0) != 0 || name == kCommitMarker) return false;
-  for (const char* end : {".dat.tmp", ".dat.old", "commit.new", "write-test"})
+  for (const char* end : {".dat.tmp", ".dat.old", "commit.new", "history.pending", "write-test"})
     if (name.ends_with(end)) return true;
   return false;
 }
@@ -268,9 +274,37 @@ void Close(const std::string& folder, const TSaveLayout& l, const TFileOps& ops)
     ops.Remove(l.Old[i]);
   }
   ops.Remove(l.MarkerTemp);
+  ops.Remove(l.JournalTemp);
   SyncFolders(folder, l, ops);
   ops.Remove(DataPath(folder, kCommitMarker));
   ops.SyncFolder(DataPath(folder, ""));
+}
+
+// Appends a finished save's journal lines. A journal that cannot take them is reported, never
+// allowed to undo or block the save: the data files are already in place.
+void AppendSaveJournal(const std::string& folder, std::string_view lines, const TFileOps& ops,
+                       TWarnings& problems) {
+  if (lines.empty()) return;
+  try {
+    AppendJournal(JournalPath(folder), lines, ops);
+  } catch (const EDataFileError& e) {
+    std::string s = e.what();
+    s += " (the changes of this save are not in the change history)";
+    problems.push_back(std::move(s));
+  }
+}
+
+// The journal lines an interrupted save left for finishing; only whole lines count.
+std::string PendingJournal(const TSaveLayout& l) {
+  try {
+    if (!FileExists(l.JournalTemp)) return "";
+    const TBytes bytes = ReadWholeFile(l.JournalTemp);
+    std::string text(bytes.begin(), bytes.end());
+    text.resize(text.find_last_of('\n') == std::string::npos ? 0 : text.find_last_of('\n') + 1);
+    return text;
+  } catch (const EDataFileError&) {
+    return "";
+  }
 }
 
 // What a marker that fits no way out tells the user to do.
@@ -317,7 +351,8 @@ std::string SaveTempName(const std::string& what) {
   return TSaveLayout::SaveFileName(ProcessTag(), what);
 }
 
-void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops, TWarnings* warnings) {
+void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops, TWarnings* warnings,
+                            TWarnings* journalWarnings) {
   const std::string markerPath = DataPath(folder, kCommitMarker);
   if (!FileIsThere(markerPath)) {
     RemoveLeftovers(folder, ops);
@@ -338,6 +373,10 @@ void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops, TWar
     };
     if (all(CanFinish)) {
       Finish(folder, layout, m, ops);
+      TWarnings problems;
+      AppendSaveJournal(folder, PendingJournal(layout), ops, problems);
+      if (TWarnings* to = journalWarnings ? journalWarnings : warnings)
+        for (const std::string& p : problems) to->push_back(p);
       Close(folder, layout, ops);
       return;
     }
@@ -503,14 +542,17 @@ void LoadDataSetReadOnly(TDataSet& data, const std::string& folder, TWarnings* w
 // With `generations` > 0 the data set the files held is first kept as a generation, when the
 // save changes them; the older generations are pruned only once the new files are in place.
 static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, const TFileOps& ops,
-                             int generations) {
+                             int generations, TSaveJournal* journal) {
+  TWarnings noProblems;
+  TWarnings& journalProblems = journal ? journal->Problems : noProblems;
+  const std::string_view journalLines = journal ? std::string_view(journal->Lines) : "";
   // The lists are only read here; nothing in memory changes unless the whole save succeeds.
   const std::array<TBytes, 4> contents = {
       SerializeReasons(data.ReasonList), SerializeEmps(data.EmpList, data.GlobalList),
       SerializeGlobals(data.GlobalList), SerializeDepts(data.DeptList)};
 
   TWarnings recovery;
-  RecoverInterruptedSave(folder, ops, &recovery);
+  RecoverInterruptedSave(folder, ops, &recovery, &journalProblems);
   if (!recovery.empty()) throw EDataFileError(recovery.front());
   // Resolved once: a data file that is a link is replaced where it leads, and one that is not a
   // regular file stops the save here, before anything is written.
@@ -535,6 +577,13 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
       if (ops.CopyAttributes) ops.CopyAttributes(layout.Data[i], layout.Temp[i]);
     }
     for (std::size_t i = 0; i < kFiles.size(); ++i) ops.KeepCopy(layout.Data[i], layout.Old[i]);
+    if (!journalLines.empty()) {
+      // On disk before the marker: a save the marker lets finish has its lines.
+      ops.WriteFileSynced(
+          layout.JournalTemp,
+          std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(journalLines.data()),
+                                   journalLines.size()));
+    }
     SyncFolders(folder, layout, ops);
     const std::string text = MarkerText(marker, layout.Tag);
     ops.WriteFileSynced(
@@ -546,6 +595,7 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
       RemoveQuietly(ops, layout.Old[i]);
     }
     RemoveQuietly(ops, layout.MarkerTemp);
+    RemoveQuietly(ops, layout.JournalTemp);
     dropGeneration();
     throw;
   }
@@ -570,6 +620,7 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
   }
   // The new data set is in place. If this clean-up fails, the marker stays and the next load or
   // save finishes it, so the save still counts as done.
+  AppendSaveJournal(folder, journalLines, ops, journalProblems);
   try {
     Close(folder, layout, ops);
   } catch (const EDataFileError&) {
@@ -578,8 +629,8 @@ static void ReplaceDataFiles(const TDataSet& data, const std::string& folder, co
 }
 
 void SaveDataSet(TDataSet& data, const std::string& folder, bool reload, const TFileOps& ops,
-                 int generations) {
-  ReplaceDataFiles(data, folder, ops, generations);
+                 int generations, TSaveJournal* journal) {
+  ReplaceDataFiles(data, folder, ops, generations, journal);
   if (!reload) return;
   // The files are safely in place; reading them back empties the trash and rebuilds the
   // copies of global entries. Should that fail, the lists in memory stay as they were.

@@ -66,8 +66,18 @@ std::string DataFolderWriteError(const std::string& folder);
 // leaves both the data set and the data files as they were. With `generations` > 0 a save that
 // changes the files first keeps what they held as a generation and keeps at most that many
 // (see generations.h); a generation that cannot be kept fails the save.
+//
+// `journal`: change-history lines the save appends to the journal once the data files are in
+// place. They are kept beside the marker until then, so a save that is finished after a crash
+// appends them too and one that is undone does not. A journal that cannot be written does not
+// fail the save: what went wrong is added to its Problems.
+struct TSaveJournal {
+  std::string Lines;
+  TWarnings Problems;
+};
 void SaveDataSet(TDataSet& data, const std::string& folder, bool reload = true,
-                 const TFileOps& ops = TFileOps::Real(), int generations = 0);
+                 const TFileOps& ops = TFileOps::Real(), int generations = 0,
+                 TSaveJournal* journal = nullptr);
 
 // What a data file was when it was loaded: whether it existed, its size, where and when it was
 // last written, and a checksum of its contents.
@@ -94,8 +104,10 @@ std::vector<std::string> ChangedDataFiles(const std::string& folder, const TData
 // the old files back when the save was failing), acting only on files the marker lists whose
 // size and checksum match it; without a marker it only removes the save's own temporary files.
 // A marker that does not fit the files leaves everything as it is and adds a warning that says
-// what to do. Called by LoadDataSet and SaveDataSet.
+// what to do. A finished save's journal lines are appended; when that fails, the reason goes to
+// `journalWarnings` (to `warnings` when null) and the lines are dropped. Called by LoadDataSet
+// and SaveDataSet.
 void RecoverInterruptedSave(const std::string& folder, const TFileOps& ops = TFileOps::Real(),
-                            TWarnings* warnings = nullptr);
+                            TWarnings* warnings = nullptr, TWarnings* journalWarnings = nullptr);
 
 }  // namespace absence

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "data/dataset.h"
 #include "dates/dates.h"
@@ -47,12 +48,6 @@ TJson Optional(const std::optional<std::string>& v) {
 // A value a line must hold as a string; throws when it does not.
 std::string Text(const TJson& j, const char* key) {
   return j.at(key).get<std::string>();
-}
-
-std::optional<std::string> OptionalText(const TJson& j, const char* key) {
-  const auto it = j.find(key);
-  if (it == j.end() || it->is_null()) return std::nullopt;
-  return it->get<std::string>();
 }
 
 int32_t Id(const TJson& j, const char* key) {
@@ -192,24 +187,37 @@ std::string JournalLine(const TJournalRecord& r) {
 }
 
 std::optional<TJournalRecord> ParseJournalLine(std::string_view line) {
-  const TJson j = TJson::parse(line.begin(), line.end(), nullptr, false);
+  TJson j = TJson::parse(line.begin(), line.end(), nullptr, false);
   if (!j.is_object()) return std::nullopt;
+  // The strings are moved out of the parsed line: a long history is read at the pace of parsing.
+  const auto take = [](TJson& from, const char* key) {
+    return std::move(from.at(key).get_ref<std::string&>());
+  };
+  const auto takeOptional = [](TJson& from, const char* key) -> std::optional<std::string> {
+    const auto it = from.find(key);
+    if (it == from.end() || it->is_null()) return std::nullopt;
+    return std::move(it->get_ref<std::string&>());
+  };
   try {
     TJournalRecord r;
     const auto time = ParseJournalTime(Text(j, "time"));
     if (!time) return std::nullopt;
     r.Time = *time;
-    r.User = Text(j, "user");
-    r.Host = Text(j, "host");
-    r.Kind = Text(j, "kind");
-    r.Text = Text(j, "text");
-    for (const TJson& ref : j.at("records")) {
-      const auto type = TypeOf(Text(ref, "type"));
+    r.User = take(j, "user");
+    r.Host = take(j, "host");
+    r.Kind = take(j, "kind");
+    r.Text = take(j, "text");
+    TJson& records = j.at("records");
+    r.Records.reserve(records.size());
+    for (TJson& ref : records) {
+      const auto type = TypeOf(ref.at("type").get_ref<const std::string&>());
       if (!type) return std::nullopt;
-      r.Records.push_back({*type, Id(ref, "id"), Text(ref, "name"), Id(ref, "dept")});
+      r.Records.push_back({*type, Id(ref, "id"), take(ref, "name"), Id(ref, "dept")});
     }
-    for (const TJson& v : j.at("values"))
-      r.Values.push_back({Text(v, "what"), OptionalText(v, "before"), OptionalText(v, "after")});
+    TJson& values = j.at("values");
+    r.Values.reserve(values.size());
+    for (TJson& v : values)
+      r.Values.push_back({take(v, "what"), takeOptional(v, "before"), takeOptional(v, "after")});
     return r;
   } catch (const std::exception&) {
     // A field missing or of the wrong type: the line is damaged.
@@ -219,6 +227,7 @@ std::optional<TJournalRecord> ParseJournalLine(std::string_view line) {
 
 TJournal ParseJournal(std::string_view text) {
   TJournal journal;
+  journal.Records.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
   std::size_t number = 0;
   while (!text.empty()) {
     ++number;
@@ -317,6 +326,7 @@ void AppendJournal(const std::string& path, std::string_view lines, const TFileO
   std::string_view rest = lines;
   bool closeTornLine = false;
   bool created = false;
+  uint64_t sizeBefore = 0;
   {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 && errno != ENOENT) throw EDataFileError(SystemErrorText(path, errno));
@@ -330,6 +340,7 @@ void AppendJournal(const std::string& path, std::string_view lines, const TFileO
         if (!S_ISREG(st.st_mode))
           throw EDataFileError(path + ": not a regular file; the change history cannot be kept");
         const auto size = static_cast<uint64_t>(st.st_size);
+        sizeBefore = size;
         tail = ReadTail(fd, size, lines.size() + 1, path);
         const std::size_t done = AlreadyAppended(tail, tail.size() == size, lines);
         rest.remove_prefix(done);
@@ -346,11 +357,97 @@ void AppendJournal(const std::string& path, std::string_view lines, const TFileO
   if (closeTornLine) bytes += '\n';
   bytes += rest;
   const auto append = ops.AppendSynced ? ops.AppendSynced : TFileOps::Real().AppendSynced;
-  append(path, Span(bytes));
+  try {
+    append(path, Span(bytes));
+  } catch (const EDataFileError&) {
+    // A failed append (a full disk) takes back what it put down, so no part of these records
+    // stays; should that fail too, readers skip the unfinished line.
+    [[maybe_unused]] const int undone =
+        created ? ::unlink(path.c_str()) : ::truncate(path.c_str(), static_cast<off_t>(sizeBefore));
+    throw;
+  }
   // A new file's name must reach the disk too.
   const std::size_t slash = path.find_last_of('/');
   if (created && ops.SyncFolder)
     ops.SyncFolder(slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1));
+}
+
+std::string JournalBesideBackup(const std::string& backupPath) {
+  return backupPath + ".history.jsonl";
+}
+
+void BackupJournal(const std::string& folder, const std::string& backupPath, const TFileOps& ops) {
+  const std::string source = JournalPath(folder);
+  const std::string target = JournalBesideBackup(backupPath);
+  if (!FileIsThere(source)) {
+    ops.Remove(target);
+    return;
+  }
+  const TBytes bytes = ReadWholeFile(source);
+  ReplaceFile(target, bytes, ".~absence-backup", ops);
+}
+
+namespace {
+
+struct TTimedLine {
+  int64_t Time = 0;
+  std::string_view Text;  // the line with its newline
+};
+
+// The lines of journal text with their times; a line that is no record keeps the time of the
+// record before it, so it stays where it was.
+std::vector<TTimedLine> TimedLines(std::string_view text) {
+  std::vector<TTimedLine> lines;
+  int64_t last = INT64_MIN;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
+    const std::string_view line = text.substr(0, length);
+    text.remove_prefix(length);
+    if (const auto r = ParseJournalLine(
+            line.substr(0, end == std::string_view::npos ? line.size() : line.size() - 1)))
+      last = r->Time;
+    lines.push_back({last, line});
+  }
+  return lines;
+}
+
+}  // namespace
+
+bool RestoreJournal(const std::string& backupPath, const std::string& folder, const TFileOps& ops) {
+  const std::string kept = JournalBesideBackup(backupPath);
+  if (!FileIsThere(kept)) return false;
+  const TBytes keptBytes = ReadWholeFile(kept);
+  const std::string path = JournalPath(folder);
+  const TBytes ownBytes = FileIsThere(path) ? ReadWholeFile(path) : TBytes{};
+  const std::vector<TTimedLine> own = TimedLines(Bytes(ownBytes));
+  std::set<std::string_view> known;
+  for (const TTimedLine& l : own) known.insert(l.Text);
+  std::vector<TTimedLine> added;
+  for (const TTimedLine& l : TimedLines(Bytes(keptBytes))) {
+    // Only whole records come back: damage in the kept copy stays there.
+    if (l.Text.empty() || l.Text.back() != '\n' || l.Time == INT64_MIN) continue;
+    if (!ParseJournalLine(l.Text.substr(0, l.Text.size() - 1))) continue;
+    if (known.insert(l.Text).second) added.push_back(l);
+  }
+  if (added.empty()) return true;
+  // Each journal keeps its own order; the added records go before the first later one.
+  std::vector<TTimedLine> merged;
+  merged.reserve(own.size() + added.size());
+  for (std::size_t i = 0, j = 0; i < own.size() || j < added.size();) {
+    if (j == added.size() || (i < own.size() && own[i].Time <= added[j].Time))
+      merged.push_back(own[i++]);
+    else
+      merged.push_back(added[j++]);
+  }
+  std::string text;
+  for (const TTimedLine& l : merged) {
+    text += l.Text;
+    // An unfinished line of the folder's journal stays a damaged line of its own.
+    if (text.back() != '\n') text += '\n';
+  }
+  ReplaceFile(path, Span(text), ".~absence-journal", ops);
+  return true;
 }
 
 }  // namespace absence

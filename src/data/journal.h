@@ -37,6 +37,7 @@ inline constexpr const char* kEditDept = "edit-department";
 inline constexpr const char* kImport = "import";
 inline constexpr const char* kRestore = "restore";
 inline constexpr const char* kAbandon = "abandon";
+inline constexpr const char* kSave = "save";  // a save with no change of its own (absence-cli save)
 }  // namespace journal_kind
 
 enum class TJournalRefType { Employee, Reason, Dept, GlobalList };
@@ -135,5 +136,21 @@ std::string JournalPath(const std::string& folder);
 // line of its own and never spoils the new ones. Throws EDataFileError.
 void AppendJournal(const std::string& path, std::string_view lines,
                    const TFileOps& ops = TFileOps::Real());
+
+// Backups keep the journal in a file of its own beside the backup file: the backup's records
+// stay exactly as every reader of backups expects them (one with a record of an unknown kind, or
+// a size that is not whole records, is refused as no backup).
+std::string JournalBesideBackup(const std::string& backupPath);
+// Copies the data folder's journal beside the backup `backupPath`, replacing an older copy there
+// whole; without a journal, such an older copy is removed, so it never passes for this backup's.
+// Throws EDataFileError.
+void BackupJournal(const std::string& folder, const std::string& backupPath,
+                   const TFileOps& ops = TFileOps::Real());
+// Brings back the journal kept beside the backup `backupPath`: its records that the folder's
+// journal lacks are merged in by time (a journal lost with its folder comes back whole; one that
+// went on after the backup keeps everything since). Returns false when the backup has no
+// journal beside it. Throws EDataFileError; the folder's journal is then unchanged.
+bool RestoreJournal(const std::string& backupPath, const std::string& folder,
+                    const TFileOps& ops = TFileOps::Real());
 
 }  // namespace absence

@@ -1,9 +1,16 @@
 #include "edit/change.h"
 
+#include "edit/journal_values.h"
+
 namespace absence::edit {
 
 void TChange::Apply(TDataSet& data) {
   const TScope scope = Scope(data);
+  TJournalRecord journal;
+  journal.Time = JournalNow();
+  journal.Kind = JournalKind();
+  journal.Text = Describe(data, kJournalDatePattern);
+  const TPicture pictured = PictureScope(data, scope);
   TSnapshot before(data, scope);
   try {
     Run(data);
@@ -21,6 +28,8 @@ void TChange::Apply(TDataSet& data) {
   touched_.Depts = scope.Depts;
   touched_.Globals = scope.Globals;
   before_.emplace(std::move(before));
+  DescribeDifferences(pictured, PictureScope(data, scope, &pictured), journal);
+  journal_ = std::move(journal);
 }
 
 void TChange::Revert(TDataSet& data) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/dataset.h"
+#include "data/journal.h"
 #include "edit/snapshot.h"
 
 namespace absence::edit {
@@ -50,6 +51,12 @@ class TChange {
   virtual std::string Describe(const TDataSet& data, std::string_view datePattern) const = 0;
   // Valid after Apply or Revert.
   const TTouched& Touched() const { return touched_; }
+  // The change as the journal keeps it, made when it was last applied: its kind, when, what it
+  // did in words, the records it touched and their values before and after. User and host are
+  // the saver's to fill in.
+  const TJournalRecord& Journal() const { return journal_; }
+  // The kind of change, one of journal_kind.
+  virtual const char* JournalKind() const = 0;
 
  protected:
   // What Run may change.
@@ -57,6 +64,7 @@ class TChange {
   // Checks that the change can be made (throwing EChangeRefused when not), then makes it.
   virtual void Run(TDataSet& data) = 0;
   TTouched touched_;
+  TJournalRecord journal_;
 
  private:
   std::optional<TSnapshot> before_;

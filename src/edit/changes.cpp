@@ -7,6 +7,7 @@
 #include "data/reason_policy.h"
 #include "data/undelete.h"
 #include "dates/date_text.h"
+#include "edit/journal_values.h"
 
 namespace absence::edit {
 namespace {
@@ -637,12 +638,20 @@ std::string TEditDept::Describe(const TDataSet& data, std::string_view) const {
 }
 
 // ---------------------------------------------------------------------------------------------
-TReplaceDataSet::TReplaceDataSet(TDataSet replacement, std::string description)
-    : other_(std::move(replacement)), description_(std::move(description)) {}
+TReplaceDataSet::TReplaceDataSet(TDataSet replacement, std::string description, const char* kind)
+    : other_(std::move(replacement)), description_(std::move(description)), kind_(kind) {}
 
 void TReplaceDataSet::Apply(TDataSet& data) {
   if (applied_) throw std::logic_error("the data set was already replaced");
+  // Recorded as what differs between the data set replaced and its replacement.
+  TJournalRecord journal;
+  journal.Time = JournalNow();
+  journal.Kind = kind_;
+  journal.Text = description_;
+  const auto [before, after] = PictureDifferences(data, other_);
+  DescribeDifferences(before, after, journal);
   std::swap(data, other_);
+  journal_ = std::move(journal);
   applied_ = true;
   touched_ = {};
   touched_.Replaced = true;

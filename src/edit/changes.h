@@ -25,6 +25,7 @@ class TAddEntries : public TChange {
   TAddEntries(int32_t empID, int32_t reasonID, std::vector<TDate> dates, float hours,
               TEntryKind kind);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kAddEntries; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -87,6 +88,7 @@ class TEditEntries : public TChange {
  public:
   TEditEntries(int32_t empID, std::vector<TEntryEdit> edits);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kEditEntries; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -102,6 +104,7 @@ class TTrashEntry : public TChange {
  public:
   TTrashEntry(int32_t empID, int32_t reasonID, TEntryKind kind, TDate date);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kTrashEntry; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -119,6 +122,7 @@ class TRestoreEntries : public TChange {
  public:
   TRestoreEntries(int32_t empID, std::vector<int> positions);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kRestoreEntries; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -138,6 +142,7 @@ class TAddEmployee : public TChange {
  public:
   TAddEmployee(TEmpFields fields, const TAccrualList& balances, bool isManager);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kAddEmployee; }
   int32_t NewID() const { return newID_; }
 
  protected:
@@ -158,6 +163,7 @@ class TEditEmployee : public TChange {
   TEditEmployee(int32_t empID, TEmpFields fields, bool isManager,
                 const TAccrualList* balances = nullptr);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kEditEmployee; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -176,6 +182,7 @@ class TSetBalances : public TChange {
  public:
   TSetBalances(int32_t empID, const TAccrualList& balances);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kSetBalances; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -191,6 +198,7 @@ class TRestoreBalances : public TChange {
  public:
   TRestoreBalances(int32_t empID, std::vector<int> positions);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kRestoreBalances; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -210,6 +218,7 @@ class TTrashRecords : public TChange {
  public:
   TTrashRecords(TRecordKind kind, std::vector<int32_t> ids);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kTrashRecords; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -225,6 +234,7 @@ class TRestoreRecords : public TChange {
  public:
   TRestoreRecords(TRecordKind kind, std::vector<int> positions);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kRestoreRecords; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -252,6 +262,7 @@ class TAddReason : public TChange {
  public:
   explicit TAddReason(TReasonFields fields);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kAddReason; }
   int32_t NewID() const { return newID_; }
 
  protected:
@@ -269,6 +280,7 @@ class TEditReason : public TChange {
  public:
   TEditReason(int32_t reasonID, TReasonFields fields);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kEditReason; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -284,6 +296,7 @@ class TSetRules : public TChange {
  public:
   TSetRules(int32_t reasonID, const TRuleList& rules);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kSetRules; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -308,6 +321,7 @@ class TAddDept : public TChange {
  public:
   explicit TAddDept(TDeptFields fields);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kAddDept; }
   int32_t NewID() const { return newID_; }
 
  protected:
@@ -323,6 +337,7 @@ class TEditDept : public TChange {
  public:
   TEditDept(int32_t deptID, TDeptFields fields);
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kEditDept; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -337,10 +352,12 @@ class TEditDept : public TChange {
 // The whole data set replaced at once: an import or the restore of a backup, prepared on a copy.
 class TReplaceDataSet : public TChange {
  public:
-  TReplaceDataSet(TDataSet replacement, std::string description);
+  // `kind`: journal_kind::kImport or journal_kind::kRestore.
+  TReplaceDataSet(TDataSet replacement, std::string description, const char* kind);
   void Apply(TDataSet& data) override;
   void Revert(TDataSet& data) override;
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return kind_; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;
@@ -350,6 +367,7 @@ class TReplaceDataSet : public TChange {
   TDataSet other_;  // the replacement before Apply, the data set replaced after it
   bool applied_ = false;
   std::string description_;
+  const char* kind_;
 };
 
 }  // namespace absence::edit

@@ -18,6 +18,7 @@
 
 #include "cli_runner.h"
 #include "data/backup.h"
+#include "data/journal.h"
 #include "data/json_dump.h"
 #include "data/sample.h"
 #include "edit/changes.h"
@@ -205,6 +206,52 @@ class SessionTest : public QObject {
     QVERIFY(!session.History()->canUndo() && !session.History()->canRedo());
     QVERIFY(!session.Employee(0));
     QVERIFY(!session.Reason(0));
+  }
+
+  // A save appends exactly the changes applied since the last one, undone ones left out, with
+  // this user; a save without changes appends nothing; abandoning names what was dropped.
+  void theHistoryGetsTheChangesEachSaveMadeAndWhatWasAbandoned() {
+    ui::test::TTempEnvironment env;
+    SaveTwoEmployees(App().AppFolder);
+    TDataSession session(App().AppFolder);
+    QVERIFY(session.Load());
+    const auto kinds = [&] {
+      const TJournal j = ReadJournal(JournalPath(App().AppFolder));
+      QString out;
+      for (const auto& r : j.Records) out += QString::fromStdString(r.Kind + ":" + r.Text + ";");
+      return out;
+    };
+    QVERIFY(session.Submit(
+        std::make_unique<edit::TAddDept>(edit::TDeptFields{"Stores", "T", true, 0})));
+    QVERIFY(
+        session.Submit(std::make_unique<edit::TAddDept>(edit::TDeptFields{"Yard", "Y", true, 0})));
+    session.History()->undo();
+    QVERIFY(session.Submit(std::make_unique<edit::TAddReason>(
+        edit::TReasonFields{"Sick", true, false, TBasis::None, TValidate::None})));
+    QVERIFY(session.Save());
+    QCOMPARE(kinds(),
+             QStringLiteral("add-department:Add department Stores;add-reason:Add reason Sick;"));
+    const TJournal saved = ReadJournal(JournalPath(App().AppFolder));
+    QCOMPARE(saved.Records[0].User, TLockEnvironment::Real().UserName());
+    QVERIFY(!saved.Records[0].Host.empty());
+    const std::vector<TJournalValue>& values = saved.Records[1].Values;
+    QVERIFY(std::find(values.begin(), values.end(),
+                      TJournalValue{"Description", std::nullopt, "Sick"}) != values.end());
+
+    QVERIFY(session.Save());
+    QCOMPARE(kinds(),
+             QStringLiteral("add-department:Add department Stores;add-reason:Add reason Sick;"));
+
+    const int32_t stores = session.Data().DeptList.front()->DeptID;
+    QVERIFY(session.Submit(
+        std::make_unique<edit::TEditDept>(stores, edit::TDeptFields{"Shop", "T", true, 0})));
+    QVERIFY(session.Abandon());
+    const TJournal abandoned = ReadJournal(JournalPath(App().AppFolder));
+    QCOMPARE(abandoned.Records.size(), size_t(3));
+    QCOMPARE(abandoned.Records[2].Kind, std::string(journal_kind::kAbandon));
+    QCOMPARE(abandoned.Records[2].Text, std::string("Abandon 1 unsaved change"));
+    QCOMPARE(abandoned.Records[2].Values.front().What, std::string("Edit department Stores"));
+    QCOMPARE(session.Data().DeptList.front()->DeptName, std::string("Stores"));
   }
 
   void aSetThatWasNeverReadIsNeverWritten() {

@@ -8,9 +8,11 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "data/dataset.h"
 #include "data/folder_lock.h"
+#include "data/journal.h"
 #include "data/settings.h"
 
 namespace absence::cli {
@@ -39,7 +41,9 @@ struct TContext {
   // Saves `data` into DataFolder without reading it back, keeping a generation as the settings
   // say. When the load repaired the data files, they are first kept aside as they were (the
   // folder is named on Err); should that fail, nothing is saved (EDataFileError).
-  void SaveData(TDataSet& data) const;
+  // `events` are added to the change history with this user and computer once the files are in
+  // place; a history that cannot be written is reported on Err, not failed.
+  void SaveData(TDataSet& data, const std::vector<TJournalRecord>& events = {}) const;
   TDataSet LoadDataReadOnly() const { return LoadData(); }
   // For commands that change the data set: takes the folder's lock for `command` (held until the
   // program ends), then loads as the desktop program does (creating missing files, finishing an

@@ -13,6 +13,8 @@
 #include "data/settings.h"
 #include "dates/date_text.h"
 #include "dates/dates.h"
+#include "edit/changes.h"
+#include "edit/records_copy.h"
 
 namespace absence::cli {
 namespace {
@@ -80,20 +82,33 @@ int RunImport(TContext& ctx, TConvertContent content, const TImportArgs& a) {
   const TConvertOptions options = OptionsFor(ctx, a.Format);
   const TImportMode mode = a.Mode == "replace" ? TImportMode::Replace : TImportMode::Add;
   TDataSet data = a.DryRun ? ctx.LoadData() : ctx.LoadDataForWriting("import");
+  // Imported into a copy, which then replaces the data set as the desktop program's import
+  // does, so the history records what the import changed.
+  TDataSet imported = edit::CloneDataSet(data);
   TImportSummary s;
   try {
     if (content == TConvertContent::Employees) {
-      s = ImportEmployees(data, ReadImportLines(a.File, content), options, mode);
+      s = ImportEmployees(imported, ReadImportLines(a.File, content), options, mode);
     } else {
       // Line by line: an absence file can hold millions of lines.
       TImportFile file(a.File, content);
-      s = ImportAbsences(data, file, options, mode);
+      s = ImportAbsences(imported, file, options, mode);
     }
   } catch (const EConvertError& e) {
     // A faulty line leaves the data set as it was, and nothing is saved.
     return Failed(ctx, e);
   }
-  if (!a.DryRun) ctx.SaveData(data);
+  if (!a.DryRun) {
+    std::string words =
+        content == TConvertContent::Employees ? "Import employees" : "Import absences";
+    words += mode == TImportMode::Replace ? " (replace)" : "";
+    words += " from ";
+    words += a.File;
+    words += " (absence-cli import)";
+    edit::TReplaceDataSet import(std::move(imported), words, journal_kind::kImport);
+    import.Apply(data);
+    ctx.SaveData(data, {import.Journal()});
+  }
   PrintSummary(*ctx.Out, s, a.DryRun);
   return kExitOk;
 }

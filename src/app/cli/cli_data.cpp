@@ -1,11 +1,14 @@
 // absence-cli commands on the data set as a whole: check, dump, save, backup, restore, backups.
+// Backup and restore carry the change history along beside the backup file.
 #include <iostream>
 #include <memory>
 
 #include "app/cli/cli.h"
 #include "data/backup.h"
 #include "data/generations.h"
+#include "data/journal.h"
 #include "data/json_dump.h"
+#include "edit/changes.h"
 
 namespace absence::cli {
 namespace {
@@ -45,12 +48,16 @@ int RunDump(TContext& ctx) {
 
 int RunSave(TContext& ctx) {
   TDataSet data = ctx.LoadDataForWriting("save");
-  ctx.SaveData(data);
+  TJournalRecord saved;
+  saved.Kind = journal_kind::kSave;
+  saved.Text = "Save (absence-cli save)";
+  ctx.SaveData(data, {saved});
   return kExitOk;
 }
 
 int RunBackup(TContext& ctx, const std::string& file) {
   BackupData(ctx.LoadData(), file);
+  BackupJournal(ctx.DataFolder, file);
   *ctx.Out << "Your Absence data was successfully backed up.\n";
   return kExitOk;
 }
@@ -58,9 +65,17 @@ int RunBackup(TContext& ctx, const std::string& file) {
 int RunRestore(TContext& ctx, const std::string& file) {
   TDataSet data = ctx.LoadDataForWriting("restore");
   TWarnings warnings;
-  RestoreData(data, file, &warnings);
+  TDataSet restored;
+  RestoreData(restored, file, &warnings);
   ctx.ReportWarnings(warnings);
-  ctx.SaveData(data);
+  // Made as the desktop program makes it, so the history records what the restore replaced.
+  std::string words = "Restore from ";
+  words += file;
+  words += " (absence-cli restore)";
+  edit::TReplaceDataSet restore(std::move(restored), words, journal_kind::kRestore);
+  restore.Apply(data);
+  ctx.SaveData(data, {restore.Journal()});
+  RestoreJournal(file, ctx.DataFolder);
   *ctx.Out << "Your Absence data was successfully restored.\n";
   return kExitOk;
 }

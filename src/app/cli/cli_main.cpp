@@ -5,6 +5,7 @@
 
 #include "app/cli/cli.h"
 #include "data/generations.h"
+#include "data/journal.h"
 #include "data/paths.h"
 #include "data/settings_file.h"
 
@@ -75,33 +76,41 @@ const TSettings& TContext::Preferences() const {
   return *preferences_;
 }
 
-void TContext::SaveData(TDataSet& data) const {
+void TContext::SaveData(TDataSet& data, const std::vector<TJournalRecord>& events) const {
   if (Repaired) {
     *Err << "warning: the data files as they were read are kept in "
          << KeepDataFilesAside(DataFolder, std::time(nullptr)) << '\n';
     Repaired = false;
   }
-  SaveDataSet(data, DataFolder, false, TFileOps::Real(), Preferences().Generations);
-}
+  const TSettings& TContext::Preferences() const {
+    if (!preferences_) {
+      TSettingsFile file(IniPath);
+      file.Load();
+      preferences_ = file.ReadPreferences();
+    }
+    return *preferences_;
+  }
 
-TDataSet TContext::LoadDataForWriting(const std::string& command) {
-  if (!Lock) Lock = std::make_shared<TFolderLock>(DataFolder, "absence-cli " + command);
-  const TLockResult r = Lock->Acquire();
-  if (r.Outcome == TLockOutcome::NotWritable)
-    throw EDataFileError("the data cannot be changed: " + r.Message);
-  if (r.Outcome != TLockOutcome::Taken) throw EDataFileError(r.Message);
-  if (!r.Message.empty()) *Err << "note: " << r.Message << '\n';
-  TDataSet data;
-  TWarnings warnings;
-  LoadDataSet(data, DataFolder, &warnings);
-  ReportWarnings(warnings);
-  Repaired = !warnings.empty();
-  return data;
-}
+  void TContext::SaveData(TDataSet & data, const std::vector<TJournalRecord>& events) const {}
 
-void TContext::ReportWarnings(const TWarnings& warnings) const {
-  for (const auto& w : warnings) *Err << "warning: " << w << '\n';
-}
+  TDataSet TContext::LoadDataForWriting(const std::string& command) {
+    if (!Lock) Lock = std::make_shared<TFolderLock>(DataFolder, "absence-cli " + command);
+    const TLockResult r = Lock->Acquire();
+    if (r.Outcome == TLockOutcome::NotWritable)
+      throw EDataFileError("the data cannot be changed: " + r.Message);
+    if (r.Outcome != TLockOutcome::Taken) throw EDataFileError(r.Message);
+    if (!r.Message.empty()) *Err << "note: " << r.Message << '\n';
+    TDataSet data;
+    TWarnings warnings;
+    LoadDataSet(data, DataFolder, &warnings);
+    ReportWarnings(warnings);
+    Repaired = !warnings.empty();
+    return data;
+  }
+
+  void TContext::ReportWarnings(const TWarnings& warnings) const {
+    for (const auto& w : warnings) *Err << "warning: " << w << '\n';
+  }
 
 }  // namespace absence::cli
 

@@ -117,7 +117,8 @@ bool TfrmConvert::RunImport() {
                            ? (replace ? tr("Import employees (replace)") : tr("Import employees"))
                            : (replace ? tr("Import absences (replace)") : tr("Import absences"));
   const std::string words = what.toStdString();
-  if (!session_.Submit(std::make_unique<edit::TReplaceDataSet>(std::move(imported), words)))
+  if (!session_.Submit(std::make_unique<edit::TReplaceDataSet>(std::move(imported), words,
+                                                               journal_kind::kImport)))
     return false;
   if (const QString skipped = SkippedText(summary); !skipped.isEmpty())
     MessageBoxTitled(skipped, TMsgKind::Information, mbOK);

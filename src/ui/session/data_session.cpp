@@ -12,6 +12,7 @@
 
 #include "data/backup.h"
 #include "data/generations.h"
+#include "data/journal.h"
 #include "edit/changes.h"
 #include "ui/common/app_state.h"
 #include "ui/common/date_text.h"
@@ -27,6 +28,7 @@ class TChangeCommand : public QUndoCommand {
  public:
   TChangeCommand(TDataSession& session, edit::TChangePtr change, const QString& text)
       : QUndoCommand(text), session_(session), change_(std::move(change)) {}
+  const edit::TChange& Change() const { return *change_; }
   void redo() override {
     if (applied_) return;
     session_.Redo(*change_);
@@ -215,6 +217,7 @@ bool TDataSession::Load() {
   // first.
   mustKeepAside_ = !warnings.empty();
   history_->clear();
+  unsavedEvents_.clear();
   emit Reloaded();
   if (!warnings.empty())
     MessageBoxWhole(WarningsText(warnings, folder_), TMsgKind::Warning, mbOK,
@@ -234,12 +237,56 @@ void TDataSession::KeepFilesAside() {
   mustKeepAside_ = false;
 }
 
+TJournalRecord TDataSession::Stamped(TJournalRecord record) {
+  static const TLockEnvironment platform = TLockEnvironment::Real();
+  if (record.Time == 0) record.Time = JournalNow();
+  record.User = platform.UserName();
+  record.Host = platform.HostName();
+  return record;
+}
+
+std::string TDataSession::UnsavedJournalLines() const {
+  std::string lines;
+  for (const TJournalRecord& r : unsavedEvents_) lines += JournalLine(Stamped(r));
+  // The commands below the stack's index are applied; those above it were undone.
+  for (int i = 0; i < history_->index(); ++i)
+    if (const auto* c = dynamic_cast<const TChangeCommand*>(history_->command(i)))
+      lines += JournalLine(Stamped(c->Change().Journal()));
+  return lines;
+}
+
 void TDataSession::WriteDataFiles(bool reload) {
   KeepFilesAside();
-  SaveDataSet(data_, folder_, reload, TFileOps::Real(), App().Settings.Generations);
+  TSaveJournal journal{UnsavedJournalLines(), {}};
+  SaveDataSet(data_, folder_, reload, TFileOps::Real(), App().Settings.Generations, &journal);
+  unsavedEvents_.clear();
+  if (!journal.Problems.empty())
+    MessageBoxWhole(QStringLiteral("The Absence data was saved, but the change history could not "
+                                   "be written (listed under Show Details)."),
+                    TMsgKind::Warning, mbOK, WarningsDetails(journal.Problems));
 }
 
 bool TDataSession::Abandon() {
+  if (loaded_ && !readOnly_) {
+    // What is dropped is named in the history, so nobody looks for it later.
+    TJournalRecord record;
+    record.Kind = journal_kind::kAbandon;
+    const int count = history_->index() + static_cast<int>(unsavedEvents_.size());
+    record.Text = "Abandon ";
+    record.Text += std::to_string(count);
+    record.Text += count == 1 ? " unsaved change" : " unsaved changes";
+    for (const TJournalRecord& r : unsavedEvents_) record.Values.push_back({r.Text, {}, {}});
+    for (int i = 0; i < history_->index(); ++i)
+      if (const auto* c = dynamic_cast<const TChangeCommand*>(history_->command(i)))
+        record.Values.push_back({c->Change().Journal().Text, {}, {}});
+    try {
+      AppendJournal(JournalPath(folder_), JournalLine(Stamped(std::move(record))));
+    } catch (const EDataFileError& e) {
+      MessageBoxTitled(QStringLiteral("The change history could not be written:\r\r") + Text(e),
+                       TMsgKind::Warning, mbOK);
+    }
+    unsavedEvents_.clear();
+  }
   return Load();
 }
 
@@ -348,6 +395,12 @@ bool TDataSession::Backup(const QString& path) {
     ShowErrorBox(Text(e));
     return false;
   }
+  try {
+    BackupJournal(folder_, path.toStdString());
+  } catch (const EDataFileError& e) {
+    MessageBoxTitled(tr("The change history could not be kept with the backup:\r\r") + Text(e),
+                     TMsgKind::Warning, mbOK);
+  }
   MessageBoxTitled(tr("Your Absence data was successfully backed up."), TMsgKind::Information,
                    mbOK);
   return true;
@@ -381,14 +434,33 @@ bool TDataSession::Restore(const QString& path, bool askFirst) {
   const std::string words =
       "Restore from " + QDir::toNativeSeparators(path).section(QDir::separator(), -1).toStdString();
   if (loaded_) {
-    if (!Submit(std::make_unique<edit::TReplaceDataSet>(std::move(restored), words))) return false;
+    if (!Submit(std::make_unique<edit::TReplaceDataSet>(std::move(restored), words,
+                                                        journal_kind::kRestore)))
+      return false;
   } else {
     // A restored set may be saved even when the files could not be read before; there is no
     // read data set to go back to, so this restore is not undone.
     data_ = std::move(restored);
     loaded_ = true;
     history_->clear();
+    TJournalRecord record;
+    record.Time = JournalNow();
+    record.Kind = journal_kind::kRestore;
+    record.Text = words;
+    record.Text += " (the data files could not be read)";
+    unsavedEvents_.assign(1, std::move(record));
     emit Reloaded();
+  }
+  // The history kept with the backup comes back too; never into a folder this program may not
+  // write.
+  if (!readOnly_) {
+    try {
+      RestoreJournal(path.toStdString(), folder_);
+    } catch (const EDataFileError& e) {
+      MessageBoxTitled(
+          tr("The change history kept with the backup could not be restored:\r\r") + Text(e),
+          TMsgKind::Warning, mbOK);
+    }
   }
   if (!warnings.empty())
     MessageBoxWhole(tr("Some records of the backup file could not be read and were "

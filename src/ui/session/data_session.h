@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "data/dataset.h"
 #include "data/folder_lock.h"
@@ -47,7 +48,8 @@ class TDataSession : public QObject {
   // files since they were read, the user chooses first: keep theirs and read them again,
   // overwrite them, or keep theirs and save this data set as a backup file.
   bool Save();
-  // Reads the data files again, discarding every change since the last save.
+  // Reads the data files again, discarding every change since the last save; the change history
+  // records that they were abandoned.
   bool Abandon();
   // At close: writes without reading back. When that fails, the changes are kept in a new
   // backup file and the user is told where. A data set that was never read is not written; a
@@ -109,8 +111,14 @@ class TDataSession : public QObject {
   QString KeepUnsavedData();
   // Keeps the data files aside when a repaired load is still to be written over them.
   void KeepFilesAside();
-  // Writes the data set over the data files, keeping a generation. Throws EDataFileError.
+  // Writes the data set over the data files, keeping a generation, and appends the changes
+  // applied since the last save to the change history. Throws EDataFileError.
   void WriteDataFiles(bool reload);
+  // The journal lines of the changes applied since the last save (undone ones are not), with
+  // this user and computer.
+  std::string UnsavedJournalLines() const;
+  // Stamps `record` with the time (when not set), user and host.
+  static TJournalRecord Stamped(TJournalRecord record);
   // Takes the folder's lock or asks the user; false when the user chose to quit.
   bool TakeFolder();
   // What the user wants when the data files changed behind this program's back; nullopt: save.
@@ -134,6 +142,9 @@ class TDataSession : public QObject {
   TDataStamp stamp_{};
   uint64_t loadedSum_ = 0;  // read-only: the data set as read, to tell whether it was changed
   QUndoStack* history_ = nullptr;
+  // Events kept for the next save's journal lines that are not on the history (a restore into a
+  // data set that could not be read).
+  std::vector<TJournalRecord> unsavedEvents_;
 };
 
 }  // namespace absence::ui

@@ -1,6 +1,7 @@
 // The save cycle under failures and crashes, and the load's recovery.
 #include <map>
 
+#include "data/journal.h"
 #include "data/json_dump.h"
 #include "data_test_support.h"
 #include "fault_ops.h"
@@ -107,6 +108,74 @@ TEST(Save, CrashAtAnyPointLoadsWholeOldOrWholeNew) {
     EXPECT_TRUE(files == s.oldFiles || files == s.newFiles) << "crash at operation " << k;
     ExpectOnlyDataFiles(s.tmp);
     if (!crashed) break;
+  }
+}
+
+// The journal follows the data files through every failing or crashing step of a save: after
+// the next load, old files go with the old journal and new files with the save's lines added
+// once each; only a journal that could not take them may lack them, and then the save said so.
+TEST(Save, JournalAndDataFilesAgreeAtEveryFailingOrCrashingStep) {
+  TJournalRecord earlier;
+  earlier.Time = 1700000000000;
+  earlier.Kind = journal_kind::kAddReason;
+  earlier.Text = "earlier";
+  std::vector<TJournalRecord> saved(2, earlier);
+  saved[0].Time += 1000;
+  saved[0].Text = "first";
+  saved[1].Time += 1000;
+  saved[1].Text = "second";
+  const std::string lines = JournalLine(saved[0]) + JournalLine(saved[1]);
+  const auto texts = [](const TJournal& j) {
+    std::string out;
+    for (const auto& r : j.Records) out += r.Text + ";";
+    return out;
+  };
+  int total = 0;
+  {
+    TScenario s;
+    TFaultyOps counter{-1, TFaultyOps::Mode::Fail};
+    TSaveJournal journal{lines, {}};
+    SaveDataSet(s.data, s.tmp.Folder(), false, counter.Make(), 0, &journal);
+    EXPECT_TRUE(journal.Problems.empty());
+    EXPECT_EQ(texts(ReadJournal(JournalPath(s.tmp.Folder()))), "first;second;");
+    total = counter.calls;
+  }
+  // A failed step is a crash the save lived through; the two modes that leave the most behind.
+  for (const auto mode : {TFaultyOps::Mode::PartialWrite, TFaultyOps::Mode::Crash}) {
+    for (int k = 1; k <= total; ++k) {
+      const std::string at = "mode " + std::to_string(int(mode)) + " step " + std::to_string(k);
+      TScenario s;
+      AppendJournal(JournalPath(s.tmp.Folder()), JournalLine(earlier));
+      TFaultyOps faulty{k, mode};
+      TSaveJournal journal{lines, {}};
+      try {
+        SaveDataSet(s.data, s.tmp.Folder(), true, faulty.Make(), 0, &journal);
+      } catch (const EDataFileError&) {
+      } catch (const TFaultyOps::TCrash&) {
+      }
+      TDataSet reloaded;
+      TWarnings warnings;
+      LoadDataSet(reloaded, s.tmp.Folder(), &warnings);
+      const TJournal j = ReadJournal(JournalPath(s.tmp.Folder()));
+      if (FilesOf(s.tmp) == s.oldFiles) {
+        EXPECT_EQ(texts(j), "earlier;") << at;
+      } else {
+        ASSERT_EQ(FilesOf(s.tmp), s.newFiles) << at;
+        if (journal.Problems.empty())
+          EXPECT_EQ(texts(j), "earlier;first;second;") << at;
+        else
+          EXPECT_EQ(texts(j), "earlier;") << at;
+      }
+      EXPECT_TRUE(j.DamagedLines.empty()) << at;
+      EXPECT_FALSE(j.TornLastLine) << at;
+      std::vector<std::string> names;
+      for (const auto& e : std::filesystem::directory_iterator(s.tmp.Folder()))
+        names.push_back(e.path().filename().string());
+      std::sort(names.begin(), names.end());
+      EXPECT_EQ(names, (std::vector<std::string>{"dept.dat", "emp.dat", "globals.dat",
+                                                 "history.jsonl", "reason.dat"}))
+          << at;
+    }
   }
 }
 

@@ -53,6 +53,20 @@ struct TFaultyOps {
       gate(p);
       real.WriteFileSynced(p, b);
     };
+    ops.AppendSynced = [=, this](const std::string& p, std::span<const uint8_t> b) {
+      if (mode == Mode::PartialWrite && calls + 1 == failAt) {
+        ++calls;
+        real.AppendSynced(p, b.first(b.size() / 2));
+        throw EDataFileError(SystemErrorText(p, ENOSPC));
+      }
+      if (mode == Mode::FlushFail && calls + 1 == failAt) {
+        ++calls;
+        real.AppendSynced(p, b);
+        throw EDataFileError(SystemErrorText(p, EIO));
+      }
+      gate(p);
+      real.AppendSynced(p, b);
+    };
     ops.Rename = [=](const std::string& a, const std::string& b) {
       gate(b);
       real.Rename(a, b);

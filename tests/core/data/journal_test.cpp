@@ -228,6 +228,43 @@ TEST(Journal, AnUnrelatedTornLineStaysApartFromNewRecords) {
   EXPECT_THROW(AppendJournal(JournalPath(other.Folder()), added), EDataFileError);
 }
 
+// A backup keeps the journal beside it; a restore brings back the records the folder lacks, in
+// time order, and never doubles one.
+TEST(Journal, BackupKeepsItBesideAndRestoreMergesWhatIsMissing) {
+  test::TTempFolder a, b;
+  const auto line = [](int day, const char* text) {
+    return JournalLine(Record(Noon(2026, 1, static_cast<unsigned>(day)), "add-reason", text));
+  };
+  const std::string backup = b.File("copy.abk");
+  WriteText(JournalPath(a.Folder()), line(2, "r2") + line(4, "r4"));
+  BackupJournal(a.Folder(), backup);
+  EXPECT_EQ(FileText(JournalBesideBackup(backup)), line(2, "r2") + line(4, "r4"));
+  const struct {
+    std::string own;  // the folder's journal before the restore; "-" for none
+    std::string after;
+  } cases[] = {
+      {"-", line(2, "r2") + line(4, "r4")},
+      {line(2, "r2") + line(4, "r4") + line(6, "r6"),
+       line(2, "r2") + line(4, "r4") + line(6, "r6")},
+      {line(1, "r1") + line(3, "r3") + line(5, "r5"),
+       line(1, "r1") + line(2, "r2") + line(3, "r3") + line(4, "r4") + line(5, "r5")},
+      {line(1, "r1") + "damaged\n" + line(5, "r5") + "{\"torn",
+       line(1, "r1") + "damaged\n" + line(2, "r2") + line(4, "r4") + line(5, "r5") + "{\"torn\n"},
+  };
+  for (const auto& c : cases) {
+    test::TTempFolder target;
+    if (c.own != "-") WriteText(JournalPath(target.Folder()), c.own);
+    EXPECT_TRUE(RestoreJournal(backup, target.Folder()));
+    EXPECT_EQ(FileText(JournalPath(target.Folder())), c.after) << c.own;
+  }
+  // A backup of a folder without a journal takes away an older one's copy; nothing comes back.
+  test::TTempFolder empty;
+  BackupJournal(empty.Folder(), backup);
+  EXPECT_FALSE(std::filesystem::exists(JournalBesideBackup(backup)));
+  EXPECT_FALSE(RestoreJournal(backup, a.Folder()));
+  EXPECT_EQ(FileText(JournalPath(a.Folder())), line(2, "r2") + line(4, "r4"));
+}
+
 TEST(Journal, TimesReadBackAndBadOnesAreRefused) {
   for (const int64_t ms : {int64_t{0}, Noon(2026, 12, 9) + 45123, Noon(1999, 2, 28) - 1})
     EXPECT_EQ(ParseJournalTime(JournalTimeText(ms)), ms);

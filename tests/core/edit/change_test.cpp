@@ -181,7 +181,8 @@ const std::vector<TKindCase>& KindCases() {
        "Edit department Accounts"},
       {"replace the data set",
        [] {
-         return std::make_unique<TReplaceDataSet>(test::MakeRandomDataSet(7, 5), "Import absences");
+         return std::make_unique<TReplaceDataSet>(test::MakeRandomDataSet(7, 5), "Import absences",
+                                                  journal_kind::kImport);
        },
        "Import absences"},
   };
@@ -480,6 +481,66 @@ TEST(ChangeTest, RandomSequencesUndoneBackToTheStartAndRedone) {
     for (std::size_t k = 0; k < done.size(); ++k) {
       done[k]->Apply(data);
       ASSERT_EQ(DumpJson(data), dumps[k + 1]) << "redo of step " << k;
+    }
+  }
+}
+
+// Each change records what it set, before and after, and which records; the record reads back
+// from its journal line and is made again alike when the change is redone.
+TEST(ChangeTest, EveryKindRecordsWhatItChangedForTheJournal) {
+  using T = TJournalRefType;
+  const struct {
+    const char* name;
+    TJournalValue value;
+    std::vector<std::pair<T, int32_t>> refs;
+  } expected[] = {
+      {"add own entry",
+       {"Vacation 2024-01-06", std::nullopt, "8"},
+       {{T::Employee, 1}, {T::Reason, 1}}},
+      {"add own entry onto a day with one (hours merge)",
+       {"Vacation 2024-01-01", "8", "10"},
+       {{T::Employee, 1}}},
+      {"trash one employee's copy of a global entry",
+       {"Sick 2024-01-31 (global entry)", "8", std::nullopt},
+       {{T::Employee, 2}, {T::Reason, 2}}},
+      {"trash global entry",
+       {"Sick 2024-01-31", "8", std::nullopt},
+       {{T::GlobalList, 0}, {T::Reason, 2}}},
+      {"edit employee: name, department, narrowed period, balances",
+       {"Zed, Zoe: Last name", "Smith", "Zed"},
+       {{T::Employee, 1}, {T::Dept, 1}, {T::Dept, 2}}},
+      {"edit balances", {"Balance Sick", std::nullopt, "1 h as of 2024-01-01"}, {{T::Reason, 2}}},
+      {"trash employees",
+       {"Brown, Cy: In trash", "no", "yes"},
+       {{T::Employee, 1}, {T::Employee, 3}}},
+      {"trash department", {"In trash", "no", "yes"}, {{T::Dept, 1}}},
+      {"untick a reason's policy", {"Description", "Vacation", "Holiday"}, {{T::Reason, 1}}},
+      {"edit department", {"Manager", "", "Brown, Cy"}, {{T::Dept, 2}}},
+  };
+  for (const TKindCase& c : KindCases()) {
+    SCOPED_TRACE(c.Name);
+    TDataSet data = test::MakeSampleDataSet();
+    TChangePtr change = c.Make();
+    const std::string words = change->Describe(data, "yyyy-mm-dd");
+    change->Apply(data);
+    const TJournalRecord first = change->Journal();
+    EXPECT_EQ(first.Kind, change->JournalKind());
+    EXPECT_EQ(first.Text, words);
+    EXPECT_GT(first.Time, 0);
+    ASSERT_FALSE(first.Values.empty());
+    EXPECT_FALSE(first.Records.empty());
+    for (const TJournalValue& v : first.Values) EXPECT_NE(v.Before, v.After) << v.What;
+    EXPECT_EQ(ParseJournalLine(JournalLine(first)), first);
+    change->Revert(data);
+    change->Apply(data);
+    EXPECT_EQ(change->Journal().Values, first.Values);
+    EXPECT_EQ(change->Journal().Records, first.Records);
+    for (const auto& e : expected) {
+      if (std::string(e.name) != c.Name) continue;
+      EXPECT_NE(std::find(first.Values.begin(), first.Values.end(), e.value), first.Values.end())
+          << e.value.What << "\n"
+          << JournalLine(first);
+      for (const auto& [type, id] : e.refs) EXPECT_TRUE(first.Touches(type, id)) << id;
     }
   }
 }
