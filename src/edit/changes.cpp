@@ -164,6 +164,13 @@ void TAddGlobalEntries::Apply(TDataSet& data) {
   std::vector<std::size_t> sizes;
   sizes.reserve(data.EmpList.size());
   for (const auto& e : data.EmpList) sizes.push_back(e->Entries.size());
+  TScope globals;
+  globals.Globals = true;
+  TJournalRecord journal;
+  journal.Time = JournalNow();
+  journal.Kind = JournalKind();
+  journal.Text = Describe(data, kJournalDatePattern);
+  const TPicture pictured = PictureScope(data, globals);
   added_.clear();
   try {
     Run(data);
@@ -176,6 +183,8 @@ void TAddGlobalEntries::Apply(TDataSet& data) {
   for (std::size_t i = 0; i < sizes.size(); ++i)
     if (data.EmpList[i]->Entries.size() != sizes[i])
       touched_.Emps.push_back(data.EmpList[i]->EmpID);
+  DescribeDifferences(pictured, PictureScope(data, globals, &pictured), journal);
+  journal_ = std::move(journal);
   applied_ = true;
 }
 

@@ -55,9 +55,11 @@ class TAddGlobalEntries : public TChange {
   TAddGlobalEntries(std::vector<TGlobalDay> days, std::string what);
   // A year's holidays reach every employee's list: a snapshot of all of them would cost far
   // more than the change, so this change takes back exactly the entries and copies it made.
+  // The journal keeps the global entries added (the copies follow from them).
   void Apply(TDataSet& data) override;
   void Revert(TDataSet& data) override;
   std::string Describe(const TDataSet& data, std::string_view datePattern) const override;
+  const char* JournalKind() const override { return journal_kind::kAddEntries; }
 
  protected:
   TScope Scope(const TDataSet& data) const override;

@@ -55,8 +55,9 @@ int AddPlanned(TContext& ctx, TDataSet& data, std::vector<THoliday> days, const 
     return kExitOk;
   }
   if (!plan.Add.empty()) {
-    HolidayChange(plan, what)->Apply(data);
-    ctx.SaveData(data);
+    const edit::TChangePtr change = HolidayChange(plan, what);
+    change->Apply(data);
+    ctx.SaveData(data, {change->Journal()});
   }
   return kExitOk;
 }

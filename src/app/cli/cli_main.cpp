@@ -82,35 +82,36 @@ void TContext::SaveData(TDataSet& data, const std::vector<TJournalRecord>& event
          << KeepDataFilesAside(DataFolder, std::time(nullptr)) << '\n';
     Repaired = false;
   }
-  const TSettings& TContext::Preferences() const {
-    if (!preferences_) {
-      TSettingsFile file(IniPath);
-      file.Load();
-      preferences_ = file.ReadPreferences();
-    }
-    return *preferences_;
+  const TLockEnvironment platform = TLockEnvironment::Real();
+  TSaveJournal journal;
+  for (TJournalRecord r : events) {
+    if (r.Time == 0) r.Time = JournalNow();
+    r.User = platform.UserName();
+    r.Host = platform.HostName();
+    journal.Lines += JournalLine(r);
   }
+  SaveDataSet(data, DataFolder, false, TFileOps::Real(), Preferences().Generations, &journal);
+  ReportWarnings(journal.Problems);
+}
 
-  void TContext::SaveData(TDataSet & data, const std::vector<TJournalRecord>& events) const {}
+TDataSet TContext::LoadDataForWriting(const std::string& command) {
+  if (!Lock) Lock = std::make_shared<TFolderLock>(DataFolder, "absence-cli " + command);
+  const TLockResult r = Lock->Acquire();
+  if (r.Outcome == TLockOutcome::NotWritable)
+    throw EDataFileError("the data cannot be changed: " + r.Message);
+  if (r.Outcome != TLockOutcome::Taken) throw EDataFileError(r.Message);
+  if (!r.Message.empty()) *Err << "note: " << r.Message << '\n';
+  TDataSet data;
+  TWarnings warnings;
+  LoadDataSet(data, DataFolder, &warnings);
+  ReportWarnings(warnings);
+  Repaired = !warnings.empty();
+  return data;
+}
 
-  TDataSet TContext::LoadDataForWriting(const std::string& command) {
-    if (!Lock) Lock = std::make_shared<TFolderLock>(DataFolder, "absence-cli " + command);
-    const TLockResult r = Lock->Acquire();
-    if (r.Outcome == TLockOutcome::NotWritable)
-      throw EDataFileError("the data cannot be changed: " + r.Message);
-    if (r.Outcome != TLockOutcome::Taken) throw EDataFileError(r.Message);
-    if (!r.Message.empty()) *Err << "note: " << r.Message << '\n';
-    TDataSet data;
-    TWarnings warnings;
-    LoadDataSet(data, DataFolder, &warnings);
-    ReportWarnings(warnings);
-    Repaired = !warnings.empty();
-    return data;
-  }
-
-  void TContext::ReportWarnings(const TWarnings& warnings) const {
-    for (const auto& w : warnings) *Err << "warning: " << w << '\n';
-  }
+void TContext::ReportWarnings(const TWarnings& warnings) const {
+  for (const auto& w : warnings) *Err << "warning: " << w << '\n';
+}
 
 }  // namespace absence::cli
 

@@ -261,8 +261,8 @@ void TDataSession::WriteDataFiles(bool reload) {
   SaveDataSet(data_, folder_, reload, TFileOps::Real(), App().Settings.Generations, &journal);
   unsavedEvents_.clear();
   if (!journal.Problems.empty())
-    MessageBoxWhole(QStringLiteral("The Absence data was saved, but the change history could not "
-                                   "be written (listed under Show Details)."),
+    MessageBoxWhole(tr("The Absence data was saved, but the change history could not "
+                       "be written (listed under Show Details)."),
                     TMsgKind::Warning, mbOK, WarningsDetails(journal.Problems));
 }
 
@@ -282,7 +282,7 @@ bool TDataSession::Abandon() {
     try {
       AppendJournal(JournalPath(folder_), JournalLine(Stamped(std::move(record))));
     } catch (const EDataFileError& e) {
-      MessageBoxTitled(QStringLiteral("The change history could not be written:\r\r") + Text(e),
+      MessageBoxTitled(tr("The change history could not be written:\r\r") + Text(e),
                        TMsgKind::Warning, mbOK);
     }
     unsavedEvents_.clear();

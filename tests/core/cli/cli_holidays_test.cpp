@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <nlohmann/json.hpp>
 
 #include "cli_runner.h"
 #include "data_test_support.h"
@@ -78,6 +79,13 @@ TEST(CliHolidays, AYearFromTheRulesIsAddedOnce) {
             (std::vector<std::string>{"2024-01-31 8", "2030-01-01 7.5", "2030-04-19 7.5",
                                       "2030-05-27 7.5", "2030-11-28 7.5"}));
   EXPECT_EQ(copies, 4);
+  // The history keeps the year's days as one change, with the global entries it added.
+  const auto history = RunCli(f.dir + "history --json");
+  ASSERT_EQ(history.Status, 0);
+  const auto records = nlohmann::json::parse(history.Out);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0]["kind"], "add-entries");
+  EXPECT_EQ(records[0]["values"].size(), 4u) << history.Out;
 
   const auto saved = DataFiles(f.data.Folder());
   const auto second = RunCli(f.dir + "holidays add 2030 --reason 2 --hours 4");
