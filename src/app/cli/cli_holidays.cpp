@@ -9,7 +9,6 @@
 #include "convert/holidays/holiday_rules.h"
 #include "convert/ical/ical_import.h"
 #include "data/fileio.h"
-#include "data/ini_file.h"
 #include "data/settings.h"
 
 namespace absence::cli {
