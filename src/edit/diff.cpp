@@ -12,6 +12,7 @@
 #include "data/backup.h"
 #include "data/float_text.h"
 #include "dates/date_text.h"
+#include "edit/field_text.h"
 
 namespace absence::edit {
 namespace {
@@ -31,36 +32,6 @@ std::string Quoted(const std::string& s) {
 std::string DateText(TDate d) {
   if (!std::isfinite(d)) return "none";
   return FormatDate(d, "yyyy-mm-dd");
-}
-
-std::string YesNo(bool b) {
-  return b ? "yes" : "no";
-}
-
-std::string BasisText(TBasis b) {
-  switch (b) {
-    case TBasis::Calendar:
-      return "calendar year";
-    case TBasis::Anniversary:
-      return "anniversary year";
-    case TBasis::UserYear:
-      return "user-defined year";
-    case TBasis::None:
-      break;
-  }
-  return "none";
-}
-
-std::string ValidateText(TValidate v) {
-  switch (v) {
-    case TValidate::MonthEnd:
-      return "month end";
-    case TValidate::YearEnd:
-      return "year end";
-    case TValidate::None:
-      break;
-  }
-  return "none";
 }
 
 std::string RulesText(const TRuleList& rules) {
@@ -131,13 +102,13 @@ struct TValue {
 std::vector<TValue> DeptValues(const TSide& side, const TDeptRecClass& d) {
   return {{"DeptName", d.DeptName, true},
           {"DeptCode", d.DeptCode, true},
-          {"Active", YesNo(d.Active)},
+          {"Active", YesNoText(d.Active)},
           {"ManagerID", EmpRef(side, d.ManagerID)}};
 }
 
 std::vector<TValue> ReasonValues(const TSide&, const TReasonRecClass& r) {
-  return {{"Description", r.Description, true},   {"Active", YesNo(r.Active)},
-          {"HasPolicy", YesNo(r.HasPolicy)},      {"Basis", BasisText(r.Basis)},
+  return {{"Description", r.Description, true},   {"Active", YesNoText(r.Active)},
+          {"HasPolicy", YesNoText(r.HasPolicy)},  {"Basis", BasisText(r.Basis)},
           {"Validate", ValidateText(r.Validate)}, {"Rules", RulesText(r.Rules)}};
 }
 

@@ -4,6 +4,7 @@
 
 #include "data/float_text.h"
 #include "dates/date_text.h"
+#include "edit/field_text.h"
 #include "edit/records_copy.h"
 
 namespace absence::edit {
@@ -13,10 +14,6 @@ using T = TJournalRefType;
 
 std::string Day(TDate d) {
   return d == 0 ? std::string() : FormatDate(d, "yyyy-mm-dd");
-}
-
-std::string YesNo(bool b) {
-  return b ? "yes" : "no";
 }
 
 std::string Hours(float h) {
@@ -42,40 +39,14 @@ void NameReason(const TDataSet& data, int32_t reasonID, TPicture& p) {
                       TJournalRef{T::Reason, reasonID, ReasonText(data.ReasonList, reasonID), 0});
 }
 
-std::string Basis(TBasis b) {
-  switch (b) {
-    case TBasis::Calendar:
-      return "calendar year";
-    case TBasis::Anniversary:
-      return "anniversary year";
-    case TBasis::UserYear:
-      return "user-defined year";
-    case TBasis::None:
-      break;
-  }
-  return "none";
-}
-
-std::string Validate(TValidate v) {
-  switch (v) {
-    case TValidate::MonthEnd:
-      return "month end";
-    case TValidate::YearEnd:
-      return "year end";
-    case TValidate::None:
-      break;
-  }
-  return "none";
-}
-
 void PictureReason(const TReasonRecClass& r, TPicture& p) {
   p.Names[{T::Reason, r.ReasonID}] = {T::Reason, r.ReasonID, r.Description, 0};
   Put(p, T::Reason, r.ReasonID, "Description", r.Description);
-  Put(p, T::Reason, r.ReasonID, "Active", YesNo(r.Active));
-  Put(p, T::Reason, r.ReasonID, "Accrual policy", YesNo(r.HasPolicy));
+  Put(p, T::Reason, r.ReasonID, "Active", YesNoText(r.Active));
+  Put(p, T::Reason, r.ReasonID, "Accrual policy", YesNoText(r.HasPolicy));
   if (r.HasPolicy) {
-    Put(p, T::Reason, r.ReasonID, "Accrual year", Basis(r.Basis));
-    Put(p, T::Reason, r.ReasonID, "Available at", Validate(r.Validate));
+    Put(p, T::Reason, r.ReasonID, "Accrual year", BasisText(r.Basis));
+    Put(p, T::Reason, r.ReasonID, "Available at", ValidateText(r.Validate));
     std::string rules;
     for (const auto& rule : r.Rules) {
       if (!rules.empty()) rules += "; ";
@@ -90,7 +61,7 @@ void PictureReason(const TReasonRecClass& r, TPicture& p) {
     }
     Put(p, T::Reason, r.ReasonID, "Rules", rules);
   }
-  Put(p, T::Reason, r.ReasonID, "In trash", YesNo(r.Deleted));
+  Put(p, T::Reason, r.ReasonID, "In trash", YesNoText(r.Deleted));
 }
 
 std::string EmpLabel(const TDataSet& data, int32_t empID) {
@@ -108,10 +79,10 @@ void PictureDept(const TDataSet& data, const TDeptRecClass& d, TPicture& p) {
   p.Names[{T::Dept, d.DeptID}] = {T::Dept, d.DeptID, d.DeptName, 0};
   Put(p, T::Dept, d.DeptID, "Name", d.DeptName);
   Put(p, T::Dept, d.DeptID, "Code", d.DeptCode);
-  Put(p, T::Dept, d.DeptID, "Active", YesNo(d.Active));
+  Put(p, T::Dept, d.DeptID, "Active", YesNoText(d.Active));
   Put(p, T::Dept, d.DeptID, "Manager",
       EmpLabel(data, d.ManagerID < 0 ? -d.ManagerID : d.ManagerID));
-  Put(p, T::Dept, d.DeptID, "In trash", YesNo(d.Deleted));
+  Put(p, T::Dept, d.DeptID, "In trash", YesNoText(d.Deleted));
 }
 
 // A department in the trash still names an employee's department (its identifier negated).
@@ -151,7 +122,7 @@ void PictureEmp(const TDataSet& data, const TEmpRecClass& e, TPicture& p) {
   Put(p, T::Employee, id, "Termination date", Day(e.TermDate));
   Put(p, T::Employee, id, "Department", DeptLabel(data, e.DeptID));
   Put(p, T::Employee, id, "Type", std::string(1, e.EmpType));
-  Put(p, T::Employee, id, "In trash", YesNo(e.Deleted));
+  Put(p, T::Employee, id, "In trash", YesNoText(e.Deleted));
   for (const auto& a : e.Accruals) {
     if (!a.get()->IsLive()) continue;
     NameReason(data, a->ReasonID, p);
