@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "dialog_support.h"
 #include "screenshots.h"
