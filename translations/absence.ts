@@ -1071,6 +1071,17 @@ Settings file: %2</source>
         <source>The absence date may not be before the employee&apos;s start date (%1).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The hours must be from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>absence::ui::EntryFlows</name>
+    <message>
+        <source>The absence hours of %1 would total %2. Record them anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>absence::ui::TfrmAccrualRec</name>

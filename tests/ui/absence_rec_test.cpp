@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "dialog_support.h"
 #include "screenshots.h"
@@ -254,6 +255,111 @@ void AbsenceRecTest::bothModesLookFinishedWithATabOrder() {
   shot = QStringLiteral("absence-entry-list");
   EditDayEntries(*session_, org_->Smith, kToday, nullptr);
   QCOMPARE(driver.Runs(), 2);
+}
+
+void AbsenceRecTest::typedHoursAreStoredOrRefusedAsTyped_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("refused");
+  QTest::newRow("above the maximum with a fraction") << "25.5" << true;
+  QTest::newRow("just above the maximum") << "24.01" << true;
+  QTest::newRow("three digits") << "100" << true;
+  QTest::newRow("at the maximum") << "24" << false;
+  QTest::newRow("two decimals") << "23.75" << false;
+  QTest::newRow("short") << "2.5" << false;
+}
+
+void AbsenceRecTest::typedHoursAreStoredOrRefusedAsTyped() {
+  QFETCH(QString, typed);
+  QFETCH(bool, refused);
+  App().Settings.HourFormat = THourFormat::Hundredth;
+  const TDate day = kToday + 20;  // a day without entries
+  TMessageBoxSpy spy;
+  spy.Answer(mbOK);
+  QString shownAfterRefusal;
+  bool focusKept = false;
+  double maximum = 0;
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    auto* hours = Find<TNumEdit>(&rec, "txtHours");
+    maximum = hours->Maximum();
+    TypeInto(Find<TDateEdit>(&rec, "txtDate"), FormatDate(day, App().DatePattern));
+    TypeInto(hours, typed);
+    QCOMPARE(hours->text(), typed);
+    QTest::keyClick(hours, Qt::Key_Return);
+    if (!rec.isVisible()) return;
+    shownAfterRefusal = hours->text();
+    focusKept = hours->hasFocus();
+    QTest::keyClick(&rec, Qt::Key_Escape);
+  });
+  const bool stored = NewOwnEntry(*session_, org_->Smith, nullptr);
+  const TEmpRecClass& smith = *session_->Employee(org_->Smith);
+  QCOMPARE(stored, !refused);
+  if (!refused) {
+    QVERIFY(spy.Calls().empty());
+    QCOMPARE(LiveHours(smith.Entries, org_->Sick, TEntryKind::Own, day), typed.toFloat());
+    return;
+  }
+  QCOMPARE(spy.Calls().size(), std::size_t{1});
+  QVERIFY2(spy.Calls()[0].Text.contains(QString::number(maximum)), qPrintable(spy.Calls()[0].Text));
+  QCOMPARE(shownAfterRefusal, typed);
+  QVERIFY(focusKept);
+  QCOMPARE(LiveHours(smith.Entries, org_->Sick, TEntryKind::Own, day), -1.0f);
+}
+
+void AbsenceRecTest::dayPassing24HoursAsksFirst() {
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TEmpRecClass& smith = absence::ui::test::TestEmp(*session_, org_->Smith);
+  const TDate day = kToday + 20;
+  App().Settings.HourFormat = THourFormat::Hundredth;
+  AddEntry(smith.Entries, d.EmpList, d.ReasonList, org_->Sick, day, 20.5f, TEntryKind::Own);
+  TMessageBoxSpy spy;
+  spy.Answer(mbNo);
+  spy.Answer(mbYes);
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    QVERIFY(ChooseByKeys(Find<TPVComboBox>(&rec, "cboReasonBox"), "Vacation"));
+    TypeInto(Find<TDateEdit>(&rec, "txtDate"), FormatDate(day, App().DatePattern));
+    TypeInto(Find<TNumEdit>(&rec, "txtHours"), "6");
+    QTest::keyClick(Find<TNumEdit>(&rec, "txtHours"), Qt::Key_Return);
+  });
+  const int undoBefore = session_->History()->count();
+  QVERIFY(!NewOwnEntry(*session_, org_->Smith, nullptr));
+  QCOMPARE(spy.Calls().size(), std::size_t{1});
+  const TMessageBoxCall& asked = spy.Calls()[0];
+  QCOMPARE(asked.Buttons, TMsgButtons{mbYes | mbNo});
+  QVERIFY2(asked.Text.contains(FormatDate(day, App().DatePattern)) && asked.Text.contains("26.5"),
+           qPrintable(asked.Text));
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, day), -1.0f);
+  QCOMPARE(session_->History()->count(), undoBefore);
+
+  QVERIFY(NewOwnEntry(*session_, org_->Smith, nullptr));
+  QCOMPARE(spy.Calls().size(), std::size_t{2});
+  QCOMPARE(LiveHours(smith.Entries, org_->Vacation, TEntryKind::Own, day), 6.0f);
+}
+
+void AbsenceRecTest::emptyDateOfANewGlobalEntryIsRefused() {
+  const std::size_t globalsBefore = session_->Data().GlobalList.size();
+  TMessageBoxSpy spy;
+  spy.Answer(mbOK);
+  bool stayedOpen = false;
+  QString dateMessage;
+  TDialogDriver driver([&](QDialog& dlg) {
+    TfrmAbsenceRec& rec = Rec(dlg);
+    auto* date = Find<TDateEdit>(&rec, "txtDate");
+    date->setFocus();
+    QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(date, Qt::Key_Delete);
+    QTest::mouseClick(rec.OkButton(), Qt::LeftButton);
+    stayedOpen = rec.isVisible();
+    QVERIFY(date->hasFocus());
+    dateMessage = date->InvalidDateMessage();
+    QTest::keyClick(&rec, Qt::Key_Escape);
+  });
+  QVERIFY(!NewGlobalEntry(*session_, nullptr));
+  QVERIFY(stayedOpen);
+  QCOMPARE(spy.Calls().size(), std::size_t{1});
+  QCOMPARE(spy.Calls()[0].Text, dateMessage);
+  QCOMPARE(session_->Data().GlobalList.size(), globalsBefore);
 }
 
 }  // namespace absence::ui::test

@@ -20,6 +20,10 @@ class AbsenceRecTest : public QObject {
   void inactiveReasonShownOnlyForAnExistingEntry();
   void newGlobalEntryReachesEveryoneEmployedThatDay();
   void bothModesLookFinishedWithATabOrder();
+  void typedHoursAreStoredOrRefusedAsTyped_data();
+  void typedHoursAreStoredOrRefusedAsTyped();
+  void dayPassing24HoursAsksFirst();
+  void emptyDateOfANewGlobalEntryIsRefused();
 
  private:
   std::unique_ptr<TTempEnvironment> env_;

@@ -1,5 +1,6 @@
 #include "ui/common/num_edit.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -47,6 +48,10 @@ void TNumEdit::ShowValue() {
 }
 
 bool TNumEdit::Acceptable(const QString& text) const {
+  return WellFormed(text) && (maximum_ <= 0 || text.toDouble() <= maximum_);
+}
+
+bool TNumEdit::WellFormed(const QString& text) const {
   if (text.isEmpty()) return true;
   const qsizetype point = text.indexOf(u'.');
   if (point >= 0 && (decimals_ <= 0 || text.indexOf(u'.', point + 1) >= 0)) return false;
@@ -54,8 +59,7 @@ bool TNumEdit::Acceptable(const QString& text) const {
   const QString fraction = point >= 0 ? text.mid(point + 1) : QString();
   for (QChar c : whole + fraction)
     if (c < u'0' || c > u'9') return false;
-  if (whole.size() > digits_ || fraction.size() > decimals_) return false;
-  return maximum_ <= 0 || text.toDouble() <= maximum_;
+  return whole.size() <= digits_ && fraction.size() <= decimals_;
 }
 
 void TNumEdit::keyPressEvent(QKeyEvent* event) {
@@ -66,7 +70,8 @@ void TNumEdit::keyPressEvent(QKeyEvent* event) {
     const int from = hasSelectedText() ? selectionStart() : cursorPosition();
     const int count = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
     next.replace(from, count, typed);
-    if (!Acceptable(next)) {
+    if (!WellFormed(next)) {
+      QApplication::beep();
       event->accept();
       return;
     }

@@ -1,7 +1,8 @@
 #pragma once
 // A numeric box: digits and one decimal point, at most `Digits` digits before the point and
-// `Decimals` after it, a value no larger than `Maximum`, shown in `DisplayMask` while the box
-// does not have the focus.
+// `Decimals` after it, shown in `DisplayMask` while the box does not have the focus. Keys that
+// would break that form are refused with a beep; a value above `Maximum` is kept as typed, so
+// that the window can say what is wrong instead of the box silently dropping a digit.
 #include <QLineEdit>
 
 namespace absence::ui {
@@ -23,8 +24,12 @@ class TNumEdit : public QLineEdit {
   double Value() const;
   void SetValue(double value);
 
-  // Whether `text` is an acceptable content of the box (the limits above).
+  // Whether `text` is an acceptable content of the box (the form and the maximum).
   bool Acceptable(const QString& text) const;
+  // Whether `text` has the box's form (digits, point, decimals); the maximum is not checked.
+  bool WellFormed(const QString& text) const;
+  // Whether the value is within the maximum.
+  bool InRange() const { return maximum_ <= 0 || value_ <= maximum_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -204,6 +204,22 @@ bool TfrmAbsenceRec::DateRuleHolds() {
   return false;
 }
 
+bool TfrmAbsenceRec::DateGiven() {
+  if (GetEntryDate() != 0) return true;
+  MessageBoxTitled(dateEdit_->InvalidDateMessage(), TMsgKind::Information, mbOK);
+  dateEdit_->setFocus();
+  return false;
+}
+
+bool TfrmAbsenceRec::HoursRuleHolds() {
+  if (hoursEdit_->InRange()) return true;
+  MessageBoxTitled(
+      tr("The hours must be from 0 to %1.").arg(QString::number(hoursEdit_->Maximum())),
+      TMsgKind::Information, mbOK);
+  hoursEdit_->setFocus();
+  return false;
+}
+
 void TfrmAbsenceRec::StoreShown() {
   if (!entries_ || readOnly_) return;
   TEmpList noEmployees;  // a change here is never copied to other employees
@@ -214,14 +230,14 @@ void TfrmAbsenceRec::StoreShown() {
 void TfrmAbsenceRec::cmdOKClick() {
   // Leaving the date box makes it check its text first.
   if (!LeaveDateBoxes(OkButton(), {dateEdit_})) return;
-  if (!DateRuleHolds()) return;
+  if (!DateGiven() || !DateRuleHolds() || !HoursRuleHolds()) return;
   StoreShown();
   accept();
 }
 
 void TfrmAbsenceRec::barScrollScroll(int position) {
   if (!entries_ || position == entryIndex_) return;
-  if (!readOnly_ && !DateRuleHolds()) {
+  if (!readOnly_ && (!DateGiven() || !DateRuleHolds() || !HoursRuleHolds())) {
     const QSignalBlocker block(entryScroll_);
     entryScroll_->setValue(entryIndex_);
     return;

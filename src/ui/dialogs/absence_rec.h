@@ -59,6 +59,12 @@ class TfrmAbsenceRec : public QDialog, public TDialogButtons {
   void cmdOKClick();
   // True when the date is on or after EarliestDate; otherwise says so and focuses the date.
   bool DateRuleHolds();
+  // True when the date box holds a date; otherwise shows the date box's message and focuses it,
+  // so that an empty box never stores an entry without a day.
+  bool DateGiven();
+  // True when the hours are within the box's range; otherwise says so, naming the range, and
+  // focuses the box with the typed text kept.
+  bool HoursRuleHolds();
   void StoreShown();
   void ShowEntry(int index);
 
