@@ -273,7 +273,8 @@ TParsedDate ParseDateLenient(std::string_view text, std::string_view pattern, in
   }
   const auto [yearText, monthText, dayText] = yearMonthDay;
   int year = 0, month = 0, day = 0;
-  if (yearText.size() > 4 || monthText.size() > 2 || dayText.size() > 2 ||
+  // A one-digit year is more likely a slip than year 205: refuse it rather than guess.
+  if (yearText.size() < 2 || yearText.size() > 4 || monthText.size() > 2 || dayText.size() > 2 ||
       !DigitsValue(yearText, year) || !DigitsValue(monthText, month) ||
       !DigitsValue(dayText, day) || !DigitsValue(CompleteYear(yearText, nearYear), year))
     return {0, TDateTextFault::Shape};

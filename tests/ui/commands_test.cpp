@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +25,7 @@
 #include "ui/common/date_text.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/help.h"
+#include "ui/common/help_key.h"
 #include "ui/common/help_viewer.h"
 #include "ui/common/num_edit.h"
 #include "ui/common/pv_combo_box.h"
@@ -132,6 +134,56 @@ class CommandsTest : public QObject {
     QCOMPARE(open.Filter, save.Filter);
     QCOMPARE(open.HelpContext, 1240);
     QCOMPARE(Find<QComboBox>(w.get(), "cboEmpBox")->currentIndex(), -1);
+  }
+
+  // The real file dialogs of backup and restore: Help opens their topic, F1 too, and the
+  // dialog stays open until cancelled.
+  void backupAndRestoreDialogsHaveTheirHelp_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("topic");
+    QTest::newRow("backup") << "mnuFileBackup"
+                            << "Backup Absence Data" << 1230;
+    QTest::newRow("restore") << "mnuFileRestore"
+                             << "Restore from Absence Backup" << 1240;
+  }
+  void backupAndRestoreDialogsHaveTheirHelp() {
+    QFETCH(QString, command);
+    QFETCH(QString, title);
+    QFETCH(int, topic);
+    auto w = StartLoaded();
+    InstallHelpKey(w.get());
+    // The help window opens modally over the dialog; a second timer reads and closes it.
+    QList<int> shown;
+    QTimer closer;
+    closer.setInterval(20);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      if (auto* help = qobject_cast<TfrmHelp*>(QApplication::activeModalWidget())) {
+        shown << (help->CurrentTopic() ? help->CurrentTopic()->Context : 0);
+        help->close();
+      }
+    });
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog || seen) return;
+      seen = true;
+      QCOMPARE(dialog->windowTitle(), title);
+      QTest::mouseClick(Find<QPushButton>(dialog, "cmdHelp"), Qt::LeftButton);
+      QApplication::setActiveWindow(dialog);
+      QTest::keyClick(dialog, Qt::Key_F1);
+      QVERIFY(dialog->isVisible());
+      dialog->reject();
+    });
+    closer.start();
+    poll.start();
+    Trigger(w.get(), command.toLatin1().constData());
+    poll.stop();
+    closer.stop();
+    QVERIFY(seen);
+    QCOMPARE(shown, QList<int>({topic, topic}));
   }
 
   void failedRestoreShowsTheSystemMessageAndChangesNothing() {

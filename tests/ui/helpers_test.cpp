@@ -324,7 +324,8 @@ class HelpersTest : public QObject {
       });
     };
     SetMessageBoxHook(nullptr);
-    QApplication::setApplicationDisplayName("Absence");
+    // The caption is the program's own, not a display name Qt would append to every window.
+    QCOMPARE(QApplication::applicationDisplayName(), QApplication::applicationName());
     press("&No");
     QCOMPARE(MessageBoxTitled("Sure?", TMsgKind::Confirmation, mbYes | mbNo), mbNo);
     press("&Yes");

@@ -9,6 +9,7 @@
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
+#include "ui/common/message_box.h"
 #include "ui/common/scale.h"
 #include "ui/main/single_instance.h"
 #include "ui/main/splash.h"
@@ -42,6 +43,21 @@ class StartupTest : public QObject {
     QVERIFY(text("lblCopyright").startsWith("Copyright"));
     QCOMPARE(splash.size(), QSize(Scale(323), Scale(198)));
     QVERIFY(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+  }
+
+  // Whatever start-up has to say is never hidden under the splash, which stays on top.
+  void noMessageIsShownUnderTheSplash() {
+    TfrmSplash splash;
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    bool splashShown = true;
+    SetMessageBoxHook([&](const TMessageBoxCall&) {
+      splashShown = splash.isVisible();
+      return mbOK;
+    });
+    MessageBoxTitled("The settings file could not be saved.", TMsgKind::Warning, mbOK);
+    test::FailOnUnexpectedMessageBoxes();
+    QVERIFY(!splashShown);
   }
 
   void onlyTheFirstCopyAcquiresAndTheSecondSignalsIt() {

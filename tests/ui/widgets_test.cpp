@@ -119,6 +119,8 @@ class WidgetsTest : public QObject {
     QTest::newRow("month 13") << "13/01/2023" << false;
     QTest::newRow("empty but required") << "" << true;
     QTest::newRow("no year") << "12/25/" << false;
+    QTest::newRow("one-digit year") << "12/25/5" << false;
+    QTest::newRow("one-digit year, required") << "1/2/0" << true;
   }
   void dateBoxRejectsWithTheExactMessage() {
     QFETCH(QString, typed);

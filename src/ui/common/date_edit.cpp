@@ -72,7 +72,8 @@ bool TDateEdit::ParseText() {
     date_ = 0;
     return false;
   }
-  if (year.size() < 3) {
+  // Only two-digit years are completed; a single digit stays as typed so it is refused.
+  if (year.size() == 2) {
     t.replace(start, length, CompleteYear(year));
     setText(t);
   }

@@ -1,11 +1,14 @@
 #include "ui/common/file_dialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QStringList>
 
+#include "ui/common/help_key.h"
 #include "ui/common/message_box.h"
 
 namespace absence::ui {
@@ -42,6 +45,18 @@ std::optional<QString> RunFileDialog(const TFileDialogCall& call) {
   }
   if (call.Kind != TFileDialogKind::Folder && !call.InitialName.contains(u'*'))
     dialog.selectFile(call.InitialName);
+  if (call.HelpContext > 0) {
+    // The desktop's own dialog takes no extra buttons; Qt's own one does.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    SetHelpContext(&dialog, call.HelpContext);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+      QPushButton* help = buttons->addButton(QCoreApplication::translate("TFileDialogs", "&Help"),
+                                             QDialogButtonBox::HelpRole);
+      help->setObjectName(QStringLiteral("cmdHelp"));
+      help->setAutoDefault(false);
+      ConnectHelpButton(help, call.HelpContext);
+    }
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/common/help.h"
+#include "version.h"
 
 namespace absence::ui {
 namespace {
@@ -68,6 +69,9 @@ namespace {
 
 TMsgButton ShowBox(TMessageBoxCall call) {
   if (call.HelpContext > 0) call.Buttons |= mbHelp;
+  // A splash stays on top of every window and would hide the box and its buttons.
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->windowType() == Qt::SplashScreen && w->isVisible()) w->hide();
   if (Hook()) return Hook()(call);
 
   const TMsgKind kind = call.Kind;
@@ -112,12 +116,13 @@ TMsgButton MessageBoxTitled(const QString& text, TMsgKind kind, TMsgButtons butt
                             int helpContext) {
   // An error names what the user must act on (a path, a file name), often at its end.
   const QString boxText = kind == TMsgKind::Error ? text : text.left(kMaxMessageLength);
-  return ShowBox({boxText, kind, buttons, helpContext, QApplication::applicationDisplayName(), {}});
+  return ShowBox(
+      {boxText, kind, buttons, helpContext, QString::fromLatin1(version::ProductName), {}});
 }
 
 TMsgButton MessageBoxWhole(const QString& text, TMsgKind kind, TMsgButtons buttons,
                            const QString& details) {
-  return ShowBox({text, kind, buttons, 0, QApplication::applicationDisplayName(), details});
+  return ShowBox({text, kind, buttons, 0, QString::fromLatin1(version::ProductName), details});
 }
 
 void ShowErrorBox(const QString& text) {

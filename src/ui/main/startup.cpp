@@ -80,7 +80,7 @@ int RunAbsence(int argc, char** argv) {
   TGuardedApplication app(argc, argv);
   InstallFatalSignalHandlers();
   QApplication::setApplicationName(QStringLiteral("Absence"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Absence"));
+  // No display name: Qt would append " — Absence" to every window's caption.
   QApplication::setDesktopFileName(QStringLiteral("absence"));
   QApplication::setApplicationVersion(QString::fromLatin1(version::FileVersion));
   const std::string dataFolder = DataFolderFromCommandLine(app);

@@ -62,13 +62,16 @@ TEST(DateText, LenientReadsTypedDatesInThePatternsOrder) {
       {"2005/1/2", "yyyy/mm/dd", None, D(2005, 1, 2)},
       {"  12/25/2005 \r\n", "mm/dd/yyyy", None, D(2005, 12, 25)},
       {"12/25/2005", "mm/dd/yyyy", None, D(2005, 12, 25)},
-      // Years of one or two digits are completed; three and four digits are taken as they are.
+      // Two-digit years are completed; three and four digits are taken as they are; one digit
+      // is refused.
       {"12/25/05", "mm/dd/yyyy", None, D(2005, 12, 25)},
       {"12/25/45", "mm/dd/yyyy", None, D(2045, 12, 25)},
       {"12/25/46", "mm/dd/yyyy", None, D(1946, 12, 25)},
       {"12/25/19", "mm/dd/yyyy", None, D(2019, 12, 25)},
       {"12/25/20", "mm/dd/yyyy", None, D(2020, 12, 25)},
-      {"12/25/5", "mm/dd/yyyy", None, D(205, 12, 25)},
+      {"12/25/5", "mm/dd/yyyy", Shape, 0},
+      {"25/12/5", "dd/mm/yyyy", Shape, 0},
+      {"5/12/25", "yyyy/mm/dd", Shape, 0},
       {"12/25/205", "mm/dd/yyyy", None, D(205, 12, 25)},
       {"99/1/2", "yyyy/mm/dd", None, D(1999, 1, 2)},
       // The separator is the pattern's.
