@@ -125,6 +125,10 @@ void TPageEngine::NextTab(const TCellBorders& borders) {
   }
 }
 
+double TPageEngine::TextWidth(const std::string& text) const {
+  return metrics_.TextWidth(font_, text);
+}
+
 std::string TPageEngine::FitToWidth(const std::string& text, double width) const {
   std::string t = text;
   while (!t.empty() && metrics_.TextWidth(font_, t) > width) DropLastCharacter(t);

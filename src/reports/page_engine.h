@@ -90,6 +90,8 @@ class TPageEngine {
   // true: every cell centred; false: each stop's own justification.
   void SetCellJustification(bool centred) { centreCells_ = centred; }
 
+  // Inches `text` takes in the current font.
+  double TextWidth(const std::string& text) const;
   // `text` shortened from its end until it is at most `width` inches wide in the current font.
   std::string FitToWidth(const std::string& text, double width) const;
 

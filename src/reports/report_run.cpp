@@ -1,6 +1,7 @@
 // RunReport: the page set-up, the shared page heading and the dispatch to the report's body.
 #include "reports/report_run.h"
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 
@@ -140,13 +141,23 @@ namespace {
 // Organization name, "Date: " and "Page: " n, and the title: the top of every page.
 void PrintPageHeading(TReportRun& r) {
   TPageEngine& e = r.Engine;
+  std::string page = "Page: ";
+  page += std::to_string(e.PageNumber());
+  std::string date = "Date: ";
+  date += r.Date(r.In.Settings.Today);
+  // The name's line is as high as "Date:" and "Page:" at its sides: a long name is cut short of
+  // the wider of the two on both sides, so that it stays centred and overprints neither.
+  constexpr double kGap = 0.1;
+  r.Font(11);
+  const double side = std::max(e.TextWidth(page), e.TextWidth(date)) + kGap;
   e.SetSectionTop(0.25);
   r.Font(18, true);
-  e.PrintCentred(r.In.Settings.Organization);
+  const double room = e.SectionRight() - e.SectionLeft() - 2 * side;
+  e.PrintCentred(e.FitToWidth(r.In.Settings.Organization, std::max(0.0, room)));
   e.SetSectionTop(0.3);
   r.Font(11);
-  e.PrintRight("Page: " + std::to_string(e.PageNumber()));
-  e.PrintLeft("Date: " + r.Date(r.In.Settings.Today));
+  e.PrintRight(page);
+  e.PrintLeft(date);
   e.SetSectionTop(0.6);
   r.Font(14, true);
   e.PrintCentred(ReportTitle(r.Options.Kind, r.Options.InformationList));

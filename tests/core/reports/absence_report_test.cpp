@@ -189,5 +189,41 @@ TEST(Reports, NothingToPrintStillGivesTheHeadedFirstPage) {
   }
 }
 
+// The organisation's name shares its line with "Date:" and "Page:": a long one is shortened from
+// its end so that it overprints neither, a short one is printed whole.
+TEST(Reports, LongOrganisationNameIsShortenedClearOfDateAndPage) {
+  const std::string longName(76, 'W');
+  struct Case {
+    std::string name;
+    bool whole;
+  } cases[] = {
+      {"Acme Works", true},
+      {longName, false},
+      {"Northern Regional Health and Social Care Cooperative of the Greater Lakes", false}};
+  for (const Case& c : cases) {
+    TReportFixture f;
+    f.Employees({1, 3});
+    f.Options.Kind = TReportKind::Absence;
+    f.Options.NewPagePerGroup = true;
+    f.Settings.Organization = c.name;
+    const TDocument doc = f.Run();
+    ASSERT_GE(doc.Pages.size(), 2u);
+    for (const TPage& page : doc.Pages) {
+      const TTextItem *name = nullptr, *date = nullptr, *number = nullptr;
+      for (const TTextItem& t : page.Texts) {
+        if (t.Text.rfind("Date:", 0) == 0 && !date) date = &t;
+        if (t.Text.rfind("Page:", 0) == 0 && !number) number = &t;
+        if (!t.Text.empty() && c.name.rfind(t.Text, 0) == 0 && t.Font.Size > 14) name = &t;
+      }
+      ASSERT_TRUE(name && date && number) << c.name;
+      EXPECT_EQ(name->Text == c.name, c.whole) << name->Text;
+      EXPECT_GE(name->X, date->X + date->Width) << name->Text;
+      EXPECT_LE(name->X + name->Width, number->X) << name->Text;
+      // Still centred on the page.
+      EXPECT_NEAR(name->X + name->Width / 2, doc.PageWidth / 2, 0.01);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace absence::test
