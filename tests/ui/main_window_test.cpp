@@ -5,14 +5,12 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
@@ -494,41 +492,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(parts.size(), 4);
     QCOMPARE(parts[2], QString("720"));
     QCOMPARE(parts[3], QString("520"));
-  }
-
-  // A place on a monitor that is gone (or from another machine) must not lose the window.
-  void aPlaceOffEveryScreenIsMovedOnto_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("far right below") << "5000,9000,700,500";
-    QTest::newRow("far left above") << "-3000,-4000,700,500";
-    QTest::newRow("only the bottom edge shows") << "-480,30,700,500";
-    QTest::newRow("bigger than the screen, off it") << "-9000,20,4000,3000";
-  }
-  void aPlaceOffEveryScreenIsMovedOnto() {
-    QFETCH(QString, stored);
-    test::TTempEnvironment env;
-    env.WriteIni("[Initialization]\r\nStartupState=" + stored + "\r\n");
-    auto w = StartMain();
-    QVERIFY(WaitForLoad(*w));
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY2(area.contains(w->pos()), qPrintable(stored));
-    w->close();
-    const QStringList parts = IniValue(env, "Initialization", "StartupState").split(',');
-    QCOMPARE(parts.size(), 4);
-    QVERIFY2(area.contains(QPoint(parts[1].toInt(), parts[0].toInt())),
-             qPrintable(parts.join(',')));
-    // A window that fits the screen is wholly on it.
-    if (w->width() <= area.width() && w->height() <= area.height())
-      QVERIFY(area.contains(w->geometry()));
-  }
-
-  // A place partly on the screen is the user's choice and stays.
-  void aPlacePartlyOnTheScreenIsKept() {
-    test::TTempEnvironment env;
-    env.WriteIni("[Initialization]\r\nStartupState=20,-300,700,500\r\n");
-    auto w = StartMain();
-    QVERIFY(WaitForLoad(*w));
-    QCOMPARE(w->pos(), QPoint(-300, 20));
   }
 
   void balanceColumnWidthsAreSavedAndRestored() {
