@@ -4,8 +4,8 @@
 // reading one back:
 // - strict: exactly the text FormatDate writes (machine input: the command line, tests);
 // - lenient: what a person types or another program writes, in the pattern's order of day,
-//   month and year: one or two digits for day and month, one to four for the year (a year of
-//   one or two digits is completed, see CompleteYear), the pattern's separator between them,
+//   month and year: one or two digits for day and month, two to four for the year (a two-digit
+//   year is completed, see CompleteYear), the pattern's separator between them,
 //   blanks around the whole ignored (date boxes, imported files).
 #include <locale>
 #include <string>

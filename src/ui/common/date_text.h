@@ -23,7 +23,7 @@ QString DatePatternForLocale(const QLocale& locale);
 QString FormatDate(TDate d, const QString& pattern);
 
 // The core's lenient reading: "m/d/y" in the order of `pattern`; one or two digits for day and
-// month, a year of one to four digits (completed like the date box does). False when the text
+// month, a year of two to four digits (two completed like the date box does). False when the text
 // is no existing date.
 bool ParseDate(const QString& text, const QString& pattern, TDate& result);
 
