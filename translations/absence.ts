@@ -44,6 +44,10 @@
         <source>%1<byte value="xd"/>This file does not exist.<byte value="xd"/>Do you want to create it?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TGuardedApplication</name>
@@ -186,6 +190,13 @@
     </message>
     <message>
         <source>Changes abandoned</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>absence::ui::EntryFlows</name>
+    <message>
+        <source>The absence hours of %1 would total %2. Record them anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1073,13 +1084,6 @@ Settings file: %2</source>
     </message>
     <message>
         <source>The hours must be from 0 to %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>absence::ui::EntryFlows</name>
-    <message>
-        <source>The absence hours of %1 would total %2. Record them anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
