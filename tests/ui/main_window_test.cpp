@@ -5,12 +5,14 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
@@ -492,6 +494,67 @@ class MainWindowTest : public QObject {
     QCOMPARE(parts.size(), 4);
     QCOMPARE(parts[2], QString("720"));
     QCOMPARE(parts[3], QString("520"));
+  }
+
+  // A place on a monitor that is gone (or from another machine) must not lose the window, and
+  // one the user can still reach is theirs to keep.
+  void aPlaceOffEveryScreenIsMovedOnto_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("far right below") << "5000,9000,700,500" << false;
+    QTest::newRow("far left above") << "-3000,-4000,700,500" << false;
+    QTest::newRow("just below") << "2000,40,700,500" << false;
+    QTest::newRow("only the bottom edge shows") << "-480,30,700,500" << false;
+    QTest::newRow("bigger than the screen, off it") << "20,-9000,4000,3000" << false;
+    QTest::newRow("partly off the left") << "20,-300,700,500" << true;
+    QTest::newRow("partly off the right and bottom") << "300,400,700,500" << true;
+  }
+  void aPlaceOffEveryScreenIsMovedOnto() {
+    QFETCH(QString, stored);
+    QFETCH(bool, kept);
+    const QStringList want = stored.split(',');
+    test::TTempEnvironment env;
+    env.WriteIni("[Initialization]\r\nStartupState=" + stored + "\r\n");
+    auto w = StartMain();
+    QVERIFY(WaitForLoad(*w));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = w->frameGeometry();
+    const bool fits = frame.width() <= area.width() && frame.height() <= area.height();
+    if (kept) {
+      QCOMPARE(w->pos(), QPoint(want[1].toInt(), want[0].toInt()));
+    } else if (fits) {
+      // The title bar and borders too, not only the client area.
+      QVERIFY2(area.contains(frame), qPrintable(stored));
+    } else {
+      QCOMPARE(frame.topLeft(), area.topLeft());
+    }
+    w->close();
+    const QStringList parts = IniValue(env, "Initialization", "StartupState").split(',');
+    QCOMPARE(parts.size(), 4);
+    const QRect saved(QPoint(parts[1].toInt(), parts[0].toInt()), frame.size());
+    if (kept)
+      QCOMPARE(saved.topLeft(), QPoint(want[1].toInt(), want[0].toInt()));
+    else
+      QVERIFY2(fits ? area.contains(saved) : saved.topLeft() == area.topLeft(),
+               qPrintable(parts.join(',')));
+  }
+
+  // A window moved off every screen while the program runs (a monitor unplugged) is stored
+  // where the next start can reach it.
+  void aWindowOffEveryScreenIsNotSavedThere() {
+    test::TTempEnvironment env;
+    env.WriteIni("[Initialization]\r\nStartupState=40,30,700,500\r\n");
+    auto w = StartMain();
+    QVERIFY(WaitForLoad(*w));
+    w->move(-6000, 7000);
+    QTRY_COMPARE(w->pos(), QPoint(-6000, 7000));
+    const QSize frame = w->frameGeometry().size();
+    w->close();
+    const QStringList parts = IniValue(env, "Initialization", "StartupState").split(',');
+    QCOMPARE(parts.size(), 4);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(area.contains(QRect(QPoint(parts[1].toInt(), parts[0].toInt()), frame)),
+             qPrintable(parts.join(',')));
   }
 
   void balanceColumnWidthsAreSavedAndRestored() {

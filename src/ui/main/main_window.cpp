@@ -236,6 +236,7 @@ void TfrmMain::BringToFront() {
 
 void TfrmMain::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  KeepOnScreen();
   if (!activated_) {
     activated_ = true;
     FormActivate();

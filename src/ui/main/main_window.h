@@ -68,6 +68,8 @@ class TfrmMain : public QMainWindow {
   // Settings (main_window_settings.cpp; SettingChanged in main_window_commands.cpp).
   void ReadSettings();
   void WriteSettings();
+  // Moves a window that no screen shows onto the nearest screen.
+  void KeepOnScreen();
   // Follows a changed preference: the toolbar, the employee box, the hours and benefit year.
   void SettingChanged(TSettingId id);
   // Start-up, save, abandon and close (main_window_data.cpp).
@@ -152,6 +154,7 @@ class TfrmMain : public QMainWindow {
   // commands that open a system dialog clear it while the dialog is open.
   bool activateFront_ = true;
   bool activated_ = false;
+  bool refitWhenShown_ = false;  // moved onto a screen before its frame was known
   bool closing_ = false;
 };
 
