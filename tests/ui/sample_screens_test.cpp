@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -94,6 +97,34 @@ int CellsWithEntries(const TCalendarWindow& cal) {
       if (!cal.grid->item(row, col)->data(Qt::UserRole).value<TCellContent>().Entries.isEmpty())
         ++n;
   return n;
+}
+
+// The cells of `grid` whose text is cut, measured in the font their row is drawn with and
+// against the room a cell leaves its text (a few pixels for the edges, and a picture's width).
+QStringList CutCells(const QTableView* grid) {
+  QStringList cut;
+  const QAbstractItemModel* model = grid->model();
+  const int pictureRoom = grid->verticalHeader()->defaultSectionSize();
+  for (int row = 0; row < model->rowCount(); ++row)
+    for (int column = 0; column < model->columnCount(); ++column) {
+      if (grid->isColumnHidden(column)) continue;
+      const QModelIndex cell = model->index(row, column);
+      QFont font = grid->font();
+      font.setBold(cell.data(Qt::FontRole).value<QFont>().bold());
+      int room = grid->columnWidth(column) - 7;
+      if (!cell.data(Qt::DecorationRole).value<QIcon>().isNull()) room -= pictureRoom;
+      const QString text = cell.data().toString();
+      if (QFontMetrics(font).elidedText(text, Qt::ElideRight, room) != text)
+        cut << QString("%1 (column %2 of %3)").arg(text).arg(column).arg(grid->objectName());
+    }
+  return cut;
+}
+
+int BoldRows(const QTableView* grid) {
+  int bold = 0;
+  for (int row = 0; row < grid->model()->rowCount(); ++row)
+    bold += grid->model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold();
+  return bold;
 }
 
 }  // namespace
@@ -277,6 +308,55 @@ class SampleScreensTest : public QObject {
     for (const char* name : {"departments", "department-record", "employees", "employee-record",
                              "reasons", "reason-record", "policy-wizard-5", "import-5", "export-4"})
       QVERIFY2(shots.contains(name), name);
+  }
+
+  // Every record changed, so every row of the lists is drawn in bold: at the default column
+  // widths each shows its whole text.
+  void boldRowsShowTheirWholeTextAtTheDefaultWidths() {
+    WriteSampleOrganisation(App().AppFolder, kToday);
+    TCalendarWindow cal;
+    QVERIFY(cal.loaded);
+    TDataSet& d = absence::ui::test::TestData(cal.w->Session());
+    for (auto& dept : d.DeptList) dept->Modified = true;
+    for (auto& reason : d.ReasonList) reason->Modified = true;
+    for (auto& emp : d.EmpList) {
+      emp->Modified = true;
+      for (auto& a : emp->Accruals) a->Modified = true;
+      for (auto& e : emp->Entries) e->Modified = true;
+    }
+    QVERIFY(cal.Choose(kShown));
+    QStringList checked;
+    auto check = [&](QDialog& dlg, const char* gridName) {
+      QTableView* grid = ListView(&dlg, gridName);
+      QVERIFY2(BoldRows(grid) > 0, gridName);
+      const QStringList cut = CutCells(grid);
+      QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
+      checked << gridName;
+    };
+    TDialogDriver driver([&](QDialog& dlg) {
+      if (qobject_cast<TfrmDept*>(&dlg)) {
+        check(dlg, "grdDept");
+      } else if (auto* emps = qobject_cast<TfrmEmp*>(&dlg)) {
+        check(dlg, "grdEmployee");
+        QVERIFY(ClickRowOf(ListView(emps, "grdEmployee"), kShown));
+        QTest::mouseClick(ToolButton(emps, "spdEditRec"), Qt::LeftButton);
+      } else if (auto* emp = qobject_cast<TfrmEmpRec*>(&dlg)) {
+        if (Find<TAccrualBalances>(emp, "pnlAccruals")->isHidden())
+          QTest::mouseClick(Find<QPushButton>(emp, "cmdAccruals"), Qt::LeftButton);
+        check(dlg, "grdAccruals");
+      } else if (qobject_cast<TfrmReasons*>(&dlg)) {
+        check(dlg, "grdReasons");
+      } else if (qobject_cast<TfrmTimeList*>(&dlg)) {
+        check(dlg, "grdAbsence");
+      } else {
+        QFAIL(qPrintable("unexpected dialog " + dlg.objectName()));
+      }
+      dlg.reject();
+    });
+    for (const char* command : {"mnuEditDept", "mnuEditEmp", "mnuEditReason", "mnuEditAbsence"})
+      Find<QAction>(cal.w.get(), command)->trigger();
+    QCOMPARE(checked,
+             (QStringList{"grdDept", "grdEmployee", "grdAccruals", "grdReasons", "grdAbsence"}));
   }
 
   // The balance report of everybody in the preview, at page width.

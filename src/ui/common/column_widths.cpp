@@ -57,7 +57,7 @@ void SaveColumnWidths(const QTableView* view) {
   StoreWidths(header->objectName(), widths);
 }
 
-void LoadColumnWidths(QTableView* view, const QList<int>& designWidths) {
+bool LoadColumnWidths(QTableView* view, const QList<int>& designWidths) {
   QHeaderView* header = view->horizontalHeader();
   const int columns = header->count();
   const auto widths = ParseColumnWidths(StoredWidths(header->objectName()));
@@ -73,6 +73,7 @@ void LoadColumnWidths(QTableView* view, const QList<int>& designWidths) {
   }
   view->verticalHeader()->setDefaultSectionSize(
       Scale(view->verticalHeader()->defaultSectionSize()));
+  return widths.has_value();
 }
 
 }  // namespace absence::ui

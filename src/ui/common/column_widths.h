@@ -22,6 +22,7 @@ std::optional<QList<int>> ParseColumnWidths(const QString& value);
 // one. Without stored widths the columns take the design widths (at 96 pixels per inch),
 // scaled; columns beyond the stored ones are hidden; the last shown column takes the rest.
 void SaveColumnWidths(const QTableView* view);
-void LoadColumnWidths(QTableView* view, const QList<int>& designWidths);
+// True when stored widths were found.
+bool LoadColumnWidths(QTableView* view, const QList<int>& designWidths);
 
 }  // namespace absence::ui

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -17,6 +18,23 @@ namespace absence::ui {
 namespace {
 
 constexpr int kDesignRowHeight = 16;
+constexpr int kPictureSize = 13;
+
+// A cell's picture is square, as high as the cell less 2 pixels, at most its design size.
+int PictureSize(int cellHeight) {
+  return std::min(kPictureSize, cellHeight - 2);
+}
+
+// Where a cell's text goes: 2 pixels in from the left and 3 from the right (5 for a
+// right-aligned column, which keeps numbers off the edge), after the picture and a pixel.
+QRect TextRect(const QRect& cell, bool rightAligned, bool picture) {
+  QRect r = cell.adjusted(2, 0, rightAligned ? -5 : -3, 0);
+  if (picture) r.setLeft(r.left() + PictureSize(cell.height()) + 1);
+  return r;
+}
+
+// Eliding also counts the glyphs' overhang beyond their advance, which a few pixels cover.
+constexpr int kOverhang = 4;
 
 // One line, vertically centred, 2 pixels in from the left and 3 from the right (5 for a
 // right-aligned column, which keeps numbers off the edge); picked rows in the highlight colours.
@@ -35,23 +53,18 @@ class TPickCellDelegate : public QStyledItemDelegate {
     p->setFont(font);
     const Qt::Alignment alignment =
         Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask;
-    const bool right = alignment & Qt::AlignRight;
-    QRect r = option.rect.adjusted(2, 0, right ? -5 : -3, 0);
     const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
+    const QRect r = TextRect(option.rect, alignment & Qt::AlignRight, !icon.isNull());
     if (!icon.isNull()) {
-      const int size = std::min(kPictureSize, option.rect.height() - 2);
+      const int size = PictureSize(option.rect.height());
       const QPixmap picture = icon.pixmap(size, size);
       const int top = option.rect.bottom() - size;  // bottom row one pixel above the cell's
-      p->drawPixmap(QRect(r.left(), top, size, size), picture);
-      r.setLeft(r.left() + size + 1);
+      p->drawPixmap(QRect(option.rect.left() + 2, top, size, size), picture);
     }
     const QString text =
         QFontMetrics(font).elidedText(index.data().toString(), Qt::ElideRight, r.width());
     p->drawText(r, alignment | Qt::AlignVCenter | Qt::TextSingleLine, text);
   }
-
- private:
-  static constexpr int kPictureSize = 13;
 };
 
 // A header one line of text high, with room around it.
@@ -100,13 +113,19 @@ TPickGrid::TPickGrid(const QString& headerName, const QString& gridName, TRecord
     setColumnWidth(c, designWidths_[c]);
   FitHeight();
 
-  connect(header, &QHeaderView::sectionResized, this, [this] { FitLastColumn(); });
+  connect(header, &QHeaderView::sectionResized, this, [this] {
+    // Widths the user drags are theirs: the rows no longer widen the columns.
+    if (dragging_) defaultWidths_ = false;
+    FitLastColumn();
+  });
+  header->viewport()->installEventFilter(this);
   // A refill keeps the picked record when it is still listed, else the row it stood on.
   connect(records_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
     keptRow_ = CurrentRow();
     keptID_ = RowID(keptRow_);
   });
   connect(records_, &QAbstractItemModel::modelReset, this, [this] {
+    if (defaultWidths_) FitColumnsToRows();
     if (keptRow_ < 0 || RecordCount() == 0) {
       emit PicksChanged();
       return;
@@ -209,11 +228,57 @@ void TPickGrid::FitLastColumn() {
   fitting_ = false;
 }
 
+bool TPickGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == horizontalHeader()->viewport()) {
+    if (event->type() == QEvent::MouseButtonPress) dragging_ = true;
+    if (event->type() == QEvent::MouseButtonRelease) dragging_ = false;
+  }
+  return QTableView::eventFilter(watched, event);
+}
+
+QFont TPickGrid::WidestRowFont() const {
+  // Any row turns bold when its record changes.
+  QFont bold = font();
+  bold.setBold(true);
+  return bold;
+}
+
+int TPickGrid::ColumnWidthFor(const QString& text, const QFontMetrics& metrics, bool rightAligned,
+                              bool picture) const {
+  const QRect cell(0, 0, 0, verticalHeader()->defaultSectionSize());
+  const QRect room = TextRect(cell, rightAligned, picture);
+  return metrics.horizontalAdvance(text) + kOverhang + (cell.width() - room.width());
+}
+
 void TPickGrid::FitColumnToText(int column, const QString& sample) {
-  // The cell's text stands 2 pixels in from the left and 3 from the right; eliding measures the
-  // glyphs' overhang too, which a few pixels more cover.
-  const int needed = fontMetrics().horizontalAdvance(sample) + 5 + 4;
+  const bool right = records_->ColumnAlignment(column) & Qt::AlignRight;
+  const int needed = ColumnWidthFor(sample, QFontMetrics(WidestRowFont()), right, false);
   if (columnWidth(column) < needed) setColumnWidth(column, needed);
+}
+
+void TPickGrid::FitColumnsToRows() {
+  const int rows = RecordCount();
+  const int columns = records_->columnCount();
+  int last = columns - 1;
+  while (last >= 0 && isColumnHidden(last)) --last;
+  if (rows == 0 || last < 0) return;
+  const QFontMetrics metrics(WidestRowFont());
+  int total = 2 * frameWidth();
+  if (rows > visibleRows_) total += verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c <= last; ++c) {
+    if (isColumnHidden(c)) continue;
+    const bool right = records_->ColumnAlignment(c) & Qt::AlignRight;
+    int needed = 0;
+    for (int r = 0; r < rows; ++r) {
+      const QModelIndex cell = records_->index(r, c);
+      const bool picture = !cell.data(Qt::DecorationRole).value<QIcon>().isNull();
+      needed = std::max(needed, ColumnWidthFor(cell.data().toString(), metrics, right, picture));
+    }
+    // The last column takes what the others leave: the grid makes room for it instead.
+    if (c < last && columnWidth(c) < needed) setColumnWidth(c, needed);
+    total += c < last ? columnWidth(c) : needed;
+  }
+  if (minimumWidth() < total) setMinimumWidth(total);
 }
 
 void TPickGrid::FitHeight() {
@@ -222,8 +287,9 @@ void TPickGrid::FitHeight() {
 }
 
 void TPickGrid::LoadColumnWidths() {
-  absence::ui::LoadColumnWidths(this, designWidths_);
+  defaultWidths_ = !absence::ui::LoadColumnWidths(this, designWidths_);
   FitHeight();
+  if (defaultWidths_) FitColumnsToRows();
 }
 
 void TPickGrid::SaveColumnWidths() const {

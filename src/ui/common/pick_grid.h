@@ -4,6 +4,8 @@
 // drawn in bold, the last column takes the rest of the width, and the widths are kept in the
 // settings file under the header's key. The picked record stays picked when the model lists
 // its records again.
+#include <QFont>
+#include <QFontMetrics>
 #include <QTableView>
 #include <cstdint>
 #include <vector>
@@ -40,9 +42,12 @@ class TPickGrid : public QTableView {
   // commands).
   void SetBlockPicking(bool on);
 
-  // Widens the column so that `sample` fits in the grid's font.
+  // Widens the column so that `sample` fits, in bold as a modified row shows it.
   void FitColumnToText(int column, const QString& sample);
 
+  // Without stored widths the columns start at their design widths and widen, and the grid
+  // makes room for its last column, until every row's text fits whole, in bold as a modified
+  // row shows it; they follow the rows until the user drags a divider.
   void LoadColumnWidths();
   void SaveColumnWidths() const;
 
@@ -59,8 +64,14 @@ class TPickGrid : public QTableView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QFont WidestRowFont() const;
+  // The column width that shows `text` whole in a cell.
+  int ColumnWidthFor(const QString& text, const QFontMetrics& metrics, bool rightAligned,
+                     bool picture) const;
+  void FitColumnsToRows();
   void FitHeight();
   // The last shown column takes the width the others leave.
   void FitLastColumn();
@@ -72,6 +83,8 @@ class TPickGrid : public QTableView {
   int keptRow_ = -1;
   bool blockPicking_ = true;
   bool fitting_ = false;
+  bool defaultWidths_ = false;  // no stored widths, and no divider dragged since
+  bool dragging_ = false;       // a mouse button is down on the header
 };
 
 }  // namespace absence::ui
