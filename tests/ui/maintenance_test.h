@@ -34,6 +34,7 @@ class ReasonsWindowTest : public QObject {
   void cleanup();
   void duplicateDescriptionsAndPolicyOffOn();
   void wizardLadderBackAndCancel();
+  void examplesShowTheWorkedPolicies();
   void untickingThePolicyAsksAndIsUndone();
   void undoRestoresTrashedReasons();
 

@@ -1,12 +1,16 @@
 // The reason list, its dialog and the policy wizard driven by clicks and keys.
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -17,6 +21,8 @@
 #include "screenshots.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
+#include "ui/common/help.h"
+#include "ui/common/help_viewer.h"
 #include "ui/common/num_edit.h"
 #include "ui/maintenance/reason_rec.h"
 #include "ui/maintenance/reasons_window.h"
@@ -115,6 +121,52 @@ void ReasonsWindowTest::duplicateDescriptionsAndPolicyOffOn() {
 
 // Unticking the policy names what goes and asks first; No keeps everything, Yes takes tiers and
 // balances away in one change that undo brings back exactly.
+// Examples opens the help window over the wizard at the worked policy examples, whose links
+// lead to pages that exist.
+void ReasonsWindowTest::examplesShowTheWorkedPolicies() {
+  TDataSet& d = absence::ui::test::TestData(*session_);
+  TReasonRecClass* vacation = d.ReasonList[2].get();
+  vacation->HasPolicy = true;
+  AddRule(vacation->Rules, 0, kMaxRuleMonths, 0, 0);
+  TfrmReasons w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  ClickRow(ReasonList(w), 2);
+  QString topic, text, html;
+  QTimer closer;
+  closer.setInterval(20);
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* help = qobject_cast<TfrmHelp*>(QApplication::activeModalWidget())) {
+      topic = help->CurrentTopic() ? help->CurrentTopic()->Name : QString();
+      text = help->Browser()->toPlainText();
+      html = help->Browser()->toHtml();
+      help->close();
+    }
+  });
+  TDialogDriver driver([&](QDialog& dialog) {
+    closer.start();
+    QTest::mouseClick(Find<QPushButton>(&dialog, "cmdExample"), Qt::LeftButton);
+    closer.stop();
+    QVERIFY(dialog.isVisible());
+    QTest::mouseClick(Find<QPushButton>(&dialog, "BitBtn1"), Qt::LeftButton);
+  });
+  QTest::mouseClick(ToolButton(&w, "spdPolicy"), Qt::LeftButton);
+  QCOMPARE(driver.Runs(), 1);
+  QCOMPARE(topic, QStringLiteral("Policy_Examples"));
+  for (const char* example : {"Calendar year", "Anniversary year", "User-defined year",
+                              "service tiers", "carry-over limit"})
+    QVERIFY2(text.contains(QLatin1String(example), Qt::CaseInsensitive), example);
+  QStringList pages;
+  for (const THelpTopic& t : HelpTopics()) pages << t.Page.section(u'/', -1);
+  const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+  int links = 0;
+  for (const auto& m : link.globalMatch(html)) {
+    ++links;
+    QVERIFY2(pages.contains(m.captured(1).section(u'/', -1)), qPrintable(m.captured(1)));
+  }
+  QVERIFY(links > 0);
+}
+
 void ReasonsWindowTest::untickingThePolicyAsksAndIsUndone() {
   TDataSet& d = absence::ui::test::TestData(*session_);
   TReasonRecClass& vacation =
