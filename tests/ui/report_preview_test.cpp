@@ -105,6 +105,34 @@ class ReportPreviewTest : public QObject {
     form.grab().save(QDir::temp().filePath(QStringLiteral("absence-report-preview.png")));
   }
 
+  // Paging from page 1 to page 12 (a longer page label) leaves every button where it was.
+  void ButtonsStayInPlaceWhilePaging() {
+    TDocument doc = ThreePages();
+    while (doc.Pages.size() < 12) doc.Pages.push_back(doc.Pages.back());
+    TPVPreviewForm form(doc, nullptr);
+    form.resize(1200, 700);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QList<QPushButton*> buttons = form.findChildren<QPushButton*>();
+    QVERIFY(buttons.size() >= 10);
+    auto places = [&] {
+      QCoreApplication::processEvents();
+      QList<QRect> r;
+      for (QPushButton* b : buttons) r << b->geometry();
+      return r;
+    };
+    const QList<QRect> first = places();
+    QTest::mouseClick(ButtonOf(form, "btnLastPage"), Qt::LeftButton);
+    QCOMPARE(form.PageLabelText(), QStringLiteral("Page 12 of 12"));
+    QCOMPARE(places(), first);
+    QTest::mouseClick(ButtonOf(form, "btnPreviousPage"), Qt::LeftButton);
+    QCOMPARE(places(), first);
+    // The label shows its whole text.
+    auto* label = form.findChild<QLabel*>(QStringLiteral("lblPage"));
+    QVERIFY(label->fontMetrics().horizontalAdvance(QStringLiteral("Page 12 of 12")) <=
+            label->contentsRect().width());
+  }
+
   void ZoomsAndScrollsWithTheKeys() {
     const TDocument doc = ThreePages();
     TPVPreviewForm form(doc, nullptr);
