@@ -1,4 +1,5 @@
 // The employee list and one employee's accrual list.
+#include "data/accrual_order.h"
 #include "reports/list_frame.h"
 #include "reports/selection.h"
 
@@ -83,7 +84,9 @@ TDocument PrintEmployeeAccruals(const TPrintoutSetup& setup, const TAccrualList&
   p.NextLine();
   p.HalfLine();
   p.SetFont(kReportFontName, kListFontSize, 0);
-  for (const auto& a : accruals) {
+  // In the dialog's order, whatever order the list is kept in.
+  for (const std::size_t i : AccrualOrder(accruals, reasons)) {
+    const TAccrualRecClass* a = accruals[i].get();
     if (!a->IsLive()) continue;
     const int r = FindReason(reasons, a->ReasonID, "");
     if (r >= 0) p.WriteInColumn(1, reasons[static_cast<std::size_t>(r)]->Description, kCurrentLine);
