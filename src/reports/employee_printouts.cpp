@@ -44,13 +44,13 @@ TDocument PrintEmployeeList(const TPrintoutSetup& setup, const TEmpList& emps,
   for (const auto& e : emps) {
     if (!ShownByDisplay(*e, s.EmployeeDisplay)) continue;
     EnsureRowFits(p, headings);
-    p.WriteInColumn(1, e->FullName(), kCurrentLine);
-    if (!e->SSN.empty()) p.WriteInColumn(2, e->SSN, kCurrentLine);
+    p.WriteFittedInColumn(1, e->FullName(), kCurrentLine);
+    if (!e->SSN.empty()) p.WriteFittedInColumn(2, e->SSN, kCurrentLine);
     if (e->StartDate > 0) p.WriteInColumn(3, ListDate(s, e->StartDate), kCurrentLine);
     if (e->TermDate > 0) p.WriteInColumn(4, ListDate(s, e->TermDate), kCurrentLine);
     const bool benefits = e->EmpType != 'T' && e->EmpType != 'P';
     p.WriteInColumn(5, benefits ? "   Yes" : "   No", kCurrentLine);
-    p.WriteInColumn(6, DepartmentName(depts, e->DeptID), kCurrentLine);
+    p.WriteFittedInColumn(6, DepartmentName(depts, e->DeptID), kCurrentLine);
     p.NextLine();
   }
   return p.EndPrintJob();
@@ -89,7 +89,8 @@ TDocument PrintEmployeeAccruals(const TPrintoutSetup& setup, const TAccrualList&
     const TAccrualRecClass* a = accruals[i].get();
     if (!a->IsLive()) continue;
     const int r = FindReason(reasons, a->ReasonID, "");
-    if (r >= 0) p.WriteInColumn(1, reasons[static_cast<std::size_t>(r)]->Description, kCurrentLine);
+    if (r >= 0)
+      p.WriteFittedInColumn(1, reasons[static_cast<std::size_t>(r)]->Description, kCurrentLine);
     p.WriteRightInColumn(2, ListHours(s, a->Hours), kCurrentLine);
     p.WriteInColumn(3, ListDate(s, a->AsOfDate), kCurrentLine);
     p.NextLine();
