@@ -4,6 +4,7 @@
 
 #include "report_test_support.h"
 #include "reports/list_printouts.h"
+#include "reports/selection.h"
 
 namespace absence::test {
 namespace {
@@ -286,6 +287,26 @@ TEST(ListPrintouts, LongNamesAreShortenedToTheirColumn) {
     EXPECT_EQ(cut, expected) << r.printout;
     for (const std::string& w : r.whole)
       EXPECT_NE(FindText(r.doc.Pages[0], w), nullptr) << r.printout << ": " << w;
+  }
+}
+
+// The reports' selections (and the selection dialog's lists) order names as the employee list
+// does: case and accents aside; equal texts keep their order.
+TEST(Selection, SortsNamesAsTheEmployeeListDoes) {
+  struct Row {
+    TSelection given;
+    std::vector<int32_t> ids;  // in the order sorted
+  } rows[] = {
+      {{{"Zola, Al", 1}, {"\u00d6stberg, Ann", 2}, {"olsen, Bo", 3}, {"Nilsson, Cy", 4}},
+       {4, 3, 2, 1}},
+      {{{"Sales", 1}, {"Office", 2}, {kNoDepartment, 0}}, {0, 2, 1}},
+      {{{"able, ann", 7}, {"Able, Ann", 5}, {"B\u00e4cker", 6}, {"Bahr", 8}}, {7, 5, 6, 8}},
+  };
+  for (Row& r : rows) {
+    SortSelection(r.given);
+    std::vector<int32_t> ids;
+    for (const TSelectionItem& item : r.given) ids.push_back(item.ID);
+    EXPECT_EQ(ids, r.ids) << r.given.front().Text;
   }
 }
 
