@@ -1040,6 +1040,22 @@ Settings file: %2</source>
         <source>Copies</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is neither a page nor a range of pages. Please enter the pages to print like this: 1,3-4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report has no page %1. Please enter pages from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range %1 ends before it begins. Please enter its first page first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the pages to print, for example 1,3-4.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>absence::ui::TTrashCan</name>

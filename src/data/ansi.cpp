@@ -67,6 +67,49 @@ std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
   return len;
 }
 
+// What each Windows-1252 byte from 0x80 on sorts as: letters as their capital without accents
+// (ligatures and "ß" as two letters), the typographic quotes, dashes and the no-break space as
+// their plain forms; nullptr keeps the byte itself.
+constexpr std::array<const char*, 128> kFoldHigh = [] {
+  std::array<const char*, 128> t{};
+  auto set = [&t](int from, int to, const char* as) {
+    for (int b = from; b <= to; ++b) t[static_cast<std::size_t>(b - 0x80)] = as;
+  };
+  set(0x83, 0x83, "F");
+  set(0x8A, 0x8A, "S");
+  set(0x8C, 0x8C, "OE");
+  set(0x8E, 0x8E, "Z");
+  set(0x91, 0x92, "'");
+  set(0x93, 0x94, "\"");
+  set(0x96, 0x97, "-");
+  set(0x9A, 0x9A, "S");
+  set(0x9C, 0x9C, "OE");
+  set(0x9E, 0x9E, "Z");
+  set(0x9F, 0x9F, "Y");
+  set(0xA0, 0xA0, " ");
+  for (int base : {0xC0, 0xE0}) {
+    set(base + 0x00, base + 0x05, "A");
+    set(base + 0x06, base + 0x06, "AE");
+    set(base + 0x07, base + 0x07, "C");
+    set(base + 0x08, base + 0x0B, "E");
+    set(base + 0x0C, base + 0x0F, "I");
+    set(base + 0x10, base + 0x10, "D");
+    set(base + 0x11, base + 0x11, "N");
+    set(base + 0x12, base + 0x16, "O");
+    set(base + 0x18, base + 0x18, "O");
+    set(base + 0x19, base + 0x1C, "U");
+    set(base + 0x1D, base + 0x1D, "Y");
+    set(base + 0x1E, base + 0x1E, "TH");
+  }
+  set(0xDF, 0xDF, "SS");
+  set(0xFF, 0xFF, "Y");
+  return t;
+}();
+
+char FoldAZ(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 bool IsAscii(std::string_view s) {
   for (char c : s)
     if (static_cast<unsigned char>(c) >= 0x80) return false;
@@ -103,9 +146,27 @@ std::string FromAnsi(std::string_view ansi) {
 }
 
 std::string AnsiSortKey(std::string_view utf8) {
-  std::string key = ToAnsi(utf8);
-  for (char& c : key)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  std::string key(utf8);
+  if (IsAscii(utf8)) {
+    for (char& c : key) c = FoldAZ(c);
+    return key;
+  }
+  // The folded letters first; then, after a 0 byte, one mark per character (1 for ASCII, else
+  // its byte), so that texts equal but for their accents still come in one fixed order, the
+  // text without accents first.
+  const std::string ansi = ToAnsi(utf8);
+  key.clear();
+  key.reserve(2 * ansi.size() + 1);
+  for (char c : ansi) {
+    const auto b = static_cast<unsigned char>(c);
+    const char* as = b >= 0x80 ? kFoldHigh[b - 0x80] : nullptr;
+    if (as)
+      key += as;
+    else
+      key += FoldAZ(c);
+  }
+  key += '\0';
+  for (char c : ansi) key += static_cast<unsigned char>(c) < 0x80 ? '\1' : c;
   return key;
 }
 
@@ -121,7 +182,11 @@ int CompareBytes(std::string_view a, std::string_view b) {
 }
 
 int CompareNoCaseAZ(std::string_view a, std::string_view b) {
-  return CompareBytes(AnsiSortKey(a), AnsiSortKey(b));
+  std::string x = ToAnsi(a);
+  std::string y = ToAnsi(b);
+  for (char& c : x) c = FoldAZ(c);
+  for (char& c : y) c = FoldAZ(c);
+  return CompareBytes(x, y);
 }
 
 }  // namespace absence

@@ -13,7 +13,10 @@ std::string ToAnsi(std::string_view utf8);
 // Windows does, so every byte survives a round trip.
 std::string FromAnsi(std::string_view ansi);
 
-// Sort key of a text: its Windows-1252 bytes with a-z folded to A-Z.
+// Sort key of a text, compared with CompareBytes: names sort as people read them. Letters are
+// folded to capitals without their accents ("ä" with "a", "Ö" with "O", "ß" as "SS", "Æ" as "AE"),
+// other characters keep their Windows-1252 byte. A text of plain ASCII keys as its bytes with a-z
+// folded to A-Z; a text with accented letters follows the same text without them.
 std::string AnsiSortKey(std::string_view utf8);
 
 // Compares two sort keys (or raw byte strings) by byte value: -1, 0 or 1.

@@ -1,4 +1,7 @@
 // Employee records, their accrual balances and the employee list.
+#include <algorithm>
+
+#include "data/accrual_order.h"
 #include "data/ansi.h"
 #include "data/list_sort.h"
 #include "data/records.h"
@@ -118,12 +121,25 @@ int FindAccrual(const TAccrualList& list, int32_t reasonID) {
   return -1;
 }
 
-void SortAccruals(TAccrualList& list, const TReasonList& reasons) {
+std::vector<std::size_t> AccrualOrder(const TAccrualList& list, const TReasonList& reasons) {
   std::vector<std::string> keys;
   keys.reserve(list.size());
   for (const auto& a : list) keys.push_back(ToAnsi(ReasonText(reasons, a->ReasonID)));
-  SortByKeys(list, keys,
-             [](const std::string& a, const std::string& b) { return CompareBytes(a, b); });
+  std::vector<std::size_t> order(list.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (const int byText = CompareBytes(keys[a], keys[b])) return byText < 0;
+    return list[a]->ReasonID < list[b]->ReasonID;
+  });
+  return order;
+}
+
+void SortAccruals(TAccrualList& list, const TReasonList& reasons) {
+  const std::vector<std::size_t> order = AccrualOrder(list, reasons);
+  TAccrualList sorted;
+  sorted.reserve(list.size());
+  for (std::size_t i : order) sorted.push_back(std::move(list[i]));
+  list = std::move(sorted);
 }
 
 }  // namespace absence

@@ -53,7 +53,7 @@ TDocument PrintAbsenceList(const TPrintoutSetup& setup, TEntryList& entries,
     const int r = FindReason(reasons, e->ReasonID, "");
     std::string reason = r >= 0 ? reasons[static_cast<std::size_t>(r)]->Description : "";
     if (e->IsGlobal()) reason += " - Global";
-    p.WriteInColumn(reasonColumn, reason, kCurrentLine);
+    p.WriteFittedInColumn(reasonColumn, reason, kCurrentLine);
     p.WriteInColumn(dateColumn, ListDate(s, e->EntryDate), kCurrentLine);
     p.WriteRightInColumn(3, ListHours(s, e->Hours), kCurrentLine);
     p.NextLine();

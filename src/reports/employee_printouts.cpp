@@ -1,4 +1,5 @@
 // The employee list and one employee's accrual list.
+#include "data/accrual_order.h"
 #include "reports/list_frame.h"
 #include "reports/selection.h"
 
@@ -43,13 +44,13 @@ TDocument PrintEmployeeList(const TPrintoutSetup& setup, const TEmpList& emps,
   for (const auto& e : emps) {
     if (!ShownByDisplay(*e, s.EmployeeDisplay)) continue;
     EnsureRowFits(p, headings);
-    p.WriteInColumn(1, e->FullName(), kCurrentLine);
-    if (!e->SSN.empty()) p.WriteInColumn(2, e->SSN, kCurrentLine);
+    p.WriteFittedInColumn(1, e->FullName(), kCurrentLine);
+    if (!e->SSN.empty()) p.WriteFittedInColumn(2, e->SSN, kCurrentLine);
     if (e->StartDate > 0) p.WriteInColumn(3, ListDate(s, e->StartDate), kCurrentLine);
     if (e->TermDate > 0) p.WriteInColumn(4, ListDate(s, e->TermDate), kCurrentLine);
     const bool benefits = e->EmpType != 'T' && e->EmpType != 'P';
     p.WriteInColumn(5, benefits ? "   Yes" : "   No", kCurrentLine);
-    p.WriteInColumn(6, DepartmentName(depts, e->DeptID), kCurrentLine);
+    p.WriteFittedInColumn(6, DepartmentName(depts, e->DeptID), kCurrentLine);
     p.NextLine();
   }
   return p.EndPrintJob();
@@ -83,10 +84,13 @@ TDocument PrintEmployeeAccruals(const TPrintoutSetup& setup, const TAccrualList&
   p.NextLine();
   p.HalfLine();
   p.SetFont(kReportFontName, kListFontSize, 0);
-  for (const auto& a : accruals) {
+  // In the dialog's order, whatever order the list is kept in.
+  for (const std::size_t i : AccrualOrder(accruals, reasons)) {
+    const TAccrualRecClass* a = accruals[i].get();
     if (!a->IsLive()) continue;
     const int r = FindReason(reasons, a->ReasonID, "");
-    if (r >= 0) p.WriteInColumn(1, reasons[static_cast<std::size_t>(r)]->Description, kCurrentLine);
+    if (r >= 0)
+      p.WriteFittedInColumn(1, reasons[static_cast<std::size_t>(r)]->Description, kCurrentLine);
     p.WriteRightInColumn(2, ListHours(s, a->Hours), kCurrentLine);
     p.WriteInColumn(3, ListDate(s, a->AsOfDate), kCurrentLine);
     p.NextLine();

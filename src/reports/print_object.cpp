@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 
 namespace absence::reports {
 namespace {
@@ -179,6 +180,29 @@ void TPrintObject::WriteAt(const std::string& text, double x, double y) {
 
 void TPrintObject::WriteInColumn(int column, const std::string& text, double y) {
   WriteAt(text, Column(column).Pos, y);
+}
+
+void TPrintObject::WriteFittedInColumn(int column, const std::string& text, double y) {
+  WriteInColumn(column, FitToColumn(column, text), y);
+}
+
+std::string TPrintObject::FitToColumn(int column, const std::string& text) const {
+  const int room = PixelsX(Column(column).Width);
+  if (TextPixels(text) <= room) return text;
+  constexpr std::string_view kMore = "...";
+  std::string t = text;
+  std::string candidate;
+  while (!t.empty()) {
+    // Drop one UTF-8 character, then the spaces it leaves at the end.
+    while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
+    if (!t.empty()) t.pop_back();
+    while (!t.empty() && t.back() == ' ') t.pop_back();
+    candidate = t;
+    candidate += kMore;
+    if (TextPixels(candidate) <= room) return candidate;
+  }
+  candidate = kMore;
+  return TextPixels(candidate) <= room ? candidate : std::string();
 }
 
 void TPrintObject::WriteRightInColumn(int column, const std::string& text, double y) {

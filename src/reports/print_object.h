@@ -68,6 +68,11 @@ class TPrintObject {
   // A negative `x` is the left margin; `y` is a position or kNextLine / kCurrentLine.
   void WriteAt(const std::string& text, double x, double y);
   void WriteInColumn(int column, const std::string& text, double y);
+  // As WriteInColumn, but a text wider than the column is cut from its end and ends in "...",
+  // so that it never runs into the next column.
+  void WriteFittedInColumn(int column, const std::string& text, double y);
+  // `text` as WriteFittedInColumn prints it in the current font.
+  std::string FitToColumn(int column, const std::string& text) const;
   void WriteRightInColumn(int column, const std::string& text, double y);
   void WriteCentredInColumn(int column, const std::string& text, double y);
   void WriteCentred(const std::string& text, double y);

@@ -61,7 +61,7 @@ void PrintRules(TPrintObject& p, const TReasonList& reasons) {
   p.HalfLine();
   for (const auto& r : reasons) {
     if (r->Deleted || !r->HasPolicy) continue;
-    p.WriteInColumn(1, r->Description, kNextLine);
+    p.WriteFittedInColumn(1, r->Description, kNextLine);
     for (std::size_t i = 0; i < r->Rules.size(); ++i) {
       const TFTRuleRecClass& rule = *r->Rules[i];
       p.WriteRightInColumn(6, std::to_string(rule.StartMonth), kCurrentLine);
@@ -94,7 +94,7 @@ TDocument PrintReasonList(const TPrintoutSetup& setup, const TReasonList& reason
   for (const auto& r : reasons) {
     if (r->Deleted) continue;
     anyPolicy = anyPolicy || r->HasPolicy;
-    p.WriteInColumn(1, r->Description, kCurrentLine);
+    p.WriteFittedInColumn(1, r->Description, kCurrentLine);
     p.WriteInColumn(2, r->Active ? "Yes" : "No", kCurrentLine);
     p.WriteInColumn(3, r->HasPolicy ? "Yes" : "No", kCurrentLine);
     WriteOrNotApplicable(p, 4, BasisText(r->Basis));

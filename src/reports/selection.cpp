@@ -2,18 +2,10 @@
 #include "reports/selection.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "data/ansi.h"
 
 namespace absence::reports {
-namespace {
-
-std::string Folded(const std::string& s) {
-  std::string f = s;
-  for (char& c : f) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return f;
-}
-
-}  // namespace
 
 TSelection EmployeeChoices(const TEmpList& emps, TEmployeeDisplay employeeDisplay) {
   TSelection choices;
@@ -30,9 +22,12 @@ TSelection DepartmentChoices(const TDeptList& depts) {
   return choices;
 }
 
+bool SelectionTextBefore(const TSelectionItem& a, const TSelectionItem& b) {
+  return CompareBytes(AnsiSortKey(a.Text), AnsiSortKey(b.Text)) < 0;
+}
+
 void SortSelection(TSelection& selection) {
-  std::stable_sort(selection.begin(), selection.end(),
-                   [](const auto& a, const auto& b) { return Folded(a.Text) < Folded(b.Text); });
+  std::stable_sort(selection.begin(), selection.end(), SelectionTextBefore);
 }
 
 }  // namespace absence::reports

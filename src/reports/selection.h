@@ -10,7 +10,9 @@ namespace absence::reports {
 TSelection EmployeeChoices(const TEmpList& emps, TEmployeeDisplay employeeDisplay);
 // Departments not trashed, by DeptName, then "<No Department>" with identifier 0.
 TSelection DepartmentChoices(const TDeptList& depts);
-// Alphabetical, ignoring case, as the selection lists keep their items.
+// Alphabetical as the employee list is (AnsiSortKey: case and accents aside), as the selection
+// lists keep their items; equal texts keep their order.
+bool SelectionTextBefore(const TSelectionItem& a, const TSelectionItem& b);
 void SortSelection(TSelection& selection);
 
 }  // namespace absence::reports

@@ -1,5 +1,6 @@
 // The department list and dialog driven by clicks and keys.
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,8 @@
 #include "screenshots.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/printers.h"
 #include "ui/common/pv_combo_box.h"
 #include "ui/maintenance/dept_rec.h"
 #include "ui/maintenance/dept_window.h"
@@ -311,6 +314,50 @@ void DeptWindowTest::listFollowsChangesMadeElsewhere() {
   QCOMPARE(ColumnTexts(grid, 3), QStringList(5, QStringLiteral("Smith, Ann")));
   QCOMPARE(RecordAt(grid, CurrentRow(grid)), picked);
   QCOMPARE(PickedRows(grid), QList<int>{3});
+}
+
+}  // namespace absence::ui::test
+
+namespace absence::ui::test {
+
+// Print makes the plain "Department List" of the listed departments on the printer, without a
+// setup window or any other dialog in between (the PDF printer only asks for its file).
+void DeptWindowTest::printMakesThePlainListStraightToThePrinter() {
+  SetPrintersOverride(QStringList{QString::fromLatin1(kPdfPrinterName)});
+  const QString file = env_->DataFolder() + QStringLiteral("departments.pdf");
+  int asked = 0;
+  SetFileDialogHook([&](const TFileDialogCall& call) -> std::optional<QString> {
+    ++asked;
+    return call.DefaultExt == QLatin1String("pdf") ? std::optional<QString>(file) : std::nullopt;
+  });
+  TfrmDept w(*session_);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  {
+    TDialogDriver driver([](QDialog& dialog) {
+      dialog.reject();
+      QFAIL(qPrintable("a dialog came up: " + dialog.windowTitle()));
+    });
+    QTest::mouseClick(ToolButton(&w, "spdPrint"), Qt::LeftButton);
+    QCOMPARE(driver.Runs(), 0);
+  }
+  SetFileDialogHook(nullptr);
+  SetPrintersOverride(std::nullopt);
+  QCOMPARE(asked, 1);
+  QVERIFY(QFileInfo(file).size() > 0);
+  const QString text = PdfText(file);
+  if (text.isEmpty()) QSKIP("pdftotext is not available");
+  QVERIFY2(text.contains(QStringLiteral("Department List")), qPrintable(text));
+  QVERIFY2(!text.contains(QStringLiteral("Information")), qPrintable(text));
+  // One page, the departments in the window's order, no employees under them.
+  QCOMPARE(text.split(QLatin1Char('\f'), Qt::SkipEmptyParts).size(), 1);
+  qsizetype at = 0;
+  for (const char* dept : {"Accounts", "Legal", "Research", "Sales", "Shipping"}) {
+    const qsizetype next = text.indexOf(QString::fromLatin1(dept), at);
+    QVERIFY2(next > at, dept);
+    at = next;
+  }
+  QVERIFY2(!text.contains(QStringLiteral("Jones")), qPrintable(text));
 }
 
 }  // namespace absence::ui::test

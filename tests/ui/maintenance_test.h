@@ -20,6 +20,7 @@ class DeptWindowTest : public QObject {
   void shiftPicksBlock();
   void emptyListEditActsAsNew();
   void listFollowsChangesMadeElsewhere();
+  void printMakesThePlainListStraightToThePrinter();
 
  private:
   std::unique_ptr<TTempEnvironment> env_;

@@ -18,6 +18,7 @@
 #include <sys/resource.h>
 
 #include "../core/reports/report_data_set.h"
+#include "dialog_support.h"
 #include "render/report_paint.h"
 #include "reports/report.h"
 #include "suites.h"
@@ -102,6 +103,34 @@ class ReportPreviewTest : public QObject {
     QTest::keyClicks(page, QStringLiteral("1"));
     QCOMPARE(form.CurrentPage(), 1);
     form.grab().save(QDir::temp().filePath(QStringLiteral("absence-report-preview.png")));
+  }
+
+  // Paging from page 1 to page 12 (a longer page label) leaves every button where it was.
+  void ButtonsStayInPlaceWhilePaging() {
+    TDocument doc = ThreePages();
+    while (doc.Pages.size() < 12) doc.Pages.push_back(doc.Pages.back());
+    TPVPreviewForm form(doc, nullptr);
+    form.resize(1200, 700);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QList<QPushButton*> buttons = form.findChildren<QPushButton*>();
+    QVERIFY(buttons.size() >= 10);
+    auto places = [&] {
+      QCoreApplication::processEvents();
+      QList<QRect> r;
+      for (QPushButton* b : buttons) r << b->geometry();
+      return r;
+    };
+    const QList<QRect> first = places();
+    QTest::mouseClick(ButtonOf(form, "btnLastPage"), Qt::LeftButton);
+    QCOMPARE(form.PageLabelText(), QStringLiteral("Page 12 of 12"));
+    QCOMPARE(places(), first);
+    QTest::mouseClick(ButtonOf(form, "btnPreviousPage"), Qt::LeftButton);
+    QCOMPARE(places(), first);
+    // The label shows its whole text.
+    auto* label = form.findChild<QLabel*>(QStringLiteral("lblPage"));
+    QVERIFY(label->fontMetrics().horizontalAdvance(QStringLiteral("Page 12 of 12")) <=
+            label->contentsRect().width());
   }
 
   void ZoomsAndScrollsWithTheKeys() {
@@ -249,6 +278,70 @@ class ReportPreviewTest : public QObject {
     QCOMPARE(asked, 1);
     const int pages = PdfPages(file);
     if (pages >= 0) QCOMPARE(pages, 1);
+    SetFileDialogHook(nullptr);
+    SetPrintersOverride(std::nullopt);
+  }
+
+  // "Selection" takes a page list typed in the setup window: text it cannot read is refused
+  // with a message and the window stays open; a list prints each page it names once, in order.
+  void SelectionPrintsThePagesOfTheTypedList() {
+    const TDataSet data = absence::test::MakeReportDataSet();
+    TReportOptions o;
+    o.Kind = TReportKind::Absence;
+    o.StartDate = EncodeDate(2024, 1, 1);
+    o.EndDate = EncodeDate(2024, 1, 31);
+    TReportSettings s;
+    s.Today = EncodeDate(2024, 3, 15);
+    TfrmABReport report(data, o, {{"Able, Ann", 1}, {"Cole, Cy", 3}}, s, QString(), nullptr);
+    QCOMPARE(report.Document().Pages.size(), std::size_t{3});
+    SetPrintersOverride(QStringList{QString::fromLatin1(kPdfPrinterName)});
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("chosen.pdf"));
+    SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(file); });
+    struct Try {
+      const char* typed;
+      bool refused;
+    } tries[] = {{"1,x", true}, {"2-9", true}, {"3-2", true}, {"", true}, {"3,1-1, 3", false}};
+    std::vector<TMessageBoxCall> boxes;
+    ui::test::TDialogDriver driver([&](QDialog& dialog) {
+      auto* setup = dynamic_cast<TPVSetupForm*>(&dialog);
+      QVERIFY(setup);
+      QTest::mouseClick(setup->findChild<QRadioButton*>(QStringLiteral("optSelection")),
+                        Qt::LeftButton);
+      auto* list = setup->findChild<QLineEdit*>(QStringLiteral("txtSelection"));
+      QPushButton* ok = setup->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+      for (const Try& t : tries) {
+        ui::test::TMessageBoxSpy spy;
+        spy.Answer(mbOK);
+        QTest::mouseClick(list, Qt::LeftButton);
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QTest::keyClicks(list, QString::fromLatin1(t.typed));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(spy.Calls().size(), std::size_t(t.refused ? 1 : 0));
+        QCOMPARE(setup->isVisible(), t.refused);
+        if (t.refused) {
+          QCOMPARE(spy.Calls()[0].Kind, TMsgKind::Information);
+          QCOMPARE(QApplication::focusWidget(), list);
+          boxes.push_back(spy.Calls()[0]);
+        }
+      }
+    });
+    QVERIFY(report.Print());
+    QCOMPARE(driver.Runs(), 1);
+    QCOMPARE(boxes.size(), std::size_t{4});
+    QVERIFY2(boxes[0].Text.contains(QStringLiteral("\"x\"")), qPrintable(boxes[0].Text));
+    QVERIFY2(boxes[1].Text.contains(QStringLiteral("no page 9")), qPrintable(boxes[1].Text));
+    QVERIFY2(boxes[1].Text.contains(QStringLiteral("from 1 to 3")), qPrintable(boxes[1].Text));
+    QVERIFY2(boxes[2].Text.contains(QStringLiteral("3-2")), qPrintable(boxes[2].Text));
+    // Pages 1 and 3, once each and in page order.
+    const QString text = ui::test::PdfText(file);
+    if (!text.isEmpty()) {
+      const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+      QCOMPARE(pages.size(), 2);
+      QVERIFY2(pages[0].contains(QStringLiteral("Page: 1")), qPrintable(pages[0]));
+      QVERIFY2(pages[1].contains(QStringLiteral("Page: 3")), qPrintable(pages[1]));
+    }
     SetFileDialogHook(nullptr);
     SetPrintersOverride(std::nullopt);
   }

@@ -51,7 +51,7 @@ TfrmDept::TfrmDept(TDataSession& session, QWidget* parent)
   SetPrintAction([this] { PrintDepartments(); });
 }
 
-// The department information report for the listed departments, in list order.
+// The plain department list of the listed departments, in list order, straight to the printer.
 void TfrmDept::PrintDepartments() {
   reports::TSelection selection;
   for (int row = 0; row < Grid()->RecordCount(); ++row) {
@@ -62,9 +62,11 @@ void TfrmDept::PrintDepartments() {
   reports::TReportOptions options;
   options.Kind = reports::TReportKind::Department;
   options.SelectFromEmployees = false;
+  options.InformationList = false;
+  options.NewPagePerGroup = false;
   TfrmABReport(session_.Data(), options, selection, ProgramReportSettings(), App().PrinterName,
                this)
-      .Print();
+      .PrintDirect();
 }
 
 std::vector<TRecordRow> TfrmDept::Rows() const {

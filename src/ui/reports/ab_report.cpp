@@ -48,4 +48,10 @@ bool TfrmABReport::Print() {
   return PrintReport(doc, setup.Choice(), Title());
 }
 
+bool TfrmABReport::PrintDirect() {
+  TPrintChoice choice;
+  choice.Printer = ChoosePrinter(printerName_);
+  return PrintReport(Document(), choice, Title());
+}
+
 }  // namespace absence::ui

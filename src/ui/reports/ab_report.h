@@ -22,6 +22,8 @@ class TfrmABReport {
   void Preview();
   // The setup window, then, only on OK, the pages chosen; true when something was printed.
   bool Print();
+  // Every page once on the chosen printer, with no setup window; true when something was printed.
+  bool PrintDirect();
 
  private:
   const TDataSet& data_;

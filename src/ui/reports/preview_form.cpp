@@ -1,6 +1,7 @@
 // The report preview window.
 #include "ui/reports/preview_form.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QKeyEvent>
@@ -31,6 +32,18 @@ QPushButton* Button(const QString& caption, QWidget* parent) {
   return b;
 }
 
+// The width of the page label at its widest: every page number written with the widest digit.
+int WidestPageLabel(const QFontMetrics& metrics, int pages) {
+  const int digits = static_cast<int>(QString::number(pages).size());
+  int widest = 0;
+  for (char d = '0'; d <= '9'; ++d) {
+    const QString number(digits, QLatin1Char(d));
+    widest = std::max(
+        widest, metrics.horizontalAdvance(TPVPreviewForm::tr("Page %1 of %2").arg(number, number)));
+  }
+  return widest + metrics.averageCharWidth();
+}
+
 }  // namespace
 
 TPVPreviewForm::TPVPreviewForm(const reports::TDocument& doc, std::function<void()> print,
@@ -57,6 +70,9 @@ TPVPreviewForm::TPVPreviewForm(const reports::TDocument& doc, std::function<void
   txtPage_->setRange(1, pages);
   lblPage_ = new QLabel(this);
   lblPage_->setObjectName(QStringLiteral("lblPage"));
+  // As wide as the widest label of this report, so paging never moves the buttons after it.
+  lblPage_->setAlignment(Qt::AlignCenter);
+  lblPage_->setFixedWidth(WidestPageLabel(lblPage_->fontMetrics(), pages));
   QPushButton* printButton = Button(tr("Print"), this);
   QPushButton* done = Button(tr("Done"), this);
   for (QWidget* w : std::initializer_list<QWidget*>{zoomIn, zoomOut, pageWidth, wholePage, txtZoom_,

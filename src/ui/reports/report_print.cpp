@@ -30,7 +30,8 @@ namespace {
 
 // The chosen pages, `copies` times over, into a PDF file that replaces the file only once it is
 // complete; a failure is shown with the system's message and leaves the earlier file whole.
-bool PrintToPdf(const reports::TDocument& doc, int from, int to, int copies, const QString& title) {
+bool PrintToPdf(const reports::TDocument& doc, const std::vector<int>& pages, int copies,
+                const QString& title) {
   TFileDialogCall call;
   call.Kind = TFileDialogKind::Save;
   call.Title = QCoreApplication::translate("absence::ui::TPVSetupForm", "Print to File");
@@ -43,8 +44,7 @@ bool PrintToPdf(const reports::TDocument& doc, int from, int to, int copies, con
   chosen.PageWidth = doc.PageWidth;
   chosen.PageHeight = doc.PageHeight;
   for (int run = 0; run < std::max(1, copies); ++run)
-    for (int p = from; p <= to; ++p)
-      chosen.Pages.push_back(doc.Pages[static_cast<std::size_t>(p - 1)]);
+    for (int p : pages) chosen.Pages.push_back(doc.Pages[static_cast<std::size_t>(p - 1)]);
   try {
     render::WriteReportPdf(chosen, *file, title);
   } catch (const std::exception& e) {
@@ -54,15 +54,30 @@ bool PrintToPdf(const reports::TDocument& doc, int from, int to, int copies, con
   return true;
 }
 
+// The pages chosen, in page order: the list when one was given, else the range.
+std::vector<int> ChosenPages(const TPrintChoice& choice, int last) {
+  std::vector<int> pages;
+  if (!choice.Pages.empty()) {
+    for (int p : choice.Pages)
+      if (p >= 1 && p <= last) pages.push_back(p);
+    std::sort(pages.begin(), pages.end());
+    pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+    return pages;
+  }
+  const int from = std::clamp(choice.FromPage, 1, last);
+  const int to = choice.ToPage <= 0 ? last : std::clamp(choice.ToPage, from, last);
+  for (int p = from; p <= to; ++p) pages.push_back(p);
+  return pages;
+}
+
 }  // namespace
 
 bool PrintReport(const reports::TDocument& doc, const TPrintChoice& choice, const QString& title) {
   if (doc.Pages.empty()) return false;
-  const int last = static_cast<int>(doc.Pages.size());
-  const int from = std::clamp(choice.FromPage, 1, last);
-  const int to = choice.ToPage <= 0 ? last : std::clamp(choice.ToPage, from, last);
+  const std::vector<int> chosen = ChosenPages(choice, static_cast<int>(doc.Pages.size()));
+  if (chosen.empty()) return false;
   if (choice.Printer == QLatin1String(kPdfPrinterName))
-    return PrintToPdf(doc, from, to, choice.Copies, title);
+    return PrintToPdf(doc, chosen, choice.Copies, title);
   QPrinter printer(QPrinter::HighResolution);
   printer.setPrinterName(choice.Printer);
   printer.setDocName(title);
@@ -82,7 +97,7 @@ bool PrintReport(const reports::TDocument& doc, const TPrintChoice& choice, cons
   render::TReportPagePainter pages(painter, printer.resolution());
   bool first = true;
   for (int run = 0; run < runs; ++run)
-    for (int p = from; p <= to; ++p) {
+    for (int p : chosen) {
       if (!first) printer.newPage();
       first = false;
       pages.Paint(doc.Pages[static_cast<std::size_t>(p - 1)]);

@@ -2,6 +2,7 @@
 // Printing generated report pages: the page range, copies (by the driver or by printing the
 // run again) and the "PDF file" printer, which asks for a file name.
 #include <QString>
+#include <vector>
 
 #include "reports/page_document.h"
 
@@ -11,6 +12,8 @@ struct TPrintChoice {
   QString Printer;  // a name from AvailablePrinters()
   int FromPage = 1;
   int ToPage = 0;  // 0: the last page
+  // When not empty, exactly these pages (ascending, each once) instead of FromPage..ToPage.
+  std::vector<int> Pages;
   int Copies = 1;
   bool Collate = true;
 };

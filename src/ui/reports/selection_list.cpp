@@ -8,19 +8,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "reports/selection.h"
 #include "ui/common/calendar_drag.h"
 #include "ui/common/item_roles.h"
 #include "ui/common/pictures.h"
 
 namespace absence::ui {
-namespace {
-
-bool TextBefore(const reports::TSelectionItem& a, const reports::TSelectionItem& b) {
-  return QString::fromStdString(a.Text).compare(QString::fromStdString(b.Text),
-                                                Qt::CaseInsensitive) < 0;
-}
-
-}  // namespace
 
 TSelectionModel::TSelectionModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -44,13 +37,14 @@ QVariant TSelectionModel::data(const QModelIndex& index, int role) const {
 void TSelectionModel::SetItems(reports::TSelection items) {
   beginResetModel();
   items_ = std::move(items);
-  std::stable_sort(items_.begin(), items_.end(), TextBefore);
+  reports::SortSelection(items_);
   endResetModel();
 }
 
 void TSelectionModel::AddItems(const reports::TSelection& items) {
   for (const reports::TSelectionItem& item : items) {
-    const auto at = std::upper_bound(items_.begin(), items_.end(), item, TextBefore);
+    const auto at =
+        std::upper_bound(items_.begin(), items_.end(), item, reports::SelectionTextBefore);
     const int row = static_cast<int>(at - items_.begin());
     beginInsertRows(QModelIndex(), row, row);
     items_.insert(at, item);

@@ -13,9 +13,37 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "reports/page_list.h"
+#include "ui/common/message_box.h"
 #include "ui/common/printers.h"
 
 namespace absence::ui {
+namespace {
+
+QString PageListMessage(const reports::EPageListError& e, int pageCount) {
+  const QString item = QString::fromStdString(e.Item());
+  switch (e.Fault()) {
+    case reports::TPageListFault::Empty:
+      break;
+    case reports::TPageListFault::Unreadable:
+      return TPVSetupForm::tr(
+                 "\"%1\" is neither a page nor a range of pages. Please enter the "
+                 "pages to print like this: 1,3-4.")
+          .arg(item);
+    case reports::TPageListFault::NoSuchPage:
+      return TPVSetupForm::tr("The report has no page %1. Please enter pages from 1 to %2.")
+          .arg(item)
+          .arg(pageCount);
+    case reports::TPageListFault::Backwards:
+      return TPVSetupForm::tr(
+                 "The range %1 ends before it begins. Please enter its first page "
+                 "first.")
+          .arg(item);
+  }
+  return TPVSetupForm::tr("Please enter the pages to print, for example 1,3-4.");
+}
+
+}  // namespace
 
 QString PrinterCaption(const QString& printer) {
   if (printer.isEmpty()) return TPVSetupForm::tr("No printers installed!");
@@ -76,7 +104,7 @@ TPVSetupForm::TPVSetupForm(int pageCount, const QString& printer, QWidget* paren
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setEnabled(!printer.isEmpty());
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &TPVSetupForm::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(range);
@@ -94,13 +122,23 @@ TPrintChoice TPVSetupForm::Choice() const {
     c.FromPage = txtFrom_->value();
     c.ToPage = txtTo_->value();
   } else if (optSelection_->isChecked()) {
-    const QString first = txtSelection_->text().section(QLatin1Char(','), 0, 0).trimmed();
-    const QString from = first.section(QLatin1Char('-'), 0, 0).trimmed();
-    const QString to = first.section(QLatin1Char('-'), 1, 1).trimmed();
-    c.FromPage = from.isEmpty() ? 1 : from.toInt();
-    c.ToPage = first.contains(QLatin1Char('-')) ? (to.isEmpty() ? 0 : to.toInt()) : c.FromPage;
+    c.Pages = selectedPages_;
   }
   return c;
+}
+
+void TPVSetupForm::accept() {
+  if (optSelection_->isChecked()) {
+    try {
+      selectedPages_ = reports::ParsePageList(txtSelection_->text().toStdString(), pageCount_);
+    } catch (const reports::EPageListError& e) {
+      MessageBoxTitled(PageListMessage(e, pageCount_), TMsgKind::Information, mbOK);
+      txtSelection_->setFocus();
+      txtSelection_->selectAll();
+      return;
+    }
+  }
+  QDialog::accept();
 }
 
 }  // namespace absence::ui

@@ -1,6 +1,7 @@
 #pragma once
 // The report setup window of the print flow: the print range, the printer and the copies.
 #include <QDialog>
+#include <vector>
 
 #include "ui/reports/report_print.h"
 
@@ -17,8 +18,12 @@ class TPVSetupForm : public QDialog {
 
  public:
   TPVSetupForm(int pageCount, const QString& printer, QWidget* parent = nullptr);
-  // The choice made; for "Selection" the first range of the page list ("2-", "3", "2-4").
+  // The choice made; for "Selection" the pages of the page list ("1,3-4"), read on OK.
   TPrintChoice Choice() const;
+
+ public slots:
+  // Refuses a page list it cannot read with a message, the list box focused; else closes.
+  void accept() override;
 
  private:
   int pageCount_;
@@ -32,6 +37,7 @@ class TPVSetupForm : public QDialog {
   QLabel* lblPrinter_;
   QSpinBox* txtCopies_;
   QCheckBox* chkCollate_;
+  std::vector<int> selectedPages_;
 };
 
 // "%s on %s": the printer and where it is; "No printers installed!" without one.

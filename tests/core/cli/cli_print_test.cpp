@@ -56,6 +56,33 @@ TEST(CliPrint, EveryPrintoutWritesAPdfWithItsTitleAndRows) {
   }
 }
 
+// The balances are listed as the employee dialog lists them (by reason, compared by byte value),
+// whatever order the data file keeps them in.
+TEST(CliPrint, AccrualsInTheEmployeeDialogsOrder) {
+  if (!HavePrintCommand()) GTEST_SKIP() << "built without the print command";
+  test::TReportFolder f("print");
+  TDataSet d = test::MakeReportDataSet();
+  const int32_t leave =
+      AddReason(d.ReasonList, "annual leave", true, false, TBasis::None, TValidate::None);
+  TAccrualList& ann = d.EmpList[0]->Accruals;  // Vacation already
+  SetAccrual(ann, leave, 3, EncodeDate(2021, 1, 1));
+  SetAccrual(ann, 2, 5, EncodeDate(2022, 1, 1));  // Sick
+  SetAccrual(ann, 3, 7, EncodeDate(2023, 1, 1));  // Holiday
+  SaveDataSet(d, f.tmp.Folder(), false);
+  const std::string pdf = f.tmp.File("a.pdf");
+  const auto run = test::RunCli(f.args + "accruals --emp 1 --pdf " + pdf, true);
+  ASSERT_EQ(run.Status, 0) << run.Out;
+  const std::string text = f.PdfText(pdf);
+  if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
+  std::size_t at = text.find("As Of Date");
+  ASSERT_NE(at, std::string::npos) << text;
+  for (const char* row : {"Holiday", "Sick", "Vacation", "annual leave"}) {
+    const std::size_t next = text.find(row, at);
+    ASSERT_NE(next, std::string::npos) << row << " missing or out of order:\n" << text;
+    at = next;
+  }
+}
+
 TEST(CliPrint, BadArguments) {
   if (!HavePrintCommand()) GTEST_SKIP() << "built without the print command";
   test::TReportFolder f("print");

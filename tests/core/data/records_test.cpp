@@ -276,6 +276,49 @@ TEST(Sorting, ListsSortByTheirKeys) {
   EXPECT_EQ(accruals[2]->ReasonID, 1);
 }
 
+// Names sort as people read them: accented letters with their plain letter, whatever the case;
+// plain ASCII names in their old order, equal names by identifier.
+TEST(Sorting, NamesSortWithTheirLettersNotTheirAccents) {
+  struct Row {
+    std::vector<std::string> names;  // in the order they are added (identifiers ascending)
+    std::vector<std::string> sorted;
+  } rows[] = {
+      {{"Peters", "\u00d6stberg", "Nilsson", "Olsen"},
+       {"Nilsson", "Olsen", "\u00d6stberg", "Peters"}},
+      {{"Bahr", "B\u00e4cker", "bader"}, {"B\u00e4cker", "bader", "Bahr"}},
+      {{"\u00e9mile", "Zola", "Ellis", "eve"}, {"Ellis", "\u00e9mile", "eve", "Zola"}},
+      {{"Strasser", "Stra\u00dfe", "Strasse"}, {"Strasse", "Stra\u00dfe", "Strasser"}},
+      {{"Aex", "\u00c6r\u00f8", "Aero"}, {"Aero", "\u00c6r\u00f8", "Aex"}},
+      {{"\u0160imek", "Sanders", "Tate", "\u017dupan", "Young"},
+       {"Sanders", "\u0160imek", "Tate", "Young", "\u017dupan"}},
+      // Plain ASCII as before: punctuation and digits by their bytes, a-z as A-Z.
+      {{"Oakes", "O'Neil", "o2", "[x]", "abc"}, {"abc", "O'Neil", "o2", "Oakes", "[x]"}},
+      // Names equal but for accents in one fixed order, the plain one first; equal names by
+      // identifier.
+      {{"\u00d6lund", "Olund", "\u00f6lund", "\u00d6lund"},
+       {"Olund", "\u00d6lund", "\u00d6lund", "\u00f6lund"}},
+  };
+  for (const Row& r : rows) {
+    TEmpList emps;
+    for (const std::string& n : r.names) AddEmp(emps, n, "", "", 1, 0, 0, 'F');
+    SortEmps(emps);
+    std::vector<std::string> names;
+    for (const auto& e : emps) names.push_back(e->LastName);
+    EXPECT_EQ(names, r.sorted) << r.names.front();
+    // Equal names stay in identifier order.
+    for (std::size_t i = 1; i < emps.size(); ++i) {
+      if (emps[i]->LastName == emps[i - 1]->LastName) {
+        EXPECT_LT(emps[i - 1]->EmpID, emps[i]->EmpID);
+      }
+    }
+  }
+  // Departments and reasons share the order.
+  TDeptList depts;
+  for (const char* n : {"\u00d6konomi", "Personal", "Lager"}) AddDept(depts, n, 0, true, "");
+  SortDepts(depts);
+  EXPECT_EQ(depts[1]->DeptName, "\u00d6konomi");
+}
+
 TEST(Ansi, EveryByteSurvivesAndUnmappableBecomesQuestionMark) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);

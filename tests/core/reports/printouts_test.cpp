@@ -4,6 +4,7 @@
 
 #include "report_test_support.h"
 #include "reports/list_printouts.h"
+#include "reports/selection.h"
 
 namespace absence::test {
 namespace {
@@ -216,6 +217,97 @@ TEST(AccrualListPrintout, PrintsTheLiveBalancesUnderTheName) {
       "Employees Information List", "Date: 03/15/2024 | Page: 1", "Able, Ann",
       "Accrued Benefit | Hours | As Of Date", "Vacation | 12.5 | 01/01/2020"};
   EXPECT_EQ(PageLines(doc.Pages[0]), expected);
+}
+
+// Names longer than their column are cut short with "..." in every list printout, so no row's
+// text reaches into the next column or past the right margin; names that fit are printed whole.
+TEST(ListPrintouts, LongNamesAreShortenedToTheirColumn) {
+  TPrintouts t;
+  TDataSet& d = t.Data;
+  const std::string person = "Montgomery-Wolfeschlegelsteinhausen";
+  const std::string dept = "Regional Customer Service and Warranty Operations";
+  const std::string reason = "Statutory Parental Leave (Second Parent) Scheme";
+  const std::string id = "ID-12345-678901";  // as long as an Employee ID may be
+  d.EmpList[0]->LastName = person;
+  d.EmpList[0]->SSN = id;
+  d.DeptList[0]->DeptName = dept;         // Sales: Ann's and Bo's
+  d.ReasonList[0]->Description = reason;  // Vacation
+  AddEntry(t.Ann(), d.EmpList, d.ReasonList, 1, EncodeDate(2024, 3, 4), 8, TEntryKind::Own);
+  const TReasonList& reasons = d.ReasonList;
+  struct Row {
+    const char* printout;
+    TDocument doc;
+    std::vector<std::string> shortened;  // the long texts of the rows, one per row printed
+    std::vector<std::string> whole;      // texts that fit, printed as they are
+  } rows[] = {
+      {"employees",
+       PrintEmployeeList(t.Setup(), d.EmpList, d.DeptList),
+       {person, id, dept, dept},
+       {"Cole, Cy", "<No Department>", "333"}},
+      {"reasons", PrintReasonList(t.Setup(), reasons), {reason, reason}, {"Sick", "Holiday"}},
+      {"absences by date",
+       PrintAbsenceList(t.Setup(), t.Ann(), reasons, 2024, false, "Able, Ann"),
+       {reason, reason, reason},
+       {"Sick", "Holiday - Global"}},
+      {"absences by reason",
+       PrintAbsenceList(t.Setup(), t.Ann(), reasons, 2024, true, "Able, Ann"),
+       {reason, reason, reason},
+       {"Sick", "Holiday - Global"}},
+      {"accruals",
+       PrintEmployeeAccruals(t.Setup(), d.EmpList[0]->Accruals, reasons, "A", "B"),
+       {reason},
+       {}},
+  };
+  for (Row& r : rows) {
+    ASSERT_EQ(r.doc.Pages.size(), 1u) << r.printout;
+    // The rows' texts (the headings are bold), line by line from the left.
+    std::vector<TTextItem> texts;
+    for (const TTextItem& item : r.doc.Pages[0].Texts)
+      if (!item.Font.Bold) texts.push_back(item);
+    std::sort(texts.begin(), texts.end(), [](const TTextItem& a, const TTextItem& b) {
+      return std::fabs(a.Y - b.Y) > 1e-9 ? a.Y < b.Y : a.X < b.X;
+    });
+    std::vector<std::string> cut;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      const TTextItem& item = texts[i];
+      EXPECT_LE(item.X + item.Width, 8.5 - 0.75 + 1e-9) << r.printout << ": " << item.Text;
+      if (i + 1 < texts.size() && std::fabs(texts[i + 1].Y - item.Y) < 1e-9) {
+        EXPECT_LE(item.X + item.Width, texts[i + 1].X + 1e-9)
+            << r.printout << ": \"" << item.Text << "\" runs into \"" << texts[i + 1].Text << '"';
+      }
+      const std::size_t n = item.Text.size();
+      if (n < 8 || item.Text.compare(n - 3, 3, "...") != 0) continue;
+      const std::string kept = item.Text.substr(0, n - 3);
+      for (const std::string& longText : {person, id, dept, reason})
+        if (longText.compare(0, kept.size(), kept) == 0) cut.push_back(longText);
+    }
+    std::vector<std::string> expected = r.shortened;
+    std::sort(expected.begin(), expected.end());
+    std::sort(cut.begin(), cut.end());
+    EXPECT_EQ(cut, expected) << r.printout;
+    for (const std::string& w : r.whole)
+      EXPECT_NE(FindText(r.doc.Pages[0], w), nullptr) << r.printout << ": " << w;
+  }
+}
+
+// The reports' selections (and the selection dialog's lists) order names as the employee list
+// does: case and accents aside; equal texts keep their order.
+TEST(Selection, SortsNamesAsTheEmployeeListDoes) {
+  struct Row {
+    TSelection given;
+    std::vector<int32_t> ids;  // in the order sorted
+  } rows[] = {
+      {{{"Zola, Al", 1}, {"\u00d6stberg, Ann", 2}, {"olsen, Bo", 3}, {"Nilsson, Cy", 4}},
+       {4, 3, 2, 1}},
+      {{{"Sales", 1}, {"Office", 2}, {kNoDepartment, 0}}, {0, 2, 1}},
+      {{{"able, ann", 7}, {"Able, Ann", 5}, {"B\u00e4cker", 6}, {"Bahr", 8}}, {7, 5, 6, 8}},
+  };
+  for (Row& r : rows) {
+    SortSelection(r.given);
+    std::vector<int32_t> ids;
+    for (const TSelectionItem& item : r.given) ids.push_back(item.ID);
+    EXPECT_EQ(ids, r.ids) << r.given.front().Text;
+  }
 }
 
 }  // namespace
