@@ -28,6 +28,7 @@ QString ChoosePrinter(const QString& printerName) {
 }
 
 reports::TPaper PrinterPaper(const QString& printerName) {
+  constexpr double kPointsPerInch = 72.0;
   if (printerName.isEmpty() || printerName == QLatin1String(kPdfPrinterName))
     return render::UserPaper();
   QPrinter printer(QPrinter::HighResolution);
@@ -35,9 +36,10 @@ reports::TPaper PrinterPaper(const QString& printerName) {
   if (!printer.isValid()) return render::UserPaper();
   QPageLayout layout = printer.pageLayout();
   layout.setOrientation(QPageLayout::Portrait);
-  layout.setUnits(QPageLayout::Inch);
+  // The least margins the printer allows are its unprintable edges.
+  layout.setMargins(layout.minimumMargins());
   const QSizeF size = layout.pageSize().size(QPageSize::Inch);
-  const QMarginsF edges = layout.minimumMargins();
+  const QMarginsF edges = QMarginsF(layout.marginsPoints()) / kPointsPerInch;
   return {size.width(), size.height(), edges.left(), edges.top(), edges.right(), edges.bottom()};
 }
 
