@@ -19,8 +19,8 @@
 
 #include "../core/reports/report_data_set.h"
 #include "dialog_support.h"
+#include "list_support.h"
 #include "render/report_paint.h"
-#include "reports/list_printouts.h"
 #include "reports/report.h"
 #include "suites.h"
 #include "support.h"
@@ -29,8 +29,8 @@
 #include "ui/common/message_box.h"
 #include "ui/common/printers.h"
 #include "ui/main/printer_setup.h"
+#include "ui/maintenance/emp_window.h"
 #include "ui/reports/ab_report.h"
-#include "ui/reports/list_print.h"
 #include "ui/reports/preview_form.h"
 #include "ui/reports/print_calendar.h"
 #include "ui/reports/report_print.h"
@@ -395,13 +395,11 @@ class ReportPreviewTest : public QObject {
       QTest::mouseClick(calendar.findChild<QPushButton*>(QStringLiteral("cmdPrint")),
                         Qt::LeftButton);
       QVERIFY2(PdfPageSize(file) == across, qPrintable(where));
-      // A list printout.
+      // A list printout from the employee list window.
       file = dir.filePath(QStringLiteral("list.pdf"));
-      QVERIFY(PrintList(
-          [&](const TPrintoutSetup& setup) {
-            return PrintEmployeeList(setup, session.Data().EmpList, session.Data().DeptList);
-          },
-          QStringLiteral("Employee List")));
+      TfrmEmp employees(session);
+      employees.show();
+      QTest::mouseClick(ui::test::ToolButton(&employees, "spdPrint"), Qt::LeftButton);
       QVERIFY2(PdfPageSize(file) == (c.landscape ? across : c.upright), qPrintable(where));
     }
     SetFileDialogHook(nullptr);
