@@ -2236,6 +2236,10 @@ Settings file: %2</source>
         <source>&amp;Printer:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Lists and reports print in this orientation; the month calendar always prints in landscape.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>absence::ui::TfrmReasonRec</name>

@@ -7,6 +7,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
 #include <span>
 #include <stdexcept>
 
@@ -14,6 +16,18 @@
 #include "render/report_paint.h"
 
 namespace absence::render {
+
+QPageLayout PageLayout(const reports::TDocument& doc) {
+  constexpr double kPointsPerInch = 72.0;
+  const double across = std::min(doc.PageWidth, doc.PageHeight) * kPointsPerInch;
+  const double down = std::max(doc.PageWidth, doc.PageHeight) * kPointsPerInch;
+  // In whole points, as PDF sizes are given (a device's pixel rounding is undone); a standard
+  // size (A4, Letter) is recognised by its measures and keeps its name.
+  const QPageSize size(QSizeF(std::round(across), std::round(down)), QPageSize::Point);
+  return QPageLayout(
+      size, doc.PageWidth > doc.PageHeight ? QPageLayout::Landscape : QPageLayout::Portrait,
+      QMarginsF(0, 0, 0, 0));
+}
 
 void WriteReportPdf(const reports::TDocument& doc, const QString& fileName, const QString& title) {
   // Made in memory, then put in place of the file through a flushed temporary file: a full disk
@@ -26,10 +40,7 @@ void WriteReportPdf(const reports::TDocument& doc, const QString& fileName, cons
     writer.setResolution(1200);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Absence"));
-    const bool landscape = doc.Orientation == TOrientation::Landscape;
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
-                                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0)));
+    writer.setPageLayout(PageLayout(doc));
     QPainter painter;
     if (!painter.begin(&writer)) throw std::runtime_error("cannot write " + fileName.toStdString());
     TReportPagePainter pages(painter, writer.resolution());

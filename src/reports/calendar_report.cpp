@@ -146,7 +146,7 @@ class TCalendarReport : public TReportBody {
           R.Font(9, true);
         else
           R.Font(8);
-        E.PrintText(E.FitToWidth(col[n].Text, kCellTextWidth));
+        E.PrintText(E.FitToWidth(col[n].Text, E.Across(kCellTextWidth)));
       }
       R.Font(n + 1 == rows ? 11 : 8);
       E.PrintLine();

@@ -41,6 +41,22 @@ struct TPage {
   std::vector<TLineItem> Lines;
 };
 
+// A sheet of paper standing upright, in inches, with the strips along its edges that the printer
+// cannot reach (none on a PDF page).
+struct TPaper {
+  double Width = 8.5;
+  double Height = 11;
+  double EdgeLeft = 0, EdgeTop = 0, EdgeRight = 0, EdgeBottom = 0;
+  bool operator==(const TPaper&) const = default;
+};
+
+// A4 (595 x 842 points) and US Letter (612 x 792 points), without unprintable edges.
+TPaper PaperA4();
+TPaper PaperLetter();
+// The sheet as it lies for `orientation`: landscape turns it a quarter to the left, so the long
+// side runs across and the edges move round with it.
+TPaper Oriented(const TPaper& paper, TOrientation orientation);
+
 struct TDocument {
   TOrientation Orientation = TOrientation::Portrait;
   double PageWidth = 8.5;

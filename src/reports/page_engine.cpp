@@ -1,6 +1,7 @@
 // The report page engine's layout: positions in inches, the current line, cells and page breaks.
 #include "reports/page_engine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -8,8 +9,6 @@ namespace absence::reports {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
-constexpr double kUsLetterWidth = 8.5;
-constexpr double kUsLetterHeight = 11.0;
 
 bool IsContinuationByte(char c) {
   return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -39,15 +38,34 @@ double TFixedMetrics::LineHeight(const TFont& font) const {
   return font.Size * 1.2 / kPointsPerInch;
 }
 
-TPageEngine::TPageEngine(const TTextMetrics& metrics) : metrics_(metrics) {
-  SetOrientation(TOrientation::Portrait);
+TPaper PaperA4() {
+  return {595 / kPointsPerInch, 842 / kPointsPerInch};
 }
 
-void TPageEngine::SetOrientation(TOrientation orientation) {
+TPaper PaperLetter() {
+  return {612 / kPointsPerInch, 792 / kPointsPerInch};
+}
+
+TPaper Oriented(const TPaper& paper, TOrientation orientation) {
+  const bool across = paper.Width > paper.Height;
+  if (across == (orientation == TOrientation::Landscape)) return paper;
+  // A quarter turn to the left: the top edge goes to the left, the right edge to the top.
+  return {paper.Height,    paper.Width,      paper.EdgeTop,
+          paper.EdgeRight, paper.EdgeBottom, paper.EdgeLeft};
+}
+
+TPageEngine::TPageEngine(const TTextMetrics& metrics) : metrics_(metrics) {
+  SetPage(PaperLetter(), TOrientation::Portrait, TOrientation::Portrait);
+}
+
+void TPageEngine::SetPage(const TPaper& paper, TOrientation orientation, TOrientation layout) {
+  paper_ = paper;
+  sheet_ = Oriented(paper, orientation);
+  design_ = Oriented(PaperLetter(), layout);
   doc_.Orientation = orientation;
-  const bool portrait = orientation == TOrientation::Portrait;
-  doc_.PageWidth = portrait ? kUsLetterWidth : kUsLetterHeight;
-  doc_.PageHeight = portrait ? kUsLetterHeight : kUsLetterWidth;
+  doc_.PageWidth = sheet_.Width;
+  doc_.PageHeight = sheet_.Height;
+  PlaceOnSheet();
 }
 
 void TPageEngine::SetMargins(double left, double right, double top, double bottom) {
@@ -55,6 +73,17 @@ void TPageEngine::SetMargins(double left, double right, double top, double botto
   marginRight_ = right;
   marginTop_ = top;
   marginBottom_ = bottom;
+  PlaceOnSheet();
+}
+
+void TPageEngine::PlaceOnSheet() {
+  left_ = std::max(marginLeft_, sheet_.EdgeLeft);
+  right_ = std::max(marginRight_, sheet_.EdgeRight);
+  top_ = std::max(marginTop_, sheet_.EdgeTop);
+  bottom_ = std::max(marginBottom_, sheet_.EdgeBottom);
+  const double written = design_.Width - marginLeft_ - marginRight_;
+  const double room = sheet_.Width - left_ - right_;
+  scaleX_ = written > 0 && room > 0 ? std::min(1.0, room / written) : 1.0;
 }
 
 void TPageEngine::Start() {
@@ -76,11 +105,11 @@ void TPageEngine::SelectFont(const std::string& name, double size) {
 }
 
 void TPageEngine::SetSectionTop(double top) {
-  lineTop_ = top;
+  lineTop_ = std::max(top, sheet_.EdgeTop);
 }
 
 void TPageEngine::SetSectionBottom(double bottom) {
-  sectionBottom_ = bottom;
+  sectionBottom_ = std::min(bottom + sheet_.Height - design_.Height, sheet_.Height - bottom_);
 }
 
 void TPageEngine::PrintCentred(const std::string& text) {
@@ -102,7 +131,7 @@ void TPageEngine::ClearTabStops() {
 }
 
 void TPageEngine::AddTabStop(double pos, double width, TJustify justify, double marginPercent) {
-  tabs_.push_back({pos, width, justify, marginPercent});
+  tabs_.push_back({PageX(pos), Across(width), justify, marginPercent});
 }
 
 void TPageEngine::SaveTabStops() {
@@ -168,8 +197,8 @@ void TPageEngine::StartNewPage() {
 
 void TPageEngine::BeginPage() {
   doc_.Pages.emplace_back();
-  sectionBottom_ = doc_.PageHeight - marginBottom_;
-  lineTop_ = marginTop_;
+  sectionBottom_ = doc_.PageHeight - bottom_;
+  lineTop_ = top_;
   x_ = SectionLeft();
   tabIndex_ = -1;
   if (!header_) return;

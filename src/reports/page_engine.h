@@ -54,8 +54,16 @@ class TPageEngine {
 
   explicit TPageEngine(const TTextMetrics& metrics);
 
-  // Page set-up, before Start: US Letter, margins of half an inch on every side.
-  void SetOrientation(TOrientation orientation);
+  // Page set-up, before Start: US Letter, portrait, margins of half an inch on every side.
+  //
+  // The layout is written for US Letter turned to `layout`; the pages come out on `paper` turned
+  // to `orientation`. Positions keep their distance from the top and left margins; across, they
+  // are scaled down when the room between the margins is narrower than the layout's, and section
+  // bottoms keep their distance from the sheet's bottom edge. Margins are never less than the
+  // sheet's unprintable edges, and no section reaches below the bottom margin.
+  void SetPage(const TPaper& paper, TOrientation orientation, TOrientation layout);
+  // Letter-sized paper and layout both turned to `orientation`.
+  void SetOrientation(TOrientation orientation) { SetPage(paper_, orientation, orientation); }
   void SetMargins(double left, double right, double top, double bottom);
   // Runs at the top of every page, the first included. The body carries on with the font, tab
   // stops and current line the header leaves.
@@ -90,6 +98,9 @@ class TPageEngine {
   // true: every cell centred; false: each stop's own justification.
   void SetCellJustification(bool centred) { centreCells_ = centred; }
 
+  // A width of the layout as it stands on this sheet (narrower when the layout is scaled across).
+  double Across(double width) const { return width * scaleX_; }
+
   // Inches `text` takes in the current font.
   double TextWidth(const std::string& text) const;
   // `text` shortened from its end until it is at most `width` inches wide in the current font.
@@ -107,8 +118,8 @@ class TPageEngine {
   int PageNumber() const { return static_cast<int>(doc_.Pages.size()); }
 
   double LineTop() const { return lineTop_; }
-  double SectionLeft() const { return marginLeft_; }
-  double SectionRight() const { return doc_.PageWidth - marginRight_; }
+  double SectionLeft() const { return left_; }
+  double SectionRight() const { return doc_.PageWidth - right_; }
 
  private:
   struct TPendingCell {
@@ -116,6 +127,11 @@ class TPageEngine {
     TCellBorders Borders;
   };
 
+  // A horizontal position of the layout on this sheet.
+  double PageX(double x) const {
+    return scaleX_ == 1 && left_ == marginLeft_ ? x : left_ + (x - marginLeft_) * scaleX_;
+  }
+  void PlaceOnSheet();
   void PrintAt(double x, const std::string& text);
   void PrintInCell(const std::string& text);
   void EndLine();
@@ -125,7 +141,13 @@ class TPageEngine {
   const TTextMetrics& metrics_;
   TDocument doc_;
   THeaderFn header_;
+  TPaper paper_ = PaperLetter();   // upright
+  TPaper sheet_ = PaperLetter();   // as it lies
+  TPaper design_ = PaperLetter();  // the sheet the layout is written for, as it lies
+  // The layout's margins, and the margins on the sheet (raised to its unprintable edges).
   double marginLeft_ = 0.5, marginRight_ = 0.5, marginTop_ = 0.5, marginBottom_ = 0.5;
+  double left_ = 0.5, right_ = 0.5, top_ = 0.5, bottom_ = 0.5;
+  double scaleX_ = 1;
   double sectionBottom_ = 0;
   double lineTop_ = 0;
   double x_ = 0;  // where text without a current stop goes

@@ -41,6 +41,18 @@ TPrintDevice LetterDevice(int dpi, double unprintable) {
   return d;
 }
 
+TPrintDevice PaperDevice(const TPaper& sheet, int dpi) {
+  TPrintDevice d;
+  d.ResolutionX = d.ResolutionY = dpi;
+  d.PhysicalWidth = ToPixels(sheet.Width, dpi);
+  d.PhysicalHeight = ToPixels(sheet.Height, dpi);
+  d.OffsetLeft = ToPixels(sheet.EdgeLeft, dpi);
+  d.OffsetTop = ToPixels(sheet.EdgeTop, dpi);
+  d.PrintableWidth = d.PhysicalWidth - d.OffsetLeft - ToPixels(sheet.EdgeRight, dpi);
+  d.PrintableHeight = d.PhysicalHeight - d.OffsetTop - ToPixels(sheet.EdgeBottom, dpi);
+  return d;
+}
+
 std::string FillPageNumber(const std::string& format, int n) {
   std::string text = format;
   const std::size_t at = text.find("%d");
@@ -139,15 +151,57 @@ void TPrintObject::SetPageNumberLine(const std::string& format, double pos, TLin
                  MakeFont(fontName.substr(0, kMaxFontName), fontSize, style)};
 }
 
+double TPrintObject::ScaleX() const {
+  const double left = static_cast<double>(marginLeft_) / device_.ResolutionX;
+  const double right = static_cast<double>(marginRight_) / device_.ResolutionX;
+  const double written = PaperLetter().Width - left - right;
+  const double room =
+      static_cast<double>(device_.PhysicalWidth) / device_.ResolutionX - left - right;
+  return written > 0 && room > 0 ? std::min(1.0, room / written) : 1.0;
+}
+
+double TPrintObject::SheetX(double x) const {
+  const double scale = ScaleX();
+  if (scale >= 1) return x;
+  const double left = static_cast<double>(marginLeft_) / device_.ResolutionX;
+  return left + (x - left) * scale;
+}
+
+double TPrintObject::TextWidth(const std::string& text, const std::string& fontName, double size,
+                               TFontStyles style) const {
+  return metrics_.TextWidth(MakeFont(fontName, size, style), text);
+}
+
+std::string TPrintObject::FitToWidth(const std::string& text, const std::string& fontName,
+                                     double size, TFontStyles style, double width) const {
+  const TFont font = MakeFont(fontName, size, style);
+  std::string t = text;
+  while (!t.empty() && metrics_.TextWidth(font, t) > width) {
+    // Drop the last UTF-8 character whole.
+    while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
+    if (!t.empty()) t.pop_back();
+  }
+  return t;
+}
+
+double TPrintObject::CentredRoom() const {
+  const int middle = (device_.OffsetLeft + device_.PhysicalWidth - unprintableRight_) / 2;
+  const int half = std::min(middle - marginLeft_, device_.PhysicalWidth - marginRight_ - middle);
+  return 2.0 * std::max(0, half) / device_.ResolutionX;
+}
+
 void TPrintObject::SetDetailArea(double top, double bottom) {
+  const double sheetBottom =
+      static_cast<double>(device_.PhysicalHeight - marginBottom_) / device_.ResolutionY;
   detailTop_ = top;
-  detailBottom_ = bottom;
+  const double height = static_cast<double>(device_.PhysicalHeight) / device_.ResolutionY;
+  detailBottom_ = std::min(bottom + height - PaperLetter().Height, sheetBottom);
   currentLine_ = top - LineHeight();
 }
 
 void TPrintObject::SetColumn(int column, double pos, double width) {
   if (column < 1 || column > kColumns) return;
-  columns_[static_cast<std::size_t>(column - 1)] = {pos, width};
+  columns_[static_cast<std::size_t>(column - 1)] = {SheetX(pos), SheetWidth(width)};
 }
 
 const TPrintObject::TColumn& TPrintObject::Column(int column) const {
@@ -156,6 +210,10 @@ const TPrintObject::TColumn& TPrintObject::Column(int column) const {
 }
 
 void TPrintObject::WriteAt(const std::string& text, double x, double y) {
+  WriteOnSheet(text, x >= 0 ? SheetX(x) : x, y);
+}
+
+void TPrintObject::WriteOnSheet(const std::string& text, double x, double y) {
   if (doc_.Pages.empty()) throw std::logic_error("no print job was started");
   const int px = std::max(x >= 0 ? PixelsX(x) : marginLeft_, device_.OffsetLeft);
   int py = 0;
@@ -179,7 +237,7 @@ void TPrintObject::WriteAt(const std::string& text, double x, double y) {
 }
 
 void TPrintObject::WriteInColumn(int column, const std::string& text, double y) {
-  WriteAt(text, Column(column).Pos, y);
+  WriteOnSheet(text, Column(column).Pos, y);
 }
 
 void TPrintObject::WriteFittedInColumn(int column, const std::string& text, double y) {
@@ -208,23 +266,23 @@ std::string TPrintObject::FitToColumn(int column, const std::string& text) const
 void TPrintObject::WriteRightInColumn(int column, const std::string& text, double y) {
   const TColumn& c = Column(column);
   const int left = PixelsX(c.Pos + c.Width) - TextPixels(text);
-  WriteAt(text, static_cast<double>(left) / device_.ResolutionX, y);
+  WriteOnSheet(text, static_cast<double>(left) / device_.ResolutionX, y);
 }
 
 void TPrintObject::WriteCentredInColumn(int column, const std::string& text, double y) {
   const TColumn& c = Column(column);
   const int left = PixelsX(c.Width) / 2 + PixelsX(c.Pos) - TextPixels(text) / 2;
-  WriteAt(text, static_cast<double>(left) / device_.ResolutionX, y);
+  WriteOnSheet(text, static_cast<double>(left) / device_.ResolutionX, y);
 }
 
 void TPrintObject::WriteCentred(const std::string& text, double y) {
   const int middle = (device_.OffsetLeft + device_.PhysicalWidth - unprintableRight_) / 2;
-  WriteAt(text, static_cast<double>(middle - TextPixels(text) / 2) / device_.ResolutionX, y);
+  WriteOnSheet(text, static_cast<double>(middle - TextPixels(text) / 2) / device_.ResolutionX, y);
 }
 
 void TPrintObject::WriteRight(const std::string& text, double y) {
   const int left = device_.PhysicalWidth - marginRight_ - TextPixels(text);
-  WriteAt(text, static_cast<double>(left) / device_.ResolutionX, y);
+  WriteOnSheet(text, static_cast<double>(left) / device_.ResolutionX, y);
 }
 
 int TPrintObject::LinesLeft() const {
@@ -242,7 +300,7 @@ void TPrintObject::StampLine(const TLineFormat& line, const std::string& text) {
   font_ = line.Font;
   switch (line.Align) {
     case TLineAlign::Left:
-      WriteAt(text, -1, line.Pos);
+      WriteOnSheet(text, -1, line.Pos);
       break;
     case TLineAlign::Centre:
       WriteCentred(text, line.Pos);

@@ -25,6 +25,8 @@ struct TPrintDevice {
 
 // A US Letter sheet at `dpi` with `unprintable` inches lost on every side.
 TPrintDevice LetterDevice(int dpi, double unprintable);
+// `sheet` (as it lies) at `dpi`, its unprintable edges lost.
+TPrintDevice PaperDevice(const TPaper& sheet, int dpi);
 
 // Font styles, combined with |.
 enum TFontStyle : unsigned { fsBold = 1u, fsItalic = 2u, fsUnderline = 4u, fsStrikeOut = 8u };
@@ -37,6 +39,10 @@ enum class TLineAlign { Left = 0, Centre = 1, Right = 2 };
 inline constexpr double kNextLine = -1;
 inline constexpr double kCurrentLine = -2;
 
+// The printouts are written for a portrait US Letter sheet. On another sheet positions keep
+// their distance from the top and left margins; across, they are scaled down when the room
+// between the margins is narrower than Letter's, and the detail area's bottom keeps its distance
+// from the sheet's bottom edge, above the bottom margin.
 class TPrintObject {
  public:
   static constexpr int kHeaderLines = 5;
@@ -84,6 +90,15 @@ class TPrintObject {
   int LinesLeft() const;
   void NewPage();
 
+  // Inches `text` takes in the font given, and `text` shortened from its end until it takes at
+  // most `width` inches in it.
+  double TextWidth(const std::string& text, const std::string& fontName, double size,
+                   TFontStyles style) const;
+  std::string FitToWidth(const std::string& text, const std::string& fontName, double size,
+                         TFontStyles style, double width) const;
+  // Inches a centred line may take and stay between the left and right margins.
+  double CentredRoom() const;
+
   int PageNumber() const { return static_cast<int>(doc_.Pages.size()); }
   // The pages so far; the current one is not stamped yet.
   const std::vector<TPage>& Pages() const { return doc_.Pages; }
@@ -103,6 +118,11 @@ class TPrintObject {
     double Width = 0;
   };
 
+  // A horizontal position of the layout, in inches on the sheet.
+  double SheetX(double x) const;
+  double SheetWidth(double width) const { return width * ScaleX(); }
+  double ScaleX() const;
+  void WriteOnSheet(const std::string& text, double x, double y);
   int PixelsX(double inches) const;
   int PixelsY(double inches) const;
   int TextPixels(const std::string& text) const;

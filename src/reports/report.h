@@ -68,6 +68,10 @@ struct TReportSettings {
                                             "September", "October",  "November", "December"};
   std::array<std::string, 7> DayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                          "Thursday", "Friday", "Saturday"};
+  // The paper the pages come out on, and the orientation chosen for it; the month calendar is
+  // always landscape.
+  TPaper Paper = PaperLetter();
+  TOrientation Orientation = TOrientation::Portrait;
 };
 
 struct TReportInput {

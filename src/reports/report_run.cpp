@@ -193,8 +193,12 @@ TDocument RunReport(const TReportInput& input, const TTextMetrics& metrics) {
   TReportRun run(engine, input);
   const std::unique_ptr<TReportBody> body = MakeBody(run);
   if (input.Options.Kind == TReportKind::MonthCalendar) {
-    engine.SetOrientation(TOrientation::Landscape);
-    engine.SetMargins(0.45, 0.55, 0.5, 0.5);
+    // The grid is written for a landscape page whatever orientation is chosen; it runs down to
+    // 0.3 inches above the bottom edge.
+    engine.SetPage(input.Settings.Paper, TOrientation::Landscape, TOrientation::Landscape);
+    engine.SetMargins(0.45, 0.55, 0.5, 0.3);
+  } else {
+    engine.SetPage(input.Settings.Paper, input.Settings.Orientation, TOrientation::Portrait);
   }
   run.Subject = body->FirstSubject();
   engine.SetHeader([&](TPageEngine&) {

@@ -19,17 +19,22 @@
 
 #include "../core/reports/report_data_set.h"
 #include "dialog_support.h"
+#include "list_support.h"
 #include "render/report_paint.h"
 #include "reports/report.h"
 #include "suites.h"
 #include "support.h"
+#include "ui/common/app_state.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/printers.h"
+#include "ui/main/printer_setup.h"
+#include "ui/maintenance/emp_window.h"
 #include "ui/reports/ab_report.h"
 #include "ui/reports/preview_form.h"
 #include "ui/reports/print_calendar.h"
 #include "ui/reports/report_print.h"
+#include "ui/reports/report_settings.h"
 #include "ui/reports/setup_form.h"
 #include "ui/session/data_session.h"
 
@@ -64,6 +69,41 @@ int PdfPages(const QString& file) {
     if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
   return -1;
 }
+
+// The first page's size in points, from pdfinfo; empty when it cannot tell.
+QSizeF PdfPageSize(const QString& file) {
+  QProcess p;
+  p.start(QStringLiteral("pdfinfo"), {file});
+  if (!p.waitForFinished() || p.exitCode() != 0) return {};
+  for (const QString& line : QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n'))
+    if (line.startsWith(QStringLiteral("Page size:"))) {
+      const QStringList words = line.mid(10).simplified().split(' ');
+      if (words.size() >= 3) return {words[0].toDouble(), words[2].toDouble()};
+    }
+  return {};
+}
+
+// The locale for paper sizes, for as long as the object lives.
+class TPaperLocale {
+ public:
+  explicit TPaperLocale(const char* name) : all_(qgetenv("LC_ALL")), paper_(qgetenv("LC_PAPER")) {
+    qunsetenv("LC_ALL");
+    qputenv("LC_PAPER", name);
+  }
+  ~TPaperLocale() {
+    Restore("LC_ALL", all_);
+    Restore("LC_PAPER", paper_);
+  }
+
+ private:
+  static void Restore(const char* name, const QByteArray& value) {
+    if (value.isEmpty())
+      qunsetenv(name);
+    else
+      qputenv(name, value);
+  }
+  QByteArray all_, paper_;
+};
 
 QPushButton* ButtonOf(QWidget& w, const char* name) {
   return w.findChild<QPushButton*>(QString::fromLatin1(name));
@@ -381,6 +421,83 @@ class ReportPreviewTest : public QObject {
     });
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdPreview")), Qt::LeftButton);
     QCOMPARE(label, QStringLiteral("Page 1 of 1"));
+  }
+
+  // Printing on the "PDF file" printer: the pages are the locale's paper, turned as chosen in
+  // Printer Setup for reports and lists, and across for the month calendar whatever is chosen.
+  void PrintsOnTheLocalesPaperInTheOrientationChosen() {
+    QTemporaryDir dir;
+    TDataSet data = absence::test::MakeReportDataSet();
+    SaveDataSet(data, dir.path().toStdString() + "/", false);
+    TDataSession session(dir.path().toStdString() + "/");
+    QVERIFY(session.Load());
+    SetPrintersOverride(QStringList{QString::fromLatin1(kPdfPrinterName)});
+    const QString savedPrinter = App().PrinterName;
+    const TOrientation savedOrientation = App().Settings.Printer;
+    QString file;
+    SetFileDialogHook([&](const TFileDialogCall&) { return std::optional<QString>(file); });
+    struct Case {
+      const char* locale;
+      bool landscape;
+      QSizeF upright;  // points
+    } cases[] = {
+        {"de_DE.UTF-8", false, {595, 842}},
+        {"en_US.UTF-8", true, {612, 792}},
+        {"en_GB.UTF-8", true, {595, 842}},
+        {"en_CA.UTF-8", false, {612, 792}},
+    };
+    for (const Case& c : cases) {
+      const TPaperLocale locale(c.locale);
+      const QSizeF across(c.upright.height(), c.upright.width());
+      // The orientation, through the Printer Setup dialog.
+      QString note;
+      {
+        ui::test::TDialogDriver driver([&](QDialog& dlg) {
+          auto* label = ui::test::Find<QLabel>(&dlg, "lblOrientationNote");
+          if (label->isVisible()) note = label->text();
+          ui::test::ClickBox(
+              ui::test::Find<QRadioButton>(&dlg, c.landscape ? "btnLandscape" : "btnPortrait"));
+          QTest::mouseClick(ui::test::Find<QPushButton>(&dlg, "cmdOK"), Qt::LeftButton);
+        });
+        QVERIFY(PrinterSetup(App().PrinterName, App().Settings.Printer, nullptr));
+      }
+      QVERIFY2(note.contains(QStringLiteral("month calendar")), qPrintable(note));
+      const QString where = QString::fromLatin1(c.locale);
+      ui::test::TDialogDriver okSetup([](QDialog& dlg) {
+        QVERIFY(dynamic_cast<TPVSetupForm*>(&dlg));
+        QTest::mouseClick(dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+      });
+      // A report from the report window.
+      file = dir.filePath(QStringLiteral("report.pdf"));
+      TReportOptions o;
+      o.Kind = TReportKind::Absence;
+      o.StartDate = EncodeDate(2024, 1, 1);
+      o.EndDate = EncodeDate(2024, 1, 31);
+      TfrmABReport report(session.Data(), o, {{"Able, Ann", 1}}, ProgramReportSettings(),
+                          App().PrinterName, nullptr);
+      QVERIFY(report.Print());
+      const QSizeF reportSize = PdfPageSize(file);
+      if (reportSize.isEmpty()) QSKIP("pdfinfo is not available");
+      QVERIFY2(reportSize == (c.landscape ? across : c.upright), qPrintable(where));
+      // The month calendar from its window.
+      file = dir.filePath(QStringLiteral("calendar.pdf"));
+      TfrmPrintCalendar calendar(session);
+      calendar.show();
+      QTest::mouseClick(calendar.findChild<QPushButton*>(QStringLiteral("cmdPrint")),
+                        Qt::LeftButton);
+      QVERIFY2(PdfPageSize(file) == across, qPrintable(where));
+      // A list printout from the employee list window.
+      file = dir.filePath(QStringLiteral("list.pdf"));
+      TfrmEmp employees(session);
+      employees.show();
+      QTest::mouseClick(ui::test::ToolButton(&employees, "spdPrint"), Qt::LeftButton);
+      QVERIFY2(PdfPageSize(file) == (c.landscape ? across : c.upright), qPrintable(where));
+    }
+    SetFileDialogHook(nullptr);
+    SetPrintersOverride(std::nullopt);
+    App().PrinterName = savedPrinter;
+    App().Settings.Printer = savedOrientation;
   }
 
   void ChoosesTheLastPrinterContainingTheName() {

@@ -41,7 +41,30 @@ TReportSettings SettingsFromIni(const TContext& ctx, TDate today) {
   r.EmployeeDisplay = s.EmployeeDisplay;
   r.BenefitYear = NormalizeBenefitYear(s.BenefitMonth, s.BenefitDay);
   render::SetLocaleNames(r, QLocale::system());
+  r.Paper = render::UserPaper();
+  r.Orientation = s.Printer;
   return r;
+}
+
+void AddPaper(CLI::App* cmd, std::string& paper) {
+  cmd->add_option("--paper", paper,
+                  "the paper size, a4 or letter (default: the locale's paper, from LC_PAPER)")
+      ->type_name("a4|letter")
+      ->check(CLI::Validator(
+          [](std::string& value) {
+            if (value == "a4" || value == "letter") return std::string();
+            std::string message = "the paper is a4 or letter, not \"";
+            message += value;
+            message += '"';
+            return message;
+          },
+          std::string()));
+}
+
+reports::TPaper ChosenPaper(const std::string& paper) {
+  if (paper == "a4") return reports::PaperA4();
+  if (paper == "letter") return reports::PaperLetter();
+  return render::UserPaper();
 }
 
 }  // namespace absence::cli

@@ -16,6 +16,9 @@ namespace {
 
 using namespace absence::reports;
 
+// The list printer's resolution for a PDF page.
+constexpr int kPdfDotsPerInch = 600;
+
 struct TPrintArgs {
   std::string Pdf;
   TDate Today = 0;
@@ -24,6 +27,7 @@ struct TPrintArgs {
   bool Global = false;
   int Year = 0;
   bool ByReason = false;
+  std::string Paper;
 };
 
 enum class TPrintout { Employees, Reasons, Absences, Accruals };
@@ -88,7 +92,9 @@ int RunPrintCommand(TContext& ctx, TPrintout kind, const TPrintArgs& a) {
   settings.EmployeeDisplay = DisplayFromText(a.Show, settings.EmployeeDisplay);
   const render::TQtTextMetrics metrics;
   // A PDF page has no unprintable edge.
-  const TDocument doc = Lay(kind, data, {metrics, LetterDevice(600, 0), settings}, a);
+  const TPrintDevice device =
+      PaperDevice(Oriented(ChosenPaper(a.Paper), settings.Orientation), kPdfDotsPerInch);
+  const TDocument doc = Lay(kind, data, {metrics, device, settings}, a);
   render::WriteReportPdf(doc, QString::fromStdString(a.Pdf), QString::fromLatin1(Title(kind)));
   *ctx.Out << "pages\t" << doc.Pages.size() << '\n';
   return kExitOk;
@@ -102,6 +108,7 @@ void AddPrintCommands(CLI::App& app) {
     CLI::App* cmd = AddCommand(*print, name, what,
                                [a, kind](TContext& ctx) { return RunPrintCommand(ctx, kind, *a); });
     cmd->add_option("--pdf", a->Pdf, "the PDF file to write")->required();
+    AddPaper(cmd, a->Paper);
     AddDate(cmd, "--today", a->Today, "the date printed in each page's heading (default: today)");
     return std::make_pair(cmd, a);
   };

@@ -34,6 +34,7 @@ struct TReportArgs {
   int Year = 0, Month = 0;
   int CalendarDept = 0;
   bool EachEmployee = false;
+  std::string Paper;
 };
 
 // The employees or departments named, or all that the selection dialog offers.
@@ -90,7 +91,8 @@ int RunReportCommand(TContext& ctx, TReportKind kind, const TReportArgs& a) {
   const TDataSet data = ctx.LoadData();
   const std::unique_ptr<QGuiApplication> app = GuiApplication();
   const TDate today = a.Today > 0 ? a.Today : TodayDate();
-  const TReportSettings settings = SettingsFromIni(ctx, today);
+  TReportSettings settings = SettingsFromIni(ctx, today);
+  settings.Paper = ChosenPaper(a.Paper);
   const TReportOptions options = Options(kind, a, today);
   if (kind == TReportKind::MonthCalendar && options.CalendarDeptID != 0 &&
       FindDept(data.DeptList, options.CalendarDeptID, std::string()) < 0)
@@ -110,6 +112,7 @@ int RunReportCommand(TContext& ctx, TReportKind kind, const TReportArgs& a) {
 // --pdf, --today and, unless the report has its own, the employee or department selection.
 void AddCommon(CLI::App* cmd, TReportArgs& a, bool employees, bool departments) {
   cmd->add_option("--pdf", a.Pdf, "the PDF file to write")->required();
+  AddPaper(cmd, a.Paper);
   AddDate(cmd, "--today", a.Today, "the date printed in each page's heading (default: today)");
   CLI::Option* emp = nullptr;
   if (employees)

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -26,9 +27,16 @@ TfrmPrinterSetup::TfrmPrinterSetup(QWidget* parent) : QDialog(parent) {
   portrait_->setObjectName(QStringLiteral("btnPortrait"));
   landscape_ = new QRadioButton(tr("&Landscape"));
   landscape_->setObjectName(QStringLiteral("btnLandscape"));
+  // The month calendar's grid only fits across a landscape page.
+  auto* note = new QLabel(
+      tr("Lists and reports print in this orientation; the month calendar always prints in "
+         "landscape."));
+  note->setObjectName(QStringLiteral("lblOrientationNote"));
+  note->setWordWrap(true);
   auto* radios = new QVBoxLayout(orientation);
   radios->addWidget(portrait_);
   radios->addWidget(landscape_);
+  radios->addWidget(note);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));

@@ -5,6 +5,7 @@
 #include "ui/common/dialog_buttons.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/reports/preview_form.h"
+#include "ui/reports/report_print.h"
 #include "ui/reports/setup_form.h"
 
 namespace absence::ui {
@@ -27,6 +28,7 @@ const reports::TDocument& TfrmABReport::Document() {
   if (!doc_) {
     const TWaitCursor wait;
     const render::TQtTextMetrics metrics;
+    settings_.Paper = PrinterPaper(ChoosePrinter(printerName_));
     doc_ = reports::RunReport({data_.EmpList, data_.DeptList, data_.ReasonList, data_.GlobalList,
                                selection_, options_, settings_},
                               metrics);

@@ -13,24 +13,15 @@
 
 namespace absence::ui {
 
-reports::TPrintDevice PrinterDevice(const QString& printerName) {
-  // A PDF page has no unprintable edge.
-  if (printerName == QLatin1String(kPdfPrinterName)) return reports::LetterDevice(600, 0);
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPrinterName(printerName);
-  printer.setPageSize(QPageSize(QPageSize::Letter));
-  const int dpi = printer.resolution();
-  const QRect full = printer.pageLayout().fullRectPixels(dpi);
-  const QRect paint = printer.pageLayout().paintRectPixels(dpi);
-  reports::TPrintDevice d;
-  d.ResolutionX = d.ResolutionY = dpi;
-  d.PhysicalWidth = full.width();
-  d.PhysicalHeight = full.height();
-  d.OffsetLeft = paint.left();
-  d.OffsetTop = paint.top();
-  d.PrintableWidth = paint.width();
-  d.PrintableHeight = paint.height();
-  return d;
+reports::TPrintDevice PrinterDevice(const QString& printerName, TOrientation orientation) {
+  constexpr int kPdfDotsPerInch = 600;
+  int dpi = kPdfDotsPerInch;
+  if (printerName != QLatin1String(kPdfPrinterName)) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(printerName);
+    dpi = printer.resolution();
+  }
+  return reports::PaperDevice(reports::Oriented(PrinterPaper(printerName), orientation), dpi);
 }
 
 bool PrintList(const TLayPrintout& lay, const QString& title) {
@@ -40,7 +31,8 @@ bool PrintList(const TLayPrintout& lay, const QString& title) {
   {
     const TWaitCursor wait;
     const render::TQtTextMetrics metrics;
-    doc = lay({metrics, PrinterDevice(choice.Printer), ProgramReportSettings()});
+    doc = lay(
+        {metrics, PrinterDevice(choice.Printer, App().Settings.Printer), ProgramReportSettings()});
   }
   return PrintReport(doc, choice, title);
 }

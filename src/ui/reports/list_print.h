@@ -8,11 +8,12 @@
 
 namespace absence::ui {
 
-// The chosen printer's sheet as the list printer sees it.
-reports::TPrintDevice PrinterDevice(const QString& printerName);
+// The chosen printer's sheet, turned to `orientation`, as the list printer sees it.
+reports::TPrintDevice PrinterDevice(const QString& printerName, TOrientation orientation);
 
 using TLayPrintout = std::function<reports::TDocument(const reports::TPrintoutSetup&)>;
-// Lays the printout out under the wait cursor and prints every page once; false when nothing
+// Lays the printout out under the wait cursor, on the printer's paper in the orientation chosen
+// in Printer Setup, and prints every page once; false when nothing
 // was printed (no file name given, or the printer could not start).
 bool PrintList(const TLayPrintout& lay, const QString& title);
 

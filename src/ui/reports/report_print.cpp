@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+#include "render/report_locale.h"
 #include "render/report_paint.h"
 #include "render/report_pdf.h"
 #include "ui/common/file_dialogs.h"
@@ -24,6 +25,22 @@ QString ChoosePrinter(const QString& printerName) {
     for (const QString& n : names)
       if (n.contains(printerName)) chosen = n;
   return chosen.isEmpty() ? DefaultPrinterName() : chosen;
+}
+
+reports::TPaper PrinterPaper(const QString& printerName) {
+  constexpr double kPointsPerInch = 72.0;
+  if (printerName.isEmpty() || printerName == QLatin1String(kPdfPrinterName))
+    return render::UserPaper();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPrinterName(printerName);
+  if (!printer.isValid()) return render::UserPaper();
+  QPageLayout layout = printer.pageLayout();
+  layout.setOrientation(QPageLayout::Portrait);
+  // The least margins the printer allows are its unprintable edges.
+  layout.setMargins(layout.minimumMargins());
+  const QSizeF size = layout.pageSize().size(QPageSize::Inch);
+  const QMarginsF edges = QMarginsF(layout.marginsPoints()) / kPointsPerInch;
+  return {size.width(), size.height(), edges.left(), edges.top(), edges.right(), edges.bottom()};
 }
 
 namespace {
@@ -82,10 +99,7 @@ bool PrintReport(const reports::TDocument& doc, const TPrintChoice& choice, cons
   printer.setPrinterName(choice.Printer);
   printer.setDocName(title);
   printer.setFullPage(true);
-  printer.setPageLayout(QPageLayout(
-      QPageSize(QPageSize::Letter),
-      doc.Orientation == TOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-      QMarginsF(0, 0, 0, 0)));
+  printer.setPageLayout(render::PageLayout(doc));
   // The driver makes the copies when it can; otherwise the run is printed again.
   printer.setCopyCount(choice.Copies);
   printer.setCollateCopies(choice.Collate);

@@ -22,6 +22,10 @@ struct TPrintChoice {
 // when none does.
 QString ChoosePrinter(const QString& printerName);
 
+// The paper `printerName` prints on, upright, with its unprintable edges; for the "PDF file"
+// printer (and a printer the system does not know) the paper of the user's locale.
+reports::TPaper PrinterPaper(const QString& printerName);
+
 // Prints the chosen pages; false when nothing was printed (no file name given for the PDF
 // printer, the printer could not start, or the PDF file could not be written: an error box then
 // gives the system's message, and an earlier file of that name stays as it was).

@@ -19,6 +19,8 @@ reports::TReportSettings ProgramReportSettings() {
   r.EmployeeDisplay = app.Settings.EmployeeDisplay;
   r.BenefitYear = NormalizeBenefitYear(app.Settings.BenefitMonth, app.Settings.BenefitDay);
   render::SetLocaleNames(r, QLocale());
+  r.Paper = render::UserPaper();
+  r.Orientation = app.Settings.Printer;
   return r;
 }
 

@@ -155,3 +155,160 @@ TEST(CliReport, AFailedWriteKeepsThePreviousFile) {
 
 }  // namespace
 }  // namespace absence
+
+namespace absence {
+namespace {
+
+// One page of `pdftotext -bbox`: its size and its words' boxes, in points from the top left.
+struct TBoxPage {
+  double Width = 0, Height = 0;
+  struct TWord {
+    double XMin, YMin, XMax, YMax;
+    std::string Text;
+  };
+  std::vector<TWord> Words;
+};
+
+double Attribute(const std::string& tag, const std::string& name) {
+  const std::size_t at = tag.find(" " + name + "=\"");
+  return at == std::string::npos ? -1 : std::atof(tag.c_str() + at + name.size() + 3);
+}
+
+// The pages of a PDF file as pdftotext lays out its words; empty when pdftotext cannot run.
+std::vector<TBoxPage> PdfBoxes(const test::TReportFolder& f, const std::string& pdf) {
+  const std::string html = f.tmp.File("boxes.html");
+  std::filesystem::remove(html);
+  if (std::system(("pdftotext -bbox " + pdf + " " + html + " 2>/dev/null").c_str()) != 0) return {};
+  std::ifstream in(html);
+  std::vector<TBoxPage> pages;
+  for (std::string line; std::getline(in, line);) {
+    const std::size_t tag = line.find_first_not_of(' ');
+    if (tag == std::string::npos) continue;
+    if (line.compare(tag, 6, "<page ") == 0) {
+      pages.push_back({Attribute(line, "width"), Attribute(line, "height"), {}});
+    } else if (line.compare(tag, 6, "<word ") == 0 && !pages.empty()) {
+      const std::size_t open = line.find('>', tag), close = line.rfind("</word>");
+      pages.back().Words.push_back({Attribute(line, "xMin"), Attribute(line, "yMin"),
+                                    Attribute(line, "xMax"), Attribute(line, "yMax"),
+                                    line.substr(open + 1, close - open - 1)});
+    }
+  }
+  return pages;
+}
+
+// The report folder with a settings file naming a 76-character organization.
+struct TLongNameFolder : test::TReportFolder {
+  std::string Name = std::string(76, 'W');
+  std::string Args;
+  explicit TLongNameFolder(const std::string& command) : test::TReportFolder(command) {
+    std::ofstream(tmp.File("long.ini")) << "[Initialization]\nOrganization=" << Name << "\n";
+    Args = "--data " + tmp.Folder() + " --ini " + tmp.File("long.ini") + " " + command + " ";
+  }
+};
+
+TEST(CliReport, PaperChosenGivesItsPageSizeAndEveryWordStaysInsideTheMargins) {
+  if (!HaveReportCommand()) GTEST_SKIP() << "built without the report command";
+  constexpr double kPoint = 1.0 / 72;  // inches
+  // Nothing comes nearer the sheet's sides than the calendar's left margin, nearer the top than
+  // the page heading or nearer the bottom than the calendar's grid; the tolerance is for the
+  // fonts' ascent and descent.
+  constexpr double kSide = 0.45 / kPoint, kTop = 0.25 / kPoint, kBottom = 0.3 / kPoint;
+  constexpr double kSlack = 1.5;
+  struct Paper {
+    const char* name;
+    double width, height;  // points, upright
+  } papers[] = {{"a4", 595, 842}, {"letter", 612, 792}};
+  struct Case {
+    const char* command;
+    std::string args;
+    bool landscape;
+  } cases[] = {
+      {"report", "absence --from 2024-01-01 --to 2024-01-31", false},
+      {"report", "balances --as-of 2024-01-31 --no-new-page", false},
+      {"report", "statement --from 2024-01-01 --to 2024-01-31", false},
+      {"report", "calendar --year 2024 --month 1 --each-employee", true},
+      {"print", "employees", false},
+      {"print", "absences --emp 1 --year 2024", false},
+  };
+  for (const Paper& p : papers)
+    for (const Case& c : cases) {
+      TLongNameFolder f(c.command);
+      const std::string what = std::string(p.name) + ": " + c.command + " " + c.args;
+      const std::string pdf = f.tmp.File("p.pdf");
+      const auto run =
+          test::RunCli(f.Args + c.args + " --today 2024-03-15 --paper " + p.name + " --pdf " + pdf);
+      ASSERT_EQ(run.Status, 0) << what;
+      const std::vector<TBoxPage> pages = PdfBoxes(f, pdf);
+      if (pages.empty()) GTEST_SKIP() << "pdftotext is not available";
+      const double w = c.landscape ? p.height : p.width, h = c.landscape ? p.width : p.height;
+      for (std::size_t i = 0; i < pages.size(); ++i) {
+        const TBoxPage& page = pages[i];
+        EXPECT_NEAR(page.Width, w, 0.01) << what;
+        EXPECT_NEAR(page.Height, h, 0.01) << what;
+        ASSERT_FALSE(page.Words.empty()) << what;
+        const TBoxPage::TWord* name = nullptr;
+        for (const auto& word : page.Words) {
+          const std::string where = what + " page " + std::to_string(i + 1) + ": " + word.Text;
+          EXPECT_GE(word.XMin, kSide - kSlack) << where;
+          EXPECT_LE(word.XMax, w - kSide + kSlack) << where;
+          EXPECT_GE(word.YMin, kTop - kSlack) << where;
+          EXPECT_LE(word.YMax, h - kBottom + kSlack) << where;
+          if (word.Text.rfind("WWW", 0) == 0) name = &word;
+        }
+        // The organization, cut short, stays clear of "Date: ..." and "Page: ...".
+        ASSERT_NE(name, nullptr) << what;
+        EXPECT_LT(name->Text.size(), f.Name.size()) << what;
+        for (const auto& word : page.Words) {
+          if (&word == name || word.YMin > name->YMax) continue;
+          EXPECT_TRUE(word.XMax <= name->XMin || word.XMin >= name->XMax)
+              << what << ": \"" << word.Text << "\" under the organization's name";
+        }
+      }
+    }
+}
+
+TEST(CliReport, PaperComesFromTheLocaleUnlessChosenAndOtherSizesAreRefused) {
+  if (!HaveReportCommand()) GTEST_SKIP() << "built without the report command";
+  test::TReportFolder f("report");
+  const std::string pdf = f.tmp.File("l.pdf");
+  const std::string args = f.args + "department --plain --today 2024-03-15 --pdf " + pdf;
+  struct Case {
+    std::string environment;
+    std::string paper;
+    double width;  // points; 0: refused
+  } cases[] = {
+      {"LC_PAPER=en_US.UTF-8", "", 612},
+      {"LC_PAPER=en_CA", "", 612},
+      {"LC_PAPER=de_DE.UTF-8", "", 595},
+      {"LC_PAPER=en_GB.UTF-8", "", 595},
+      {"LC_PAPER=C.UTF-8", "", 595},
+      {"LC_PAPER=de_DE.UTF-8 LC_ALL=en_US.UTF-8", "", 612},
+      {"LANG=en_US.UTF-8", "", 612},
+      {"LC_PAPER=en_US.UTF-8", " --paper a4", 595},
+      {"LC_PAPER=de_DE.UTF-8", " --paper letter", 612},
+      {"", " --paper a5", 0},
+      {"", " --paper A4x", 0},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(pdf);
+    const auto run = test::RunShell("env -u LC_ALL -u LC_PAPER -u LANG " + c.environment + " " +
+                                    ABSENCE_CLI + " " + args + c.paper + " 2>&1");
+    if (c.width == 0) {
+      EXPECT_EQ(run.Status, 2) << c.paper;
+      EXPECT_NE(run.Out.find("a4 or letter"), std::string::npos) << run.Out;
+      EXPECT_FALSE(std::filesystem::exists(pdf)) << c.paper;
+      continue;
+    }
+    ASSERT_EQ(run.Status, 0) << c.environment << c.paper << ": " << run.Out;
+    const std::vector<TBoxPage> pages = PdfBoxes(f, pdf);
+    if (pages.empty()) GTEST_SKIP() << "pdftotext is not available";
+    EXPECT_NEAR(pages[0].Width, c.width, 0.01) << c.environment << c.paper;
+  }
+  for (const char* command : {"report absence", "print employees"})
+    EXPECT_NE(test::RunCli(std::string(command) + " --help").Out.find("--paper a4|letter"),
+              std::string::npos)
+        << command;
+}
+
+}  // namespace
+}  // namespace absence
