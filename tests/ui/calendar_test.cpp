@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QLocale>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "calendar_window.h"
@@ -28,6 +30,7 @@
 #include "ui/common/item_roles.h"
 #include "ui/common/pick_date.h"
 #include "ui/main/calendar_cells.h"
+#include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/main_window.h"
 #include "ui/session/data_session.h"
@@ -281,6 +284,81 @@ class CalendarTest : public QObject {
     const QString stopped = cal.Text(0, 0);
     QTest::qWait(400);
     QCOMPARE(cal.Text(0, 0), stopped);
+  }
+
+  // The keys move the current day, scroll at the edges and by pages, and pick: Shift a range
+  // from where it started, Ctrl without picking and Space one day on or off. The wheel scrolls
+  // a week a notch. Days are counted from today, Tuesday 8 December.
+  void theKeysMoveThePickAndScroll_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QList<int>>("picked");
+    const int s = kStart - kToday;
+    QTest::newRow("arrows") << QStringList{"Right", "Down"} << 8 << s << QList<int>{8};
+    QTest::newRow("up at the top") << QStringList{"Up"} << -7 << s - 7 << QList<int>{-7};
+    QTest::newRow("left past Sunday")
+        << QStringList{"Left", "Left", "Left"} << -3 << s - 7 << QList<int>{-3};
+    QTest::newRow("down at the bottom")
+        << QStringList{"Down", "Down", "Down", "Down"} << 28 << s + 7 << QList<int>{28};
+    QTest::newRow("shift range") << QStringList{"Shift+Down", "Shift+Left"} << 6 << s
+                                 << QList<int>{0, 1, 2, 3, 4, 5, 6};
+    QTest::newRow("shift range scrolled back") << QStringList{"Shift+Right", "Shift+Up"} << -6
+                                               << s - 7 << QList<int>{-6, -5, -4, -3, -2, -1, 0};
+    QTest::newRow("ctrl and space")
+        << QStringList{"Ctrl+Right", "Ctrl+Right", "Space", "Ctrl+Down", "Ctrl+Space"} << 9 << s
+        << QList<int>{0, 2, 9};
+    QTest::newRow("space turns the day off") << QStringList{"Space"} << 0 << s << QList<int>{};
+    QTest::newRow("page down") << QStringList{"PgDown"} << 7 << s + 7 << QList<int>{7};
+    QTest::newRow("page up keeps shown picks")
+        << QStringList{"Shift+Right", "PgUp"} << -6 << s - 7 << QList<int>{0, 1};
+    QTest::newRow("wheel") << QStringList{"Wheel-1", "Wheel-1", "Wheel+1"} << 7 << s + 7
+                           << QList<int>{7};
+  }
+  void theKeysMoveThePickAndScroll() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, current);
+    QFETCH(int, start);
+    QFETCH(QList<int>, picked);
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    auto* grid = qobject_cast<TCalendarGrid*>(cal.grid);
+    QVERIFY(grid);
+    auto* month = Find<QLabel>(cal.w.get(), "lblMonth");
+    QApplication::setActiveWindow(cal.w.get());
+    QVERIFY(QTest::qWaitForWindowActive(cal.w.get()));
+    grid->setFocus(Qt::TabFocusReason);
+    for (const QString& step : steps) {
+      if (step.startsWith("Wheel")) {
+        const QPoint at = cal.Center(3, 1);
+        const int notches = step.mid(5).toInt();
+        QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), QPoint(),
+                          QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &wheel);
+        continue;
+      }
+      const QKeyCombination keys = QKeySequence(step)[0];
+      QTest::keyClick(grid, keys.key(), keys.keyboardModifiers());
+    }
+    QCOMPARE(int(grid->CurrentDate() - kToday), current);
+    QCOMPARE(int(grid->StartDate() - kToday), start);
+    QVERIFY(month->text().startsWith(
+        QLocale::system().monthName(ToQDate(grid->StartDate()).month(), QLocale::LongFormat)));
+    QList<int> shown;
+    for (int row = 0; row < TCalendarGrid::kRows; ++row)
+      for (int col = 0; col < TCalendarGrid::kColumns; ++col)
+        if (grid->Picked(col, row) ||
+            (!grid->MultiPick() && col == grid->currentColumn() && row == grid->currentRow()))
+          shown << int(grid->CellDate(col, row) - kToday);
+    std::sort(shown.begin(), shown.end());
+    QCOMPARE(shown, picked);
+    // The day list follows the current day.
+    QVERIFY(Find<QLabel>(cal.w.get(), "lblDayViewDate")
+                ->text()
+                .contains(QLocale::system().toString(ToQDate(grid->CurrentDate()), "MMMM d")));
   }
 
   void theDatesButtonJumpsToThePickedWeek() {

@@ -16,6 +16,7 @@ struct TCellEntry {
   int32_t ReasonID = 0;
   TEntryKind Kind = TEntryKind::Own;
   QString Description;
+  float Hours = 0;
 };
 
 struct TCellContent {
@@ -35,6 +36,15 @@ TCellContent DateCell(TDate date, const QString& pattern);
 // The day for `emp`; `benefitMonth`/`benefitDay` start the user-defined benefit year.
 TCellContent BuildCellText(TDate date, const QString& pattern, const TEmpRecClass& emp,
                            const TReasonList& reasons, int benefitMonth, int benefitDay);
+
+// The entry a drag from the day takes, the one on its bottom line: the second when there are
+// two or more; -1 without entries.
+int DraggedEntryIndex(const TCellContent& cell);
+
+// What a screen reader says for an entry ("Vacation 8 hours") and for the day ("Monday
+// December 7, Vacation 8 hours").
+QString CellEntryName(const TCellEntry& entry);
+QString CellAccessibleName(const TCellContent& cell);
 
 }  // namespace absence::ui
 

@@ -1,6 +1,8 @@
 #include "ui/main/calendar_painter.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "ui/common/date_text.h"
 #include "ui/common/pictures.h"
@@ -72,7 +74,12 @@ void TCalendarCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
   painter->setFont(option.font);
   const int line = Scale(13);
   const QRect area(r.left() + 2, r.bottom() - Scale(15) + 1, r.width() - 5, Scale(15) - 2);
+  const auto& cut = grid_->CutEntry();
   auto drawEntry = [&](const TCellEntry& entry, int y) {
+    // An entry taken with Ctrl+X is shown faded until it is put down.
+    const bool isCut =
+        cut && cut->Date == cell.Date && cut->ReasonID == entry.ReasonID && cut->Kind == entry.Kind;
+    painter->setPen(isCut ? pal.color(QPalette::Disabled, QPalette::Text) : text);
     int x = area.left();
     if (entry.Kind == TEntryKind::Global) {
       painter->drawPixmap(x, y + (line - globe_.height() / globe_.devicePixelRatio()) / 2, globe_);
@@ -94,6 +101,15 @@ void TCalendarCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     drawEntry(cell.Entries[1], area.top());
     if (count >= 3 || !roomForTwo)
       painter->drawPixmap(r.right() - 3 - plusWidth, top + (roomForTwo ? 2 : 1), plus_);
+  }
+  // The keyboard's place: the current day while the calendar has the focus.
+  if (current && grid_->hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(grid_);
+    focus.rect = QRect(left + 1, top + 1, r.right() - left - 2, r.bottom() - top - 2);
+    focus.backgroundColor =
+        highlighted ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base);
+    grid_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, grid_);
   }
   painter->restore();
 }
