@@ -146,7 +146,7 @@ class CalendarEditTest : public QObject {
     const auto sickDays = [&] { return OwnEntryDates(cal.Emp("Brown, Cy"), sick, nullptr); };
 
     // Today, then Wednesday and Thursday picked with Shift; Insert records Sick on both.
-    QCOMPARE(Spoken(grid), QString("Tuesday December 8"));
+    QCOMPARE(Spoken(grid), QString("Tuesday December 8, today"));
     key(Qt::Key_Right);
     key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(Spoken(grid), QString("Thursday December 10, Holiday 8 hours, for everyone"));

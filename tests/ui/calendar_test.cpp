@@ -1,5 +1,6 @@
 // The main window's calendar as a user works it: choosing an employee, picking days, dragging
 // reasons and entries onto days, scrolling by weeks, the day list and the balances beside it.
+#include <QAccessible>
 #include <QComboBox>
 #include <QDrag>
 #include <QElapsedTimer>
@@ -8,6 +9,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QLocale>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -29,8 +31,10 @@
 #include "ui/common/date_text.h"
 #include "ui/common/item_roles.h"
 #include "ui/common/pick_date.h"
+#include "ui/common/pictures.h"
 #include "ui/main/calendar_cells.h"
 #include "ui/main/calendar_grid.h"
+#include "ui/main/calendar_painter.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/main_window.h"
 #include "ui/session/data_session.h"
@@ -207,32 +211,130 @@ class CalendarTest : public QObject {
     QVERIFY(FindEntry(cal.Emp("Brown, Cy").Entries, holiday, TEntryKind::Global, kToday + 9) >= 0);
   }
 
-  void aDayWithThreeEntriesShowsThePlusAndDragsTheSecond() {
+  // A day lists as many entries as its height holds; only beyond that does the "Plus" show.
+  // A drag from the day takes the second entry.
+  void aDayWithMoreEntriesThanFitShowsThePlusAndDragsTheSecond() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder, 6);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Brown, Cy"));
+    const auto cellImage = [&] {
+      return cal.grid->viewport()->grab(cal.grid->visualItemRect(cal.grid->item(0, 4))).toImage();
+    };
+    // Thursday 10 December holds the holiday; own entries join it until the "Plus" shows in
+    // the top right corner, the top left (the day number) staying as it was.
+    const QImage one = cellImage();
+    const QRect corner(one.width() - 16, 0, 16, 16);
+    const QRect left(0, 0, 16, 16);
+    QStringList reasons{"Sick", "Vacation"};
+    for (int i = 0; i < 6; ++i) reasons << QString("Other %1").arg(i);
+    int entries = 1;
+    for (const QString& reason : reasons) {
+      QVERIFY(cal.DragReason(qPrintable(reason), 4, 0));
+      ++entries;
+      const QImage now = cellImage();
+      QCOMPARE(now.copy(left), one.copy(left));
+      if (now.copy(corner) != one.copy(corner)) break;
+    }
+    // More than the two lines of old are listed in a cell of this height, and not all.
+    QVERIFY2(entries > 3 && entries <= reasons.size(), qPrintable(QString::number(entries)));
+    // The second entry is the one dragged.
+    const auto grid = qobject_cast<TCalendarGrid*>(cal.grid);
+    const TCellEntry second = grid->Cell(4, 0).Entries[1];
+    QVERIFY(cal.DragEntry(4, 0, 5, 0));
+    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), second.ReasonID, nullptr),
+             std::vector<TDate>{kToday + 3});
+    QCOMPARE(int(grid->Cell(4, 0).Entries.size()), entries - 1);
+  }
+
+  // Every count of entries in cells of every height: the bottom line always holds one, the
+  // lines above it stay clear of the day number, and the "Plus" (fewer listed than there are)
+  // shows only where one more line would not fit. A taller cell never lists fewer.
+  void entriesAreListedAsTheCellHeightAllows() {
+    const int line = 13;
+    const int header = 30;
+    for (qsizetype count = 0; count <= 8; ++count) {
+      int before = 0;
+      for (int bottomLine = 0; bottomLine <= 160; ++bottomLine) {
+        const int listed = ListedEntries(0, bottomLine, line, header, count);
+        const QString at = QString("count %1, bottom line at %2").arg(count).arg(bottomLine);
+        QVERIFY2(listed >= std::min<qsizetype>(count, 1) && listed <= count, qPrintable(at));
+        if (listed > 1) QVERIFY2(bottomLine - (listed - 1) * line >= header, qPrintable(at));
+        if (listed >= 1 && listed < count)
+          QVERIFY2(bottomLine - listed * line < header, qPrintable(at));
+        QVERIFY2(listed >= before, qPrintable(at));
+        before = listed;
+      }
+    }
+  }
+
+  // Today is marked picked or not; weekends are shaded; days before the hire and after the
+  // termination are greyed and said to be so; a picked day keeps the globe as on a plain day.
+  void theDaysShowTodayWeekendsAndTheEmployment() {
     ui::test::TTempEnvironment env;
     SaveSampleData(App().AppFolder);
     TCalendarWindow cal;
-    QVERIFY(cal.Choose("Brown, Cy"));
-    const int32_t sick = cal.ReasonID("Sick");
-    const int32_t vacation = cal.ReasonID("Vacation");
-    // Thursday 10 December holds the holiday; two own entries join it.
-    QVERIFY(cal.DragReason("Sick", 4, 0));
-    QCOMPARE(cal.Text(4, 0), QString("12/10/2026GHoliday|TSick"));
-    const QImage two =
-        cal.grid->viewport()->grab(cal.grid->visualItemRect(cal.grid->item(0, 4))).toImage();
-    QVERIFY(cal.DragReason("Vacation", 4, 0));
-    QCOMPARE(cal.Text(4, 0), QString("12/10/2026GHoliday|TSick|TVacation"));
-    const QImage three =
-        cal.grid->viewport()->grab(cal.grid->visualItemRect(cal.grid->item(0, 4))).toImage();
-    // The top right corner carries the "Plus" only with three entries.
-    const QRect corner(two.width() - 16, 0, 16, 16);
-    QVERIFY(two.copy(corner) != three.copy(corner));
-    const QRect left(0, 0, 16, 16);
-    QCOMPARE(two.copy(left), three.copy(left));
-    // The entry drawn on the bottom line (the second) is the one dragged.
-    QVERIFY(cal.DragEntry(4, 0, 5, 0));
-    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), sick, nullptr), std::vector<TDate>{kToday + 3});
-    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), vacation, nullptr),
-             std::vector<TDate>{kToday + 2});
+    // Jones works from Wednesday 9 to Monday 28 December.
+    QVERIFY(cal.Choose("Jones, Bob"));
+    auto* grid = qobject_cast<TCalendarGrid*>(cal.grid);
+    QVERIFY(grid);
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(grid)->tableInterface();
+    QVERIFY(table);
+    const struct {
+      int col, row;
+      bool outside;
+      const char* spoken;
+    } days[] = {
+        {2, 0, true, "Tuesday December 8, today, not employed"},
+        {3, 0, false, "Wednesday December 9, Anniversary"},
+        {1, 3, false, "Monday December 28"},
+        {2, 3, true, "Tuesday December 29, not employed"},
+    };
+    for (const auto& day : days) {
+      QCOMPARE(grid->Cell(day.col, day.row).Outside, day.outside);
+      QCOMPARE(table->cellAt(day.row, day.col)->text(QAccessible::Name), QString(day.spoken));
+    }
+
+    const auto image = [&](int col, int row) {
+      grid->viewport()->repaint();
+      return grid->viewport()->grab(grid->visualItemRect(grid->item(row, col))).toImage();
+    };
+    // The plain ground of a day: right of the middle, where nothing is written.
+    const auto ground = [&](int col, int row) {
+      const QImage cell = image(col, row);
+      return cell.pixelColor(cell.width() - 6, cell.height() / 2);
+    };
+    const QColor weekday = ground(3, 1);
+    const QColor weekend = ground(0, 1);
+    const QColor outside = ground(3, 3);
+    QCOMPARE(ground(6, 1), weekend);
+    QVERIFY(weekday != weekend && outside != weekday && outside != weekend);
+
+    // Today (Tuesday 8) differs from the same day drawn on another date, picked or not.
+    for (bool picked : {true, false}) {
+      if (!picked) cal.Click(3, 1);
+      const QImage today = image(2, 0);
+      SetTodayOverride(kToday - 7);
+      const QImage other = image(2, 0);
+      SetTodayOverride(kToday);
+      QVERIFY2(today != other, picked ? "picked" : "not picked");
+    }
+
+    // The globe, as drawn on a plain day, appears whole in the holiday's cell, picked or not.
+    const QPixmap globe = ResourcePicture(QStringLiteral("Globe"), 13);
+    QImage plainGlobe(globe.size(), QImage::Format_RGB32);
+    plainGlobe.fill(grid->palette().color(QPalette::Base));
+    QPainter(&plainGlobe).drawPixmap(0, 0, globe);
+    for (bool picked : {false, true}) {
+      if (picked) cal.Click(4, 0);
+      const QImage cell = image(4, 0).convertToFormat(QImage::Format_RGB32);
+      bool found = false;
+      for (int y = 0; !found && y + plainGlobe.height() <= cell.height(); ++y)
+        for (int x = 0; !found && x + plainGlobe.width() <= cell.width(); ++x)
+          found = cell.copy(x, y, plainGlobe.width(), plainGlobe.height()) == plainGlobe;
+      QVERIFY2(found, picked ? "picked" : "not picked");
+    }
   }
 
   void aDayWithOnlyAMarkerStartsNoDrag() {

@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "dates/dates.h"
+#include "ui/common/clock.h"
 #include "ui/common/date_text.h"
 
 namespace absence::ui {
@@ -18,6 +19,7 @@ TCellContent DateCell(TDate date, const QString& pattern) {
 TCellContent BuildCellText(TDate date, const QString& pattern, const TEmpRecClass& emp,
                            const TReasonList& reasons, int benefitMonth, int benefitDay) {
   TCellContent cell = DateCell(date, pattern);
+  cell.Outside = !emp.IsEmployedOn(date);
   const int year = Year(date);
   const bool userYear = NearestValidDate(year, benefitMonth, benefitDay) == date;
   const bool anniversary = NearestValidDate(year, Month(emp.StartDate), Day(emp.StartDate)) == date;
@@ -74,6 +76,10 @@ QString CellAccessibleName(const TCellContent& cell) {
       Translate(QT_TRANSLATE_NOOP("absence::ui::TCalendarGrid", "%1 %2 %3"))
           .arg(locale.dayName(d.dayOfWeek(), QLocale::LongFormat),
                locale.monthName(d.month(), QLocale::LongFormat), QString::number(d.day()));
+  if (cell.Date == Today())
+    name += Translate(QT_TRANSLATE_NOOP("absence::ui::TCalendarGrid", ", today"));
+  if (cell.Outside)
+    name += Translate(QT_TRANSLATE_NOOP("absence::ui::TCalendarGrid", ", not employed"));
   if (!cell.Marker.isEmpty()) {
     name += QStringLiteral(", ");
     name += cell.Marker;

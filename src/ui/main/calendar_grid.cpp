@@ -185,7 +185,7 @@ void TCalendarGrid::grdCalendarClick() {
   emit DayClicked();
 }
 
-// The entry drawn on the cell's bottom line: the second when there are two or more.
+// The day's second entry when it has two or more, else its only one.
 void TCalendarGrid::StartEntryDrag() {
   const TCellContent cell = Cell(pressCell_.x(), pressCell_.y());
   if (cell.Entries.isEmpty()) return;

@@ -46,8 +46,8 @@ class TCalendarGrid : public QTableWidget {
   void SetMultiPick(bool on) { multiPick_ = on; }
   void ClearPicks();
 
-  // The entry of the current day that Delete and Ctrl+X take: the one a drag takes (on the
-  // bottom line) until Alt+Up/Down chooses another; none on a day without entries.
+  // The entry of the current day that Delete and Ctrl+X take: the one a drag takes until
+  // Alt+Up/Down chooses another; none on a day without entries.
   std::optional<TDraggedEntry> ChosenEntry() const;
   int ChosenEntryIndex() const;
   // The entry taken with Ctrl+X, until Ctrl+V puts it on another day or Escape lets it go.
@@ -108,7 +108,7 @@ class TCalendarGrid : public QTableWidget {
 
   std::array<TBlockPickClass, kColumns * kRows> picks_{};
   bool multiPick_ = false;
-  // A press that may become a drag of the entry shown on the cell's bottom line.
+  // A press that may become a drag of one of the cell's entries.
   bool dragArmed_ = false;
   QPoint pressPos_;
   QPoint pressCell_;

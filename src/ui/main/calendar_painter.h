@@ -1,11 +1,17 @@
 #pragma once
 // grdCalendarDrawCell: a day's frame (doubled where a month begins), its bold day number and
-// marker, and up to two entries on its bottom lines, the globe before global ones and the
-// "Plus" picture when more are hidden.
+// marker, and as many entries as its height holds, one a line upwards from its bottom line,
+// the globe before global ones and the "Plus" picture when more are hidden. Weekends are
+// shaded, days outside the employment greyed, and today is framed whatever else is drawn.
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
 namespace absence::ui {
+
+// How many of `count` entries a cell lists: lines of `lineHeight` upwards from the one at
+// `bottomLine`, the topmost still `header` or more below `cellTop` (the day number and the
+// "Plus" picture stay clear). The bottom line always holds one.
+int ListedEntries(int cellTop, int bottomLine, int lineHeight, int header, qsizetype count);
 
 class TCalendarGrid;
 
