@@ -198,6 +198,22 @@ class CalendarEditTest : public QObject {
     QCOMPARE(sickDays(), std::vector<TDate>{kToday + 2});
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Undo);
     QCOMPARE(sickDays(), (std::vector<TDate>{kToday + 2, kToday + 8}));
+
+    // On Thursday 10 (the holiday, then Sick) Delete would take Sick, as a drag would; Alt+Down
+    // chooses the holiday instead, which goes to the trash for Brown alone.
+    key(Qt::Key_Up);
+    key(Qt::Key_Right);
+    key(Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(grid)->focusChild()->text(QAccessible::Description),
+        QString("Holiday 8 hours, for everyone"));
+    key(Qt::Key_Delete);
+    const int32_t holiday = cal.ReasonID("Holiday");
+    QCOMPARE(LiveHours(cal.Emp("Brown, Cy").Entries, holiday, TEntryKind::Global, kToday + 2),
+             -1.0f);
+    QCOMPARE(LiveHours(cal.Emp("Smith, Ann").Entries, holiday, TEntryKind::Global, kToday + 2),
+             8.0f);
+    QCOMPARE(sickDays(), (std::vector<TDate>{kToday + 2, kToday + 8}));
   }
 
   // Cancel keeps everything; a day without entries, a day only marked, and a double click
