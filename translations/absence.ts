@@ -331,6 +331,10 @@ Settings file: %2</source>
         <source>, not employed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>absence::ui::TCalendarPanel</name>

@@ -46,6 +46,7 @@ TCalendarGrid::TCalendarGrid(QWidget* parent) : QTableWidget(kRows, kColumns, pa
   // A tab stop, so that the calendar can be used without a mouse; Tab leaves it.
   setFocusPolicy(Qt::StrongFocus);
   setTabKeyNavigation(false);
+  setAccessibleName(tr("Calendar"));
   setShowGrid(false);
   setAcceptDrops(true);
   setDragDropMode(QAbstractItemView::DropOnly);
@@ -102,6 +103,9 @@ void TCalendarGrid::SetCell(int col, int row, const TCellContent& cell) {
   it->setText(cell.Text);
   it->setData(kCellRole, QVariant::fromValue(cell));
   it->setData(Qt::AccessibleTextRole, CellAccessibleName(cell));
+  // New content: the current day's chosen entry is again the one a drag takes.
+  it->setData(Qt::AccessibleDescriptionRole, QVariant());
+  if (row == currentRow() && col == currentColumn()) chosen_ = -1;
 }
 
 void TCalendarGrid::ClearPicks() {
