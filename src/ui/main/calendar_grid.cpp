@@ -296,7 +296,8 @@ bool TCalendarGrid::HandleEntryKeys(QKeyEvent* event) {
     return true;
   }
   if (event->matches(QKeySequence::Paste)) {
-    if (cut_) {
+    // A day that refuses a drop keeps the entry cut for another one.
+    if (cut_ && DropAllowed && DropAllowed(CurrentDate())) {
       const TDraggedEntry entry = *cut_;
       cut_.reset();
       emit EntryPasted(entry, currentColumn(), currentRow());

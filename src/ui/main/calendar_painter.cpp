@@ -1,8 +1,6 @@
 #include "ui/main/calendar_painter.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
@@ -16,7 +14,7 @@ namespace {
 // The gap between the two lines of a doubled frame line.
 constexpr int kDoubleGap = 2;
 
-// Today's frame: a colour that stands out on the plain, shaded and highlighted fills alike.
+// Today's badge: a colour that stands out on the plain, shaded and highlighted fills alike.
 const QColor kTodayColor(200, 30, 30);
 
 QColor Mix(const QColor& a, const QColor& b, double share) {
@@ -85,7 +83,15 @@ void TCalendarCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
   const QFontMetrics boldMetrics(bold);
   const QFontMetrics metrics(option.font);
   painter->setFont(bold);
+  // Today's number stands on a badge of its own colour, picked or not.
+  if (cell.Date == Today()) {
+    painter->fillRect(
+        QRect(left + 1, top + 1, boldMetrics.horizontalAdvance(digits) + 2, boldMetrics.height()),
+        kTodayColor);
+    painter->setPen(Qt::white);
+  }
   painter->drawText(QPoint(left + 2, top + 1 + boldMetrics.ascent()), digits);
+  painter->setPen(text);
   if (!cell.Marker.isEmpty()) {
     painter->setFont(option.font);
     const int x = left + 2 + boldMetrics.horizontalAdvance(digits) + 3;
@@ -138,20 +144,12 @@ void TCalendarCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     }
   }
   if (listed < count) painter->drawPixmap(r.right() - 3 - plusWidth, top + 2, plus_);
-  // Today is framed, picked or not.
-  if (cell.Date == Today()) {
-    painter->setPen(QPen(kTodayColor, 2));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(QRectF(left + 1, top + 1, r.right() - left - 1.5, r.bottom() - top - 1.5));
-  }
-  // The keyboard's place: the current day while the calendar has the focus.
+  // The keyboard's place: the current day while the calendar has the focus, framed even when
+  // the style frames focus only after Tab (picking with Ctrl+arrows leaves it unhighlighted).
   if (current && grid_->hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(grid_);
-    focus.rect = QRect(left + 3, top + 3, r.right() - left - 6, r.bottom() - top - 6);
-    focus.backgroundColor =
-        highlighted ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base);
-    grid_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, grid_);
+    painter->setPen(QPen(text, 1, Qt::DotLine));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRect(left, top, r.right() - left - 1, r.bottom() - top - 1));
   }
   painter->restore();
 }

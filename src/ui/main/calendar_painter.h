@@ -2,7 +2,8 @@
 // grdCalendarDrawCell: a day's frame (doubled where a month begins), its bold day number and
 // marker, and as many entries as its height holds, one a line upwards from its bottom line,
 // the globe before global ones and the "Plus" picture when more are hidden. Weekends are
-// shaded, days outside the employment greyed, and today is framed whatever else is drawn.
+// shaded, days outside the employment greyed, and today's number is on a badge whatever else is
+// drawn.
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
