@@ -34,7 +34,6 @@
 #include "ui/common/pictures.h"
 #include "ui/main/calendar_cells.h"
 #include "ui/main/calendar_grid.h"
-#include "ui/main/calendar_painter.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/main_window.h"
 #include "ui/session/data_session.h"
@@ -245,27 +244,6 @@ class CalendarTest : public QObject {
     QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), second.ReasonID, nullptr),
              std::vector<TDate>{kToday + 3});
     QCOMPARE(int(grid->Cell(4, 0).Entries.size()), entries - 1);
-  }
-
-  // Every count of entries in cells of every height: the bottom line always holds one, the
-  // lines above it stay clear of the day number, and the "Plus" (fewer listed than there are)
-  // shows only where one more line would not fit. A taller cell never lists fewer.
-  void entriesAreListedAsTheCellHeightAllows() {
-    const int line = 13;
-    const int header = 30;
-    for (qsizetype count = 0; count <= 8; ++count) {
-      int before = 0;
-      for (int bottomLine = 0; bottomLine <= 160; ++bottomLine) {
-        const int listed = ListedEntries(0, bottomLine, line, header, count);
-        const QString at = QString("count %1, bottom line at %2").arg(count).arg(bottomLine);
-        QVERIFY2(listed >= std::min<qsizetype>(count, 1) && listed <= count, qPrintable(at));
-        if (listed > 1) QVERIFY2(bottomLine - (listed - 1) * line >= header, qPrintable(at));
-        if (listed >= 1 && listed < count)
-          QVERIFY2(bottomLine - listed * line < header, qPrintable(at));
-        QVERIFY2(listed >= before, qPrintable(at));
-        before = listed;
-      }
-    }
   }
 
   // Today is marked picked or not; weekends are shaded; days before the hire and after the

@@ -1,6 +1,7 @@
 #include "ui/main/calendar_painter.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
@@ -23,13 +24,16 @@ QColor Mix(const QColor& a, const QColor& b, double share) {
                           float(a.blueF() * (1 - share) + b.blueF() * share));
 }
 
-}  // namespace
-
+// How many of `count` entries a cell lists: lines of `lineHeight` upwards from the one at
+// `bottomLine`, the topmost still `header` or more below `cellTop` (the day number and the
+// "Plus" picture stay clear). The bottom line always holds one.
 int ListedEntries(int cellTop, int bottomLine, int lineHeight, int header, qsizetype count) {
   if (count <= 0) return 0;
   const int above = lineHeight > 0 ? std::max(0, (bottomLine - cellTop - header) / lineHeight) : 0;
   return int(std::min<qsizetype>(count, 1 + above));
 }
+
+}  // namespace
 
 TCalendarCellDelegate::TCalendarCellDelegate(TCalendarGrid* grid)
     : QStyledItemDelegate(grid),

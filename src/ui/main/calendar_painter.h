@@ -9,11 +9,6 @@
 
 namespace absence::ui {
 
-// How many of `count` entries a cell lists: lines of `lineHeight` upwards from the one at
-// `bottomLine`, the topmost still `header` or more below `cellTop` (the day number and the
-// "Plus" picture stay clear). The bottom line always holds one.
-int ListedEntries(int cellTop, int bottomLine, int lineHeight, int header, qsizetype count);
-
 class TCalendarGrid;
 
 class TCalendarCellDelegate : public QStyledItemDelegate {
