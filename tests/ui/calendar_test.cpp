@@ -392,8 +392,10 @@ class CalendarTest : public QObject {
     QTest::newRow("page down") << QStringList{"PgDown"} << 7 << s + 7 << QList<int>{7};
     QTest::newRow("page up keeps shown picks")
         << QStringList{"Shift+Right", "PgUp"} << -6 << s - 7 << QList<int>{0, 1};
-    QTest::newRow("wheel") << QStringList{"Wheel-1", "Wheel-1", "Wheel+1"} << 7 << s + 7
-                           << QList<int>{7};
+    QTest::newRow("wheel") << QStringList{"Click", "Wheel+1", "Wheel+1", "Wheel-1"} << -7 << s - 7
+                           << QList<int>{-7};
+    QTest::newRow("wheel keeps picks")
+        << QStringList{"Shift+Right", "Wheel+1"} << -6 << s - 7 << QList<int>{0, 1};
   }
   void theKeysMoveThePickAndScroll() {
     QFETCH(QStringList, steps);
@@ -411,6 +413,10 @@ class CalendarTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(cal.w.get()));
     grid->setFocus(Qt::TabFocusReason);
     for (const QString& step : steps) {
+      if (step == "Click") {
+        cal.Click(grid->currentColumn(), grid->currentRow());
+        continue;
+      }
       if (step.startsWith("Wheel")) {
         const QPoint at = cal.Center(3, 1);
         const int notches = step.mid(5).toInt();

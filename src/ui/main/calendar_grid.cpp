@@ -375,13 +375,9 @@ void TCalendarGrid::wheelEvent(QWheelEvent* event) {
   const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
   wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
   event->accept();
-  if (notches == 0) return;
-  const int col = currentColumn();
-  const int row = currentRow();
-  ScrollWeeks(-notches);
-  setCurrentCell(row, col);
-  viewport()->update();
-  emit DayClicked();
+  // As Page Up/Down: the current day moves with the weeks.
+  if (notches != 0)
+    MoveCurrent(-notches * kColumns, multiPick_ ? TMove::KeepPicks : TMove::Plain, true);
 }
 
 void TCalendarGrid::focusInEvent(QFocusEvent* event) {
