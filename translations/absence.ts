@@ -306,6 +306,37 @@ Settings file: %2</source>
     </message>
 </context>
 <context>
+    <name>absence::ui::TCalendarGrid</name>
+    <message>
+        <source>%1 %2 hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, for everyone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, not employed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>absence::ui::TCalendarPanel</name>
     <message>
         <source>User/Anniv</source>
@@ -1065,6 +1096,10 @@ Settings file: %2</source>
     </message>
     <message>
         <source>Delete Absence|Drag a Absence entry to the trash can to remove it or double-click to Undelete an entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trash</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,6 +1,7 @@
 // Editing on the calendar: a double click opens the day's entries in the entry dialog; an entry
 // dragged onto the trash can goes to the trash, whose picture follows the shown year, and a
-// double click on a full trash can offers the entries back.
+// double click on a full trash can offers the entries back. The keyboard does all of it too.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -53,6 +54,21 @@ TTrashCan* Trash(TCalendarWindow& cal) {
 QByteArray FileBytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Presses Tab (Shift+Tab with `back`) until `target` has the focus, as a user gets there.
+bool TabTo(QWidget* target, bool back = false) {
+  for (int i = 0; i < 40 && !target->hasFocus(); ++i)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                    back ? Qt::ShiftModifier : Qt::NoModifier);
+  return target->hasFocus();
+}
+
+// What a screen reader says for the day that has the focus.
+QString Spoken(QWidget* grid) {
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+  QAccessibleInterface* cell = table ? table->focusChild() : nullptr;
+  return cell ? cell->text(QAccessible::Name) : QString("<no cell>");
 }
 
 bool ShowsPicture(QLabel* label, const char* name) {
@@ -108,6 +124,96 @@ class CalendarEditTest : public QObject {
     QCOMPARE(cal.Balance("Sick", 2), QString("3.00"));
     auto* day = Find<QListView>(cal.w.get(), "lstViewDay")->model();
     QCOMPARE(day->rowCount(), 4);  // the holiday of all three, Brown's sick day
+  }
+
+  // Without the mouse: the reason is recorded on two picked days, one of them moved to another
+  // day, put in the trash, restored from the trash's window and trashed and taken back once
+  // more; Enter opens a day. A screen reader hears each day with its entries.
+  void theCalendarWorksFromTheKeyboardAlone() {
+    TCalendarWindow& cal = *window_;
+    QApplication::setActiveWindow(cal.w.get());
+    QVERIFY(QTest::qWaitForWindowActive(cal.w.get()));
+    QVERIFY(cal.Choose("Brown, Cy"));
+    const int32_t sick = cal.ReasonID("Sick");
+    auto* reasonBox = Find<QComboBox>(cal.w.get(), "cboReasonBox");
+    QVERIFY(TabTo(reasonBox));
+    QVERIFY(ChooseByKeys(reasonBox, "Sick"));
+    QVERIFY(TabTo(cal.grid));
+    QWidget* grid = cal.grid;
+    const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+      QTest::keyClick(QApplication::focusWidget(), k, m);
+    };
+    const auto sickDays = [&] { return OwnEntryDates(cal.Emp("Brown, Cy"), sick, nullptr); };
+
+    // Today, then Wednesday and Thursday picked with Shift; Insert records Sick on both.
+    QCOMPARE(Spoken(grid), QString("Tuesday December 8, today"));
+    key(Qt::Key_Right);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(Spoken(grid), QString("Thursday December 10, Holiday 8 hours, for everyone"));
+    key(Qt::Key_Insert);
+    QCOMPARE(sickDays(), (std::vector<TDate>{kToday + 1, kToday + 2}));
+    QCOMPARE(cal.Balance("Sick", 2), QString("16.00"));
+
+    // Wednesday's entry cut and put a week later.
+    key(Qt::Key_Left);
+    key(Qt::Key_X, Qt::ControlModifier);
+    key(Qt::Key_Down);
+    key(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(sickDays(), (std::vector<TDate>{kToday + 2, kToday + 8}));
+    QCOMPARE(Spoken(grid), QString("Wednesday December 16, Sick 8 hours"));
+    QCOMPARE(cal.Text(3, 0), QString("12/09/2026"));
+
+    // Enter opens the day as a double click does.
+    QStringList opened;
+    {
+      TDialogDriver driver([&](QDialog& dlg) {
+        opened << dlg.windowTitle();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+      });
+      key(Qt::Key_Return);
+    }
+    QCOMPARE(opened, QStringList{"Edit Absence Entry"});
+
+    // Delete puts it in the trash; the trash, reached with Shift+Tab, gives it back.
+    TTrashCan* trash = Trash(cal);
+    QVERIFY(!trash->Full());
+    key(Qt::Key_Delete);
+    QCOMPARE(sickDays(), std::vector<TDate>{kToday + 2});
+    QVERIFY(trash->Full());
+    QVERIFY(TabTo(trash, true));
+    TDialogDriver restore([](QDialog& dlg) {
+      auto* undelete = qobject_cast<TfrmUnDelete*>(&dlg);
+      QVERIFY(undelete);
+      auto* list = Find<QListView>(undelete, "lstDeleted");
+      QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(list, Qt::Key_Return);
+    });
+    key(Qt::Key_Return);
+    QCOMPARE(restore.Runs(), 1);
+    QCOMPARE(sickDays(), (std::vector<TDate>{kToday + 2, kToday + 8}));
+
+    // Trashed again, and taken back with the window's undo key.
+    QVERIFY(TabTo(grid));
+    key(Qt::Key_Delete);
+    QCOMPARE(sickDays(), std::vector<TDate>{kToday + 2});
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Undo);
+    QCOMPARE(sickDays(), (std::vector<TDate>{kToday + 2, kToday + 8}));
+
+    // On Thursday 10 (the holiday, then Sick) Delete would take Sick, as a drag would; Alt+Down
+    // chooses the holiday instead, which goes to the trash for Brown alone.
+    key(Qt::Key_Up);
+    key(Qt::Key_Right);
+    key(Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(grid)->focusChild()->text(QAccessible::Description),
+        QString("Holiday 8 hours, for everyone"));
+    key(Qt::Key_Delete);
+    const int32_t holiday = cal.ReasonID("Holiday");
+    QCOMPARE(LiveHours(cal.Emp("Brown, Cy").Entries, holiday, TEntryKind::Global, kToday + 2),
+             -1.0f);
+    QCOMPARE(LiveHours(cal.Emp("Smith, Ann").Entries, holiday, TEntryKind::Global, kToday + 2),
+             8.0f);
+    QCOMPARE(sickDays(), (std::vector<TDate>{kToday + 2, kToday + 8}));
   }
 
   // Cancel keeps everything; a day without entries, a day only marked, and a double click

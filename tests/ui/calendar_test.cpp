@@ -1,5 +1,6 @@
 // The main window's calendar as a user works it: choosing an employee, picking days, dragging
 // reasons and entries onto days, scrolling by weeks, the day list and the balances beside it.
+#include <QAccessible>
 #include <QComboBox>
 #include <QDrag>
 #include <QElapsedTimer>
@@ -7,12 +8,15 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QLocale>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "calendar_window.h"
@@ -27,7 +31,9 @@
 #include "ui/common/date_text.h"
 #include "ui/common/item_roles.h"
 #include "ui/common/pick_date.h"
+#include "ui/common/pictures.h"
 #include "ui/main/calendar_cells.h"
+#include "ui/main/calendar_grid.h"
 #include "ui/main/calendar_panel.h"
 #include "ui/main/main_window.h"
 #include "ui/session/data_session.h"
@@ -204,32 +210,109 @@ class CalendarTest : public QObject {
     QVERIFY(FindEntry(cal.Emp("Brown, Cy").Entries, holiday, TEntryKind::Global, kToday + 9) >= 0);
   }
 
-  void aDayWithThreeEntriesShowsThePlusAndDragsTheSecond() {
+  // A day lists as many entries as its height holds; only beyond that does the "Plus" show.
+  // A drag from the day takes the second entry.
+  void aDayWithMoreEntriesThanFitShowsThePlusAndDragsTheSecond() {
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder, 6);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Brown, Cy"));
+    const auto cellImage = [&] {
+      return cal.grid->viewport()->grab(cal.grid->visualItemRect(cal.grid->item(0, 4))).toImage();
+    };
+    // Thursday 10 December holds the holiday; own entries join it until the "Plus" shows in
+    // the top right corner, the top left (the day number) staying as it was.
+    const QImage one = cellImage();
+    const QRect corner(one.width() - 16, 0, 16, 16);
+    const QRect left(0, 0, 16, 16);
+    QStringList reasons{"Sick", "Vacation"};
+    for (int i = 0; i < 6; ++i) reasons << QString("Other %1").arg(i);
+    int entries = 1;
+    for (const QString& reason : reasons) {
+      QVERIFY(cal.DragReason(qPrintable(reason), 4, 0));
+      ++entries;
+      const QImage now = cellImage();
+      QCOMPARE(now.copy(left), one.copy(left));
+      if (now.copy(corner) != one.copy(corner)) break;
+    }
+    // More than the two lines of old are listed in a cell of this height, and not all.
+    QVERIFY2(entries > 3 && entries <= reasons.size(), qPrintable(QString::number(entries)));
+    // The second entry is the one dragged.
+    const auto grid = qobject_cast<TCalendarGrid*>(cal.grid);
+    const TCellEntry second = grid->Cell(4, 0).Entries[1];
+    QVERIFY(cal.DragEntry(4, 0, 5, 0));
+    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), second.ReasonID, nullptr),
+             std::vector<TDate>{kToday + 3});
+    QCOMPARE(int(grid->Cell(4, 0).Entries.size()), entries - 1);
+  }
+
+  // Today is marked picked or not; weekends are shaded; days before the hire and after the
+  // termination are greyed and said to be so; a picked day keeps the globe as on a plain day.
+  void theDaysShowTodayWeekendsAndTheEmployment() {
     ui::test::TTempEnvironment env;
     SaveSampleData(App().AppFolder);
     TCalendarWindow cal;
-    QVERIFY(cal.Choose("Brown, Cy"));
-    const int32_t sick = cal.ReasonID("Sick");
-    const int32_t vacation = cal.ReasonID("Vacation");
-    // Thursday 10 December holds the holiday; two own entries join it.
-    QVERIFY(cal.DragReason("Sick", 4, 0));
-    QCOMPARE(cal.Text(4, 0), QString("12/10/2026GHoliday|TSick"));
-    const QImage two =
-        cal.grid->viewport()->grab(cal.grid->visualItemRect(cal.grid->item(0, 4))).toImage();
-    QVERIFY(cal.DragReason("Vacation", 4, 0));
-    QCOMPARE(cal.Text(4, 0), QString("12/10/2026GHoliday|TSick|TVacation"));
-    const QImage three =
-        cal.grid->viewport()->grab(cal.grid->visualItemRect(cal.grid->item(0, 4))).toImage();
-    // The top right corner carries the "Plus" only with three entries.
-    const QRect corner(two.width() - 16, 0, 16, 16);
-    QVERIFY(two.copy(corner) != three.copy(corner));
-    const QRect left(0, 0, 16, 16);
-    QCOMPARE(two.copy(left), three.copy(left));
-    // The entry drawn on the bottom line (the second) is the one dragged.
-    QVERIFY(cal.DragEntry(4, 0, 5, 0));
-    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), sick, nullptr), std::vector<TDate>{kToday + 3});
-    QCOMPARE(OwnEntryDates(cal.Emp("Brown, Cy"), vacation, nullptr),
-             std::vector<TDate>{kToday + 2});
+    // Jones works from Wednesday 9 to Monday 28 December.
+    QVERIFY(cal.Choose("Jones, Bob"));
+    auto* grid = qobject_cast<TCalendarGrid*>(cal.grid);
+    QVERIFY(grid);
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(grid)->tableInterface();
+    QVERIFY(table);
+    const struct {
+      int col, row;
+      bool outside;
+      const char* spoken;
+    } days[] = {
+        {2, 0, true, "Tuesday December 8, today, not employed"},
+        {3, 0, false, "Wednesday December 9, Anniversary"},
+        {1, 3, false, "Monday December 28"},
+        {2, 3, true, "Tuesday December 29, not employed"},
+    };
+    for (const auto& day : days) {
+      QCOMPARE(grid->Cell(day.col, day.row).Outside, day.outside);
+      QCOMPARE(table->cellAt(day.row, day.col)->text(QAccessible::Name), QString(day.spoken));
+    }
+
+    const auto image = [&](int col, int row) {
+      grid->viewport()->repaint();
+      return grid->viewport()->grab(grid->visualItemRect(grid->item(row, col))).toImage();
+    };
+    // The plain ground of a day: right of the middle, where nothing is written.
+    const auto ground = [&](int col, int row) {
+      const QImage cell = image(col, row);
+      return cell.pixelColor(cell.width() - 6, cell.height() / 2);
+    };
+    const QColor weekday = ground(3, 1);
+    const QColor weekend = ground(0, 1);
+    const QColor outside = ground(3, 3);
+    QCOMPARE(ground(6, 1), weekend);
+    QVERIFY(weekday != weekend && outside != weekday && outside != weekend);
+
+    // Today (Tuesday 8) differs from the same day drawn on another date, picked or not.
+    for (bool picked : {true, false}) {
+      if (!picked) cal.Click(3, 1);
+      const QImage today = image(2, 0);
+      SetTodayOverride(kToday - 7);
+      const QImage other = image(2, 0);
+      SetTodayOverride(kToday);
+      QVERIFY2(today != other, picked ? "picked" : "not picked");
+    }
+
+    // The globe, as drawn on a plain day, appears whole in the holiday's cell, picked or not.
+    const QPixmap globe = ResourcePicture(QStringLiteral("Globe"), 13);
+    QImage plainGlobe(globe.size(), QImage::Format_RGB32);
+    plainGlobe.fill(grid->palette().color(QPalette::Base));
+    QPainter(&plainGlobe).drawPixmap(0, 0, globe);
+    for (bool picked : {false, true}) {
+      if (picked) cal.Click(4, 0);
+      const QImage cell = image(4, 0).convertToFormat(QImage::Format_RGB32);
+      bool found = false;
+      for (int y = 0; !found && y + plainGlobe.height() <= cell.height(); ++y)
+        for (int x = 0; !found && x + plainGlobe.width() <= cell.width(); ++x)
+          found = cell.copy(x, y, plainGlobe.width(), plainGlobe.height()) == plainGlobe;
+      QVERIFY2(found, picked ? "picked" : "not picked");
+    }
   }
 
   void aDayWithOnlyAMarkerStartsNoDrag() {
@@ -281,6 +364,87 @@ class CalendarTest : public QObject {
     const QString stopped = cal.Text(0, 0);
     QTest::qWait(400);
     QCOMPARE(cal.Text(0, 0), stopped);
+  }
+
+  // The keys move the current day, scroll at the edges and by pages, and pick: Shift a range
+  // from where it started, Ctrl without picking and Space one day on or off. The wheel scrolls
+  // a week a notch. Days are counted from today, Tuesday 8 December.
+  void theKeysMoveThePickAndScroll_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QList<int>>("picked");
+    const int s = kStart - kToday;
+    QTest::newRow("arrows") << QStringList{"Right", "Down"} << 8 << s << QList<int>{8};
+    QTest::newRow("up at the top") << QStringList{"Up"} << -7 << s - 7 << QList<int>{-7};
+    QTest::newRow("left past Sunday")
+        << QStringList{"Left", "Left", "Left"} << -3 << s - 7 << QList<int>{-3};
+    QTest::newRow("down at the bottom")
+        << QStringList{"Down", "Down", "Down", "Down"} << 28 << s + 7 << QList<int>{28};
+    QTest::newRow("shift range") << QStringList{"Shift+Down", "Shift+Left"} << 6 << s
+                                 << QList<int>{0, 1, 2, 3, 4, 5, 6};
+    QTest::newRow("shift range scrolled back") << QStringList{"Shift+Right", "Shift+Up"} << -6
+                                               << s - 7 << QList<int>{-6, -5, -4, -3, -2, -1, 0};
+    QTest::newRow("ctrl and space")
+        << QStringList{"Ctrl+Right", "Ctrl+Right", "Space", "Ctrl+Down", "Ctrl+Space"} << 9 << s
+        << QList<int>{0, 2, 9};
+    QTest::newRow("space turns the day off") << QStringList{"Space"} << 0 << s << QList<int>{};
+    QTest::newRow("page down") << QStringList{"PgDown"} << 7 << s + 7 << QList<int>{7};
+    QTest::newRow("page up keeps shown picks")
+        << QStringList{"Shift+Right", "PgUp"} << -6 << s - 7 << QList<int>{0, 1};
+    QTest::newRow("wheel") << QStringList{"Click", "Wheel+1", "Wheel+1", "Wheel-1"} << -7 << s - 7
+                           << QList<int>{-7};
+    QTest::newRow("wheel keeps picks")
+        << QStringList{"Shift+Right", "Wheel+1"} << -6 << s - 7 << QList<int>{0, 1};
+  }
+  void theKeysMoveThePickAndScroll() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, current);
+    QFETCH(int, start);
+    QFETCH(QList<int>, picked);
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    auto* grid = qobject_cast<TCalendarGrid*>(cal.grid);
+    QVERIFY(grid);
+    auto* month = Find<QLabel>(cal.w.get(), "lblMonth");
+    QApplication::setActiveWindow(cal.w.get());
+    QVERIFY(QTest::qWaitForWindowActive(cal.w.get()));
+    grid->setFocus(Qt::TabFocusReason);
+    for (const QString& step : steps) {
+      if (step == "Click") {
+        cal.Click(grid->currentColumn(), grid->currentRow());
+        continue;
+      }
+      if (step.startsWith("Wheel")) {
+        const QPoint at = cal.Center(3, 1);
+        const int notches = step.mid(5).toInt();
+        QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), QPoint(),
+                          QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &wheel);
+        continue;
+      }
+      const QKeyCombination keys = QKeySequence(step)[0];
+      QTest::keyClick(grid, keys.key(), keys.keyboardModifiers());
+    }
+    QCOMPARE(int(grid->CurrentDate() - kToday), current);
+    QCOMPARE(int(grid->StartDate() - kToday), start);
+    QVERIFY(month->text().startsWith(
+        QLocale::system().monthName(ToQDate(grid->StartDate()).month(), QLocale::LongFormat)));
+    QList<int> shown;
+    for (int row = 0; row < TCalendarGrid::kRows; ++row)
+      for (int col = 0; col < TCalendarGrid::kColumns; ++col)
+        if (grid->Picked(col, row) ||
+            (!grid->MultiPick() && col == grid->currentColumn() && row == grid->currentRow()))
+          shown << int(grid->CellDate(col, row) - kToday);
+    std::sort(shown.begin(), shown.end());
+    QCOMPARE(shown, picked);
+    // The day list follows the current day.
+    QVERIFY(Find<QLabel>(cal.w.get(), "lblDayViewDate")
+                ->text()
+                .contains(QLocale::system().toString(ToQDate(grid->CurrentDate()), "MMMM d")));
   }
 
   void theDatesButtonJumpsToThePickedWeek() {

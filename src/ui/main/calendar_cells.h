@@ -16,6 +16,7 @@ struct TCellEntry {
   int32_t ReasonID = 0;
   TEntryKind Kind = TEntryKind::Own;
   QString Description;
+  float Hours = 0;
 };
 
 struct TCellContent {
@@ -24,6 +25,8 @@ struct TCellContent {
   QString Marker;
   // The live entries of the day, in the order of the employee's list.
   QList<TCellEntry> Entries;
+  // The employee was not employed on the day (before the hire date, after the termination).
+  bool Outside = false;
   // The date in the date pattern (10 characters), "*" and the marker, then "|", the kind letter
   // and the description of each entry ("|" left out before the first one without a marker).
   QString Text;
@@ -35,6 +38,16 @@ TCellContent DateCell(TDate date, const QString& pattern);
 // The day for `emp`; `benefitMonth`/`benefitDay` start the user-defined benefit year.
 TCellContent BuildCellText(TDate date, const QString& pattern, const TEmpRecClass& emp,
                            const TReasonList& reasons, int benefitMonth, int benefitDay);
+
+// The entry a drag from the day takes: the second when there are two or more (shown on the
+// bottom line of a cell with room for only one), else the only one; -1 without entries.
+int DraggedEntryIndex(const TCellContent& cell);
+
+// What a screen reader says for an entry ("Vacation 8 hours") and for the day ("Monday
+// December 7, Vacation 8 hours"), with the marks the day is drawn with (today, outside the
+// employment).
+QString CellEntryName(const TCellEntry& entry);
+QString CellAccessibleName(const TCellContent& cell);
 
 }  // namespace absence::ui
 

@@ -1,7 +1,9 @@
 #pragma once
 // grdCalendarDrawCell: a day's frame (doubled where a month begins), its bold day number and
-// marker, and up to two entries on its bottom lines, the globe before global ones and the
-// "Plus" picture when more are hidden.
+// marker, and as many entries as its height holds, one a line upwards from its bottom line,
+// the globe before global ones and the "Plus" picture when more are hidden. Weekends are
+// shaded, days outside the employment greyed, and today's number is on a badge whatever else is
+// drawn.
 #include <QPixmap>
 #include <QStyledItemDelegate>
 

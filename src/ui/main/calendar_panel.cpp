@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "dates/dates.h"
 #include "edit/changes.h"
@@ -47,6 +48,17 @@ TCalendarPanel::TCalendarPanel(TDataSession& session, QWidget* parent)
   connect(grdCalendar, &TCalendarGrid::DayDoubleClicked, this,
           &TCalendarPanel::grdCalendarDblClick);
   connect(imgTrash, &TTrashCan::EntryDropped, this, &TCalendarPanel::imgTrashDragDrop);
+  // The keyboard and the wheel take the same ways as the mouse: scrolling, the drop of the
+  // chosen reason, the drop on the trash and the move of an entry.
+  connect(grdCalendar, &TCalendarGrid::ScrollRequested, this,
+          [this](int weeks) { ShowWeeks(grdCalendar->StartDate() + weeks * 7); });
+  connect(grdCalendar, &TCalendarGrid::InsertRequested, this, &TCalendarPanel::InsertReason);
+  connect(grdCalendar, &TCalendarGrid::TrashRequested, this, &TCalendarPanel::imgTrashDragDrop);
+  connect(grdCalendar, &TCalendarGrid::EntryPasted, this,
+          [this](const TDraggedEntry& entry, int col, int row) {
+            if (DropAllowed(grdCalendar->CellDate(col, row)))
+              MoveEntry(entry.Date, entry.ReasonID, entry.Kind, col, row);
+          });
   connect(imgTrash, &TTrashCan::Opened, this, &TCalendarPanel::imgTrashDblClick);
   cboReasonBox->installEventFilter(this);
   // Whatever window changed the shown employee's entries (or a global entry), and undo and
@@ -277,6 +289,23 @@ void TCalendarPanel::DropReason(int32_t reasonID, int col, int row) {
   if (days.empty()) return;
   session_.Submit(std::make_unique<edit::TAddEntries>(
       empID_, reasonID, std::move(days), App().Settings.DefaultHours, TEntryKind::Own));
+}
+
+// Insert: the reason of the reason box goes where a drop of it would put it. With days picked,
+// a picked day the employee works on takes the drop (so all picked days get the entry),
+// otherwise the current day.
+void TCalendarPanel::InsertReason() {
+  if (!reasonDrag_ || cboReasonBox->currentIndex() < 0) return;
+  const QPoint current(grdCalendar->currentColumn(), grdCalendar->currentRow());
+  std::vector<QPoint> targets;
+  if (grdCalendar->Picked(current.x(), current.y())) targets.push_back(current);
+  for (int c = 0; c < TCalendarGrid::kColumns; ++c)
+    for (int r = 0; r < TCalendarGrid::kRows; ++r)
+      if (grdCalendar->Picked(c, r)) targets.emplace_back(c, r);
+  if (targets.empty()) targets.push_back(current);
+  for (const QPoint& target : targets)
+    if (DropAllowed(grdCalendar->CellDate(target.x(), target.y())))
+      return DropReason(cboReasonBox->CurrentID(), target.x(), target.y());
 }
 
 // A global entry moves with its copies in every employee's list.

@@ -65,6 +65,7 @@ class TCalendarPanel : public QWidget {
   bool DropAllowed(TDate date) const;
   void grdCalendarDragDrop(const QMimeData* mime, int col, int row);
   void DropReason(int32_t reasonID, int col, int row);
+  void InsertReason();
   void MoveEntry(TDate from, int32_t reasonID, TEntryKind kind, int col, int row);
   void grdCalendarDblClick();
   void imgTrashDragDrop(const TDraggedEntry& dragged);

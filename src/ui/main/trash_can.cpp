@@ -2,7 +2,11 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "dates/dates.h"
 #include "ui/common/hints.h"
@@ -26,6 +30,8 @@ TTrashCan::TTrashCan(QWidget* parent) : QLabel(parent) {
   setObjectName(QStringLiteral("imgTrash"));
   setFixedSize(kTrashSize, kTrashSize);
   setAcceptDrops(true);
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(tr("Trash"));
   SetFull(false);
 }
 
@@ -57,6 +63,26 @@ void TTrashCan::dropEvent(QDropEvent* event) {
 
 void TTrashCan::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && full_) emit Opened();
+}
+
+void TTrashCan::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (event->modifiers() == Qt::NoModifier &&
+      (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    if (full_) emit Opened();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void TTrashCan::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  focus.rect = rect();
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 }  // namespace absence::ui

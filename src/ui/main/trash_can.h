@@ -1,7 +1,8 @@
 #pragma once
 // imgTrash: the trash can on the calendar. An entry dragged from a day and dropped on it goes to
 // the trash; its picture says whether the shown year holds trashed entries, and only then does
-// a double click offer to restore them.
+// a double click offer to restore them. It is a tab stop: Enter or Space does what the double
+// click does.
 #include <QLabel>
 
 #include "data/records.h"
@@ -30,7 +31,7 @@ class TTrashCan : public QLabel {
  signals:
   // An entry dragged from the calendar was dropped here.
   void EntryDropped(const absence::ui::TDraggedEntry& entry);
-  // A double click while the trash holds something.
+  // A double click (or Enter) while the trash holds something.
   void Opened();
 
  protected:
@@ -38,6 +39,8 @@ class TTrashCan : public QLabel {
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   bool full_ = false;
