@@ -20,6 +20,7 @@
 #include "accrual/balances.h"
 #include "ui/common/app_state.h"
 #include "ui/common/column_widths.h"
+#include "ui/common/date_text.h"
 #include "ui/common/item_roles.h"
 #include "ui/common/scale.h"
 #include "ui/session/data_session.h"
@@ -203,9 +204,14 @@ TBalancesPanel::TBalancesPanel(TDataSession& session, QWidget* parent)
   QFont bold = yearLabel_->font();
   bold.setBold(true);
   yearLabel_->setFont(bold);
+  // The date the figures are for: the calendar's third Saturday, often not today.
+  asOfLabel_ = new QLabel;
+  asOfLabel_->setObjectName(QStringLiteral("lblBalanceAsOf"));
   title->addWidget(heading);
   title->addSpacing(4);
   title->addWidget(yearLabel_);
+  title->addSpacing(4);
+  title->addWidget(asOfLabel_);
   title->addStretch();
   panel->addLayout(title);
   title_ = title;
@@ -397,6 +403,8 @@ void TBalancesPanel::SetYear(int year) {
 }
 
 void TBalancesPanel::ShowBalances(int32_t empID, TDate date) {
+  //: After the year over the balances: the date the figures are for.
+  asOfLabel_->setText(tr("as of %1").arg(FormatDate(date, App().DatePattern)));
   model_->Show(empID, date);
 }
 

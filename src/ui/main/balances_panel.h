@@ -22,8 +22,9 @@ class TBalancesPanel : public QWidget {
 
   // The year the figures are for.
   void SetYear(int year);
-  // The balances of employee `empID` as of `date`, kept up to date as the data set changes;
-  // 0 or an employee no longer there leaves the figures blank beside the reasons.
+  // The balances of employee `empID` as of `date` (named after the year in the caption), kept
+  // up to date as the data set changes; 0 or an employee no longer there leaves the figures
+  // blank beside the reasons.
   void ShowBalances(int32_t empID, TDate date);
   // The panel's height when its table shows `rows` whole rows.
   int HeightForRows(int rows) const;
@@ -60,6 +61,7 @@ class TBalancesPanel : public QWidget {
 
   TBalancesModel* model_ = nullptr;
   QLabel* yearLabel_ = nullptr;
+  QLabel* asOfLabel_ = nullptr;
   QBoxLayout* title_ = nullptr;
   QTableView* table_ = nullptr;
   QList<int> designWidths_;
