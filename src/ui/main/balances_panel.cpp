@@ -64,6 +64,7 @@ class TBalancesModel : public QAbstractTableModel {
 
   int32_t ReasonID(int row) const { return rows_[static_cast<std::size_t>(row)].ReasonID; }
   std::optional<TDate> AsOf(int row) const { return rows_[static_cast<std::size_t>(row)].AsOf; }
+  TDate Date() const { return date_; }
 
   int rowCount(const QModelIndex& parent = {}) const override {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -410,8 +411,8 @@ void TBalancesPanel::ShowBalances(int32_t empID, TDate date) {
 
 void TBalancesPanel::ExplainRow(int row) {
   if (row < 0 || row >= model_->rowCount()) return;
-  if (const std::optional<TDate> asOf = model_->AsOf(row))
-    emit ExplainRequested(model_->ReasonID(row), *asOf);
+  // Rows have their figures only while an employee is shown.
+  if (model_->AsOf(row)) emit ExplainRequested(model_->ReasonID(row), model_->Date());
 }
 
 bool TBalancesPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -34,8 +34,8 @@ class TBalancesPanel : public QWidget {
   void SaveColumnWidths();
 
  signals:
-  // A double click or Enter on a row asks how its balance was reached.
-  void ExplainRequested(int32_t reasonID, TDate asOf);
+  // A double click or Enter on a row asks how its figures on the panel's date were reached.
+  void ExplainRequested(int32_t reasonID, TDate date);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -119,7 +119,7 @@ class TfrmMain : public QMainWindow {
   void SetEmployeeCommands();
   void SetGlobalCommands();
   void spdDateClick();
-  void ExplainBalance(int32_t reasonID, TDate asOf);
+  void ExplainBalance(int32_t reasonID, TDate date);
   // Help and the other small commands (main_window_commands.cpp).
   void mnuFileBackupClick();
   void mnuFileRestoreClick();
