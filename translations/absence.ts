@@ -304,6 +304,11 @@ Settings file: %2</source>
         <source>Employee Absence Reason Balances for:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>as of %1</source>
+        <extracomment>After the year over the balances: the date the figures are for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>absence::ui::TCalendarGrid</name>

@@ -69,20 +69,33 @@ TAccrualYear AccrualYearContaining(TBasis basis, TDate startDate, TDate d,
   return year;
 }
 
-float HoursTaken(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID, TDate d,
-                 TTakenMode mode, const TBenefitYear& by) {
+TAccrualYear TakenPeriod(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID,
+                         TDate d, TTakenMode mode, const TBenefitYear& by) {
   const TReasonRecClass* r = ReasonByID(reasons, reasonID);
   TAccrualYear year =
       AccrualYearContaining(r ? r->Basis : TBasis::Calendar, NormalizeDate(emp.StartDate), d, by);
   if (mode == TTakenMode::AsOf) year.Last = NormalizeDate(d);
+  return year;
+}
+
+float HoursTaken(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID, TDate d,
+                 TTakenMode mode, const TBenefitYear& by) {
+  const TAccrualYear year = TakenPeriod(emp, reasons, reasonID, d, mode, by);
   float sum = 0;
-  for (const auto& entry : emp.Entries) {
-    const TAbsenceRecClass& x = *entry;
-    if (x.ReasonID == reasonID && year.First <= x.EntryDate && x.EntryDate <= year.Last &&
-        x.DelMark.empty() && x.Hours > -1.0f && !x.ReasonDeleted)
-      sum += x.Hours;
-  }
+  for (const auto& entry : emp.Entries)
+    if (CountsAsTaken(*entry, reasonID, year)) sum += entry->Hours;
   return sum;
+}
+
+std::vector<const TAbsenceRecClass*> TakenEntries(const TEmpRecClass& emp,
+                                                  const TReasonList& reasons, int32_t reasonID,
+                                                  TDate d, TTakenMode mode,
+                                                  const TBenefitYear& by) {
+  const TAccrualYear year = TakenPeriod(emp, reasons, reasonID, d, mode, by);
+  std::vector<const TAbsenceRecClass*> taken;
+  for (const auto& entry : emp.Entries)
+    if (CountsAsTaken(*entry, reasonID, year)) taken.push_back(entry.get());
+  return taken;
 }
 
 int AccrualStepBound(TDate firstBoundary, TDate asOf, std::size_t ruleCount) {

@@ -47,6 +47,21 @@ TAccrualYear AccrualYearContaining(TBasis basis, TDate startDate, TDate d, const
 // list order.
 float HoursTaken(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID, TDate d,
                  TTakenMode mode, const TBenefitYear& by);
+// The period HoursTaken counts for d and mode.
+TAccrualYear TakenPeriod(const TEmpRecClass& emp, const TReasonList& reasons, int32_t reasonID,
+                         TDate d, TTakenMode mode, const TBenefitYear& by);
+// Whether HoursTaken counts `entry` for reason `reasonID` in `period`: a live entry of the
+// reason in the period that is no exclusion (-1 hours).
+inline bool CountsAsTaken(const TAbsenceRecClass& entry, int32_t reasonID,
+                          const TAccrualYear& period) {
+  return entry.ReasonID == reasonID && period.First <= entry.EntryDate &&
+         entry.EntryDate <= period.Last && entry.DelMark.empty() && entry.Hours > -1.0f &&
+         !entry.ReasonDeleted;
+}
+// The entries HoursTaken adds up, in list order.
+std::vector<const TAbsenceRecClass*> TakenEntries(const TEmpRecClass& emp,
+                                                  const TReasonList& reasons, int32_t reasonID,
+                                                  TDate d, TTakenMode mode, const TBenefitYear& by);
 
 // ---------------------------------------------------------------------------------------------
 // The explanation of a balance: the steps AccruedHours took.

@@ -1,9 +1,12 @@
 #include "accrual/explain.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
+#include "accrual/balances.h"
 #include "data/float_text.h"
+#include "data/settings.h"
 #include "dates/date_text.h"
 
 namespace absence {
@@ -222,6 +225,88 @@ std::vector<std::string> BalanceExplanation(const TEmpRecClass& emp, const TReas
     lines.insert(lines.end(), ledger.begin(), ledger.end());
   }
   lines.push_back(result);
+  return lines;
+}
+
+std::vector<std::string> PanelBalanceExplanation(
+    const TEmpRecClass& emp, const TReasonList& reasons, const TReasonRecClass& reason, TDate d,
+    const TBenefitYear& by, const std::string& datePattern, const std::string& hourPattern) {
+  const auto figure = [&](double value) {
+    return hourPattern.empty() ? FormatFixed2(value) : FormatNumber(value, hourPattern);
+  };
+  const auto date = [&](TDate day) { return FormatDate(day, datePattern); };
+  const TPanelBalance b = PanelBalance(emp, reasons, reason, d, by);
+  // The panel's figures: two decimals, a Used of nothing counting as 0.
+  const double available = b.Available ? RoundFixed2(*b.Available) : 0.0;
+  const double used = b.Used > 0 ? RoundFixed2(b.Used) : 0.0;
+
+  std::string head = "Employee ";
+  head += std::to_string(emp.EmpID);
+  head += " (";
+  head += emp.FullName();
+  head += "), reason ";
+  head += std::to_string(reason.ReasonID);
+  head += " (";
+  head += reason.Description;
+  head += "): balances for ";
+  head += date(d);
+  std::vector<std::string> lines{head};
+
+  std::string line = "Available: ";
+  if (b.Available) {
+    line += figure(available);
+    line += ", accrued as of ";
+    line += date(b.AsOf);
+  } else if (b.Expired) {
+    line += "none, the balance expired after the termination";
+  } else {
+    line += "none, there is no live accrual record for this reason";
+  }
+  lines.push_back(line);
+  if (b.HasAccrual) {
+    // The ledger without its first line, which names the employee and the reason again.
+    const std::vector<std::string> ledger =
+        BalanceExplanation(emp, reasons, reason, b.AsOf, by, datePattern);
+    for (std::size_t i = 1; i < ledger.size(); ++i) lines.push_back("  " + ledger[i]);
+  }
+
+  const TAccrualYear year = TakenPeriod(emp, reasons, reason.ReasonID, d, TTakenMode::Year, by);
+  std::vector<const TAbsenceRecClass*> taken =
+      TakenEntries(emp, reasons, reason.ReasonID, d, TTakenMode::Year, by);
+  std::stable_sort(taken.begin(), taken.end(),
+                   [](const TAbsenceRecClass* x, const TAbsenceRecClass* y) {
+                     return x->EntryDate < y->EntryDate;
+                   });
+  line = "Used: ";
+  line += figure(used);
+  line += ", ";
+  line += std::to_string(taken.size());
+  line += taken.size() == 1 ? " entry" : " entries";
+  line += " in the accrual year ";
+  line += date(year.First);
+  line += "..";
+  line += date(year.Last);
+  lines.push_back(line);
+  for (const TAbsenceRecClass* entry : taken) {
+    line = "  ";
+    line += date(entry->EntryDate);
+    line += "  ";
+    line += PadLeft(figure(entry->Hours), 10);
+    if (entry->IsGlobal()) line += "  (global entry)";
+    lines.push_back(line);
+  }
+
+  line = "Balance: ";
+  if (b.Balance) {
+    line += figure(*b.Balance);
+    line += " = Available ";
+    line += figure(available);
+    line += " - Used ";
+    line += figure(used);
+  } else {
+    line += "none, there are no available hours to take the used hours from";
+  }
+  lines.push_back(line);
   return lines;
 }
 

@@ -26,4 +26,17 @@ std::vector<std::string> BalanceExplanation(const TEmpRecClass& emp, const TReas
                                             const TBenefitYear& by,
                                             const std::string& datePattern = "yyyy-mm-dd");
 
+// The balances panel's three figures of `emp` for `reason` on the panel's date d, explained:
+// a line naming the employee, the reason and d; "Available" with the ledger behind it (in
+// date order, as `BalanceExplanation` gives it for the date the panel asks the engine about);
+// "Used" with each entry counted, its date and hours, in date order; "Balance" with how it
+// follows from the two. The figures are the panel's (PanelBalance), in `hourPattern` (a
+// FormatNumber pattern; empty gives "#0.00", as `absence-cli balances` prints them).
+std::vector<std::string> PanelBalanceExplanation(const TEmpRecClass& emp,
+                                                 const TReasonList& reasons,
+                                                 const TReasonRecClass& reason, TDate d,
+                                                 const TBenefitYear& by,
+                                                 const std::string& datePattern = "yyyy-mm-dd",
+                                                 const std::string& hourPattern = std::string());
+
 }  // namespace absence

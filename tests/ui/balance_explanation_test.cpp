@@ -2,17 +2,24 @@
 // figure `absence-cli accrued` gives, with Copy, Close and Escape.
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QtTest>
+#include <algorithm>
 
+#include "calendar_window.h"
 #include "cli_runner.h"
 #include "data/dataset.h"
+#include "data/sample.h"
 #include "dates/date_text.h"
 #include "dates/dates.h"
 #include "suites.h"
 #include "support.h"
 #include "ui/common/app_state.h"
+#include "ui/common/clock.h"
+#include "ui/common/date_text.h"
 #include "ui/common/help.h"
 #include "ui/main/balance_explanation.h"
 #include "ui/session/data_session.h"
@@ -53,7 +60,7 @@ TDataSet SampleData() {
 }
 
 std::string Iso(TDate d) {
-  return FormatDate(d, "yyyy-mm-dd");
+  return FormatDate(d, std::string("yyyy-mm-dd"));
 }
 
 QString Cli(const QString& args, const ui::test::TTempEnvironment& env) {
@@ -62,6 +69,29 @@ QString Cli(const QString& args, const ui::test::TTempEnvironment& env) {
                                 .arg(env.DataFolder(), env.IniPath(), args)
                                 .toStdString());
   return QString::fromStdString(run.Out);
+}
+
+// The figure a line of the explanation starts with ("Used: 16.0, 2 entries ..." gives "16.0").
+QString FigureOf(const QStringList& lines, const QString& label) {
+  for (const QString& line : lines)
+    if (line.startsWith(label + u':'))
+      return line.mid(label.size() + 2).section(u' ', 0, 0).remove(u',');
+  return QStringLiteral("<no line>");
+}
+
+// The indented lines under the "Used" line: the entries counted.
+QStringList UsedLines(const QStringList& lines) {
+  QStringList used;
+  bool inside = false;
+  for (const QString& line : lines) {
+    if (line.startsWith("Used:"))
+      inside = true;
+    else if (!line.startsWith(u' '))
+      inside = false;
+    else if (inside)
+      used << line.simplified();
+  }
+  return used;
 }
 
 }  // namespace
@@ -100,6 +130,123 @@ class BalanceExplanationTest : public QObject {
     QVERIFY(!accrued.isEmpty());
     QCOMPARE(window.Text().split(u'\n').last(), accrued);
     QCOMPARE(window.Text() + u'\n', Cli(QStringLiteral("explain ") + args, env));
+  }
+
+  // The window explains the panel's three figures as `absence-cli explain --balance` does, and
+  // they are the figures `absence-cli balances` prints for the same day.
+  void thePanelFiguresAreTheCommandLines_data() {
+    QTest::addColumn<int>("emp");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<TDate>("date");
+    QTest::newRow("taken and capped") << 1 << 1 << EncodeDate(2001, 1, 20);
+    QTest::newRow("month end, several entries") << 1 << 1 << EncodeDate(2000, 12, 30);
+    QTest::newRow("anniversary year") << 1 << 2 << EncodeDate(2001, 12, 1);
+    QTest::newRow("no record, entries used") << 2 << 1 << EncodeDate(2000, 7, 1);
+    QTest::newRow("terminated, expired") << 3 << 1 << EncodeDate(2003, 1, 4);
+  }
+  void thePanelFiguresAreTheCommandLines() {
+    QFETCH(int, emp);
+    QFETCH(int, reason);
+    QFETCH(TDate, date);
+    ui::test::TTempEnvironment env;
+    TDataSet data = SampleData();
+    // Employee 2 took hours without an accrual record.
+    AddEntry(data.EmpList[1]->Entries, data.EmpList, data.ReasonList, 1, EncodeDate(2000, 5, 2),
+             6.5f, TEntryKind::Own);
+    SaveDataSet(data, App().AppFolder, /*reload=*/true);
+    App().DatePattern = QStringLiteral("yyyy-mm-dd");
+    App().Settings.HourFormat = THourFormat::Hundredth;
+
+    const QString text =
+        TfrmBalanceExplanation(ExplainPanelBalance(data, emp, reason, date)).Text();
+    const QString day = QString::fromStdString(Iso(date));
+    QCOMPARE(text + u'\n',
+             Cli(QStringLiteral("explain %1 %2 %3 --balance").arg(emp).arg(reason).arg(day), env));
+    QString row;
+    for (const QString& line :
+         Cli(QStringLiteral("balances %1 --emp %2").arg(day).arg(emp), env).split(u'\n'))
+      if (line.section(u'\t', 1, 1) == QString::number(reason)) row = line;
+    QVERIFY(!row.isEmpty());
+    const QStringList lines = text.split(u'\n');
+    const auto same = [](const QString& shown, const QString& printed) {
+      return printed.isEmpty() ? shown == "none" || shown.toDouble() == 0
+                               : shown.toDouble() == printed.toDouble();
+    };
+    QVERIFY2(same(FigureOf(lines, "Used"), row.section(u'\t', 3, 3)), qPrintable(text));
+    QVERIFY2(same(FigureOf(lines, "Available"), row.section(u'\t', 4, 4)), qPrintable(text));
+    QVERIFY2(same(FigureOf(lines, "Balance"), row.section(u'\t', 5, 5)), qPrintable(text));
+  }
+
+  // A double click on a balances row explains that row's figures for the panel's day, for a
+  // reason with a policy and for one without (used hours only); the Used lines are the
+  // employee's entries of the reason in the year, a day just recorded by a drop among them.
+  void aBalanceRowExplainsThePanelsFigures_data() {
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("with a policy") << "Sick Leave";
+    QTest::newRow("without a policy") << "Holiday";
+  }
+  void aBalanceRowExplainsThePanelsFigures() {
+    QFETCH(QString, reason);
+    SetTodayOverride(ui::test::kToday);
+    struct TToday {
+      ~TToday() { SetTodayOverride(std::nullopt); }
+    } today;
+    ui::test::TTempEnvironment env;
+    WriteSampleOrganisation(App().AppFolder, ui::test::kToday);
+    ui::test::TCalendarWindow cal;
+    QVERIFY(cal.Choose("Haddad, Samir"));
+    QVERIFY(cal.DragReason(qPrintable(reason), 1, 1));
+    auto* table = ui::test::Find<QTableView>(cal.w.get(), "grdBalances");
+    const QModelIndex cell =
+        table->model()->match(table->model()->index(0, 0), Qt::DisplayRole, reason)[0];
+    QString text;
+    QTimer::singleShot(0, [&] {
+      if (auto* window = qobject_cast<TfrmBalanceExplanation*>(QApplication::activeModalWidget())) {
+        text = window->Text();
+        window->close();
+      }
+    });
+    const QPoint at = table->visualRect(cell).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QVERIFY2(!text.isEmpty(), "no explanation window");
+    const QStringList lines = text.split(u'\n');
+    const auto number = [](QString shown) { return shown.remove(u',').toDouble(); };
+    // The panel leaves a figure blank where the window says there is none (Used: 0).
+    for (auto [label, column] :
+         {std::pair{"Used", 2}, std::pair{"Available", 3}, std::pair{"Balance", 4}}) {
+      const QString panel = cal.BalanceShown(qPrintable(reason), column);
+      const QString window = FigureOf(lines, label);
+      if (panel.isEmpty())
+        QVERIFY2(window == "none" || number(window) == 0, qPrintable(text));
+      else
+        QVERIFY2(number(window) == number(panel), qPrintable(text));
+    }
+    QCOMPARE(FigureOf(lines, "Available") == "none",
+             reason == "Holiday");  // no accrual record without a policy in the sample
+
+    // The entries of the reason in the panel's calendar year, in date order.
+    const int year = ui::test::Find<QLabel>(cal.w.get(), "lblBalanceYear")->text().toInt();
+    const int32_t id = cal.ReasonID(qPrintable(reason));
+    std::vector<std::pair<TDate, float>> expected;
+    for (const auto& e : cal.Emp("Haddad, Samir").Entries)
+      if (e->ReasonID == id && e->IsLive() && e->Hours >= 0 && Year(e->EntryDate) == year)
+        expected.emplace_back(e->EntryDate, e->Hours);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    const QStringList used = UsedLines(lines);
+    QCOMPARE(used.size(), int(expected.size()));
+    double sum = 0;
+    bool dropped = false;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      const QString date = FormatDate(expected[i].first, App().DatePattern);
+      QCOMPARE(used[int(i)].section(u' ', 0, 0), date);
+      QCOMPARE(number(used[int(i)].section(u' ', 1, 1)), double(expected[i].second));
+      sum += expected[i].second;
+      dropped = dropped || expected[i].first == ui::test::kStart + 8;
+    }
+    QVERIFY(dropped);
+    QCOMPARE(sum, number(FigureOf(lines, "Used")));
   }
 
   // Dates in the window follow the user's date pattern.
@@ -169,7 +316,8 @@ class BalanceExplanationTest : public QObject {
     });
     QVERIFY(ShowBalanceExplanation(session, 2, 1, EncodeDate(2001, 2, 1)));
     QCOMPARE(title, QString("How this balance was reached"));
-    QCOMPARE(last, QString("none"));
+    // No accrual record: no available hours, so no balance.
+    QVERIFY2(last.startsWith("Balance: none"), qPrintable(last));
     QVERIFY(!ShowBalanceExplanation(session, 9, 1, EncodeDate(2001, 2, 1)));
     QVERIFY(!ShowBalanceExplanation(session, 1, 9, EncodeDate(2001, 2, 1)));
   }

@@ -447,6 +447,47 @@ class CalendarTest : public QObject {
                 .contains(QLocale::system().toString(ToQDate(grid->CurrentDate()), "MMMM d")));
   }
 
+  // The caption names the day the figures are for, in the user's date format, after the year,
+  // and follows the calendar's weeks.
+  void theBalancesCaptionNamesTheirDay_data() {
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("weekOn");
+    QTest::newRow("month first") << "mm/dd/yyyy"
+                                 << "12/26/2026"
+                                 << "01/02/2027";
+    QTest::newRow("day first") << "dd/mm/yyyy"
+                               << "26/12/2026"
+                               << "02/01/2027";
+  }
+  void theBalancesCaptionNamesTheirDay() {
+    QFETCH(QString, pattern);
+    QFETCH(QString, shown);
+    QFETCH(QString, weekOn);
+    ui::test::TTempEnvironment env;
+    SaveSampleData(App().AppFolder);
+    App().DatePattern = pattern;
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose("Smith, Ann"));
+    auto* heading = Find<QLabel>(cal.w.get(), "lblAccrual");
+    auto* year = Find<QLabel>(cal.w.get(), "lblBalanceYear");
+    auto* asOf = Find<QLabel>(cal.w.get(), "lblBalanceAsOf");
+    QCOMPARE(asOf->text(), "as of " + shown);
+    QTest::mouseClick(Find<QToolButton>(cal.w.get(), "spdCalendarDown"), Qt::LeftButton);
+    QCOMPARE(year->text(), QString("2027"));
+    QCOMPARE(asOf->text(), "as of " + weekOn);
+    QTest::mouseClick(Find<QToolButton>(cal.w.get(), "spdCalendarUp"), Qt::LeftButton);
+    QCOMPARE(asOf->text(), "as of " + shown);
+    // One line, read left to right, whole at the smallest window too.
+    cal.w->resize(cal.w->minimumSize());
+    QTest::qWait(50);
+    QVERIFY(heading->geometry().right() < year->geometry().left());
+    QVERIFY(year->geometry().right() < asOf->geometry().left());
+    QCOMPARE(asOf->y(), year->y());
+    QVERIFY(asOf->isVisible());
+    QVERIFY(asOf->width() >= asOf->sizeHint().width());
+  }
+
   void theDatesButtonJumpsToThePickedWeek() {
     ui::test::TTempEnvironment env;
     SaveSampleData(App().AppFolder);

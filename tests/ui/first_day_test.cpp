@@ -404,7 +404,7 @@ class FirstDayTest : public QObject {
     QVERIFY2(available.toDouble() >= 24.0, qPrintable(available));
     QCOMPARE(cal_->Balance("Vacation", 4).toDouble(), available.toDouble() - 8.0);
     QCOMPARE(cal_->Balance("Holiday", 3), QString());
-    // A double click on the row explains the available hours, ending in that figure.
+    // A double click on the row explains its figures, the available hours among them.
     auto* balances = Find<QTableView>(cal_->w.get(), "grdBalances");
     const QModelIndex vacation =
         balances->model()->match(balances->model()->index(0, 0), Qt::DisplayRole, "Vacation")[0];
@@ -420,7 +420,10 @@ class FirstDayTest : public QObject {
     QTest::mouseDClick(balances->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QVERIFY2(!explained.isEmpty(), "no explanation window");
     QVERIFY(explained.contains("24"));
-    QCOMPARE(QString::number(explained.split(u'\n').last().toDouble(), 'f', 2), available);
+    QString figure;
+    for (const QString& line : explained.split(u'\n'))
+      if (line.startsWith("Available: ")) figure = line.section(u' ', 1, 1).remove(u',');
+    QCOMPARE(QString::number(figure.toDouble(), 'f', 2), available);
   }
 
   // Save writes what the windows hold; a change then abandoned is gone again.

@@ -9,8 +9,11 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -26,6 +29,7 @@
 #include "reports/selection.h"
 #include "screenshots.h"
 #include "suites.h"
+#include "support.h"
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_text.h"
@@ -127,6 +131,35 @@ int BoldRows(const QTableView* grid) {
   return bold;
 }
 
+// True when every heading and figure of the balances' figure columns is drawn whole: the
+// column lies inside the table's view and its text fits between the cell's margins, bold.
+bool FiguresWhole(const QTableView* table) {
+  QFont bold = table->font();
+  bold.setBold(true);
+  const QFontMetrics fm(bold);
+  const int margins =
+      2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+  const QHeaderView* header = table->horizontalHeader();
+  for (int c = 2; c < 5; ++c) {
+    const int width = table->columnWidth(c);
+    QStringList texts;
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+      texts << table->model()->index(r, c).data().toString();
+    const QString heading = table->model()->headerData(c, Qt::Horizontal).toString();
+    const bool inView = !table->isColumnHidden(c) &&
+                        table->columnViewportPosition(c) + width <= table->viewport()->width();
+    bool whole = inView && header->fontMetrics().horizontalAdvance(heading) < width;
+    for (const QString& text : texts)
+      whole = whole && fm.elidedText(text, Qt::ElideRight, width - margins) == text;
+    if (!whole) {
+      qWarning() << "column" << heading << "width" << width << "at"
+                 << table->columnViewportPosition(c) << "of" << table->viewport()->width() << texts;
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 class SampleScreensTest : public QObject {
@@ -168,6 +201,56 @@ class SampleScreensTest : public QObject {
     for (const char* reason : {"Vacation", "Sick Leave", "Personal"})
       QVERIFY2(!cal.Balance(reason, 4).isEmpty(), reason);
     QVERIFY(NoCutTexts(cal.w.get()));
+  }
+
+  // Every active reason has its row in sight at 1600x1000, the panels gain height with the
+  // window, and at any size, after any divider drag, the figures stand whole in the table.
+  void theBalancesShowEveryReasonAndWholeFigures_data() {
+    QTest::addColumn<bool>("large");
+    QTest::newRow("minimum") << false;
+    QTest::newRow("1600x1000") << true;
+  }
+  void theBalancesShowEveryReasonAndWholeFigures() {
+    QFETCH(bool, large);
+    WriteSampleOrganisation(App().AppFolder, kToday);
+    TCalendarWindow cal;
+    QVERIFY(cal.Choose(kShown));
+    auto* table = Find<QTableView>(cal.w.get(), "grdBalances");
+    auto* days = Find<QListView>(cal.w.get(), "lstViewDay");
+    cal.w->resize(cal.w->minimumSize());
+    QTest::qWait(50);
+    QVERIFY(FiguresWhole(table));
+    if (large) {
+      const int tableHeight = table->height(), daysHeight = days->height();
+      cal.w->resize(1600, 1000);
+      QTest::qWait(50);
+      QVERIFY(table->height() > tableHeight);
+      QVERIFY(days->height() > daysHeight);
+      int active = 0;
+      for (const auto& reason : cal.w->Session().Data().ReasonList)
+        active += reason->Active && !reason->Deleted;
+      QCOMPARE(table->model()->rowCount(), active);
+      QVERIFY(!table->verticalScrollBar()->isVisible());
+      for (int r = 0; r < active; ++r)
+        QVERIFY(table->rowViewportPosition(r) + table->rowHeight(r) <= table->viewport()->height());
+      QVERIFY(FiguresWhole(table));
+    }
+    SaveScreenshot(cal.w.get(), large ? "balances-large" : "balances-minimum");
+    // Each divider dragged as far right as the header reaches, then back past its column's start.
+    QHeaderView* header = table->horizontalHeader();
+    const int y = header->height() / 2;
+    for (int c = 0; c < 4; ++c) {
+      const int divider = header->sectionViewportPosition(c) + header->sectionSize(c) - 1;
+      DragWithMouse(header->viewport(), QPoint(divider, y),
+                    QPoint(header->viewport()->width() - 1, y));
+      QVERIFY2(FiguresWhole(table), qPrintable(QString("column %1 widened").arg(c)));
+    }
+    for (int c = 3; c >= 0; --c) {
+      const int divider = header->sectionViewportPosition(c) + header->sectionSize(c) - 1;
+      DragWithMouse(header->viewport(), QPoint(divider, y),
+                    QPoint(header->sectionViewportPosition(c) + 1, y));
+      QVERIFY2(FiguresWhole(table), qPrintable(QString("column %1 narrowed").arg(c)));
+    }
   }
 
   // The entry dialog in list mode on a holiday with an own entry, then the global absence list

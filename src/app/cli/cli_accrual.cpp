@@ -36,7 +36,8 @@ struct TEmpReasonDate {
   int EmpID = 0;
   int ReasonID = 0;
   TDate Date = 0;
-  std::string Mode;  // taken only
+  std::string Mode;      // taken only
+  bool Balance = false;  // explain only: the three figures of `balances DATE`
 };
 
 void AddEmpReasonDate(CLI::App* cmd, TEmpReasonDate& args) {
@@ -85,8 +86,10 @@ int RunExplain(TContext& ctx, const TEmpReasonDate& a) {
   const TDataSet data = ctx.LoadData();
   const TEmpRecClass& emp = EmpById(data, a.EmpID);
   const TReasonRecClass& reason = ReasonById(data, a.ReasonID);
+  const TBenefitYear by = LoadBenefitYear(ctx);
   for (const std::string& line :
-       BalanceExplanation(emp, data.ReasonList, reason, a.Date, LoadBenefitYear(ctx)))
+       a.Balance ? PanelBalanceExplanation(emp, data.ReasonList, reason, a.Date, by)
+                 : BalanceExplanation(emp, data.ReasonList, reason, a.Date, by))
     *ctx.Out << line << '\n';
   return kExitOk;
 }
@@ -102,6 +105,9 @@ void AddEmpReasonCommand(CLI::App& app, const std::string& name, const std::stri
     cmd->add_option("MODE", args->Mode, "AsOf: before DATE; Year: the accrual year of DATE")
         ->required()
         ->check(CLI::IsMember({"AsOf", "Year"}));
+  if (name == "explain")
+    cmd->add_flag("--balance", args->Balance,
+                  "explain the used, available and balance figures that `balances DATE` prints");
 }
 
 void AddBalancesCommand(CLI::App& app) {

@@ -126,9 +126,21 @@ std::vector<std::string> ExplainBalance(const TDataSet& data, int32_t empID, int
                             App().DatePattern.toStdString());
 }
 
+std::vector<std::string> ExplainPanelBalance(const TDataSet& data, int32_t empID, int32_t reasonID,
+                                             TDate date) {
+  const int e = FindEmp(data.EmpList, empID, std::string());
+  const int r = FindReason(data.ReasonList, reasonID, std::string());
+  if (e < 0 || r < 0) return {};
+  const TSettings& s = App().Settings;
+  return PanelBalanceExplanation(*data.EmpList[static_cast<std::size_t>(e)], data.ReasonList,
+                                 *data.ReasonList[static_cast<std::size_t>(r)], date,
+                                 NormalizeBenefitYear(s.BenefitMonth, s.BenefitDay),
+                                 App().DatePattern.toStdString(), HourFormatPattern(s.HourFormat));
+}
+
 bool ShowBalanceExplanation(const TDataSession& session, int32_t empID, int32_t reasonID,
-                            TDate asOf, QWidget* parent) {
-  const std::vector<std::string> lines = ExplainBalance(session.Data(), empID, reasonID, asOf);
+                            TDate date, QWidget* parent) {
+  const std::vector<std::string> lines = ExplainPanelBalance(session.Data(), empID, reasonID, date);
   if (lines.empty()) return false;
   TfrmBalanceExplanation window(lines, parent ? parent : QApplication::activeWindow());
   RunDialog(window);

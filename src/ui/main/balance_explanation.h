@@ -1,6 +1,6 @@
 #pragma once
-// "How this balance was reached": the accrual engine's ledger for one employee, reason and
-// as-of date, to read and to copy.
+// "How this balance was reached": the balances panel's figures for one employee and reason
+// explained (the accrual engine's ledger, the entries used, the balance), to read and to copy.
 #include <QDialog>
 #include <cstdint>
 
@@ -34,9 +34,15 @@ class TfrmBalanceExplanation : public QDialog {
 std::vector<std::string> ExplainBalance(const TDataSet& data, int32_t empID, int32_t reasonID,
                                         TDate asOf);
 
-// Shows the explanation for the session's data set modally; false (nothing shown) when the
-// employee or the reason is not in it.
+// The explanation of the three figures the balances panel shows for employee `empID` and reason
+// `reasonID` on the panel's date `date`, with the user's benefit year, date pattern and hour
+// format. Empty when the employee or the reason is not in the data set.
+std::vector<std::string> ExplainPanelBalance(const TDataSet& data, int32_t empID, int32_t reasonID,
+                                             TDate date);
+
+// Shows the explanation of the panel's figures on `date` for the session's data set modally;
+// false (nothing shown) when the employee or the reason is not in it.
 bool ShowBalanceExplanation(const TDataSession& session, int32_t empID, int32_t reasonID,
-                            TDate asOf, QWidget* parent = nullptr);
+                            TDate date, QWidget* parent = nullptr);
 
 }  // namespace absence::ui

@@ -15,12 +15,6 @@
 #include "ui/session/data_session.h"
 
 namespace absence::ui {
-namespace {
-
-constexpr int kItemsShown = 6;
-
-}  // namespace
-
 // One row per live entry on the date, employee by employee in list order; the row's record is
 // its employee.
 class TDayEntriesModel : public QAbstractListModel {
@@ -107,10 +101,10 @@ TDayList::TDayList(TDataSession& session, QWidget* parent)
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setUniformItemSizes(true);
   list->setIconSize(QSize(Scale(13), Scale(13)));
-  list->setFixedHeight(kItemsShown * Scale(15) + 2 * list->frameWidth());
+  // The list takes the panel's height.
+  list->setMinimumHeight(Scale(15) + 2 * list->frameWidth());
   day->addWidget(dateLabel_);
-  day->addWidget(list);
-  day->addStretch();
+  day->addWidget(list, 1);
 }
 
 void TDayList::ShowDayEntries(TDate date) {

@@ -7,14 +7,17 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/common/app_state.h"
 #include "ui/common/clock.h"
+#include "ui/common/column_widths.h"
 #include "ui/common/date_text.h"
 #include "ui/common/dialog_buttons.h"
 #include "ui/common/help_key.h"
@@ -64,10 +67,16 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   row->setContentsMargins(Scale(8), Scale(2), Scale(8), Scale(4));
   balances_ = new TBalancesPanel(*session_);
   dayList_ = new TDayList(*session_);
-  balances_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-  row->addWidget(balances_);
+  // Both panels grow with the window; the balances take the larger share for their figures.
+  row->addWidget(balances_, 3);
   row->addSpacing(Scale(12));
-  row->addWidget(dayList_, 1);
+  row->addWidget(dayList_, 2);
+  // The user divides the height between the calendar and the panels below it.
+  splitter_ = new QSplitter(Qt::Vertical);
+  splitter_->setObjectName(QStringLiteral("splMain"));
+  splitter_->setChildrenCollapsible(false);
+  splitter_->addWidget(calendar_);
+  splitter_->addWidget(bottom);
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -78,8 +87,7 @@ TfrmMain::TfrmMain(int loadDelayMs, QWidget* parent)
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
   layout->addWidget(line);
-  layout->addWidget(calendar_, 1);
-  layout->addWidget(bottom);
+  layout->addWidget(splitter_, 1);
   setCentralWidget(central);
   CreateStatusBar();
   ConnectCommands();
@@ -239,6 +247,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
   KeepOnScreen();
   if (!activated_) {
     activated_ = true;
+    LoadSplitter();
     FormActivate();
   }
 }
@@ -246,6 +255,32 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!closing_) ArrangeControls();
+}
+
+// Stored as the two heights; a window of another height keeps their proportion. Applied once
+// the window has its size, so that the proportion is taken from the real height.
+void TfrmMain::LoadSplitter() {
+  layout()->activate();
+  centralWidget()->layout()->activate();
+  const auto sizes = ParseColumnWidths(SettingsService().ColumnWidths(kSplitterKey));
+  if (sizes && sizes->size() == 2 && sizes->at(0) > 0 && sizes->at(1) > 0)
+    splitter_->setSizes(*sizes);
+  else {
+    const int total = splitter_->height() - splitter_->handleWidth();
+    const QMargins margins = splitter_->widget(1)->layout()->contentsMargins();
+    const int panels = std::max(total / kPanelsShare, balances_->HeightForRows(kFirstBalanceRows) +
+                                                          margins.top() + margins.bottom());
+    splitter_->setSizes({total - panels, panels});
+  }
+}
+
+void TfrmMain::SaveSplitter() const {
+  // A window never shown has no split of its own to keep.
+  if (!activated_) return;
+  const QList<int> sizes = splitter_->sizes();
+  if (sizes.size() != 2 || sizes[0] <= 0 || sizes[1] <= 0) return;
+  SettingsService().SetColumnWidths(kSplitterKey,
+                                    QStringLiteral("%1,%2").arg(sizes[0]).arg(sizes[1]));
 }
 
 void TfrmMain::ArrangeControls() {

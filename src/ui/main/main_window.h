@@ -11,6 +11,7 @@
 #include "data/types.h"
 
 class QLabel;
+class QSplitter;
 class QTimer;
 
 namespace absence::ui {
@@ -25,6 +26,12 @@ class TMainToolbar;
 
 inline constexpr int kMainHelpContext = 1110;
 inline constexpr int kLoadDelayMs = 3000;
+// The split between the calendar and the panels below it, kept beside the column widths.
+inline constexpr const char* kSplitterKey = "MainSettings";
+// Without a stored split the panels take a fifth of the height, and at least the room for
+// five balance rows.
+inline constexpr int kPanelsShare = 5;
+inline constexpr int kFirstBalanceRows = 5;
 inline constexpr const char* kAbandonQuestion = QT_TRANSLATE_NOOP(
     "absence::ui::TfrmMain",
     "All entries and changes since the beginning of this session or since your last save will "
@@ -64,6 +71,9 @@ class TfrmMain : public QMainWindow {
   void ConnectCommands();
   void ConnectHistory();
   void ArrangeControls();
+  // The split between the calendar and the panels, from and to the settings file.
+  void LoadSplitter();
+  void SaveSplitter() const;
   void AppActivate(Qt::ApplicationState state);
   // Settings (main_window_settings.cpp; SettingChanged in main_window_commands.cpp).
   void ReadSettings();
@@ -111,7 +121,7 @@ class TfrmMain : public QMainWindow {
   void SetEmployeeCommands();
   void SetGlobalCommands();
   void spdDateClick();
-  void ExplainBalance(int32_t reasonID, TDate asOf);
+  void ExplainBalance(int32_t reasonID, TDate date);
   // Help and the other small commands (main_window_commands.cpp).
   void mnuFileBackupClick();
   void mnuFileRestoreClick();
@@ -139,6 +149,7 @@ class TfrmMain : public QMainWindow {
   QAction* reportMenu_ = nullptr;  // off when there is no printer
   bool listsStale_ = false;        // a change touched the records the boxes list
   TMainToolbar* toolbar_ = nullptr;
+  QSplitter* splitter_ = nullptr;
   TCalendarPanel* calendar_ = nullptr;
   TBalancesPanel* balances_ = nullptr;
   TDayList* dayList_ = nullptr;

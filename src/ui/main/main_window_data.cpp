@@ -101,6 +101,7 @@ void TfrmMain::FormCloseQuery() {
   closing_ = true;
   loadTimer_->stop();
   balances_->SaveColumnWidths();
+  SaveSplitter();
   WriteSettings();
   // A data set that was never read (or failed to) is not written: that would replace the
   // user's files with an empty or partial set.

@@ -121,8 +121,8 @@ void TfrmMain::spdDateClick() {
   calendar_->ClearPicks();
 }
 
-void TfrmMain::ExplainBalance(int32_t reasonID, TDate asOf) {
-  ShowBalanceExplanation(*session_, currentEmpID_, reasonID, asOf, this);
+void TfrmMain::ExplainBalance(int32_t reasonID, TDate date) {
+  ShowBalanceExplanation(*session_, currentEmpID_, reasonID, date, this);
 }
 
 void TfrmMain::SetGlobalCommands() {

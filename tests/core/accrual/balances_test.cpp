@@ -246,5 +246,56 @@ TEST(AccrualExplain, WholeExplanationEndsWithTheFigure) {
   }
 }
 
+// The panel's figures explained: each entry HoursTaken counts is listed once, in date order,
+// and nothing it leaves out (another reason or year, a trashed entry, an exclusion); the three
+// figures are the panel's.
+TEST(AccrualExplain, PanelFiguresListTheEntriesUsed) {
+  TWorld w;
+  const TReasonRecClass& vacation =
+      w.AddPolicyReason(1, TBasis::Calendar, TValidate::YearEnd, {{960, 120, 40}});
+  TReasonRecClass& jury = w.AddPolicyReason(2, TBasis::Calendar, TValidate::YearEnd, {});
+  jury.HasPolicy = false;
+  TEmpRecClass& e = w.AddEmployee(D(1999, 6, 15));
+  AddRecord(e, 1, 10, D(2000, 1, 1));
+  AddTaken(e, 1, D(2000, 9, 4), 8);
+  AddTaken(e, 1, D(2000, 3, 6), 4.5f, TEntryKind::Global);
+  AddTaken(e, 1, D(1999, 12, 31), 8);              // the year before
+  AddTaken(e, 2, D(2000, 5, 2), 6);                // the other reason
+  AddTaken(e, 1, D(2000, 7, 3), 8).DelMark = "D";  // trashed
+  AddTaken(e, 1, D(2000, 8, 1), -1, TEntryKind::Exclusion);
+  AddTaken(e, 2, D(2000, 11, 30), 2);
+  struct Case {
+    const TReasonRecClass* reason;
+    std::vector<std::string> used;  // the lines under "Used:"
+  } cases[] = {
+      {&vacation, {"  2000-03-06        4.50  (global entry)", "  2000-09-04        8.00"}},
+      {&jury, {"  2000-05-02        6.00", "  2000-11-30        2.00"}},
+  };
+  for (const Case& c : cases) {
+    const TPanelBalance b = PanelBalance(e, w.Reasons, *c.reason, D(2000, 12, 9), TBenefitYear{});
+    const std::vector<std::string> lines =
+        PanelBalanceExplanation(e, w.Reasons, *c.reason, D(2000, 12, 9), TBenefitYear{});
+    const auto line = [&](const std::string& label) {
+      for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].rfind(label, 0) == 0) return i;
+      return lines.size();
+    };
+    const std::size_t used = line("Used: "), balance = line("Balance: ");
+    ASSERT_LT(used, balance) << c.reason->ReasonID;
+    EXPECT_EQ(lines[used].rfind("Used: " + b.UsedText + ", 2 entries in ", 0), 0u) << lines[used];
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + static_cast<long>(used) + 1,
+                                       lines.begin() + static_cast<long>(balance)),
+              c.used);
+    if (b.Available) {
+      EXPECT_EQ(lines[line("Available: ")].rfind("Available: " + b.AvailableText + ", ", 0), 0u);
+      EXPECT_EQ(lines[balance], "Balance: " + b.BalanceText + " = Available " + b.AvailableText +
+                                    " - Used " + b.UsedText);
+    } else {
+      EXPECT_EQ(lines[line("Available: ")].substr(0, 15), "Available: none");
+      EXPECT_EQ(lines[balance].substr(0, 13), "Balance: none");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace absence
