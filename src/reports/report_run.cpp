@@ -194,7 +194,7 @@ TDocument RunReport(const TReportInput& input, const TTextMetrics& metrics) {
   const std::unique_ptr<TReportBody> body = MakeBody(run);
   if (input.Options.Kind == TReportKind::MonthCalendar) {
     // The grid is written for a landscape page whatever orientation is chosen; it runs down to
-    // 0.3 inches above the bottom edge.
+    // three tenths of an inch above the bottom edge, so a month fits a landscape A4 sheet.
     engine.SetPage(input.Settings.Paper, TOrientation::Landscape, TOrientation::Landscape);
     engine.SetMargins(0.45, 0.55, 0.5, 0.3);
   } else {
