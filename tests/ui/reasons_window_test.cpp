@@ -119,8 +119,6 @@ void ReasonsWindowTest::duplicateDescriptionsAndPolicyOffOn() {
   SaveScreenshot(&w, QStringLiteral("reasons"));
 }
 
-// Unticking the policy names what goes and asks first; No keeps everything, Yes takes tiers and
-// balances away in one change that undo brings back exactly.
 // Examples opens the help window over the wizard at the worked policy examples, whose links
 // lead to pages that exist.
 void ReasonsWindowTest::examplesShowTheWorkedPolicies() {
@@ -167,6 +165,8 @@ void ReasonsWindowTest::examplesShowTheWorkedPolicies() {
   QVERIFY(links > 0);
 }
 
+// Unticking the policy names what goes and asks first; No keeps everything, Yes takes tiers and
+// balances away in one change that undo brings back exactly.
 void ReasonsWindowTest::untickingThePolicyAsksAndIsUndone() {
   TDataSet& d = absence::ui::test::TestData(*session_);
   TReasonRecClass& vacation =
