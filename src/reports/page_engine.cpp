@@ -21,13 +21,18 @@ std::size_t CodePoints(std::string_view text) {
   return n;
 }
 
-// `text` without its last UTF-8 character.
+}  // namespace
+
 void DropLastCharacter(std::string& text) {
   while (!text.empty() && IsContinuationByte(text.back())) text.pop_back();
   if (!text.empty()) text.pop_back();
 }
 
-}  // namespace
+std::string FitToWidth(const TTextMetrics& metrics, const TFont& font, std::string text,
+                       double width) {
+  while (!text.empty() && metrics.TextWidth(font, text) > width) DropLastCharacter(text);
+  return text;
+}
 
 double TFixedMetrics::TextWidth(const TFont& font, std::string_view text) const {
   const double em = font.Size / kPointsPerInch;
@@ -159,9 +164,7 @@ double TPageEngine::TextWidth(const std::string& text) const {
 }
 
 std::string TPageEngine::FitToWidth(const std::string& text, double width) const {
-  std::string t = text;
-  while (!t.empty() && metrics_.TextWidth(font_, t) > width) DropLastCharacter(t);
-  return t;
+  return reports::FitToWidth(metrics_, font_, text, width);
 }
 
 void TPageEngine::PrintText(const std::string& text) {

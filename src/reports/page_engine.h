@@ -22,6 +22,13 @@ class TTextMetrics {
   virtual double LineHeight(const TFont& font) const = 0;
 };
 
+// `text` without its last UTF-8 character.
+void DropLastCharacter(std::string& text);
+
+// The longest start of `text`, in whole characters, no wider than `width` inches in `font`.
+std::string FitToWidth(const TTextMetrics& metrics, const TFont& font, std::string text,
+                       double width);
+
 // Deterministic metrics for tests and for laying out without a font system: every character
 // (UTF-8 code point) is half an em wide, 0.55 em in bold; lines are 1.2 em apart.
 class TFixedMetrics : public TTextMetrics {

@@ -174,14 +174,7 @@ double TPrintObject::TextWidth(const std::string& text, const std::string& fontN
 
 std::string TPrintObject::FitToWidth(const std::string& text, const std::string& fontName,
                                      double size, TFontStyles style, double width) const {
-  const TFont font = MakeFont(fontName, size, style);
-  std::string t = text;
-  while (!t.empty() && metrics_.TextWidth(font, t) > width) {
-    // Drop the last UTF-8 character whole.
-    while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
-    if (!t.empty()) t.pop_back();
-  }
-  return t;
+  return reports::FitToWidth(metrics_, MakeFont(fontName, size, style), text, width);
 }
 
 double TPrintObject::CentredRoom() const {
@@ -251,9 +244,8 @@ std::string TPrintObject::FitToColumn(int column, const std::string& text) const
   std::string t = text;
   std::string candidate;
   while (!t.empty()) {
-    // Drop one UTF-8 character, then the spaces it leaves at the end.
-    while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
-    if (!t.empty()) t.pop_back();
+    // One character less, and no spaces left before the dots.
+    DropLastCharacter(t);
     while (!t.empty() && t.back() == ' ') t.pop_back();
     candidate = t;
     candidate += kMore;
