@@ -2,6 +2,9 @@
 #include "reports/selection.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "data/ansi.h"
 
@@ -27,7 +30,17 @@ bool SelectionTextBefore(const TSelectionItem& a, const TSelectionItem& b) {
 }
 
 void SortSelection(TSelection& selection) {
-  std::stable_sort(selection.begin(), selection.end(), SelectionTextBefore);
+  // Each text's key once, not once per comparison: the lists hold every employee.
+  std::vector<std::pair<std::string, std::size_t>> keyed;
+  keyed.reserve(selection.size());
+  for (std::size_t i = 0; i < selection.size(); ++i)
+    keyed.emplace_back(AnsiSortKey(selection[i].Text), i);
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return CompareBytes(a.first, b.first) < 0; });
+  TSelection sorted;
+  sorted.reserve(selection.size());
+  for (const auto& k : keyed) sorted.push_back(std::move(selection[k.second]));
+  selection = std::move(sorted);
 }
 
 }  // namespace absence::reports
